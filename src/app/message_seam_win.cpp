@@ -1,0 +1,43 @@
+#include "app/message_seam_win.h"
+
+#include <windows.h>
+
+namespace marvix {
+
+namespace {
+
+MessageCapture* g_capture = nullptr;
+
+UINT BoxFlags(MessageStyle style) {
+    switch (style) {
+        case MessageStyle::Information: return MB_OK | MB_ICONINFORMATION;
+        case MessageStyle::Error: return MB_OK | MB_ICONERROR;
+        case MessageStyle::Plain: break;
+    }
+    return MB_OK;
+}
+
+}  // namespace
+
+MessageCapture::MessageCapture() : previous_(g_capture) { g_capture = this; }
+
+MessageCapture::~MessageCapture() { g_capture = previous_; }
+
+std::vector<std::string> MessageCapture::Texts() const {
+    std::vector<std::string> texts;
+    for (const Message& message : messages_) texts.push_back(message.text);
+    return texts;
+}
+
+void ShowMessage(std::string_view text, MessageStyle style) {
+    if (g_capture) {
+        g_capture->messages_.push_back({std::string(text), style});
+        return;
+    }
+    const std::string owned(text);
+    // Owned by this thread's active window, so the box comes up in front of whatever dialog
+    // caused it. The caption is the application title.
+    MessageBoxA(GetActiveWindow(), owned.c_str(), "Marvo", BoxFlags(style));
+}
+
+}  // namespace marvix

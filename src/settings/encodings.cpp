@@ -1,0 +1,176 @@
+#include "settings/encodings.h"
+
+#include <cstdio>
+
+namespace marvix {
+
+namespace {
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+std::optional<int32_t> ParseHex(std::string_view digits) {
+    if (digits.empty()) return std::nullopt;
+    uint64_t value = 0;
+    for (char c : digits) {
+        int d = HexDigitValue(c);
+        if (d < 0) return std::nullopt;
+        value = value * 16 + static_cast<uint64_t>(d);
+        if (value > 0xFFFFFFFFu) return std::nullopt;
+    }
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
+std::optional<int32_t> ParseDecimal(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    const int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > limit) return std::nullopt;
+    }
+    return static_cast<int32_t>(negative ? -value : value);
+}
+
+}  // namespace
+
+std::string NotAnIntegerMessage(std::string_view text) {
+    std::string message = "'";
+    message.append(text);
+    message.append("' is not a valid integer value");
+    return message;
+}
+
+std::optional<int32_t> ParseInteger(std::string_view text) {
+    const size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) return std::nullopt;
+    text.remove_prefix(start);
+    if (text.front() == '$') return ParseHex(text.substr(1));
+    return ParseDecimal(text);
+}
+
+std::string IntegerText(int32_t value) { return std::to_string(value); }
+
+bool ParseBoolean(std::string_view text) { return text == "true"; }
+
+std::string_view BooleanText(bool value) { return value ? "true" : "false"; }
+
+const std::array<ColourName, 42> kColourNames = {{
+    {"clBlack", Colour{0x00000000}},
+    {"clMaroon", Colour{0x00000080}},
+    {"clGreen", Colour{0x00008000}},
+    {"clOlive", Colour{0x00008080}},
+    {"clNavy", Colour{0x00800000}},
+    {"clPurple", Colour{0x00800080}},
+    {"clTeal", Colour{0x00808000}},
+    {"clGray", Colour{0x00808080}},
+    {"clSilver", Colour{0x00C0C0C0}},
+    {"clRed", Colour{0x000000FF}},
+    {"clLime", Colour{0x0000FF00}},
+    {"clYellow", Colour{0x0000FFFF}},
+    {"clBlue", Colour{0x00FF0000}},
+    {"clFuchsia", Colour{0x00FF00FF}},
+    {"clAqua", Colour{0x00FFFF00}},
+    {"clWhite", Colour{0x00FFFFFF}},
+    {"clScrollBar", Colour{0x80000000}},
+    {"clBackground", Colour{0x80000001}},
+    {"clActiveCaption", Colour{0x80000002}},
+    {"clInactiveCaption", Colour{0x80000003}},
+    {"clMenu", Colour{0x80000004}},
+    {"clWindow", Colour{0x80000005}},
+    {"clWindowFrame", Colour{0x80000006}},
+    {"clMenuText", Colour{0x80000007}},
+    {"clWindowText", Colour{0x80000008}},
+    {"clCaptionText", Colour{0x80000009}},
+    {"clActiveBorder", Colour{0x8000000A}},
+    {"clInactiveBorder", Colour{0x8000000B}},
+    {"clAppWorkSpace", Colour{0x8000000C}},
+    {"clHighlight", Colour{0x8000000D}},
+    {"clHighlightText", Colour{0x8000000E}},
+    {"clBtnFace", Colour{0x8000000F}},
+    {"clBtnShadow", Colour{0x80000010}},
+    {"clGrayText", Colour{0x80000011}},
+    {"clBtnText", Colour{0x80000012}},
+    {"clInactiveCaptionText", Colour{0x80000013}},
+    {"clBtnHighlight", Colour{0x80000014}},
+    {"cl3DDkShadow", Colour{0x80000015}},
+    {"cl3DLight", Colour{0x80000016}},
+    {"clInfoText", Colour{0x80000017}},
+    {"clInfoBk", Colour{0x80000018}},
+    {"clNone", Colour{0x1FFFFFFF}},
+}};
+
+std::optional<Colour> ParseColour(std::string_view text) {
+    for (const ColourName& entry : kColourNames) {
+        if (EqualsIgnoringAsciiCase(entry.name, text)) return entry.colour;
+    }
+    if (std::optional<int32_t> value = ParseInteger(text)) {
+        return Colour{static_cast<uint32_t>(*value)};
+    }
+    return std::nullopt;
+}
+
+std::string ColourText(Colour colour) {
+    for (const ColourName& entry : kColourNames) {
+        if (entry.colour == colour) return std::string(entry.name);
+    }
+    char text[10];
+    std::snprintf(text, sizeof text, "$%08X", static_cast<unsigned>(colour.value));
+    return text;
+}
+
+namespace {
+
+struct StyleLetters {
+    uint8_t flags;
+    std::string_view letters;
+};
+
+constexpr StyleLetters kStyleLetters[] = {
+    {FontStyle::kBold, "b"},
+    {FontStyle::kItalic, "i"},
+    {FontStyle::kUnderline, "u"},
+    {FontStyle::kStrikeOut, "s"},
+    {FontStyle::kBold | FontStyle::kItalic, "bi"},
+    {FontStyle::kBold | FontStyle::kUnderline, "bu"},
+    {FontStyle::kBold | FontStyle::kStrikeOut, "bs"},
+};
+
+}  // namespace
+
+FontStyle ParseFontStyle(std::string_view letters) {
+    for (const StyleLetters& entry : kStyleLetters) {
+        if (entry.letters == letters) return FontStyle{entry.flags};
+    }
+    return FontStyle{};
+}
+
+std::string_view FontStyleLetters(FontStyle style) {
+    for (const StyleLetters& entry : kStyleLetters) {
+        if (entry.flags == style.flags) return entry.letters;
+    }
+    return "";
+}
+
+}  // namespace marvix

@@ -1,0 +1,81 @@
+#include "settings/registry_store.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace marvix {
+
+namespace {
+
+const SettingDef& DefOf(SettingField field) {
+    for (const SettingDef& def : AllSettings()) {
+        if (def.field == field) return def;
+    }
+    // Every field of the font slots is a row of the table; reaching here is a build mistake.
+    std::abort();
+}
+
+struct Sequences {
+    std::vector<const SettingDef*> tray, startup, fonts, exit;
+
+    Sequences() {
+        for (const FontSlotFields& slot : kFontSlots) {
+            fonts.push_back(&DefOf(slot.face));
+            fonts.push_back(&DefOf(slot.size));
+        }
+        for (const FontSlotFields& slot : kFontSlots) fonts.push_back(&DefOf(slot.style));
+        for (const FontSlotFields& slot : kFontSlots) fonts.push_back(&DefOf(slot.colour));
+
+        tray.push_back(FindSetting("Tray"));
+        for (const SettingDef& def : AllSettings()) {
+            const bool isFont = std::find(fonts.begin(), fonts.end(), &def) != fonts.end();
+            if (&def != tray.front() && !isFont) startup.push_back(&def);
+            if (def.name != "Still") exit.push_back(&def);
+        }
+    }
+};
+
+const Sequences& TheSequences() {
+    static const Sequences sequences;
+    return sequences;
+}
+
+}  // namespace
+
+SettingSequence TraySetting() { return TheSequences().tray; }
+SettingSequence StartupSettings() { return TheSequences().startup; }
+SettingSequence DisplayFontSettings() { return TheSequences().fonts; }
+SettingSequence ExitSettings() { return TheSequences().exit; }
+
+void ReadSettings(ClockSettings& settings, RegistryValues& store, SettingSequence sequence,
+                  std::vector<std::string>& errors) {
+    for (const SettingDef* def : sequence) {
+        StoredText stored = store.ReadValue(def->name);
+        std::string_view text = def->defaultText;
+        if (!stored.error.empty()) {
+            errors.push_back(std::move(stored.error));
+        } else if (stored.text) {
+            text = *stored.text;
+        }
+        if (!AssignSettingText(settings, *def, text, GeometryValue::Requested)) {
+            errors.push_back(NotAnIntegerMessage(text));
+            AssignSettingText(settings, *def, def->defaultText, GeometryValue::Requested);
+        }
+    }
+}
+
+bool WriteSettings(ClockSettings& settings, RegistryValues& store, SettingSequence sequence,
+                   std::vector<std::string>& errors) {
+    RegenerateFontColourTexts(settings);
+    for (const SettingDef* def : sequence) {
+        std::string error =
+            store.WriteValue(def->name, SettingText(settings, *def, GeometryValue::Effective));
+        if (!error.empty()) {
+            errors.push_back(std::move(error));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace marvix

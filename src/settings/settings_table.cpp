@@ -1,0 +1,91 @@
+#include "settings/settings_table.h"
+
+namespace marvix {
+
+namespace {
+
+constexpr size_t kRowsInTable = 0
+#define X(kind, name, defaultText) +1
+#include "settings/settings_table.def"
+#undef X
+    ;
+static_assert(kRowsInTable == kSettingCount, "settings_table.def must list every setting once");
+
+constexpr std::array<SettingDef, kSettingCount> kTable = {{
+#define X(kind, name, defaultText) {#name, SettingKind::kind, defaultText, &ClockSettings::name},
+#include "settings/settings_table.def"
+#undef X
+}};
+
+template <class... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
+template <class... Fs> Overloaded(Fs...) -> Overloaded<Fs...>;
+
+}  // namespace
+
+std::span<const SettingDef, kSettingCount> AllSettings() { return kTable; }
+
+const SettingDef* FindSetting(std::string_view name) {
+    for (const SettingDef& def : kTable) {
+        if (def.name == name) return &def;
+    }
+    return nullptr;
+}
+
+bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::string_view text,
+                       GeometryValue geometry) {
+    return std::visit(
+        Overloaded{
+            [&](int32_t ClockSettings::*field) {
+                std::optional<int32_t> value = ParseInteger(text);
+                if (value) settings.*field = *value;
+                return value.has_value();
+            },
+            [&](bool ClockSettings::*field) {
+                settings.*field = ParseBoolean(text);
+                return true;
+            },
+            [&](ColourSetting ClockSettings::*field) {
+                std::optional<Colour> value = ParseColour(text);
+                if (value) settings.*field = ColourSetting{std::string(text), *value};
+                return value.has_value();
+            },
+            [&](FontStyle ClockSettings::*field) {
+                settings.*field = ParseFontStyle(text);
+                return true;
+            },
+            [&](std::string ClockSettings::*field) {
+                settings.*field = std::string(text);
+                return true;
+            },
+            [&](GeometrySetting ClockSettings::*field) {
+                std::optional<int32_t> value = ParseInteger(text);
+                if (!value) return false;
+                GeometrySetting& g = settings.*field;
+                (geometry == GeometryValue::Requested ? g.requested : g.effective) = *value;
+                return true;
+            },
+        },
+        def.field);
+}
+
+std::string SettingText(const ClockSettings& settings, const SettingDef& def,
+                        GeometryValue geometry) {
+    return std::visit(
+        Overloaded{
+            [&](int32_t ClockSettings::*field) { return IntegerText(settings.*field); },
+            [&](bool ClockSettings::*field) { return std::string(BooleanText(settings.*field)); },
+            [&](ColourSetting ClockSettings::*field) { return (settings.*field).text; },
+            [&](FontStyle ClockSettings::*field) {
+                return std::string(FontStyleLetters(settings.*field));
+            },
+            [&](std::string ClockSettings::*field) { return settings.*field; },
+            [&](GeometrySetting ClockSettings::*field) {
+                const GeometrySetting& g = settings.*field;
+                return IntegerText(geometry == GeometryValue::Requested ? g.requested
+                                                                        : g.effective);
+            },
+        },
+        def.field);
+}
+
+}  // namespace marvix

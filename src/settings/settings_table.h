@@ -1,0 +1,63 @@
+#pragma once
+
+// The table of the 322 persisted settings, built from settings_table.def: each row's name,
+// kind, default text and field. The registry store, configuration files and dialogs all work
+// from it, so no other file spells a setting's name for storage.
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "settings/clock_settings.h"
+
+namespace marvix {
+
+enum class Encoding { Integer, Boolean, ColourText, StyleLetters, String };
+
+// Geometry settings are held twice; a store says which of the two it means.
+enum class GeometryValue { Requested, Effective };
+
+using SettingField =
+    std::variant<int32_t ClockSettings::*, bool ClockSettings::*, ColourSetting ClockSettings::*,
+                 FontStyle ClockSettings::*, std::string ClockSettings::*,
+                 GeometrySetting ClockSettings::*>;
+
+struct SettingDef {
+    std::string_view name;
+    SettingKind kind;
+    std::string_view defaultText;
+    SettingField field;
+
+    constexpr Encoding encoding() const {
+        switch (kind) {
+            case SettingKind::Integer:
+            case SettingKind::Geometry: return Encoding::Integer;
+            case SettingKind::Boolean: return Encoding::Boolean;
+            case SettingKind::ColourText: return Encoding::ColourText;
+            case SettingKind::StyleLetters: return Encoding::StyleLetters;
+            case SettingKind::String: return Encoding::String;
+        }
+        return Encoding::String;
+    }
+};
+
+inline constexpr size_t kSettingCount = 322;
+
+// In the order the registry store writes them at exit, Still last.
+std::span<const SettingDef, kSettingCount> AllSettings();
+
+// The row of that registry value name (exact case), or nullptr.
+const SettingDef* FindSetting(std::string_view name);
+
+// Converts text into the field. Fails, changing nothing, only when an integer or colour text
+// does not convert; the caller reports NotAnIntegerMessage(text).
+bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::string_view text,
+                       GeometryValue geometry);
+
+// The field as stored text.
+std::string SettingText(const ClockSettings& settings, const SettingDef& def,
+                        GeometryValue geometry);
+
+}  // namespace marvix

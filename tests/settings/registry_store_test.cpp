@@ -1,0 +1,274 @@
+#include "settings/registry_store.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace marvix {
+namespace {
+
+// A registry key in memory that can be told to fail on chosen values.
+class MemoryRegistry final : public RegistryValues {
+public:
+    std::map<std::string, std::string, std::less<>> values;
+    std::set<std::string, std::less<>> unreadable;
+    std::set<std::string, std::less<>> refused;
+    std::vector<std::string> written;
+
+    StoredText ReadValue(std::string_view name) override {
+        if (unreadable.count(name)) return {std::nullopt, "cannot read " + std::string(name)};
+        auto found = values.find(name);
+        if (found == values.end()) return {};
+        return {found->second, {}};
+    }
+    std::string WriteValue(std::string_view name, std::string_view text) override {
+        if (refused.count(name)) return "refused " + std::string(name);
+        written.emplace_back(name);
+        values[std::string(name)] = std::string(text);
+        return {};
+    }
+};
+
+std::vector<std::string> Names(SettingSequence sequence) {
+    std::vector<std::string> names;
+    for (const SettingDef* def : sequence) names.emplace_back(def->name);
+    return names;
+}
+
+void Append(std::vector<std::string>& to, std::initializer_list<const char*> names) {
+    to.insert(to.end(), names.begin(), names.end());
+}
+
+// The order of groups in which the exit save writes, spelled out from the user documentation.
+std::vector<std::string> DocumentedExitOrder() {
+    std::vector<std::string> order;
+    Append(order, {"DayCaseInt", "MonthCaseInt", "FL", "FT"});
+    Append(order, {"PDX", "PDY", "PX", "PY", "PMnX", "PMnY", "PYrX", "PYrY", "PHrX", "PHrY",
+                   "PMinX", "PMinY", "PSecX", "PSecY", "PColon1X", "PColon1Y", "PColon2X",
+                   "PColon2Y", "PAMPMX", "PAMPMY", "PIntern1X", "PIntern1Y", "PIntern2X",
+                   "PIntern2Y"});
+    Append(order, {"CShape", "BackPic"});
+    Append(order, {"SDay", "PDay", "SDate", "PDate", "SMonth", "PMonth", "SYear", "PYear",
+                   "SHour", "PHour", "SMin", "PMin", "SSec", "PSec", "SColon1", "PColon1",
+                   "SColon2", "PColon2", "SAMPM", "PAMPM", "SIntern1", "PIntern1", "SIntern2",
+                   "PIntern2"});
+    Append(order, {"DLetter", "DDir"});
+    Append(order, {"AHS", "AMS", "ASS", "ADtS", "ADyS", "AMnS", "AInternet1", "AInternet2",
+                   "ACX", "ACY"});
+    Append(order, {"HideMe", "AutoHand", "CHands", "Tray"});
+    Append(order, {"LongDayName", "LongMonthName", "LongYearName", "DHMilitary", "C1Blink",
+                   "C2Blink"});
+    Append(order, {"FacePos"});
+    Append(order, {"HX", "HY", "MX", "MY", "SX", "SY", "DDtX", "DDtY", "DyX", "DyY", "MnX",
+                   "MnY", "Internet1X", "Internet1Y", "Internet2X", "Internet2Y"});
+    Append(order, {"HWT", "MWT", "SWT", "DtWT", "DyWT", "MnWT", "Internet1WT", "Internet2WT"});
+    Append(order, {"THand"});
+    Append(order, {"DispH", "DispM", "DispS", "DispDate", "DispDay", "DispMonth",
+                   "DispInternet1", "DispInternet2"});
+    Append(order, {"RSqr"});
+    Append(order, {"A1H", "A1M", "A2H", "A2M", "A3H", "A3M", "A4H", "A4M", "A5H", "A5M"});
+    Append(order, {"TranWidth", "TranHeight"});
+    Append(order, {"Tick", "Tock", "Alarm1", "Alarm2", "Alarm3", "Alarm4", "Alarm5", "A1PM",
+                   "A2PM", "A3PM", "A4PM", "A5PM"});
+    Append(order, {"MoveIt"});
+    Append(order, {"HandE", "HandE2", "HandE3", "HandDt", "HandDy", "HandMn", "HandInternet1",
+                   "HandInternet2"});
+    Append(order, {"Reversed", "UseWall"});
+    Append(order, {"TranDay", "TranDate", "TranMonth", "TranYear", "TranHour", "TranMin",
+                   "TranSec", "TranColon1", "TranColon2", "TranAMPM", "TranIntern1",
+                   "TranIntern2"});
+    Append(order, {"HourMil", "IgnoreBoundary", "TickStr", "TockStr", "A1Str", "A2Str",
+                   "A3Str", "A4Str", "A5Str", "WavDrive", "WavDir", "C1Str", "C2Str", "C3Str",
+                   "C4Str"});
+    Append(order, {"Chime1", "Chime2", "Chime3", "Chime4", "ChimeNum", "Smooth"});
+    for (int n = 1; n <= 12; ++n) {
+        for (const char* font : {"CFont", "DFont", "FSize", "FStyle"}) {
+            order.push_back(font + std::to_string(n));
+        }
+    }
+    Append(order, {"CHourStr", "CMinStr", "CSecStr", "CDateStr", "CDayStr", "CMonthStr",
+                   "CInternet1Str", "CInternet2Str"});
+    Append(order, {"ColorDayStr", "ColorDateStr", "ColorMonthStr", "ColorYearStr",
+                   "ColorHourStr", "ColorMinStr", "ColorSecStr", "ColorColon1Str",
+                   "ColorColon2Str", "ColorAMPMStr", "ColorIntern1Str", "ColorIntern2Str"});
+    Append(order, {"HHandStyle", "MHandStyle", "SHandStyle", "DateHandStyle", "DayHandStyle",
+                   "MonthHandStyle", "Internet1HandStyle", "Internet2HandStyle"});
+    for (int n = 0; n <= 7; ++n) order.push_back("HandZ" + std::to_string(n));
+    Append(order, {"ShowMoon", "MoonHalf", "PhaseSize", "MoonPhaseLeft", "MoonPhaseTop",
+                   "PhaseBaseColorStr", "PhaseBackColorStr", "MoonColorStr", "MoonOutColorStr",
+                   "ShowDay", "DayHalf", "DayPhaseSize", "DayPhaseLeft", "DayPhaseTop",
+                   "DayBaseColorStr", "DayBackColorStr", "NightBackColorStr", "DayColorStr",
+                   "DayOutColorStr", "NightColorStr"});
+    for (int n = 1; n <= 14; ++n) order.push_back("DayNames" + std::to_string(n));
+    for (int n = 1; n <= 24; ++n) order.push_back("MonthNames" + std::to_string(n));
+    return order;
+}
+
+TEST(RegistrySequences, StartupReadsTrayFirstThenTheRestButTheFonts) {
+    EXPECT_EQ(Names(TraySetting()), std::vector<std::string>{"Tray"});
+
+    const std::vector<std::string> startup = Names(StartupSettings());
+    EXPECT_EQ(startup.size(), 273u);
+    std::set<std::string> seen(startup.begin(), startup.end());
+    EXPECT_EQ(seen.size(), 273u);
+    EXPECT_FALSE(seen.count("Tray"));
+    EXPECT_TRUE(seen.count("Still"));
+    for (const std::string& font : Names(DisplayFontSettings())) {
+        EXPECT_FALSE(seen.count(font)) << font << " belongs to the first activation";
+        seen.insert(font);
+    }
+    seen.insert("Tray");
+    EXPECT_EQ(seen.size(), 322u);
+}
+
+TEST(RegistrySequences, FontsAreReadNameAndSizeThenStylesThenColours) {
+    std::vector<std::string> expected;
+    for (int n = 1; n <= 12; ++n) {
+        expected.push_back("DFont" + std::to_string(n));
+        expected.push_back("FSize" + std::to_string(n));
+    }
+    for (int n = 1; n <= 12; ++n) expected.push_back("FStyle" + std::to_string(n));
+    for (int n = 1; n <= 12; ++n) expected.push_back("CFont" + std::to_string(n));
+    EXPECT_EQ(Names(DisplayFontSettings()), expected);
+}
+
+TEST(RegistrySequences, ExitWritesTheDocumentedOrderWithoutStill) {
+    EXPECT_EQ(Names(ExitSettings()), DocumentedExitOrder());
+}
+
+TEST(ReadSettings, EmptyKeyYieldsEveryDefault) {
+    MemoryRegistry registry;
+    ClockSettings settings;
+    std::vector<std::string> errors;
+    ReadSettings(settings, registry, TraySetting(), errors);
+    ReadSettings(settings, registry, StartupSettings(), errors);
+    ReadSettings(settings, registry, DisplayFontSettings(), errors);
+    EXPECT_TRUE(errors.empty());
+    for (const SettingDef& def : AllSettings()) {
+        EXPECT_EQ(SettingText(settings, def, GeometryValue::Requested), def.defaultText)
+            << def.name;
+    }
+}
+
+TEST(ReadSettings, BadValueIsReportedTakesItsDefaultAndReadingGoesOn) {
+    MemoryRegistry registry;
+    registry.values = {{"FSize5", "abc"}, {"FSize6", "14"}, {"DFont7", "Courier New"},
+                       {"CFont2", "bluish"}, {"CFont3", "255"}};
+    ClockSettings settings;
+    std::vector<std::string> errors;
+    ReadSettings(settings, registry, DisplayFontSettings(), errors);
+
+    EXPECT_EQ(errors, (std::vector<std::string>{"'abc' is not a valid integer value",
+                                                "'bluish' is not a valid integer value"}));
+    EXPECT_EQ(settings.FSize5, 8);
+    EXPECT_EQ(settings.FSize6, 14);
+    EXPECT_EQ(settings.DFont7, "Courier New");
+    EXPECT_EQ(settings.CFont2.text, "clBlack");
+    EXPECT_EQ(settings.CFont3.value, Colour::Rgb(255, 0, 0));
+}
+
+TEST(ReadSettings, UnreadableValueIsReportedAndTakesItsDefault) {
+    MemoryRegistry registry;
+    registry.unreadable = {"FL"};
+    registry.values = {{"FL", "300"}, {"FT", "250"}};
+    ClockSettings settings;
+    std::vector<std::string> errors;
+    ReadSettings(settings, registry, StartupSettings(), errors);
+    EXPECT_EQ(errors, std::vector<std::string>{"cannot read FL"});
+    EXPECT_EQ(settings.FL, 194);
+    EXPECT_EQ(settings.FT, 250);
+}
+
+TEST(ReadSettings, HandGeometryGoesIntoTheRequestedValues) {
+    MemoryRegistry registry;
+    registry.values = {{"AHS", "44"}, {"ACX", "90"}};
+    ClockSettings settings;
+    std::vector<std::string> errors;
+    ReadSettings(settings, registry, StartupSettings(), errors);
+    EXPECT_EQ(settings.AHS.requested, 44);
+    EXPECT_EQ(settings.ACX.requested, 90);
+    EXPECT_EQ(settings.AHS.effective, 0);
+}
+
+TEST(WriteSettings, WritesEffectiveGeometryRegeneratedFontColoursAndOtherColoursAsStored) {
+    MemoryRegistry registry;
+    registry.values = {{"CFont4", "255"}, {"ColorDayStr", "clwhite"}, {"ColorDateStr", "255"},
+                       {"AHS", "500"}};
+    ClockSettings settings;
+    std::vector<std::string> errors;
+    ReadSettings(settings, registry, StartupSettings(), errors);
+    ReadSettings(settings, registry, DisplayFontSettings(), errors);
+    settings.AHS.effective = 40;
+
+    ASSERT_TRUE(WriteSettings(settings, registry, ExitSettings(), errors));
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(registry.values["CFont4"], "clRed");
+    EXPECT_EQ(registry.values["ColorDayStr"], "clwhite");
+    EXPECT_EQ(registry.values["ColorDateStr"], "255");
+    EXPECT_EQ(registry.values["AHS"], "40");
+    EXPECT_EQ(registry.written.size(), 321u);
+}
+
+TEST(WriteSettings, StillIsReadButNeverWritten) {
+    MemoryRegistry registry;
+    registry.values = {{"Still", "false"}};
+    ClockSettings settings = DefaultSettings();
+    std::vector<std::string> errors;
+    ReadSettings(settings, registry, StartupSettings(), errors);
+    EXPECT_FALSE(settings.Still);
+
+    settings.Still = true;
+    ASSERT_TRUE(WriteSettings(settings, registry, ExitSettings(), errors));
+    EXPECT_EQ(registry.values["Still"], "false");
+}
+
+TEST(WriteSettings, StopsAtTheFirstRefusedValue) {
+    MemoryRegistry registry;
+    registry.refused = {"CShape"};
+    ClockSettings settings = DefaultSettings();
+    std::vector<std::string> errors;
+    EXPECT_FALSE(WriteSettings(settings, registry, ExitSettings(), errors));
+    EXPECT_EQ(errors, std::vector<std::string>{"refused CShape"});
+    EXPECT_EQ(registry.written.size(), 28u);  // the values before CShape
+    EXPECT_FALSE(registry.values.count("BackPic"));
+}
+
+TEST(WriteSettings, EveryChangedValueSurvivesARestart) {
+    ClockSettings before = DefaultSettings();
+    before.FL = -20;
+    before.CShape = 2;
+    before.SMonth = true;
+    before.FStyle1 = FontStyle{FontStyle::kBold | FontStyle::kItalic};
+    before.FStyle2 = FontStyle{FontStyle::kItalic | FontStyle::kUnderline};
+    before.CFont9.value = Colour{0x8000000F};
+    before.HandZ0 = "hour";
+    before.WavDrive = "d:";
+    before.DayNames8 = "Dim";
+    before.ASS.effective = 72;
+
+    MemoryRegistry registry;
+    std::vector<std::string> errors;
+    ASSERT_TRUE(WriteSettings(before, registry, ExitSettings(), errors));
+
+    ClockSettings after;
+    ReadSettings(after, registry, TraySetting(), errors);
+    ReadSettings(after, registry, StartupSettings(), errors);
+    ReadSettings(after, registry, DisplayFontSettings(), errors);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(after.FL, -20);
+    EXPECT_EQ(after.CShape, 2);
+    EXPECT_TRUE(after.SMonth);
+    EXPECT_EQ(after.FStyle1, before.FStyle1);
+    EXPECT_EQ(after.FStyle2, FontStyle{}) << "italic and underlined has no letters";
+    EXPECT_EQ(after.CFont9.text, "clBtnFace");
+    EXPECT_EQ(after.HandZ0, "hour");
+    EXPECT_EQ(after.WavDrive, "d:");
+    EXPECT_EQ(after.DayNames8, "Dim");
+    EXPECT_EQ(after.ASS.requested, 72);
+}
+
+}  // namespace
+}  // namespace marvix

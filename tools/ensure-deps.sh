@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Marvix needs on Debian or Ubuntu, and nothing when
+# everything is already there (one dpkg query, no apt call).
+set -euo pipefail
+
+packages=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}" >&2
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
