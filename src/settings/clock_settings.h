@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/local_time.h"
 #include "settings/colour.h"
 #include "settings/encodings.h"
 
@@ -54,6 +55,19 @@ struct ClockSettings {
 
     // Triples A to E: hour, minute and second hand, date and day display background.
     std::array<LegacyColourTriple, 5> LegacyTriples{};
+
+    // Live state: never stored, made anew at every start.
+    LocalTime Time;                 // the tick's sample of the clock
+    int32_t FaceWidth = 0;          // the face, re-measured on every tick
+    int32_t FaceHeight = 0;
+    int32_t FaceMin = 0;            // the smaller of the two
+    int32_t MaxWidth = 0;           // the maximized-window area of the primary screen
+    int32_t MaxHeight = 0;
+    bool FirstActivation = false;   // the clock window's first activation has been handled
+    bool ColonBlinkPhase = true;    // flipped every 500 ms
+    bool TickDue = false;           // set by the one-second step, cleared when sounded
+    bool TockDue = false;
+    bool TickTockPhase = false;
 };
 
 // Every persisted field at the default of its table row.

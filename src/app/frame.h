@@ -1,0 +1,32 @@
+#pragma once
+
+// One frame of the clock, composed from scratch on every tick: the face copy (the only erase),
+// the phase dials, the digital displays, then the hands.
+
+#include <array>
+
+#include "app/local_time.h"
+#include "app/surface.h"
+#include "settings/clock_settings.h"
+
+namespace marvix {
+
+struct FrameSurfaces {
+    Surface& display;             // Image1: the picture the window shows
+    const Surface& face;          // Image2: the face, never drawn on by the tick
+    std::array<Surface*, 12> digits;  // the display surfaces, in font-slot order DAY, DATE, ...
+    Surface& moon;                // Image14
+    Surface& dayNight;            // Image15
+};
+
+// The face copy: the whole face into the display picture, mirrored left to right when Reversed.
+void CopyFace(const ClockSettings& settings, FrameSurfaces& surfaces);
+
+// Everything a tick draws, in its order, after the shell has sampled the clock into
+// settings.Time, kept the window in place and started the sounds:
+// the face geometry rule, the face copy, the re-measure of the face, the digital displays'
+// placement, the moon and day/night dials, the twelve digital displays, then the hand
+// preparation (from a second reading of `clock`) and the hands in stacking order.
+void ComposeFrame(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+
+}  // namespace marvix

@@ -1,0 +1,31 @@
+#pragma once
+
+// Time is an input: the core computes everything from a LocalTime it is given. Only the shell
+// samples the clock, through TimeSource, so tests and the render tool can set the time.
+
+#include <cstdint>
+
+namespace marvix {
+
+struct LocalTime {
+    uint16_t year = 2000;
+    uint16_t month = 1;       // 1 to 12
+    uint16_t day = 1;         // 1 to 31
+    uint16_t dayOfWeek = 7;   // 1 Sunday to 7 Saturday
+    uint16_t hour = 0;        // 0 to 23
+    uint16_t minute = 0;
+    uint16_t second = 0;
+    uint16_t millisecond = 0;
+    friend constexpr bool operator==(const LocalTime&, const LocalTime&) = default;
+};
+
+class TimeSource {
+public:
+    virtual ~TimeSource() = default;
+    virtual LocalTime Now() = 0;
+    // Minutes to add to local time to get universal time (UTC = local + bias), taken with the
+    // daylight bias only while the zone observes daylight time.
+    virtual int32_t UtcBiasMinutes() = 0;
+};
+
+}  // namespace marvix
