@@ -1,16 +1,19 @@
 #include "app/clock_window_win.h"
 
+#include <windowsx.h>
+
 #include <string>
 #include <vector>
 
+#include "app/application_win.h"
 #include "app/message_seam_win.h"
+#include "app/resource.h"
+#include "digital/display_fonts.h"
 #include "settings/registry_store.h"
 
 namespace marvix {
 
 namespace {
-
-constexpr int kFaceSize = 200;
 
 void ReportAll(const std::vector<std::string>& errors) {
     for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
@@ -24,26 +27,39 @@ bool TForm1::RegisterWindowClass(HINSTANCE instance) {
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MARVIX));
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExA(&windowClass) != 0;
+    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-TForm1* TForm1::Create(HINSTANCE instance) {
-    HWND hwnd = CreateWindowExA(0, kClassName, "Marvo", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                kFaceSize, kFaceSize, nullptr, nullptr, instance, nullptr);
+struct TForm1CreateParams {
+    Application& app;
+    TimeSource& clock;
+};
+
+TForm1* TForm1::Create(Application& app, TimeSource& clock) {
+    TForm1CreateParams params{app, clock};
+    // Owned by the application's window, which carries the taskbar button (see HideMe).
+    HWND hwnd = CreateWindowExA(0, kClassName, "Marvo", WS_POPUP | WS_CLIPCHILDREN, 243, 109, 198,
+                                189, app.Owner(), nullptr, app.Instance(), &params);
     if (!hwnd) return nullptr;
     return reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
+TForm1::TForm1(HWND hwnd, Application& app, TimeSource& clock)
+    : hwnd_(hwnd), app_(app), clock_(clock), pictures_(std::make_unique<ClockPictures>()) {}
+
 LRESULT CALLBACK TForm1::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
-        self = new TForm1(hwnd);
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        const auto* params = static_cast<const TForm1CreateParams*>(create->lpCreateParams);
+        self = new TForm1(hwnd, params->app, params->clock);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    LRESULT result = self->HandleMessage(message, wParam, lParam);
+    const LRESULT result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         delete self;
@@ -57,43 +73,160 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
             return 0;
+        case WM_TIMER:
+            if (wParam == kTimer1) Timer1Timer();
+            if (wParam == kTimer2) Timer2Timer();
+            if (wParam == kTimer3) Timer3Timer();
+            return 0;
+        case WM_ERASEBKGND: return 1;  // the frame covers every pixel
         case WM_PAINT: Paint(); return 0;
+        case WM_LBUTTONDOWN: FormMouseDown(MK_LBUTTON); return 0;
+        case WM_RBUTTONDOWN: FormMouseDown(MK_RBUTTON); return 0;
+        case WM_MOUSEMOVE: FormMouseMove(); return 0;
+        case WM_LBUTTONUP: FormMouseUp(MK_LBUTTON); return 0;
+        case WM_CAPTURECHANGED:
+            // A button released while another window held the mouse never reaches us.
+            Dragging = false;
+            return 0;
+        case WM_LBUTTONDBLCLK: Image1DblClick(); return 0;
+        case TrayIcon::kCallbackMessage: TrayIconMessage(lParam); return 0;
+        case WM_ENDSESSION:
+            if (wParam) SaveSettings();
+            return 0;
         case WM_DESTROY: StopAll(); return 0;
+    }
+    if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+        tray_.AddAgain();
+        return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 void TForm1::FormCreate() {
+    settings_.ColonBlinkPhase = true;
+    settings_.FirstActivation = false;
+    settings_.TickDue = settings_.TockDue = settings_.TickTockPhase = false;
+
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),
+                                                   IMAGE_ICON, 16, 16, LR_SHARED)));
+
     std::vector<std::string> errors;
     ReadSettings(settings_, registry_, TraySetting(), errors);
+    if (settings_.Tray) ShowWindow(hwnd_, SW_HIDE);
     ReadSettings(settings_, registry_, StartupSettings(), errors);
+    SetTickInterval();
     ReportAll(errors);
+
+    PrepareFace(settings_, *pictures_);
+    SizeClientToFace();
     SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!settings_.IgnoreBoundary) ClampToScreen();
+    ApplyShape();
+    ApplyZPosition();
+    if (settings_.UseWall) MapBackGround();
+    FrameSurfaces frame = pictures_->Frame();
+    CopyFace(settings_, frame);
+    if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
+
+    SetTimer(hwnd_, kTimer3, 500, nullptr);
+    StartTimers();
 }
 
 void TForm1::FormActivate() {
-    if (FirstActivation) return;
-    FirstActivation = true;
+    if (settings_.FirstActivation) return;
+    settings_.FirstActivation = true;
     std::vector<std::string> errors;
     ReadSettings(settings_, registry_, DisplayFontSettings(), errors);
+    ApplyDisplayFonts(settings_);
+    ReportAll(errors);
+    app_.ShowTaskbarButton(!settings_.HideMe);
+    if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
+}
+
+void TForm1::SaveSettings() {
+    if (settingsSaved_) return;
+    settingsSaved_ = true;
+    std::vector<std::string> errors;
+    WriteSettings(settings_, registry_, ExitSettings(), errors);
     ReportAll(errors);
 }
 
 void TForm1::StopAll() {
-    std::vector<std::string> errors;
-    WriteSettings(settings_, registry_, ExitSettings(), errors);
-    ReportAll(errors);
-    PostQuitMessage(0);
+    StopTimers();
+    KillTimer(hwnd_, kTimer3);
+    tray_.Remove();
+    SaveSettings();
+    app_.ClockDestroyed();
 }
 
 void TForm1::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    const Size size = pictures_->display.GetSize();
+    BitBlt(dc, 0, 0, size.width, size.height, pictures_->display.Dc(), 0, 0, SRCCOPY);
     EndPaint(hwnd_, &paint);
+}
+
+void TForm1::SizeClientToFace() {
+    // A borderless popup: the window is its client area.
+    const Size face = pictures_->face.GetSize();
+    SetWindowPos(hwnd_, nullptr, 0, 0, face.width, face.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm1::FormMouseDown(UINT button) {
+    if (button == MK_LBUTTON) {
+        Dragging = true;
+        SetCapture(hwnd_);
+    } else {
+        Test();
+    }
+    if (Dragging) GetCursorPos(&DragLast);
+}
+
+void TForm1::FormMouseMove() {
+    if (!Dragging || !settings_.MoveIt) return;
+    POINT now;
+    GetCursorPos(&now);
+    if (now.x != DragLast.x || now.y != DragLast.y) {
+        RECT frame;
+        GetWindowRect(hwnd_, &frame);
+        const int left = frame.left + now.x - DragLast.x;
+        const int top = frame.top + now.y - DragLast.y;
+        SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        settings_.FL = left;
+        settings_.FT = top;
+    }
+    DragLast = now;
+}
+
+void TForm1::FormMouseUp(UINT button) {
+    if (button != MK_LBUTTON) return;
+    Dragging = false;
+    if (GetCapture() == hwnd_) ReleaseCapture();
+}
+
+// Right button on the clock: the control menu, or with Still off the exit confirmation.
+void TForm1::Test() { app_.ShowMenuOrExitConfirmation(); }
+
+void TForm1::Image1DblClick() {
+    ShowWindow(hwnd_, SW_HIDE);
+    StopTimers();
+    settings_.Tray = true;
+}
+
+void TForm1::TrayIconMessage(LPARAM mouseMessage) {
+    if (mouseMessage == WM_LBUTTONDOWN) {
+        if (IsWindowVisible(hwnd_)) return;
+        StartTimers();
+        ShowWindow(hwnd_, SW_SHOW);
+        settings_.Tray = false;
+        Dragging = false;
+    } else if (mouseMessage == WM_RBUTTONDOWN) {
+        app_.ShowMenuOrExitConfirmation();
+    }
 }
 
 }  // namespace marvix

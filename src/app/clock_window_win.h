@@ -1,41 +1,85 @@
 #pragma once
 
-// TForm1, the clock window: a borderless window showing the clock, owner of ClockSettings for
-// the life of the process. It reads the settings from the registry while it is created, the
-// display fonts at its first activation, and writes everything back when it is destroyed.
+// TForm1, the clock window: borderless, cut to its shape, showing the frame the tick composes.
+// It owns ClockSettings, the pictures, the timers and the tray icon for the life of the process:
+// it reads the settings while it is created and the display fonts at its first activation, and
+// writes everything back when it is destroyed (or when Windows ends the session).
 
 #include <windows.h>
 
+#include <memory>
+
+#include "app/clock_pictures_win.h"
+#include "app/tray_icon_win.h"
 #include "settings/clock_settings.h"
 #include "settings/registry_store_win.h"
 
 namespace marvix {
 
+class Application;
+
 class TForm1 {
 public:
     static constexpr char kClassName[] = "TForm1";
+    static constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2, kTimer3 = 3;
 
     static bool RegisterWindowClass(HINSTANCE instance);
-    // Creates the window; the object lives until the window is destroyed.
-    static TForm1* Create(HINSTANCE instance);
+    // Creates the window hidden; FormCreate has run when this returns.
+    static TForm1* Create(Application& app, TimeSource& clock);
 
     HWND Window() const { return hwnd_; }
     ClockSettings& Settings() { return settings_; }
+    ClockPictures& Pictures() { return *pictures_; }
+    const TrayIcon& Tray() const { return tray_; }
+    bool IsDragging() const { return Dragging; }
+    bool TimersRunning() const { return timersRunning_; }
+    UINT Timer1Interval() const { return timer1Interval_; }
+
+    // Operations the settings windows use too.
+    void ApplyShape();
+    void ApplyZPosition();
+    void ClampToScreen();
+    void MapBackGround();
+    void SetTickInterval();
+
+    // The three timers' handlers, public so that tests and benchmarks can drive them.
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
 
 private:
-    explicit TForm1(HWND hwnd) : hwnd_(hwnd) {}
+    TForm1(HWND hwnd, Application& app, TimeSource& clock);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void FormCreate();
     void FormActivate();
     void StopAll();
+    void SaveSettings();
     void Paint();
+    void FormMouseDown(UINT button);
+    void FormMouseMove();
+    void FormMouseUp(UINT button);
+    void Image1DblClick();
+    void TrayIconMessage(LPARAM mouseMessage);
+    void Test();
+    void StartTimers();
+    void StopTimers();
+    void SizeClientToFace();
 
     HWND hwnd_;
+    Application& app_;
+    TimeSource& clock_;
     ClockSettings settings_;
+    std::unique_ptr<ClockPictures> pictures_;
     Win32Registry registry_;
-    bool FirstActivation = false;
+    TrayIcon tray_;
+    UINT taskbarCreated_ = 0;
+    bool Dragging = false;
+    POINT DragLast{};
+    bool timersRunning_ = false;
+    UINT timer1Interval_ = 250;
+    bool settingsSaved_ = false;
 };
 
 }  // namespace marvix

@@ -4,6 +4,8 @@
 // samples the clock, through TimeSource, so tests and the render tool can set the time.
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace marvix {
 
@@ -18,6 +20,12 @@ struct LocalTime {
     uint16_t millisecond = 0;
     friend constexpr bool operator==(const LocalTime&, const LocalTime&) = default;
 };
+
+// 1 Sunday to 7 Saturday, for a date of the Gregorian calendar.
+uint16_t DayOfWeek(int year, int month, int day);
+
+// "YYYY-MM-DDTHH:MM:SS" with an optional ".mmm"; nullopt unless it names a real instant.
+std::optional<LocalTime> ParseLocalTime(std::string_view text);
 
 class TimeSource {
 public:

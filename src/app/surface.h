@@ -63,7 +63,7 @@ public:
 
     virtual Size TextExtent(std::string_view text, const Font& font) = 0;
     // Text with its top-left at `origin`; the cells are filled with the brush unless it is clear.
-    virtual void TextOut(Point origin, std::string_view text, const Font& font,
+    virtual void WriteText(Point origin, std::string_view text, const Font& font,
                          const Brush& background) = 0;
 
     // A plain copy of `from` (in the source) to `to` (in this surface).

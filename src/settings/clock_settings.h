@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/local_time.h"
+#include "app/surface.h"
 #include "settings/colour.h"
 #include "settings/encodings.h"
 
@@ -68,6 +69,10 @@ struct ClockSettings {
     bool TickDue = false;           // set by the one-second step, cleared when sounded
     bool TockDue = false;
     bool TickTockPhase = false;
+
+    // The font each digital display draws with, in font-slot order; made from the slot's
+    // settings when they are applied.
+    std::array<Font, 12> DisplayFonts{};
 };
 
 // Every persisted field at the default of its table row.

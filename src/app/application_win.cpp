@@ -1,0 +1,133 @@
+#include "app/application_win.h"
+
+#include "app/clock_window_win.h"
+#include "app/control_menu_win.h"
+#include "app/exit_confirmation_win.h"
+#include "app/help_window_win.h"
+#include "dialogs/settings_windows_win.h"
+
+namespace marvix {
+
+namespace {
+
+constexpr char kOwnerClass[] = "TApplication";
+
+}  // namespace
+
+Application::Application(HINSTANCE instance, TimeSource& clock)
+    : instance_(instance), time_(clock), help_(std::make_unique<HelpWindow>(instance)) {}
+
+Application::~Application() {
+    help_.reset();
+    for (auto& dialog : dialogs_) dialog.reset();
+    controlMenu_.reset();
+    exitConfirmation_.reset();
+    if (clock_) DestroyWindow(clock_->Window());
+    if (owner_) DestroyWindow(owner_);
+    if (dialogFont_) DeleteObject(dialogFont_);
+    if (boldDialogFont_) DeleteObject(boldDialogFont_);
+}
+
+LRESULT CALLBACK Application::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Application*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (self) {
+        // The taskbar button activates this window; the user means the clock.
+        if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && self->clock_ &&
+            IsWindowVisible(self->clock_->Window())) {
+            SetForegroundWindow(self->clock_->Window());
+            return 0;
+        }
+        if (message == WM_CLOSE) {
+            self->Terminate();
+            return 0;
+        }
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+bool Application::Create() {
+    WNDCLASSEXA ownerClass{};
+    ownerClass.cbSize = sizeof ownerClass;
+    ownerClass.lpfnWndProc = OwnerProc;
+    ownerClass.hInstance = instance_;
+    ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
+    ownerClass.lpszClassName = kOwnerClass;
+    if (!RegisterClassExA(&ownerClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    // A window of no size that only carries the taskbar button, as the clock is a popup.
+    owner_ = CreateWindowExA(0, kOwnerClass, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU |
+                             WS_MINIMIZEBOX, GetSystemMetrics(SM_CXSCREEN) / 2,
+                             GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr, instance_,
+                             this);
+    if (!owner_ || !TForm1::RegisterWindowClass(instance_)) return false;
+
+    clock_ = TForm1::Create(*this, time_);
+    if (!clock_) return false;
+    auto makeDialog = [&](DialogId id) {
+        dialogs_[static_cast<size_t>(id)] = MakeSettingsWindow(*this, id);
+        return Dialog(id).Create();
+    };
+    controlMenu_ = std::make_unique<TForm4>(*this);
+    exitConfirmation_ = std::make_unique<TForm9>(*this);
+    const bool created = makeDialog(DialogId::Hands) && controlMenu_->Create() &&
+                         makeDialog(DialogId::Face) && makeDialog(DialogId::Digital) &&
+                         makeDialog(DialogId::Alarms) && makeDialog(DialogId::Configurations) &&
+                         exitConfirmation_->Create() && makeDialog(DialogId::Phases) &&
+                         makeDialog(DialogId::Spelling);
+    if (!created) return false;
+
+    ShowWindow(owner_, SW_SHOWNOACTIVATE);
+    if (!clock_->Settings().Tray) ShowWindow(clock_->Window(), SW_SHOWNORMAL);
+    return true;
+}
+
+int Application::Run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (activeDialog_ && IsDialogMessageA(activeDialog_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+HFONT Application::DialogFont(bool bold) {
+    HFONT& font = bold ? boldDialogFont_ : dialogFont_;
+    if (!font) {
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        const bool standard = dpi == 96;
+        font = CreateFontA(-MulDiv(standard ? 8 : 6, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                           FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                           standard ? "MS Sans Serif" : "MS Serif");
+    }
+    return font;
+}
+
+void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }
+
+void Application::ShowMenuOrExitConfirmation() {
+    if (clock_ && clock_->Settings().Still) {
+        controlMenu_->Show();
+    } else {
+        exitConfirmation_->Show();
+    }
+}
+
+void Application::ShowHelp() { help_->ShowContents(owner_); }
+
+void Application::Terminate() {
+    if (clock_) DestroyWindow(clock_->Window());
+}
+
+void Application::ClockDestroyed() {
+    clock_ = nullptr;
+    PostQuitMessage(0);
+}
+
+}  // namespace marvix

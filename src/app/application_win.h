@@ -1,0 +1,79 @@
+#pragma once
+
+// The program: its owner window (which carries the taskbar button, so HideMe can take it away),
+// the clock window and the nine other windows, created in their fixed order, and the message
+// loop.
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "app/local_time.h"
+
+namespace marvix {
+
+class TForm1;
+class TForm4;
+class TForm9;
+class SettingsDialog;
+class HelpWindow;
+
+enum class DialogId { Hands, Phases, Face, Digital, Alarms, Configurations, Spelling };
+inline constexpr size_t kDialogCount = 7;
+
+class Application {
+public:
+    static constexpr char kTitle[] = "Marvo";
+
+    Application(HINSTANCE instance, TimeSource& clock);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Creates the owner window, then TForm1, TForm2, TForm4, TForm5, TForm6, TForm7, TForm8,
+    // TForm9, TForm3, TForm10. Only the clock is shown (unless it starts in the tray).
+    bool Create();
+    // Runs the message loop until the clock window is gone.
+    int Run();
+
+    HINSTANCE Instance() const { return instance_; }
+    HWND Owner() const { return owner_; }
+    TForm1& Clock() { return *clock_; }
+    bool HasClock() const { return clock_ != nullptr; }
+    TForm4& ControlMenu() { return *controlMenu_; }
+    TForm9& ExitConfirmation() { return *exitConfirmation_; }
+    SettingsDialog& Dialog(DialogId id) { return *dialogs_[static_cast<size_t>(id)]; }
+
+    // The font FontMe gives dialog controls: MS Sans Serif 8 at 96 pixels per inch, else MS
+    // Serif 6.
+    HFONT DialogFont(bool bold = false);
+    void ShowTaskbarButton(bool show);
+    // Right button on the clock or on the tray icon.
+    void ShowMenuOrExitConfirmation();
+    void ShowHelp();
+    // "STOP" and "Yes": ends the program; the clock window's destruction saves the settings.
+    void Terminate();
+
+    // Calls from the clock window.
+    void ClockDestroyed();
+    // The active settings window, whose keys go through IsDialogMessage.
+    void SetActiveDialog(HWND dialog) { activeDialog_ = dialog; }
+
+private:
+    static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HINSTANCE instance_;
+    TimeSource& time_;
+    HWND owner_ = nullptr;
+    TForm1* clock_ = nullptr;  // owned by its window
+    std::unique_ptr<TForm4> controlMenu_;
+    std::unique_ptr<TForm9> exitConfirmation_;
+    std::array<std::unique_ptr<SettingsDialog>, kDialogCount> dialogs_;
+    std::unique_ptr<HelpWindow> help_;
+    HWND activeDialog_ = nullptr;
+    HFONT dialogFont_ = nullptr;
+    HFONT boldDialogFont_ = nullptr;
+};
+
+}  // namespace marvix

@@ -1,0 +1,127 @@
+#include "app/clock_pictures_win.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "app/face_geometry.h"
+#include "app/message_seam_win.h"
+#include "app/resource.h"
+
+namespace marvix {
+
+namespace {
+
+constexpr char kCannotLoad[] = "Unable to load specified file. File may not exist or be corrupt.";
+
+Picture ResourcePicture(int id) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    if (!bytes) return Picture{1, 1, {0}};
+    std::optional<Picture> picture =
+        DecodeBitmapFile({bytes, static_cast<size_t>(SizeofResource(module, found))});
+    return picture ? std::move(*picture) : Picture{1, 1, {0}};
+}
+
+ScopedFile OpenForReading(const std::string& path) {
+    return ScopedFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// One picture load, reporting its own failure as the picture loader of old did.
+std::optional<Picture> LoadPicture(const std::string& path) {
+    ScopedFile file = OpenForReading(path);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > LONGLONG(kMaxFaceFileBytes)) {
+        ShowMessage("Could not open the graphic file requested.");
+        return std::nullopt;
+    }
+    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+        read != bytes.size()) {
+        ShowMessage("Could not open the graphic file requested.");
+        return std::nullopt;
+    }
+    std::optional<Picture> picture = DecodeBitmapFile(bytes);
+    if (!picture) ShowMessage("Invalid graphic name.");
+    return picture;
+}
+
+}  // namespace
+
+ClockPictures::ClockPictures() {
+    const Picture builtIn = ResourcePicture(IDR_FACE);
+    face.LoadPicture(builtIn);
+    display.LoadPicture(builtIn);
+    fallback.LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
+    for (GdiSurface& digit : digits) digit.Resize({17, 9});
+}
+
+FrameSurfaces ClockPictures::Frame() {
+    std::array<Surface*, 12> digitSurfaces{};
+    for (size_t i = 0; i < digits.size(); ++i) digitSurfaces[i] = &digits[i];
+    return FrameSurfaces{display, face, digitSurfaces, moon, dayNight};
+}
+
+bool LoadFaceFile(const std::string& path, ClockPictures& pictures) {
+    uint8_t header[kBitCountByteOffset + 1];
+    DWORD read = 0;
+    LARGE_INTEGER size{};
+    {
+        ScopedFile file = OpenForReading(path);
+        // A file too short to hold the bit count is no bitmap we could load.
+        if (!file || !ReadFile(file.Get(), header, sizeof header, &read, nullptr) ||
+            read != sizeof header || !GetFileSizeEx(file.Get(), &size)) {
+            ShowMessage(kCannotLoad);
+            return false;
+        }
+    }
+    if (header[kBitCountByteOffset] > 8) {
+        ShowMessage("Clock face bmp cannot have more than 256 colors.");
+        return false;
+    }
+    if (size.QuadPart > LONGLONG(kMaxFaceFileBytes)) {
+        ShowMessage("File too large to place. Can be no larger than 3 Meg.",
+                    MessageStyle::Information);
+        return false;
+    }
+    // The face and the display picture each load the file and report their own failure.
+    std::optional<Picture> face = LoadPicture(path);
+    if (face) pictures.face.LoadPicture(*face);
+    std::optional<Picture> display = LoadPicture(path);
+    if (display) pictures.display.LoadPicture(*display);
+    return face.has_value();
+}
+
+void UseFallbackFace(ClockPictures& p) {
+    p.display.Resize({100, 100});
+    p.face.Resize({100, 100});
+    p.face.CopyFrom(p.fallback, Rect{0, 0, 100, 100}, {0, 0});
+}
+
+void PrepareFace(ClockSettings& s, ClockPictures& p) {
+    if (!s.BackPic.empty() && !s.UseWall) LoadFaceFile(s.BackPic, p);
+    if (s.UseWall) {
+        p.display.Resize({s.TranWidth, s.TranHeight});
+        p.face.Resize({s.TranWidth, s.TranHeight});
+    }
+    const Size face = p.face.GetSize();
+    s.MaxWidth = GetSystemMetrics(SM_CXMAXIMIZED);
+    s.MaxHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+    if (face.height > s.MaxHeight || face.width > s.MaxWidth) UseFallbackFace(p);
+    ApplyFaceGeometry(s, p.face.GetSize());
+}
+
+void CaptureDesktop(GdiSurface& face, Point topLeft) {
+    HWND desktop = GetDesktopWindow();
+    HDC desktopDc = GetWindowDC(desktop);
+    if (!desktopDc) return;
+    const Size size = face.GetSize();
+    BitBlt(face.Dc(), 0, 0, size.width, size.height, desktopDc, topLeft.x, topLeft.y, SRCCOPY);
+    ReleaseDC(desktop, desktopDc);
+}
+
+}  // namespace marvix

@@ -1,0 +1,42 @@
+#pragma once
+
+// The clock's off-screen pictures and how the face gets into them: the built-in face, a face
+// file with its tests and messages, the fallback face for one too big for the screen, and a
+// snapshot of the desktop.
+
+#include <string>
+
+#include "app/frame.h"
+#include "app/gdi_surface_win.h"
+
+namespace marvix {
+
+struct ClockPictures {
+    GdiSurface display;              // Image1
+    GdiSurface face;                 // Image2
+    std::array<GdiSurface, 12> digits;  // Image3 .. Image18, in font-slot order
+    GdiSurface moon{{49, 49}};       // Image14
+    GdiSurface dayNight{{49, 49}};   // Image15
+    GdiSurface fallback;             // Image6
+
+    ClockPictures();
+    FrameSurfaces Frame();
+};
+
+// Tests a face file and loads it into the face and the display pictures, reporting every
+// failure through the message seam; on failure the pictures keep what they held. Returns whether
+// the face was replaced.
+bool LoadFaceFile(const std::string& path, ClockPictures& pictures);
+
+// The start-up steps on the face: load BackPic (unless UseWall), size the pictures for UseWall,
+// take the fallback face when the face does not fit the maximized-window area, and apply the
+// face geometry rule.
+void PrepareFace(ClockSettings& settings, ClockPictures& pictures);
+
+// TooBig: the fallback face in place of one larger than the screen.
+void UseFallbackFace(ClockPictures& pictures);
+
+// Copies the desktop's pixels at `topLeft` into the face picture, at the face's size.
+void CaptureDesktop(GdiSurface& face, Point topLeft);
+
+}  // namespace marvix

@@ -1,0 +1,59 @@
+// The clock window's outline and place: its region, the screen-boundary clamp, the z-position
+// and the desktop snapshot.
+#include "app/clock_window_win.h"
+
+#include "app/placement.h"
+
+namespace marvix {
+
+void TForm1::ApplyShape() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const WindowRegion region =
+        RegionForShape(settings_.CShape, settings_.RSqr, {client.right, client.bottom});
+    const Rect& b = region.bounds;
+    HRGN handle = nullptr;
+    if (region.shape == RegionShape::Ellipse) {
+        handle = CreateEllipticRgn(b.left, b.top, b.right, b.bottom);
+    } else if (region.shape == RegionShape::RoundRect) {
+        handle = CreateRoundRectRgn(b.left, b.top, b.right, b.bottom, region.corner, region.corner);
+    }
+    // SetWindowRgn owns the region from here on; a null region shows the whole rectangle.
+    if (!SetWindowRgn(hwnd_, handle, TRUE) && handle) DeleteObject(handle);
+}
+
+void TForm1::ApplyZPosition() {
+    const ZOrderSteps steps = ZOrderForFacePos(settings_.FacePos);
+    for (int i = 0; i < steps.count; ++i) {
+        HWND after = steps.steps[i] == ZOrder::TopMost     ? HWND_TOPMOST
+                     : steps.steps[i] == ZOrder::NoTopMost ? HWND_NOTOPMOST
+                                                           : HWND_BOTTOM;
+        SetWindowPos(hwnd_, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    }
+}
+
+void TForm1::ClampToScreen() {
+    settings_.MaxWidth = GetSystemMetrics(SM_CXMAXIMIZED);
+    settings_.MaxHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+    RECT frame;
+    GetWindowRect(hwnd_, &frame);
+    const Point target = marvix::ClampToScreen({frame.left, frame.top, frame.right, frame.bottom},
+                                               {settings_.MaxWidth, settings_.MaxHeight});
+    if (target.x != frame.left || target.y != frame.top) {
+        SetWindowPos(hwnd_, nullptr, target.x, target.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TForm1::MapBackGround() {
+    RECT frame;
+    GetWindowRect(hwnd_, &frame);
+    ShowWindow(hwnd_, SW_HIDE);
+    // Give the windows behind the clock time to repaint before their pixels are taken.
+    Sleep(100);
+    CaptureDesktop(pictures_->face, {frame.left, frame.top});
+    Sleep(100);
+    ShowWindow(hwnd_, SW_SHOW);
+}
+
+}  // namespace marvix

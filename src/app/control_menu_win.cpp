@@ -1,0 +1,125 @@
+#include "app/control_menu_win.h"
+
+#include <shellapi.h>
+
+#include "app/application_win.h"
+
+namespace marvix {
+
+namespace {
+
+constexpr DialogLayout kLayout{
+    "TForm4", "Marvix V2.0", {138, 322}, 0x00800040, {0, 0}, true, kPanels | kRadioGroups,
+    Clamp::OnActivation, false,
+};
+
+struct PanelLook {
+    int id;
+    const char* caption;
+    int top;
+    int height;
+    COLORREF face;
+    COLORREF text;
+    int bevel;
+    bool bold;
+};
+
+constexpr COLORREF kBlue = 0x00C08080, kWhite = 0x00FFFFFF, kYellow = 0x0000FFFF,
+                   kGray = 0x00808080, kAqua = 0x00FFFF00, kStop = 0x00400080;
+
+// From top to bottom; every panel is 109 pixels wide.
+constexpr PanelLook kPanelLooks[] = {
+    {TForm4::Panel1, "Clock Face", 8, 21, kBlue, kWhite, 2, false},
+    {TForm4::Panel2, "Hand Settings", 39, 21, kBlue, kWhite, 2, false},
+    {TForm4::Panel3, "Digital Settings", 70, 21, kBlue, kWhite, 2, false},
+    {TForm4::Panel9, "Phase Displays", 101, 21, kBlue, kWhite, 2, false},
+    {TForm4::Panel4, "Alarm/sounds", 132, 21, kBlue, kWhite, 2, false},
+    {TForm4::Panel7, "Configurations", 163, 21, kBlue, kWhite, 2, false},
+    {TForm4::Panel10, "Spelling", 194, 21, kBlue, kWhite, 2, false},
+    {TForm4::Panel6, "Help", 225, 21, kBlue, kYellow, 2, false},
+    {TForm4::Panel8, "Set Time", 256, 21, kGray, kAqua, 2, false},
+    {TForm4::Panel5, "STOP", 284, 31, kStop, kWhite, 4, true},
+};
+
+const PanelLook* LookOf(int id) {
+    for (const PanelLook& look : kPanelLooks) {
+        if (look.id == id) return &look;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TForm4::TForm4(Application& app) : SettingsDialog(app, kLayout) {}
+
+void TForm4::CreateControls() {
+    for (const PanelLook& look : kPanelLooks) {
+        AddControl(ControlKind::kPanels, "BUTTON", look.caption,
+                   BS_OWNERDRAW, Rect::At({14, look.top}, {109, look.height}), look.id);
+    }
+}
+
+bool TForm4::OnCommand(int id, int notification) {
+    if (notification != BN_CLICKED || !LookOf(id)) return false;
+    PanelClick(id);
+    return true;
+}
+
+void TForm4::PanelClick(int panel) {
+    switch (panel) {
+        case Panel1: app_.Dialog(DialogId::Face).Show(); break;
+        case Panel2: app_.Dialog(DialogId::Hands).Show(); break;
+        case Panel3: app_.Dialog(DialogId::Digital).Show(); break;
+        case Panel9: app_.Dialog(DialogId::Phases).Show(); break;
+        case Panel4: app_.Dialog(DialogId::Alarms).Show(); break;
+        case Panel7: app_.Dialog(DialogId::Configurations).Show(); break;
+        case Panel10: app_.Dialog(DialogId::Spelling).Show(); break;
+        case Panel6: app_.ShowHelp(); break;
+        case Panel8:
+            // The system's own date and time settings; the clock does not wait for them, the
+            // next tick simply shows the new time.
+            ShellExecuteA(GetDesktopWindow(), "open", "rundll32.exe",
+                          "shell32.dll,Control_RunDLL timedate.cpl", "", SW_SHOWDEFAULT);
+            break;
+        case Panel5: app_.Terminate(); break;
+    }
+}
+
+void TForm4::DrawPanel(const DRAWITEMSTRUCT& item) {
+    const PanelLook* look = LookOf(static_cast<int>(item.CtlID));
+    if (!look) return;
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    SetDCBrushColor(dc, look->face);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    // A raised bevel: light along the top and left, dark along the bottom and right.
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    for (int i = 0; i < look->bevel; ++i) {
+        RECT edge = {r.left + i, r.top + i, r.right - i, r.bottom - i};
+        SetDCPenColor(dc, pressed ? 0x00404040 : 0x00FFFFFF);
+        SelectObject(dc, GetStockObject(DC_PEN));
+        MoveToEx(dc, edge.left, edge.bottom - 1, nullptr);
+        LineTo(dc, edge.left, edge.top);
+        LineTo(dc, edge.right - 1, edge.top);
+        SetDCPenColor(dc, pressed ? 0x00FFFFFF : 0x00404040);
+        LineTo(dc, edge.right - 1, edge.bottom - 1);
+        LineTo(dc, edge.left, edge.bottom - 1);
+    }
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0));
+    if (look->bold) font = app_.DialogFont(true);
+    HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look->text);
+    DrawTextA(dc, look->caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, previous);
+}
+
+LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DRAWITEM) {
+        DrawPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    }
+    return SettingsDialog::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace marvix

@@ -1,0 +1,59 @@
+#include "app/local_time.h"
+
+namespace marvix {
+
+namespace {
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Reads exactly `digits` decimal digits at `at`.
+std::optional<int> Digits(std::string_view text, size_t at, size_t digits) {
+    if (at + digits > text.size()) return std::nullopt;
+    int value = 0;
+    for (size_t i = at; i < at + digits; ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+uint16_t DayOfWeek(int year, int month, int day) {
+    // Days from 1970-01-01 (a Thursday) by the civil-from-days algorithm.
+    year -= month <= 2;
+    const int era = (year >= 0 ? year : year - 399) / 400;
+    const int yearOfEra = year - era * 400;
+    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    const long days = long(era) * 146097 + dayOfEra - 719468;
+    const long weekday = ((days % 7) + 7 + 4) % 7;  // 0 Sunday
+    return static_cast<uint16_t>(weekday + 1);
+}
+
+std::optional<LocalTime> ParseLocalTime(std::string_view text) {
+    if (text.size() != 19 && text.size() != 23) return std::nullopt;
+    if (text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':') {
+        return std::nullopt;
+    }
+    const auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
+    const auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2),
+               second = Digits(text, 17, 2);
+    std::optional<int> millisecond = 0;
+    if (text.size() == 23) millisecond = text[19] == '.' ? Digits(text, 20, 3) : std::nullopt;
+    if (!year || !month || !day || !hour || !minute || !second || !millisecond) return std::nullopt;
+    if (*year < 1601 || *month < 1 || *month > 12 || *day < 1 ||
+        *day > DaysInMonth(*year, *month) || *hour > 23 || *minute > 59 || *second > 59) {
+        return std::nullopt;
+    }
+    return LocalTime{uint16_t(*year), uint16_t(*month),  uint16_t(*day),
+                     DayOfWeek(*year, *month, *day), uint16_t(*hour), uint16_t(*minute),
+                     uint16_t(*second), uint16_t(*millisecond)};
+}
+
+}  // namespace marvix

@@ -1,0 +1,87 @@
+// marvix-render: one frame of the clock, as the clock would show it at a given local time, from
+// the settings in the registry (read as at start-up, never written), written as a 24-bit BMP.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/bitmap_file.h"
+#include "app/clock_pictures_win.h"
+#include "app/message_seam_win.h"
+#include "app/system_time_win.h"
+#include "digital/display_fonts.h"
+#include "settings/encodings.h"
+#include "settings/registry_store_win.h"
+
+namespace {
+
+using namespace marvix;
+
+constexpr char kUsage[] = "usage: marvix-render [--bias MINUTES] YYYY-MM-DDTHH:MM:SS[.mmm] OUT.bmp\n";
+
+// The same instant on every reading; the bias replaces the platform's zone when given.
+class FixedTime final : public TimeSource {
+public:
+    FixedTime(LocalTime time, int32_t bias) : time_(time), bias_(bias) {}
+    LocalTime Now() override { return time_; }
+    int32_t UtcBiasMinutes() override { return bias_; }
+
+private:
+    LocalTime time_;
+    int32_t bias_;
+};
+
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::optional<int32_t> bias;
+    if (args.size() == 4 && args[0] == "--bias") {
+        bias = ParseInteger(args[1]);
+        if (!bias) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    const std::optional<LocalTime> time = args.size() == 2 ? ParseLocalTime(args[0]) : std::nullopt;
+    if (!time) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    FixedTime clock(*time, bias ? *bias : SystemTime().UtcBiasMinutes());
+
+    // Whatever the clock would report in a message box goes to the error stream instead.
+    MessageCapture messages;
+    ClockSettings settings;
+    Win32Registry registry;
+    std::vector<std::string> errors;
+    ReadSettings(settings, registry, TraySetting(), errors);
+    ReadSettings(settings, registry, StartupSettings(), errors);
+    ReadSettings(settings, registry, DisplayFontSettings(), errors);
+    ApplyDisplayFonts(settings);
+
+    ClockPictures pictures;
+    PrepareFace(settings, pictures);
+    if (settings.UseWall) CaptureDesktop(pictures.face, {settings.FL, settings.FT});
+    settings.Time = *time;
+    FrameSurfaces frame = pictures.Frame();
+    ComposeFrame(settings, frame, clock);
+
+    for (const std::string& error : errors) std::fprintf(stderr, "%s\n", error.c_str());
+    for (const std::string& text : messages.Texts()) std::fprintf(stderr, "%s\n", text.c_str());
+    if (!WriteFile(args[1], EncodeBitmapFile24(pictures.display.ToPicture()))) {
+        std::fprintf(stderr, "cannot write %s\n", args[1].c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+// Resource identifiers of marvix.exe (and of the programs built beside it).
+#define IDI_MARVIX 1
+#define IDI_TRAY 2
+#define IDR_FACE 101
+#define IDR_FALLBACK_FACE 102
+#define IDR_HELP 103

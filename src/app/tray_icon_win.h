@@ -1,0 +1,28 @@
+#pragma once
+
+// The clock's icon in the notification area. It reports mouse actions to its window as message
+// 1124, with the mouse message as lParam.
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+namespace marvix {
+
+class TrayIcon {
+public:
+    static constexpr UINT kCallbackMessage = WM_USER + 100;  // 1124
+    static constexpr UINT kIconId = 1;
+
+    void Add(HWND owner, HICON icon);
+    // After the shell restarts (Explorer crashed, or was restarted) the icon must be added anew.
+    void AddAgain();
+    void Remove();
+    bool IsAdded() const { return added_; }
+
+private:
+    NOTIFYICONDATAA data_{};
+    bool added_ = false;
+};
+
+}  // namespace marvix

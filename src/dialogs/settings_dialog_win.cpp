@@ -1,0 +1,139 @@
+#include "dialogs/settings_dialog_win.h"
+
+#include "app/application_win.h"
+#include "app/clock_window_win.h"
+#include "app/placement.h"
+
+namespace marvix {
+
+SettingsDialog::SettingsDialog(Application& app, const DialogLayout& layout)
+    : app_(app), layout_(layout) {}
+
+SettingsDialog::~SettingsDialog() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (background_) DeleteObject(background_);
+}
+
+ClockSettings& SettingsDialog::Settings() { return app_.Clock().Settings(); }
+
+bool SettingsDialog::Create() {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = app_.Instance();
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = layout_.className;
+    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+
+    background_ = CreateSolidBrush(layout_.background);
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD exStyle = WS_EX_TOOLWINDOW;
+    RECT frame{0, 0, layout_.client.width, layout_.client.height};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    int left = layout_.position.x, top = layout_.position.y;
+    if (layout_.centred) {
+        left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+        top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    }
+    hwnd_ = CreateWindowExA(exStyle, layout_.className, layout_.caption, style, left, top, width,
+                            height, app_.Owner(), nullptr, app_.Instance(), this);
+    if (!hwnd_) return false;
+    CreateControls();
+    FormCreate(true);
+    return true;
+}
+
+void SettingsDialog::Show() {
+    if (!IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+}
+
+void SettingsDialog::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+
+HWND SettingsDialog::AddControl(ControlKind kind, const char* windowClass, const char* text,
+                                DWORD style, Rect b, int id) {
+    HWND control = CreateWindowExA(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, b.left,
+                                   b.top, b.Width(), b.Height(), hwnd_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   app_.Instance(), nullptr);
+    if (control) controls_.push_back({control, kind});
+    return control;
+}
+
+void SettingsDialog::FormCreate(bool creating) {
+    const bool fullProtocol = creating || layout_.createOnActivation;
+    if (fullProtocol) FontMe();
+    bool clamp = false;
+    const bool ignore = Settings().IgnoreBoundary;
+    switch (layout_.clamp) {
+        case Clamp::Never: break;
+        case Clamp::OnActivation: clamp = !creating; break;
+        case Clamp::OnActivationUnlessIgnored: clamp = !creating && !ignore; break;
+        case Clamp::OnCreateAndActivation: clamp = true; break;
+        case Clamp::OnCreateAndActivationUnlessIgnored: clamp = !ignore; break;
+    }
+    if (clamp) ClampToScreen();
+    if (fullProtocol) SetStuff();
+}
+
+void SettingsDialog::FontMe() {
+    HFONT font = app_.DialogFont();
+    for (const Control& control : controls_) {
+        if (layout_.fontKinds & control.kind) SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), TRUE);
+    }
+}
+
+void SettingsDialog::ClampToScreen() {
+    RECT frame;
+    GetWindowRect(hwnd_, &frame);
+    const Point target = marvix::ClampToScreen(
+        {frame.left, frame.top, frame.right, frame.bottom},
+        {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)});
+    if (target.x != frame.left || target.y != frame.top) {
+        SetWindowPos(hwnd_, nullptr, target.x, target.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+LRESULT CALLBACK SettingsDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<SettingsDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<SettingsDialog*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                app_.SetActiveDialog(hwnd_);
+                FormCreate(false);
+            } else {
+                app_.SetActiveDialog(nullptr);
+            }
+            return 0;
+        case WM_CLOSE: Hide(); return 0;
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+            return 1;
+        }
+        case WM_COMMAND:
+            if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace marvix

@@ -1,0 +1,94 @@
+#pragma once
+
+// The protocol every settings window follows: a tool window created hidden at start, shown by the
+// control menu, hidden by its close box, never modal. Its FormCreate runs at creation and (for
+// most) at every activation: FontMe, then the screen-boundary clamp, then SetStuff, which copies
+// the settings into the controls.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "app/geometry.h"
+#include "settings/clock_settings.h"
+
+namespace marvix {
+
+class Application;
+
+// The kinds of control FontMe gives the dialog font to.
+enum ControlKind : unsigned {
+    kButtons = 1, kCheckBoxes = 2, kEdits = 4, kGroupBoxes = 8, kLabels = 16, kPanels = 32,
+    kRadioGroups = 64, kSpinEdits = 128,
+};
+
+enum class Clamp {
+    Never,
+    OnActivation,                     // every activation, whatever IgnoreBoundary says
+    OnActivationUnlessIgnored,        // every activation, unless IgnoreBoundary
+    OnCreateAndActivation,            // creation and every activation
+    OnCreateAndActivationUnlessIgnored,
+};
+
+struct DialogLayout {
+    const char* className;
+    const char* caption;
+    Size client;
+    uint32_t background;       // $00BBGGRR
+    Point position;            // initial top-left, unless centred
+    bool centred;
+    unsigned fontKinds;        // ControlKind bits
+    Clamp clamp;
+    bool createOnActivation;   // FormCreate runs again at every activation
+};
+
+class SettingsDialog {
+public:
+    SettingsDialog(Application& app, const DialogLayout& layout);
+    virtual ~SettingsDialog();
+    SettingsDialog(const SettingsDialog&) = delete;
+    SettingsDialog& operator=(const SettingsDialog&) = delete;
+
+    bool Create();
+    HWND Window() const { return hwnd_; }
+    const DialogLayout& Layout() const { return layout_; }
+    bool IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+    // Makes the window visible and active; an already visible one just comes to the front.
+    void Show();
+    void Hide();
+    // Copies the current settings into the controls.
+    virtual void SetStuff() {}
+    bool HasSetStuff() const { return hasSetStuff_; }
+
+protected:
+    virtual void CreateControls() {}
+    virtual bool OnCommand(int id, int notification) {
+        (void)id;
+        (void)notification;
+        return false;
+    }
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND AddControl(ControlKind kind, const char* windowClass, const char* text, DWORD style,
+                    Rect bounds, int id);
+    ClockSettings& Settings();
+    Application& app_;
+    bool hasSetStuff_ = false;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void FormCreate(bool creating);
+    void FontMe();
+    void ClampToScreen();
+
+    DialogLayout layout_;
+    HWND hwnd_ = nullptr;
+    HBRUSH background_ = nullptr;
+    struct Control {
+        HWND hwnd;
+        ControlKind kind;
+    };
+    std::vector<Control> controls_;
+};
+
+}  // namespace marvix

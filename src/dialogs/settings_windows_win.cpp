@@ -1,0 +1,38 @@
+#include "dialogs/settings_windows_win.h"
+
+namespace marvix {
+
+namespace {
+
+constexpr unsigned kEightKinds =
+    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits;
+constexpr uint32_t kPurple = 0x00800040;
+
+// Indexed by DialogId. Each window gets its controls as its own file arrives; until then it is
+// the empty tool window with its caption.
+constexpr DialogLayout kLayouts[kDialogCount] = {
+    {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds,
+     Clamp::OnCreateAndActivation, true},
+    {"TForm3", "Phase Displays", {368, 322}, kPurple, {40, 40}, false, kEightKinds,
+     Clamp::OnCreateAndActivation, true},
+    {"TForm5", "Marvix Face", {269, 444}, kPurple, {60, 20}, false, kEightKinds,
+     Clamp::OnCreateAndActivationUnlessIgnored, true},
+    {"TForm6", "Marvix Digital Displays", {345, 456}, kPurple, {0, 0}, true, kEightKinds,
+     Clamp::OnCreateAndActivation, true},
+    {"TForm7", "Marvix Alarms/sounds", {444, 290}, kPurple, {80, 60}, false,
+     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,
+     Clamp::OnCreateAndActivation, true},
+    {"TForm8", "Configurations", {162, 328}, kPurple, {140, 30}, false,
+     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups,
+     Clamp::OnActivationUnlessIgnored, false},
+    {"TForm10", "Spelling", {516, 371}, kPurple, {0, 0}, true,
+     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true},
+};
+
+}  // namespace
+
+std::unique_ptr<SettingsDialog> MakeSettingsWindow(Application& app, DialogId id) {
+    return std::make_unique<SettingsDialog>(app, kLayouts[static_cast<size_t>(id)]);
+}
+
+}  // namespace marvix
