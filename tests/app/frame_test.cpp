@@ -1,0 +1,73 @@
+#include "app/frame.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/recording_surface.h"
+
+namespace marvix {
+namespace {
+
+class FixedClock final : public TimeSource {
+public:
+    LocalTime Now() override { return {}; }
+    int32_t UtcBiasMinutes() override { return 0; }
+};
+
+struct Frame {
+    std::vector<std::string> log;
+    RecordingSurface display{"display", {200, 200}, &log};
+    RecordingSurface face{"face", {200, 200}, &log};
+    std::vector<RecordingSurface> digits;
+    RecordingSurface moon{"moon", {49, 49}, &log};
+    RecordingSurface dayNight{"dayNight", {49, 49}, &log};
+
+    Frame() {
+        for (int i = 0; i < 12; ++i) digits.emplace_back("digit" + std::to_string(i), Size{17, 9}, &log);
+    }
+    FrameSurfaces Surfaces() {
+        std::array<Surface*, 12> d{};
+        for (int i = 0; i < 12; ++i) d[i] = &digits[i];
+        return FrameSurfaces{display, face, d, moon, dayNight};
+    }
+};
+
+TEST(Frame, BeginsWithAPlainCopyOfTheWholeFace) {
+    Frame frame;
+    ClockSettings settings = DefaultSettings();
+    FixedClock clock;
+    FrameSurfaces surfaces = frame.Surfaces();
+    ComposeFrame(settings, surfaces, clock);
+    ASSERT_FALSE(frame.log.empty());
+    EXPECT_EQ(frame.log.front(), "display: copy 0,0 200x200 from face to 0,0");
+}
+
+TEST(Frame, MirroredFaceStartsAtTheLastColumnWithANegativeWidth) {
+    Frame frame;
+    ClockSettings settings = DefaultSettings();
+    settings.Reversed = true;
+    FixedClock clock;
+    FrameSurfaces surfaces = frame.Surfaces();
+    ComposeFrame(settings, surfaces, clock);
+    ASSERT_FALSE(frame.log.empty());
+    EXPECT_EQ(frame.log.front(), "display: stretch 199,0 -200x200 from face to 0,0 200x200");
+}
+
+TEST(Frame, GeometryFollowsTheFaceOnEveryTick) {
+    Frame frame;
+    frame.face.Resize({300, 120});
+    frame.display.Resize({300, 120});
+    frame.log.clear();
+    ClockSettings settings = DefaultSettings();
+    FixedClock clock;
+    FrameSurfaces surfaces = frame.Surfaces();
+    ComposeFrame(settings, surfaces, clock);
+    EXPECT_EQ(settings.FaceWidth, 300);
+    EXPECT_EQ(settings.FaceHeight, 120);
+    EXPECT_EQ(settings.FaceMin, 120);
+    EXPECT_EQ(settings.ACX.effective, 150);
+    EXPECT_EQ(settings.AHS.effective, 24);
+    EXPECT_EQ(frame.log.front(), "display: copy 0,0 300x120 from face to 0,0");
+}
+
+}  // namespace
+}  // namespace marvix

@@ -1,0 +1,40 @@
+#include "app/placement.h"
+
+#include <gtest/gtest.h>
+
+namespace marvix {
+namespace {
+
+TEST(WindowRegion, EachShapeAndAnUnknownOne) {
+    const Size client{200, 120};
+    EXPECT_EQ(RegionForShape(0, 30, client), (WindowRegion{RegionShape::Ellipse, {0, 0, 200, 120}, 0}));
+    EXPECT_EQ(RegionForShape(1, 30, client), (WindowRegion{RegionShape::RoundRect, {0, 0, 200, 120}, 0}));
+    EXPECT_EQ(RegionForShape(2, 30, client), (WindowRegion{RegionShape::RoundRect, {0, 0, 200, 120}, 30}));
+    EXPECT_EQ(RegionForShape(2, 0, client), RegionForShape(1, 99, client));
+    EXPECT_EQ(RegionForShape(3, 30, client).shape, RegionShape::None);
+    EXPECT_EQ(RegionForShape(-1, 30, client).shape, RegionShape::None);
+}
+
+TEST(ScreenClamp, PullsWindowsInsideAndNeverToZero) {
+    const Size area{1024, 738};
+    EXPECT_EQ(ClampToScreen({194, 105, 394, 305}, area), (Point{194, 105}));
+    EXPECT_EQ(ClampToScreen({900, 105, 1100, 305}, area), (Point{824, 105}));
+    EXPECT_EQ(ClampToScreen({100, 700, 300, 900}, area), (Point{100, 538}));
+    EXPECT_EQ(ClampToScreen({-50, 0, 150, 200}, area), (Point{1, 1}));
+    // Larger than the area: top-left at 1, 1.
+    EXPECT_EQ(ClampToScreen({300, 300, 2300, 2300}, area), (Point{1, 1}));
+}
+
+TEST(ZOrder, StepsForEachFacePos) {
+    EXPECT_EQ(ZOrderForFacePos(0).count, 1);
+    EXPECT_EQ(ZOrderForFacePos(0).steps[0], ZOrder::TopMost);
+    EXPECT_EQ(ZOrderForFacePos(1).count, 1);
+    EXPECT_EQ(ZOrderForFacePos(1).steps[0], ZOrder::NoTopMost);
+    ASSERT_EQ(ZOrderForFacePos(2).count, 2);
+    EXPECT_EQ(ZOrderForFacePos(2).steps[0], ZOrder::NoTopMost);
+    EXPECT_EQ(ZOrderForFacePos(2).steps[1], ZOrder::Bottom);
+    EXPECT_EQ(ZOrderForFacePos(3).count, 0);
+}
+
+}  // namespace
+}  // namespace marvix

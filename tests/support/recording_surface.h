@@ -1,0 +1,69 @@
+#pragma once
+
+// A surface that remembers what was drawn on it, as text, for tests that check the calls that
+// matter: "copy 0,0 200x200 from face", "stretch ...", and so on.
+
+#include <string>
+#include <vector>
+
+#include "app/surface.h"
+
+namespace marvix {
+
+class RecordingSurface final : public Surface {
+public:
+    RecordingSurface(std::string name, Size size, std::vector<std::string>* log)
+        : name_(std::move(name)), size_(size), log_(log) {}
+
+    const std::string& Name() const { return name_; }
+
+    Size GetSize() const override { return size_; }
+    void Resize(Size size) override {
+        size_ = size;
+        Log("resize " + Dims(size));
+    }
+    void MoveTo(Point p) override { Log("move " + At(p)); }
+    void LineTo(Point p, const Pen& pen) override {
+        Log("line " + At(p) + " width " + std::to_string(pen.width));
+    }
+    void Polygon(std::span<const Point> points, const Pen&, const Brush&) override {
+        std::string text = "polygon";
+        for (Point p : points) text += " " + At(p);
+        Log(text);
+    }
+    void Ellipse(Rect b, const Pen&, const Brush&) override { Log("ellipse " + Box(b)); }
+    void Arc(Rect b, Point, Point, const Pen&) override { Log("arc " + Box(b)); }
+    void FillRect(Rect area, Colour) override { Log("fill " + Box(area)); }
+    void FloodFill(Point seed, Colour, Colour) override { Log("flood " + At(seed)); }
+    Size TextExtent(std::string_view text, const Font&) override {
+        return {static_cast<int>(text.size()) * 6, 13};
+    }
+    void WriteText(Point origin, std::string_view text, const Font&, const Brush&) override {
+        Log("text " + At(origin) + " \"" + std::string(text) + "\"");
+    }
+    void CopyFrom(const Surface& source, Rect from, Point to) override {
+        Log("copy " + Box(from) + " from " + NameOf(source) + " to " + At(to));
+    }
+    void StretchFrom(const Surface& source, Point origin, Size size, Rect to) override {
+        Log("stretch " + At(origin) + " " + Dims(size) + " from " + NameOf(source) + " to " +
+            Box(to));
+    }
+
+private:
+    static std::string At(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+    static std::string Dims(Size s) {
+        return std::to_string(s.width) + "x" + std::to_string(s.height);
+    }
+    static std::string Box(Rect r) { return At({r.left, r.top}) + " " + Dims({r.Width(), r.Height()}); }
+    static std::string NameOf(const Surface& s) {
+        const auto* recording = dynamic_cast<const RecordingSurface*>(&s);
+        return recording ? recording->name_ : "?";
+    }
+    void Log(const std::string& text) { log_->push_back(name_ + ": " + text); }
+
+    std::string name_;
+    Size size_;
+    std::vector<std::string>* log_;
+};
+
+}  // namespace marvix
