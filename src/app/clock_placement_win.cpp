@@ -28,7 +28,10 @@ void TForm1::ApplyZPosition() {
         HWND after = steps.steps[i] == ZOrder::TopMost     ? HWND_TOPMOST
                      : steps.steps[i] == ZOrder::NoTopMost ? HWND_NOTOPMOST
                                                            : HWND_BOTTOM;
-        SetWindowPos(hwnd_, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+        // Activating a window raises it, which would undo the move to the bottom at once.
+        const UINT activation = after == HWND_BOTTOM ? SWP_NOACTIVATE : 0;
+        SetWindowPos(hwnd_, after, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | activation);
     }
 }
 

@@ -14,7 +14,14 @@ std::string HelpText(HINSTANCE instance) {
     HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(IDR_HELP), MAKEINTRESOURCEA(10));
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const char* text = static_cast<const char*>(loaded ? LockResource(loaded) : nullptr);
-    return text ? std::string(text, SizeofResource(instance, found)) : std::string("Contents");
+    if (!text) return "Contents";
+    // A multi-line edit control breaks lines only at CR LF.
+    std::string lines;
+    for (const char* c = text; c != text + SizeofResource(instance, found); ++c) {
+        if (*c == '\n') lines += '\r';
+        if (*c != '\r') lines += *c;
+    }
+    return lines;
 }
 
 }  // namespace

@@ -1,34 +1,69 @@
-// The clock window's settings life: read while it is created and at its first activation,
-// reported through the message seam, written back when it is destroyed.
-#include "app/clock_window_win.h"
-
+// The clock window's life under Wine: start-up with its settings, the face, the first
+// activation, the tray, the menu and the exit.
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
-#include "app/message_seam_win.h"
+#include "app/control_menu_win.h"
+#include "app/exit_confirmation_win.h"
+#include "../support/clock_fixture_win.h"
 
 namespace marvix {
 namespace {
 
-class ClockWindowTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { TForm1::RegisterWindowClass(GetModuleHandleA(nullptr)); }
-    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath); }
-    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath); }
+using ClockWindowTest = ClockFixture;
 
-    static void PutText(const char* name, const char* text) {
-        Win32Registry().WriteValue(name, text);
+// Which of these window points the window's region lets through, as a string of 0 and 1.
+std::string RegionSamples(HWND hwnd, std::initializer_list<POINT> points) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    std::string samples;
+    if (GetWindowRgn(hwnd, region) == ERROR) {
+        samples = "none";
+    } else {
+        for (POINT p : points) samples += PtInRegion(region, p.x, p.y) ? '1' : '0';
     }
-    static std::string Stored(const char* name) {
-        return Win32Registry().ReadValue(name).text.value_or("<missing>");
-    }
-    static void Activate(HWND hwnd) {
-        ShowWindow(hwnd, SW_SHOW);
-        SetForegroundWindow(hwnd);
-        SetActiveWindow(hwnd);
-    }
-};
+    DeleteObject(region);
+    return samples;
+}
+
+TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythingAtStop) {
+    Start();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    const RECT frame = WindowRect(ClockWindow());
+    EXPECT_EQ(frame.left, 194);
+    EXPECT_EQ(frame.top, 105);
+    RECT client;
+    GetClientRect(ClockWindow(), &client);
+    EXPECT_EQ(client.right, 200);
+    EXPECT_EQ(client.bottom, 200);
+    // Round: the corners are cut, the edge midpoints and the centre show.
+    EXPECT_EQ(RegionSamples(ClockWindow(), {{1, 1}, {198, 198}, {100, 1}, {1, 100}, {100, 100}}),
+              "00111");
+
+    Clock().Timer1Timer();
+    const GdiSurface& display = Clock().Pictures().display;
+    EXPECT_EQ(display.PixelAt(100, 100), 0x800000u) << "the dark red centre";
+    EXPECT_EQ(display.PixelAt(2, 2), 0x000000u) << "a black corner";
+    EXPECT_EQ(display.PixelAt(100, 130), 0xFFFFFFu) << "the white dial";
+    const uint32_t ring = display.PixelAt(100, 10);
+    EXPECT_GT((ring >> 8) & 0xFF, (ring >> 16) & 0xFF) << "the ring is green";
+    EXPECT_TRUE(Clock().Tray().IsAdded());
+
+    const HWND hwnd = ClockWindow();
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = hwnd;
+    icon.uID = TrayIcon::kIconId;
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "the tray icon exists";
+
+    app_->ControlMenu().PanelClick(TForm4::Panel5);  // "STOP"
+    EXPECT_FALSE(app_->HasClock());
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "the tray icon is gone";
+    EXPECT_EQ(Stored("FL"), "194");
+    EXPECT_EQ(Stored("AHS"), "40") << "the effective hour-hand length of a 200-pixel face";
+    EXPECT_EQ(Stored("SDate"), "true");
+    EXPECT_EQ(Stored("Still"), "<missing>");
+}
 
 TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
     const DWORD number = 7;
@@ -37,29 +72,26 @@ TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
                     &key, nullptr);
     RegSetValueExA(key, "FL", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
     RegCloseKey(key);
-    PutText("FT", "12a");
-    PutText("FSize5", "abc");
-    PutText("FSize6", "11");
-    PutText("MonthNames1", "Janvier");
+    Store("FT", "12a");
+    Store("FSize5", "abc");
+    Store("FSize6", "11");
+    Store("MonthNames1", "Janvier");
 
-    MessageCapture capture;
-    TForm1* clock = TForm1::Create(GetModuleHandleA(nullptr));
-    ASSERT_NE(clock, nullptr);
-    EXPECT_EQ(capture.Texts(), (std::vector<std::string>{"Invalid data type for 'FL'",
-                                                         "'12a' is not a valid integer value"}));
-    EXPECT_EQ(clock->Settings().MonthNames1, "Janvier") << "reading went on past the errors";
+    Start();
+    // Creation reads the start-up values; showing the clock activates it and reads the fonts.
+    EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{"Invalid data type for 'FL'",
+                                                          "'12a' is not a valid integer value",
+                                                          "'abc' is not a valid integer value"}));
+    EXPECT_EQ(messages_.Messages().front().style, MessageStyle::Error);
+    EXPECT_EQ(Clock().Settings().MonthNames1, "Janvier") << "reading went on past the errors";
+    EXPECT_EQ(Clock().Settings().FSize6, 11);
+    EXPECT_EQ(Clock().Settings().DisplayFonts[5].pointSize, 11);
 
-    capture.Clear();
-    Activate(clock->Window());
-    EXPECT_EQ(capture.Texts(), std::vector<std::string>{"'abc' is not a valid integer value"});
-    ASSERT_FALSE(capture.Messages().empty());
-    EXPECT_EQ(capture.Messages().front().style, MessageStyle::Error);
-    EXPECT_EQ(clock->Settings().FSize6, 11);
+    SetForegroundWindow(app_->ControlMenu().Window());
+    SetForegroundWindow(ClockWindow());
+    EXPECT_EQ(messages_.Messages().size(), 3u) << "fonts are read at the first activation only";
 
-    Activate(clock->Window());
-    EXPECT_EQ(capture.Messages().size(), 1u) << "fonts are read at the first activation only";
-
-    DestroyWindow(clock->Window());
+    Stop();
     EXPECT_EQ(Stored("FL"), "194");
     EXPECT_EQ(Stored("FT"), "105");
     EXPECT_EQ(Stored("FSize5"), "8");
@@ -67,19 +99,235 @@ TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
     EXPECT_EQ(Stored("MonthNames1"), "Janvier");
 }
 
-TEST_F(ClockWindowTest, ANewInstallationStartsOnDefaultsAndSavesThemAtExit) {
-    MessageCapture capture;
-    TForm1* clock = TForm1::Create(GetModuleHandleA(nullptr));
-    ASSERT_NE(clock, nullptr);
-    RECT frame;
-    GetWindowRect(clock->Window(), &frame);
-    EXPECT_EQ(frame.left, 194);
-    EXPECT_EQ(frame.top, 105);
-    DestroyWindow(clock->Window());
-    EXPECT_TRUE(capture.Messages().empty());
-    EXPECT_EQ(Stored("SDate"), "true");
-    EXPECT_EQ(Stored("HandZ0"), "Sec");
-    EXPECT_EQ(Stored("Still"), "<missing>");
+TEST_F(ClockWindowTest, TheTenWindowsExistWithTheirCaptions) {
+    Start();
+    const char* expected[][2] = {
+        {"TForm2", "Marvix Hands"},  {"TForm3", "Phase Displays"},
+        {"TForm4", "Marvix V2.0"},   {"TForm5", "Marvix Face"},
+        {"TForm6", "Marvix Digital Displays"}, {"TForm7", "Marvix Alarms/sounds"},
+        {"TForm8", "Configurations"}, {"TForm9", "EXIT PROGRAM?"},
+        {"TForm10", "Spelling"},
+    };
+    for (const auto& [className, caption] : expected) {
+        HWND window = FindWindowA(className, caption);
+        EXPECT_NE(window, nullptr) << className;
+        EXPECT_FALSE(IsWindowVisible(window)) << className << " starts hidden";
+        EXPECT_EQ(GetWindow(window, GW_OWNER), app_->Owner()) << className;
+    }
+    EXPECT_EQ(GetWindow(ClockWindow(), GW_OWNER), app_->Owner());
+    char title[32];
+    GetWindowTextA(app_->Owner(), title, sizeof title);
+    EXPECT_STREQ(title, "Marvo");
+}
+
+TEST_F(ClockWindowTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack) {
+    Start();
+    EXPECT_TRUE(Clock().TimersRunning());
+    SendMessageA(ClockWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_FALSE(Clock().TimersRunning());
+    EXPECT_TRUE(Clock().Settings().Tray);
+
+    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
+    EXPECT_TRUE(app_->ControlMenu().IsVisible());
+    EXPECT_FALSE(IsWindowVisible(ClockWindow())) << "the menu opens, the clock stays hidden";
+    EXPECT_FALSE(Clock().TimersRunning());
+
+    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(Clock().TimersRunning());
+    EXPECT_FALSE(Clock().Settings().Tray);
+    EXPECT_FALSE(Clock().IsDragging());
+}
+
+TEST_F(ClockWindowTest, TrayAtStartKeepsTheClockHidden) {
+    Store("Tray", "true");
+    Start();
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(Clock().Tray().IsAdded());
+    Clock().Timer1Timer();
+    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(Clock().TimersRunning()) << "hidden at start, the clock goes on ticking";
+}
+
+TEST_F(ClockWindowTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation) {
+    Start();
+    SendMessageA(ClockWindow(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+    EXPECT_TRUE(app_->ControlMenu().IsVisible());
+    EXPECT_FALSE(app_->ExitConfirmation().IsVisible());
+    app_.reset();
+
+    Store("Still", "false");
+    Start();
+    SendMessageA(ClockWindow(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+    EXPECT_FALSE(app_->ControlMenu().IsVisible());
+    EXPECT_TRUE(app_->ExitConfirmation().IsVisible());
+    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
+    EXPECT_FALSE(app_->ControlMenu().IsVisible());
+
+    app_->ExitConfirmation().Button2Click();  // "No"
+    EXPECT_FALSE(app_->ExitConfirmation().IsVisible());
+    EXPECT_TRUE(IsWindow(ClockWindow()));
+    app_->ExitConfirmation().Button1Click();  // "Yes"
+    EXPECT_FALSE(app_->HasClock());
+    EXPECT_EQ(Stored("Still"), "false");
+}
+
+TEST_F(ClockWindowTest, ControlMenuPanelsOpenTheirWindows) {
+    Start();
+    const std::pair<int, DialogId> panels[] = {
+        {TForm4::Panel1, DialogId::Face},    {TForm4::Panel2, DialogId::Hands},
+        {TForm4::Panel3, DialogId::Digital}, {TForm4::Panel9, DialogId::Phases},
+        {TForm4::Panel4, DialogId::Alarms},  {TForm4::Panel7, DialogId::Configurations},
+        {TForm4::Panel10, DialogId::Spelling},
+    };
+    for (const auto& [panel, dialog] : panels) {
+        EXPECT_FALSE(app_->Dialog(dialog).IsVisible());
+        SendMessageA(app_->ControlMenu().Window(), WM_COMMAND, MAKEWPARAM(panel, BN_CLICKED),
+                     LPARAM(GetDlgItem(app_->ControlMenu().Window(), panel)));
+        EXPECT_TRUE(app_->Dialog(dialog).IsVisible()) << panel;
+    }
+    app_->ControlMenu().PanelClick(TForm4::Panel6);
+    HWND help = FindWindowA("MarvixHelp", "Marvix Help");
+    ASSERT_NE(help, nullptr);
+    char text[32] = {};
+    GetWindowTextA(GetDlgItem(help, 1), text, sizeof text);
+    EXPECT_EQ(std::string(text).substr(0, 23), "Marvix Help\r\n\r\nContents");
+    DWORD selectionStart = 1;
+    SendDlgItemMessageA(help, 1, EM_GETSEL, WPARAM(&selectionStart), 0);
+    EXPECT_EQ(selectionStart, 0u) << "opened at its contents";
+}
+
+}  // namespace
+}  // namespace marvix
+
+namespace marvix {
+namespace {
+
+TEST_F(ClockWindowTest, ShapesCutTheWindowAndAnUnknownShapeLeavesItWhole) {
+    Start();
+    const auto corners = [&] {
+        return RegionSamples(ClockWindow(), {{0, 0}, {3, 3}, {10, 10}, {100, 100}});
+    };
+    ClockSettings& s = Clock().Settings();
+    s.CShape = 1;
+    Clock().ApplyShape();
+    EXPECT_EQ(corners(), "1111");
+    s.CShape = 2;
+    s.RSqr = 40;
+    Clock().ApplyShape();
+    EXPECT_EQ(corners(), "0011");
+    s.RSqr = 0;
+    Clock().ApplyShape();
+    EXPECT_EQ(corners(), "1111") << "no corner size: the same as square";
+    s.CShape = 0;
+    Clock().ApplyShape();
+    EXPECT_EQ(corners(), "0001");
+    s.CShape = 7;
+    Clock().ApplyShape();
+    EXPECT_EQ(corners(), "none");
+}
+
+TEST_F(ClockWindowTest, ARoundWindowOnAWideFaceIsAnEllipse) {
+    Start();
+    SetWindowPos(ClockWindow(), nullptr, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER);
+    Clock().ApplyShape();
+    EXPECT_EQ(RegionSamples(ClockWindow(), {{5, 60}, {100, 5}, {100, 115}, {194, 60}, {30, 10}}),
+              "11110");
+}
+
+TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
+    Start();
+    ClockSettings& s = Clock().Settings();
+    const auto topMost = [&] { return (GetWindowLongA(ClockWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    s.FacePos = 0;
+    Clock().ApplyZPosition();
+    EXPECT_TRUE(topMost());
+    s.FacePos = 1;
+    Clock().ApplyZPosition();
+    EXPECT_FALSE(topMost());
+    // Bottom: below another application's window that was shown before.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    s.FacePos = 0;
+    Clock().ApplyZPosition();
+    s.FacePos = 2;
+    Clock().ApplyZPosition();
+    EXPECT_FALSE(topMost());
+    bool otherAbove = false;
+    for (HWND above = GetWindow(ClockWindow(), GW_HWNDPREV); above;
+         above = GetWindow(above, GW_HWNDPREV)) {
+        otherAbove |= above == other;
+    }
+    EXPECT_TRUE(otherAbove);
+    DestroyWindow(other);
+    s.FacePos = 0;
+    Clock().ApplyZPosition();
+    s.FacePos = 5;
+    Clock().ApplyZPosition();
+    EXPECT_TRUE(topMost()) << "an unknown position leaves the z-order alone";
+}
+
+TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored) {
+    Start();
+    const int maxWidth = GetSystemMetrics(SM_CXMAXIMIZED);
+    SetWindowPos(ClockWindow(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Clock().Timer1Timer();
+    EXPECT_EQ(WindowRect(ClockWindow()).right, maxWidth);
+    EXPECT_EQ(WindowRect(ClockWindow()).top, 300);
+    EXPECT_EQ(Clock().Settings().FL, 194) << "the clamp moves the window, not FL";
+
+    Clock().Settings().IgnoreBoundary = true;
+    SetWindowPos(ClockWindow(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Clock().Timer1Timer();
+    EXPECT_EQ(WindowRect(ClockWindow()).left, maxWidth - 50);
+}
+
+TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
+    Start();
+    EXPECT_EQ(Clock().Timer1Interval(), 250u);
+    Clock().Settings().Smooth = true;
+    Clock().SetTickInterval();
+    EXPECT_EQ(Clock().Timer1Interval(), 10u);
+    app_.reset();
+
+    Store("Smooth", "true");
+    Start();
+    EXPECT_EQ(Clock().Timer1Interval(), 10u);
+    // Let the real timers fire for a while: frames are composed and the colon phase flips.
+    const bool phase = Clock().Settings().ColonBlinkPhase;
+    const DWORD until = GetTickCount() + 700;
+    while (GetTickCount() < until) {
+        MSG message;
+        if (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    }
+    EXPECT_NE(Clock().Settings().ColonBlinkPhase, phase);
+    EXPECT_EQ(Clock().Settings().Time, time_.time) << "the tick sampled the clock's seam";
+}
+
+TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
+    Start();
+    const RECT before = WindowRect(ClockWindow());
+    SetCursorPos(before.left + 100, before.top + 100);
+    SendMessageA(ClockWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_TRUE(Clock().IsDragging());
+    SetCursorPos(before.left + 130, before.top + 110);
+    SendMessageA(ClockWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(130, 110));
+    EXPECT_EQ(WindowRect(ClockWindow()).left, before.left + 30);
+    EXPECT_EQ(Clock().Settings().FL, before.left + 30);
+    EXPECT_EQ(Clock().Settings().FT, before.top + 10);
+    SendMessageA(ClockWindow(), WM_LBUTTONUP, 0, MAKELPARAM(130, 110));
+    EXPECT_FALSE(Clock().IsDragging());
+
+    Clock().Settings().MoveIt = false;
+    const RECT fixed = WindowRect(ClockWindow());
+    SendMessageA(ClockWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_TRUE(Clock().IsDragging()) << "the left button still counts";
+    SetCursorPos(fixed.left + 160, fixed.top + 160);
+    SendMessageA(ClockWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(160, 160));
+    EXPECT_EQ(WindowRect(ClockWindow()).left, fixed.left);
+    SendMessageA(ClockWindow(), WM_LBUTTONUP, 0, MAKELPARAM(160, 160));
 }
 
 }  // namespace

@@ -1,0 +1,74 @@
+#pragma once
+
+// What the Win32 tests of the clock share: a fresh registry key, a settable clock, every message
+// captured, and the whole program (all ten windows) created as at start.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/application_win.h"
+#include "app/clock_window_win.h"
+#include "app/message_seam_win.h"
+#include "settings/registry_store_win.h"
+
+namespace marvix {
+
+class SettableTime final : public TimeSource {
+public:
+    LocalTime time{2026, 12, 7, 2, 10, 15, 30, 0};
+    int32_t bias = 0;
+    LocalTime Now() override { return time; }
+    int32_t UtcBiasMinutes() override { return bias; }
+};
+
+class ClockFixture : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath); }
+    void TearDown() override {
+        app_.reset();
+        RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+    }
+
+    static void Store(const char* name, const std::string& text) {
+        Win32Registry().WriteValue(name, text);
+    }
+    static std::string Stored(const char* name) {
+        return Win32Registry().ReadValue(name).text.value_or("<missing>");
+    }
+
+    // Creates the program as its entry point does.
+    Application& Start() {
+        app_ = std::make_unique<Application>(GetModuleHandleA(nullptr), time_);
+        EXPECT_TRUE(app_->Create());
+        return *app_;
+    }
+    TForm1& Clock() { return app_->Clock(); }
+    HWND ClockWindow() { return app_->Clock().Window(); }
+    // Ends the program as "STOP" does; the clock window saves the settings as it goes.
+    void Stop() { app_->Terminate(); }
+
+    static RECT WindowRect(HWND hwnd) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        return r;
+    }
+    // Lets posted and sent messages arrive, as the message loop would.
+    static void Pump() {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+
+    SettableTime time_;
+    MessageCapture messages_;
+    std::unique_ptr<Application> app_;
+};
+
+}  // namespace marvix
