@@ -63,6 +63,8 @@ bool Application::Create() {
                              GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr, instance_,
                              this);
     if (!owner_ || !TForm1::RegisterWindowClass(instance_)) return false;
+    // Shown before the clock exists: the clock's first activation may take the button away.
+    ShowWindow(owner_, SW_SHOWNOACTIVATE);
 
     clock_ = TForm1::Create(*this, time_);
     if (!clock_) return false;
@@ -79,7 +81,6 @@ bool Application::Create() {
                          makeDialog(DialogId::Spelling);
     if (!created) return false;
 
-    ShowWindow(owner_, SW_SHOWNOACTIVATE);
     if (!clock_->Settings().Tray) ShowWindow(clock_->Window(), SW_SHOWNORMAL);
     return true;
 }

@@ -332,3 +332,42 @@ TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+TEST_F(ClockWindowTest, HideMeTakesAwayTheTaskbarButtonAtTheFirstActivation) {
+    Start();
+    EXPECT_TRUE(IsWindowVisible(app_->Owner()));
+    app_.reset();
+    Store("HideMe", "true");
+    Start();
+    EXPECT_FALSE(IsWindowVisible(app_->Owner()));
+    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+}
+
+// Logging off or shutting down ends the process without destroying its windows.
+TEST_F(ClockWindowTest, EndOfSessionSavesTheSettings) {
+    Start();
+    Clock().Settings().CShape = 2;
+    SendMessageA(ClockWindow(), WM_QUERYENDSESSION, 0, 0);
+    EXPECT_EQ(Stored("CShape"), "<missing>");
+    SendMessageA(ClockWindow(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(Stored("CShape"), "2");
+}
+
+// When Explorer restarts it forgets every tray icon and asks the programs for them again.
+TEST_F(ClockWindowTest, TheTrayIconComesBackWhenTheShellRestarts) {
+    Start();
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = ClockWindow();
+    icon.uID = TrayIcon::kIconId;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    ASSERT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon));
+    SendMessageA(ClockWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon));
+}
+
+}  // namespace
+}  // namespace marvix

@@ -1,0 +1,163 @@
+// Face files at start-up: the bit-count and size tests, their messages, the fallback face for
+// one too big for the screen, files that lie, and the desktop snapshot.
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "../support/clock_fixture_win.h"
+
+namespace marvix {
+namespace {
+
+constexpr char kCannotLoad[] = "Unable to load specified file. File may not exist or be corrupt.";
+
+// An 8-bit bitmap file of one colour, padded with zeros to `totalSize` when that is larger.
+std::vector<uint8_t> SolidBitmap(int width, int height, uint32_t rgb, size_t totalSize = 0) {
+    const size_t stride = (size_t(width) + 3) / 4 * 4;
+    const size_t offset = 14 + 40 + 1024;
+    std::vector<uint8_t> b(offset + stride * height);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(v >> (8 * i));
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, uint32_t(b.size()));
+    put32(10, uint32_t(offset));
+    put32(14, 40);
+    put32(18, uint32_t(width));
+    put32(22, uint32_t(height));
+    b[26] = 1;
+    b[28] = 8;
+    b[54] = uint8_t(rgb);        // palette entry 0: blue, green, red
+    b[55] = uint8_t(rgb >> 8);
+    b[56] = uint8_t(rgb >> 16);
+    if (totalSize > b.size()) b.resize(totalSize, 0);
+    return b;
+}
+
+std::string WriteTemp(const char* name, const std::vector<uint8_t>& bytes) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + name;
+    FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    return path;
+}
+
+class FaceFileTest : public ClockFixture {
+protected:
+    Size Client() {
+        RECT client;
+        GetClientRect(ClockWindow(), &client);
+        return {client.right, client.bottom};
+    }
+    uint32_t FacePixel(int x, int y) { return Clock().Pictures().face.PixelAt(x, y); }
+};
+
+TEST_F(FaceFileTest, EightBitsLoadAndNineAreRefused) {
+    Store("BackPic", WriteTemp("marvix-eight.bmp", SolidBitmap(64, 48, 0x3366CC)));
+    Start();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(Client(), (Size{64, 48}));
+    EXPECT_EQ(FacePixel(10, 10), 0x3366CCu);
+    Clock().Timer1Timer();
+    EXPECT_EQ(Clock().Pictures().display.PixelAt(63, 47), 0x3366CCu);
+    app_.reset();
+
+    std::vector<uint8_t> nine = SolidBitmap(64, 48, 0x3366CC);
+    nine[28] = 9;
+    Store("BackPic", WriteTemp("marvix-nine.bmp", nine));
+    Start();
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{"Clock face bmp cannot have more than 256 colors."});
+    EXPECT_EQ(Client(), (Size{200, 200})) << "the built-in face stays";
+}
+
+TEST_F(FaceFileTest, ThreeMillionAndTwoThousandBytesLoadOneMoreIsRefused) {
+    Store("BackPic", WriteTemp("marvix-limit.bmp", SolidBitmap(100, 90, 0x00FF00, 3072000)));
+    Start();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(Client(), (Size{100, 90}));
+    app_.reset();
+
+    Store("BackPic", WriteTemp("marvix-over.bmp", SolidBitmap(100, 90, 0x00FF00, 3072001)));
+    Start();
+    ASSERT_EQ(messages_.Messages().size(), 1u);
+    EXPECT_EQ(messages_.Messages()[0].text, "File too large to place. Can be no larger than 3 Meg.");
+    EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Information);
+    EXPECT_EQ(Client(), (Size{200, 200}));
+}
+
+TEST_F(FaceFileTest, AFaceWiderThanTheScreenGivesTheFallbackFace) {
+    Store("BackPic", WriteTemp("marvix-wide.bmp", SolidBitmap(2000, 100, 0xFFFFFF)));
+    Start();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(Client(), (Size{100, 100}));
+    EXPECT_EQ(FacePixel(1, 1), 0u) << "black";
+    int red = 0;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 100; ++x) red += (FacePixel(x, y) >> 16) > 0xC0;
+    }
+    EXPECT_GT(red, 100) << "red lettering";
+    Stop();
+    EXPECT_NE(Stored("BackPic").find("marvix-wide.bmp"), std::string::npos)
+        << "the next start tries the same face again";
+}
+
+TEST_F(FaceFileTest, MissingShortAndLyingFilesAreReportedAndStartUpGoesOn) {
+    Store("BackPic", "C:\\no\\such\\face.bmp");
+    Start();
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kCannotLoad});
+    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    EXPECT_EQ(Client(), (Size{200, 200}));
+    app_.reset();
+    messages_.Clear();
+
+    Store("BackPic", WriteTemp("marvix-short.bmp", std::vector<uint8_t>(20, 'B')));
+    Start();
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kCannotLoad});
+    app_.reset();
+    messages_.Clear();
+
+    // The header promises 64 x 48 pixels; the file ends after its palette.
+    std::vector<uint8_t> lying = SolidBitmap(64, 48, 0x3366CC);
+    lying.resize(14 + 40 + 1024);
+    Store("BackPic", WriteTemp("marvix-lying.bmp", lying));
+    Start();
+    EXPECT_EQ(messages_.Texts(),
+              (std::vector<std::string>{"Invalid graphic name.", "Invalid graphic name."}));
+    EXPECT_EQ(Client(), (Size{200, 200}));
+    EXPECT_EQ(FacePixel(100, 100), 0x800000u) << "the built-in face stays";
+}
+
+TEST_F(FaceFileTest, WallpaperFaceIsTheDesktopBehindTheWindow) {
+    // Something to see behind the clock: a window of one colour where the clock will stand.
+    HBRUSH teal = CreateSolidBrush(RGB(0, 128, 128));
+    WNDCLASSA backdrop{};
+    backdrop.lpfnWndProc = DefWindowProcA;
+    backdrop.hInstance = GetModuleHandleA(nullptr);
+    backdrop.hbrBackground = teal;
+    backdrop.lpszClassName = "MarvixTestBackdrop";
+    RegisterClassA(&backdrop);
+    HWND behind = CreateWindowExA(0, "MarvixTestBackdrop", "", WS_POPUP | WS_VISIBLE, 150, 150,
+                                  300, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    UpdateWindow(behind);
+
+    Store("UseWall", "true");
+    Store("TranWidth", "120");
+    Store("TranHeight", "80");
+    Store("FL", "200");
+    Store("FT", "200");
+    Start();
+    EXPECT_EQ(Client(), (Size{120, 80}));
+    EXPECT_EQ(Clock().Pictures().face.GetSize(), (Size{120, 80}));
+    EXPECT_EQ(FacePixel(60, 40), 0x008080u);
+    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    DestroyWindow(behind);
+    DeleteObject(teal);
+}
+
+}  // namespace
+}  // namespace marvix
