@@ -2,7 +2,10 @@
 // pacing and the colon blink.
 #include "app/clock_window_win.h"
 
+#include <algorithm>
+
 #include "app/frame.h"
+#include "app/frame_changes.h"
 
 namespace marvix {
 
@@ -31,8 +34,29 @@ void TForm1::Timer1Timer() {
     // The sounds of this second are started here, before the frame is drawn.
     FrameSurfaces frame = pictures_->Frame();
     ComposeFrame(settings_, frame, clock_);
-    // The frame is complete in the display picture; the paint copies it whole.
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    ShowFrame();
+}
+
+void TForm1::ShowFrame() {
+    // The frame is complete in the display picture; the window is told which part of it changed,
+    // and its paint copies that part whole.
+    const Size size = pictures_->display.GetSize();
+    const PixelView now = pictures_->display.Pixels();
+    std::optional<Rect> changed;
+    if (shown_.width != size.width || shown_.height != size.height) {
+        shown_ = Picture{size.width, size.height,
+                         std::vector<uint32_t>(size_t(size.width) * size_t(size.height))};
+        changed = Rect{0, 0, size.width, size.height};
+    } else {
+        changed = ChangedArea(now, {shown_.pixels.data(), size_t(size.width)}, size);
+    }
+    if (!changed) return;
+    for (int y = changed->top; y < changed->bottom; ++y) {
+        std::copy_n(now.pixels + y * now.stride + changed->left, changed->Width(),
+                    shown_.pixels.data() + size_t(y) * size.width + changed->left);
+    }
+    const RECT area{changed->left, changed->top, changed->right, changed->bottom};
+    InvalidateRect(hwnd_, &area, FALSE);
 }
 
 void TForm1::Timer2Timer() {

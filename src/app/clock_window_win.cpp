@@ -90,6 +90,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONDBLCLK: Image1DblClick(); return 0;
         case TrayIcon::kCallbackMessage: TrayIconMessage(lParam); return 0;
+        case WM_DISPLAYCHANGE:
+        case WM_SETTINGCHANGE:
+            RefreshMaximizedArea();
+            return 0;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
             return 0;
@@ -119,6 +123,7 @@ void TForm1::FormCreate() {
     ReportAll(errors);
 
     PrepareFace(settings_, *pictures_);
+    RefreshMaximizedArea();
     SizeClientToFace();
     SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -66,6 +66,8 @@ private:
     void StartTimers();
     void StopTimers();
     void SizeClientToFace();
+    void RefreshMaximizedArea();
+    void ShowFrame();
 
     HWND hwnd_;
     Application& app_;
@@ -80,6 +82,8 @@ private:
     bool timersRunning_ = false;
     UINT timer1Interval_ = 250;
     bool settingsSaved_ = false;
+    // The frame as last sent to the screen.
+    Picture shown_;
 };
 
 }  // namespace marvix

@@ -86,6 +86,11 @@ uint32_t GdiSurface::PixelAt(int x, int y) const {
     return bits_[static_cast<size_t>(y) * capacity_.width + x] & 0x00FFFFFFu;
 }
 
+PixelView GdiSurface::Pixels() const {
+    GdiFlush();
+    return {bits_, static_cast<size_t>(capacity_.width)};
+}
+
 Picture GdiSurface::ToPicture() const {
     GdiFlush();
     Picture picture{size_.width, size_.height, {}};

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "app/bitmap_file.h"
+#include "app/frame_changes.h"
 #include "app/scoped_handles_win.h"
 #include "app/surface.h"
 
@@ -24,6 +25,8 @@ public:
     HDC Dc() const { return dc_; }
     // Pixel (x, y) as 0x00RRGGBB.
     uint32_t PixelAt(int x, int y) const;
+    // The pixels as they are now (GDI's queued drawing flushed first).
+    PixelView Pixels() const;
     Picture ToPicture() const;
     void LoadPicture(const Picture& picture);
 

@@ -1,0 +1,25 @@
+#pragma once
+
+// Which part of the window a new frame changes. Every tick composes the whole frame, but only the
+// pixels that differ from the frame on screen are sent to it: most ticks of a clock without a
+// smooth second hand change nothing at all, and pushing a frame to the screen costs far more
+// than composing it.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "app/geometry.h"
+
+namespace marvix {
+
+struct PixelView {
+    const uint32_t* pixels;
+    size_t stride;  // pixels from one row to the next
+};
+
+// The smallest rectangle holding every pixel that differs between two frames of `size`, or
+// nullopt when they are the same.
+std::optional<Rect> ChangedArea(PixelView now, PixelView before, Size size);
+
+}  // namespace marvix
