@@ -6,45 +6,12 @@
 #include <vector>
 
 #include "../support/clock_fixture_win.h"
+#include "../support/test_bitmaps.h"
 
 namespace marvix {
 namespace {
 
 constexpr char kCannotLoad[] = "Unable to load specified file. File may not exist or be corrupt.";
-
-// An 8-bit bitmap file of one colour, padded with zeros to `totalSize` when that is larger.
-std::vector<uint8_t> SolidBitmap(int width, int height, uint32_t rgb, size_t totalSize = 0) {
-    const size_t stride = (size_t(width) + 3) / 4 * 4;
-    const size_t offset = 14 + 40 + 1024;
-    std::vector<uint8_t> b(offset + stride * height);
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(v >> (8 * i));
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(2, uint32_t(b.size()));
-    put32(10, uint32_t(offset));
-    put32(14, 40);
-    put32(18, uint32_t(width));
-    put32(22, uint32_t(height));
-    b[26] = 1;
-    b[28] = 8;
-    b[54] = uint8_t(rgb);        // palette entry 0: blue, green, red
-    b[55] = uint8_t(rgb >> 8);
-    b[56] = uint8_t(rgb >> 16);
-    if (totalSize > b.size()) b.resize(totalSize, 0);
-    return b;
-}
-
-std::string WriteTemp(const char* name, const std::vector<uint8_t>& bytes) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string path = std::string(folder) + name;
-    FILE* file = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    return path;
-}
 
 class FaceFileTest : public ClockFixture {
 protected:
@@ -57,7 +24,7 @@ protected:
 };
 
 TEST_F(FaceFileTest, EightBitsLoadAndNineAreRefused) {
-    Store("BackPic", WriteTemp("marvix-eight.bmp", SolidBitmap(64, 48, 0x3366CC)));
+    Store("BackPic", WriteTempFile("marvix-eight.bmp", SolidBitmap(64, 48, 0x3366CC)));
     Start();
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_EQ(Client(), (Size{64, 48}));
@@ -68,7 +35,7 @@ TEST_F(FaceFileTest, EightBitsLoadAndNineAreRefused) {
 
     std::vector<uint8_t> nine = SolidBitmap(64, 48, 0x3366CC);
     nine[28] = 9;
-    Store("BackPic", WriteTemp("marvix-nine.bmp", nine));
+    Store("BackPic", WriteTempFile("marvix-nine.bmp", nine));
     Start();
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{"Clock face bmp cannot have more than 256 colors."});
@@ -76,13 +43,13 @@ TEST_F(FaceFileTest, EightBitsLoadAndNineAreRefused) {
 }
 
 TEST_F(FaceFileTest, ThreeMillionAndTwoThousandBytesLoadOneMoreIsRefused) {
-    Store("BackPic", WriteTemp("marvix-limit.bmp", SolidBitmap(100, 90, 0x00FF00, 3072000)));
+    Store("BackPic", WriteTempFile("marvix-limit.bmp", SolidBitmap(100, 90, 0x00FF00, 3072000)));
     Start();
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_EQ(Client(), (Size{100, 90}));
     app_.reset();
 
-    Store("BackPic", WriteTemp("marvix-over.bmp", SolidBitmap(100, 90, 0x00FF00, 3072001)));
+    Store("BackPic", WriteTempFile("marvix-over.bmp", SolidBitmap(100, 90, 0x00FF00, 3072001)));
     Start();
     ASSERT_EQ(messages_.Messages().size(), 1u);
     EXPECT_EQ(messages_.Messages()[0].text, "File too large to place. Can be no larger than 3 Meg.");
@@ -91,7 +58,7 @@ TEST_F(FaceFileTest, ThreeMillionAndTwoThousandBytesLoadOneMoreIsRefused) {
 }
 
 TEST_F(FaceFileTest, AFaceWiderThanTheScreenGivesTheFallbackFace) {
-    Store("BackPic", WriteTemp("marvix-wide.bmp", SolidBitmap(2000, 100, 0xFFFFFF)));
+    Store("BackPic", WriteTempFile("marvix-wide.bmp", SolidBitmap(2000, 100, 0xFFFFFF)));
     Start();
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_EQ(Client(), (Size{100, 100}));
@@ -115,7 +82,7 @@ TEST_F(FaceFileTest, MissingShortAndLyingFilesAreReportedAndStartUpGoesOn) {
     app_.reset();
     messages_.Clear();
 
-    Store("BackPic", WriteTemp("marvix-short.bmp", std::vector<uint8_t>(20, 'B')));
+    Store("BackPic", WriteTempFile("marvix-short.bmp", std::vector<uint8_t>(20, 'B')));
     Start();
     EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kCannotLoad});
     app_.reset();
@@ -124,7 +91,7 @@ TEST_F(FaceFileTest, MissingShortAndLyingFilesAreReportedAndStartUpGoesOn) {
     // The header promises 64 x 48 pixels; the file ends after its palette.
     std::vector<uint8_t> lying = SolidBitmap(64, 48, 0x3366CC);
     lying.resize(14 + 40 + 1024);
-    Store("BackPic", WriteTemp("marvix-lying.bmp", lying));
+    Store("BackPic", WriteTempFile("marvix-lying.bmp", lying));
     Start();
     EXPECT_EQ(messages_.Texts(),
               (std::vector<std::string>{"Invalid graphic name.", "Invalid graphic name."}));
