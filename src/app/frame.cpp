@@ -1,6 +1,7 @@
 #include "app/frame.h"
 
 #include "app/face_geometry.h"
+#include "hands/hand_drawing.h"
 
 namespace marvix {
 
@@ -23,9 +24,13 @@ void ComposeFrame(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     s.FaceWidth = display.width;
     s.FaceHeight = display.height;
 
-    // The digital displays, the phase dials and the hands are drawn here, in this order, as
-    // their subsystems arrive; until then the frame is the face alone.
-    (void)clock;
+    // The digital displays' placement, the phase dials and the digital displays come here, in
+    // this order, before the hands.
+
+    // The hands turn by a second reading of the clock; the calendar hands keep the first one's
+    // date, so around midnight they may lag the time of day by one tick.
+    const HandPositions hands = PrepareHands(s, s.Time, clock.Now(), clock.UtcBiasMinutes());
+    HandPass(f.display, s, hands);
 }
 
 }  // namespace marvix

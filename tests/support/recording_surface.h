@@ -26,8 +26,8 @@ public:
     void LineTo(Point p, const Pen& pen) override {
         Log("line " + At(p) + " width " + std::to_string(pen.width));
     }
-    void Polygon(std::span<const Point> points, const Pen&, const Brush&) override {
-        std::string text = "polygon";
+    void Polygon(std::span<const Point> points, const Pen& pen, const Brush&) override {
+        std::string text = "polygon width " + std::to_string(pen.width) + ":";
         for (Point p : points) text += " " + At(p);
         Log(text);
     }

@@ -1,0 +1,117 @@
+#include "hands/hand_drawing.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace marvix {
+
+namespace {
+
+using S = ClockSettings;
+
+// Nearest, halves to even (the default rounding mode).
+int Round(double value) { return static_cast<int>(std::lrint(value)); }
+
+constexpr std::array<std::string ClockSettings::*, 8> kStackingSlots = {
+    &S::HandZ0, &S::HandZ1, &S::HandZ2, &S::HandZ3, &S::HandZ4, &S::HandZ5, &S::HandZ6, &S::HandZ7,
+};
+
+}  // namespace
+
+const std::array<HandSpec, kHandCount> kHands = {{
+    {"Hour", &S::DispH, &S::AHS, &S::HWT, &S::HY, &S::HHandStyle, &S::HandE, &S::CHourStr, 12, 3, false},
+    {"Min", &S::DispM, &S::AMS, &S::MWT, &S::MY, &S::MHandStyle, &S::HandE2, &S::CMinStr, 60, 15, false},
+    {"Sec", &S::DispS, &S::ASS, &S::SWT, &S::SY, &S::SHandStyle, &S::HandE3, &S::CSecStr, 60, 15, true},
+    {"Dat", &S::DispDate, &S::ADtS, &S::DtWT, &S::DDtY, &S::DateHandStyle, &S::HandDt, &S::CDateStr, 31, 8, false},
+    {"Day", &S::DispDay, &S::ADyS, &S::DyWT, &S::DyY, &S::DayHandStyle, &S::HandDy, &S::CDayStr, 7, 2, false},
+    {"Mon", &S::DispMonth, &S::AMnS, &S::MnWT, &S::MnY, &S::MonthHandStyle, &S::HandMn, &S::CMonthStr, 12, 3, false},
+    {"Int1", &S::DispInternet1, &S::AInternet1, &S::Internet1WT, &S::Internet1Y, &S::Internet1HandStyle, &S::HandInternet1, &S::CInternet1Str, 1000, 250, false},
+    {"Int2", &S::DispInternet2, &S::AInternet2, &S::Internet2WT, &S::Internet2Y, &S::Internet2HandStyle, &S::HandInternet2, &S::CInternet2Str, 1000, 250, true},
+}};
+
+void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& positions, Hand hand) {
+    const size_t index = static_cast<size_t>(hand);
+    const HandSpec& spec = kHands[index];
+    const Colour colour = (s.*spec.colour).value;
+    const int L = (s.*spec.length).effective;
+    const int W = s.*spec.width;
+    const int style = s.*spec.style;
+    const bool show = s.*spec.show;
+    const bool tail = s.*spec.tail;
+    const Point pivot = s.THand ? Point{s.ACX.effective, s.ACY.effective}
+                                : Point{positions.pivotX[index], s.*spec.y};
+
+    // The hour dial has twice the units, and twice the corner offset, on the 24-hour dial.
+    const bool hourDial = hand == Hand::Hour;
+    const double units = hourDial && s.HourMil ? 24 : spec.units;
+    const double offset = hourDial && s.HourMil ? 6 : spec.cornerOffset;
+
+    const double theta = positions.angle[index];
+    const double q = positions.dialPosition[index];
+    const double phi1 = 2 * std::numbers::pi * (q - offset) / units;
+    const double phi2 = 2 * std::numbers::pi * (q + offset) / units;
+    const int t = L / 4;
+    // Tip and tail offsets from the pivot; each coordinate rounded by itself.
+    const Point v{Round(L * std::sin(theta)), -Round(L * std::cos(theta))};
+    const Point u{Round(t * std::sin(theta)), -Round(t * std::cos(theta))};
+    const Point tip{pivot.x + v.x, pivot.y + v.y};
+    const Point tailEnd{pivot.x - u.x, pivot.y - u.y};
+    // The corners lie W + 1 from the pivot on the far side of dial angle phi.
+    const Point c1{pivot.x - Round((W + 1) * std::sin(phi1)), pivot.y + Round((W + 1) * std::cos(phi1))};
+    const Point c2{pivot.x - Round((W + 1) * std::sin(phi2)), pivot.y + Round((W + 1) * std::cos(phi2))};
+
+    const Pen thin{colour, 1};
+    const Brush brush{colour};
+    auto drawTail = [&](const Pen& linePen) {
+        if (style == 0) surface.LineTo(tailEnd, linePen);
+        if (style == 1) surface.Polygon(std::array{c1, tailEnd, c2}, thin, brush);
+        if (style == 2) {
+            surface.Polygon(std::array{c1, Point{c1.x - u.x, c1.y - u.y},
+                                       Point{c2.x - u.x, c2.y - u.y}, c2},
+                            thin, brush);
+        }
+    };
+    auto drawHand = [&](const Pen& linePen) {
+        if (style == 0) surface.LineTo(tip, linePen);
+        if (style == 1) surface.Polygon(std::array{c1, tip, c2}, thin, brush);
+        if (style == 2) {
+            surface.Polygon(std::array{c1, Point{c1.x + v.x, c1.y + v.y},
+                                       Point{c2.x + v.x, c2.y + v.y}, c2},
+                            thin, brush);
+        }
+    };
+
+    if (!spec.tailFirst) {
+        // Hand, then the tail: a line hand runs on from the tip through the pivot.
+        surface.MoveTo(pivot);
+        if (!show) return;
+        drawHand(Pen{colour, W});
+        if (tail) drawTail(Pen{colour, W});
+        return;
+    }
+    // Tail first and twice as thick, so it shows as a counterweight under the hand.
+    surface.MoveTo(pivot);
+    if (show && tail) drawTail(Pen{colour, 2 * W});
+    surface.MoveTo(pivot);
+    if (show) drawHand(Pen{colour, W});
+}
+
+void HourHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Hour); }
+void MinuteHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Minute); }
+void SecondHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Second); }
+void DateHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Date); }
+void DayHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Day); }
+void MonthHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Month); }
+void Internet1Hand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Internet1); }
+void Internet2Hand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Internet2); }
+
+void HandPass(Surface& surface, const ClockSettings& s, const HandPositions& positions) {
+    for (size_t slot = kStackingSlots.size(); slot-- > 0;) {
+        const std::string& token = s.*kStackingSlots[slot];
+        for (size_t i = 0; i < kHandCount; ++i) {
+            if (token == kHands[i].token) DrawHand(surface, s, positions, static_cast<Hand>(i));
+        }
+    }
+}
+
+}  // namespace marvix
