@@ -41,9 +41,10 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
 
     Clock().Timer1Timer();
     const GdiSurface& display = Clock().Pictures().display;
-    EXPECT_EQ(display.PixelAt(100, 100), 0x800000u) << "the dark red centre";
+    // Pixels of the face clear of the hands at 10:15:30.
+    EXPECT_EQ(display.PixelAt(97, 103), 0x800000u) << "the dark red centre";
     EXPECT_EQ(display.PixelAt(2, 2), 0x000000u) << "a black corner";
-    EXPECT_EQ(display.PixelAt(100, 130), 0xFFFFFFu) << "the white dial";
+    EXPECT_EQ(display.PixelAt(150, 130), 0xFFFFFFu) << "the white dial";
     const uint32_t ring = display.PixelAt(100, 10);
     EXPECT_GT((ring >> 8) & 0xFF, (ring >> 16) & 0xFF) << "the ring is green";
     EXPECT_TRUE(Clock().Tray().IsAdded());

@@ -1,6 +1,7 @@
 // marvix-render.exe as users and golden-frame tests run it.
 #include <windows.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -72,9 +73,10 @@ TEST_F(RenderToolTest, RendersTheDefaultFaceWithoutTouchingTheRegistry) {
     const Frame24 frame = Read(out);
     ASSERT_EQ(frame.width, 200);
     ASSERT_EQ(frame.height, 200);
-    EXPECT_EQ(frame.At(100, 100), 0x800000u);
+    // Pixels of the face clear of the hands at 10:15:30.
+    EXPECT_EQ(frame.At(97, 103), 0x800000u);
     EXPECT_EQ(frame.At(1, 1), 0u);
-    EXPECT_EQ(frame.At(100, 130), 0xFFFFFFu);
+    EXPECT_EQ(frame.At(150, 130), 0xFFFFFFu);
     EXPECT_EQ(Stored("FL"), "<missing>") << "the settings are read, never written";
 }
 
@@ -84,6 +86,7 @@ TEST_F(RenderToolTest, MirroredFrameIsExactToTheLastColumn) {
         60, 40, {0xFF0000, 0x0000FF, 0x00FF00},
         [](int x, int) { return x == 0 ? 2 : x < 30 ? 0 : 1; });
     Store("BackPic", WriteTempFile("marvix-halves.bmp", face));
+    for (const char* hand : {"DispH", "DispM", "DispS"}) Store(hand, "false");
     const std::string plain = OutputPath("marvix-render-plain.bmp");
     ASSERT_EQ(Run("2026-12-07T10:15:30 \"" + plain + "\""), 0u);
     Store("Reversed", "true");
@@ -97,6 +100,58 @@ TEST_F(RenderToolTest, MirroredFrameIsExactToTheLastColumn) {
         for (int x = 0; x < 60; ++x) ASSERT_EQ(b.At(x, y), a.At(59 - x, y)) << x << "," << y;
     }
     EXPECT_EQ(b.At(59, 0), 0x00FF00u);
+}
+
+}  // namespace
+}  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// Where a hand of length L at angle theta has three quarters of its length, and a point `aside`
+// pixels off it at right angles, computed here from the geometry alone.
+POINT AlongHand(double theta, int length, double aside = 0) {
+    const double r = 0.75 * length;
+    return {100 + LONG(std::lround(r * std::sin(theta) + aside * std::cos(theta))),
+            100 - LONG(std::lround(r * std::cos(theta) - aside * std::sin(theta)))};
+}
+
+TEST_F(RenderToolTest, EachHandStandsWhereTheTimeSaysInItsColour) {
+    const double pi = 3.14159265358979323846;
+    struct Case {
+        const char* show;
+        double theta;
+        int length;
+        int width;
+        uint32_t colour;
+    };
+    // 10:10:30 on a 200-pixel face: lengths 40, 66 and 78; default colours and widths.
+    const Case hands[] = {
+        {"DispH", 2 * pi * (10 + 10 / 60.0) / 12, 40, 3, 0x00F00F},
+        {"DispM", 2 * pi * 10 / 60, 66, 3, 0x00FF00},
+        {"DispS", 2 * pi * 30 / 60, 78, 1, 0x0000FF},
+    };
+    const std::string all = OutputPath("marvix-render-hands.bmp");
+    ASSERT_EQ(Run("--bias 0 2026-12-07T10:10:30 \"" + all + "\""), 0u);
+    const Frame24 frame = Read(all);
+    ASSERT_EQ(frame.width, 200);
+    for (const Case& hand : hands) {
+        SCOPED_TRACE(hand.show);
+        const POINT on = AlongHand(hand.theta, hand.length);
+        EXPECT_EQ(frame.At(on.x, on.y), hand.colour);
+
+        Store(hand.show, "false");
+        const std::string without = OutputPath("marvix-render-without.bmp");
+        ASSERT_EQ(Run("--bias 0 2026-12-07T10:10:30 \"" + without + "\""), 0u);
+        Store(hand.show, "true");
+        const Frame24 other = Read(without);
+        EXPECT_NE(other.At(on.x, on.y), hand.colour);
+        for (double side : {-1.0, 1.0}) {
+            const POINT beside = AlongHand(hand.theta, hand.length, side * (hand.width / 2.0 + 2));
+            EXPECT_EQ(frame.At(beside.x, beside.y), other.At(beside.x, beside.y))
+                << "beside the hand at " << beside.x << "," << beside.y;
+        }
+    }
 }
 
 }  // namespace
