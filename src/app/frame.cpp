@@ -1,6 +1,7 @@
 #include "app/frame.h"
 
 #include "app/face_geometry.h"
+#include "digital/display_pass.h"
 #include "hands/hand_drawing.h"
 
 namespace marvix {
@@ -24,8 +25,9 @@ void ComposeFrame(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     s.FaceWidth = display.width;
     s.FaceHeight = display.height;
 
-    // The digital displays' placement, the phase dials and the digital displays come here, in
-    // this order, before the hands.
+    PlaceDigitalDisplays(s);
+    // The moon and day/night dials come here, under the digital displays.
+    DrawDigitalDisplays(s, f, clock);
 
     // The hands turn by a second reading of the clock; the calendar hands keep the first one's
     // date, so around midnight they may lag the time of day by one tick.

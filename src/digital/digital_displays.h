@@ -1,0 +1,28 @@
+#pragma once
+
+// The twelve digital displays, in drawing order (which is also font-slot order), and where each
+// one's settings live.
+
+#include <array>
+#include <string_view>
+
+#include "settings/clock_settings.h"
+
+namespace marvix {
+
+enum class Display { Day, Date, Month, Year, Hour, Minute, Second, Colon1, Colon2, AmPm, Inter1, Inter2 };
+inline constexpr size_t kDisplayCount = 12;
+
+struct DisplaySpec {
+    std::string_view name;
+    bool ClockSettings::*show;
+    bool ClockSettings::*autoPlace;  // has effect for the first nine only
+    bool ClockSettings::*transparent;
+    int32_t ClockSettings::*x;
+    int32_t ClockSettings::*y;
+    ColourSetting ClockSettings::*background;
+};
+
+extern const std::array<DisplaySpec, kDisplayCount> kDisplays;
+
+}  // namespace marvix

@@ -1,0 +1,64 @@
+#include "digital/display_pass.h"
+
+#include "digital/display_texts.h"
+
+namespace marvix {
+
+namespace {
+
+constexpr size_t kPlacedDisplays = 9;
+
+}  // namespace
+
+void PlaceDigitalDisplays(ClockSettings& s) {
+    const int W = s.FaceWidth, H = s.FaceHeight, F = kFramePointSize;
+    for (size_t i = 0; i < kPlacedDisplays; ++i) {
+        const DisplaySpec& spec = kDisplays[i];
+        int32_t& x = s.*spec.x;
+        int32_t& y = s.*spec.y;
+        if (s.*spec.autoPlace) {
+            x = W - W / 6;
+            y = H / 2 - F / 2;
+            // DAY sits one line of text and three pixels below the others.
+            if (i == static_cast<size_t>(Display::Day)) y += F + 3;
+        } else {
+            if (x > W) x = W;
+            if (y > H) y = H;
+        }
+    }
+}
+
+void DrawDigitalDisplays(const ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
+    for (size_t i = 0; i < kDisplayCount; ++i) {
+        const DisplaySpec& spec = kDisplays[i];
+        if (!(s.*spec.show)) continue;
+        Surface& box = *f.digits[i];
+        const Font& font = s.DisplayFonts[i];
+        const std::string text = DisplayText(static_cast<Display>(i), s, s.Time, clock);
+        const Size size = box.TextExtent(text, font);
+        // An empty text has no width: the display does not appear.
+        if (size.width <= 0 || size.height <= 0) continue;
+        box.Resize(size);
+
+        const Point at{s.*spec.x, s.*spec.y};
+        const bool transparent = s.*spec.transparent;
+        const Colour background = (s.*spec.background).value;
+        if (transparent) {
+            box.CopyFrom(f.face, Rect::At(at, size), {0, 0});
+        } else {
+            box.FillRect(Rect::At({0, 0}, size), background);
+        }
+        box.WriteText({0, 0}, text, font, transparent ? Brush::Clear() : Brush{background});
+
+        if (!s.Reversed) {
+            f.display.CopyFrom(box, Rect::At({0, 0}, size), at);
+        } else {
+            // Mirrored exactly only from the last column leftward; the face under a transparent
+            // box was taken unmirrored, so it matches the mirrored face where the box lands.
+            f.display.StretchFrom(box, {size.width - 1, 0}, {-size.width, size.height},
+                                  Rect::At({s.FaceWidth - at.x - size.width, at.y}, size));
+        }
+    }
+}
+
+}  // namespace marvix

@@ -1,0 +1,22 @@
+#pragma once
+
+// What each digital display shows: the rules that turn the time and the names into its text.
+
+#include <string>
+
+#include "app/local_time.h"
+#include "digital/digital_displays.h"
+
+namespace marvix {
+
+// The text of one display at the tick's time. INTER1 and INTER2 read the clock once more each,
+// as they are drawn.
+std::string DisplayText(Display display, const ClockSettings& settings, const LocalTime& time,
+                        TimeSource& clock);
+
+// A name padded with spaces to the longest of its set, then put in the letter case setting
+// (1 lower, 3 upper, anything else as spelled; ASCII letters only).
+std::string PaddedName(const std::string& name, const std::string* set, size_t setSize,
+                       int letterCase);
+
+}  // namespace marvix

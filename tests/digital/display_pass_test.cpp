@@ -1,0 +1,123 @@
+#include "digital/display_pass.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/recording_surface.h"
+#include "digital/digital_displays.h"
+
+namespace marvix {
+namespace {
+
+class FixedClock final : public TimeSource {
+public:
+    LocalTime Now() override { return {2026, 12, 7, 2, 10, 15, 30, 0}; }
+    int32_t UtcBiasMinutes() override { return 0; }
+};
+
+TEST(DisplayPlacement, AutomaticPositionsOnATwoHundredPixelFace) {
+    ClockSettings s = DefaultSettings();
+    s.FaceWidth = s.FaceHeight = 200;
+    s.PDate = s.PDay = true;
+    PlaceDigitalDisplays(s);
+    EXPECT_EQ(s.PX, 167);
+    EXPECT_EQ(s.PY, 96);
+    EXPECT_EQ(s.PDX, 167);
+    EXPECT_EQ(s.PDY, 107);
+}
+
+TEST(DisplayPlacement, OthersAreHeldToTheFaceAndTheLastThreeNeverMove) {
+    ClockSettings s = DefaultSettings();
+    s.FaceWidth = s.FaceHeight = 200;
+    s.PX = 500;
+    s.PMnY = 900;
+    s.PHrX = -40;
+    s.PAMPMX = 500;
+    s.PAMPM = true;
+    s.PIntern2Y = 999;
+    PlaceDigitalDisplays(s);
+    EXPECT_EQ(s.PX, 200);
+    EXPECT_EQ(s.PMnY, 200);
+    EXPECT_EQ(s.PHrX, -40) << "no lower bound";
+    EXPECT_EQ(s.PAMPMX, 500);
+    EXPECT_EQ(s.PIntern2Y, 999);
+}
+
+class DisplayPassTest : public ::testing::Test {
+protected:
+    DisplayPassTest() {
+        for (int i = 0; i < 12; ++i) digits.emplace_back("digit" + std::to_string(i), Size{17, 9}, &log);
+        s.FaceWidth = s.FaceHeight = 200;
+        s.Time = LocalTime{2026, 12, 7, 2, 10, 15, 30, 0};
+    }
+    std::vector<std::string> Draw() {
+        log.clear();
+        std::array<Surface*, 12> d{};
+        for (int i = 0; i < 12; ++i) d[i] = &digits[i];
+        FrameSurfaces f{display, face, d, moon, dayNight};
+        DrawDigitalDisplays(s, f, clock);
+        return log;
+    }
+
+    std::vector<std::string> log;
+    RecordingSurface display{"display", {200, 200}, &log};
+    RecordingSurface face{"face", {200, 200}, &log};
+    RecordingSurface moon{"moon", {49, 49}, &log};
+    RecordingSurface dayNight{"dayNight", {49, 49}, &log};
+    std::vector<RecordingSurface> digits;
+    ClockSettings s = DefaultSettings();
+    FixedClock clock;
+};
+
+// The recording surface measures 6 pixels a character and 13 a line.
+TEST_F(DisplayPassTest, DayThenDateEachFilledWrittenAndCopiedToItsPlace) {
+    EXPECT_EQ(Draw(), (std::vector<std::string>{
+                          "digit0: resize 18x13", "digit0: fill 0,0 18x13",
+                          "digit0: text 0,0 \"Mon\"",
+                          "display: copy 0,0 18x13 from digit0 to 57,111",
+                          "digit1: resize 18x13", "digit1: fill 0,0 18x13",
+                          "digit1: text 0,0 \" 7 \"",
+                          "display: copy 0,0 18x13 from digit1 to 127,111"}));
+}
+
+TEST_F(DisplayPassTest, TransparentTakesTheFaceUnderTheBox) {
+    s.SDay = false;
+    s.TranDate = true;
+    EXPECT_EQ(Draw(), (std::vector<std::string>{
+                          "digit1: resize 18x13", "digit1: copy 127,111 18x13 from face to 0,0",
+                          "digit1: text 0,0 \" 7 \"",
+                          "display: copy 0,0 18x13 from digit1 to 127,111"}));
+}
+
+TEST_F(DisplayPassTest, MirroredBoxesLandFromTheRightEdgeAndReadMirrored) {
+    s.SDay = false;
+    s.Reversed = true;
+    s.PX = 10;
+    EXPECT_EQ(Draw().back(), "display: stretch 17,0 -18x13 from digit1 to 172,111 18x13");
+    s.SHour = true;  // " 1"... 12 px wide at x = 10 lands at 200 - 10 - 12
+    s.SDate = false;
+    s.PHrX = 10;
+    EXPECT_EQ(Draw().back(), "display: stretch 11,0 -12x13 from digit4 to 178,61 12x13");
+}
+
+TEST_F(DisplayPassTest, AnEmptyTextDrawsNothing) {
+    s.SDate = false;
+    for (auto name : {&ClockSettings::DayNames8, &ClockSettings::DayNames9, &ClockSettings::DayNames10,
+                      &ClockSettings::DayNames11, &ClockSettings::DayNames12,
+                      &ClockSettings::DayNames13, &ClockSettings::DayNames14}) {
+        s.*name = "";
+    }
+    EXPECT_TRUE(Draw().empty());
+}
+
+TEST_F(DisplayPassTest, AllTwelveInOrderWhenShown) {
+    for (const DisplaySpec& spec : kDisplays) s.*spec.show = true;
+    std::vector<std::string> copies;
+    for (const std::string& entry : Draw()) {
+        if (entry.rfind("display: copy", 0) == 0) copies.push_back(entry.substr(entry.find("digit")));
+    }
+    ASSERT_EQ(copies.size(), 12u);
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(copies[i].substr(0, copies[i].find(' ')), "digit" + std::to_string(i));
+}
+
+}  // namespace
+}  // namespace marvix
