@@ -372,3 +372,26 @@ TEST_F(ClockWindowTest, TheTrayIconComesBackWhenTheShellRestarts) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+TEST_F(ClockWindowTest, ALongFontNameIsAppliedCutAndKeptWhole) {
+    const std::string forty = "Courier New Courier New Courier New 1234";
+    ASSERT_EQ(forty.size(), 40u);
+    Store("DFont1", forty);
+    Store("FSize1", "14");
+    Store("FStyle1", "bi");
+    Store("CFont1", "clRed");
+    Start();
+    const Font& font = Clock().Settings().DisplayFonts[0];
+    EXPECT_EQ(font.face, forty.substr(0, 31));
+    EXPECT_EQ(font.pointSize, 14);
+    EXPECT_EQ(font.style, FontStyle{FontStyle::kBold | FontStyle::kItalic});
+    EXPECT_EQ(font.colour, Colour::Rgb(255, 0, 0));
+    Stop();
+    EXPECT_EQ(Stored("DFont1"), forty);
+}
+
+}  // namespace
+}  // namespace marvix

@@ -156,3 +156,55 @@ TEST_F(RenderToolTest, EachHandStandsWhereTheTimeSaysInItsColour) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+constexpr uint32_t kDisplayGreen = 0x00FF0F;  // the default background "$000FFF00"
+
+bool HasBlackIn(const Frame24& frame, int left, int top, int width, int height) {
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            if (frame.At(x, y) == 0) return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(RenderToolTest, DateAndDayBoxesStandAtTheirDefaultPlaces) {
+    const std::string out = OutputPath("marvix-render-displays.bmp");
+    ASSERT_EQ(Run("--bias 0 2026-12-07T10:10:30 \"" + out + "\""), 0u);
+    const Frame24 frame = Read(out);
+    ASSERT_EQ(frame.width, 200);
+    EXPECT_EQ(frame.At(127, 111), kDisplayGreen) << "DATE";
+    EXPECT_EQ(frame.At(57, 111), kDisplayGreen) << "DAY";
+    EXPECT_EQ(frame.At(126, 111), 0xFFFFFFu) << "the face beside DATE";
+    EXPECT_EQ(frame.At(127, 110), 0xFFFFFFu) << "the face above DATE";
+    EXPECT_TRUE(HasBlackIn(frame, 127, 111, 12, 10)) << "black text in DATE";
+    EXPECT_TRUE(HasBlackIn(frame, 57, 111, 12, 10)) << "black text in DAY";
+}
+
+TEST_F(RenderToolTest, ATransparentDisplayShowsTheFaceAroundItsGlyphs) {
+    Store("TranDate", "true");
+    const std::string out = OutputPath("marvix-render-transparent.bmp");
+    ASSERT_EQ(Run("--bias 0 2026-12-07T10:10:30 \"" + out + "\""), 0u);
+    const Frame24 frame = Read(out);
+    EXPECT_EQ(frame.At(127, 111), 0xFFFFFFu);
+    EXPECT_TRUE(HasBlackIn(frame, 127, 111, 12, 10));
+    EXPECT_EQ(frame.At(57, 111), kDisplayGreen) << "DAY keeps its box";
+}
+
+TEST_F(RenderToolTest, MirroredBoxesAreMeasuredFromTheRightEdge) {
+    Store("Reversed", "true");
+    const std::string out = OutputPath("marvix-render-mirrored-displays.bmp");
+    ASSERT_EQ(Run("--bias 0 2026-12-07T10:10:30 \"" + out + "\""), 0u);
+    const Frame24 frame = Read(out);
+    // DATE at X = 127 ends at 200 - 127 = 73, DAY at X = 57 ends at 143.
+    EXPECT_EQ(frame.At(72, 111), kDisplayGreen);
+    EXPECT_EQ(frame.At(73, 111), 0xFFFFFFu);
+    EXPECT_EQ(frame.At(142, 111), kDisplayGreen);
+    EXPECT_EQ(frame.At(143, 111), 0xFFFFFFu);
+}
+
+}  // namespace
+}  // namespace marvix
