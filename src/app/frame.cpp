@@ -3,6 +3,8 @@
 #include "app/face_geometry.h"
 #include "digital/display_pass.h"
 #include "hands/hand_drawing.h"
+#include "phases/day_phase.h"
+#include "phases/moon_phase.h"
 
 namespace marvix {
 
@@ -26,7 +28,8 @@ void ComposeFrame(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     s.FaceHeight = display.height;
 
     PlaceDigitalDisplays(s);
-    // The moon and day/night dials come here, under the digital displays.
+    if (s.ShowMoon) MoonPhase(s, f, clock);
+    if (s.ShowDay) DayPhase(s, f, clock);
     DrawDigitalDisplays(s, f, clock);
 
     // The hands turn by a second reading of the clock; the calendar hands keep the first one's

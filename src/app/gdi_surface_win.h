@@ -34,6 +34,7 @@ public:
     static COLORREF ToColorRef(Colour colour);
 
     Size GetSize() const override { return size_; }
+    Colour Resolve(Colour colour) const override { return Colour{ToColorRef(colour)}; }
     void Resize(Size size) override;
     void MoveTo(Point point) override;
     void LineTo(Point point, const Pen& pen) override;

@@ -24,15 +24,19 @@ std::optional<int> Digits(std::string_view text, size_t at, size_t digits) {
 
 }  // namespace
 
-uint16_t DayOfWeek(int year, int month, int day) {
-    // Days from 1970-01-01 (a Thursday) by the civil-from-days algorithm.
+int64_t DaysFromCivil(int year, int month, int day) {
     year -= month <= 2;
     const int era = (year >= 0 ? year : year - 399) / 400;
     const int yearOfEra = year - era * 400;
     const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    const long days = long(era) * 146097 + dayOfEra - 719468;
-    const long weekday = ((days % 7) + 7 + 4) % 7;  // 0 Sunday
+    return int64_t{era} * 146097 + dayOfEra - 719468;
+}
+
+uint16_t DayOfWeek(int year, int month, int day) {
+    // 1 January 1970 was a Thursday.
+    const int64_t days = DaysFromCivil(year, month, day);
+    const int64_t weekday = ((days % 7) + 7 + 4) % 7;  // 0 Sunday
     return static_cast<uint16_t>(weekday + 1);
 }
 

@@ -21,6 +21,9 @@ struct LocalTime {
     friend constexpr bool operator==(const LocalTime&, const LocalTime&) = default;
 };
 
+// Days from 1 January 1970 to the date, in the Gregorian calendar.
+int64_t DaysFromCivil(int year, int month, int day);
+
 // 1 Sunday to 7 Saturday, for a date of the Gregorian calendar.
 uint16_t DayOfWeek(int year, int month, int day);
 

@@ -46,6 +46,8 @@ public:
     virtual ~Surface() = default;
 
     virtual Size GetSize() const = 0;
+    // The colour as plain red, green and blue: a system colour is resolved to what it is now.
+    virtual Colour Resolve(Colour colour) const = 0;
     // New contents are unspecified until drawn.
     virtual void Resize(Size size) = 0;
 

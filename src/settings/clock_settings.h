@@ -69,6 +69,7 @@ struct ClockSettings {
     bool TickDue = false;           // set by the one-second step, cleared when sounded
     bool TockDue = false;
     bool TickTockPhase = false;
+    double MoonPosition = 0;        // -14.8 to 14.8: 0 at full moon, positive while waxing
 
     // The font each digital display draws with, in font-slot order; made from the slot's
     // settings when they are applied.

@@ -208,3 +208,43 @@ TEST_F(RenderToolTest, MirroredBoxesAreMeasuredFromTheRightEdge) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+TEST_F(RenderToolTest, AtFullMoonTheMoonStandsStraightAboveTheHub) {
+    Store("ShowMoon", "true");
+    const std::string out = OutputPath("marvix-render-moon.bmp");
+    // The full moon of 14 March 2025, 06:55 universal time.
+    ASSERT_EQ(Run("--bias 0 2025-03-14T06:55:00 \"" + out + "\""), 0u);
+    const Frame24 frame = Read(out);
+    // A dial of 120 at (0, 0): hub at (60, 60), the moon of 47 on an orbit of 34 above it.
+    EXPECT_EQ(frame.At(60, 26), 0xFFFF00u) << "yellow moon";
+    EXPECT_EQ(frame.At(60, 55), 0xFFFFFFu) << "white hub";
+    EXPECT_EQ(frame.At(25, 30), 0x000080u) << "navy sky";
+}
+
+TEST_F(RenderToolTest, HalvedMoonDialLeavesTheFaceBelowItsHorizon) {
+    const std::string plain = OutputPath("marvix-render-no-moon.bmp");
+    ASSERT_EQ(Run("--bias 0 2025-03-14T06:55:00 \"" + plain + "\""), 0u);
+    Store("ShowMoon", "true");
+    Store("MoonHalf", "true");
+    const std::string halved = OutputPath("marvix-render-half-moon.bmp");
+    ASSERT_EQ(Run("--bias 0 2025-03-14T06:55:00 \"" + halved + "\""), 0u);
+    const Frame24 a = Read(plain), b = Read(halved);
+    EXPECT_EQ(b.At(60, 26), 0xFFFF00u);
+    for (int y = 61; y < 120; y += 7) EXPECT_EQ(b.At(60, y), a.At(60, y)) << y;
+}
+
+TEST_F(RenderToolTest, AtNoonTheSunStandsAtTheTopOfADaySky) {
+    Store("ShowDay", "true");
+    const std::string out = OutputPath("marvix-render-day.bmp");
+    ASSERT_EQ(Run("--bias 0 2026-06-21T12:00:00 \"" + out + "\""), 0u);
+    const Frame24 frame = Read(out);
+    // A dial of 120 at (0, 0): the sun of 24 centred at (60, 13), the lens from y 34.
+    EXPECT_EQ(frame.At(60, 13), 0xFFFF00u) << "yellow sun";
+    EXPECT_EQ(frame.At(60, 30), 0x00FFFFu) << "the sky is the day colour, aqua";
+}
+
+}  // namespace
+}  // namespace marvix

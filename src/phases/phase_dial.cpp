@@ -1,0 +1,28 @@
+#include "phases/phase_dial.h"
+
+namespace marvix {
+
+void BeginDial(Surface& dial, const Surface& face, Point at, int S, Colour sky, Colour base) {
+    dial.Resize({S, S});
+    dial.CopyFrom(face, Rect::At(at, {S, S}), {0, 0});
+    dial.Ellipse({0, 0, S, S}, Pen{sky}, Brush{sky});
+    dial.MoveTo({0, S / 2});
+    dial.LineTo({S, S / 2}, Pen{base});
+    dial.Arc({0, 0, S, S}, {0, S / 2}, {S, S / 2}, Pen{base});
+    // The line and the rim's lower half are the border that keeps the fill to the ground.
+    dial.FloodFill({S / 2, (3 * S) / 4}, base, base);
+}
+
+void CopyDial(Surface& frame, const Surface& dial, Point at, int S, bool halved, bool mirrored,
+              int faceWidth) {
+    const Size picture = dial.GetSize();
+    const int height = halved ? picture.height / 2 : picture.height;
+    if (!mirrored) {
+        frame.CopyFrom(dial, Rect::At({0, 0}, {picture.width, height}), at);
+        return;
+    }
+    frame.StretchFrom(dial, {picture.width - 1, 0}, {-picture.width, height},
+                      Rect::At({faceWidth - at.x - S, at.y}, {S, halved ? S / 2 : S}));
+}
+
+}  // namespace marvix

@@ -1,0 +1,18 @@
+#pragma once
+
+// What the moon-phase and the day/night dials share: a round dial on a square of the face, sky
+// above a base-coloured ground, and the copy into the frame (whole or halved, mirrored or not).
+
+#include "app/surface.h"
+
+namespace marvix {
+
+// The dial's square surface sized S x S over a copy of the face at `at`, then the sky disc, the
+// horizon line with the lower half of the rim, and the ground filled up to them.
+void BeginDial(Surface& dial, const Surface& face, Point at, int size, Colour sky, Colour base);
+
+// The dial into the frame at `at`, or at the mirrored place; halved, only its sky half.
+void CopyDial(Surface& frame, const Surface& dial, Point at, int size, bool halved, bool mirrored,
+              int faceWidth);
+
+}  // namespace marvix
