@@ -71,3 +71,38 @@ TEST(Frame, GeometryFollowsTheFaceOnEveryTick) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// Which part of the frame a recorded call belongs to.
+std::string PartOf(const std::string& entry) {
+    if (entry.find("from face to 0,0") != std::string::npos && entry.rfind("display:", 0) == 0) {
+        return "face";
+    }
+    for (const char* part : {"moon", "dayNight", "digit"}) {
+        if (entry.rfind(part, 0) == 0 || entry.find(std::string("from ") + part) != std::string::npos) {
+            return part;
+        }
+    }
+    return "hands";
+}
+
+TEST(Frame, FaceThenPhaseDialsThenDigitalDisplaysThenHands) {
+    Frame frame;
+    ClockSettings settings = DefaultSettings();
+    settings.ShowMoon = settings.ShowDay = true;
+    settings.Time = LocalTime{2026, 12, 7, 2, 10, 15, 30, 0};
+    FixedClock clock;
+    FrameSurfaces surfaces = frame.Surfaces();
+    ComposeFrame(settings, surfaces, clock);
+    std::vector<std::string> parts;
+    for (const std::string& entry : frame.log) {
+        const std::string part = PartOf(entry);
+        if (parts.empty() || parts.back() != part) parts.push_back(part);
+    }
+    EXPECT_EQ(parts, (std::vector<std::string>{"face", "moon", "dayNight", "digit", "hands"}));
+}
+
+}  // namespace
+}  // namespace marvix

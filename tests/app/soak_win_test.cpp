@@ -24,6 +24,16 @@ void Tick(TForm1& clock, SettableTime& time, int index) {
 }
 
 TEST_F(SoakTest, TwentyThousandTicksLeaveNoGdiObjectOrMemoryBehind) {
+    // Everything that draws: the phase dials and every digital display, beside the hands.
+    Store("ShowMoon", "true");
+    Store("ShowDay", "true");
+    for (const char* show : {"SMonth", "SYear", "SHour", "SMin", "SSec", "SColon1", "SColon2",
+                             "SAMPM", "SIntern1", "SIntern2", "TranSec", "DispDate", "DispDay",
+                             "DispMonth", "DispInternet1", "DispInternet2"}) {
+        Store(show, "true");
+    }
+    Store("SHandStyle", "1");
+    Store("MHandStyle", "2");
     Start();
     TForm1& clock = Clock();
     for (int i = 0; i < 500; ++i) Tick(clock, time_, i);  // caches and heaps settle
