@@ -31,7 +31,7 @@ void TForm1::Timer1Timer() {
     settings_.Time = clock_.Now();
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     if (!settings_.IgnoreBoundary) ClampToScreen();
-    // The sounds of this second are started here, before the frame is drawn.
+    // The sound triggers of the tick run here, between the clamp and the frame.
     FrameSurfaces frame = pictures_->Frame();
     ComposeFrame(settings_, frame, clock_);
     ShowFrame();

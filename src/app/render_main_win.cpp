@@ -65,9 +65,7 @@ int main(int argc, char** argv) {
     ClockSettings settings;
     Win32Registry registry;
     std::vector<std::string> errors;
-    ReadSettings(settings, registry, TraySetting(), errors);
-    ReadSettings(settings, registry, StartupSettings(), errors);
-    ReadSettings(settings, registry, DisplayFontSettings(), errors);
+    ReadAllSettings(settings, registry, errors);
     ApplyDisplayFonts(settings);
 
     ClockPictures pictures;

@@ -64,6 +64,13 @@ void ReadSettings(ClockSettings& settings, RegistryValues& store, SettingSequenc
     }
 }
 
+void ReadAllSettings(ClockSettings& settings, RegistryValues& store,
+                     std::vector<std::string>& errors) {
+    ReadSettings(settings, store, TraySetting(), errors);
+    ReadSettings(settings, store, StartupSettings(), errors);
+    ReadSettings(settings, store, DisplayFontSettings(), errors);
+}
+
 bool WriteSettings(ClockSettings& settings, RegistryValues& store, SettingSequence sequence,
                    std::vector<std::string>& errors) {
     RegenerateFontColourTexts(settings);

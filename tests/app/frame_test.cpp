@@ -2,34 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/recording_surface.h"
+#include "../support/recording_frame.h"
 
 namespace marvix {
 namespace {
 
-class FixedClock final : public TimeSource {
-public:
-    LocalTime Now() override { return {}; }
-    int32_t UtcBiasMinutes() override { return 0; }
-};
-
-struct Frame {
-    std::vector<std::string> log;
-    RecordingSurface display{"display", {200, 200}, &log};
-    RecordingSurface face{"face", {200, 200}, &log};
-    std::vector<RecordingSurface> digits;
-    RecordingSurface moon{"moon", {49, 49}, &log};
-    RecordingSurface dayNight{"dayNight", {49, 49}, &log};
-
-    Frame() {
-        for (int i = 0; i < 12; ++i) digits.emplace_back("digit" + std::to_string(i), Size{17, 9}, &log);
-    }
-    FrameSurfaces Surfaces() {
-        std::array<Surface*, 12> d{};
-        for (int i = 0; i < 12; ++i) d[i] = &digits[i];
-        return FrameSurfaces{display, face, d, moon, dayNight};
-    }
-};
+using Frame = RecordingFrame;
 
 TEST(Frame, BeginsWithAPlainCopyOfTheWholeFace) {
     Frame frame;

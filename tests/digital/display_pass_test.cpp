@@ -2,17 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/recording_surface.h"
+#include "../support/recording_frame.h"
 #include "digital/digital_displays.h"
 
 namespace marvix {
 namespace {
-
-class FixedClock final : public TimeSource {
-public:
-    LocalTime Now() override { return {2026, 12, 7, 2, 10, 15, 30, 0}; }
-    int32_t UtcBiasMinutes() override { return 0; }
-};
 
 TEST(DisplayPlacement, AutomaticPositionsOnATwoHundredPixelFace) {
     ClockSettings s = DefaultSettings();
@@ -45,25 +39,17 @@ TEST(DisplayPlacement, OthersAreHeldToTheFaceAndTheLastThreeNeverMove) {
 class DisplayPassTest : public ::testing::Test {
 protected:
     DisplayPassTest() {
-        for (int i = 0; i < 12; ++i) digits.emplace_back("digit" + std::to_string(i), Size{17, 9}, &log);
         s.FaceWidth = s.FaceHeight = 200;
         s.Time = LocalTime{2026, 12, 7, 2, 10, 15, 30, 0};
     }
     std::vector<std::string> Draw() {
-        log.clear();
-        std::array<Surface*, 12> d{};
-        for (int i = 0; i < 12; ++i) d[i] = &digits[i];
-        FrameSurfaces f{display, face, d, moon, dayNight};
+        frame.log.clear();
+        FrameSurfaces f = frame.Surfaces();
         DrawDigitalDisplays(s, f, clock);
-        return log;
+        return frame.log;
     }
 
-    std::vector<std::string> log;
-    RecordingSurface display{"display", {200, 200}, &log};
-    RecordingSurface face{"face", {200, 200}, &log};
-    RecordingSurface moon{"moon", {49, 49}, &log};
-    RecordingSurface dayNight{"dayNight", {49, 49}, &log};
-    std::vector<RecordingSurface> digits;
+    RecordingFrame frame;
     ClockSettings s = DefaultSettings();
     FixedClock clock;
 };

@@ -4,7 +4,7 @@
 
 #include <numbers>
 
-#include "../support/recording_surface.h"
+#include "../support/recording_frame.h"
 
 namespace marvix {
 namespace {
@@ -33,36 +33,21 @@ TEST(DayPhase, BodiesTurnOnceADay) {
     EXPECT_NEAR(SunAngle(At(12, 30)), 2 * pi * (30.0 / 60 / 24), 1e-12);
 }
 
-class FixedClock final : public TimeSource {
-public:
-    LocalTime time;
-    LocalTime Now() override { return time; }
-    int32_t UtcBiasMinutes() override { return 0; }
-};
-
 class DayPhaseTest : public ::testing::Test {
 protected:
     DayPhaseTest() {
-        for (int i = 0; i < 12; ++i) digits.emplace_back("digit", Size{17, 9}, &log);
         s.FaceWidth = 200;
         s.DayPhaseLeft = 30;
         s.DayPhaseTop = 10;
     }
     std::vector<std::string> Draw(const LocalTime& time) {
-        log.clear();
+        frame.log.clear();
         clock.time = time;
-        std::array<Surface*, 12> d{};
-        for (int i = 0; i < 12; ++i) d[i] = &digits[i];
-        FrameSurfaces f{display, face, d, moon, dayNight};
+        FrameSurfaces f = frame.Surfaces();
         DayPhase(s, f, clock);
-        return log;
+        return frame.log;
     }
-    std::vector<std::string> log;
-    RecordingSurface display{"display", {200, 200}, &log};
-    RecordingSurface face{"face", {200, 200}, &log};
-    RecordingSurface moon{"moon", {49, 49}, &log};
-    RecordingSurface dayNight{"dayNight", {49, 49}, &log};
-    std::vector<RecordingSurface> digits;
+    RecordingFrame frame;
     ClockSettings s = DefaultSettings();
     FixedClock clock;
 };

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "../support/recording_surface.h"
+#include "../support/recording_frame.h"
 
 namespace marvix {
 namespace {
@@ -87,29 +87,7 @@ TEST(MoonPhase, DialSizesForOneHundredAndTwenty) {
     EXPECT_EQ(z.hub, 20);
 }
 
-class FixedClock final : public TimeSource {
-public:
-    LocalTime time;
-    LocalTime Now() override { return time; }
-    int32_t UtcBiasMinutes() override { return 0; }
-};
-
-struct Dials {
-    std::vector<std::string> log;
-    RecordingSurface display{"display", {200, 200}, &log};
-    RecordingSurface face{"face", {200, 200}, &log};
-    RecordingSurface moon{"moon", {49, 49}, &log};
-    RecordingSurface dayNight{"dayNight", {49, 49}, &log};
-    std::vector<RecordingSurface> digits;
-    Dials() {
-        for (int i = 0; i < 12; ++i) digits.emplace_back("digit", Size{17, 9}, &log);
-    }
-    FrameSurfaces Surfaces() {
-        std::array<Surface*, 12> d{};
-        for (int i = 0; i < 12; ++i) d[i] = &digits[i];
-        return FrameSurfaces{display, face, d, moon, dayNight};
-    }
-};
+using Dials = RecordingFrame;
 
 TEST(MoonPhase, DrawsTheDialInOrderAndCopiesItWhole) {
     Dials dials;

@@ -143,9 +143,7 @@ TEST(ReadSettings, EmptyKeyYieldsEveryDefault) {
     MemoryRegistry registry;
     ClockSettings settings;
     std::vector<std::string> errors;
-    ReadSettings(settings, registry, TraySetting(), errors);
-    ReadSettings(settings, registry, StartupSettings(), errors);
-    ReadSettings(settings, registry, DisplayFontSettings(), errors);
+    ReadAllSettings(settings, registry, errors);
     EXPECT_TRUE(errors.empty());
     for (const SettingDef& def : AllSettings()) {
         EXPECT_EQ(SettingText(settings, def, GeometryValue::Requested), def.defaultText)
@@ -254,9 +252,7 @@ TEST(WriteSettings, EveryChangedValueSurvivesARestart) {
     ASSERT_TRUE(WriteSettings(before, registry, ExitSettings(), errors));
 
     ClockSettings after;
-    ReadSettings(after, registry, TraySetting(), errors);
-    ReadSettings(after, registry, StartupSettings(), errors);
-    ReadSettings(after, registry, DisplayFontSettings(), errors);
+    ReadAllSettings(after, registry, errors);
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(after.FL, -20);
     EXPECT_EQ(after.CShape, 2);

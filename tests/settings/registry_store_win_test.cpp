@@ -70,13 +70,9 @@ protected:
         return values;
     }
 
-    // What the clock window does: Tray and the start-up values while it is created, the fonts at
-    // its first activation.
     ClockSettings LoadAll(std::vector<std::string>& errors) {
         ClockSettings settings;
-        ReadSettings(settings, registry_, TraySetting(), errors);
-        ReadSettings(settings, registry_, StartupSettings(), errors);
-        ReadSettings(settings, registry_, DisplayFontSettings(), errors);
+        ReadAllSettings(settings, registry_, errors);
         return settings;
     }
 
