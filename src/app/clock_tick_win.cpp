@@ -31,7 +31,7 @@ void TForm1::Timer1Timer() {
     settings_.Time = clock_.Now();
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     if (!settings_.IgnoreBoundary) ClampToScreen();
-    // The sound triggers of the tick run here, between the clamp and the frame.
+    RunSoundTriggers(settings_, settings_.Time, player_);
     FrameSurfaces frame = pictures_->Frame();
     ComposeFrame(settings_, frame, clock_);
     ShowFrame();
@@ -59,21 +59,7 @@ void TForm1::ShowFrame() {
     InvalidateRect(hwnd_, &area, FALSE);
 }
 
-void TForm1::Timer2Timer() {
-    if (settings_.Tick && settings_.Tock) {
-        if (settings_.TickTockPhase) {
-            settings_.TickTockPhase = false;
-            settings_.TickDue = true;
-        } else {
-            settings_.TickTockPhase = true;
-            settings_.TockDue = true;
-        }
-    } else if (settings_.Tick) {
-        settings_.TickDue = !settings_.TickDue;
-    } else if (settings_.Tock) {
-        settings_.TockDue = !settings_.TockDue;
-    }
-}
+void TForm1::Timer2Timer() { OneSecondStep(settings_); }
 
 void TForm1::Timer3Timer() { settings_.ColonBlinkPhase = !settings_.ColonBlinkPhase; }
 

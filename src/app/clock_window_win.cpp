@@ -109,7 +109,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void TForm1::FormCreate() {
     settings_.ColonBlinkPhase = true;
     settings_.FirstActivation = false;
-    settings_.TickDue = settings_.TockDue = settings_.TickTockPhase = false;
+    settings_.TickDue = settings_.TockDue = false;
+    ClearSoundLatches(settings_);
 
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),

@@ -13,6 +13,7 @@
 #include "app/tray_icon_win.h"
 #include "settings/clock_settings.h"
 #include "settings/registry_store_win.h"
+#include "sound/sound_player_win.h"
 
 namespace marvix {
 
@@ -76,6 +77,7 @@ private:
     std::unique_ptr<ClockPictures> pictures_;
     Win32Registry registry_;
     TrayIcon tray_;
+    TPlayFile player_;
     UINT taskbarCreated_ = 0;
     bool Dragging = false;
     POINT DragLast{};

@@ -69,6 +69,12 @@ struct ClockSettings {
     bool TickDue = false;           // set by the one-second step, cleared when sounded
     bool TockDue = false;
     bool TickTockPhase = false;
+    // Each keeps its trigger from sounding more than once in its minute.
+    std::array<bool, 5> AlarmDone{};  // alarms 1 to 5
+    bool HourChimeDone = false;
+    bool HalfChimeDone = false;
+    bool QuarterChimeDone = false;
+    bool ThreeQuarterChimeDone = false;
     double MoonPosition = 0;        // -14.8 to 14.8: 0 at full moon, positive while waxing
 
     // The font each digital display draws with, in font-slot order; made from the slot's

@@ -1,0 +1,39 @@
+#pragma once
+
+// When the clock makes a sound: the five daily alarms, the hour chime (struck once per hour of the
+// dial with ChimeNum), the quarter, half and three-quarter chimes, and the tick and tock paced by
+// the one-second step. The rules only fill in sound requests; a player plays them.
+
+#include <cstdint>
+#include <string>
+
+#include "app/local_time.h"
+#include "settings/clock_settings.h"
+
+namespace marvix {
+
+struct SoundRequest {
+    std::string file;
+    int32_t repeat = 1;
+    bool wait = true;  // play to the end (alarms, chimes), or start without interrupting (ticks)
+    friend bool operator==(const SoundRequest&, const SoundRequest&) = default;
+};
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Returns at once; the sound plays elsewhere.
+    virtual void Play(const SoundRequest& request) = 0;
+};
+
+// The trigger pass of every tick, first thing after the clock is read: alarms 1 to 5, the hour,
+// half, quarter and three-quarter chimes, then a due tick or tock.
+void RunSoundTriggers(ClockSettings& settings, const LocalTime& time, SoundPlayer& player);
+
+// The one-second step: makes the next tick or tock due.
+void OneSecondStep(ClockSettings& settings);
+
+// Forgets what has sounded this minute and the tick/tock phase, as at start.
+void ClearSoundLatches(ClockSettings& settings);
+
+}  // namespace marvix
