@@ -120,6 +120,13 @@ void Application::ShowMenuOrExitConfirmation() {
     }
 }
 
+void Application::RefreshOpenDialogs() {
+    for (DialogId id : {DialogId::Hands, DialogId::Phases, DialogId::Face, DialogId::Digital,
+                        DialogId::Alarms, DialogId::Spelling}) {
+        if (Dialog(id).IsVisible()) Dialog(id).SetStuff();
+    }
+}
+
 void Application::ShowHelp() { help_->ShowContents(owner_); }
 
 void Application::Terminate() {

@@ -52,6 +52,8 @@ public:
     // Right button on the clock or on the tray icon.
     void ShowMenuOrExitConfirmation();
     void ShowHelp();
+    // After a configuration file is loaded: every open settings window shows the new values.
+    void RefreshOpenDialogs();
     // "STOP" and "Yes": ends the program; the clock window's destruction saves the settings.
     void Terminate();
 

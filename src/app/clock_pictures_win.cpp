@@ -66,7 +66,7 @@ FrameSurfaces ClockPictures::Frame() {
     return FrameSurfaces{display, face, digitSurfaces, moon, dayNight};
 }
 
-bool LoadFaceFile(const std::string& path, ClockPictures& pictures) {
+bool LoadFaceFile(const std::string& path, ClockPictures& pictures, const char* tooLarge) {
     uint8_t header[kBitCountByteOffset + 1];
     DWORD read = 0;
     LARGE_INTEGER size{};
@@ -84,8 +84,7 @@ bool LoadFaceFile(const std::string& path, ClockPictures& pictures) {
         return false;
     }
     if (size.QuadPart > LONGLONG(kMaxFaceFileBytes)) {
-        ShowMessage("File too large to place. Can be no larger than 3 Meg.",
-                    MessageStyle::Information);
+        ShowMessage(tooLarge, MessageStyle::Information);
         return false;
     }
     // The face and the display picture each load the file and report their own failure.
@@ -102,8 +101,8 @@ void UseFallbackFace(ClockPictures& p) {
     p.face.CopyFrom(p.fallback, Rect{0, 0, 100, 100}, {0, 0});
 }
 
-void PrepareFace(ClockSettings& s, ClockPictures& p) {
-    if (!s.BackPic.empty() && !s.UseWall) LoadFaceFile(s.BackPic, p);
+void PrepareFace(ClockSettings& s, ClockPictures& p, const char* tooLarge) {
+    if (!s.BackPic.empty() && !s.UseWall) LoadFaceFile(s.BackPic, p, tooLarge);
     if (s.UseWall) {
         p.display.Resize({s.TranWidth, s.TranHeight});
         p.face.Resize({s.TranWidth, s.TranHeight});

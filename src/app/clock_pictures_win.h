@@ -23,15 +23,22 @@ struct ClockPictures {
     FrameSurfaces Frame();
 };
 
+// What a face file larger than the limit is told: at start-up, and when a configuration is loaded.
+inline constexpr char kTooLargeAtStart[] = "File too large to place. Can be no larger than 3 Meg.";
+inline constexpr char kTooLargeOnLoad[] = "File too large to place.";
+
 // Tests a face file and loads it into the face and the display pictures, reporting every
 // failure through the message seam; on failure the pictures keep what they held. Returns whether
 // the face was replaced.
-bool LoadFaceFile(const std::string& path, ClockPictures& pictures);
+bool LoadFaceFile(const std::string& path, ClockPictures& pictures,
+                  const char* tooLarge = kTooLargeAtStart);
 
-// The start-up steps on the face: load BackPic (unless UseWall), size the pictures for UseWall,
+// The steps on the face at start-up (and, with kTooLargeOnLoad, after a configuration file is
+// loaded): load BackPic unless it is empty or UseWall is set, size the pictures for UseWall,
 // take the fallback face when the face does not fit the maximized-window area, and apply the
 // face geometry rule.
-void PrepareFace(ClockSettings& settings, ClockPictures& pictures);
+void PrepareFace(ClockSettings& settings, ClockPictures& pictures,
+                 const char* tooLarge = kTooLargeAtStart);
 
 // TooBig: the fallback face in place of one larger than the screen.
 void UseFallbackFace(ClockPictures& pictures);

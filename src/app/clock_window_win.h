@@ -43,6 +43,11 @@ public:
     void MapBackGround();
     void SetTickInterval();
 
+    // Configuration files, as the configurations window loads and saves them; every failure is
+    // reported through the message seam. A file that does not load changes nothing.
+    bool LoadConfiguration(const std::string& path);
+    bool SaveConfiguration(const std::string& path);
+
     // The three timers' handlers, public so that tests and benchmarks can drive them.
     void Timer1Timer();
     void Timer2Timer();
@@ -67,6 +72,7 @@ private:
     void StartTimers();
     void StopTimers();
     void SizeClientToFace();
+    void ApplyLoadedSettings();
     void RefreshMaximizedArea();
     void ShowFrame();
 

@@ -12,6 +12,8 @@
 #include "app/message_seam_win.h"
 #include "app/system_time_win.h"
 #include "digital/display_fonts.h"
+#include "settings/config_file.h"
+#include "settings/config_store_win.h"
 #include "settings/encodings.h"
 #include "settings/registry_store_win.h"
 
@@ -19,7 +21,8 @@ namespace {
 
 using namespace marvix;
 
-constexpr char kUsage[] = "usage: marvix-render [--bias MINUTES] YYYY-MM-DDTHH:MM:SS[.mmm] OUT.bmp\n";
+constexpr char kUsage[] =
+    "usage: marvix-render [--bias MINUTES] [--config FILE.ccf] YYYY-MM-DDTHH:MM:SS[.mmm] OUT.bmp\n";
 
 // The same instant on every reading; the bias replaces the platform's zone when given.
 class FixedTime final : public TimeSource {
@@ -45,11 +48,16 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::optional<int32_t> bias;
-    if (args.size() == 4 && args[0] == "--bias") {
-        bias = ParseInteger(args[1]);
-        if (!bias) {
-            std::fputs(kUsage, stderr);
-            return 2;
+    std::optional<std::string> config;
+    while (args.size() > 2 && (args[0] == "--bias" || args[0] == "--config")) {
+        if (args[0] == "--bias") {
+            bias = ParseInteger(args[1]);
+            if (!bias) {
+                std::fputs(kUsage, stderr);
+                return 2;
+            }
+        } else {
+            config = args[1];
         }
         args.erase(args.begin(), args.begin() + 2);
     }
@@ -70,6 +78,19 @@ int main(int argc, char** argv) {
 
     ClockPictures pictures;
     PrepareFace(settings, pictures);
+    // A configuration file on top, as the configurations window loads one.
+    if (config) {
+        const std::optional<std::string> text = ReadConfigFile(*config);
+        ConfigLoad loaded = text ? LoadConfigText(*text, settings) : ConfigLoad{};
+        if (!loaded.settings) {
+            std::fprintf(stderr, "%s\n", text ? loaded.error.c_str()
+                                               : "Unable to load specified file. File may not exist or be corrupt.");
+            return 1;
+        }
+        settings = std::move(*loaded.settings);
+        ApplyDisplayFonts(settings);
+        PrepareFace(settings, pictures, kTooLargeOnLoad);
+    }
     if (settings.UseWall) CaptureDesktop(pictures.face, {settings.FL, settings.FT});
     settings.Time = *time;
     FrameSurfaces frame = pictures.Frame();

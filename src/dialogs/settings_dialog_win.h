@@ -19,7 +19,7 @@ class Application;
 // The kinds of control FontMe gives the dialog font to.
 enum ControlKind : unsigned {
     kButtons = 1, kCheckBoxes = 2, kEdits = 4, kGroupBoxes = 8, kLabels = 16, kPanels = 32,
-    kRadioGroups = 64, kSpinEdits = 128,
+    kRadioGroups = 64, kSpinEdits = 128, kLists = 256,
 };
 
 enum class Clamp {

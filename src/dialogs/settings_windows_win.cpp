@@ -1,5 +1,7 @@
 #include "dialogs/settings_windows_win.h"
 
+#include "dialogs/configurations_dialog_win.h"
+
 namespace marvix {
 
 namespace {
@@ -22,9 +24,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
     {"TForm7", "Marvix Alarms/sounds", {444, 290}, kPurple, {80, 60}, false,
      kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,
      Clamp::OnCreateAndActivation, true},
-    {"TForm8", "Configurations", {162, 328}, kPurple, {140, 30}, false,
-     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups,
-     Clamp::OnActivationUnlessIgnored, false},
+    {},  // TForm8: configurations_dialog_win.cpp
     {"TForm10", "Spelling", {516, 371}, kPurple, {0, 0}, true,
      kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true},
 };
@@ -32,6 +32,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
 }  // namespace
 
 std::unique_ptr<SettingsDialog> MakeSettingsWindow(Application& app, DialogId id) {
+    if (id == DialogId::Configurations) return std::make_unique<TForm8>(app);
     return std::make_unique<SettingsDialog>(app, kLayouts[static_cast<size_t>(id)]);
 }
 

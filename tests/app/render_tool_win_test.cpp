@@ -248,3 +248,49 @@ TEST_F(RenderToolTest, AtNoonTheSunStandsAtTheTopOfADaySky) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+TEST_F(RenderToolTest, RendersAConfigurationFilesLookOnTopOfTheStoredSettings) {
+    // Every line as a saved file of the default look has it, then the hour hand red and the
+    // day/night dial shown.
+    const std::string plain = OutputPath("marvix-render-before-config.bmp");
+    ASSERT_EQ(Run("--bias 0 2026-06-21T15:00:30 \"" + plain + "\""), 0u);
+
+    std::string config;
+    {
+        std::ifstream seed(std::string(PROJECT_SOURCE_DIR) + "/tests/fuzz/corpus/default.ccf", std::ios::binary);
+        config.assign(std::istreambuf_iterator<char>(seed), {});
+    }
+    ASSERT_FALSE(config.empty());
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < config.size();) {
+        const size_t end = config.find("\r\n", start);
+        lines.push_back(config.substr(start, end - start));
+        start = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 336u);
+    lines[111] = "clRed";  // CHourStr
+    lines[248] = "true";   // ShowDay
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    const std::string file = WriteTempFile("marvix-render.ccf", std::vector<uint8_t>(text.begin(), text.end()));
+
+    const std::string out = OutputPath("marvix-render-config.bmp");
+    ASSERT_EQ(Run("--bias 0 --config \"" + file + "\" 2026-06-21T15:00:30 \"" + out + "\""), 0u);
+    const Frame24 frame = Read(out);
+    ASSERT_EQ(frame.width, 200);
+    // At three o'clock the hour hand, 40 long, points right; the sun stands 45 degrees right of
+    // the top of the dial, its centre at (93, 27).
+    EXPECT_EQ(frame.At(130, 100), 0xFF0000u) << "the hour hand, red";
+    EXPECT_EQ(frame.At(93, 27), 0xFFFF00u) << "the sun of the day/night dial";
+    EXPECT_NE(Read(plain).At(130, 100), 0xFF0000u);
+    EXPECT_NE(Read(plain).At(93, 27), 0xFFFF00u);
+    EXPECT_EQ(Stored("ShowDay"), "<missing>") << "nothing is written";
+
+    EXPECT_EQ(Run("--config \"C:\\\\no\\\\such.ccf\" 2026-06-21T15:00:30 \"" + out + "\""), 1u);
+}
+
+}  // namespace
+}  // namespace marvix

@@ -1,0 +1,60 @@
+// Loading a configuration file into the running clock, and saving the clock's look to one.
+#include "app/clock_window_win.h"
+
+#include "app/application_win.h"
+#include "app/face_geometry.h"
+#include "app/message_seam_win.h"
+#include "digital/display_fonts.h"
+#include "settings/config_file.h"
+#include "settings/config_store_win.h"
+
+namespace marvix {
+
+bool TForm1::LoadConfiguration(const std::string& path) {
+    const std::optional<std::string> text = ReadConfigFile(path);
+    if (!text) {
+        ShowMessage("Unable to load specified file. File may not exist or be corrupt.");
+        return false;
+    }
+    ConfigLoad loaded = LoadConfigText(*text, settings_);
+    if (!loaded.settings) {
+        ShowMessage(loaded.error, MessageStyle::Error);
+        return false;
+    }
+    settings_ = std::move(*loaded.settings);
+    ApplyLoadedSettings();
+    return true;
+}
+
+void TForm1::ApplyLoadedSettings() {
+    SetTickInterval();
+    // An empty face name keeps the face that is shown.
+    PrepareFace(settings_, *pictures_, kTooLargeOnLoad);
+    SizeClientToFace();
+    SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RefreshMaximizedArea();
+    if (!settings_.IgnoreBoundary) ClampToScreen();
+    ApplyShape();
+    app_.ShowTaskbarButton(!settings_.HideMe);
+    ApplyDisplayFonts(settings_);
+    if (settings_.UseWall) MapBackGround();
+    ApplyZPosition();
+    if (settings_.UseWall) MapBackGround();
+    app_.RefreshOpenDialogs();
+}
+
+bool TForm1::SaveConfiguration(const std::string& path) {
+    // The font colours written are the fonts' own, and the settings follow them.
+    for (size_t i = 0; i < kFontSlots.size(); ++i) {
+        const Colour colour = settings_.DisplayFonts[i].colour;
+        settings_.*kFontSlots[i].colour = ColourSetting{ColourText(colour), colour};
+    }
+    if (!WriteConfigFile(path, SaveConfigText(settings_))) {
+        ShowMessage("Unable to save specified file.");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace marvix

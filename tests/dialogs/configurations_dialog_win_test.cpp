@@ -1,0 +1,160 @@
+// The configurations window under Wine: saving, listing, loading and applying files.
+#include "dialogs/configurations_dialog_win.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+#include "../support/clock_fixture_win.h"
+
+namespace marvix {
+namespace {
+
+class ConfigurationsTest : public ClockFixture {
+protected:
+    void SetUp() override {
+        ClockFixture::SetUp();
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "marvix-configurations";
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        DeleteFileA((folder_ + "\\mylook.ccf").c_str());
+        SetCurrentDirectoryA(folder_.c_str());
+        Start();
+        dialog_ = &static_cast<TForm8&>(app_->Dialog(DialogId::Configurations));
+        dialog_->Relist();
+    }
+
+    std::string Path(const char* name) const { return folder_ + "\\" + name; }
+    HWND Control(int id) const { return GetDlgItem(dialog_->Window(), id); }
+    void Type(const char* name) { SetDlgItemTextA(dialog_->Window(), TForm8::Edit1, name); }
+    std::string Typed() const {
+        char text[MAX_PATH] = {};
+        GetDlgItemTextA(dialog_->Window(), TForm8::Edit1, text, MAX_PATH);
+        return text;
+    }
+    bool Pick(const char* file) {
+        const LRESULT index = SendMessageA(Control(TForm8::FileListBox1), LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(file));
+        if (index == LB_ERR) return false;
+        SendMessageA(Control(TForm8::FileListBox1), LB_SETCURSEL, WPARAM(index), 0);
+        dialog_->FileListBox1Click();
+        return true;
+    }
+    static std::vector<std::string> ReadLines(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(file)), {});
+        std::vector<std::string> lines;
+        for (size_t start = 0; start < text.size();) {
+            const size_t end = text.find("\r\n", start);
+            lines.push_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        return lines;
+    }
+    static void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : lines) file << line << "\r\n";
+    }
+
+    std::string folder_;
+    TForm8* dialog_ = nullptr;
+};
+
+TEST_F(ConfigurationsTest, SavesListsLoadsAndAppliesAFile) {
+    Type("mylook");
+    dialog_->Edit1Enter();
+    ASSERT_TRUE(messages_.Messages().empty()) << messages_.Texts().front();
+    std::vector<std::string> lines = ReadLines(Path("mylook.ccf"));
+    ASSERT_EQ(lines.size(), 336u);
+    ASSERT_TRUE(Pick("mylook.ccf")) << "the new file is listed";
+    EXPECT_EQ(Typed(), "mylook.ccf");
+
+    lines[9] = "300";     // FL
+    lines[10] = "250";    // FT
+    lines[15] = "1";      // CShape: square
+    lines[111] = "clRed"; // CHourStr
+    WriteLines(Path("mylook.ccf"), lines);
+    dialog_->FileListBox1DblClick();
+    EXPECT_TRUE(messages_.Messages().empty());
+
+    RECT frame;
+    GetWindowRect(ClockWindow(), &frame);
+    EXPECT_EQ(frame.left, 300);
+    EXPECT_EQ(frame.top, 250);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(ClockWindow(), region), ERROR);
+    EXPECT_TRUE(PtInRegion(region, 1, 1)) << "square now";
+    DeleteObject(region);
+
+    // 10:15:30: the hour hand, 40 long, at three quarters of its length.
+    Clock().Timer1Timer();
+    const double theta = 2 * 3.14159265358979 * (10 + 15 / 60.0) / 12;
+    const int x = 100 + int(std::lround(30 * std::sin(theta)));
+    const int y = 100 - int(std::lround(30 * std::cos(theta)));
+    EXPECT_EQ(Clock().Pictures().display.PixelAt(x, y), 0xFF0000u);
+}
+
+TEST_F(ConfigurationsTest, SavingAgainOverwritesThePickedFile) {
+    Type("mylook");
+    dialog_->Edit1Enter();
+    Clock().Settings().CShape = 2;
+    ASSERT_TRUE(Pick("mylook.ccf"));
+    dialog_->Edit1Enter();
+    EXPECT_EQ(ReadLines(Path("mylook.ccf"))[15], "2");
+    EXPECT_EQ(GetFileAttributesA(Path("mylook.ccf.ccf").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesA(Path("mylook.ccf.saving").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "no temporary file left";
+}
+
+TEST_F(ConfigurationsTest, ShortNamesAreRefused) {
+    for (const char* name : {"", "abcd", ".ccf"}) {
+        messages_.Clear();
+        Type(name);
+        dialog_->Edit1Enter();
+        EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"Unable to save specified file."}) << name;
+    }
+}
+
+TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
+    Type("mylook");
+    dialog_->Edit1Enter();
+    ASSERT_TRUE(Pick("mylook.ccf"));
+    std::vector<std::string> lines = ReadLines(Path("mylook.ccf"));
+    DeleteFileA(Path("mylook.ccf").c_str());
+    Clock().Settings().CShape = 2;
+    dialog_->FileListBox1DblClick();
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{"Unable to load specified file. File may not exist or be corrupt."});
+    EXPECT_EQ(Clock().Settings().CShape, 2);
+
+    // FT good, FL empty: nothing of the file reaches the clock.
+    lines[10] = "250";
+    lines[9] = "";
+    WriteLines(Path("mylook.ccf"), lines);
+    messages_.Clear();
+    dialog_->FileListBox1DblClick();
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"'' is not a valid integer value"});
+    EXPECT_EQ(Clock().Settings().FT, 105);
+    EXPECT_EQ(Clock().Settings().CShape, 2);
+}
+
+TEST_F(ConfigurationsTest, AnEmptyFaceLineKeepsTheFaceShown) {
+    Type("mylook");
+    dialog_->Edit1Enter();
+    // A face of another size is on show; the file names none.
+    Picture small{80, 60, std::vector<uint32_t>(80 * 60, 0x123456)};
+    Clock().Pictures().face.LoadPicture(small);
+    Clock().Pictures().display.LoadPicture(small);
+    ASSERT_TRUE(Pick("mylook.ccf"));
+    dialog_->FileListBox1DblClick();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(Clock().Pictures().face.GetSize(), (Size{80, 60}));
+    RECT client;
+    GetClientRect(ClockWindow(), &client);
+    EXPECT_EQ(client.right, 80);
+}
+
+}  // namespace
+}  // namespace marvix
