@@ -11,7 +11,7 @@ using SoakTest = ClockFixture;
 
 // One tick as the message loop runs it: the timer, then the paint of the finished frame. Every
 // tenth tick the whole window is repainted, as when it is uncovered.
-void Tick(TForm1& clock, SettableTime& time, int index) {
+void Tick(TForm1& clock, FixedClock& time, int index) {
     uint16_t& ms = time.time.millisecond;
     ms = static_cast<uint16_t>(ms + 250);
     if (ms >= 1000) {

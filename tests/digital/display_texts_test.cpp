@@ -2,16 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/fixed_clock.h"
+
 namespace marvix {
 namespace {
-
-class FixedClock final : public TimeSource {
-public:
-    LocalTime time;
-    int32_t bias = 0;
-    LocalTime Now() override { return time; }
-    int32_t UtcBiasMinutes() override { return bias; }
-};
 
 class DisplayTextTest : public ::testing::Test {
 protected:

@@ -14,16 +14,9 @@
 #include "app/clock_window_win.h"
 #include "app/message_seam_win.h"
 #include "settings/registry_store_win.h"
+#include "fixed_clock.h"
 
 namespace marvix {
-
-class SettableTime final : public TimeSource {
-public:
-    LocalTime time{2026, 12, 7, 2, 10, 15, 30, 0};
-    int32_t bias = 0;
-    LocalTime Now() override { return time; }
-    int32_t UtcBiasMinutes() override { return bias; }
-};
 
 class ClockFixture : public ::testing::Test {
 protected:
@@ -66,7 +59,7 @@ protected:
         }
     }
 
-    SettableTime time_;
+    FixedClock time_;
     MessageCapture messages_;
     std::unique_ptr<Application> app_;
 };

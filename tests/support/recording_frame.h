@@ -1,24 +1,16 @@
 #pragma once
 
-// A whole frame of recording surfaces, sharing one log, and a clock that says what it is told:
-// what tests of the composition need.
+// A whole frame of recording surfaces sharing one log: what tests of the composition need.
 
 #include <array>
 #include <string>
 #include <vector>
 
 #include "app/frame.h"
+#include "fixed_clock.h"
 #include "recording_surface.h"
 
 namespace marvix {
-
-class FixedClock final : public TimeSource {
-public:
-    LocalTime time{2026, 12, 7, 2, 10, 15, 30, 0};
-    int32_t bias = 0;
-    LocalTime Now() override { return time; }
-    int32_t UtcBiasMinutes() override { return bias; }
-};
 
 struct RecordingFrame {
     std::vector<std::string> log;
