@@ -1,9 +1,12 @@
 #include "app/application_win.h"
 
+#include <string>
+
 #include "app/clock_window_win.h"
 #include "app/control_menu_win.h"
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
+#include "dialogs/dialog_font.h"
 #include "dialogs/settings_windows_win.h"
 
 namespace marvix {
@@ -101,11 +104,11 @@ HFONT Application::DialogFont(bool bold) {
         HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);
-        const bool standard = dpi == 96;
-        font = CreateFontA(-MulDiv(standard ? 8 : 6, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+        const DialogFontChoice choice = DialogFontFor(dpi);
+        font = CreateFontA(-MulDiv(choice.points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                            FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                           standard ? "MS Sans Serif" : "MS Serif");
+                           std::string(choice.face).c_str());
     }
     return font;
 }

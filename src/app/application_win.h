@@ -45,8 +45,7 @@ public:
     TForm9& ExitConfirmation() { return *exitConfirmation_; }
     SettingsDialog& Dialog(DialogId id) { return *dialogs_[static_cast<size_t>(id)]; }
 
-    // The font FontMe gives dialog controls: MS Sans Serif 8 at 96 pixels per inch, else MS
-    // Serif 6.
+    // The font FontMe gives dialog controls (DialogFontFor), made once.
     HFONT DialogFont(bool bold = false);
     void ShowTaskbarButton(bool show);
     // Right button on the clock or on the tray icon.

@@ -1,6 +1,8 @@
 // The configurations window under Wine: saving, listing, loading and applying files.
 #include "dialogs/configurations_dialog_win.h"
 
+#include "app/control_menu_win.h"
+
 #include <windows.h>
 
 #include <cmath>
@@ -154,6 +156,43 @@ TEST_F(ConfigurationsTest, AnEmptyFaceLineKeepsTheFaceShown) {
     RECT client;
     GetClientRect(ClockWindow(), &client);
     EXPECT_EQ(client.right, 80);
+}
+
+}  // namespace
+}  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// Activation pulls a window dragged partly off the screen back inside: the configurations
+// window unless IgnoreBoundary, the control menu always.
+TEST_F(ConfigurationsTest, ActivationPullsDialogsBackOnTheScreen) {
+    const int right = GetSystemMetrics(SM_CXMAXIMIZED);
+    auto pushOffAndActivate = [&](HWND window) {
+        SetWindowPos(window, nullptr, right - 40, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(ClockWindow());
+        SetForegroundWindow(window);
+        RECT frame;
+        GetWindowRect(window, &frame);
+        return frame;
+    };
+    EXPECT_EQ(pushOffAndActivate(dialog_->Window()).right, right);
+    Clock().Settings().IgnoreBoundary = true;
+    EXPECT_EQ(pushOffAndActivate(dialog_->Window()).left, right - 40);
+    EXPECT_EQ(pushOffAndActivate(app_->ControlMenu().Window()).right, right) << "always";
+}
+
+TEST_F(ConfigurationsTest, FontMeGivesTheListedControlsTheDialogFont) {
+    const auto faceOf = [](HWND control) {
+        HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+        LOGFONTA logFont{};
+        if (font) GetObjectA(font, sizeof logFont, &logFont);
+        return std::string(logFont.lfFaceName);
+    };
+    EXPECT_EQ(faceOf(Control(TForm8::Edit1)), "MS Sans Serif");
+    EXPECT_EQ(faceOf(Control(TForm8::Button1)), "MS Sans Serif");
+    EXPECT_NE(faceOf(Control(TForm8::FileListBox1)), "MS Sans Serif") << "lists are not given it";
 }
 
 }  // namespace
