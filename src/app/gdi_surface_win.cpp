@@ -181,10 +181,16 @@ void GdiSurface::LineTo(Point point, const Pen& pen) {
 void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
     SelectPen(pen);
     SelectBrush(brush);
-    POINT gdiPoints[16];
-    const size_t count = std::min(points.size(), std::size(gdiPoints));
-    for (size_t i = 0; i < count; ++i) gdiPoints[i] = {points[i].x, points[i].y};
-    ::Polygon(dc_, gdiPoints, static_cast<int>(count));
+    // The clock's polygons have four corners at most; anything larger takes the heap.
+    POINT small[8];
+    std::vector<POINT> large;
+    POINT* gdiPoints = small;
+    if (points.size() > std::size(small)) {
+        large.resize(points.size());
+        gdiPoints = large.data();
+    }
+    for (size_t i = 0; i < points.size(); ++i) gdiPoints[i] = {points[i].x, points[i].y};
+    ::Polygon(dc_, gdiPoints, static_cast<int>(points.size()));
 }
 
 void GdiSurface::Ellipse(Rect b, const Pen& pen, const Brush& brush) {
