@@ -58,7 +58,6 @@ public:
     void Hide();
     // Copies the current settings into the controls.
     virtual void SetStuff() {}
-    bool HasSetStuff() const { return hasSetStuff_; }
 
 protected:
     virtual void CreateControls() {}
@@ -73,7 +72,6 @@ protected:
                     Rect bounds, int id);
     ClockSettings& Settings();
     Application& app_;
-    bool hasSetStuff_ = false;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
