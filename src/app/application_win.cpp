@@ -6,6 +6,7 @@
 #include "app/control_menu_win.h"
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
+#include "app/resource.h"
 #include "dialogs/dialog_font.h"
 #include "dialogs/settings_windows_win.h"
 
@@ -57,7 +58,7 @@ bool Application::Create() {
     ownerClass.cbSize = sizeof ownerClass;
     ownerClass.lpfnWndProc = OwnerProc;
     ownerClass.hInstance = instance_;
-    ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
+    ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_MARVIX));
     ownerClass.lpszClassName = kOwnerClass;
     if (!RegisterClassExA(&ownerClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
     // A window of no size that only carries the taskbar button, as the clock is a popup.

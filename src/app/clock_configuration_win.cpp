@@ -2,7 +2,6 @@
 #include "app/clock_window_win.h"
 
 #include "app/application_win.h"
-#include "app/face_geometry.h"
 #include "app/message_seam_win.h"
 #include "digital/display_fonts.h"
 #include "settings/config_file.h"
@@ -30,12 +29,7 @@ void TForm1::ApplyLoadedSettings() {
     SetTickInterval();
     // An empty face name keeps the face that is shown.
     PrepareFace(settings_, *pictures_, kTooLargeOnLoad);
-    SizeClientToFace();
-    SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RefreshMaximizedArea();
-    if (!settings_.IgnoreBoundary) ClampToScreen();
-    ApplyShape();
+    FitWindowToFace();
     app_.ShowTaskbarButton(!settings_.HideMe);
     ApplyDisplayFonts(settings_);
     if (settings_.UseWall) MapBackGround();
@@ -46,10 +40,7 @@ void TForm1::ApplyLoadedSettings() {
 
 bool TForm1::SaveConfiguration(const std::string& path) {
     // The font colours written are the fonts' own, and the settings follow them.
-    for (size_t i = 0; i < kFontSlots.size(); ++i) {
-        const Colour colour = settings_.DisplayFonts[i].colour;
-        settings_.*kFontSlots[i].colour = ColourSetting{ColourText(colour), colour};
-    }
+    RegenerateFontColourTexts(settings_);
     if (!WriteConfigFile(path, SaveConfigText(settings_))) {
         ShowMessage("Unable to save specified file.");
         return false;

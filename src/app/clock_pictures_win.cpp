@@ -7,6 +7,7 @@
 #include "app/face_geometry.h"
 #include "app/message_seam_win.h"
 #include "app/resource.h"
+#include "app/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -108,8 +109,9 @@ void PrepareFace(ClockSettings& s, ClockPictures& p, const char* tooLarge) {
         p.face.Resize({s.TranWidth, s.TranHeight});
     }
     const Size face = p.face.GetSize();
-    s.MaxWidth = GetSystemMetrics(SM_CXMAXIMIZED);
-    s.MaxHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+    const Size area = MaximizedArea();
+    s.MaxWidth = area.width;
+    s.MaxHeight = area.height;
     if (face.height > s.MaxHeight || face.width > s.MaxWidth) UseFallbackFace(p);
     ApplyFaceGeometry(s, p.face.GetSize());
 }

@@ -3,6 +3,7 @@
 #include "app/clock_window_win.h"
 
 #include "app/placement.h"
+#include "app/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -38,19 +39,22 @@ void TForm1::ApplyZPosition() {
 // Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
 // area is taken at start and again whenever the screen or the work area changes.
 void TForm1::RefreshMaximizedArea() {
-    settings_.MaxWidth = GetSystemMetrics(SM_CXMAXIMIZED);
-    settings_.MaxHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+    const Size area = MaximizedArea();
+    settings_.MaxWidth = area.width;
+    settings_.MaxHeight = area.height;
 }
 
-void TForm1::ClampToScreen() {
-    RECT frame;
-    GetWindowRect(hwnd_, &frame);
-    const Point target = marvix::ClampToScreen({frame.left, frame.top, frame.right, frame.bottom},
-                                               {settings_.MaxWidth, settings_.MaxHeight});
-    if (target.x != frame.left || target.y != frame.top) {
-        SetWindowPos(hwnd_, nullptr, target.x, target.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+void TForm1::ClampToScreen() { ClampWindow(hwnd_, {settings_.MaxWidth, settings_.MaxHeight}); }
+
+// Sizes the window to the face, puts it at FL, FT, keeps it on the screen unless
+// IgnoreBoundary, and cuts it to its shape: what start-up and a loaded configuration both do.
+void TForm1::FitWindowToFace() {
+    const Size face = pictures_->face.GetSize();
+    // A borderless popup: the window is its client area.
+    SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, face.width, face.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!settings_.IgnoreBoundary) ClampToScreen();
+    ApplyShape();
 }
 
 void TForm1::MapBackGround() {

@@ -123,13 +123,9 @@ void TForm1::FormCreate() {
     SetTickInterval();
     ReportAll(errors);
 
+    // PrepareFace takes the maximized-window area as it tests the face's size.
     PrepareFace(settings_, *pictures_);
-    RefreshMaximizedArea();
-    SizeClientToFace();
-    SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!settings_.IgnoreBoundary) ClampToScreen();
-    ApplyShape();
+    FitWindowToFace();
     ApplyZPosition();
     if (settings_.UseWall) MapBackGround();
     FrameSurfaces frame = pictures_->Frame();
@@ -173,13 +169,6 @@ void TForm1::Paint() {
     const Size size = pictures_->display.GetSize();
     BitBlt(dc, 0, 0, size.width, size.height, pictures_->display.Dc(), 0, 0, SRCCOPY);
     EndPaint(hwnd_, &paint);
-}
-
-void TForm1::SizeClientToFace() {
-    // A borderless popup: the window is its client area.
-    const Size face = pictures_->face.GetSize();
-    SetWindowPos(hwnd_, nullptr, 0, 0, face.width, face.height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm1::FormMouseDown(UINT button) {

@@ -71,7 +71,7 @@ private:
     void Test();
     void StartTimers();
     void StopTimers();
-    void SizeClientToFace();
+    void FitWindowToFace();
     void ApplyLoadedSettings();
     void RefreshMaximizedArea();
     void ShowFrame();

@@ -2,7 +2,7 @@
 
 #include "app/application_win.h"
 #include "app/clock_window_win.h"
-#include "app/placement.h"
+#include "app/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -84,17 +84,7 @@ void SettingsDialog::FontMe() {
     }
 }
 
-void SettingsDialog::ClampToScreen() {
-    RECT frame;
-    GetWindowRect(hwnd_, &frame);
-    const Point target = marvix::ClampToScreen(
-        {frame.left, frame.top, frame.right, frame.bottom},
-        {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)});
-    if (target.x != frame.left || target.y != frame.top) {
-        SetWindowPos(hwnd_, nullptr, target.x, target.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
+void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_, MaximizedArea()); }
 
 LRESULT CALLBACK SettingsDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<SettingsDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));

@@ -37,27 +37,16 @@ std::string TwoDigits(int value) {
     return text;
 }
 
-// The names of the active set, for padding: 7 day names or 12 month names, long or short.
+// The name at `index` of the active set (7 day names or 12 month names, long or short), padded
+// with spaces to the longest name of that set, then put in the letter case setting (1 lower,
+// 3 upper, anything else as spelled; ASCII letters only).
 template <size_t N>
 std::string NameFromSet(const ClockSettings& s, const std::array<std::string S::*, N>& names,
                         size_t setSize, bool longSet, size_t index, int letterCase) {
     const size_t first = longSet ? 0 : setSize;
-    std::array<std::string, 12> set;
-    for (size_t i = 0; i < setSize; ++i) set[i] = s.*names[first + i];
-    return PaddedName(set[index], set.data(), setSize, letterCase);
-}
-
-std::string Beats(TimeSource& clock) {
-    return BeatsText(InternetBeats(clock.Now(), clock.UtcBiasMinutes()));
-}
-
-}  // namespace
-
-std::string PaddedName(const std::string& name, const std::string* set, size_t setSize,
-                       int letterCase) {
     size_t longest = 0;
-    for (size_t i = 0; i < setSize; ++i) longest = std::max(longest, set[i].size());
-    std::string text = name;
+    for (size_t i = first; i < first + setSize; ++i) longest = std::max(longest, (s.*names[i]).size());
+    std::string text = s.*names[first + index];
     text.resize(std::max(text.size(), longest), ' ');
     for (char& c : text) {
         if (letterCase == 1 && c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
@@ -65,6 +54,12 @@ std::string PaddedName(const std::string& name, const std::string* set, size_t s
     }
     return text;
 }
+
+std::string Beats(TimeSource& clock) {
+    return BeatsText(InternetBeats(clock.Now(), clock.UtcBiasMinutes()));
+}
+
+}  // namespace
 
 std::string DisplayText(Display display, const ClockSettings& s, const LocalTime& t,
                         TimeSource& clock) {

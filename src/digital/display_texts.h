@@ -14,9 +14,4 @@ namespace marvix {
 std::string DisplayText(Display display, const ClockSettings& settings, const LocalTime& time,
                         TimeSource& clock);
 
-// A name padded with spaces to the longest of its set, then put in the letter case setting
-// (1 lower, 3 upper, anything else as spelled; ASCII letters only).
-std::string PaddedName(const std::string& name, const std::string* set, size_t setSize,
-                       int letterCase);
-
 }  // namespace marvix

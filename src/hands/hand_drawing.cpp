@@ -18,16 +18,6 @@ constexpr std::array<std::string ClockSettings::*, 8> kStackingSlots = {
 
 }  // namespace
 
-const std::array<HandSpec, kHandCount> kHands = {{
-    {"Hour", &S::DispH, &S::AHS, &S::HWT, &S::HY, &S::HHandStyle, &S::HandE, &S::CHourStr, 12, 3, false},
-    {"Min", &S::DispM, &S::AMS, &S::MWT, &S::MY, &S::MHandStyle, &S::HandE2, &S::CMinStr, 60, 15, false},
-    {"Sec", &S::DispS, &S::ASS, &S::SWT, &S::SY, &S::SHandStyle, &S::HandE3, &S::CSecStr, 60, 15, true},
-    {"Dat", &S::DispDate, &S::ADtS, &S::DtWT, &S::DDtY, &S::DateHandStyle, &S::HandDt, &S::CDateStr, 31, 8, false},
-    {"Day", &S::DispDay, &S::ADyS, &S::DyWT, &S::DyY, &S::DayHandStyle, &S::HandDy, &S::CDayStr, 7, 2, false},
-    {"Mon", &S::DispMonth, &S::AMnS, &S::MnWT, &S::MnY, &S::MonthHandStyle, &S::HandMn, &S::CMonthStr, 12, 3, false},
-    {"Int1", &S::DispInternet1, &S::AInternet1, &S::Internet1WT, &S::Internet1Y, &S::Internet1HandStyle, &S::HandInternet1, &S::CInternet1Str, 1000, 250, false},
-    {"Int2", &S::DispInternet2, &S::AInternet2, &S::Internet2WT, &S::Internet2Y, &S::Internet2HandStyle, &S::HandInternet2, &S::CInternet2Str, 1000, 250, true},
-}};
 
 void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& positions, Hand hand) {
     const size_t index = static_cast<size_t>(hand);
@@ -41,15 +31,12 @@ void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& pos
     const Point pivot = s.THand ? Point{s.ACX.effective, s.ACY.effective}
                                 : Point{positions.pivotX[index], s.*spec.y};
 
-    // The hour dial has twice the units, and twice the corner offset, on the 24-hour dial.
-    const bool hourDial = hand == Hand::Hour;
-    const double units = hourDial && s.HourMil ? 24 : spec.units;
-    const double offset = hourDial && s.HourMil ? 6 : spec.cornerOffset;
+    const Dial dial = DialOf(s, hand);
 
     const double theta = positions.angle[index];
     const double q = positions.dialPosition[index];
-    const double phi1 = 2 * std::numbers::pi * (q - offset) / units;
-    const double phi2 = 2 * std::numbers::pi * (q + offset) / units;
+    const double phi1 = 2 * std::numbers::pi * (q - dial.cornerOffset) / dial.units;
+    const double phi2 = 2 * std::numbers::pi * (q + dial.cornerOffset) / dial.units;
     const int t = L / 4;
     // Tip and tail offsets from the pivot; each coordinate rounded by itself.
     const Point v{Round(L * std::sin(theta)), -Round(L * std::cos(theta))};

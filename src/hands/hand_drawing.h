@@ -4,31 +4,12 @@
 // tail, about the common pivot or its own, and the stacking slots HandZ7 down to HandZ0 say in
 // which order.
 
-#include <array>
-#include <string_view>
-
 #include "app/surface.h"
+#include "hands/hand_family.h"
 #include "hands/hand_positions.h"
 
 namespace marvix {
 
-// What distinguishes one member of the family: its token, where its settings live, its dial
-// (units per turn and corner offset, the hour dial's by HourMil) and its drawing order (B: tail
-// first and twice as thick, then the hand).
-struct HandSpec {
-    std::string_view token;
-    bool ClockSettings::*show;
-    GeometrySetting ClockSettings::*length;
-    int32_t ClockSettings::*width;
-    int32_t ClockSettings::*y;
-    int32_t ClockSettings::*style;
-    bool ClockSettings::*tail;
-    ColourSetting ClockSettings::*colour;
-    int units;
-    int cornerOffset;
-    bool tailFirst;
-};
-extern const std::array<HandSpec, kHandCount> kHands;
 
 void DrawHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions,
               Hand hand);

@@ -6,14 +6,10 @@
 #include <array>
 
 #include "app/local_time.h"
+#include "hands/hand_family.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {
-
-// The eight hands, in the order of their tokens "Hour", "Min", "Sec", "Dat", "Day", "Mon",
-// "Int1", "Int2".
-enum class Hand { Hour, Minute, Second, Date, Day, Month, Internet1, Internet2 };
-inline constexpr size_t kHandCount = 8;
 
 struct HandPositions {
     // Radians clockwise from twelve o'clock; a full turn is not reduced.

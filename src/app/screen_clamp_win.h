@@ -1,0 +1,17 @@
+#pragma once
+
+// The screen-boundary clamp applied to a window: the clock window and the settings windows.
+
+#include <windows.h>
+
+#include "app/geometry.h"
+
+namespace marvix {
+
+// The maximized-window area of the primary screen.
+Size MaximizedArea();
+
+// Moves the window back inside the area (see ClampToScreen), leaving size and z-order alone.
+void ClampWindow(HWND window, Size area);
+
+}  // namespace marvix
