@@ -139,17 +139,24 @@ void TForm1::FormCreate() {
 void TForm1::FormActivate() {
     if (settings_.FirstActivation) return;
     settings_.FirstActivation = true;
+    ReadDisplayFonts();
+    app_.ShowTaskbarButton(!settings_.HideMe);
+    if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
+}
+
+void TForm1::ReadDisplayFonts() {
     std::vector<std::string> errors;
     ReadSettings(settings_, registry_, DisplayFontSettings(), errors);
     ApplyDisplayFonts(settings_);
     ReportAll(errors);
-    app_.ShowTaskbarButton(!settings_.HideMe);
-    if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 }
 
 void TForm1::SaveSettings() {
     if (settingsSaved_) return;
     settingsSaved_ = true;
+    // A clock that was never activated (it started in the tray and stopped from there) has not
+    // read its fonts yet; read them now so that the save writes them back as they were.
+    if (!settings_.FirstActivation) ReadDisplayFonts();
     std::vector<std::string> errors;
     WriteSettings(settings_, registry_, ExitSettings(), errors);
     ReportAll(errors);

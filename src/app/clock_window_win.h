@@ -61,6 +61,7 @@ private:
     void FormCreate();
     void FormActivate();
     void StopAll();
+    void ReadDisplayFonts();
     void SaveSettings();
     void Paint();
     void FormMouseDown(UINT button);

@@ -395,3 +395,29 @@ TEST_F(ClockWindowTest, ALongFontNameIsAppliedCutAndKeptWhole) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// The fonts are read at the first activation. A clock that starts in the tray and is stopped
+// from the tray menu is never activated: its exit save must not write blanks over the fonts.
+TEST_F(ClockWindowTest, FontsNeverReadAreWrittenBackAsStored) {
+    Store("Tray", "true");
+    Store("FacePos", "5");  // no z-position call, which would activate the window
+    Store("DFont3", "Arial");
+    Store("FSize3", "14");
+    Store("FStyle3", "b");
+    Store("CFont3", "clRed");
+    Start();
+    ASSERT_FALSE(Clock().Settings().FirstActivation);
+    Stop();
+    EXPECT_EQ(Stored("DFont3"), "Arial");
+    EXPECT_EQ(Stored("FSize3"), "14");
+    EXPECT_EQ(Stored("FStyle3"), "b");
+    EXPECT_EQ(Stored("CFont3"), "clRed");
+    EXPECT_EQ(Stored("FSize1"), "8");
+    EXPECT_EQ(Stored("CFont1"), "clBlack");
+}
+
+}  // namespace
+}  // namespace marvix
