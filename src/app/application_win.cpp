@@ -7,8 +7,8 @@
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
 #include "app/resource.h"
-#include "dialogs/dialog_font.h"
-#include "dialogs/settings_windows_win.h"
+#include "app/dialog_font.h"
+#include "app/settings_windows_win.h"
 
 namespace marvix {
 

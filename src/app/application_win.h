@@ -9,7 +9,7 @@
 #include <array>
 #include <memory>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 
 namespace marvix {
 

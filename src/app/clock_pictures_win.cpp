@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/face_geometry.h"
-#include "app/message_seam_win.h"
+#include "base/message_seam_win.h"
 #include "app/resource.h"
 #include "app/screen_clamp_win.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/frame.h"
-#include "app/gdi_surface_win.h"
+#include "base/gdi_surface_win.h"
 
 namespace marvix {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/application_win.h"
-#include "app/message_seam_win.h"
+#include "base/message_seam_win.h"
 #include "app/resource.h"
 #include "digital/display_fonts.h"
 #include "settings/registry_store.h"

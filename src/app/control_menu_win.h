@@ -3,7 +3,7 @@
 // TForm4, the control menu: a column of ten coloured panels that open the settings windows, the
 // help, the system's date and time settings, or stop the program.
 
-#include "dialogs/settings_dialog_win.h"
+#include "app/settings_dialog_win.h"
 
 namespace marvix {
 

@@ -2,7 +2,7 @@
 
 // TForm9, "EXIT PROGRAM?": Yes ends the program, No hides the question.
 
-#include "dialogs/settings_dialog_win.h"
+#include "app/settings_dialog_win.h"
 
 namespace marvix {
 

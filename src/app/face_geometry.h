@@ -3,7 +3,7 @@
 // The face geometry rule: the clock centre and the hand lengths the drawing uses, derived from
 // the requested ones and the size of the face.
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {

@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "app/local_time.h"
-#include "app/surface.h"
+#include "base/local_time.h"
+#include "base/surface.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 namespace marvix {
 

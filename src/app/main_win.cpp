@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "app/application_win.h"
-#include "app/system_time_win.h"
+#include "base/system_time_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     marvix::SystemTime clock;

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 namespace marvix {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/bitmap_file.h"
+#include "base/bitmap_file.h"
 #include "app/clock_pictures_win.h"
-#include "app/message_seam_win.h"
-#include "app/system_time_win.h"
+#include "base/message_seam_win.h"
+#include "base/system_time_win.h"
 #include "digital/display_fonts.h"
 #include "settings/config_file.h"
 #include "settings/config_store_win.h"

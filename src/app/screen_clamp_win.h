@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 
 namespace marvix {
 

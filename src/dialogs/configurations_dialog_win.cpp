@@ -2,7 +2,7 @@
 
 #include "app/application_win.h"
 #include "app/clock_window_win.h"
-#include "app/message_seam_win.h"
+#include "base/message_seam_win.h"
 #include "settings/config_file.h"
 
 namespace marvix {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "dialogs/settings_dialog_win.h"
+#include "app/settings_dialog_win.h"
 
 namespace marvix {
 

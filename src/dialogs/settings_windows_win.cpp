@@ -1,4 +1,4 @@
-#include "dialogs/settings_windows_win.h"
+#include "app/settings_windows_win.h"
 
 #include "dialogs/configurations_dialog_win.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "digital/digital_displays.h"
 
 namespace marvix {

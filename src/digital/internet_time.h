@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 
 namespace marvix {
 

@@ -4,7 +4,7 @@
 // tail, about the common pivot or its own, and the stacking slots HandZ7 down to HandZ0 say in
 // which order.
 
-#include "app/surface.h"
+#include "base/surface.h"
 #include "hands/hand_family.h"
 #include "hands/hand_positions.h"
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "hands/hand_family.h"
 #include "settings/clock_settings.h"
 

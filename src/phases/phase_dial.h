@@ -3,7 +3,7 @@
 // What the moon-phase and the day/night dials share: a round dial on a square of the face, sky
 // above a base-coloured ground, and the copy into the frame (whole or halved, mirrored or not).
 
-#include "app/surface.h"
+#include "base/surface.h"
 
 namespace marvix {
 

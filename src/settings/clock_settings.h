@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/local_time.h"
-#include "app/surface.h"
-#include "settings/colour.h"
+#include "base/local_time.h"
+#include "base/surface.h"
+#include "base/colour.h"
 #include "settings/encodings.h"
 
 namespace marvix {

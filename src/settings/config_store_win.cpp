@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/scoped_handles_win.h"
+#include "base/scoped_handles_win.h"
 
 namespace marvix {
 

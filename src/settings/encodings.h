@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/colour.h"
+#include "base/colour.h"
 
 namespace marvix {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/scoped_handles_win.h"
+#include "base/scoped_handles_win.h"
 
 namespace marvix {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "app/application_win.h"
 #include "app/clock_window_win.h"
-#include "app/message_seam_win.h"
+#include "base/message_seam_win.h"
 #include "settings/registry_store_win.h"
 #include "fixed_clock.h"
 

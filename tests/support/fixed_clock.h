@@ -2,7 +2,7 @@
 
 // A clock that says what it is told, for tests that set the time.
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 
 namespace marvix {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/surface.h"
+#include "base/surface.h"
 
 namespace marvix {
 

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "app/geometry.h"
+#include "base/geometry.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {

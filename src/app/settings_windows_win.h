@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/application_win.h"
-#include "dialogs/settings_dialog_win.h"
+#include "app/settings_dialog_win.h"
 
 namespace marvix {
 

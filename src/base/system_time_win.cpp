@@ -1,4 +1,4 @@
-#include "app/system_time_win.h"
+#include "base/system_time_win.h"
 
 namespace marvix {
 

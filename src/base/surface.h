@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/geometry.h"
-#include "settings/colour.h"
+#include "base/geometry.h"
+#include "base/colour.h"
 #include "settings/encodings.h"
 
 namespace marvix {

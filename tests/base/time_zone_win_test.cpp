@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "app/system_time_win.h"
+#include "base/system_time_win.h"
 #include "digital/internet_time.h"
 
 namespace marvix {

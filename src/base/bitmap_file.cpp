@@ -1,4 +1,4 @@
-#include "app/bitmap_file.h"
+#include "base/bitmap_file.h"
 
 namespace marvix {
 

@@ -1,4 +1,4 @@
-#include "app/gdi_surface_win.h"
+#include "base/gdi_surface_win.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "dialogs/settings_dialog_win.h"
+#include "app/settings_dialog_win.h"
 
 #include "app/application_win.h"
 #include "app/clock_window_win.h"

@@ -1,4 +1,4 @@
-#include "dialogs/dialog_font.h"
+#include "app/dialog_font.h"
 
 #include <gtest/gtest.h>
 

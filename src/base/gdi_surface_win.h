@@ -8,10 +8,10 @@
 
 #include <array>
 
-#include "app/bitmap_file.h"
+#include "base/bitmap_file.h"
 #include "app/frame_changes.h"
-#include "app/scoped_handles_win.h"
-#include "app/surface.h"
+#include "base/scoped_handles_win.h"
+#include "base/surface.h"
 
 namespace marvix {
 

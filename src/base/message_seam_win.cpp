@@ -1,4 +1,4 @@
-#include "app/message_seam_win.h"
+#include "base/message_seam_win.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 
 namespace marvix {
 
