@@ -3,21 +3,11 @@
 // One frame of the clock, composed from scratch on every tick: the face copy (the only erase),
 // the phase dials, the digital displays, then the hands.
 
-#include <array>
-
+#include "base/frame_surfaces.h"
 #include "base/local_time.h"
-#include "base/surface.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {
-
-struct FrameSurfaces {
-    Surface& display;             // Image1: the picture the window shows
-    const Surface& face;          // Image2: the face, never drawn on by the tick
-    std::array<Surface*, 12> digits;  // the display surfaces, in font-slot order DAY, DATE, ...
-    Surface& moon;                // Image14
-    Surface& dayNight;            // Image15
-};
 
 // The face copy: the whole face into the display picture, mirrored left to right when Reversed.
 void CopyFace(const ClockSettings& settings, FrameSurfaces& surfaces);

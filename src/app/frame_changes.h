@@ -10,13 +10,9 @@
 #include <optional>
 
 #include "base/geometry.h"
+#include "base/picture.h"
 
 namespace marvix {
-
-struct PixelView {
-    const uint32_t* pixels;
-    size_t stride;  // pixels from one row to the next
-};
 
 // The smallest rectangle holding every pixel that differs between two frames of `size`, or
 // nullopt when they are the same.

@@ -9,16 +9,9 @@
 #include <span>
 #include <vector>
 
+#include "base/picture.h"
+
 namespace marvix {
-
-// A picture in memory: pixels 0x00RRGGBB, rows from the top.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<uint32_t> pixels;
-
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
 
 // Face files are tested before they are loaded: the byte at this offset is the low byte of the
 // bit count, and a file may be at most this large.

@@ -9,7 +9,6 @@
 #include <array>
 
 #include "base/bitmap_file.h"
-#include "app/frame_changes.h"
 #include "base/scoped_handles_win.h"
 #include "base/surface.h"
 

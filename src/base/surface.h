@@ -9,15 +9,24 @@
 // what an earlier call left selected. The one piece of state is the pen position, as on every
 // canvas: MoveTo sets it, LineTo draws from it and leaves it at the end point.
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "base/geometry.h"
 #include "base/colour.h"
-#include "settings/encodings.h"
 
 namespace marvix {
+
+// A set of font style flags.
+struct FontStyle {
+    static constexpr uint8_t kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8;
+    uint8_t flags = 0;
+
+    constexpr bool Has(uint8_t flag) const { return (flags & flag) != 0; }
+    friend constexpr bool operator==(FontStyle, FontStyle) = default;
+};
 
 struct Pen {
     Colour colour;

@@ -4,7 +4,9 @@
 // drawing each shown display on its own surface, sized to its text, and copying it into the
 // frame (mirrored when the clock is).
 
-#include "app/frame.h"
+#include "base/frame_surfaces.h"
+#include "base/local_time.h"
+#include "settings/clock_settings.h"
 
 namespace marvix {
 

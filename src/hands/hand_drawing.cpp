@@ -83,15 +83,6 @@ void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& pos
     if (show) drawHand(Pen{colour, W});
 }
 
-void HourHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Hour); }
-void MinuteHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Minute); }
-void SecondHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Second); }
-void DateHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Date); }
-void DayHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Day); }
-void MonthHand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Month); }
-void Internet1Hand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Internet1); }
-void Internet2Hand(Surface& f, const ClockSettings& s, const HandPositions& p) { DrawHand(f, s, p, Hand::Internet2); }
-
 void HandPass(Surface& surface, const ClockSettings& s, const HandPositions& positions) {
     for (size_t slot = kStackingSlots.size(); slot-- > 0;) {
         const std::string& token = s.*kStackingSlots[slot];

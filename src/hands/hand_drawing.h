@@ -10,18 +10,9 @@
 
 namespace marvix {
 
-
+// One hand: HourHand, MinuteHand, SecondHand ... Internet2Hand are each this call with its Hand.
 void DrawHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions,
               Hand hand);
-
-void HourHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
-void MinuteHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
-void SecondHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
-void DateHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
-void DayHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
-void MonthHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
-void Internet1Hand(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
-void Internet2Hand(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
 
 // Slot 7 first, slot 0 last and on top; each slot draws every hand whose token it holds exactly.
 void HandPass(Surface& surface, const ClockSettings& settings, const HandPositions& positions);

@@ -4,7 +4,9 @@
 // colour at noon, with the sun at the top at noon and a crescent moon at the top at midnight, each
 // drawn only while above the horizon line. It follows the local clock; no astronomy.
 
-#include "app/frame.h"
+#include "base/frame_surfaces.h"
+#include "base/local_time.h"
+#include "settings/clock_settings.h"
 
 namespace marvix {
 

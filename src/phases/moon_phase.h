@@ -4,7 +4,9 @@
 // method for pocket calculators), and a small landscape dial with the moon climbing from the
 // left horizon at new moon to the top at full moon and sinking to the right as it wanes.
 
-#include "app/frame.h"
+#include "base/frame_surfaces.h"
+#include "base/local_time.h"
+#include "settings/clock_settings.h"
 
 namespace marvix {
 

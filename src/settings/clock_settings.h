@@ -95,6 +95,10 @@ struct FontSlotFields {
 };
 extern const std::array<FontSlotFields, 12> kFontSlots;
 
+// Forgets what has sounded this minute and the tick/tock phase, as at start and after a
+// configuration is loaded.
+void ClearSoundLatches(ClockSettings& settings);
+
 // The font colour texts follow the colours the fonts actually have, so they are regenerated
 // ("255" becomes "clRed") before every save.
 void RegenerateFontColourTexts(ClockSettings& settings);

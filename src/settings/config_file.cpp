@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "settings/settings_table.h"
-#include "sound/sound_triggers.h"
 
 namespace marvix {
 

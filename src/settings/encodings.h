@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/colour.h"
+#include "base/surface.h"
 
 namespace marvix {
 
@@ -40,16 +41,8 @@ std::optional<Colour> ParseColour(std::string_view text);
 // The colour's name when it has one ("clBlue"), else "$" and eight upper-case hex digits.
 std::string ColourText(Colour colour);
 
-// A set of font style flags. Only seven sets have letters; every other set, regular included,
-// is written as the empty text, so an italic underlined font comes back regular.
-struct FontStyle {
-    static constexpr uint8_t kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8;
-    uint8_t flags = 0;
-
-    constexpr bool Has(uint8_t flag) const { return (flags & flag) != 0; }
-    friend constexpr bool operator==(FontStyle, FontStyle) = default;
-};
-
+// Only seven style sets have letters; every other set, regular included, is written as the empty
+// text, so an italic underlined font comes back regular.
 FontStyle ParseFontStyle(std::string_view letters);
 std::string_view FontStyleLetters(FontStyle style);
 

@@ -107,10 +107,4 @@ void OneSecondStep(ClockSettings& s) {
     }
 }
 
-void ClearSoundLatches(ClockSettings& s) {
-    s.AlarmDone = {};
-    s.HourChimeDone = s.HalfChimeDone = s.QuarterChimeDone = s.ThreeQuarterChimeDone = false;
-    s.TickTockPhase = false;
-}
-
 }  // namespace marvix

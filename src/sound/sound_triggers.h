@@ -33,7 +33,4 @@ void RunSoundTriggers(ClockSettings& settings, const LocalTime& time, SoundPlaye
 // The one-second step: makes the next tick or tock due.
 void OneSecondStep(ClockSettings& settings);
 
-// Forgets what has sounded this minute and the tick/tock phase, as at start.
-void ClearSoundLatches(ClockSettings& settings);
-
 }  // namespace marvix
