@@ -7,6 +7,8 @@
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
 #include "app/resource.h"
+#include "base/message_seam_win.h"
+#include "base/program.h"
 #include "app/dialog_font.h"
 #include "app/settings_windows_win.h"
 
@@ -28,8 +30,6 @@ Application::~Application() {
     exitConfirmation_.reset();
     if (clock_) DestroyWindow(clock_->Window());
     if (owner_) DestroyWindow(owner_);
-    if (dialogFont_) DeleteObject(dialogFont_);
-    if (boldDialogFont_) DeleteObject(boldDialogFont_);
 }
 
 LRESULT CALLBACK Application::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -60,13 +60,15 @@ bool Application::Create() {
     ownerClass.hInstance = instance_;
     ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_MARVIX));
     ownerClass.lpszClassName = kOwnerClass;
-    if (!RegisterClassExA(&ownerClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    ownerClass_ = ScopedWindowClass(ownerClass);
+    clockClass_ = TForm1::RegisterWindowClass(instance_);
+    if (!ownerClass_ || !clockClass_) return false;
     // A window of no size that only carries the taskbar button, as the clock is a popup.
-    owner_ = CreateWindowExA(0, kOwnerClass, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU |
+    owner_ = CreateWindowExA(0, kOwnerClass, kProgramTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU |
                              WS_MINIMIZEBOX, GetSystemMetrics(SM_CXSCREEN) / 2,
                              GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr, instance_,
                              this);
-    if (!owner_ || !TForm1::RegisterWindowClass(instance_)) return false;
+    if (!owner_) return false;
     // Shown before the clock exists: the clock's first activation may take the button away.
     ShowWindow(owner_, SW_SHOWNOACTIVATE);
 
@@ -100,18 +102,20 @@ int Application::Run() {
 }
 
 HFONT Application::DialogFont(bool bold) {
-    HFONT& font = bold ? boldDialogFont_ : dialogFont_;
+    ScopedFont& font = bold ? boldDialogFont_ : dialogFont_;
     if (!font) {
         HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);
         const DialogFontChoice choice = DialogFontFor(dpi);
-        font = CreateFontA(-MulDiv(choice.points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
-                           FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                           std::string(choice.face).c_str());
+        font.Reset(CreateFontA(-MulDiv(choice.points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                               FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                               std::string(choice.face).c_str()));
+        // Controls given no font draw with the system's; nothing else is lost.
+        if (!font) ReportFailureOnce("Cannot create the dialog font.");
     }
-    return font;
+    return font.Get();
 }
 
 void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }

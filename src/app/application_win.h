@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "base/local_time.h"
+#include "base/scoped_handles_win.h"
 
 namespace marvix {
 
@@ -24,8 +25,6 @@ inline constexpr size_t kDialogCount = 7;
 
 class Application {
 public:
-    static constexpr char kTitle[] = "Marvo";
-
     Application(HINSTANCE instance, TimeSource& clock);
     ~Application();
     Application(const Application&) = delete;
@@ -66,6 +65,11 @@ private:
 
     HINSTANCE instance_;
     TimeSource& time_;
+    // The classes outlive their windows: the destructor destroys every window first.
+    ScopedWindowClass ownerClass_;
+    ScopedWindowClass clockClass_;
+    ScopedFont dialogFont_;
+    ScopedFont boldDialogFont_;
     HWND owner_ = nullptr;
     TForm1* clock_ = nullptr;  // owned by its window
     std::unique_ptr<TForm4> controlMenu_;
@@ -73,8 +77,6 @@ private:
     std::array<std::unique_ptr<SettingsDialog>, kDialogCount> dialogs_;
     std::unique_ptr<HelpWindow> help_;
     HWND activeDialog_ = nullptr;
-    HFONT dialogFont_ = nullptr;
-    HFONT boldDialogFont_ = nullptr;
 };
 
 }  // namespace marvix

@@ -12,7 +12,7 @@ namespace marvix {
 bool TForm1::LoadConfiguration(const std::string& path) {
     const std::optional<std::string> text = ReadConfigFile(path);
     if (!text) {
-        ShowMessage("Unable to load specified file. File may not exist or be corrupt.");
+        ShowMessage(kCannotLoadFile);
         return false;
     }
     ConfigLoad loaded = LoadConfigText(*text, settings_);
@@ -42,7 +42,7 @@ bool TForm1::SaveConfiguration(const std::string& path) {
     // The font colours written are the fonts' own, and the settings follow them.
     RegenerateFontColourTexts(settings_);
     if (!WriteConfigFile(path, SaveConfigText(settings_))) {
-        ShowMessage("Unable to save specified file.");
+        ShowMessage(kCannotSaveFile);
         return false;
     }
     return true;

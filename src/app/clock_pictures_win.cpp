@@ -13,8 +13,6 @@ namespace marvix {
 
 namespace {
 
-constexpr char kCannotLoad[] = "Unable to load specified file. File may not exist or be corrupt.";
-
 Picture ResourcePicture(int id) {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
@@ -36,14 +34,14 @@ std::optional<Picture> LoadPicture(const std::string& path) {
     ScopedFile file = OpenForReading(path);
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > LONGLONG(kMaxFaceFileBytes)) {
-        ShowMessage("Could not open the graphic file requested.");
+        ShowMessage(kCannotOpenGraphic);
         return std::nullopt;
     }
     std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
     if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
         read != bytes.size()) {
-        ShowMessage("Could not open the graphic file requested.");
+        ShowMessage(kCannotOpenGraphic);
         return std::nullopt;
     }
     std::optional<Picture> picture = DecodeBitmapFile(bytes);
@@ -76,7 +74,7 @@ bool LoadFaceFile(const std::string& path, ClockPictures& pictures, const char* 
         // A file too short to hold the bit count is no bitmap we could load.
         if (!file || !ReadFile(file.Get(), header, sizeof header, &read, nullptr) ||
             read != sizeof header || !GetFileSizeEx(file.Get(), &size)) {
-            ShowMessage(kCannotLoad);
+            ShowMessage(kCannotLoadFile);
             return false;
         }
     }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/clock_messages.h"
 #include "app/frame.h"
 #include "base/gdi_surface_win.h"
 
@@ -22,10 +23,6 @@ struct ClockPictures {
     ClockPictures();
     FrameSurfaces Frame();
 };
-
-// What a face file larger than the limit is told: at start-up, and when a configuration is loaded.
-inline constexpr char kTooLargeAtStart[] = "File too large to place. Can be no larger than 3 Meg.";
-inline constexpr char kTooLargeOnLoad[] = "File too large to place.";
 
 // Tests a face file and loads it into the face and the display pictures, reporting every
 // failure through the message seam; on failure the pictures keep what they held. Returns whether

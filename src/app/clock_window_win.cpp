@@ -8,6 +8,7 @@
 #include "app/application_win.h"
 #include "base/message_seam_win.h"
 #include "app/resource.h"
+#include "base/program.h"
 #include "digital/display_fonts.h"
 #include "settings/registry_store.h"
 
@@ -21,7 +22,7 @@ void ReportAll(const std::vector<std::string>& errors) {
 
 }  // namespace
 
-bool TForm1::RegisterWindowClass(HINSTANCE instance) {
+ScopedWindowClass TForm1::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
@@ -30,7 +31,7 @@ bool TForm1::RegisterWindowClass(HINSTANCE instance) {
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MARVIX));
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return ScopedWindowClass(windowClass);
 }
 
 struct TForm1CreateParams {
@@ -41,7 +42,7 @@ struct TForm1CreateParams {
 TForm1* TForm1::Create(Application& app, TimeSource& clock) {
     TForm1CreateParams params{app, clock};
     // Owned by the application's window, which carries the taskbar button (see HideMe).
-    HWND hwnd = CreateWindowExA(0, kClassName, "Marvo", WS_POPUP | WS_CLIPCHILDREN, 243, 109, 198,
+    HWND hwnd = CreateWindowExA(0, kClassName, kProgramTitle, WS_POPUP | WS_CLIPCHILDREN, 243, 109, 198,
                                 189, app.Owner(), nullptr, app.Instance(), &params);
     if (!hwnd) return nullptr;
     return reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));

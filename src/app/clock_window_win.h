@@ -24,7 +24,7 @@ public:
     static constexpr char kClassName[] = "TForm1";
     static constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2, kTimer3 = 3;
 
-    static bool RegisterWindowClass(HINSTANCE instance);
+    static ScopedWindowClass RegisterWindowClass(HINSTANCE instance);
     // Creates the window hidden; FormCreate has run when this returns.
     static TForm1* Create(Application& app, TimeSource& clock);
 

@@ -3,13 +3,14 @@
 #include <shellapi.h>
 
 #include "app/application_win.h"
+#include "base/version.h"
 
 namespace marvix {
 
 namespace {
 
 constexpr DialogLayout kLayout{
-    "TForm4", "Marvix V2.0", {138, 322}, 0x00800040, {0, 0}, true, kPanels | kRadioGroups,
+    "TForm4", "Marvix V" MARVIX_VERSION_TEXT, {138, 322}, 0x00800040, {0, 0}, true, kPanels | kRadioGroups,
     Clamp::OnActivation, false,
 };
 

@@ -51,7 +51,8 @@ void HelpWindow::ShowContents(HWND owner) {
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         windowClass.lpszClassName = kClassName;
-        RegisterClassExA(&windowClass);
+        windowClass_ = ScopedWindowClass(windowClass);
+        if (!windowClass_) return;
         hwnd_ = CreateWindowExA(0, kClassName, "Marvix Help", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 520, 480, owner, nullptr, instance_, nullptr);
         if (!hwnd_) return;

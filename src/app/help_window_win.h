@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "base/scoped_handles_win.h"
+
 namespace marvix {
 
 class HelpWindow {
@@ -18,6 +20,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HINSTANCE instance_;
+    ScopedWindowClass windowClass_;  // outlives the window, which the destructor destroys first
     HWND hwnd_ = nullptr;
 };
 

@@ -83,8 +83,7 @@ int main(int argc, char** argv) {
         const std::optional<std::string> text = ReadConfigFile(*config);
         ConfigLoad loaded = text ? LoadConfigText(*text, settings) : ConfigLoad{};
         if (!loaded.settings) {
-            std::fprintf(stderr, "%s\n", text ? loaded.error.c_str()
-                                               : "Unable to load specified file. File may not exist or be corrupt.");
+            std::fprintf(stderr, "%s\n", text ? loaded.error.c_str() : kCannotLoadFile);
             return 1;
         }
         settings = std::move(*loaded.settings);

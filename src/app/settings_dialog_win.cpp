@@ -3,6 +3,7 @@
 #include "app/application_win.h"
 #include "app/clock_window_win.h"
 #include "app/screen_clamp_win.h"
+#include "base/message_seam_win.h"
 
 namespace marvix {
 
@@ -11,7 +12,6 @@ SettingsDialog::SettingsDialog(Application& app, const DialogLayout& layout)
 
 SettingsDialog::~SettingsDialog() {
     if (hwnd_) DestroyWindow(hwnd_);
-    if (background_) DeleteObject(background_);
 }
 
 ClockSettings& SettingsDialog::Settings() { return app_.Clock().Settings(); }
@@ -23,9 +23,14 @@ bool SettingsDialog::Create() {
     windowClass.hInstance = app_.Instance();
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = layout_.className;
-    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    windowClass_ = ScopedWindowClass(windowClass);
+    if (!windowClass_) return false;
+    background_.Reset(CreateSolidBrush(layout_.background));
+    if (!background_) {
+        ReportFailureOnce("Cannot create a brush: Windows is out of GDI resources.");
+        return false;
+    }
 
-    background_ = CreateSolidBrush(layout_.background);
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_TOOLWINDOW;
     RECT frame{0, 0, layout_.client.width, layout_.client.height};
@@ -116,7 +121,7 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
             return 1;
         }
         case WM_COMMAND:

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/scoped_handles_win.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {
@@ -80,8 +81,10 @@ private:
     void ClampToScreen();
 
     DialogLayout layout_;
+    // Before hwnd_: the class outlives the window, which the destructor destroys first.
+    ScopedWindowClass windowClass_;
+    ScopedBrush background_;
     HWND hwnd_ = nullptr;
-    HBRUSH background_ = nullptr;
     struct Control {
         HWND hwnd;
         ControlKind kind;

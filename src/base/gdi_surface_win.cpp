@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/message_seam_win.h"
+
 namespace marvix {
 
 namespace {
@@ -17,31 +19,30 @@ int PixelHeightForPoints(HDC dc, int points) {
 
 }  // namespace
 
-GdiSurface::GdiSurface(Size size) {
-    dc_ = CreateCompatibleDC(nullptr);
-    originalPen_ = SelectObject(dc_, GetStockObject(DC_PEN));
-    originalBrush_ = SelectObject(dc_, GetStockObject(DC_BRUSH));
-    originalFont_ = GetCurrentObject(dc_, OBJ_FONT);
-    SetStretchBltMode(dc_, COLORONCOLOR);
+GdiSurface::GdiSurface(Size size) : dc_(CreateCompatibleDC(nullptr)) {
+    if (!dc_.Get()) {
+        ReportFailureOnce("Cannot create a drawing surface: Windows is out of GDI resources.");
+        return;
+    }
+    originalPen_ = SelectObject(dc_.Get(), GetStockObject(DC_PEN));
+    originalBrush_ = SelectObject(dc_.Get(), GetStockObject(DC_BRUSH));
+    originalFont_ = GetCurrentObject(dc_.Get(), OBJ_FONT);
+    SetStretchBltMode(dc_.Get(), COLORONCOLOR);
     Allocate(size);
 }
 
 GdiSurface::~GdiSurface() {
-    // Everything we made goes back out of the DC before it is deleted: a selected object would
-    // survive its DeleteObject call and leak.
-    SelectObject(dc_, originalPen_);
-    SelectObject(dc_, originalBrush_);
-    SelectObject(dc_, originalFont_);
-    SelectObject(dc_, originalBitmap_);
-    for (CachedPen& cached : pens_) {
-        if (cached.handle) DeleteObject(cached.handle);
-    }
-    if (fontHandle_) DeleteObject(fontHandle_);
-    if (bitmap_) DeleteObject(bitmap_);
-    DeleteDC(dc_);
+    if (!dc_.Get()) return;
+    // Everything we made goes back out of the DC before the members delete it: a selected object
+    // would survive its DeleteObject call and leak.
+    SelectObject(dc_.Get(), originalPen_);
+    SelectObject(dc_.Get(), originalBrush_);
+    SelectObject(dc_.Get(), originalFont_);
+    if (originalBitmap_) SelectObject(dc_.Get(), originalBitmap_);
 }
 
-void GdiSurface::Allocate(Size capacity) {
+bool GdiSurface::Allocate(Size capacity) {
+    if (!dc_.Get()) return false;
     capacity.width = std::max(capacity.width, 1);
     capacity.height = std::max(capacity.height, 1);
     BITMAPINFO info{};
@@ -52,19 +53,20 @@ void GdiSurface::Allocate(Size capacity) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return;  // keep drawing into the old bitmap rather than into nothing
-    HGDIOBJ previous = SelectObject(dc_, bitmap);
-    if (bitmap_) {
-        DeleteObject(bitmap_);
-    } else {
-        originalBitmap_ = previous;
+    ScopedBitmap bitmap(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) {
+        // Keep drawing into the old bitmap rather than into nothing.
+        ReportFailureOnce("Cannot create a picture: Windows is out of memory for bitmaps.");
+        return false;
     }
-    bitmap_ = bitmap;
+    HGDIOBJ previous = SelectObject(dc_.Get(), bitmap.Get());
+    if (!bitmap_) originalBitmap_ = previous;
+    bitmap_ = std::move(bitmap);  // the old bitmap, now deselected, is deleted here
     bits_ = static_cast<uint32_t*>(bits);
     capacity_ = capacity;
     size_ = capacity;
-    SelectClipRgn(dc_, nullptr);
+    SelectClipRgn(dc_.Get(), nullptr);
+    return true;
 }
 
 void GdiSurface::Resize(Size size) {
@@ -76,12 +78,14 @@ void GdiSurface::Resize(Size size) {
     if (size.width > capacity_.width || size.height > capacity_.height) {
         Allocate({std::max(size.width, capacity_.width), std::max(size.height, capacity_.height)});
     }
-    size_ = size;
-    SelectClipRgn(dc_, nullptr);
-    if (size_ != capacity_) IntersectClipRect(dc_, 0, 0, size_.width, size_.height);
+    // Without a larger bitmap, the part in use is what the bitmap holds.
+    size_ = {std::min(size.width, capacity_.width), std::min(size.height, capacity_.height)};
+    SelectClipRgn(dc_.Get(), nullptr);
+    if (size_ != capacity_) IntersectClipRect(dc_.Get(), 0, 0, size_.width, size_.height);
 }
 
 uint32_t GdiSurface::PixelAt(int x, int y) const {
+    if (x < 0 || y < 0 || x >= size_.width || y >= size_.height) return 0;
     GdiFlush();
     return bits_[static_cast<size_t>(y) * capacity_.width + x] & 0x00FFFFFFu;
 }
@@ -105,8 +109,9 @@ Picture GdiSurface::ToPicture() const {
 void GdiSurface::LoadPicture(const Picture& picture) {
     Resize({picture.width, picture.height});
     GdiFlush();
-    for (int y = 0; y < picture.height; ++y) {
-        std::copy_n(picture.pixels.data() + static_cast<size_t>(y) * picture.width, picture.width,
+    // Within what the bitmap holds, should a large enough one not have been made.
+    for (int y = 0; y < size_.height; ++y) {
+        std::copy_n(picture.pixels.data() + static_cast<size_t>(y) * picture.width, size_.width,
                     bits_ + static_cast<size_t>(y) * capacity_.width);
     }
 }
@@ -118,35 +123,33 @@ COLORREF GdiSurface::ToColorRef(Colour colour) {
 
 void GdiSurface::SelectPen(const Pen& pen) {
     if (pen.width <= 1) {
-        SelectObject(dc_, GetStockObject(DC_PEN));
-        SetDCPenColor(dc_, ToColorRef(pen.colour));
+        SelectObject(dc_.Get(), GetStockObject(DC_PEN));
+        SetDCPenColor(dc_.Get(), ToColorRef(pen.colour));
         return;
     }
     for (const CachedPen& cached : pens_) {
         if (cached.handle && cached.pen == pen) {
-            SelectObject(dc_, cached.handle);
+            SelectObject(dc_.Get(), cached.handle.Get());
             return;
         }
     }
-    HPEN handle = CreatePen(PS_SOLID, pen.width, ToColorRef(pen.colour));
+    ScopedPen handle(CreatePen(PS_SOLID, pen.width, ToColorRef(pen.colour)));
     if (!handle) return;
     CachedPen& slot = pens_[nextPenSlot_];
     nextPenSlot_ = (nextPenSlot_ + 1) % pens_.size();
-    if (slot.handle) {
-        SelectObject(dc_, GetStockObject(DC_PEN));  // the evicted pen may be the selected one
-        DeleteObject(slot.handle);
-    }
-    slot = {pen, handle};
-    SelectObject(dc_, handle);
+    // The evicted pen may be the selected one.
+    if (slot.handle) SelectObject(dc_.Get(), GetStockObject(DC_PEN));
+    SelectObject(dc_.Get(), handle.Get());
+    slot = {pen, std::move(handle)};
 }
 
 void GdiSurface::SelectBrush(const Brush& brush) {
     if (brush.clear) {
-        SelectObject(dc_, GetStockObject(NULL_BRUSH));
+        SelectObject(dc_.Get(), GetStockObject(NULL_BRUSH));
         return;
     }
-    SelectObject(dc_, GetStockObject(DC_BRUSH));
-    SetDCBrushColor(dc_, ToColorRef(brush.colour));
+    SelectObject(dc_.Get(), GetStockObject(DC_BRUSH));
+    SetDCBrushColor(dc_.Get(), ToColorRef(brush.colour));
 }
 
 void GdiSurface::SelectFont(const Font& font) {
@@ -155,7 +158,7 @@ void GdiSurface::SelectFont(const Font& font) {
         return;
     }
     LOGFONTA logFont{};
-    logFont.lfHeight = PixelHeightForPoints(dc_, font.pointSize);
+    logFont.lfHeight = PixelHeightForPoints(dc_.Get(), font.pointSize);
     logFont.lfWeight = font.style.Has(FontStyle::kBold) ? FW_BOLD : FW_NORMAL;
     logFont.lfItalic = font.style.Has(FontStyle::kItalic);
     logFont.lfUnderline = font.style.Has(FontStyle::kUnderline);
@@ -163,19 +166,18 @@ void GdiSurface::SelectFont(const Font& font) {
     logFont.lfCharSet = DEFAULT_CHARSET;
     const std::string& face = font.face.empty() ? std::string(kDefaultFace) : font.face;
     lstrcpynA(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
-    HFONT handle = CreateFontIndirectA(&logFont);
+    ScopedFont handle(CreateFontIndirectA(&logFont));
     if (!handle) return;
-    SelectObject(dc_, handle);
-    if (fontHandle_) DeleteObject(fontHandle_);
-    fontHandle_ = handle;
+    SelectObject(dc_.Get(), handle.Get());
+    fontHandle_ = std::move(handle);  // the old font, now deselected, is deleted here
     font_ = font;
 }
 
-void GdiSurface::MoveTo(Point point) { MoveToEx(dc_, point.x, point.y, nullptr); }
+void GdiSurface::MoveTo(Point point) { MoveToEx(dc_.Get(), point.x, point.y, nullptr); }
 
 void GdiSurface::LineTo(Point point, const Pen& pen) {
     SelectPen(pen);
-    ::LineTo(dc_, point.x, point.y);
+    ::LineTo(dc_.Get(), point.x, point.y);
 }
 
 void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
@@ -190,59 +192,59 @@ void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Br
         gdiPoints = large.data();
     }
     for (size_t i = 0; i < points.size(); ++i) gdiPoints[i] = {points[i].x, points[i].y};
-    ::Polygon(dc_, gdiPoints, static_cast<int>(points.size()));
+    ::Polygon(dc_.Get(), gdiPoints, static_cast<int>(points.size()));
 }
 
 void GdiSurface::Ellipse(Rect b, const Pen& pen, const Brush& brush) {
     SelectPen(pen);
     SelectBrush(brush);
-    ::Ellipse(dc_, b.left, b.top, b.right, b.bottom);
+    ::Ellipse(dc_.Get(), b.left, b.top, b.right, b.bottom);
 }
 
 void GdiSurface::Arc(Rect b, Point start, Point end, const Pen& pen) {
     SelectPen(pen);
-    ::Arc(dc_, b.left, b.top, b.right, b.bottom, start.x, start.y, end.x, end.y);
+    ::Arc(dc_.Get(), b.left, b.top, b.right, b.bottom, start.x, start.y, end.x, end.y);
 }
 
 void GdiSurface::FillRect(Rect area, Colour colour) {
-    SetDCBrushColor(dc_, ToColorRef(colour));
+    SetDCBrushColor(dc_.Get(), ToColorRef(colour));
     const RECT rect{area.left, area.top, area.right, area.bottom};
-    ::FillRect(dc_, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    ::FillRect(dc_.Get(), &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 void GdiSurface::FloodFill(Point seed, Colour border, Colour fill) {
     SelectBrush(Brush{fill});
-    ExtFloodFill(dc_, seed.x, seed.y, ToColorRef(border), FLOODFILLBORDER);
+    ExtFloodFill(dc_.Get(), seed.x, seed.y, ToColorRef(border), FLOODFILLBORDER);
 }
 
 Size GdiSurface::TextExtent(std::string_view text, const Font& font) {
     SelectFont(font);
     SIZE extent{};
-    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &extent);
+    GetTextExtentPoint32A(dc_.Get(), text.data(), static_cast<int>(text.size()), &extent);
     return {extent.cx, extent.cy};
 }
 
 void GdiSurface::WriteText(Point origin, std::string_view text, const Font& font,
                          const Brush& background) {
     SelectFont(font);
-    SetTextColor(dc_, ToColorRef(font.colour));
-    SetBkMode(dc_, background.clear ? TRANSPARENT : OPAQUE);
-    SetBkColor(dc_, ToColorRef(background.colour));
-    ::TextOutA(dc_, origin.x, origin.y, text.data(), static_cast<int>(text.size()));
+    SetTextColor(dc_.Get(), ToColorRef(font.colour));
+    SetBkMode(dc_.Get(), background.clear ? TRANSPARENT : OPAQUE);
+    SetBkColor(dc_.Get(), ToColorRef(background.colour));
+    ::TextOutA(dc_.Get(), origin.x, origin.y, text.data(), static_cast<int>(text.size()));
 }
 
 HDC GdiSurface::SourceDc(const Surface& source) {
     // Every surface of the program is a GdiSurface; the interface exists for the core and tests.
-    return static_cast<const GdiSurface&>(source).dc_;
+    return static_cast<const GdiSurface&>(source).dc_.Get();
 }
 
 void GdiSurface::CopyFrom(const Surface& source, Rect from, Point to) {
-    BitBlt(dc_, to.x, to.y, from.Width(), from.Height(), SourceDc(source), from.left, from.top,
+    BitBlt(dc_.Get(), to.x, to.y, from.Width(), from.Height(), SourceDc(source), from.left, from.top,
            SRCCOPY);
 }
 
 void GdiSurface::StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) {
-    StretchBlt(dc_, to.left, to.top, to.Width(), to.Height(), SourceDc(source), sourceOrigin.x,
+    StretchBlt(dc_.Get(), to.left, to.top, to.Width(), to.Height(), SourceDc(source), sourceOrigin.x,
                sourceOrigin.y, sourceSize.width, sourceSize.height, SRCCOPY);
 }
 

@@ -3,10 +3,15 @@
 // The drawing surface on GDI: a memory DC holding a 32-bit top-down DIB section, so every colour
 // is drawn exactly and the pixels can be read directly. Pens and the last font are cached in the
 // surface, so a steady tick creates no GDI objects at all.
+//
+// When GDI cannot make the DC or a bitmap (it is out of resources), the failure is reported once
+// and the surface goes on with what it has: its size never exceeds the bitmap it holds, and with
+// no bitmap at all it is 0 x 0 and draws nothing.
 
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 
 #include "base/bitmap_file.h"
 #include "base/scoped_handles_win.h"
@@ -21,8 +26,8 @@ public:
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
 
-    HDC Dc() const { return dc_; }
-    // Pixel (x, y) as 0x00RRGGBB.
+    HDC Dc() const { return dc_.Get(); }
+    // Pixel (x, y) as 0x00RRGGBB; 0 outside the surface.
     uint32_t PixelAt(int x, int y) const;
     // The pixels as they are now (GDI's queued drawing flushed first).
     PixelView Pixels() const;
@@ -49,31 +54,35 @@ public:
     void StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) override;
 
 private:
-    void Allocate(Size capacity);
+    bool Allocate(Size capacity);
     void SelectPen(const Pen& pen);
     void SelectBrush(const Brush& brush);
     void SelectFont(const Font& font);
     static HDC SourceDc(const Surface& source);
 
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
+    // Declared first, so it is deleted last: every object below is deselected (in the destructor)
+    // and deleted before the DC goes.
+    ScopedMemoryDc dc_;
+    // What the DC held when it was made, put back before our objects are deleted.
     HGDIOBJ originalBitmap_ = nullptr;
     HGDIOBJ originalPen_ = nullptr;
     HGDIOBJ originalBrush_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
-    uint32_t* bits_ = nullptr;
+
+    ScopedBitmap bitmap_;
+    uint32_t* bits_ = nullptr;  // the bitmap's pixels, capacity_ wide
     Size capacity_;
-    Size size_;
+    Size size_;  // the part in use, never beyond capacity_
 
     struct CachedPen {
         Pen pen;
-        HPEN handle = nullptr;
+        ScopedPen handle;
     };
     std::array<CachedPen, 12> pens_{};
     size_t nextPenSlot_ = 0;
 
     Font font_;
-    HFONT fontHandle_ = nullptr;
+    ScopedFont fontHandle_;
 };
 
 }  // namespace marvix

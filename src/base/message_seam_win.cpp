@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <set>
+
+#include "base/program.h"
+
 namespace marvix {
 
 namespace {
@@ -37,7 +41,14 @@ void ShowMessage(std::string_view text, MessageStyle style) {
     const std::string owned(text);
     // Owned by this thread's active window, so the box comes up in front of whatever dialog
     // caused it. The caption is the application title.
-    MessageBoxA(GetActiveWindow(), owned.c_str(), "Marvo", BoxFlags(style));
+    MessageBoxA(GetActiveWindow(), owned.c_str(), kProgramTitle, BoxFlags(style));
+}
+
+void ReportFailureOnce(std::string_view text) {
+    static std::set<std::string, std::less<>> reported;
+    if (reported.contains(text)) return;
+    reported.emplace(text);
+    ShowMessage(text, MessageStyle::Error);
 }
 
 }  // namespace marvix

@@ -18,6 +18,11 @@ enum class MessageStyle {
 
 void ShowMessage(std::string_view text, MessageStyle style = MessageStyle::Plain);
 
+// For failures of the platform itself (a window class, a DC or a bitmap that cannot be made):
+// shown as an error the first time a text is reported in the process, never again, so a failure
+// met on every tick does not bury the user in boxes.
+void ReportFailureOnce(std::string_view text);
+
 // Records every message shown while it lives, and shows none of them.
 class MessageCapture {
 public:

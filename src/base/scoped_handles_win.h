@@ -60,4 +60,64 @@ struct FileHandleTraits {
 };
 using ScopedFile = UniqueHandle<FileHandleTraits>;
 
+// Pens, brushes, fonts, bitmaps and regions. Deselect one from every DC before it goes:
+// DeleteObject on a selected object fails and the object leaks.
+template <class GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle object) { DeleteObject(object); }
+};
+using ScopedPen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using ScopedBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using ScopedFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using ScopedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+
+// A DC of our own making (CreateCompatibleDC); DCs borrowed with GetDC go back with ReleaseDC.
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle dc) { DeleteDC(dc); }
+};
+using ScopedMemoryDc = UniqueHandle<MemoryDcTraits>;
+
+// A window class this program registered, unregistered when it goes; its windows must be gone
+// by then, or the class stays.
+class ScopedWindowClass {
+public:
+    ScopedWindowClass() = default;
+    // Registers the class; a class of that name registered earlier in the process is used as it
+    // is and left registered. Failure is reported through the message seam.
+    explicit ScopedWindowClass(const WNDCLASSEXA& windowClass);
+    ScopedWindowClass(ScopedWindowClass&& other) noexcept
+        : atom_(std::exchange(other.atom_, ATOM{})), instance_(other.instance_),
+          usable_(std::exchange(other.usable_, false)) {}
+    ScopedWindowClass& operator=(ScopedWindowClass&& other) noexcept {
+        if (this != &other) {
+            Unregister();
+            atom_ = std::exchange(other.atom_, ATOM{});
+            instance_ = other.instance_;
+            usable_ = std::exchange(other.usable_, false);
+        }
+        return *this;
+    }
+    ScopedWindowClass(const ScopedWindowClass&) = delete;
+    ScopedWindowClass& operator=(const ScopedWindowClass&) = delete;
+    ~ScopedWindowClass() { Unregister(); }
+
+    // Windows of the class can be created.
+    explicit operator bool() const { return usable_; }
+
+private:
+    void Unregister() {
+        if (atom_) UnregisterClassA(MAKEINTATOM(atom_), instance_);
+        atom_ = 0;
+        usable_ = false;
+    }
+
+    ATOM atom_ = 0;  // nonzero only when this object registered the class
+    HINSTANCE instance_ = nullptr;
+    bool usable_ = false;
+};
+
 }  // namespace marvix

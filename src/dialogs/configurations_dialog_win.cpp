@@ -1,6 +1,7 @@
 #include "dialogs/configurations_dialog_win.h"
 
 #include "app/application_win.h"
+#include "app/clock_messages.h"
 #include "app/clock_window_win.h"
 #include "base/message_seam_win.h"
 #include "settings/config_file.h"
@@ -101,7 +102,7 @@ void TForm8::Edit1Enter() {
     GetDlgItemTextA(Window(), Edit1, typed, MAX_PATH);
     const std::optional<std::string> name = ConfigSaveName(typed);
     if (!name) {
-        ShowMessage("Unable to save specified file.");
+        ShowMessage(kCannotSaveFile);
         return;
     }
     app_.Clock().SaveConfiguration(InFolder(CurrentFolder(), *name));

@@ -1,0 +1,15 @@
+#pragma once
+
+// The messages the clock window, its render tool and the settings windows say alike.
+
+namespace marvix {
+
+inline constexpr char kCannotLoadFile[] =
+    "Unable to load specified file. File may not exist or be corrupt.";
+inline constexpr char kCannotSaveFile[] = "Unable to save specified file.";
+inline constexpr char kCannotOpenGraphic[] = "Could not open the graphic file requested.";
+// What a face file larger than the limit is told: at start-up, and when a configuration is loaded.
+inline constexpr char kTooLargeAtStart[] = "File too large to place. Can be no larger than 3 Meg.";
+inline constexpr char kTooLargeOnLoad[] = "File too large to place.";
+
+}  // namespace marvix
