@@ -93,12 +93,14 @@ bool Application::Create() {
 
 int Application::Run() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (activeDialog_ && IsDialogMessageA(activeDialog_, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
     return static_cast<int>(message.wParam);
+}
+
+void Application::Dispatch(MSG& message) {
+    if (activeDialog_ && IsDialogMessageA(activeDialog_, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
 }
 
 HFONT Application::DialogFont(bool bold) {

@@ -35,6 +35,8 @@ public:
     bool Create();
     // Runs the message loop until the clock window is gone.
     int Run();
+    // One message of the loop: keys for the active settings window go through IsDialogMessage.
+    void Dispatch(MSG& message);
 
     HINSTANCE Instance() const { return instance_; }
     HWND Owner() const { return owner_; }

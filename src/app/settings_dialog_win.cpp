@@ -82,6 +82,23 @@ void SettingsDialog::FormCreate(bool creating) {
     if (fullProtocol) SetStuff();
 }
 
+// IsDialogMessage asks which button Enter presses when the focus is not on the default one. A
+// dialog makes the focused push button the default; DefWindowProc would answer "none", so Enter
+// on any push button but the default did nothing.
+LRESULT SettingsDialog::DefaultButton() const {
+    constexpr UINT kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & kPushButton)) {
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+    }
+    for (const Control& control : controls_) {
+        if (SendMessageA(control.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) {
+            return MAKELRESULT(GetDlgCtrlID(control.hwnd), DC_HASDEFID);
+        }
+    }
+    return 0;
+}
+
 void SettingsDialog::FontMe() {
     HFONT font = app_.DialogFont();
     for (const Control& control : controls_) {
@@ -124,7 +141,13 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
             return 1;
         }
+        case DM_GETDEFID: return DefaultButton();
         case WM_COMMAND:
+            // IsDialogMessage's Escape.
+            if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+                SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+                return 0;
+            }
             if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
             break;
     }

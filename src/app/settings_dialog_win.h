@@ -4,6 +4,10 @@
 // control menu, hidden by its close box, never modal. Its FormCreate runs at creation and (for
 // most) at every activation: FontMe, then the screen-boundary clamp, then SetStuff, which copies
 // the settings into the controls.
+//
+// The keyboard works as in a dialog, though the window is built in code: the message loop passes
+// its keys through IsDialogMessage (Tab, arrows), Enter presses the focused push button (or the
+// default one) and Escape does what the close box does.
 
 #include <windows.h>
 
@@ -77,6 +81,7 @@ protected:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void FormCreate(bool creating);
+    LRESULT DefaultButton() const;
     void FontMe();
     void ClampToScreen();
 

@@ -49,13 +49,17 @@ protected:
         GetWindowRect(hwnd, &r);
         return r;
     }
-    // Lets posted and sent messages arrive, as the message loop would.
-    static void Pump() {
+    // Lets posted and sent messages arrive, as the program's message loop would.
+    void Pump() {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) continue;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
+            if (app_) {
+                app_->Dispatch(message);
+            } else {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
         }
     }
 

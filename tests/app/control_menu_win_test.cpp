@@ -1,0 +1,146 @@
+// The control menu, the tray and the exit under Wine: the ten windows, the right button, the
+// panels, the exit confirmation and the keyboard in the code-built windows.
+#include <windows.h>
+
+#include "app/control_menu_win.h"
+#include "app/exit_confirmation_win.h"
+#include "../support/clock_fixture_win.h"
+
+namespace marvix {
+namespace {
+
+using ControlMenuTest = ClockFixture;
+
+TEST_F(ControlMenuTest, TheTenWindowsExistWithTheirCaptions) {
+    Start();
+    const char* expected[][2] = {
+        {"TForm2", "Marvix Hands"},  {"TForm3", "Phase Displays"},
+        {"TForm4", "Marvix V2.0"},   {"TForm5", "Marvix Face"},
+        {"TForm6", "Marvix Digital Displays"}, {"TForm7", "Marvix Alarms/sounds"},
+        {"TForm8", "Configurations"}, {"TForm9", "EXIT PROGRAM?"},
+        {"TForm10", "Spelling"},
+    };
+    for (const auto& [className, caption] : expected) {
+        HWND window = FindWindowA(className, caption);
+        EXPECT_NE(window, nullptr) << className;
+        EXPECT_FALSE(IsWindowVisible(window)) << className << " starts hidden";
+        EXPECT_EQ(GetWindow(window, GW_OWNER), app_->Owner()) << className;
+    }
+    EXPECT_EQ(GetWindow(ClockWindow(), GW_OWNER), app_->Owner());
+    char title[32];
+    GetWindowTextA(app_->Owner(), title, sizeof title);
+    EXPECT_STREQ(title, "Marvo");
+}
+
+TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack) {
+    Start();
+    EXPECT_TRUE(Clock().TimersRunning());
+    SendMessageA(ClockWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_FALSE(Clock().TimersRunning());
+    EXPECT_TRUE(Clock().Settings().Tray);
+
+    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
+    EXPECT_TRUE(app_->ControlMenu().IsVisible());
+    EXPECT_FALSE(IsWindowVisible(ClockWindow())) << "the menu opens, the clock stays hidden";
+    EXPECT_FALSE(Clock().TimersRunning());
+
+    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(Clock().TimersRunning());
+    EXPECT_FALSE(Clock().Settings().Tray);
+    EXPECT_FALSE(Clock().IsDragging());
+}
+
+TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
+    Store("Tray", "true");
+    Start();
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(Clock().Tray().IsAdded());
+    Clock().Timer1Timer();
+    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(Clock().TimersRunning()) << "hidden at start, the clock goes on ticking";
+}
+
+TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation) {
+    Start();
+    SendMessageA(ClockWindow(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+    EXPECT_TRUE(app_->ControlMenu().IsVisible());
+    EXPECT_FALSE(app_->ExitConfirmation().IsVisible());
+    app_.reset();
+
+    Store("Still", "false");
+    Start();
+    SendMessageA(ClockWindow(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+    EXPECT_FALSE(app_->ControlMenu().IsVisible());
+    EXPECT_TRUE(app_->ExitConfirmation().IsVisible());
+    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
+    EXPECT_FALSE(app_->ControlMenu().IsVisible());
+
+    app_->ExitConfirmation().Button2Click();  // "No"
+    EXPECT_FALSE(app_->ExitConfirmation().IsVisible());
+    EXPECT_TRUE(IsWindow(ClockWindow()));
+    app_->ExitConfirmation().Button1Click();  // "Yes"
+    EXPECT_FALSE(app_->HasClock());
+    EXPECT_EQ(Stored("Still"), "false");
+}
+
+TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
+    Start();
+    const std::pair<int, DialogId> panels[] = {
+        {TForm4::Panel1, DialogId::Face},    {TForm4::Panel2, DialogId::Hands},
+        {TForm4::Panel3, DialogId::Digital}, {TForm4::Panel9, DialogId::Phases},
+        {TForm4::Panel4, DialogId::Alarms},  {TForm4::Panel7, DialogId::Configurations},
+        {TForm4::Panel10, DialogId::Spelling},
+    };
+    for (const auto& [panel, dialog] : panels) {
+        EXPECT_FALSE(app_->Dialog(dialog).IsVisible());
+        SendMessageA(app_->ControlMenu().Window(), WM_COMMAND, MAKEWPARAM(panel, BN_CLICKED),
+                     LPARAM(GetDlgItem(app_->ControlMenu().Window(), panel)));
+        EXPECT_TRUE(app_->Dialog(dialog).IsVisible()) << panel;
+    }
+    app_->ControlMenu().PanelClick(TForm4::Panel6);
+    HWND help = FindWindowA("MarvixHelp", "Marvix Help");
+    ASSERT_NE(help, nullptr);
+    char text[32] = {};
+    GetWindowTextA(GetDlgItem(help, 1), text, sizeof text);
+    EXPECT_EQ(std::string(text).substr(0, 23), "Marvix Help\r\n\r\nContents");
+    DWORD selectionStart = 1;
+    SendDlgItemMessageA(help, 1, EM_GETSEL, WPARAM(&selectionStart), 0);
+    EXPECT_EQ(selectionStart, 0u) << "opened at its contents";
+}
+
+// Enter on a focused push button that is not the default one did nothing: the window answered
+// IsDialogMessage's DM_GETDEFID with "none".
+TEST_F(ControlMenuTest, EnterOnTheFocusedYesEndsTheProgramAndSavesTheSettings) {
+    Store("Still", "false");
+    Start();
+    Clock().Settings().FL = 123;
+    TForm9& question = app_->ExitConfirmation();
+    question.Show();
+    Pump();
+    HWND yes = GetDlgItem(question.Window(), TForm9::Button1);
+    SetFocus(yes);
+    PostMessageA(yes, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(yes, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    Pump();
+    EXPECT_FALSE(app_->HasClock());
+    EXPECT_EQ(Stored("FL"), "123");
+}
+
+TEST_F(ControlMenuTest, EscapeDoesWhatTheCloseBoxDoes) {
+    Start();
+    SettingsDialog& hands = app_->Dialog(DialogId::Hands);
+    hands.Show();
+    Pump();
+    ASSERT_TRUE(hands.IsVisible());
+    PostMessageA(hands.Window(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    Pump();
+    EXPECT_FALSE(hands.IsVisible());
+    EXPECT_TRUE(IsWindow(hands.Window())) << "hidden, as by its close box, not destroyed";
+    EXPECT_TRUE(app_->HasClock());
+}
+
+}  // namespace
+}  // namespace marvix
