@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
 
     Picture large{1000, 1000, std::vector<uint32_t>(1000 * 1000)};
     for (int y = 0; y < 1000; ++y) {
-        for (int x = 0; x < 1000; ++x) large.pixels[size_t(y) * 1000 + x] = uint32_t(x * 7 ^ y * 13);
+        for (int x = 0; x < 1000; ++x)
+            large.pixels[size_t(y) * 1000 + x] = uint32_t(x * 7 ^ y * 13);
     }
     pictures.face.LoadPicture(large);
     pictures.display.Resize({1000, 1000});
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
         clock.Timer1Timer();
         UpdateWindow(clock.Window());
     });
-    std::printf("running clock           tick %8.1f us   paint %8.1f us   tick and paint %8.1f us\n",
-                tick, paint, whole);
+    std::printf(
+        "running clock           tick %8.1f us   paint %8.1f us   tick and paint %8.1f us\n", tick,
+        paint, whole);
     return 0;
 }

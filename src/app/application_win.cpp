@@ -4,13 +4,13 @@
 
 #include "app/clock_window_win.h"
 #include "app/control_menu_win.h"
+#include "app/dialog_font.h"
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
 #include "app/resource.h"
+#include "app/settings_windows_win.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
-#include "app/dialog_font.h"
-#include "app/settings_windows_win.h"
 
 namespace marvix {
 
@@ -64,10 +64,10 @@ bool Application::Create() {
     clockClass_ = TForm1::RegisterWindowClass(instance_);
     if (!ownerClass_ || !clockClass_) return false;
     // A window of no size that only carries the taskbar button, as the clock is a popup.
-    owner_ = CreateWindowExA(0, kOwnerClass, kProgramTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU |
-                             WS_MINIMIZEBOX, GetSystemMetrics(SM_CXSCREEN) / 2,
-                             GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr, instance_,
-                             this);
+    owner_ = CreateWindowExA(0, kOwnerClass, kProgramTitle,
+                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
+                             0, 0, nullptr, nullptr, instance_, this);
     if (!owner_) return false;
     // Shown before the clock exists: the clock's first activation may take the button away.
     ShowWindow(owner_, SW_SHOWNOACTIVATE);

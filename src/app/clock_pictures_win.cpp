@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/face_geometry.h"
-#include "base/message_seam_win.h"
 #include "app/resource.h"
 #include "app/screen_clamp_win.h"
+#include "base/message_seam_win.h"
 
 namespace marvix {
 

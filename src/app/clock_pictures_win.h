@@ -13,12 +13,12 @@
 namespace marvix {
 
 struct ClockPictures {
-    GdiSurface display;              // Image1
-    GdiSurface face;                 // Image2
+    GdiSurface display;                 // Image1
+    GdiSurface face;                    // Image2
     std::array<GdiSurface, 12> digits;  // Image3 .. Image18, in font-slot order
-    GdiSurface moon{{49, 49}};       // Image14
-    GdiSurface dayNight{{49, 49}};   // Image15
-    GdiSurface fallback;             // Image6
+    GdiSurface moon{{49, 49}};          // Image14
+    GdiSurface dayNight{{49, 49}};      // Image15
+    GdiSurface fallback;                // Image6
 
     ClockPictures();
     FrameSurfaces Frame();

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/application_win.h"
-#include "base/message_seam_win.h"
 #include "app/resource.h"
+#include "base/message_seam_win.h"
 #include "base/program.h"
 #include "digital/display_fonts.h"
 #include "settings/registry_store.h"
@@ -42,8 +42,8 @@ struct TForm1CreateParams {
 TForm1* TForm1::Create(Application& app, TimeSource& clock) {
     TForm1CreateParams params{app, clock};
     // Owned by the application's window, which carries the taskbar button (see HideMe).
-    HWND hwnd = CreateWindowExA(0, kClassName, kProgramTitle, WS_POPUP | WS_CLIPCHILDREN, 243, 109, 198,
-                                189, app.Owner(), nullptr, app.Instance(), &params);
+    HWND hwnd = CreateWindowExA(0, kClassName, kProgramTitle, WS_POPUP | WS_CLIPCHILDREN, 243, 109,
+                                198, 189, app.Owner(), nullptr, app.Instance(), &params);
     if (!hwnd) return nullptr;
     return reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
@@ -92,9 +92,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK: Image1DblClick(); return 0;
         case TrayIcon::kCallbackMessage: TrayIconMessage(lParam); return 0;
         case WM_DISPLAYCHANGE:
-        case WM_SETTINGCHANGE:
-            RefreshMaximizedArea();
-            return 0;
+        case WM_SETTINGCHANGE: RefreshMaximizedArea(); return 0;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
             return 0;

@@ -9,10 +9,12 @@ namespace marvix {
 
 namespace {
 
+// clang-format off
 constexpr DialogLayout kLayout{
     "TForm4", "Marvix V" MARVIX_VERSION_TEXT, {138, 322}, 0x00800040, {0, 0}, true, kPanels | kRadioGroups,
     Clamp::OnActivation, false,
 };
+// clang-format on
 
 struct PanelLook {
     int id;
@@ -55,8 +57,8 @@ TForm4::TForm4(Application& app) : SettingsDialog(app, kLayout) {}
 
 void TForm4::CreateControls() {
     for (const PanelLook& look : kPanelLooks) {
-        AddControl(ControlKind::kPanels, "BUTTON", look.caption,
-                   BS_OWNERDRAW, Rect::At({14, look.top}, {109, look.height}), look.id);
+        AddControl(ControlKind::kPanels, "BUTTON", look.caption, BS_OWNERDRAW,
+                   Rect::At({14, look.top}, {109, look.height}), look.id);
     }
 }
 

@@ -12,9 +12,11 @@ public:
     explicit TForm4(Application& app);
 
     // The panels' control identifiers, named after the panels.
+    // clang-format off
     enum PanelId {
         Panel1 = 101, Panel2, Panel3, Panel4, Panel5, Panel6, Panel7, Panel8, Panel9, Panel10,
     };
+    // clang-format on
     // Runs a panel's click, as a click on it does.
     void PanelClick(int panel);
 

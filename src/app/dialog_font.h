@@ -13,7 +13,8 @@ struct DialogFontChoice {
 };
 
 constexpr DialogFontChoice DialogFontFor(int pixelsPerInch) {
-    return pixelsPerInch == 96 ? DialogFontChoice{"MS Sans Serif", 8} : DialogFontChoice{"MS Serif", 6};
+    return pixelsPerInch == 96 ? DialogFontChoice{"MS Sans Serif", 8}
+                               : DialogFontChoice{"MS Serif", 6};
 }
 
 }  // namespace marvix

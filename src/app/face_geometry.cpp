@@ -32,7 +32,8 @@ void ApplyFaceGeometry(ClockSettings& s, Size face) {
     s.FaceHeight = face.height;
     s.FaceMin = std::min(face.width, face.height);
 
-    const bool requestedCentreFits = s.ACX.requested <= s.FaceWidth && s.ACY.requested <= s.FaceHeight;
+    const bool requestedCentreFits =
+        s.ACX.requested <= s.FaceWidth && s.ACY.requested <= s.FaceHeight;
     if (!s.CHands && requestedCentreFits) {
         s.ACX.effective = s.ACX.requested;
         s.ACY.effective = s.ACY.requested;
@@ -48,9 +49,8 @@ void ApplyFaceGeometry(ClockSettings& s, Size face) {
                     [&](const HandLength& h) { return (s.*h.length).requested <= s.FaceMin; });
     for (const HandLength& h : kHandLengths) {
         GeometrySetting& length = s.*h.length;
-        length.effective = !s.AutoHand && requestedLengthsFit
-                               ? length.requested
-                               : s.FaceMin / h.divisor + h.extra;
+        length.effective =
+            !s.AutoHand && requestedLengthsFit ? length.requested : s.FaceMin / h.divisor + h.extra;
     }
 }
 

@@ -58,11 +58,10 @@ void HelpWindow::ShowContents(HWND owner) {
         if (!hwnd_) return;
         RECT client;
         GetClientRect(hwnd_, &client);
-        HWND text = CreateWindowExA(0, "EDIT", HelpText(instance_).c_str(),
-                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
-                                        ES_READONLY | ES_AUTOVSCROLL,
-                                    0, 0, client.right, client.bottom, hwnd_,
-                                    reinterpret_cast<HMENU>(1), instance_, nullptr);
+        HWND text = CreateWindowExA(
+            0, "EDIT", HelpText(instance_).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
+            client.right, client.bottom, hwnd_, reinterpret_cast<HMENU>(1), instance_, nullptr);
         SendMessageA(text, WM_SETFONT, WPARAM(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     }
     // The contents are the first lines of the text.

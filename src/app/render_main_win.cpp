@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "base/bitmap_file.h"
 #include "app/clock_pictures_win.h"
+#include "base/bitmap_file.h"
 #include "base/message_seam_win.h"
 #include "base/system_time_win.h"
 #include "digital/display_fonts.h"

@@ -58,10 +58,9 @@ void SettingsDialog::Hide() { ShowWindow(hwnd_, SW_HIDE); }
 
 HWND SettingsDialog::AddControl(ControlKind kind, const char* windowClass, const char* text,
                                 DWORD style, Rect b, int id) {
-    HWND control = CreateWindowExA(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, b.left,
-                                   b.top, b.Width(), b.Height(), hwnd_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   app_.Instance(), nullptr);
+    HWND control = CreateWindowExA(
+        0, windowClass, text, WS_CHILD | WS_VISIBLE | style, b.left, b.top, b.Width(), b.Height(),
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app_.Instance(), nullptr);
     if (control) controls_.push_back({control, kind});
     return control;
 }
@@ -88,7 +87,8 @@ void SettingsDialog::FormCreate(bool creating) {
 LRESULT SettingsDialog::DefaultButton() const {
     constexpr UINT kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
     HWND focus = GetFocus();
-    if (focus && IsChild(hwnd_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & kPushButton)) {
+    if (focus && IsChild(hwnd_, focus) &&
+        (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & kPushButton)) {
         return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
     }
     for (const Control& control : controls_) {
@@ -102,7 +102,8 @@ LRESULT SettingsDialog::DefaultButton() const {
 void SettingsDialog::FontMe() {
     HFONT font = app_.DialogFont();
     for (const Control& control : controls_) {
-        if (layout_.fontKinds & control.kind) SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), TRUE);
+        if (layout_.fontKinds & control.kind)
+            SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), TRUE);
     }
 }
 
@@ -111,7 +112,8 @@ void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_, MaximizedArea()); }
 LRESULT CALLBACK SettingsDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<SettingsDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
-        self = static_cast<SettingsDialog*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self =
+            static_cast<SettingsDialog*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }

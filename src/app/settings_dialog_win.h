@@ -22,16 +22,18 @@ namespace marvix {
 class Application;
 
 // The kinds of control FontMe gives the dialog font to.
+// clang-format off
 enum ControlKind : unsigned {
     kButtons = 1, kCheckBoxes = 2, kEdits = 4, kGroupBoxes = 8, kLabels = 16, kPanels = 32,
     kRadioGroups = 64, kSpinEdits = 128, kLists = 256,
 };
+// clang-format on
 
 enum class Clamp {
     Never,
-    OnActivation,                     // every activation, whatever IgnoreBoundary says
-    OnActivationUnlessIgnored,        // every activation, unless IgnoreBoundary
-    OnCreateAndActivation,            // creation and every activation
+    OnActivation,               // every activation, whatever IgnoreBoundary says
+    OnActivationUnlessIgnored,  // every activation, unless IgnoreBoundary
+    OnCreateAndActivation,      // creation and every activation
     OnCreateAndActivationUnlessIgnored,
 };
 
@@ -39,12 +41,12 @@ struct DialogLayout {
     const char* className;
     const char* caption;
     Size client;
-    uint32_t background;       // $00BBGGRR
-    Point position;            // initial top-left, unless centred
+    uint32_t background;  // $00BBGGRR
+    Point position;       // initial top-left, unless centred
     bool centred;
-    unsigned fontKinds;        // ControlKind bits
+    unsigned fontKinds;  // ControlKind bits
     Clamp clamp;
-    bool createOnActivation;   // FormCreate runs again at every activation
+    bool createOnActivation;  // FormCreate runs again at every activation
 };
 
 class SettingsDialog {

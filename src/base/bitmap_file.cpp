@@ -31,7 +31,8 @@ std::optional<Layout> ReadLayout(std::span<const uint8_t> file) {
     if (file[0] != 'B' || file[1] != 'M') return std::nullopt;
     const uint32_t pixelOffset = U32(file, 10);
     const uint32_t infoSize = U32(file, 14);
-    if (infoSize < kInfoHeaderBytes || infoSize > file.size() - kFileHeaderBytes) return std::nullopt;
+    if (infoSize < kInfoHeaderBytes || infoSize > file.size() - kFileHeaderBytes)
+        return std::nullopt;
 
     Layout layout{};
     const int32_t width = static_cast<int32_t>(U32(file, 18));

@@ -225,7 +225,7 @@ Size GdiSurface::TextExtent(std::string_view text, const Font& font) {
 }
 
 void GdiSurface::WriteText(Point origin, std::string_view text, const Font& font,
-                         const Brush& background) {
+                           const Brush& background) {
     SelectFont(font);
     SetTextColor(dc_.Get(), ToColorRef(font.colour));
     SetBkMode(dc_.Get(), background.clear ? TRANSPARENT : OPAQUE);
@@ -239,13 +239,13 @@ HDC GdiSurface::SourceDc(const Surface& source) {
 }
 
 void GdiSurface::CopyFrom(const Surface& source, Rect from, Point to) {
-    BitBlt(dc_.Get(), to.x, to.y, from.Width(), from.Height(), SourceDc(source), from.left, from.top,
-           SRCCOPY);
+    BitBlt(dc_.Get(), to.x, to.y, from.Width(), from.Height(), SourceDc(source), from.left,
+           from.top, SRCCOPY);
 }
 
 void GdiSurface::StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) {
-    StretchBlt(dc_.Get(), to.left, to.top, to.Width(), to.Height(), SourceDc(source), sourceOrigin.x,
-               sourceOrigin.y, sourceSize.width, sourceSize.height, SRCCOPY);
+    StretchBlt(dc_.Get(), to.left, to.top, to.Width(), to.Height(), SourceDc(source),
+               sourceOrigin.x, sourceOrigin.y, sourceSize.width, sourceSize.height, SRCCOPY);
 }
 
 }  // namespace marvix

@@ -49,7 +49,7 @@ public:
     void FloodFill(Point seed, Colour border, Colour fill) override;
     Size TextExtent(std::string_view text, const Font& font) override;
     void WriteText(Point origin, std::string_view text, const Font& font,
-                 const Brush& background) override;
+                   const Brush& background) override;
     void CopyFrom(const Surface& source, Rect from, Point to) override;
     void StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) override;
 

@@ -55,9 +55,9 @@ std::optional<LocalTime> ParseLocalTime(std::string_view text) {
         *day > DaysInMonth(*year, *month) || *hour > 23 || *minute > 59 || *second > 59) {
         return std::nullopt;
     }
-    return LocalTime{uint16_t(*year), uint16_t(*month),  uint16_t(*day),
-                     DayOfWeek(*year, *month, *day), uint16_t(*hour), uint16_t(*minute),
-                     uint16_t(*second), uint16_t(*millisecond)};
+    return LocalTime{
+        uint16_t(*year), uint16_t(*month),  uint16_t(*day),    DayOfWeek(*year, *month, *day),
+        uint16_t(*hour), uint16_t(*minute), uint16_t(*second), uint16_t(*millisecond)};
 }
 
 }  // namespace marvix

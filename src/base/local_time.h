@@ -11,10 +11,10 @@ namespace marvix {
 
 struct LocalTime {
     uint16_t year = 2000;
-    uint16_t month = 1;       // 1 to 12
-    uint16_t day = 1;         // 1 to 31
-    uint16_t dayOfWeek = 7;   // 1 Sunday to 7 Saturday
-    uint16_t hour = 0;        // 0 to 23
+    uint16_t month = 1;      // 1 to 12
+    uint16_t day = 1;        // 1 to 31
+    uint16_t dayOfWeek = 7;  // 1 Sunday to 7 Saturday
+    uint16_t hour = 0;       // 0 to 23
     uint16_t minute = 0;
     uint16_t second = 0;
     uint16_t millisecond = 0;

@@ -90,7 +90,8 @@ public:
     // is and left registered. Failure is reported through the message seam.
     explicit ScopedWindowClass(const WNDCLASSEXA& windowClass);
     ScopedWindowClass(ScopedWindowClass&& other) noexcept
-        : atom_(std::exchange(other.atom_, ATOM{})), instance_(other.instance_),
+        : atom_(std::exchange(other.atom_, ATOM{})),
+          instance_(other.instance_),
           usable_(std::exchange(other.usable_, false)) {}
     ScopedWindowClass& operator=(ScopedWindowClass&& other) noexcept {
         if (this != &other) {

@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "base/geometry.h"
 #include "base/colour.h"
+#include "base/geometry.h"
 
 namespace marvix {
 
@@ -75,7 +75,7 @@ public:
     virtual Size TextExtent(std::string_view text, const Font& font) = 0;
     // Text with its top-left at `origin`; the cells are filled with the brush unless it is clear.
     virtual void WriteText(Point origin, std::string_view text, const Font& font,
-                         const Brush& background) = 0;
+                           const Brush& background) = 0;
 
     // A plain copy of `from` (in the source) to `to` (in this surface).
     virtual void CopyFrom(const Surface& source, Rect from, Point to) = 0;

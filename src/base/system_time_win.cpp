@@ -3,8 +3,8 @@
 namespace marvix {
 
 LocalTime FromSystemTime(const SYSTEMTIME& t) {
-    return LocalTime{t.wYear,  t.wMonth,  t.wDay,    static_cast<uint16_t>(t.wDayOfWeek + 1),
-                     t.wHour,  t.wMinute, t.wSecond, t.wMilliseconds};
+    return LocalTime{t.wYear, t.wMonth,  t.wDay,    static_cast<uint16_t>(t.wDayOfWeek + 1),
+                     t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
 LocalTime SystemTime::Now() {

@@ -10,11 +10,13 @@ namespace marvix {
 
 namespace {
 
+// clang-format off
 constexpr DialogLayout kLayout{
     "TForm8", "Configurations", {162, 328}, 0x00800040, {140, 30}, false,
     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups,
     Clamp::OnActivationUnlessIgnored, false,
 };
+// clang-format on
 
 std::string CurrentFolder() {
     char folder[MAX_PATH];
@@ -33,7 +35,8 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 TForm8::TForm8(Application& app) : SettingsDialog(app, kLayout) {}
 
 void TForm8::CreateControls() {
-    AddControl(kLabels, "STATIC", "Load  Clock Configuration", 0, Rect::At({20, 8}, {130, 14}), Label1);
+    AddControl(kLabels, "STATIC", "Load  Clock Configuration", 0, Rect::At({20, 8}, {130, 14}),
+               Label1);
     AddControl(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                Rect::At({8, 24}, {145, 200}), DriveComboBox1);
     AddControl(kLists, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
@@ -41,11 +44,12 @@ void TForm8::CreateControls() {
     AddControl(kLists, "LISTBOX", "", LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
                Rect::At({8, 152}, {145, 97}), FileListBox1);
     AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 256}, {170, 5}), Panel1);
-    AddControl(kLabels, "STATIC", "Save  Clock Configuration", 0, Rect::At({20, 264}, {130, 14}), Label2);
+    AddControl(kLabels, "STATIC", "Save  Clock Configuration", 0, Rect::At({20, 264}, {130, 14}),
+               Label2);
     AddControl(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
                Rect::At({8, 280}, {145, 21}), Edit1);
-    AddControl(kButtons, "BUTTON", "Save", BS_PUSHBUTTON | WS_TABSTOP, Rect::At({8, 304}, {145, 17}),
-               Button1);
+    AddControl(kButtons, "BUTTON", "Save", BS_PUSHBUTTON | WS_TABSTOP,
+               Rect::At({8, 304}, {145, 17}), Button1);
     Relist();
 }
 

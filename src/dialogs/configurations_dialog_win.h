@@ -14,9 +14,11 @@ class TForm8 final : public SettingsDialog {
 public:
     explicit TForm8(Application& app);
 
+    // clang-format off
     enum ControlId {
         DriveComboBox1 = 801, DirectoryListBox1, FileListBox1, Edit1, Button1, Label1, Label2, Panel1,
     };
+    // clang-format on
 
     // The handlers, public so that tests drive them as a user's clicks would.
     void FileListBox1Click();

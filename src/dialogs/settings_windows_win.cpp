@@ -12,6 +12,7 @@ constexpr uint32_t kPurple = 0x00800040;
 
 // Indexed by DialogId. Each window gets its controls as its own file arrives; until then it is
 // the empty tool window with its caption.
+// clang-format off
 constexpr DialogLayout kLayouts[kDialogCount] = {
     {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds,
      Clamp::OnCreateAndActivation, true},
@@ -28,6 +29,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
     {"TForm10", "Spelling", {516, 371}, kPurple, {0, 0}, true,
      kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true},
 };
+// clang-format on
 
 }  // namespace
 

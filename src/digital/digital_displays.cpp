@@ -4,6 +4,7 @@ namespace marvix {
 
 using S = ClockSettings;
 
+// clang-format off
 const std::array<DisplaySpec, kDisplayCount> kDisplays = {{
     {"DAY", &S::SDay, &S::PDay, &S::TranDay, &S::PDX, &S::PDY, &S::ColorDayStr},
     {"DATE", &S::SDate, &S::PDate, &S::TranDate, &S::PX, &S::PY, &S::ColorDateStr},
@@ -18,5 +19,6 @@ const std::array<DisplaySpec, kDisplayCount> kDisplays = {{
     {"INTER1", &S::SIntern1, &S::PIntern1, &S::TranIntern1, &S::PIntern1X, &S::PIntern1Y, &S::ColorIntern1Str},
     {"INTER2", &S::SIntern2, &S::PIntern2, &S::TranIntern2, &S::PIntern2X, &S::PIntern2Y, &S::ColorIntern2Str},
 }};
+// clang-format on
 
 }  // namespace marvix

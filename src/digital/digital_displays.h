@@ -10,7 +10,9 @@
 
 namespace marvix {
 
+// clang-format off
 enum class Display { Day, Date, Month, Year, Hour, Minute, Second, Colon1, Colon2, AmPm, Inter1, Inter2 };
+// clang-format on
 inline constexpr size_t kDisplayCount = 12;
 
 struct DisplaySpec {

@@ -45,7 +45,8 @@ std::string NameFromSet(const ClockSettings& s, const std::array<std::string S::
                         size_t setSize, bool longSet, size_t index, int letterCase) {
     const size_t first = longSet ? 0 : setSize;
     size_t longest = 0;
-    for (size_t i = first; i < first + setSize; ++i) longest = std::max(longest, (s.*names[i]).size());
+    for (size_t i = first; i < first + setSize; ++i)
+        longest = std::max(longest, (s.*names[i]).size());
     std::string text = s.*names[first + index];
     text.resize(std::max(text.size(), longest), ' ');
     for (char& c : text) {

@@ -5,8 +5,8 @@
 namespace marvix {
 
 double InternetBeats(const LocalTime& t, int32_t bias) {
-    const double dayFraction = t.hour / 24.0 + t.minute / 1440.0 + t.second / 86400.0 +
-                               t.millisecond / 86400000.0;
+    const double dayFraction =
+        t.hour / 24.0 + t.minute / 1440.0 + t.second / 86400.0 + t.millisecond / 86400000.0;
     double beats = (dayFraction + (bias + 60) / 1440.0) * 1000.0;
     if (beats >= 1000.0) beats -= 1000.0;
     if (beats < 0.0) beats += 1000.0;

@@ -18,7 +18,6 @@ constexpr std::array<std::string ClockSettings::*, 8> kStackingSlots = {
 
 }  // namespace
 
-
 void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& positions, Hand hand) {
     const size_t index = static_cast<size_t>(hand);
     const HandSpec& spec = kHands[index];
@@ -44,8 +43,10 @@ void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& pos
     const Point tip{pivot.x + v.x, pivot.y + v.y};
     const Point tailEnd{pivot.x - u.x, pivot.y - u.y};
     // The corners lie W + 1 from the pivot on the far side of dial angle phi.
-    const Point c1{pivot.x - Round((W + 1) * std::sin(phi1)), pivot.y + Round((W + 1) * std::cos(phi1))};
-    const Point c2{pivot.x - Round((W + 1) * std::sin(phi2)), pivot.y + Round((W + 1) * std::cos(phi2))};
+    const Point c1{pivot.x - Round((W + 1) * std::sin(phi1)),
+                   pivot.y + Round((W + 1) * std::cos(phi1))};
+    const Point c2{pivot.x - Round((W + 1) * std::sin(phi2)),
+                   pivot.y + Round((W + 1) * std::cos(phi2))};
 
     const Pen thin{colour, 1};
     const Brush brush{colour};
@@ -53,18 +54,18 @@ void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& pos
         if (style == 0) surface.LineTo(tailEnd, linePen);
         if (style == 1) surface.Polygon(std::array{c1, tailEnd, c2}, thin, brush);
         if (style == 2) {
-            surface.Polygon(std::array{c1, Point{c1.x - u.x, c1.y - u.y},
-                                       Point{c2.x - u.x, c2.y - u.y}, c2},
-                            thin, brush);
+            surface.Polygon(
+                std::array{c1, Point{c1.x - u.x, c1.y - u.y}, Point{c2.x - u.x, c2.y - u.y}, c2},
+                thin, brush);
         }
     };
     auto drawHand = [&](const Pen& linePen) {
         if (style == 0) surface.LineTo(tip, linePen);
         if (style == 1) surface.Polygon(std::array{c1, tip, c2}, thin, brush);
         if (style == 2) {
-            surface.Polygon(std::array{c1, Point{c1.x + v.x, c1.y + v.y},
-                                       Point{c2.x + v.x, c2.y + v.y}, c2},
-                            thin, brush);
+            surface.Polygon(
+                std::array{c1, Point{c1.x + v.x, c1.y + v.y}, Point{c2.x + v.x, c2.y + v.y}, c2},
+                thin, brush);
         }
     };
 

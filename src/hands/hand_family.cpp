@@ -4,6 +4,7 @@ namespace marvix {
 
 using S = ClockSettings;
 
+// clang-format off
 const std::array<HandSpec, kHandCount> kHands = {{
     {"Hour", &S::DispH, &S::AHS, &S::HWT, &S::HX, &S::HY, &S::HHandStyle, &S::HandE, &S::CHourStr, 12, 3, false},
     {"Min", &S::DispM, &S::AMS, &S::MWT, &S::MX, &S::MY, &S::MHandStyle, &S::HandE2, &S::CMinStr, 60, 15, false},
@@ -14,6 +15,7 @@ const std::array<HandSpec, kHandCount> kHands = {{
     {"Int1", &S::DispInternet1, &S::AInternet1, &S::Internet1WT, &S::Internet1X, &S::Internet1Y, &S::Internet1HandStyle, &S::HandInternet1, &S::CInternet1Str, 1000, 250, false},
     {"Int2", &S::DispInternet2, &S::AInternet2, &S::Internet2WT, &S::Internet2X, &S::Internet2Y, &S::Internet2HandStyle, &S::HandInternet2, &S::CInternet2Str, 1000, 250, true},
 }};
+// clang-format on
 
 Dial DialOf(const ClockSettings& s, Hand hand) {
     const HandSpec& spec = kHands[static_cast<size_t>(hand)];

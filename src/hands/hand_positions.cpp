@@ -10,7 +10,6 @@ namespace {
 
 constexpr double kTurn = 2 * std::numbers::pi;
 
-
 }  // namespace
 
 HandPositions PrepareHands(const ClockSettings& s, const LocalTime& date, const LocalTime& time,

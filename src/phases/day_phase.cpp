@@ -25,12 +25,16 @@ Colour SkyColour(const LocalTime& t, Colour day, Colour night) {
     const double hours = t.hour + t.minute / 60.0 + t.second / 3600.0;
     const double nightWeight = std::fabs(12 - hours) / 12;
     const double dayWeight = (12 - std::fabs(12 - hours)) / 12;
-    auto blend = [&](uint8_t d, uint8_t n) { return uint8_t(Round(dayWeight * d + nightWeight * n)); };
+    auto blend = [&](uint8_t d, uint8_t n) {
+        return uint8_t(Round(dayWeight * d + nightWeight * n));
+    };
     return Colour::Rgb(blend(day.Red(), night.Red()), blend(day.Green(), night.Green()),
                        blend(day.Blue(), night.Blue()));
 }
 
-double NightAngle(const LocalTime& t) { return kTurn * (t.hour / 24.0 + DayFractionAfterTheHour(t)); }
+double NightAngle(const LocalTime& t) {
+    return kTurn * (t.hour / 24.0 + DayFractionAfterTheHour(t));
+}
 
 double SunAngle(const LocalTime& t) {
     return kTurn * ((t.hour - 12) / 24.0 + DayFractionAfterTheHour(t));

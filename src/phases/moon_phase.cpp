@@ -52,8 +52,8 @@ double IlluminatedPercentage(double D) {
 }
 
 double MoonCalc(const LocalTime& t, int32_t bias) {
-    const double dayFraction = t.hour / 24.0 + t.minute / 1440.0 + t.second / 86400.0 +
-                               t.millisecond / 86400000.0;
+    const double dayFraction =
+        t.hour / 24.0 + t.minute / 1440.0 + t.second / 86400.0 + t.millisecond / 86400000.0;
     const double D0 = double(DaysFromCivil(t.year, t.month, t.day) - kEpochDay) + dayFraction;
     const double D = D0 + bias / 60.0 / 24.0;
     return MoonPositionFromPhase(IlluminatedPercentage(D), IlluminatedPercentage(D + 1));
@@ -88,7 +88,8 @@ void MoonPhase(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     // Horizon discs a little larger than the moon hide it as it rises and sets; then the hub.
     const int discTop = S / 2 - z.horizon / 2;
     dial.Ellipse(Rect::At({0, discTop}, {z.horizon, z.horizon}), Pen{base}, Brush{base});
-    dial.Ellipse(Rect::At({S - z.horizon, discTop}, {z.horizon, z.horizon}), Pen{base}, Brush{base});
+    dial.Ellipse(Rect::At({S - z.horizon, discTop}, {z.horizon, z.horizon}), Pen{base},
+                 Brush{base});
     const int k = S / 2 - z.hub / 2;
     dial.Ellipse(Rect::At({k, k}, {z.hub, z.hub}), Pen{base}, Brush{base});
 

@@ -23,11 +23,11 @@ double MoonCalc(const LocalTime& local, int32_t utcBiasMinutes);
 double MoonPositionFromPhase(double now, double tomorrow);
 
 struct MoonDialSizes {
-    int moon;       // d
-    int orbit;      // r
-    int origin;     // c
-    int horizon;    // w, the horizon discs
-    int hub;        // h
+    int moon;     // d
+    int orbit;    // r
+    int origin;   // c
+    int horizon;  // w, the horizon discs
+    int hub;      // h
 };
 MoonDialSizes MoonSizes(int size);
 

@@ -13,10 +13,10 @@ ClockSettings DefaultSettings() {
     return settings;
 }
 
-#define FONT_SLOT(n) \
-    FontSlotFields { \
+#define FONT_SLOT(n)                                                                   \
+    FontSlotFields {                                                                   \
         &ClockSettings::DFont##n, &ClockSettings::FSize##n, &ClockSettings::FStyle##n, \
-            &ClockSettings::CFont##n \
+            &ClockSettings::CFont##n                                                   \
     }
 const std::array<FontSlotFields, 12> kFontSlots = {
     FONT_SLOT(1), FONT_SLOT(2), FONT_SLOT(3), FONT_SLOT(4),  FONT_SLOT(5),  FONT_SLOT(6),

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
+#include "base/colour.h"
 #include "base/local_time.h"
 #include "base/surface.h"
-#include "base/colour.h"
 #include "settings/encodings.h"
 
 namespace marvix {
@@ -33,6 +33,7 @@ struct GeometrySetting {
     int32_t effective = 0;
 };
 
+// clang-format off
 template <SettingKind> struct SettingFieldType;
 template <> struct SettingFieldType<SettingKind::Integer> { using type = int32_t; };
 template <> struct SettingFieldType<SettingKind::Boolean> { using type = bool; };
@@ -40,6 +41,7 @@ template <> struct SettingFieldType<SettingKind::ColourText> { using type = Colo
 template <> struct SettingFieldType<SettingKind::StyleLetters> { using type = FontStyle; };
 template <> struct SettingFieldType<SettingKind::String> { using type = std::string; };
 template <> struct SettingFieldType<SettingKind::Geometry> { using type = GeometrySetting; };
+// clang-format on
 
 // Configuration files of old carried five colours as red, green and blue numbers. They are kept
 // only to be written back, and to stand behind a colour line that a loaded file leaves empty.
@@ -58,15 +60,15 @@ struct ClockSettings {
     std::array<LegacyColourTriple, 5> LegacyTriples{};
 
     // Live state: never stored, made anew at every start.
-    LocalTime Time;                 // the tick's sample of the clock
-    int32_t FaceWidth = 0;          // the face, re-measured on every tick
+    LocalTime Time;         // the tick's sample of the clock
+    int32_t FaceWidth = 0;  // the face, re-measured on every tick
     int32_t FaceHeight = 0;
-    int32_t FaceMin = 0;            // the smaller of the two
-    int32_t MaxWidth = 0;           // the maximized-window area of the primary screen
+    int32_t FaceMin = 0;   // the smaller of the two
+    int32_t MaxWidth = 0;  // the maximized-window area of the primary screen
     int32_t MaxHeight = 0;
-    bool FirstActivation = false;   // the clock window's first activation has been handled
-    bool ColonBlinkPhase = true;    // flipped every 500 ms
-    bool TickDue = false;           // set by the one-second step, cleared when sounded
+    bool FirstActivation = false;  // the clock window's first activation has been handled
+    bool ColonBlinkPhase = true;   // flipped every 500 ms
+    bool TickDue = false;          // set by the one-second step, cleared when sounded
     bool TockDue = false;
     bool TickTockPhase = false;
     // Each keeps its trigger from sounding more than once in its minute.
@@ -75,7 +77,7 @@ struct ClockSettings {
     bool HalfChimeDone = false;
     bool QuarterChimeDone = false;
     bool ThreeQuarterChimeDone = false;
-    double MoonPosition = 0;        // -14.8 to 14.8: 0 at full moon, positive while waxing
+    double MoonPosition = 0;  // -14.8 to 14.8: 0 at full moon, positive while waxing
 
     // The font each digital display draws with, in font-slot order; made from the slot's
     // settings when they are applied.

@@ -27,14 +27,14 @@ enum class Rule {
     FontSize,
     FontStyle,
     FontColour,
-    Blank,            // read and ignored
+    Blank,  // read and ignored
 };
 
 struct Line {
     Rule rule = Rule::Blank;
-    std::string_view name = {};      // the setting, for rules that have one
-    int index = 0;                   // the triple (0 A .. 4 E), or the font slot (0 .. 11)
-    int channel = 0;                 // of a triple: 0 red, 1 green, 2 blue
+    std::string_view name = {};  // the setting, for rules that have one
+    int index = 0;               // the triple (0 A .. 4 E), or the font slot (0 .. 11)
+    int channel = 0;             // of a triple: 0 red, 1 green, 2 blue
     std::string_view fallback = {};
 };
 
@@ -44,6 +44,7 @@ public:
         for (int channel = 0; channel < 3; ++channel) {
             for (int triple = 0; triple < 3; ++triple) Add({Rule::Channel, {}, triple, channel});
         }
+        // clang-format off
         Names(Rule::MustParse, {"FL", "FT", "PX", "PY", "PDX", "PDY", "CShape", "AHS", "AMS", "ASS",
                                 "ACX", "ACY", "HX", "HY", "MX", "MY", "SX", "SY", "HWT", "MWT",
                                 "SWT", "A1H", "A2H", "A3H", "A4H", "A5H", "A1M", "A2M", "A3M",
@@ -116,21 +117,23 @@ public:
         Names(Rule::TrueOnlyTrue, {"DispInternet1", "DispInternet2", "HandInternet1", "HandInternet2"});
         for (const char* name : {"CInternet1Str", "CInternet2Str"}) Triple(name, 2);
         Names(Rule::IntegerOr, {"Internet1HandStyle", "Internet2HandStyle"}, "0");
+        // clang-format on
         WithDefaults(Rule::TextOr, {"HandZ6", "HandZ7"});
-        Names(Rule::IntegerOr, {"PAMPMX", "PAMPMY", "PIntern1X", "PIntern1Y", "PIntern2X",
-                                "PIntern2Y"},
-              "1");
+        Names(Rule::IntegerOr,
+              {"PAMPMX", "PAMPMY", "PIntern1X", "PIntern1Y", "PIntern2X", "PIntern2Y"}, "1");
         for (int slot = 9; slot <= 11; ++slot) Font(slot);
         Names(Rule::TrueOnlyTrue, {"SAMPM", "PAMPM", "SIntern1", "PIntern1", "SIntern2", "PIntern2",
                                    "TranAMPM", "TranIntern1", "TranIntern2"});
-        for (const char* name : {"ColorAMPMStr", "ColorIntern1Str", "ColorIntern2Str"}) Triple(name, 4);
+        for (const char* name : {"ColorAMPMStr", "ColorIntern1Str", "ColorIntern2Str"})
+            Triple(name, 4);
     }
 
     const std::vector<Line>& Lines() const { return lines_; }
 
 private:
     void Add(Line line) { lines_.push_back(line); }
-    void Names(Rule rule, std::initializer_list<std::string_view> names, std::string_view fallback = {}) {
+    void Names(Rule rule, std::initializer_list<std::string_view> names,
+               std::string_view fallback = {}) {
         for (std::string_view name : names) Add({rule, Def(name).name, 0, 0, fallback});
     }
     void WithDefault(Rule rule, const std::string& name) {
@@ -140,7 +143,9 @@ private:
     void WithDefaults(Rule rule, std::initializer_list<std::string_view> names) {
         for (std::string_view name : names) WithDefault(rule, std::string(name));
     }
-    void Triple(std::string_view name, int triple) { Add({Rule::ColourOrTriple, Def(name).name, triple}); }
+    void Triple(std::string_view name, int triple) {
+        Add({Rule::ColourOrTriple, Def(name).name, triple});
+    }
     void Font(int slot) {
         for (Rule rule : {Rule::FontFace, Rule::FontSize, Rule::FontStyle, Rule::FontColour}) {
             Add({rule, {}, slot});
@@ -161,7 +166,7 @@ const LineTable& Table() {
 }
 
 int32_t LegacyColourTriple::*ChannelField(int channel) {
-    return channel == 0 ? &LegacyColourTriple::red
+    return channel == 0   ? &LegacyColourTriple::red
            : channel == 1 ? &LegacyColourTriple::green
                           : &LegacyColourTriple::blue;
 }
@@ -217,7 +222,9 @@ ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
     }
 
     ClockSettings s = current;
-    auto fail = [](std::string_view bad) { return ConfigLoad{std::nullopt, NotAnIntegerMessage(bad)}; };
+    auto fail = [](std::string_view bad) {
+        return ConfigLoad{std::nullopt, NotAnIntegerMessage(bad)};
+    };
     auto assign = [&](std::string_view name, std::string_view value) {
         return AssignSettingText(s, *FindSetting(name), value, GeometryValue::Requested);
     };
@@ -253,9 +260,9 @@ ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
             case Rule::TextOr: assign(l.name, value.empty() ? l.fallback : value); break;
             case Rule::ColourOrTriple:
             case Rule::ColourOr: {
-                const std::string colour =
-                    !value.empty() ? std::string(value)
-                    : l.rule == Rule::ColourOr ? std::string(l.fallback)
+                const std::string colour = !value.empty() ? std::string(value)
+                                           : l.rule == Rule::ColourOr
+                                               ? std::string(l.fallback)
                                                : BuiltFromTriple(s.LegacyTriples[size_t(l.index)]);
                 if (!assign(l.name, colour)) return fail(colour);
                 break;
@@ -268,8 +275,8 @@ ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
                 break;
             case Rule::FontStyle: s.*slot.style = ParseFontStyle(value); break;
             case Rule::FontColour: {
-                const std::string colour = value.empty() && l.index > 0 ? (s.*first.colour).text
-                                                                         : std::string(value);
+                const std::string colour =
+                    value.empty() && l.index > 0 ? (s.*first.colour).text : std::string(value);
                 const std::optional<Colour> resolved = ParseColour(colour);
                 if (!resolved) return fail(colour);
                 s.*slot.colour = ColourSetting{colour, *resolved};

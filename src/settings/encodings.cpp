@@ -76,6 +76,7 @@ bool ParseBoolean(std::string_view text) { return text == "true"; }
 
 std::string_view BooleanText(bool value) { return value ? "true" : "false"; }
 
+// clang-format off
 const std::array<ColourName, 42> kColourNames = {{
     {"clBlack", Colour{0x00000000}},
     {"clMaroon", Colour{0x00000080}},
@@ -120,6 +121,7 @@ const std::array<ColourName, 42> kColourNames = {{
     {"clInfoBk", Colour{0x80000018}},
     {"clNone", Colour{0x1FFFFFFF}},
 }};
+// clang-format on
 
 std::optional<Colour> ParseColour(std::string_view text) {
     for (const ColourName& entry : kColourNames) {

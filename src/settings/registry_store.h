@@ -50,7 +50,8 @@ void ReadSettings(ClockSettings& settings, RegistryValues& store, SettingSequenc
 
 // Everything the clock reads, in its order: Tray, the start-up values, then the fonts. (The
 // clock itself does something between the steps; tools that only need the settings use this.)
-void ReadAllSettings(ClockSettings& settings, RegistryValues& store, std::vector<std::string>& errors);
+void ReadAllSettings(ClockSettings& settings, RegistryValues& store,
+                     std::vector<std::string>& errors);
 
 // Regenerates the font colour texts, then writes the sequence with the effective hand
 // geometry. Stops at the first value the store refuses, reporting it; returns false then.

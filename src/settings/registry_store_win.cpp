@@ -37,7 +37,8 @@ StoredText Win32Registry::ReadValue(std::string_view name) {
     DWORD size = 0;
     LONG status = RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size);
     if (status == ERROR_FILE_NOT_FOUND) return {};
-    if (status != ERROR_SUCCESS) return {std::nullopt, NamedMessage("Failed to get data for '", name)};
+    if (status != ERROR_SUCCESS)
+        return {std::nullopt, NamedMessage("Failed to get data for '", name)};
     if (size == 0) return {std::string(), {}};
 
     // Another program may make the value longer between the two queries; ERROR_MORE_DATA then
@@ -55,7 +56,8 @@ StoredText Win32Registry::ReadValue(std::string_view name) {
         data.resize(std::min<DWORD>(got, size));
         break;
     }
-    if (status != ERROR_SUCCESS) return {std::nullopt, NamedMessage("Failed to get data for '", name)};
+    if (status != ERROR_SUCCESS)
+        return {std::nullopt, NamedMessage("Failed to get data for '", name)};
     if (type != REG_SZ && type != REG_EXPAND_SZ) {
         return {std::nullopt, NamedMessage("Invalid data type for '", name)};
     }

@@ -17,8 +17,10 @@ constexpr std::array<SettingDef, kSettingCount> kTable = {{
 #undef X
 }};
 
+// clang-format off
 template <class... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
 template <class... Fs> Overloaded(Fs...) -> Overloaded<Fs...>;
+// clang-format on
 
 }  // namespace
 
@@ -33,6 +35,7 @@ const SettingDef* FindSetting(std::string_view name) {
 
 bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::string_view text,
                        GeometryValue geometry) {
+    // clang-format off
     return std::visit(
         Overloaded{
             [&](int32_t ClockSettings::*field) {
@@ -66,6 +69,7 @@ bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::stri
             },
         },
         def.field);
+    // clang-format on
 }
 
 std::string SettingText(const ClockSettings& settings, const SettingDef& def,

@@ -19,10 +19,9 @@ enum class Encoding { Integer, Boolean, ColourText, StyleLetters, String };
 // Geometry settings are held twice; a store says which of the two it means.
 enum class GeometryValue { Requested, Effective };
 
-using SettingField =
-    std::variant<int32_t ClockSettings::*, bool ClockSettings::*, ColourSetting ClockSettings::*,
-                 FontStyle ClockSettings::*, std::string ClockSettings::*,
-                 GeometrySetting ClockSettings::*>;
+using SettingField = std::variant<int32_t ClockSettings::*, bool ClockSettings::*,
+                                  ColourSetting ClockSettings::*, FontStyle ClockSettings::*,
+                                  std::string ClockSettings::*, GeometrySetting ClockSettings::*>;
 
 struct SettingDef {
     std::string_view name;

@@ -17,8 +17,9 @@ using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR file, HMODULE module, DWORD flags
 
 // Play to the end (a sound already playing stops), or start in the background without
 // interrupting another sound (then nothing plays). Never the system's default sound.
-inline constexpr DWORD kPlayAndWait = SND_FILENAME | SND_NODEFAULT;                         // 0x20002
-inline constexpr DWORD kPlayInBackground = SND_FILENAME | SND_NODEFAULT | SND_NOSTOP | SND_ASYNC;  // 0x20013
+inline constexpr DWORD kPlayAndWait = SND_FILENAME | SND_NODEFAULT;  // 0x20002
+inline constexpr DWORD kPlayInBackground =
+    SND_FILENAME | SND_NODEFAULT | SND_NOSTOP | SND_ASYNC;  // 0x20013
 
 class TPlayFile final : public SoundPlayer {
 public:

@@ -2,9 +2,9 @@
 // activation, the tray, the menu and the exit.
 #include <windows.h>
 
+#include "../support/clock_fixture_win.h"
 #include "app/control_menu_win.h"
 #include "app/exit_confirmation_win.h"
-#include "../support/clock_fixture_win.h"
 
 namespace marvix {
 namespace {
@@ -81,8 +81,8 @@ TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
     Start();
     // Creation reads the start-up values; showing the clock activates it and reads the fonts.
     EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{"Invalid data type for 'FL'",
-                                                          "'12a' is not a valid integer value",
-                                                          "'abc' is not a valid integer value"}));
+                                                           "'12a' is not a valid integer value",
+                                                           "'abc' is not a valid integer value"}));
     EXPECT_EQ(messages_.Messages().front().style, MessageStyle::Error);
     EXPECT_EQ(Clock().Settings().MonthNames1, "Janvier") << "reading went on past the errors";
     EXPECT_EQ(Clock().Settings().FSize6, 11);
@@ -141,7 +141,9 @@ TEST_F(ClockWindowTest, ARoundWindowOnAWideFaceIsAnEllipse) {
 TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
     Start();
     ClockSettings& s = Clock().Settings();
-    const auto topMost = [&] { return (GetWindowLongA(ClockWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    const auto topMost = [&] {
+        return (GetWindowLongA(ClockWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    };
     s.FacePos = 0;
     Clock().ApplyZPosition();
     EXPECT_TRUE(topMost());

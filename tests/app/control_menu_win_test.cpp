@@ -2,9 +2,9 @@
 // panels, the exit confirmation and the keyboard in the code-built windows.
 #include <windows.h>
 
+#include "../support/clock_fixture_win.h"
 #include "app/control_menu_win.h"
 #include "app/exit_confirmation_win.h"
-#include "../support/clock_fixture_win.h"
 
 namespace marvix {
 namespace {
@@ -14,10 +14,14 @@ using ControlMenuTest = ClockFixture;
 TEST_F(ControlMenuTest, TheTenWindowsExistWithTheirCaptions) {
     Start();
     const char* expected[][2] = {
-        {"TForm2", "Marvix Hands"},  {"TForm3", "Phase Displays"},
-        {"TForm4", "Marvix V2.0"},   {"TForm5", "Marvix Face"},
-        {"TForm6", "Marvix Digital Displays"}, {"TForm7", "Marvix Alarms/sounds"},
-        {"TForm8", "Configurations"}, {"TForm9", "EXIT PROGRAM?"},
+        {"TForm2", "Marvix Hands"},
+        {"TForm3", "Phase Displays"},
+        {"TForm4", "Marvix V2.0"},
+        {"TForm5", "Marvix Face"},
+        {"TForm6", "Marvix Digital Displays"},
+        {"TForm7", "Marvix Alarms/sounds"},
+        {"TForm8", "Configurations"},
+        {"TForm9", "EXIT PROGRAM?"},
         {"TForm10", "Spelling"},
     };
     for (const auto& [className, caption] : expected) {
@@ -89,9 +93,9 @@ TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation
 TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
     Start();
     const std::pair<int, DialogId> panels[] = {
-        {TForm4::Panel1, DialogId::Face},    {TForm4::Panel2, DialogId::Hands},
-        {TForm4::Panel3, DialogId::Digital}, {TForm4::Panel9, DialogId::Phases},
-        {TForm4::Panel4, DialogId::Alarms},  {TForm4::Panel7, DialogId::Configurations},
+        {TForm4::Panel1, DialogId::Face},      {TForm4::Panel2, DialogId::Hands},
+        {TForm4::Panel3, DialogId::Digital},   {TForm4::Panel9, DialogId::Phases},
+        {TForm4::Panel4, DialogId::Alarms},    {TForm4::Panel7, DialogId::Configurations},
         {TForm4::Panel10, DialogId::Spelling},
     };
     for (const auto& [panel, dialog] : panels) {

@@ -52,7 +52,8 @@ TEST_F(FaceFileTest, ThreeMillionAndTwoThousandBytesLoadOneMoreIsRefused) {
     Store("BackPic", WriteTempFile("marvix-over.bmp", SolidBitmap(100, 90, 0x00FF00, 3072001)));
     Start();
     ASSERT_EQ(messages_.Messages().size(), 1u);
-    EXPECT_EQ(messages_.Messages()[0].text, "File too large to place. Can be no larger than 3 Meg.");
+    EXPECT_EQ(messages_.Messages()[0].text,
+              "File too large to place. Can be no larger than 3 Meg.");
     EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Information);
     EXPECT_EQ(Client(), (Size{200, 200}));
 }
@@ -108,8 +109,8 @@ TEST_F(FaceFileTest, WallpaperFaceIsTheDesktopBehindTheWindow) {
     backdrop.hbrBackground = teal;
     backdrop.lpszClassName = "MarvixTestBackdrop";
     RegisterClassA(&backdrop);
-    HWND behind = CreateWindowExA(0, "MarvixTestBackdrop", "", WS_POPUP | WS_VISIBLE, 150, 150,
-                                  300, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND behind = CreateWindowExA(0, "MarvixTestBackdrop", "", WS_POPUP | WS_VISIBLE, 150, 150, 300,
+                                  300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     UpdateWindow(behind);
 
     Store("UseWall", "true");

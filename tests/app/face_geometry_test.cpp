@@ -49,7 +49,7 @@ TEST(FaceGeometry, RequestedCentreOnlyWhenItLiesOnTheFace) {
 TEST(FaceGeometry, RequestedLengthsCountOnlyWhenAllEightFit) {
     ClockSettings s = DefaultSettings();
     s.AutoHand = false;
-    GeometrySetting* lengths[] = {&s.AHS, &s.AMS, &s.ASS, &s.ADtS,
+    GeometrySetting* lengths[] = {&s.AHS,  &s.AMS,  &s.ASS,        &s.ADtS,
                                   &s.ADyS, &s.AMnS, &s.AInternet1, &s.AInternet2};
     for (GeometrySetting* length : lengths) length->requested = 90;
     ApplyFaceGeometry(s, {200, 100});

@@ -59,7 +59,8 @@ std::string PartOf(const std::string& entry) {
         return "face";
     }
     for (const char* part : {"moon", "dayNight", "digit"}) {
-        if (entry.rfind(part, 0) == 0 || entry.find(std::string("from ") + part) != std::string::npos) {
+        if (entry.rfind(part, 0) == 0 ||
+            entry.find(std::string("from ") + part) != std::string::npos) {
             return part;
         }
     }

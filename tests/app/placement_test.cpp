@@ -7,9 +7,12 @@ namespace {
 
 TEST(WindowRegion, EachShapeAndAnUnknownOne) {
     const Size client{200, 120};
-    EXPECT_EQ(RegionForShape(0, 30, client), (WindowRegion{RegionShape::Ellipse, {0, 0, 200, 120}, 0}));
-    EXPECT_EQ(RegionForShape(1, 30, client), (WindowRegion{RegionShape::RoundRect, {0, 0, 200, 120}, 0}));
-    EXPECT_EQ(RegionForShape(2, 30, client), (WindowRegion{RegionShape::RoundRect, {0, 0, 200, 120}, 30}));
+    EXPECT_EQ(RegionForShape(0, 30, client),
+              (WindowRegion{RegionShape::Ellipse, {0, 0, 200, 120}, 0}));
+    EXPECT_EQ(RegionForShape(1, 30, client),
+              (WindowRegion{RegionShape::RoundRect, {0, 0, 200, 120}, 0}));
+    EXPECT_EQ(RegionForShape(2, 30, client),
+              (WindowRegion{RegionShape::RoundRect, {0, 0, 200, 120}, 30}));
     EXPECT_EQ(RegionForShape(2, 0, client), RegionForShape(1, 99, client));
     EXPECT_EQ(RegionForShape(3, 30, client).shape, RegionShape::None);
     EXPECT_EQ(RegionForShape(-1, 30, client).shape, RegionShape::None);

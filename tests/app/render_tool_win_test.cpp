@@ -82,9 +82,10 @@ TEST_F(RenderToolTest, RendersTheDefaultFaceWithoutTouchingTheRegistry) {
 
 TEST_F(RenderToolTest, MirroredFrameIsExactToTheLastColumn) {
     // Left half red, right half blue, one green column at the left edge.
-    const std::vector<uint8_t> face = PaletteBitmap(
-        60, 40, {0xFF0000, 0x0000FF, 0x00FF00},
-        [](int x, int) { return x == 0 ? 2 : x < 30 ? 0 : 1; });
+    const std::vector<uint8_t> face =
+        PaletteBitmap(60, 40, {0xFF0000, 0x0000FF, 0x00FF00}, [](int x, int) {
+            return x == 0 ? 2 : x < 30 ? 0 : 1;
+        });
     Store("BackPic", WriteTempFile("marvix-halves.bmp", face));
     for (const char* hand : {"DispH", "DispM", "DispS"}) Store(hand, "false");
     const std::string plain = OutputPath("marvix-render-plain.bmp");
@@ -260,7 +261,8 @@ TEST_F(RenderToolTest, RendersAConfigurationFilesLookOnTopOfTheStoredSettings) {
 
     std::string config;
     {
-        std::ifstream seed(std::string(PROJECT_SOURCE_DIR) + "/tests/fuzz/corpus/default.ccf", std::ios::binary);
+        std::ifstream seed(std::string(PROJECT_SOURCE_DIR) + "/tests/fuzz/corpus/default.ccf",
+                           std::ios::binary);
         config.assign(std::istreambuf_iterator<char>(seed), {});
     }
     ASSERT_FALSE(config.empty());
@@ -275,7 +277,8 @@ TEST_F(RenderToolTest, RendersAConfigurationFilesLookOnTopOfTheStoredSettings) {
     lines[248] = "true";   // ShowDay
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    const std::string file = WriteTempFile("marvix-render.ccf", std::vector<uint8_t>(text.begin(), text.end()));
+    const std::string file =
+        WriteTempFile("marvix-render.ccf", std::vector<uint8_t>(text.begin(), text.end()));
 
     const std::string out = OutputPath("marvix-render-config.bmp");
     ASSERT_EQ(Run("--bias 0 --config \"" + file + "\" 2026-06-21T15:00:30 \"" + out + "\""), 0u);

@@ -58,7 +58,8 @@ TEST(BitmapFile, DecodesEveryPaletteDepthBothWaysUp) {
             EXPECT_EQ(p->height, 5);
             for (int y = 0; y < 5; ++y) {
                 for (int x = 0; x < 7; ++x) {
-                    ASSERT_EQ(p->At(x, y), Grey(unsigned(x + y) % (1u << bits), bits)) << x << "," << y;
+                    ASSERT_EQ(p->At(x, y), Grey(unsigned(x + y) % (1u << bits), bits))
+                        << x << "," << y;
                 }
             }
         }
@@ -93,17 +94,18 @@ TEST(BitmapFile, RefusesShortAndLyingFiles) {
     }
     auto altered = [&](size_t at, uint32_t value, bool wide = true) {
         std::vector<uint8_t> b = good;
-        if (wide) Put32(b, at, value); else Put16(b, at, uint16_t(value));
+        if (wide) Put32(b, at, value);
+        else Put16(b, at, uint16_t(value));
         return DecodeBitmapFile(b).has_value();
     };
-    EXPECT_FALSE(altered(10, 0xFFFFFFF0));   // pixels beyond the file
-    EXPECT_FALSE(altered(14, 0x7FFFFFFF));   // header beyond the file
-    EXPECT_FALSE(altered(18, 0));            // no width
-    EXPECT_FALSE(altered(18, 0x7FFFFFFF));   // absurd width
-    EXPECT_FALSE(altered(22, 0x80000000));   // the one height without a positive twin
-    EXPECT_FALSE(altered(28, 24, false));    // true colour is not a face
-    EXPECT_FALSE(altered(46, 257));          // more colours than eight bits hold
-    std::vector<uint8_t> endless = good;  // says run-length, but never says where it ends
+    EXPECT_FALSE(altered(10, 0xFFFFFFF0));  // pixels beyond the file
+    EXPECT_FALSE(altered(14, 0x7FFFFFFF));  // header beyond the file
+    EXPECT_FALSE(altered(18, 0));           // no width
+    EXPECT_FALSE(altered(18, 0x7FFFFFFF));  // absurd width
+    EXPECT_FALSE(altered(22, 0x80000000));  // the one height without a positive twin
+    EXPECT_FALSE(altered(28, 24, false));   // true colour is not a face
+    EXPECT_FALSE(altered(46, 257));         // more colours than eight bits hold
+    std::vector<uint8_t> endless = good;    // says run-length, but never says where it ends
     Put32(endless, 30, 1);
     std::fill(endless.begin() + 54 + 1024, endless.end(), uint8_t{5});
     EXPECT_FALSE(DecodeBitmapFile(endless).has_value());

@@ -33,13 +33,13 @@ TEST(TimeZoneBias, InUniversalTimeTheInternetTimeIsTheTimeOfDayOneHourEast) {
     SYSTEMTIME utc;
     GetSystemTime(&utc);
     const LocalTime local = clock.Now();
-    const double expected =
-        std::fmod((((utc.wHour + 1) * 60 + utc.wMinute) * 60 + utc.wSecond + utc.wMilliseconds / 1000.0) /
-                      86.4,
-                  1000.0);
+    const double expected = std::fmod(
+        (((utc.wHour + 1) * 60 + utc.wMinute) * 60 + utc.wSecond + utc.wMilliseconds / 1000.0) /
+            86.4,
+        1000.0);
     double difference = std::fabs(InternetBeats(local, clock.UtcBiasMinutes()) - expected);
     difference = std::min(difference, 1000 - difference);  // across midnight
-    EXPECT_LT(difference, 0.01);  // well within a second
+    EXPECT_LT(difference, 0.01);                           // well within a second
 }
 
 }  // namespace

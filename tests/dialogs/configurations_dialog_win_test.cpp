@@ -38,7 +38,8 @@ protected:
         return text;
     }
     bool Pick(const char* file) {
-        const LRESULT index = SendMessageA(Control(TForm8::FileListBox1), LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(file));
+        const LRESULT index = SendMessageA(Control(TForm8::FileListBox1), LB_FINDSTRINGEXACT,
+                                           WPARAM(-1), LPARAM(file));
         if (index == LB_ERR) return false;
         SendMessageA(Control(TForm8::FileListBox1), LB_SETCURSEL, WPARAM(index), 0);
         dialog_->FileListBox1Click();
@@ -73,10 +74,10 @@ TEST_F(ConfigurationsTest, SavesListsLoadsAndAppliesAFile) {
     ASSERT_TRUE(Pick("mylook.ccf")) << "the new file is listed";
     EXPECT_EQ(Typed(), "mylook.ccf");
 
-    lines[9] = "300";     // FL
-    lines[10] = "250";    // FT
-    lines[15] = "1";      // CShape: square
-    lines[111] = "clRed"; // CHourStr
+    lines[9] = "300";      // FL
+    lines[10] = "250";     // FT
+    lines[15] = "1";       // CShape: square
+    lines[111] = "clRed";  // CHourStr
     WriteLines(Path("mylook.ccf"), lines);
     dialog_->FileListBox1DblClick();
     EXPECT_TRUE(messages_.Messages().empty());
@@ -115,7 +116,8 @@ TEST_F(ConfigurationsTest, ShortNamesAreRefused) {
         messages_.Clear();
         Type(name);
         dialog_->Edit1Enter();
-        EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"Unable to save specified file."}) << name;
+        EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"Unable to save specified file."})
+            << name;
     }
 }
 
@@ -128,7 +130,8 @@ TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
     Clock().Settings().CShape = 2;
     dialog_->FileListBox1DblClick();
     EXPECT_EQ(messages_.Texts(),
-              std::vector<std::string>{"Unable to load specified file. File may not exist or be corrupt."});
+              std::vector<std::string>{
+                  "Unable to load specified file. File may not exist or be corrupt."});
     EXPECT_EQ(Clock().Settings().CShape, 2);
 
     // FT good, FL empty: nothing of the file reaches the clock.

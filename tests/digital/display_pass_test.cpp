@@ -56,22 +56,21 @@ protected:
 
 // The recording surface measures 6 pixels a character and 13 a line.
 TEST_F(DisplayPassTest, DayThenDateEachFilledWrittenAndCopiedToItsPlace) {
-    EXPECT_EQ(Draw(), (std::vector<std::string>{
-                          "digit0: resize 18x13", "digit0: fill 0,0 18x13",
-                          "digit0: text 0,0 \"Mon\"",
-                          "display: copy 0,0 18x13 from digit0 to 57,111",
-                          "digit1: resize 18x13", "digit1: fill 0,0 18x13",
-                          "digit1: text 0,0 \" 7 \"",
-                          "display: copy 0,0 18x13 from digit1 to 127,111"}));
+    EXPECT_EQ(Draw(),
+              (std::vector<std::string>{
+                  "digit0: resize 18x13", "digit0: fill 0,0 18x13", "digit0: text 0,0 \"Mon\"",
+                  "display: copy 0,0 18x13 from digit0 to 57,111", "digit1: resize 18x13",
+                  "digit1: fill 0,0 18x13", "digit1: text 0,0 \" 7 \"",
+                  "display: copy 0,0 18x13 from digit1 to 127,111"}));
 }
 
 TEST_F(DisplayPassTest, TransparentTakesTheFaceUnderTheBox) {
     s.SDay = false;
     s.TranDate = true;
-    EXPECT_EQ(Draw(), (std::vector<std::string>{
-                          "digit1: resize 18x13", "digit1: copy 127,111 18x13 from face to 0,0",
-                          "digit1: text 0,0 \" 7 \"",
-                          "display: copy 0,0 18x13 from digit1 to 127,111"}));
+    EXPECT_EQ(Draw(),
+              (std::vector<std::string>{
+                  "digit1: resize 18x13", "digit1: copy 127,111 18x13 from face to 0,0",
+                  "digit1: text 0,0 \" 7 \"", "display: copy 0,0 18x13 from digit1 to 127,111"}));
 }
 
 TEST_F(DisplayPassTest, MirroredBoxesLandFromTheRightEdgeAndReadMirrored) {
@@ -87,9 +86,10 @@ TEST_F(DisplayPassTest, MirroredBoxesLandFromTheRightEdgeAndReadMirrored) {
 
 TEST_F(DisplayPassTest, AnEmptyTextDrawsNothing) {
     s.SDate = false;
-    for (auto name : {&ClockSettings::DayNames8, &ClockSettings::DayNames9, &ClockSettings::DayNames10,
-                      &ClockSettings::DayNames11, &ClockSettings::DayNames12,
-                      &ClockSettings::DayNames13, &ClockSettings::DayNames14}) {
+    for (auto name :
+         {&ClockSettings::DayNames8, &ClockSettings::DayNames9, &ClockSettings::DayNames10,
+          &ClockSettings::DayNames11, &ClockSettings::DayNames12, &ClockSettings::DayNames13,
+          &ClockSettings::DayNames14}) {
         s.*name = "";
     }
     EXPECT_TRUE(Draw().empty());
@@ -99,10 +99,12 @@ TEST_F(DisplayPassTest, AllTwelveInOrderWhenShown) {
     for (const DisplaySpec& spec : kDisplays) s.*spec.show = true;
     std::vector<std::string> copies;
     for (const std::string& entry : Draw()) {
-        if (entry.rfind("display: copy", 0) == 0) copies.push_back(entry.substr(entry.find("digit")));
+        if (entry.rfind("display: copy", 0) == 0)
+            copies.push_back(entry.substr(entry.find("digit")));
     }
     ASSERT_EQ(copies.size(), 12u);
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(copies[i].substr(0, copies[i].find(' ')), "digit" + std::to_string(i));
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(copies[i].substr(0, copies[i].find(' ')), "digit" + std::to_string(i));
 }
 
 }  // namespace

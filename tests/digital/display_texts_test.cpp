@@ -56,10 +56,15 @@ TEST_F(DisplayTextTest, NamesArePaddedToTheLongestOfTheirSetThenCased) {
     EXPECT_EQ(Text(Display::Day), "SUNDAY   ");  // as long as "Wednesday"
     s.DayCaseInt = 1;
     EXPECT_EQ(Text(Display::Day), "sunday   ");
-    s.MonthNames12 = "d\xE9" "cembre";  // as the Windows-1252 code page holds it
+    s.MonthNames12 =
+        "d\xE9"
+        "cembre";  // as the Windows-1252 code page holds it
     s.LongMonthName = true;
     s.MonthCaseInt = 3;
-    EXPECT_EQ(Text(Display::Month), "D\xE9" "CEMBRE ") << "only ASCII letters change case";
+    EXPECT_EQ(Text(Display::Month),
+              "D\xE9"
+              "CEMBRE ")
+        << "only ASCII letters change case";
 }
 
 TEST_F(DisplayTextTest, ColonsBlinkWithTheirPhase) {

@@ -68,10 +68,9 @@ TEST_F(HandDrawingTest, BarRunsToTheTipsDistanceAndItsTailAQuarterBack) {
     s.HWT = 3;
     s.HHandStyle = 2;
     EXPECT_EQ(Draw(Hand::Hour, At(3, 0, 0)),
-              (std::vector<std::string>{
-                  "frame: move 100,100",
-                  "frame: polygon width 1: 100,104 140,104 140,96 100,96",
-                  "frame: polygon width 1: 100,104 90,104 90,96 100,96"}));
+              (std::vector<std::string>{"frame: move 100,100",
+                                        "frame: polygon width 1: 100,104 140,104 140,96 100,96",
+                                        "frame: polygon width 1: 100,104 90,104 90,96 100,96"}));
 }
 
 TEST_F(HandDrawingTest, ZeroLengthDegeneratesToTheBaseLine) {
@@ -79,9 +78,11 @@ TEST_F(HandDrawingTest, ZeroLengthDegeneratesToTheBaseLine) {
     s.HWT = 1;
     s.HandE = false;
     s.HHandStyle = 1;
-    EXPECT_EQ(Draw(Hand::Hour, At(12, 0, 0)).back(), "frame: polygon width 1: 102,100 100,100 98,100");
+    EXPECT_EQ(Draw(Hand::Hour, At(12, 0, 0)).back(),
+              "frame: polygon width 1: 102,100 100,100 98,100");
     s.HHandStyle = 2;
-    EXPECT_EQ(Draw(Hand::Hour, At(12, 0, 0)).back(), "frame: polygon width 1: 102,100 102,100 98,100 98,100");
+    EXPECT_EQ(Draw(Hand::Hour, At(12, 0, 0)).back(),
+              "frame: polygon width 1: 102,100 102,100 98,100 98,100");
 }
 
 TEST_F(HandDrawingTest, MirroredTriangleAtHalfPastThreeKeepsItsCornersSquareToIt) {
@@ -93,9 +94,10 @@ TEST_F(HandDrawingTest, MirroredTriangleAtHalfPastThreeKeepsItsCornersSquareToIt
     const double theta = 2 * kPi * (12 - 3 - 30.0 / 60) / 12;
     const double q = 12 - 3.5;
     const double phi1 = 2 * kPi * (q - 3) / 12, phi2 = 2 * kPi * (q + 3) / 12;
-    const std::string expected = "frame: polygon width 1: " + P(100 - R(4 * std::sin(phi1)), 100 + R(4 * std::cos(phi1))) +
-                                 " " + P(100 + R(40 * std::sin(theta)), 100 - R(40 * std::cos(theta))) + " " +
-                                 P(100 - R(4 * std::sin(phi2)), 100 + R(4 * std::cos(phi2)));
+    const std::string expected =
+        "frame: polygon width 1: " + P(100 - R(4 * std::sin(phi1)), 100 + R(4 * std::cos(phi1))) +
+        " " + P(100 + R(40 * std::sin(theta)), 100 - R(40 * std::cos(theta))) + " " +
+        P(100 - R(4 * std::sin(phi2)), 100 + R(4 * std::cos(phi2)));
     EXPECT_EQ(Draw(Hand::Hour, At(3, 30, 0)).back(), expected);
     // The hand points to the mirrored half past three, left of the pivot and below it.
     EXPECT_LT(std::sin(theta), 0);
@@ -119,8 +121,9 @@ protected:
     HandPassTest() {
         s.THand = false;
         s.DispDate = s.DispDay = s.DispMonth = s.DispInternet1 = s.DispInternet2 = true;
-        int32_t ClockSettings::*xs[] = {&ClockSettings::HX, &ClockSettings::MX, &ClockSettings::SX,
-                                        &ClockSettings::DDtX, &ClockSettings::DyX, &ClockSettings::MnX,
+        int32_t ClockSettings::*xs[] = {&ClockSettings::HX,         &ClockSettings::MX,
+                                        &ClockSettings::SX,         &ClockSettings::DDtX,
+                                        &ClockSettings::DyX,        &ClockSettings::MnX,
                                         &ClockSettings::Internet1X, &ClockSettings::Internet2X};
         for (int i = 0; i < 8; ++i) s.*xs[i] = 10 * (i + 1);
     }
@@ -145,13 +148,15 @@ protected:
 };
 
 TEST_F(HandPassTest, DefaultStackingDrawsInternetOneFirstAndSecondsLast) {
-    EXPECT_EQ(Order(), (std::vector<std::string>{"Int1", "Int2", "Mon", "Day", "Dat", "Hour", "Min", "Sec"}));
+    EXPECT_EQ(Order(), (std::vector<std::string>{"Int1", "Int2", "Mon", "Day", "Dat", "Hour", "Min",
+                                                 "Sec"}));
 }
 
 TEST_F(HandPassTest, ATokenInTwoSlotsIsDrawnTwiceAndAMissingOneNever) {
     s.HandZ3 = "Hour";
     s.HandZ5 = "Hour";
-    EXPECT_EQ(Order(), (std::vector<std::string>{"Int1", "Int2", "Hour", "Day", "Hour", "Hour", "Min", "Sec"}));
+    EXPECT_EQ(Order(), (std::vector<std::string>{"Int1", "Int2", "Hour", "Day", "Hour", "Hour",
+                                                 "Min", "Sec"}));
 }
 
 TEST_F(HandPassTest, TokensMatchExactly) {

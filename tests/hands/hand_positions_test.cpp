@@ -15,8 +15,8 @@ constexpr double kPi = std::numbers::pi;
 double Angle(const HandPositions& p, Hand hand) { return p.angle[static_cast<size_t>(hand)]; }
 
 LocalTime At(int hour, int minute, int second, int millisecond = 0) {
-    return LocalTime{2026, 12, 7, 2, uint16_t(hour), uint16_t(minute), uint16_t(second),
-                     uint16_t(millisecond)};
+    return LocalTime{
+        2026, 12, 7, 2, uint16_t(hour), uint16_t(minute), uint16_t(second), uint16_t(millisecond)};
 }
 
 TEST(HandAngles, NoonIsAFullTurnOfTheHourHandAndZeroForTheOthers) {
@@ -29,9 +29,11 @@ TEST(HandAngles, NoonIsAFullTurnOfTheHourHandAndZeroForTheOthers) {
 
 TEST(HandAngles, HalfPastNineOnBothHourDials) {
     ClockSettings s = DefaultSettings();
-    EXPECT_NEAR(Angle(PrepareHands(s, At(9, 30, 0), At(9, 30, 0), 0), Hand::Hour), 2 * kPi * 9.5 / 12, 1e-12);
+    EXPECT_NEAR(Angle(PrepareHands(s, At(9, 30, 0), At(9, 30, 0), 0), Hand::Hour),
+                2 * kPi * 9.5 / 12, 1e-12);
     s.HourMil = true;
-    EXPECT_NEAR(Angle(PrepareHands(s, At(9, 30, 0), At(9, 30, 0), 0), Hand::Hour), 2 * kPi * 9.5 / 24, 1e-12);
+    EXPECT_NEAR(Angle(PrepareHands(s, At(9, 30, 0), At(9, 30, 0), 0), Hand::Hour),
+                2 * kPi * 9.5 / 24, 1e-12);
 }
 
 TEST(HandAngles, SmoothMotionMovesWithTheMillisecondsSteppedDoesNot) {
@@ -99,8 +101,8 @@ TEST(InternetTime, TheInternetHandsFollowTheBeats) {
 }
 
 TEST(InternetTime, ZonesAroundTheWorld) {
-    EXPECT_NEAR(InternetBeats(At(0, 0, 0), 300), 250, 1e-9);   // UTC-5
-    EXPECT_NEAR(InternetBeats(At(0, 0, 0), -60), 0, 1e-9);     // UTC+1
+    EXPECT_NEAR(InternetBeats(At(0, 0, 0), 300), 250, 1e-9);            // UTC-5
+    EXPECT_NEAR(InternetBeats(At(0, 0, 0), -60), 0, 1e-9);              // UTC+1
     EXPECT_NEAR(InternetBeats(At(0, 30, 0), -120), 979.1666666, 1e-6);  // UTC+2 wraps
     EXPECT_EQ(BeatsText(InternetBeats(At(0, 30, 0), -120)), "979.167");
 }

@@ -53,17 +53,16 @@ protected:
 };
 
 TEST_F(DayPhaseTest, AtMidnightTheMoonStandsAtTheTopWithItsCrescentCut) {
-    EXPECT_EQ(Draw(At(0)), (std::vector<std::string>{
-                               "dayNight: resize 120x120",
-                               "dayNight: copy 30,10 120x120 from face to 0,0",
-                               "dayNight: ellipse 0,0 120x120", "dayNight: move 0,60",
-                               "dayNight: line 120,60 width 1", "dayNight: arc 0,0 120x120",
-                               "dayNight: flood 60,90",
-                               // d 24, r 47, c 48: the moon at (48, 1), its cutting disc 18.
-                               "dayNight: ellipse 48,1 24x24", "dayNight: ellipse 48,1 18x18",
-                               // The lens from 34 to 86.
-                               "dayNight: ellipse 0,34 120x52",
-                               "display: copy 0,0 120x120 from dayNight to 30,10"}));
+    EXPECT_EQ(
+        Draw(At(0)),
+        (std::vector<std::string>{
+            "dayNight: resize 120x120", "dayNight: copy 30,10 120x120 from face to 0,0",
+            "dayNight: ellipse 0,0 120x120", "dayNight: move 0,60", "dayNight: line 120,60 width 1",
+            "dayNight: arc 0,0 120x120", "dayNight: flood 60,90",
+            // d 24, r 47, c 48: the moon at (48, 1), its cutting disc 18.
+            "dayNight: ellipse 48,1 24x24", "dayNight: ellipse 48,1 18x18",
+            // The lens from 34 to 86.
+            "dayNight: ellipse 0,34 120x52", "display: copy 0,0 120x120 from dayNight to 30,10"}));
 }
 
 TEST_F(DayPhaseTest, AtNoonTheSunAloneAndOnTheHorizonNeither) {
@@ -80,7 +79,8 @@ TEST_F(DayPhaseTest, HalvedAndMirroredCopies) {
     s.Reversed = true;
     EXPECT_EQ(Draw(At(12)).back(), "display: stretch 119,0 -120x60 from dayNight to 50,10 120x60");
     s.DayHalf = false;
-    EXPECT_EQ(Draw(At(12)).back(), "display: stretch 119,0 -120x120 from dayNight to 50,10 120x120");
+    EXPECT_EQ(Draw(At(12)).back(),
+              "display: stretch 119,0 -120x120 from dayNight to 50,10 120x120");
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ TEST(MoonPhase, PositionFromTheIlluminatedPart) {
     EXPECT_DOUBLE_EQ(MoonPositionFromPhase(50, 60), 7.4);
     EXPECT_DOUBLE_EQ(MoonPositionFromPhase(50, 40), -7.4);
     EXPECT_DOUBLE_EQ(MoonPositionFromPhase(0, 1), 14.8);
-    EXPECT_DOUBLE_EQ(MoonPositionFromPhase(30, 30), -(14.8 - 30 * 0.148)) << "equal counts as waning";
+    EXPECT_DOUBLE_EQ(MoonPositionFromPhase(30, 30), -(14.8 - 30 * 0.148))
+        << "equal counts as waning";
 }
 
 // New and full moons from the US Naval Observatory's "Phases of the Moon" tables (universal
@@ -99,14 +100,13 @@ TEST(MoonPhase, DrawsTheDialInOrderAndCopiesItWhole) {
     clock.time = {2025, 3, 14, 6, 6, 55, 0, 0};  // full moon: the moon straight above the hub
     FrameSurfaces f = dials.Surfaces();
     MoonPhase(s, f, clock);
-    EXPECT_EQ(dials.log, (std::vector<std::string>{
-                             "moon: resize 120x120", "moon: copy 30,20 120x120 from face to 0,0",
-                             "moon: ellipse 0,0 120x120", "moon: move 0,60",
-                             "moon: line 120,60 width 1", "moon: arc 0,0 120x120",
-                             "moon: flood 60,90", "moon: ellipse 37,3 47x47",
-                             "moon: ellipse 0,36 49x49", "moon: ellipse 71,36 49x49",
-                             "moon: ellipse 50,50 20x20",
-                             "display: copy 0,0 120x120 from moon to 30,20"}));
+    EXPECT_EQ(dials.log,
+              (std::vector<std::string>{
+                  "moon: resize 120x120", "moon: copy 30,20 120x120 from face to 0,0",
+                  "moon: ellipse 0,0 120x120", "moon: move 0,60", "moon: line 120,60 width 1",
+                  "moon: arc 0,0 120x120", "moon: flood 60,90", "moon: ellipse 37,3 47x47",
+                  "moon: ellipse 0,36 49x49", "moon: ellipse 71,36 49x49",
+                  "moon: ellipse 50,50 20x20", "display: copy 0,0 120x120 from moon to 30,20"}));
     EXPECT_NEAR(s.MoonPosition, 0, 0.5);
 }
 

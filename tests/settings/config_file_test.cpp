@@ -40,9 +40,9 @@ TEST(ConfigFile, HasThreeHundredThirtySixLinesEndingCrLfAndLineSixtyFiveEmpty) {
     const std::vector<std::string> lines = Lines(text);
     ASSERT_EQ(lines.size(), kConfigLineCount);
     EXPECT_EQ(lines[64], "");
-    EXPECT_EQ(lines[9], "194");        // FL
-    EXPECT_EQ(lines[44], "");          // BackPic
-    EXPECT_EQ(lines[91], "1");         // FacePos
+    EXPECT_EQ(lines[9], "194");          // FL
+    EXPECT_EQ(lines[44], "");            // BackPic
+    EXPECT_EQ(lines[91], "1");           // FacePos
     EXPECT_EQ(lines[111], "$000FF000");  // CHourStr
     EXPECT_EQ(lines[335], "$000FFF00");  // ColorIntern2Str
     for (int line : {1, 2, 3, 4, 5, 6, 7, 8, 9, 42, 43, 44, 98, 99, 100}) {
@@ -62,7 +62,9 @@ ClockSettings EverythingChanged() {
             case SettingKind::Integer:
             case SettingKind::Geometry: text = std::to_string(1000 + n); break;
             case SettingKind::Boolean: text = def.defaultText == "true" ? "false" : "true"; break;
-            case SettingKind::ColourText: text = ColourText(Colour{uint32_t(0x00010203 * n)}); break;
+            case SettingKind::ColourText:
+                text = ColourText(Colour{uint32_t(0x00010203 * n)});
+                break;
             case SettingKind::StyleLetters: text = n % 2 ? "bi" : "s"; break;
             case SettingKind::String: text = "text " + std::string(def.name); break;
         }
@@ -109,7 +111,8 @@ protected:
     std::vector<std::string> lines = Lines(SaveConfigText(Running(DefaultSettings())));
     ShortFileTest() {
         lines.resize(97);
-        const char* triples[9] = {"255", "0", "16", "1", "2", "3", "10", "20", "30"};  // A B C: r r r g g g b b b
+        const char* triples[9] = {"255", "0",  "16", "1", "2",
+                                  "3",   "10", "20", "30"};  // A B C: r r r g g g b b b
         for (int i = 0; i < 9; ++i) lines[size_t(i)] = triples[i];
         lines[41] = "100";
         lines[42] = "150";
@@ -124,13 +127,15 @@ TEST_F(ShortFileTest, ColoursFallBackToTheLegacyTriples) {
     EXPECT_EQ(s.CHourStr.text, "$000A01FF");  // A: red 255, green 1, blue 10
     EXPECT_EQ(s.CMinStr.text, "$00140200");
     EXPECT_EQ(s.CSecStr.text, "$001E0310");
-    for (const ColourSetting* c : {&s.CDateStr, &s.CDayStr, &s.CMonthStr, &s.CInternet1Str, &s.CInternet2Str}) {
+    for (const ColourSetting* c :
+         {&s.CDateStr, &s.CDayStr, &s.CMonthStr, &s.CInternet1Str, &s.CInternet2Str}) {
         EXPECT_EQ(c->text, "$001E0310");
     }
     EXPECT_EQ(s.ColorDateStr.text, "$00C89664");  // D
     // Triple E falls back to D, and every other display background to E.
     EXPECT_EQ(s.LegacyTriples[4].red, 100);
-    for (const ColourSetting* c : {&s.ColorDayStr, &s.ColorMonthStr, &s.ColorSecStr, &s.ColorIntern2Str}) {
+    for (const ColourSetting* c :
+         {&s.ColorDayStr, &s.ColorMonthStr, &s.ColorSecStr, &s.ColorIntern2Str}) {
         EXPECT_EQ(c->text, "$00C89664");
     }
     EXPECT_EQ(s.CHourStr.value, Colour::Rgb(255, 1, 10));
@@ -176,10 +181,12 @@ TEST(ConfigFile, ABadMustParseLineChangesNothing) {
 TEST(ConfigFile, ABadColourFailsTheLoad) {
     std::vector<std::string> lines = Lines(SaveConfigText(Running(DefaultSettings())));
     lines[111] = "bluish";
-    EXPECT_EQ(LoadConfigText(Join(lines), DefaultSettings()).error, "'bluish' is not a valid integer value");
+    EXPECT_EQ(LoadConfigText(Join(lines), DefaultSettings()).error,
+              "'bluish' is not a valid integer value");
     lines[111] = "";
     lines[63] = "";  // an empty CFont1 is no colour
-    EXPECT_EQ(LoadConfigText(Join(lines), DefaultSettings()).error, "'' is not a valid integer value");
+    EXPECT_EQ(LoadConfigText(Join(lines), DefaultSettings()).error,
+              "'' is not a valid integer value");
 }
 
 TEST(ConfigFile, LineTwoHundredTwentyCarriesColonTwoBlinkOnItsOwn) {

@@ -11,13 +11,19 @@ TEST(IntegerText, ParsesDecimalHexAndLeadingSpaces) {
         int32_t value;
     };
     const Case cases[] = {
-        {"194", 194},           {"0", 0},
-        {"  -12", -12},         {"+7", 7},
-        {"007", 7},             {"$ff", 255},
-        {"$FF", 255},           {"$000FF000", 0x000FF000},
+        {"194", 194},
+        {"0", 0},
+        {"  -12", -12},
+        {"+7", 7},
+        {"007", 7},
+        {"$ff", 255},
+        {"$FF", 255},
+        {"$000FF000", 0x000FF000},
         {"$80000005", static_cast<int32_t>(0x80000005u)},
-        {"$FFFFFFFF", -1},      {"$000000001", 1},
-        {"2147483647", 2147483647}, {"-2147483648", INT32_MIN},
+        {"$FFFFFFFF", -1},
+        {"$000000001", 1},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -104,9 +110,9 @@ TEST(FontStyleLetters, SevenSetsHaveLettersAndTheRestAreRegular) {
     EXPECT_EQ(FontStyleLetters(FontStyle{}), "");
     EXPECT_EQ(FontStyleLetters(FontStyle{FontStyle::kItalic | FontStyle::kUnderline}), "");
     EXPECT_EQ(FontStyleLetters(FontStyle{FontStyle::kUnderline | FontStyle::kStrikeOut}), "");
-    EXPECT_EQ(FontStyleLetters(
-                  FontStyle{FontStyle::kBold | FontStyle::kItalic | FontStyle::kUnderline}),
-              "");
+    EXPECT_EQ(
+        FontStyleLetters(FontStyle{FontStyle::kBold | FontStyle::kItalic | FontStyle::kUnderline}),
+        "");
 
     for (const char* letters : {"b", "i", "u", "s", "bi", "bu", "bs"}) {
         EXPECT_EQ(FontStyleLetters(ParseFontStyle(letters)), letters);

@@ -45,6 +45,7 @@ void Append(std::vector<std::string>& to, std::initializer_list<const char*> nam
 // The order of groups in which the exit save writes, spelled out from the user documentation.
 std::vector<std::string> DocumentedExitOrder() {
     std::vector<std::string> order;
+    // clang-format off
     Append(order, {"DayCaseInt", "MonthCaseInt", "FL", "FT"});
     Append(order, {"PDX", "PDY", "PX", "PY", "PMnX", "PMnY", "PYrX", "PYrY", "PHrX", "PHrY",
                    "PMinX", "PMinY", "PSecX", "PSecY", "PColon1X", "PColon1Y", "PColon2X",
@@ -105,6 +106,7 @@ std::vector<std::string> DocumentedExitOrder() {
     for (int n = 1; n <= 14; ++n) order.push_back("DayNames" + std::to_string(n));
     for (int n = 1; n <= 24; ++n) order.push_back("MonthNames" + std::to_string(n));
     return order;
+    // clang-format on
 }
 
 TEST(RegistrySequences, StartupReadsTrayFirstThenTheRestButTheFonts) {
@@ -153,8 +155,11 @@ TEST(ReadSettings, EmptyKeyYieldsEveryDefault) {
 
 TEST(ReadSettings, BadValueIsReportedTakesItsDefaultAndReadingGoesOn) {
     MemoryRegistry registry;
-    registry.values = {{"FSize5", "abc"}, {"FSize6", "14"}, {"DFont7", "Courier New"},
-                       {"CFont2", "bluish"}, {"CFont3", "255"}};
+    registry.values = {{"FSize5", "abc"},
+                       {"FSize6", "14"},
+                       {"DFont7", "Courier New"},
+                       {"CFont2", "bluish"},
+                       {"CFont3", "255"}};
     ClockSettings settings;
     std::vector<std::string> errors;
     ReadSettings(settings, registry, DisplayFontSettings(), errors);
@@ -193,8 +198,8 @@ TEST(ReadSettings, HandGeometryGoesIntoTheRequestedValues) {
 
 TEST(WriteSettings, WritesEffectiveGeometryRegeneratedFontColoursAndOtherColoursAsStored) {
     MemoryRegistry registry;
-    registry.values = {{"CFont4", "255"}, {"ColorDayStr", "clwhite"}, {"ColorDateStr", "255"},
-                       {"AHS", "500"}};
+    registry.values = {
+        {"CFont4", "255"}, {"ColorDayStr", "clwhite"}, {"ColorDateStr", "255"}, {"AHS", "500"}};
     ClockSettings settings;
     std::vector<std::string> errors;
     ReadSettings(settings, registry, StartupSettings(), errors);

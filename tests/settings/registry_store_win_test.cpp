@@ -28,7 +28,8 @@ protected:
 
     static bool KeyExists() {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &key) !=
+            ERROR_SUCCESS) {
             return false;
         }
         RegCloseKey(key);
@@ -51,7 +52,8 @@ protected:
     static std::map<std::string, RawValue> AllValues() {
         std::map<std::string, RawValue> values;
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &key) !=
+            ERROR_SUCCESS) {
             return values;
         }
         ScopedRegKey owner(key);
@@ -86,7 +88,8 @@ TEST_F(RegistryStoreTest, WithoutAKeyEverySettingIsItsDefaultAndTheExitWrites321
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(KeyExists()) << "the first read creates the key";
     for (const SettingDef& def : AllSettings()) {
-        EXPECT_EQ(SettingText(settings, def, GeometryValue::Requested), def.defaultText) << def.name;
+        EXPECT_EQ(SettingText(settings, def, GeometryValue::Requested), def.defaultText)
+            << def.name;
     }
     EXPECT_TRUE(AllValues().empty()) << "reading writes nothing";
 

@@ -22,6 +22,7 @@ struct Row {
 // The settings as the user documentation lays them out, table by table, transcribed
 // independently of settings_table.def so that a slip in either shows up here.
 std::vector<Row> DocumentedSettings() {
+    // clang-format off
     std::vector<Row> rows = {
         // Window and face.
         {"FL", kInt, "194"}, {"FT", kInt, "105"}, {"CShape", kInt, "0"}, {"RSqr", kInt, "0"},
@@ -142,6 +143,7 @@ std::vector<Row> DocumentedSettings() {
         rows.push_back({"MonthNames" + std::to_string(n + 1), kString, monthNames[n]});
     }
     return rows;
+    // clang-format on
 }
 
 TEST(SettingsTable, MatchesTheDocumentedNamesEncodingsAndDefaults) {
@@ -201,11 +203,13 @@ TEST(SettingText, EveryDefaultWritesBackAsItsDefaultText) {
 
 TEST(SettingText, ColourTextsStayAsStoredWhileTheirValueIsResolved) {
     ClockSettings s;
-    ASSERT_TRUE(AssignSettingText(s, *FindSetting("ColorDayStr"), "clwhite", GeometryValue::Requested));
+    ASSERT_TRUE(
+        AssignSettingText(s, *FindSetting("ColorDayStr"), "clwhite", GeometryValue::Requested));
     EXPECT_EQ(s.ColorDayStr.value, Colour{0x00FFFFFF});
     EXPECT_EQ(SettingText(s, *FindSetting("ColorDayStr"), GeometryValue::Requested), "clwhite");
 
-    ASSERT_TRUE(AssignSettingText(s, *FindSetting("ColorDateStr"), "255", GeometryValue::Requested));
+    ASSERT_TRUE(
+        AssignSettingText(s, *FindSetting("ColorDateStr"), "255", GeometryValue::Requested));
     EXPECT_EQ(s.ColorDateStr.value, Colour::Rgb(255, 0, 0));
     EXPECT_EQ(SettingText(s, *FindSetting("ColorDateStr"), GeometryValue::Requested), "255");
 }
@@ -214,7 +218,8 @@ TEST(SettingText, FontColoursAreRegeneratedFromTheirValue) {
     ClockSettings s;
     ASSERT_TRUE(AssignSettingText(s, *FindSetting("CFont3"), "clwhite", GeometryValue::Requested));
     ASSERT_TRUE(AssignSettingText(s, *FindSetting("CFont4"), "255", GeometryValue::Requested));
-    ASSERT_TRUE(AssignSettingText(s, *FindSetting("CFont5"), "$00abcdef", GeometryValue::Requested));
+    ASSERT_TRUE(
+        AssignSettingText(s, *FindSetting("CFont5"), "$00abcdef", GeometryValue::Requested));
     RegenerateFontColourTexts(s);
     EXPECT_EQ(s.CFont3.text, "clWhite");
     EXPECT_EQ(s.CFont4.text, "clRed");

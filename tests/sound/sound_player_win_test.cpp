@@ -128,20 +128,27 @@ std::vector<uint8_t> ToneWav() {
     const uint32_t samples = 800;
     std::vector<uint8_t> wav;
     wav.reserve(44 + samples);
-    auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) wav.push_back(uint8_t(v >> (8 * i))); };
-    auto put16 = [&](uint16_t v) { wav.push_back(uint8_t(v)); wav.push_back(uint8_t(v >> 8)); };
-    auto tag = [&](const char* t) { for (int i = 0; i < 4; ++i) wav.push_back(uint8_t(t[i])); };
+    auto put32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) wav.push_back(uint8_t(v >> (8 * i)));
+    };
+    auto put16 = [&](uint16_t v) {
+        wav.push_back(uint8_t(v));
+        wav.push_back(uint8_t(v >> 8));
+    };
+    auto tag = [&](const char* t) {
+        for (int i = 0; i < 4; ++i) wav.push_back(uint8_t(t[i]));
+    };
     tag("RIFF");
     put32(36 + samples);
     tag("WAVE");
     tag("fmt ");
     put32(16);
-    put16(1);      // PCM
-    put16(1);      // mono
-    put32(8000);   // samples a second
-    put32(8000);   // bytes a second
-    put16(1);      // block
-    put16(8);      // bits
+    put16(1);     // PCM
+    put16(1);     // mono
+    put32(8000);  // samples a second
+    put32(8000);  // bytes a second
+    put16(1);     // block
+    put16(8);     // bits
     tag("data");
     put32(samples);
     for (uint32_t i = 0; i < samples; ++i) wav.push_back(uint8_t(128 + ((i / 10) % 2 ? 40 : -40)));

@@ -13,8 +13,8 @@
 #include "app/application_win.h"
 #include "app/clock_window_win.h"
 #include "base/message_seam_win.h"
-#include "settings/registry_store_win.h"
 #include "fixed_clock.h"
+#include "settings/registry_store_win.h"
 
 namespace marvix {
 

@@ -21,7 +21,8 @@ struct RecordingFrame {
     std::vector<RecordingSurface> digits;
 
     RecordingFrame() {
-        for (int i = 0; i < 12; ++i) digits.emplace_back("digit" + std::to_string(i), Size{17, 9}, &log);
+        for (int i = 0; i < 12; ++i)
+            digits.emplace_back("digit" + std::to_string(i), Size{17, 9}, &log);
     }
     FrameSurfaces Surfaces() {
         std::array<Surface*, 12> d{};

@@ -56,7 +56,9 @@ private:
     static std::string Dims(Size s) {
         return std::to_string(s.width) + "x" + std::to_string(s.height);
     }
-    static std::string Box(Rect r) { return At({r.left, r.top}) + " " + Dims({r.Width(), r.Height()}); }
+    static std::string Box(Rect r) {
+        return At({r.left, r.top}) + " " + Dims({r.Width(), r.Height()});
+    }
     static std::string NameOf(const Surface& s) {
         const auto* recording = dynamic_cast<const RecordingSurface*>(&s);
         return recording ? recording->name_ : "?";

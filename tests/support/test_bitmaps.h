@@ -44,7 +44,8 @@ inline std::vector<uint8_t> PaletteBitmap(int width, int height, std::vector<uin
 }
 
 inline std::vector<uint8_t> SolidBitmap(int width, int height, uint32_t rgb, size_t totalSize = 0) {
-    return PaletteBitmap(width, height, {rgb}, [](int, int) { return 0; }, totalSize);
+    return PaletteBitmap(
+        width, height, {rgb}, [](int, int) { return 0; }, totalSize);
 }
 
 // Writes the bytes to a file of that name in the temporary folder and returns its path.
