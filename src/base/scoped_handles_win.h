@@ -38,19 +38,16 @@ private:
     Handle handle_ = Traits::Invalid();
 };
 
-struct RegKeyTraits {
-    using Handle = HKEY;
+// Handles whose failure value is null, closed by the one call that frees them.
+template <class HandleType, auto CloseFunction>
+struct NullHandleTraits {
+    using Handle = HandleType;
     static Handle Invalid() { return nullptr; }
-    static void Close(Handle key) { RegCloseKey(key); }
+    static void Close(Handle handle) { CloseFunction(handle); }
 };
-using ScopedRegKey = UniqueHandle<RegKeyTraits>;
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle handle) { CloseHandle(handle); }
-};
-using ScopedHandle = UniqueHandle<KernelHandleTraits>;
+using ScopedRegKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;
+using ScopedHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
 
 // CreateFile reports failure as INVALID_HANDLE_VALUE, not as a null handle.
 struct FileHandleTraits {
@@ -60,26 +57,15 @@ struct FileHandleTraits {
 };
 using ScopedFile = UniqueHandle<FileHandleTraits>;
 
-// Pens, brushes, fonts, bitmaps and regions. Deselect one from every DC before it goes:
-// DeleteObject on a selected object fails and the object leaks.
-template <class GdiHandle>
-struct GdiObjectTraits {
-    using Handle = GdiHandle;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle object) { DeleteObject(object); }
-};
-using ScopedPen = UniqueHandle<GdiObjectTraits<HPEN>>;
-using ScopedBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using ScopedFont = UniqueHandle<GdiObjectTraits<HFONT>>;
-using ScopedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+// Pens, brushes, fonts and bitmaps. Deselect one from every DC before it goes: DeleteObject on a
+// selected object fails and the object leaks.
+using ScopedPen = UniqueHandle<NullHandleTraits<HPEN, &DeleteObject>>;
+using ScopedBrush = UniqueHandle<NullHandleTraits<HBRUSH, &DeleteObject>>;
+using ScopedFont = UniqueHandle<NullHandleTraits<HFONT, &DeleteObject>>;
+using ScopedBitmap = UniqueHandle<NullHandleTraits<HBITMAP, &DeleteObject>>;
 
 // A DC of our own making (CreateCompatibleDC); DCs borrowed with GetDC go back with ReleaseDC.
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle dc) { DeleteDC(dc); }
-};
-using ScopedMemoryDc = UniqueHandle<MemoryDcTraits>;
+using ScopedMemoryDc = UniqueHandle<NullHandleTraits<HDC, &DeleteDC>>;
 
 // A window class this program registered, unregistered when it goes; its windows must be gone
 // by then, or the class stays.
