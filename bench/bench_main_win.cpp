@@ -12,6 +12,7 @@
 #include "app/clock_pictures_win.h"
 #include "app/clock_window_win.h"
 #include "app/frame.h"
+#include "app/settings_dialog_win.h"
 #include "settings/registry_store_win.h"
 
 namespace {
@@ -89,5 +90,24 @@ int main(int argc, char** argv) {
     std::printf(
         "running clock           tick %8.1f us   paint %8.1f us   tick and paint %8.1f us\n", tick,
         paint, whole);
+
+    // Smooth mode with a settings window open: the tick must not pay for the window.
+    clock.Settings().Smooth = true;
+    clock.SetTickInterval();
+    auto smoothTick = [&] {
+        return MedianMicroseconds(runs, [&] {
+            clock.Timer1Timer();
+            UpdateWindow(clock.Window());
+        });
+    };
+    const double closed = smoothTick();
+    app.Dialog(DialogId::Hands).Show();
+    const double open = smoothTick();
+    app.Dialog(DialogId::Hands).Hide();
+    const double closedAgain = smoothTick();
+    std::printf(
+        "smooth tick and paint   hands dialog closed %8.1f us   open %8.1f us   closed again %8.1f "
+        "us\n",
+        closed, open, closedAgain);
     return 0;
 }

@@ -81,6 +81,16 @@ void SettingsDialog::FormCreate(bool creating) {
     if (fullProtocol) SetStuff();
 }
 
+// Coming back from a window of our own (a chooser, a message box) is no new activation:
+// refilling then would undo what the user is in the middle of, and a message box shown by the
+// fill would come back at every refill.
+bool SettingsDialog::IsOwnWindow(HWND other) const {
+    for (HWND window = other; window; window = GetWindow(window, GW_OWNER)) {
+        if (window == hwnd_) return true;
+    }
+    return false;
+}
+
 // IsDialogMessage asks which button Enter presses when the focus is not on the default one. A
 // dialog makes the focused push button the default; DefWindowProc would answer "none", so Enter
 // on any push button but the default did nothing.
@@ -131,7 +141,7 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
                 app_.SetActiveDialog(hwnd_);
-                FormCreate(false);
+                if (!IsOwnWindow(reinterpret_cast<HWND>(lParam))) FormCreate(false);
             } else {
                 app_.SetActiveDialog(nullptr);
             }

@@ -84,6 +84,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void FormCreate(bool creating);
     LRESULT DefaultButton() const;
+    bool IsOwnWindow(HWND other) const;
     void FontMe();
     void ClampToScreen();
 

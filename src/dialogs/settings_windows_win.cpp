@@ -1,6 +1,7 @@
 #include "app/settings_windows_win.h"
 
 #include "dialogs/configurations_dialog_win.h"
+#include "dialogs/hands_dialog_win.h"
 
 namespace marvix {
 
@@ -14,8 +15,7 @@ constexpr uint32_t kPurple = 0x00800040;
 // the empty tool window with its caption.
 // clang-format off
 constexpr DialogLayout kLayouts[kDialogCount] = {
-    {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds,
-     Clamp::OnCreateAndActivation, true},
+    {},  // TForm2: hands_dialog_win.cpp
     {"TForm3", "Phase Displays", {368, 322}, kPurple, {40, 40}, false, kEightKinds,
      Clamp::OnCreateAndActivation, true},
     {"TForm5", "Marvix Face", {269, 444}, kPurple, {60, 20}, false, kEightKinds,
@@ -34,6 +34,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
 }  // namespace
 
 std::unique_ptr<SettingsDialog> MakeSettingsWindow(Application& app, DialogId id) {
+    if (id == DialogId::Hands) return std::make_unique<TForm2>(app);
     if (id == DialogId::Configurations) return std::make_unique<TForm8>(app);
     return std::make_unique<SettingsDialog>(app, kLayouts[static_cast<size_t>(id)]);
 }

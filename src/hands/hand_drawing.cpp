@@ -12,10 +12,6 @@ using S = ClockSettings;
 // Nearest, halves to even (the default rounding mode).
 int Round(double value) { return static_cast<int>(std::lrint(value)); }
 
-constexpr std::array<std::string ClockSettings::*, 8> kStackingSlots = {
-    &S::HandZ0, &S::HandZ1, &S::HandZ2, &S::HandZ3, &S::HandZ4, &S::HandZ5, &S::HandZ6, &S::HandZ7,
-};
-
 }  // namespace
 
 void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& positions, Hand hand) {

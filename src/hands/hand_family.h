@@ -4,6 +4,7 @@
 // preparation and the drawing alike.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "settings/clock_settings.h"
@@ -31,6 +32,12 @@ struct HandSpec {
     bool tailFirst;
 };
 extern const std::array<HandSpec, kHandCount> kHands;
+
+// The stacking slots HandZ0 (drawn last, on top) to HandZ7, each holding a hand's token.
+inline constexpr std::array<std::string ClockSettings::*, 8> kStackingSlots = {
+    &ClockSettings::HandZ0, &ClockSettings::HandZ1, &ClockSettings::HandZ2, &ClockSettings::HandZ3,
+    &ClockSettings::HandZ4, &ClockSettings::HandZ5, &ClockSettings::HandZ6, &ClockSettings::HandZ7,
+};
 
 struct Dial {
     double units;

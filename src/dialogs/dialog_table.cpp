@@ -1,0 +1,72 @@
+#include "dialogs/dialog_table.h"
+
+#include <algorithm>
+#include <array>
+
+#include "dialogs/hands_dialog.h"
+
+namespace marvix {
+
+std::span<const DialogTable> AllDialogTables() {
+    static const std::array<DialogTable, 1> tables = {{
+        {"TForm2", kHandsDialogRows},
+    }};
+    return tables;
+}
+
+SpinBounds BoundsOf(const ControlRow& row, const ClockSettings& s) {
+    int32_t maximum = row.maximum;
+    switch (row.cap) {
+        case Cap::None: break;
+        case Cap::LargerFaceSide:
+            maximum = std::min(maximum, std::max(s.FaceWidth, s.FaceHeight));
+            break;
+        case Cap::FaceWidth: maximum = std::min(maximum, s.FaceWidth); break;
+        case Cap::FaceHeight: maximum = std::min(maximum, s.FaceHeight); break;
+    }
+    return {row.minimum, std::max(maximum, row.minimum)};
+}
+
+int32_t HeldSpinValue(std::string_view text, SpinBounds bounds) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return bounds.minimum;
+    }
+    // Digits beyond what any bound can need only push the value further out.
+    int64_t magnitude = 0;
+    for (char c : text) magnitude = std::min<int64_t>(magnitude * 10 + (c - '0'), int64_t{1} << 40);
+    const int64_t value = negative ? -magnitude : magnitude;
+    return static_cast<int32_t>(std::clamp<int64_t>(value, bounds.minimum, bounds.maximum));
+}
+
+int32_t BoundInteger(const ClockSettings& s, const SettingDef& def) {
+    if (const auto* geometry = std::get_if<GeometrySetting ClockSettings::*>(&def.field)) {
+        return (s.**geometry).effective;
+    }
+    if (const auto* integer = std::get_if<int32_t ClockSettings::*>(&def.field)) return s.**integer;
+    return 0;
+}
+
+void StoreBoundInteger(ClockSettings& s, const SettingDef& def, int32_t value) {
+    if (const auto* geometry = std::get_if<GeometrySetting ClockSettings::*>(&def.field)) {
+        s.** geometry = {value, value};
+    } else if (const auto* integer = std::get_if<int32_t ClockSettings::*>(&def.field)) {
+        s.** integer = value;
+    }
+}
+
+const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view name) {
+    for (const ControlRow& row : rows) {
+        if (row.name == name) return &row;
+    }
+    return nullptr;
+}
+
+}  // namespace marvix

@@ -1,0 +1,76 @@
+#pragma once
+
+// Settings dialogs are data: each is a table of its controls, one row per control, and one
+// binder creates the controls from the table, fills them from the settings and writes a user's
+// change back through the settings table. The rules here are the portable half: what a row says,
+// how a spin edit holds typed text to its bounds, and how a control reads and writes the setting
+// it is bound to.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "base/geometry.h"
+#include "settings/settings_table.h"
+
+namespace marvix {
+
+enum class ControlType {
+    Label,        // text in its colour on the dialog's background
+    CheckBox,     // a Boolean setting
+    RadioGroup,   // an Integer setting: the index of the chosen item
+    SpinEdit,     // an Integer or Geometry setting, within bounds
+    Edit,         // a String setting, one line
+    ColourPanel,  // a ColourText setting; a click opens the colour chooser
+    FontButton,   // opens the font chooser for a font slot
+    List,         // filled and read by its dialog
+    PushButton,   // pressed, nothing bound
+    FileField,    // a String setting holding a path, with "Browse" beside it
+};
+
+// A spin edit's upper bound can also follow the clock picture, as the hand lengths and the
+// common pivot do.
+enum class Cap { None, LargerFaceSide, FaceWidth, FaceHeight };
+
+struct ControlRow {
+    ControlType type = ControlType::Label;
+    std::string_view name = {};     // the control's own name: "SpinEdit14", "CheckBox6", "Panel1"
+    std::string_view caption = {};  // label, box or button text; a radio group's heading
+    Rect place = {};                // in client pixels
+    std::string_view setting = {};  // the bound setting's registry name, or empty
+    int32_t minimum = 0;            // spin edits
+    int32_t maximum = 0;
+    uint32_t colour = 0;  // text colour of labels, check boxes and radio items, $00BBGGRR
+    Cap cap = Cap::None;
+    std::string_view items = {};  // radio items or a file filter, '|' between them
+};
+
+struct DialogTable {
+    std::string_view className;  // "TForm2"
+    std::span<const ControlRow> rows;
+};
+
+// Every dialog's table, for the checks that hold for all of them.
+std::span<const DialogTable> AllDialogTables();
+
+struct SpinBounds {
+    int32_t minimum;
+    int32_t maximum;
+};
+// The row's bounds with its cap applied to the face as the last tick measured it.
+SpinBounds BoundsOf(const ControlRow& row, const ClockSettings& settings);
+
+// What a spin edit makes of typed text: a decimal number held to the bounds (however many
+// digits it has), the minimum for text that is no number at all. Never overflows.
+int32_t HeldSpinValue(std::string_view text, SpinBounds bounds);
+
+// What a spin edit shows of its setting: a Geometry setting its effective value.
+int32_t BoundInteger(const ClockSettings& settings, const SettingDef& def);
+// A user's value: a Geometry setting takes it as both its requested and its effective value.
+void StoreBoundInteger(ClockSettings& settings, const SettingDef& def, int32_t value);
+
+// The row of that name, or nullptr.
+const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view name);
+
+}  // namespace marvix

@@ -1,0 +1,112 @@
+#include "dialogs/hands_dialog_win.h"
+
+#include "app/application_win.h"
+#include "app/clock_window_win.h"
+#include "dialogs/hands_dialog.h"
+#include "hands/hand_family.h"
+
+namespace marvix {
+
+namespace {
+
+// clang-format off
+constexpr DialogLayout kLayout{
+    "TForm2", "Marvix Hands", {671, 279}, 0x00800040, {20, 20}, false,
+    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits,
+    Clamp::OnCreateAndActivation, true,
+};
+// clang-format on
+
+// The Left and Top fields of the eight hands, row by row.
+constexpr std::string_view kOwnPivotFields[] = {
+    "SpinEdit20", "SpinEdit23", "SpinEdit21", "SpinEdit24", "SpinEdit22", "SpinEdit25",
+    "SpinEdit30", "SpinEdit31", "SpinEdit32", "SpinEdit33", "SpinEdit34", "SpinEdit35",
+    "SpinEdit39", "SpinEdit40", "SpinEdit41", "SpinEdit42",
+};
+
+}  // namespace
+
+TForm2::TForm2(Application& app) : TableDialog(app, kLayout, kHandsDialogRows) {}
+
+void TForm2::CreateControls() {
+    TableDialog::CreateControls();
+    SetWindowSubclass(Control("ListBox1"), ListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// What SetStuff writes on purpose: the effective lengths and common pivot become the requested
+// ones, and "Together" holds every own pivot at the common one.
+void TForm2::BeforeFill() {
+    WriteBackHandGeometry(Settings());
+    if (Settings().THand) PivotsTogether(Settings());
+}
+
+void TForm2::AfterFill() { FillOrderList(); }
+
+void TForm2::FillOrderList() {
+    HWND list = Control("ListBox1");
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& token : StackingOrder(Settings())) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(token.c_str()));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+void TForm2::ShowOwnPivots() {
+    for (std::string_view field : kOwnPivotFields) ShowControl(field);
+}
+
+void TForm2::Changed(const ControlRow& row) {
+    ClockSettings& s = Settings();
+    if (row.name == "CheckBox2") {  // "Smooth"
+        app_.Clock().SetTickInterval();
+    } else if (row.name == "CheckBox3") {  // "Center": the common pivot as the clock has it
+        WriteBackHandGeometry(s);
+        for (std::string_view field : kCommonPivotFields) ShowControl(field);
+    } else if (row.name == "CheckBox4") {  // "Auto Size": the lengths as the clock has them
+        WriteBackHandGeometry(s);
+        for (std::string_view field : kLengthFields) ShowControl(field);
+    } else if (row.name == "CheckBox5") {  // "Together"
+        if (s.THand) PivotsTogether(s);
+        ShowOwnPivots();
+    }
+}
+
+void TForm2::Pressed(const ControlRow& row) {
+    if (row.name == "Button1") Button1Click();
+}
+
+void TForm2::Button1Click() {
+    ResetStackingOrder(Settings());
+    FillOrderList();
+}
+
+void TForm2::ListBox1MouseDown() {
+    const LRESULT selected = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
+    dragSource_ = selected >= 0 && selected < 8 ? static_cast<int>(selected) : -1;
+}
+
+// The item under the button-up trades places with the one under the button-down. A button-up
+// without a button-down in the list (one pressed elsewhere) changes nothing.
+void TForm2::ListBox1MouseUp() {
+    const int source = std::exchange(dragSource_, -1);
+    const LRESULT target = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
+    if (source < 0 || target < 0 || target >= 8 || target == source) return;
+    SwapStackingSlots(Settings(), static_cast<size_t>(source), static_cast<size_t>(target));
+    FillOrderList();
+    SendMessageA(Control("ListBox1"), LB_SETCURSEL, WPARAM(target), 0);
+}
+
+LRESULT CALLBACK TForm2::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR self) {
+    // The list moves its selection with the mouse; the handlers read it once the list has.
+    const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
+    auto* dialog = reinterpret_cast<TForm2*>(self);
+    if (message == WM_LBUTTONDOWN) dialog->ListBox1MouseDown();
+    if (message == WM_LBUTTONUP) dialog->ListBox1MouseUp();
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, ListProc, 1);
+    return result;
+}
+
+}  // namespace marvix

@@ -1,0 +1,37 @@
+#pragma once
+
+// TForm2, "Marvix Hands": the eight hands' rows, the options with the common pivot, and the
+// Order list whose items swap by dragging one onto another.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "dialogs/table_dialog_win.h"
+
+namespace marvix {
+
+class TForm2 final : public TableDialog {
+public:
+    explicit TForm2(Application& app);
+
+protected:
+    void CreateControls() override;
+    void BeforeFill() override;
+    void AfterFill() override;
+    void Changed(const ControlRow& row) override;
+    void Pressed(const ControlRow& row) override;
+
+private:
+    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    void ListBox1MouseDown();
+    void ListBox1MouseUp();
+    void Button1Click();
+    void FillOrderList();
+    void ShowOwnPivots();
+
+    int dragSource_ = -1;  // the Order item under the button-down, until the button goes up
+};
+
+}  // namespace marvix

@@ -1,0 +1,339 @@
+#include "dialogs/table_dialog_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/application_win.h"
+#include "app/choosers_win.h"
+#include "base/gdi_surface_win.h"
+#include "base/message_seam_win.h"
+#include "settings/encodings.h"
+
+namespace marvix {
+
+namespace {
+
+// Row i owns the identifiers kFirstId + 16 i onward: its control, then a radio group's items, a
+// spin edit's arrows or a file field's "Browse".
+constexpr int kFirstId = 1000, kIdsPerRow = 16;
+constexpr int kBrowseItem = 1, kArrowsItem = 1;
+
+ControlKind FontKindOf(ControlType type) {
+    switch (type) {
+        case ControlType::Label: return kLabels;
+        case ControlType::CheckBox: return kCheckBoxes;
+        case ControlType::RadioGroup: return kRadioGroups;
+        case ControlType::SpinEdit: return kSpinEdits;
+        case ControlType::Edit:
+        case ControlType::FileField: return kEdits;
+        case ControlType::ColourPanel: return kPanels;
+        case ControlType::FontButton:
+        case ControlType::PushButton: return kButtons;
+        case ControlType::List: return kLists;
+    }
+    return kLabels;
+}
+
+std::vector<std::string> Items(std::string_view items) {
+    std::vector<std::string> split;
+    while (!items.empty()) {
+        const size_t bar = items.find('|');
+        split.emplace_back(items.substr(0, bar));
+        items = bar == std::string_view::npos ? std::string_view{} : items.substr(bar + 1);
+    }
+    return split;
+}
+
+std::string WindowText(HWND control) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), int(text.size()))));
+    return text;
+}
+
+// The panels' captions stay readable on any colour.
+COLORREF CaptionOn(COLORREF background) {
+    const int light =
+        299 * GetRValue(background) + 587 * GetGValue(background) + 114 * GetBValue(background);
+    return light > 128000 ? RGB(0, 0, 0) : RGB(255, 255, 255);
+}
+
+void EnsureCommonControls() {
+    static const bool initialised = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    if (!initialised) ReportFailureOnce("Cannot load the common controls.");
+}
+
+}  // namespace
+
+TableDialog::TableDialog(Application& app, const DialogLayout& layout,
+                         std::span<const ControlRow> rows)
+    : SettingsDialog(app, layout),
+      rows_(rows),
+      windows_(rows.size(), nullptr),
+      panelColours_(rows.size(), 0) {}
+
+const ControlRow& TableDialog::Row(std::string_view name) const { return *FindRow(rows_, name); }
+
+HWND TableDialog::Control(std::string_view name) const {
+    const ControlRow* row = FindRow(rows_, name);
+    return row ? windows_[IndexOf(*row)] : nullptr;
+}
+
+void TableDialog::CreateControls() {
+    EnsureCommonControls();
+    for (const ControlRow& row : rows_) CreateControl(row);
+    // The design font for every control; FontMe then gives its kinds the font for the screen.
+    const HFONT font = app_.DialogFont();
+    for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
+    }
+}
+
+void TableDialog::CreateControl(const ControlRow& row) {
+    const int id = kFirstId + kIdsPerRow * static_cast<int>(IndexOf(row));
+    const ControlKind kind = FontKindOf(row.type);
+    const std::string caption(row.caption);
+    const Rect& r = row.place;
+    // Every control starts a group of its own, so the arrow keys stay within a radio group.
+    constexpr DWORD kTab = WS_TABSTOP | WS_GROUP;
+    HWND& control = windows_[IndexOf(row)];
+    switch (row.type) {
+        case ControlType::Label:
+            control = AddControl(kind, "STATIC", caption.c_str(), SS_LEFT | WS_GROUP, r, id);
+            break;
+        case ControlType::CheckBox:
+            control = AddControl(kind, "BUTTON", caption.c_str(), BS_AUTOCHECKBOX | kTab, r, id);
+            break;
+        case ControlType::RadioGroup: {
+            AddControl(kGroupBoxes, "BUTTON", caption.c_str(), BS_GROUPBOX | WS_GROUP, r, id);
+            int item = 0;
+            for (const std::string& text : Items(row.items)) {
+                const Rect at =
+                    Rect::At({r.left + 8, r.top + 16 + 18 * item}, {r.Width() - 16, 17});
+                HWND radio =
+                    AddControl(kind, "BUTTON", text.c_str(),
+                               BS_AUTORADIOBUTTON | (item == 0 ? kTab : 0), at, id + 1 + item);
+                if (item++ == 0) control = radio;
+            }
+            break;
+        }
+        case ControlType::SpinEdit: {
+            control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
+            // The arrows take their place inside the field's right edge; they type into the
+            // field, so a click is a user's change like a keystroke.
+            HWND arrows =
+                AddControl(kind, UPDOWN_CLASSA, "",
+                           UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                           Rect::At({r.right, r.top}, {16, r.Height()}), id + kArrowsItem);
+            SendMessageA(arrows, UDM_SETBUDDY, WPARAM(control), 0);
+            SendMessageA(arrows, UDM_SETRANGE32, WPARAM(row.minimum), LPARAM(row.maximum));
+            break;
+        }
+        case ControlType::Edit:
+            control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
+            break;
+        case ControlType::FileField:
+            control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
+            AddControl(kButtons, "BUTTON", "Browse", BS_PUSHBUTTON | kTab,
+                       Rect::At({r.right + 4, r.top}, {50, r.Height()}), id + kBrowseItem);
+            break;
+        case ControlType::ColourPanel:
+            control =
+                AddControl(kind, "STATIC", caption.c_str(),
+                           SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER | WS_GROUP, r, id);
+            break;
+        case ControlType::FontButton:
+        case ControlType::PushButton:
+            control = AddControl(kind, "BUTTON", caption.c_str(), BS_PUSHBUTTON | kTab, r, id);
+            break;
+        case ControlType::List:
+            control = AddControl(kind, "LISTBOX", "",
+                                 LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | kTab,
+                                 r, id);
+            break;
+    }
+}
+
+void TableDialog::SetStuff() {
+    BeforeFill();
+    for (const ControlRow& row : rows_) ShowRow(row);
+    AfterFill();
+}
+
+void TableDialog::ShowControl(std::string_view name) { ShowRow(Row(name)); }
+
+void TableDialog::ShowRow(const ControlRow& row) {
+    const SettingDef* def = row.setting.empty() ? nullptr : FindSetting(row.setting);
+    HWND control = windows_[IndexOf(row)];
+    if (!def || !control) return;
+    ClockSettings& s = Settings();
+    filling_ = true;
+    switch (row.type) {
+        case ControlType::CheckBox:
+            SendMessageA(control, BM_SETCHECK, s.*std::get<bool ClockSettings::*>(def->field), 0);
+            break;
+        case ControlType::RadioGroup: {
+            // A value with no item of its own selects none, and stays stored as it is.
+            const int32_t chosen = s.*std::get<int32_t ClockSettings::*>(def->field);
+            const int first = GetDlgCtrlID(control);
+            for (int item = 0; item < kIdsPerRow - 1; ++item) {
+                HWND radio = GetDlgItem(Window(), first + item);
+                if (!radio) break;
+                SendMessageA(radio, BM_SETCHECK, item == chosen ? BST_CHECKED : BST_UNCHECKED, 0);
+            }
+            break;
+        }
+        case ControlType::SpinEdit: ShowSpinEdit(row, *def); break;
+        case ControlType::Edit:
+        case ControlType::FileField:
+            ShowText(control, s.*std::get<std::string ClockSettings::*>(def->field));
+            break;
+        case ControlType::ColourPanel: {
+            // A text that names no colour (a registry or file may hold one) shows the default
+            // colour, is reported once, and stays stored as it is.
+            const ColourSetting& colour = s.*std::get<ColourSetting ClockSettings::*>(def->field);
+            std::optional<Colour> value = ParseColour(colour.text);
+            if (!value) {
+                ReportFailureOnce(NotAnIntegerMessage(colour.text));
+                value = ParseColour(def->defaultText);
+            }
+            panelColours_[IndexOf(row)] = GdiSurface::ToColorRef(value.value_or(Colour{}));
+            InvalidateRect(control, nullptr, TRUE);
+            break;
+        }
+        default: break;
+    }
+    filling_ = false;
+}
+
+void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def) {
+    HWND control = windows_[IndexOf(row)];
+    const SpinBounds bounds = BoundsOf(row, Settings());
+    // The cap can change with the face, so the arrows learn the bounds at every fill.
+    HWND arrows = GetDlgItem(Window(), GetDlgCtrlID(control) + kArrowsItem);
+    SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
+    const int32_t shown = std::clamp(BoundInteger(Settings(), def), bounds.minimum, bounds.maximum);
+    ShowText(control, IntegerText(shown));
+}
+
+// Only a text that differs is set: an edit's caret and selection stay where the user left them.
+void TableDialog::ShowText(HWND control, const std::string& text) {
+    if (WindowText(control) != text) SetWindowTextA(control, text.c_str());
+}
+
+bool TableDialog::OnCommand(int id, int notification) {
+    if (id < kFirstId) return false;
+    const size_t index = static_cast<size_t>((id - kFirstId) / kIdsPerRow);
+    const int item = (id - kFirstId) % kIdsPerRow;
+    if (index >= rows_.size()) return false;
+    const ControlRow& row = rows_[index];
+    if (filling_) return true;
+    switch (row.type) {
+        case ControlType::ColourPanel:
+            if (notification == STN_CLICKED || notification == STN_DBLCLK) ColourPanelClick(row);
+            return true;
+        case ControlType::PushButton:
+        case ControlType::FontButton:
+            if (notification == BN_CLICKED) Pressed(row);
+            return true;
+        case ControlType::FileField:
+            if (item == kBrowseItem && notification == BN_CLICKED) {
+                Browse(row);
+                return true;
+            }
+            break;
+        default: break;
+    }
+    StoreUserChange(row, item, notification);
+    return true;
+}
+
+void TableDialog::StoreUserChange(const ControlRow& row, int item, int notification) {
+    const SettingDef* def = row.setting.empty() ? nullptr : FindSetting(row.setting);
+    if (!def) return;
+    ClockSettings& s = Settings();
+    HWND control = windows_[IndexOf(row)];
+    switch (row.type) {
+        case ControlType::CheckBox:
+            if (notification != BN_CLICKED) return;
+            s.*std::get<bool ClockSettings::*>(def->field) =
+                SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            break;
+        case ControlType::RadioGroup:
+            if (notification != BN_CLICKED || item == 0) return;
+            s.*std::get<int32_t ClockSettings::*>(def->field) = item - 1;
+            break;
+        case ControlType::SpinEdit:
+            // Typed text reaches the setting only held to the bounds; the field shows the held
+            // value once the user leaves it.
+            if (notification == EN_KILLFOCUS) {
+                ShowRow(row);
+                return;
+            }
+            if (notification != EN_CHANGE) return;
+            StoreBoundInteger(s, *def, HeldSpinValue(WindowText(control), BoundsOf(row, s)));
+            break;
+        case ControlType::Edit:
+        case ControlType::FileField:
+            if (notification != EN_CHANGE) return;
+            s.*std::get<std::string ClockSettings::*>(def->field) = WindowText(control);
+            break;
+        default: return;
+    }
+    Changed(row);
+}
+
+void TableDialog::ColourPanelClick(const ControlRow& row) {
+    const SettingDef* def = FindSetting(row.setting);
+    if (!def) return;
+    ColourSetting& colour = Settings().*std::get<ColourSetting ClockSettings::*>(def->field);
+    // A cancelled chooser writes nothing: the text stays as stored, a system colour included.
+    const std::optional<Colour> picked = PickColour(Window(), colour.value);
+    if (!picked) return;
+    colour = {ColourText(*picked), *picked};
+    ShowRow(row);
+    Changed(row);
+}
+
+void TableDialog::Browse(const ControlRow& row) {
+    HWND field = windows_[IndexOf(row)];
+    const std::optional<std::string> picked =
+        PickFile(Window(), {std::string(row.items), WindowText(field)});
+    // Set outside the guard: the field's EN_CHANGE stores the pick as a user's change.
+    if (picked) SetWindowTextA(field, picked->c_str());
+}
+
+LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    const size_t index =
+        id >= kFirstId ? static_cast<size_t>((id - kFirstId) / kIdsPerRow) : rows_.size();
+    COLORREF background = Layout().background;
+    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    if (index < rows_.size()) {
+        const ControlRow& row = rows_[index];
+        if (row.type == ControlType::ColourPanel) {
+            background = panelColours_[index];
+            text = CaptionOn(background);
+        } else {
+            text = row.colour;
+        }
+    }
+    SetTextColor(dc, text);
+    SetBkColor(dc, background);
+    // The DC's own brush: nothing to create or free per paint.
+    SetDCBrushColor(dc, background);
+    return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+}
+
+LRESULT TableDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+        return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    }
+    return SettingsDialog::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace marvix

@@ -1,0 +1,64 @@
+#pragma once
+
+// A settings window made from its table of controls: the binder. It creates the controls in
+// table order (which is the Tab order), fills them from the settings in SetStuff and stores a
+// user's change in the bound setting, then tells the dialog, which applies the few effects
+// beyond the setting.
+//
+// Filling never writes. It runs behind a guard: the notifications that setting a control's
+// value sends (an edit's EN_CHANGE) are not a user's change. A field shows its value held to
+// its bounds; the setting keeps what it holds until the user changes the field.
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "app/settings_dialog_win.h"
+#include "dialogs/dialog_table.h"
+
+namespace marvix {
+
+class TableDialog : public SettingsDialog {
+public:
+    TableDialog(Application& app, const DialogLayout& layout, std::span<const ControlRow> rows);
+
+    // Fills every bound control from the settings, then lets the dialog fill the rest.
+    void SetStuff() final;
+    // The control of that name (the first of its windows), for the dialog and for tests.
+    HWND Control(std::string_view name) const;
+
+protected:
+    // Before the fill: the write-backs a dialog makes on purpose. After it: lists and the like.
+    virtual void BeforeFill() {}
+    virtual void AfterFill() {}
+    // After a user's change has been stored in the row's setting.
+    virtual void Changed(const ControlRow& row) { (void)row; }
+    // A push button or font button pressed.
+    virtual void Pressed(const ControlRow& row) { (void)row; }
+
+    // Shows the setting of the named control again, behind the guard.
+    void ShowControl(std::string_view name);
+    const ControlRow& Row(std::string_view name) const;
+
+    void CreateControls() override;
+    bool OnCommand(int id, int notification) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    size_t IndexOf(const ControlRow& row) const { return static_cast<size_t>(&row - rows_.data()); }
+    void CreateControl(const ControlRow& row);
+    void ShowRow(const ControlRow& row);
+    void ShowSpinEdit(const ControlRow& row, const SettingDef& def);
+    void ShowText(HWND control, const std::string& text);
+    void StoreUserChange(const ControlRow& row, int item, int notification);
+    void ColourPanelClick(const ControlRow& row);
+    void Browse(const ControlRow& row);
+    LRESULT ColourStatic(HDC dc, HWND control);
+
+    std::span<const ControlRow> rows_;
+    std::vector<HWND> windows_;           // per row: its window (a radio group's first item)
+    std::vector<COLORREF> panelColours_;  // per row: what a colour panel shows
+    bool filling_ = false;
+};
+
+}  // namespace marvix

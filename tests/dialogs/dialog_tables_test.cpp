@@ -1,0 +1,97 @@
+// What holds for every settings dialog's table of controls, and how a spin edit holds what is
+// typed into it.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "dialogs/dialog_table.h"
+
+namespace marvix {
+namespace {
+
+// The setting kinds a control of each type can be bound to; empty: none may be bound.
+std::set<SettingKind> BindableKinds(ControlType type) {
+    switch (type) {
+        case ControlType::CheckBox: return {SettingKind::Boolean};
+        case ControlType::RadioGroup: return {SettingKind::Integer};
+        case ControlType::SpinEdit: return {SettingKind::Integer, SettingKind::Geometry};
+        case ControlType::Edit:
+        case ControlType::FileField: return {SettingKind::String};
+        case ControlType::ColourPanel: return {SettingKind::ColourText};
+        default: return {};
+    }
+}
+
+TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) {
+    ASSERT_FALSE(AllDialogTables().empty());
+    for (const DialogTable& table : AllDialogTables()) {
+        std::set<std::string_view> names;
+        for (const ControlRow& row : table.rows) {
+            const std::string where = std::string(table.className) + " " + std::string(row.name);
+            EXPECT_FALSE(row.name.empty()) << where;
+            EXPECT_TRUE(names.insert(row.name).second) << where << " named twice";
+            EXPECT_LT(row.place.left, row.place.right) << where;
+            EXPECT_LT(row.place.top, row.place.bottom) << where;
+
+            const std::set<SettingKind> kinds = BindableKinds(row.type);
+            if (kinds.empty()) {
+                EXPECT_TRUE(row.setting.empty()) << where << " cannot be bound";
+            } else {
+                const SettingDef* def = FindSetting(row.setting);
+                ASSERT_NE(def, nullptr) << where << " bound to '" << row.setting << "'";
+                EXPECT_TRUE(kinds.contains(def->kind))
+                    << where << " bound to a setting of another kind";
+            }
+            if (row.type == ControlType::SpinEdit) {
+                EXPECT_LT(row.minimum, row.maximum) << where;
+            } else {
+                EXPECT_EQ(row.minimum, 0) << where << " has bounds but is no spin edit";
+                EXPECT_EQ(row.maximum, 0) << where << " has bounds but is no spin edit";
+                EXPECT_EQ(row.cap, Cap::None) << where;
+            }
+            if (row.type == ControlType::RadioGroup) {
+                EXPECT_FALSE(row.items.empty()) << where;
+            }
+        }
+    }
+}
+
+TEST(DialogTables, CapsFollowTheClockPicture) {
+    ClockSettings s;
+    s.FaceWidth = 200;
+    s.FaceHeight = 150;
+    auto maximum = [&](Cap cap) {
+        return BoundsOf({ControlType::SpinEdit, "", "", {}, "", 0, 9999, 0, cap}, s).maximum;
+    };
+    EXPECT_EQ(maximum(Cap::None), 9999);
+    EXPECT_EQ(maximum(Cap::LargerFaceSide), 200);
+    EXPECT_EQ(maximum(Cap::FaceWidth), 200);
+    EXPECT_EQ(maximum(Cap::FaceHeight), 150);
+}
+
+TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {
+    const SpinBounds bounds{1, 200};
+    const std::pair<const char*, int32_t> cases[] = {
+        {"42", 42},
+        {" 42 ", 42},
+        {"+7", 7},
+        {"300", 200},
+        {"0", 1},
+        {"-5", 1},
+        {"99999999999", 200},
+        {"-99999999999", 1},
+        {"999999999999999999999999", 200},
+        {"abc", 1},
+        {"", 1},
+        {"12a", 1},
+        {"-", 1},
+        {"$FF", 1},
+    };
+    for (const auto& [text, held] : cases)
+        EXPECT_EQ(HeldSpinValue(text, bounds), held) << '"' << text << '"';
+    EXPECT_EQ(HeldSpinValue("-3", {-10, 10}), -3);
+}
+
+}  // namespace
+}  // namespace marvix

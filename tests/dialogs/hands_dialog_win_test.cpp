@@ -1,0 +1,215 @@
+// The hands dialog under Wine, driven by the messages a user's actions produce, with the colour
+// chooser scripted.
+#include <windows.h>
+
+#include "../support/clock_fixture_win.h"
+#include "../support/test_bitmaps.h"
+#include "app/choosers_win.h"
+#include "dialogs/hands_dialog.h"
+#include "dialogs/hands_dialog_win.h"
+#include "hands/hand_family.h"
+#include "settings/settings_table.h"
+
+namespace marvix {
+namespace {
+
+class HandsDialogTest : public ClockFixture {
+protected:
+    TForm2& OpenHands() {
+        auto& hands = static_cast<TForm2&>(app_->Dialog(DialogId::Hands));
+        hands.Show();
+        Pump();
+        return hands;
+    }
+    HWND Control(const char* name) {
+        return static_cast<TForm2&>(app_->Dialog(DialogId::Hands)).Control(name);
+    }
+    // As typing does: the edit's text changes and it tells the dialog.
+    void Type(const char* name, const char* text) { SetWindowTextA(Control(name), text); }
+    std::string Text(const char* name) {
+        char text[64] = {};
+        GetWindowTextA(Control(name), text, sizeof text);
+        return text;
+    }
+    // Focus into the field and out again, as a user leaving it.
+    void Leave(const char* name) {
+        SetFocus(Control(name));
+        SetFocus(Control("Button1"));
+    }
+    void Click(const char* name) {
+        SendMessageA(Control(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        SendMessageA(Control(name), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+        Pump();
+    }
+    // The mouse over the Order list: down on one item, moved and up on another.
+    void DragOrder(int from, int to) {
+        HWND list = Control("ListBox1");
+        RECT a{}, b{};
+        SendMessageA(list, LB_GETITEMRECT, WPARAM(from), LPARAM(&a));
+        SendMessageA(list, LB_GETITEMRECT, WPARAM(to), LPARAM(&b));
+        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(a.left + 4, a.top + 2));
+        SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(b.left + 4, b.top + 2));
+        SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(b.left + 4, b.top + 2));
+    }
+    std::vector<std::string> Order() {
+        std::vector<std::string> order;
+        for (const std::string& token : StackingOrder(Clock().Settings())) order.push_back(token);
+        return order;
+    }
+};
+
+TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
+    Store("BackPic", WriteTempFile("marvix-200x150.bmp", SolidBitmap(200, 150, 0x203040)));
+    Store("AutoHand", "false");
+    Start();
+    OpenHands();
+    ClockSettings& s = Clock().Settings();
+
+    Type("SpinEdit14", "300");
+    EXPECT_EQ(s.AHS.requested, 200) << "capped at the larger side of the face";
+    Leave("SpinEdit14");
+    EXPECT_EQ(Text("SpinEdit14"), "200");
+    Clock().Timer1Timer();
+    EXPECT_EQ(s.AHS.effective, 150 / 5) << "200 does not fit the smaller side: automatic lengths";
+    EXPECT_EQ(s.AMS.effective, 150 / 3);
+
+    Type("SpinEdit14", "abc");
+    EXPECT_EQ(s.AHS.requested, 0);
+    Leave("SpinEdit14");
+    EXPECT_EQ(Text("SpinEdit14"), "0");
+    Type("SpinEdit14", "99999999999");
+    EXPECT_EQ(s.AHS.requested, 200);
+    Type("SpinEdit17", "99999999999");  // the hour hand's width, 1 to 20
+    EXPECT_EQ(s.HWT, 20);
+    Leave("SpinEdit17");
+    EXPECT_EQ(Text("SpinEdit17"), "20");
+}
+
+TEST_F(HandsDialogTest, TogetherPutsEveryHandOnTheCommonPivotAndSmoothSetsTheTick) {
+    Store("THand", "false");
+    Store("HX", "5");
+    Store("Internet2Y", "7");
+    Start();
+    OpenHands();
+    ClockSettings& s = Clock().Settings();
+    ASSERT_EQ(s.ACX.effective, 100);
+    ASSERT_EQ(s.ACY.effective, 100);
+    EXPECT_EQ(s.HX, 5) << "untouched while Together is off";
+
+    Click("CheckBox5");
+    EXPECT_TRUE(s.THand);
+    for (const HandSpec& hand : kHands) {
+        EXPECT_EQ(s.*hand.x, 100) << hand.token;
+        EXPECT_EQ(s.*hand.y, 100) << hand.token;
+    }
+    EXPECT_EQ(Text("SpinEdit20"), "100");
+    EXPECT_EQ(Text("SpinEdit42"), "100");
+
+    Click("CheckBox2");
+    EXPECT_TRUE(s.Smooth);
+    EXPECT_EQ(Clock().Timer1Interval(), 10u);
+    Click("CheckBox2");
+    EXPECT_EQ(Clock().Timer1Interval(), 250u);
+}
+
+TEST_F(HandsDialogTest, DraggingOneOrderItemOntoAnotherSwapsThemAndResetRestores) {
+    Start();
+    OpenHands();
+    const std::vector<std::string> original = Order();
+    DragOrder(2, 0);  // "Hour" onto "Sec"
+    EXPECT_EQ(Order(), (std::vector<std::string>{"Hour", "Min", "Sec", "Dat", "Day", "Mon", "Int2",
+                                                 "Int1"}));
+    char first[16] = {};
+    SendMessageA(Control("ListBox1"), LB_GETTEXT, 0, LPARAM(first));
+    EXPECT_STREQ(first, "Hour");
+
+    // A button pressed elsewhere and released over the list swaps nothing.
+    SendMessageA(Control("ListBox1"), WM_LBUTTONUP, 0, MAKELPARAM(4, 2));
+    EXPECT_EQ(Order()[0], "Hour");
+
+    Click("Button1");
+    EXPECT_EQ(Order(), original);
+}
+
+TEST_F(HandsDialogTest, AColourPickedIsStoredByNameAndACancelWritesNothing) {
+    Store("CMinStr", "clBtnFace");
+    Start();
+    OpenHands();
+    ClockSettings& s = Clock().Settings();
+    ChooserScript chooser;
+
+    chooser.AnswerColour(Colour{0x000000FF});
+    Click("Panel1");
+    EXPECT_EQ(s.CHourStr.text, "clRed");
+    EXPECT_EQ(s.CHourStr.value, Colour{0x000000FF});
+
+    chooser.AnswerColour(std::nullopt);
+    Click("Panel2");
+    EXPECT_EQ(chooser.Opened(), 2);
+    EXPECT_EQ(chooser.LastInitialColour(), Colour{0x8000000F}) << "opened with the system colour";
+    EXPECT_EQ(s.CMinStr.text, "clBtnFace");
+    EXPECT_EQ(s.CMinStr.value, Colour{0x8000000F});
+
+    // A text that names no colour: reported once, the rest filled, the text kept.
+    s.CSecStr.text = "Bleu";
+    s.HWT = 9;
+    app_->Dialog(DialogId::Hands).SetStuff();
+    app_->Dialog(DialogId::Hands).SetStuff();
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"'Bleu' is not a valid integer value"});
+    EXPECT_EQ(s.CSecStr.text, "Bleu");
+    EXPECT_EQ(Text("SpinEdit17"), "9");
+}
+
+// Filling at start and at every activation used to store what the fields could show: style 3
+// (no hand) became a bar, width 0 became 1, a negative own pivot 0.
+TEST_F(HandsDialogTest, OpeningAndClosingTheDialogChangesNothingStored) {
+    Start();
+    Stop();
+    Store("HHandStyle", "3");
+    Store("HWT", "0");
+    Store("HX", "-5");
+    Store("THand", "false");
+    const char* userOrder[] = {"Int1", "Int2", "Mon", "Day", "Dat", "Hour", "Min", "Sec"};
+    for (int i = 0; i < 8; ++i) Store(("HandZ" + std::to_string(i)).c_str(), userOrder[i]);
+    auto snapshot = [] {
+        std::vector<std::string> values;
+        for (const SettingDef& def : AllSettings())
+            values.push_back(Stored(std::string(def.name).c_str()));
+        return values;
+    };
+    const std::vector<std::string> before = snapshot();
+
+    Start();
+    TForm2& hands = OpenHands();
+    EXPECT_EQ(Text("SpinEdit1"), "2") << "the style field shows the nearest value it can";
+    EXPECT_EQ(Text("SpinEdit17"), "1");
+    EXPECT_EQ(Text("SpinEdit20"), "0");
+    SendMessageA(hands.Window(), WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_FALSE(hands.IsVisible());
+    Stop();
+    EXPECT_EQ(snapshot(), before);
+}
+
+// Coming back from a window the dialog owns (a chooser, a message box) refilled the dialog, and
+// with it undid what the user was in the middle of.
+TEST_F(HandsDialogTest, ReturningFromItsOwnWindowIsNoNewActivation) {
+    Start();
+    TForm2& hands = OpenHands();
+    Clock().Settings().HWT = 7;
+    HWND owned = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20,
+                                 hands.Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetActiveWindow(owned);
+    DestroyWindow(owned);
+    Pump();
+    ASSERT_EQ(GetActiveWindow(), hands.Window());
+    EXPECT_EQ(Text("SpinEdit17"), "3");
+
+    SetActiveWindow(ClockWindow());
+    SetActiveWindow(hands.Window());
+    Pump();
+    EXPECT_EQ(Text("SpinEdit17"), "7") << "a real activation fills again";
+}
+
+}  // namespace
+}  // namespace marvix
