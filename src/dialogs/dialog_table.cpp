@@ -62,6 +62,16 @@ void StoreBoundInteger(ClockSettings& s, const SettingDef& def, int32_t value) {
     }
 }
 
+const FontSlotFields* FontSlotOf(std::string_view faceSetting) {
+    const SettingDef* def = FindSetting(faceSetting);
+    const auto* face = def ? std::get_if<std::string ClockSettings::*>(&def->field) : nullptr;
+    if (!face) return nullptr;
+    for (const FontSlotFields& slot : kFontSlots) {
+        if (slot.face == *face) return &slot;
+    }
+    return nullptr;
+}
+
 const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view name) {
     for (const ControlRow& row : rows) {
         if (row.name == name) return &row;

@@ -23,7 +23,7 @@ enum class ControlType {
     SpinEdit,     // an Integer or Geometry setting, within bounds
     Edit,         // a String setting, one line
     ColourPanel,  // a ColourText setting; a click opens the colour chooser
-    FontButton,   // opens the font chooser for a font slot
+    FontButton,   // bound to a font slot's face (DFont1 ...); opens the font chooser for the slot
     List,         // filled and read by its dialog
     PushButton,   // pressed, nothing bound
     FileField,    // a String setting holding a path, with "Browse" beside it
@@ -69,6 +69,9 @@ int32_t HeldSpinValue(std::string_view text, SpinBounds bounds);
 int32_t BoundInteger(const ClockSettings& settings, const SettingDef& def);
 // A user's value: a Geometry setting takes it as both its requested and its effective value.
 void StoreBoundInteger(ClockSettings& settings, const SettingDef& def, int32_t value);
+
+// The font slot whose face setting that is (DFont1 to DFont12), or nullptr.
+const FontSlotFields* FontSlotOf(std::string_view faceSetting);
 
 // The row of that name, or nullptr.
 const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view name);

@@ -237,8 +237,10 @@ bool TableDialog::OnCommand(int id, int notification) {
             if (notification == STN_CLICKED || notification == STN_DBLCLK) ColourPanelClick(row);
             return true;
         case ControlType::PushButton:
-        case ControlType::FontButton:
             if (notification == BN_CLICKED) Pressed(row);
+            return true;
+        case ControlType::FontButton:
+            if (notification == BN_CLICKED) FontButtonClick(row);
             return true;
         case ControlType::FileField:
             if (item == kBrowseItem && notification == BN_CLICKED) {
@@ -296,6 +298,21 @@ void TableDialog::ColourPanelClick(const ControlRow& row) {
     if (!picked) return;
     colour = {ColourText(*picked), *picked};
     ShowRow(row);
+    Changed(row);
+}
+
+void TableDialog::FontButtonClick(const ControlRow& row) {
+    const FontSlotFields* slot = FontSlotOf(row.setting);
+    if (!slot) return;
+    ClockSettings& s = Settings();
+    const FontChoice initial{s.*slot->face, s.*slot->size, s.*slot->style, (s.*slot->colour).value};
+    // A cancelled chooser writes nothing: what it was opened with is no choice of the user's.
+    const std::optional<FontChoice> picked = PickFont(Window(), initial);
+    if (!picked) return;
+    s.*slot->face = picked->face;
+    s.*slot->size = picked->pointSize;
+    s.*slot->style = picked->style;
+    s.*slot->colour = {ColourText(picked->colour), picked->colour};
     Changed(row);
 }
 

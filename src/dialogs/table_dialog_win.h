@@ -33,7 +33,7 @@ protected:
     virtual void AfterFill() {}
     // After a user's change has been stored in the row's setting.
     virtual void Changed(const ControlRow& row) { (void)row; }
-    // A push button or font button pressed.
+    // A push button pressed.
     virtual void Pressed(const ControlRow& row) { (void)row; }
 
     // Shows the setting of the named control again, behind the guard.
@@ -52,6 +52,7 @@ private:
     void ShowText(HWND control, const std::string& text);
     void StoreUserChange(const ControlRow& row, int item, int notification);
     void ColourPanelClick(const ControlRow& row);
+    void FontButtonClick(const ControlRow& row);
     void Browse(const ControlRow& row);
     LRESULT ColourStatic(HDC dc, HWND control);
 

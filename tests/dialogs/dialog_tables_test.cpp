@@ -17,7 +17,8 @@ std::set<SettingKind> BindableKinds(ControlType type) {
         case ControlType::RadioGroup: return {SettingKind::Integer};
         case ControlType::SpinEdit: return {SettingKind::Integer, SettingKind::Geometry};
         case ControlType::Edit:
-        case ControlType::FileField: return {SettingKind::String};
+        case ControlType::FileField:
+        case ControlType::FontButton: return {SettingKind::String};
         case ControlType::ColourPanel: return {SettingKind::ColourText};
         default: return {};
     }
@@ -49,6 +50,9 @@ TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) 
                 EXPECT_EQ(row.minimum, 0) << where << " has bounds but is no spin edit";
                 EXPECT_EQ(row.maximum, 0) << where << " has bounds but is no spin edit";
                 EXPECT_EQ(row.cap, Cap::None) << where;
+            }
+            if (row.type == ControlType::FontButton) {
+                EXPECT_NE(FontSlotOf(row.setting), nullptr) << where << " bound to no font slot";
             }
             if (row.type == ControlType::RadioGroup) {
                 EXPECT_FALSE(row.items.empty()) << where;
