@@ -31,7 +31,11 @@ void TForm1::Timer1Timer() {
     settings_.Time = clock_.Now();
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     if (!settings_.IgnoreBoundary) ClampToScreen();
-    RunSoundTriggers(settings_, settings_.Time, player_);
+    RunSoundTriggers(settings_, settings_.Time, *player_);
+    Redraw();
+}
+
+void TForm1::Redraw() {
     FrameSurfaces frame = pictures_->Frame();
     ComposeFrame(settings_, frame, clock_);
     ShowFrame();

@@ -36,7 +36,15 @@ public:
     bool TimersRunning() const { return timersRunning_; }
     UINT Timer1Interval() const { return timer1Interval_; }
 
+    // Where every sound goes: a new worker thread per request, unless a test puts a recorder in
+    // its place.
+    SoundPlayer& Player() { return *player_; }
+    void UsePlayer(SoundPlayer& player) { player_ = &player; }
+
     // Operations the settings windows use too.
+    // Composes the frame from the settings as they are now and shows it, without the rest of a
+    // tick (no sounds, no clamp): a setting changed in a dialog shows at once.
+    void Redraw();
     void ApplyShape();
     void ApplyZPosition();
     void ClampToScreen();
@@ -84,7 +92,8 @@ private:
     std::unique_ptr<ClockPictures> pictures_;
     Win32Registry registry_;
     TrayIcon tray_;
-    TPlayFile player_;
+    TPlayFile ownPlayer_;
+    SoundPlayer* player_ = &ownPlayer_;
     UINT taskbarCreated_ = 0;
     bool Dragging = false;
     POINT DragLast{};

@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <array>
 
+#include "dialogs/alarms_dialog.h"
 #include "dialogs/hands_dialog.h"
+#include "dialogs/phase_dialog.h"
 
 namespace marvix {
 
 std::span<const DialogTable> AllDialogTables() {
-    static const std::array<DialogTable, 1> tables = {{
+    static const std::array<DialogTable, 3> tables = {{
         {"TForm2", kHandsDialogRows},
+        {"TForm3", kPhaseDialogRows},
+        {"TForm7", kAlarmsDialogRows},
     }};
     return tables;
 }
@@ -23,6 +27,9 @@ SpinBounds BoundsOf(const ControlRow& row, const ClockSettings& s) {
             break;
         case Cap::FaceWidth: maximum = std::min(maximum, s.FaceWidth); break;
         case Cap::FaceHeight: maximum = std::min(maximum, s.FaceHeight); break;
+        case Cap::LargerScreenSide:
+            maximum = std::min(maximum, std::max(s.MaxWidth, s.MaxHeight));
+            break;
     }
     return {row.minimum, std::max(maximum, row.minimum)};
 }

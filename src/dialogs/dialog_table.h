@@ -17,21 +17,22 @@
 namespace marvix {
 
 enum class ControlType {
-    Label,        // text in its colour on the dialog's background
-    CheckBox,     // a Boolean setting
-    RadioGroup,   // an Integer setting: the index of the chosen item
-    SpinEdit,     // an Integer or Geometry setting, within bounds
-    Edit,         // a String setting, one line
-    ColourPanel,  // a ColourText setting; a click opens the colour chooser
-    FontButton,   // bound to a font slot's face (DFont1 ...); opens the font chooser for the slot
-    List,         // filled and read by its dialog
-    PushButton,   // pressed, nothing bound
-    FileField,    // a String setting holding a path, with "Browse" beside it
+    Label,          // text in its colour on the dialog's background
+    CheckBox,       // a Boolean setting
+    RadioGroup,     // an Integer setting: the index of the chosen item
+    SpinEdit,       // an Integer or Geometry setting within bounds, or a value the dialog holds
+    Edit,           // a String setting, one line: a name, or the path of a file
+    ColourPanel,    // a ColourText setting, painted in its colour; a click opens the colour chooser
+    ColourCaption,  // the same, shown as the colour of the panel's caption
+    FontButton,     // bound to a font slot's face (DFont1 ...); opens the font chooser for the slot
+    List,           // filled and read by its dialog
+    PushButton,     // pressed, nothing bound; `field` names the edit it acts on, if any
+    BrowseButton,   // "Browse": the file chooser with the filter `items`, its pick into `field`
 };
 
 // A spin edit's upper bound can also follow the clock picture, as the hand lengths and the
-// common pivot do.
-enum class Cap { None, LargerFaceSide, FaceWidth, FaceHeight };
+// common pivot do, or the screen.
+enum class Cap { None, LargerFaceSide, FaceWidth, FaceHeight, LargerScreenSide };
 
 struct ControlRow {
     ControlType type = ControlType::Label;
@@ -44,6 +45,7 @@ struct ControlRow {
     uint32_t colour = 0;  // text colour of labels, check boxes and radio items, $00BBGGRR
     Cap cap = Cap::None;
     std::string_view items = {};  // radio items or a file filter, '|' between them
+    std::string_view field = {};  // the edit a push or Browse button acts on
 };
 
 struct DialogTable {

@@ -1,7 +1,9 @@
 #include "app/settings_windows_win.h"
 
+#include "dialogs/alarms_dialog_win.h"
 #include "dialogs/configurations_dialog_win.h"
 #include "dialogs/hands_dialog_win.h"
+#include "dialogs/phase_dialog_win.h"
 
 namespace marvix {
 
@@ -16,15 +18,12 @@ constexpr uint32_t kPurple = 0x00800040;
 // clang-format off
 constexpr DialogLayout kLayouts[kDialogCount] = {
     {},  // TForm2: hands_dialog_win.cpp
-    {"TForm3", "Phase Displays", {368, 322}, kPurple, {40, 40}, false, kEightKinds,
-     Clamp::OnCreateAndActivation, true},
+    {},  // TForm3: phase_dialog_win.cpp
     {"TForm5", "Marvix Face", {269, 444}, kPurple, {60, 20}, false, kEightKinds,
      Clamp::OnCreateAndActivationUnlessIgnored, true},
     {"TForm6", "Marvix Digital Displays", {345, 456}, kPurple, {0, 0}, true, kEightKinds,
      Clamp::OnCreateAndActivation, true},
-    {"TForm7", "Marvix Alarms/sounds", {444, 290}, kPurple, {80, 60}, false,
-     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,
-     Clamp::OnCreateAndActivation, true},
+    {},  // TForm7: alarms_dialog_win.cpp
     {},  // TForm8: configurations_dialog_win.cpp
     {"TForm10", "Spelling", {516, 371}, kPurple, {0, 0}, true,
      kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true},
@@ -35,6 +34,8 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
 
 std::unique_ptr<SettingsDialog> MakeSettingsWindow(Application& app, DialogId id) {
     if (id == DialogId::Hands) return std::make_unique<TForm2>(app);
+    if (id == DialogId::Phases) return std::make_unique<TForm3>(app);
+    if (id == DialogId::Alarms) return std::make_unique<TForm7>(app);
     if (id == DialogId::Configurations) return std::make_unique<TForm8>(app);
     return std::make_unique<SettingsDialog>(app, kLayouts[static_cast<size_t>(id)]);
 }

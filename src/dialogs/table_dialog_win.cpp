@@ -7,6 +7,7 @@
 
 #include "app/application_win.h"
 #include "app/choosers_win.h"
+#include "app/clock_window_win.h"
 #include "base/gdi_surface_win.h"
 #include "base/message_seam_win.h"
 #include "settings/encodings.h"
@@ -15,10 +16,10 @@ namespace marvix {
 
 namespace {
 
-// Row i owns the identifiers kFirstId + 16 i onward: its control, then a radio group's items, a
-// spin edit's arrows or a file field's "Browse".
+// Row i owns the identifiers kFirstId + 16 i onward: its control, then a radio group's items or a
+// spin edit's arrows.
 constexpr int kFirstId = 1000, kIdsPerRow = 16;
-constexpr int kBrowseItem = 1, kArrowsItem = 1;
+constexpr int kArrowsItem = 1;
 
 ControlKind FontKindOf(ControlType type) {
     switch (type) {
@@ -26,11 +27,12 @@ ControlKind FontKindOf(ControlType type) {
         case ControlType::CheckBox: return kCheckBoxes;
         case ControlType::RadioGroup: return kRadioGroups;
         case ControlType::SpinEdit: return kSpinEdits;
-        case ControlType::Edit:
-        case ControlType::FileField: return kEdits;
-        case ControlType::ColourPanel: return kPanels;
+        case ControlType::Edit: return kEdits;
+        case ControlType::ColourPanel:
+        case ControlType::ColourCaption: return kPanels;
         case ControlType::FontButton:
-        case ControlType::PushButton: return kButtons;
+        case ControlType::PushButton:
+        case ControlType::BrowseButton: return kButtons;
         case ControlType::List: return kLists;
     }
     return kLabels;
@@ -136,18 +138,15 @@ void TableDialog::CreateControl(const ControlRow& row) {
         case ControlType::Edit:
             control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
             break;
-        case ControlType::FileField:
-            control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
-            AddControl(kButtons, "BUTTON", "Browse", BS_PUSHBUTTON | kTab,
-                       Rect::At({r.right + 4, r.top}, {50, r.Height()}), id + kBrowseItem);
-            break;
         case ControlType::ColourPanel:
+        case ControlType::ColourCaption:
             control =
                 AddControl(kind, "STATIC", caption.c_str(),
                            SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER | WS_GROUP, r, id);
             break;
         case ControlType::FontButton:
         case ControlType::PushButton:
+        case ControlType::BrowseButton:
             control = AddControl(kind, "BUTTON", caption.c_str(), BS_PUSHBUTTON | kTab, r, id);
             break;
         case ControlType::List:
@@ -166,8 +165,12 @@ void TableDialog::SetStuff() {
 
 void TableDialog::ShowControl(std::string_view name) { ShowRow(Row(name)); }
 
+const SettingDef* TableDialog::Bound(const ControlRow& row) const {
+    return row.setting.empty() ? nullptr : FindSetting(row.setting);
+}
+
 void TableDialog::ShowRow(const ControlRow& row) {
-    const SettingDef* def = row.setting.empty() ? nullptr : FindSetting(row.setting);
+    const SettingDef* def = Bound(row);
     HWND control = windows_[IndexOf(row)];
     if (!def || !control) return;
     ClockSettings& s = Settings();
@@ -189,10 +192,10 @@ void TableDialog::ShowRow(const ControlRow& row) {
         }
         case ControlType::SpinEdit: ShowSpinEdit(row, *def); break;
         case ControlType::Edit:
-        case ControlType::FileField:
             ShowText(control, s.*std::get<std::string ClockSettings::*>(def->field));
             break;
-        case ControlType::ColourPanel: {
+        case ControlType::ColourPanel:
+        case ControlType::ColourCaption: {
             // A text that names no colour (a registry or file may hold one) shows the default
             // colour, is reported once, and stays stored as it is.
             const ColourSetting& colour = s.*std::get<ColourSetting ClockSettings::*>(def->field);
@@ -216,7 +219,8 @@ void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def) {
     // The cap can change with the face, so the arrows learn the bounds at every fill.
     HWND arrows = GetDlgItem(Window(), GetDlgCtrlID(control) + kArrowsItem);
     SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
-    const int32_t shown = std::clamp(BoundInteger(Settings(), def), bounds.minimum, bounds.maximum);
+    const int32_t shown =
+        std::clamp(Shown(row, BoundInteger(Settings(), def)), bounds.minimum, bounds.maximum);
     ShowText(control, IntegerText(shown));
 }
 
@@ -234,6 +238,7 @@ bool TableDialog::OnCommand(int id, int notification) {
     if (filling_) return true;
     switch (row.type) {
         case ControlType::ColourPanel:
+        case ControlType::ColourCaption:
             if (notification == STN_CLICKED || notification == STN_DBLCLK) ColourPanelClick(row);
             return true;
         case ControlType::PushButton:
@@ -242,12 +247,9 @@ bool TableDialog::OnCommand(int id, int notification) {
         case ControlType::FontButton:
             if (notification == BN_CLICKED) FontButtonClick(row);
             return true;
-        case ControlType::FileField:
-            if (item == kBrowseItem && notification == BN_CLICKED) {
-                Browse(row);
-                return true;
-            }
-            break;
+        case ControlType::BrowseButton:
+            if (notification == BN_CLICKED) Browse(row);
+            return true;
         default: break;
     }
     StoreUserChange(row, item, notification);
@@ -255,10 +257,19 @@ bool TableDialog::OnCommand(int id, int notification) {
 }
 
 void TableDialog::StoreUserChange(const ControlRow& row, int item, int notification) {
-    const SettingDef* def = row.setting.empty() ? nullptr : FindSetting(row.setting);
-    if (!def) return;
     ClockSettings& s = Settings();
     HWND control = windows_[IndexOf(row)];
+    const SettingDef* def = Bound(row);
+    if (!def) {
+        // A value the dialog holds itself: held to its bounds, shown held when the user leaves.
+        if (row.type != ControlType::SpinEdit) return;
+        if (notification == EN_KILLFOCUS) {
+            SetFieldValue(row.name, HeldValue(row.name));
+        } else if (notification == EN_CHANGE) {
+            Changed(row);
+        }
+        return;
+    }
     switch (row.type) {
         case ControlType::CheckBox:
             if (notification != BN_CLICKED) return;
@@ -280,7 +291,6 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
             StoreBoundInteger(s, *def, HeldSpinValue(WindowText(control), BoundsOf(row, s)));
             break;
         case ControlType::Edit:
-        case ControlType::FileField:
             if (notification != EN_CHANGE) return;
             s.*std::get<std::string ClockSettings::*>(def->field) = WindowText(control);
             break;
@@ -290,7 +300,7 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
 }
 
 void TableDialog::ColourPanelClick(const ControlRow& row) {
-    const SettingDef* def = FindSetting(row.setting);
+    const SettingDef* def = Bound(row);
     if (!def) return;
     ColourSetting& colour = Settings().*std::get<ColourSetting ClockSettings::*>(def->field);
     // A cancelled chooser writes nothing: the text stays as stored, a system colour included.
@@ -317,11 +327,24 @@ void TableDialog::FontButtonClick(const ControlRow& row) {
 }
 
 void TableDialog::Browse(const ControlRow& row) {
-    HWND field = windows_[IndexOf(row)];
+    HWND field = Control(row.field);
     const std::optional<std::string> picked =
         PickFile(Window(), {std::string(row.items), WindowText(field)});
-    // Set outside the guard: the field's EN_CHANGE stores the pick as a user's change.
+    // Set outside the guard: the field's EN_CHANGE stores the pick as a user's change. A cancel
+    // changes nothing.
     if (picked) SetWindowTextA(field, picked->c_str());
+}
+
+int32_t TableDialog::HeldValue(std::string_view name) const {
+    const ControlRow& row = Row(name);
+    return HeldSpinValue(WindowText(windows_[IndexOf(row)]),
+                         BoundsOf(row, app_.Clock().Settings()));
+}
+
+void TableDialog::SetFieldValue(std::string_view name, int32_t value) {
+    filling_ = true;
+    ShowText(Control(name), IntegerText(value));
+    filling_ = false;
 }
 
 LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
@@ -335,6 +358,8 @@ LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
         if (row.type == ControlType::ColourPanel) {
             background = panelColours_[index];
             text = CaptionOn(background);
+        } else if (row.type == ControlType::ColourCaption) {
+            text = panelColours_[index];
         } else {
             text = row.colour;
         }

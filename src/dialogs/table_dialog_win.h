@@ -35,6 +35,19 @@ protected:
     virtual void Changed(const ControlRow& row) { (void)row; }
     // A push button pressed.
     virtual void Pressed(const ControlRow& row) { (void)row; }
+    // The setting a row stands for now: its own, unless the dialog points it elsewhere (the
+    // alarm editor edits the alarm its number shows).
+    virtual const SettingDef* Bound(const ControlRow& row) const;
+    // What a spin edit shows of a stored value, before it is held to the bounds.
+    virtual int32_t Shown(const ControlRow& row, int32_t stored) const {
+        (void)row;
+        return stored;
+    }
+
+    // A spin edit that holds a value of the dialog's own: its value held to its bounds, and
+    // setting it (behind the guard).
+    int32_t HeldValue(std::string_view name) const;
+    void SetFieldValue(std::string_view name, int32_t value);
 
     // Shows the setting of the named control again, behind the guard.
     void ShowControl(std::string_view name);

@@ -65,7 +65,7 @@ void DayPos(Surface& dial, const ClockSettings& s, int S, double nightAngle, dou
 }
 
 void DayPhase(const ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
-    const int S = s.DayPhaseSize;
+    const int S = DialSize(s.DayPhaseSize, s);
     if (S <= 0) return;
     const LocalTime time = clock.Now();
     Surface& dial = f.dayNight;

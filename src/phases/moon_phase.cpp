@@ -70,7 +70,7 @@ MoonDialSizes MoonSizes(int S) {
 }
 
 void MoonPhase(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
-    const int S = s.PhaseSize;
+    const int S = DialSize(s.PhaseSize, s);
     if (S <= 0) return;
     const Point at{s.MoonPhaseLeft, s.MoonPhaseTop};
     const Colour base = s.PhaseBaseColorStr.value;

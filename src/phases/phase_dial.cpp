@@ -1,6 +1,13 @@
 #include "phases/phase_dial.h"
 
+#include <algorithm>
+
 namespace marvix {
+
+int DialSize(int stored, const ClockSettings& s) {
+    const int screen = std::max(s.MaxWidth, s.MaxHeight);
+    return screen > 0 ? std::min(stored, screen) : stored;
+}
 
 void BeginDial(Surface& dial, const Surface& face, Point at, int S, Colour sky, Colour base) {
     dial.Resize({S, S});

@@ -29,15 +29,6 @@ int TargetHour(int hour, bool afternoon) {
     return hour == 12 ? 0 : hour;
 }
 
-bool IsMinuteAfter(int hour, int minute, int alarmHour, int alarmMinute) {
-    int nextMinute = alarmMinute + 1, nextHour = alarmHour;
-    if (nextMinute == 60) {
-        nextMinute = 0;
-        nextHour = (alarmHour + 1) % 24;
-    }
-    return hour == nextHour && minute == nextMinute;
-}
-
 // A chime sounds once in its minute and is re-armed by any other minute.
 void Chime(bool on, int minute, int chimeMinute, bool& done, const std::string& file, int repeat,
            SoundPlayer& player) {
@@ -59,15 +50,18 @@ void SoundIfDue(bool& due, const std::string& file, SoundPlayer& player) {
 }  // namespace
 
 void RunSoundTriggers(ClockSettings& s, const LocalTime& t, SoundPlayer& player) {
+    // An alarm sounds once in its minute and, like a chime, is re-armed by any other minute it
+    // sees while on. (Re-arming only in the minute right after it left an alarm silenced and
+    // switched on again, or one moved to a later time, mute for the rest of the run.)
     for (size_t i = 0; i < kAlarms.size(); ++i) {
         const AlarmFields& alarm = kAlarms[i];
         if (!(s.*alarm.on)) continue;
         const int hour = TargetHour(s.*alarm.hour, s.*alarm.afternoon);
-        if (t.hour == hour && t.minute == s.*alarm.minute && !s.AlarmDone[i]) {
+        if (t.hour != hour || t.minute != s.*alarm.minute) {
+            s.AlarmDone[i] = false;
+        } else if (!s.AlarmDone[i]) {
             player.Play({s.*alarm.file, 1, true});
             s.AlarmDone[i] = true;
-        } else if (IsMinuteAfter(t.hour, t.minute, hour, s.*alarm.minute)) {
-            s.AlarmDone[i] = false;
         }
     }
 

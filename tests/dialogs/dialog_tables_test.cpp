@@ -17,9 +17,9 @@ std::set<SettingKind> BindableKinds(ControlType type) {
         case ControlType::RadioGroup: return {SettingKind::Integer};
         case ControlType::SpinEdit: return {SettingKind::Integer, SettingKind::Geometry};
         case ControlType::Edit:
-        case ControlType::FileField:
         case ControlType::FontButton: return {SettingKind::String};
-        case ControlType::ColourPanel: return {SettingKind::ColourText};
+        case ControlType::ColourPanel:
+        case ControlType::ColourCaption: return {SettingKind::ColourText};
         default: return {};
     }
 }
@@ -38,7 +38,7 @@ TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) 
             const std::set<SettingKind> kinds = BindableKinds(row.type);
             if (kinds.empty()) {
                 EXPECT_TRUE(row.setting.empty()) << where << " cannot be bound";
-            } else {
+            } else if (!(row.type == ControlType::SpinEdit && row.setting.empty())) {
                 const SettingDef* def = FindSetting(row.setting);
                 ASSERT_NE(def, nullptr) << where << " bound to '" << row.setting << "'";
                 EXPECT_TRUE(kinds.contains(def->kind))
@@ -50,6 +50,11 @@ TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) 
                 EXPECT_EQ(row.minimum, 0) << where << " has bounds but is no spin edit";
                 EXPECT_EQ(row.maximum, 0) << where << " has bounds but is no spin edit";
                 EXPECT_EQ(row.cap, Cap::None) << where;
+            }
+            if (!row.field.empty() || row.type == ControlType::BrowseButton) {
+                const ControlRow* field = FindRow(table.rows, row.field);
+                ASSERT_NE(field, nullptr) << where << " acts on no control of its dialog";
+                EXPECT_EQ(field->type, ControlType::Edit) << where;
             }
             if (row.type == ControlType::FontButton) {
                 EXPECT_NE(FontSlotOf(row.setting), nullptr) << where << " bound to no font slot";

@@ -2,7 +2,7 @@
 // chooser scripted.
 #include <windows.h>
 
-#include "../support/clock_fixture_win.h"
+#include "../support/dialog_fixture_win.h"
 #include "../support/test_bitmaps.h"
 #include "app/choosers_win.h"
 #include "dialogs/hands_dialog.h"
@@ -13,34 +13,10 @@
 namespace marvix {
 namespace {
 
-class HandsDialogTest : public ClockFixture {
+class HandsDialogTest : public DialogFixture {
 protected:
-    TForm2& OpenHands() {
-        auto& hands = static_cast<TForm2&>(app_->Dialog(DialogId::Hands));
-        hands.Show();
-        Pump();
-        return hands;
-    }
-    HWND Control(const char* name) {
-        return static_cast<TForm2&>(app_->Dialog(DialogId::Hands)).Control(name);
-    }
-    // As typing does: the edit's text changes and it tells the dialog.
-    void Type(const char* name, const char* text) { SetWindowTextA(Control(name), text); }
-    std::string Text(const char* name) {
-        char text[64] = {};
-        GetWindowTextA(Control(name), text, sizeof text);
-        return text;
-    }
-    // Focus into the field and out again, as a user leaving it.
-    void Leave(const char* name) {
-        SetFocus(Control(name));
-        SetFocus(Control("Button1"));
-    }
-    void Click(const char* name) {
-        SendMessageA(Control(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-        SendMessageA(Control(name), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-        Pump();
-    }
+    HandsDialogTest() : DialogFixture(DialogId::Hands) {}
+    TForm2& OpenHands() { return static_cast<TForm2&>(Open()); }
     // The mouse over the Order list: down on one item, moved and up on another.
     void DragOrder(int from, int to) {
         HWND list = Control("ListBox1");
@@ -197,11 +173,7 @@ TEST_F(HandsDialogTest, ReturningFromItsOwnWindowIsNoNewActivation) {
     Start();
     TForm2& hands = OpenHands();
     Clock().Settings().HWT = 7;
-    HWND owned = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20,
-                                 hands.Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetActiveWindow(owned);
-    DestroyWindow(owned);
-    Pump();
+    VisitOwnWindow();
     ASSERT_EQ(GetActiveWindow(), hands.Window());
     EXPECT_EQ(Text("SpinEdit17"), "3");
 

@@ -160,6 +160,53 @@ TEST_F(SoundTriggerTest, ASwitchedOffAlarmNeitherSoundsNorReArms) {
     EXPECT_EQ(player.played.size(), 1u);
 }
 
+// The done flag used to be cleared only in the minute right after the alarm, and only while the
+// alarm was on: an alarm silenced by switching it off, or moved to a later time, stayed mute.
+TEST_F(SoundTriggerTest, AnyOtherMinuteWhileOnReArmsAnAlarm) {
+    s.Alarm1 = true;
+    s.A1H = 7;
+    s.A1M = 30;
+    TicksAt(7, 30, 0);
+    TicksAt(7, 30, 10);
+    s.Alarm1 = false;  // silenced
+    TicksAt(7, 30, 20);
+    Minute(7, 31);
+    s.Alarm1 = true;
+    Minute(8, 0);
+    Minute(7, 30);  // the next day
+    EXPECT_EQ(player.played.size(), 2u) << "switched off and on again later: rings the next day";
+
+    player.played.clear();
+    s.A1M = 45;  // moved right after it rang
+    TicksAt(7, 30, 30);
+    Minute(7, 45);
+    EXPECT_EQ(player.played.size(), 1u) << "moved to 7:45: rings at 7:45";
+
+    player.played.clear();
+    s.A1M = 30;
+    Minute(7, 29);
+    TicksAt(7, 30, 0);
+    s.Alarm1 = false;
+    TicksAt(7, 30, 35);
+    s.Alarm1 = true;  // off and on again within its minute
+    TicksAt(7, 30, 40);
+    EXPECT_EQ(player.played.size(), 1u) << "never twice in its minute";
+}
+
+TEST_F(SoundTriggerTest, TwelveWithoutPmIsMidnightLikeAStoredZero) {
+    for (int hour : {12, 0}) {
+        s = DefaultSettings();
+        s.Alarm1 = true;
+        s.A1H = hour;
+        s.A1M = 0;
+        player.played.clear();
+        Minute(23, 59);
+        Minute(0, 0);
+        Minute(12, 0);
+        EXPECT_EQ(player.played.size(), 1u) << hour;
+    }
+}
+
 TEST_F(SoundTriggerTest, TickAndTockAlternateOneASecondTockFirst) {
     s.Tick = s.Tock = true;
     s.TickStr = "tick";

@@ -1,0 +1,64 @@
+#include "dialogs/alarms_dialog_win.h"
+
+#include <algorithm>
+
+#include "app/application_win.h"
+#include "app/clock_window_win.h"
+#include "dialogs/alarms_dialog.h"
+
+namespace marvix {
+
+namespace {
+
+// clang-format off
+constexpr DialogLayout kLayout{
+    "TForm7", "Marvix Alarms/sounds", {444, 290}, 0x00800040, {80, 60}, false,
+    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,
+    Clamp::OnCreateAndActivation, true,
+};
+// clang-format on
+
+bool IsAlarmEditor(const ControlRow& row) {
+    return std::find(kAlarmEditor.begin(), kAlarmEditor.end(), row.name) != kAlarmEditor.end();
+}
+
+}  // namespace
+
+TForm7::TForm7(Application& app) : TableDialog(app, kLayout, kAlarmsDialogRows) {}
+
+const SettingDef* TForm7::Bound(const ControlRow& row) const {
+    if (!IsAlarmEditor(row)) return TableDialog::Bound(row);
+    return FindSetting(AlarmSetting(row.setting, alarm_));
+}
+
+int32_t TForm7::Shown(const ControlRow& row, int32_t stored) const {
+    return row.name == "SpinEdit5" ? ShownAlarmHour(stored) : stored;
+}
+
+// Every activation starts the editor at alarm 1. (Coming back from "Browse" is no activation, so
+// a file picked for alarm 3 goes to alarm 3.)
+void TForm7::BeforeFill() {
+    alarm_ = 1;
+    SetFieldValue("SpinEdit7", alarm_);
+}
+
+void TForm7::Changed(const ControlRow& row) {
+    if (row.name == "SpinEdit7") SpinEdit7Change();
+}
+
+void TForm7::SpinEdit7Change() {
+    alarm_ = HeldValue("SpinEdit7");
+    for (std::string_view control : kAlarmEditor) ShowControl(control);
+}
+
+// "test": the row's file once, played to its end on a worker thread, whatever the sound is
+// otherwise (a tick plays without waiting, the hour chime as often as the hour).
+void TForm7::Pressed(const ControlRow& row) {
+    if (row.field.empty()) return;
+    const SettingDef* file = Bound(Row(row.field));
+    if (!file) return;
+    app_.Clock().Player().Play(
+        {Settings().*std::get<std::string ClockSettings::*>(file->field), 1, true});
+}
+
+}  // namespace marvix

@@ -1,0 +1,29 @@
+#pragma once
+
+// TForm7, "Marvix Alarms/sounds": the sound files with their check boxes, "test" and "Browse",
+// and the editor of the five alarms.
+
+#include "dialogs/table_dialog_win.h"
+
+namespace marvix {
+
+class TForm7 final : public TableDialog {
+public:
+    explicit TForm7(Application& app);
+    // The alarm the editor shows, 1 to 5.
+    int Alarm() const { return alarm_; }
+
+protected:
+    const SettingDef* Bound(const ControlRow& row) const override;
+    int32_t Shown(const ControlRow& row, int32_t stored) const override;
+    void BeforeFill() override;
+    void Changed(const ControlRow& row) override;
+    void Pressed(const ControlRow& row) override;
+
+private:
+    void SpinEdit7Change();
+
+    int alarm_ = 1;
+};
+
+}  // namespace marvix

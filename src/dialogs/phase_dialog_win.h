@@ -1,0 +1,18 @@
+#pragma once
+
+// TForm3, "Phase Displays": the moon and day/night dials' settings. A change shows on the clock
+// at once.
+
+#include "dialogs/table_dialog_win.h"
+
+namespace marvix {
+
+class TForm3 final : public TableDialog {
+public:
+    explicit TForm3(Application& app);
+
+protected:
+    void Changed(const ControlRow& row) override;
+};
+
+}  // namespace marvix
