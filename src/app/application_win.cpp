@@ -137,6 +137,12 @@ void Application::RefreshOpenDialogs() {
     }
 }
 
+void Application::ShowLiveValues() {
+    for (const auto& dialog : dialogs_) {
+        if (dialog && dialog->IsVisible()) dialog->ShowLiveValues();
+    }
+}
+
 void Application::ShowHelp() { help_->ShowContents(owner_); }
 
 void Application::Terminate() {

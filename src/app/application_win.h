@@ -54,6 +54,8 @@ public:
     void ShowHelp();
     // After a configuration file is loaded: every open settings window shows the new values.
     void RefreshOpenDialogs();
+    // After every frame: open settings windows show what the clock has just changed.
+    void ShowLiveValues();
     // "STOP" and "Yes": ends the program; the clock window's destruction saves the settings.
     void Terminate();
 

@@ -57,7 +57,10 @@ std::optional<Colour> PickColour(HWND owner, Colour initial) {
 }
 
 std::optional<FontChoice> PickFont(HWND owner, const FontChoice& initial) {
-    if (g_script) return g_script->Next(g_script->fonts_);
+    if (g_script) {
+        g_script->lastInitialFont_ = initial;
+        return g_script->Next(g_script->fonts_);
+    }
     const int dpi = ScreenPixelsPerInch();
     LOGFONTA font{};
     font.lfHeight = -MulDiv(initial.pointSize, dpi, 72);

@@ -47,6 +47,7 @@ public:
     // How many choosers were opened, and what the last colour chooser was opened with.
     int Opened() const { return opened_; }
     Colour LastInitialColour() const { return lastInitialColour_; }
+    const FontChoice& LastInitialFont() const { return lastInitialFont_; }
 
 private:
     friend std::optional<Colour> PickColour(HWND, Colour);
@@ -60,6 +61,7 @@ private:
     std::deque<std::optional<std::string>> files_;
     int opened_ = 0;
     Colour lastInitialColour_;
+    FontChoice lastInitialFont_;
     ChooserScript* previous_;
 };
 

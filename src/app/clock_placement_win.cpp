@@ -29,10 +29,13 @@ void TForm1::ApplyZPosition() {
         HWND after = steps.steps[i] == ZOrder::TopMost     ? HWND_TOPMOST
                      : steps.steps[i] == ZOrder::NoTopMost ? HWND_NOTOPMOST
                                                            : HWND_BOTTOM;
-        // Activating a window raises it, which would undo the move to the bottom at once.
-        const UINT activation = after == HWND_BOTTOM ? SWP_NOACTIVATE : 0;
+        // Activating a window raises it, which would undo the move to the bottom at once. A
+        // hidden clock (in the tray, or not yet shown at start) takes its place unseen: showing
+        // it would bring back a clock whose timers are stopped.
+        const bool shown = IsWindowVisible(hwnd_) != FALSE;
+        const UINT activation = after == HWND_BOTTOM || !shown ? SWP_NOACTIVATE : 0;
         SetWindowPos(hwnd_, after, 0, 0, 0, 0,
-                     SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | activation);
+                     SWP_NOSIZE | SWP_NOMOVE | (shown ? SWP_SHOWWINDOW : 0) | activation);
     }
 }
 
@@ -60,12 +63,14 @@ void TForm1::FitWindowToFace() {
 void TForm1::MapBackGround() {
     RECT frame;
     GetWindowRect(hwnd_, &frame);
+    const bool shown = IsWindowVisible(hwnd_) != FALSE;
     ShowWindow(hwnd_, SW_HIDE);
     // Give the windows behind the clock time to repaint before their pixels are taken.
     Sleep(100);
     CaptureDesktop(pictures_->face, {frame.left, frame.top});
     Sleep(100);
-    ShowWindow(hwnd_, SW_SHOW);
+    // A clock hidden in the tray stays hidden.
+    if (shown) ShowWindow(hwnd_, SW_SHOW);
 }
 
 }  // namespace marvix

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/application_win.h"
 #include "app/frame.h"
 #include "app/frame_changes.h"
 
@@ -39,6 +40,7 @@ void TForm1::Redraw() {
     FrameSurfaces frame = pictures_->Frame();
     ComposeFrame(settings_, frame, clock_);
     ShowFrame();
+    app_.ShowLiveValues();
 }
 
 void TForm1::ShowFrame() {

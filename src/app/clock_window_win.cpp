@@ -138,12 +138,17 @@ void TForm1::FormCreate() {
 void TForm1::FormActivate() {
     if (settings_.FirstActivation) return;
     settings_.FirstActivation = true;
-    ReadDisplayFonts();
+    EnsureDisplayFontsRead();
     app_.ShowTaskbarButton(!settings_.HideMe);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 }
 
+void TForm1::EnsureDisplayFontsRead() {
+    if (!displayFontsRead_) ReadDisplayFonts();
+}
+
 void TForm1::ReadDisplayFonts() {
+    displayFontsRead_ = true;
     std::vector<std::string> errors;
     ReadSettings(settings_, registry_, DisplayFontSettings(), errors);
     ApplyDisplayFonts(settings_);
@@ -153,9 +158,9 @@ void TForm1::ReadDisplayFonts() {
 void TForm1::SaveSettings() {
     if (settingsSaved_) return;
     settingsSaved_ = true;
-    // A clock that was never activated (it started in the tray and stopped from there) has not
-    // read its fonts yet; read them now so that the save writes them back as they were.
-    if (!settings_.FirstActivation) ReadDisplayFonts();
+    // A clock that was never activated (it started in the tray and stopped from there) may not
+    // have read its fonts yet; read them now so that the save writes them back as they were.
+    EnsureDisplayFontsRead();
     std::vector<std::string> errors;
     WriteSettings(settings_, registry_, ExitSettings(), errors);
     ReportAll(errors);

@@ -50,6 +50,9 @@ public:
     void ClampToScreen();
     void MapBackGround();
     void SetTickInterval();
+    // The twelve font slots come from the registry once, at the first activation, or earlier when
+    // a settings window shows them first (a clock started in the tray may never be activated).
+    void EnsureDisplayFontsRead();
 
     // Configuration files, as the configurations window loads and saves them; every failure is
     // reported through the message seam. A file that does not load changes nothing.
@@ -100,6 +103,7 @@ private:
     bool timersRunning_ = false;
     UINT timer1Interval_ = 250;
     bool settingsSaved_ = false;
+    bool displayFontsRead_ = false;
     // The frame as last sent to the screen.
     Picture shown_;
 };

@@ -65,6 +65,9 @@ public:
     void Hide();
     // Copies the current settings into the controls.
     virtual void SetStuff() {}
+    // After every frame, while the window is visible: shows values the clock itself has just
+    // changed (a dragged position, a display placed by the tick). Shows only; writes nothing.
+    virtual void ShowLiveValues() {}
 
 protected:
     virtual void CreateControls() {}

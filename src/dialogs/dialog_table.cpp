@@ -4,16 +4,20 @@
 #include <array>
 
 #include "dialogs/alarms_dialog.h"
+#include "dialogs/digital_dialog.h"
 #include "dialogs/hands_dialog.h"
 #include "dialogs/phase_dialog.h"
+#include "dialogs/spelling_dialog.h"
 
 namespace marvix {
 
 std::span<const DialogTable> AllDialogTables() {
-    static const std::array<DialogTable, 3> tables = {{
+    static const std::array<DialogTable, 5> tables = {{
         {"TForm2", kHandsDialogRows},
         {"TForm3", kPhaseDialogRows},
+        {"TForm6", kDigitalDialogRows},
         {"TForm7", kAlarmsDialogRows},
+        {"TForm10", kSpellingDialogRows},
     }};
     return tables;
 }

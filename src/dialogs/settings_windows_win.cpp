@@ -2,8 +2,10 @@
 
 #include "dialogs/alarms_dialog_win.h"
 #include "dialogs/configurations_dialog_win.h"
+#include "dialogs/digital_dialog_win.h"
 #include "dialogs/hands_dialog_win.h"
 #include "dialogs/phase_dialog_win.h"
+#include "dialogs/spelling_dialog_win.h"
 
 namespace marvix {
 
@@ -21,12 +23,10 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
     {},  // TForm3: phase_dialog_win.cpp
     {"TForm5", "Marvix Face", {269, 444}, kPurple, {60, 20}, false, kEightKinds,
      Clamp::OnCreateAndActivationUnlessIgnored, true},
-    {"TForm6", "Marvix Digital Displays", {345, 456}, kPurple, {0, 0}, true, kEightKinds,
-     Clamp::OnCreateAndActivation, true},
+    {},  // TForm6: digital_dialog_win.cpp
     {},  // TForm7: alarms_dialog_win.cpp
     {},  // TForm8: configurations_dialog_win.cpp
-    {"TForm10", "Spelling", {516, 371}, kPurple, {0, 0}, true,
-     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true},
+    {},  // TForm10: spelling_dialog_win.cpp
 };
 // clang-format on
 
@@ -36,6 +36,8 @@ std::unique_ptr<SettingsDialog> MakeSettingsWindow(Application& app, DialogId id
     if (id == DialogId::Hands) return std::make_unique<TForm2>(app);
     if (id == DialogId::Phases) return std::make_unique<TForm3>(app);
     if (id == DialogId::Alarms) return std::make_unique<TForm7>(app);
+    if (id == DialogId::Digital) return std::make_unique<TForm6>(app);
+    if (id == DialogId::Spelling) return std::make_unique<TForm10>(app);
     if (id == DialogId::Configurations) return std::make_unique<TForm8>(app);
     return std::make_unique<SettingsDialog>(app, kLayouts[static_cast<size_t>(id)]);
 }

@@ -357,7 +357,8 @@ LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
         const ControlRow& row = rows_[index];
         if (row.type == ControlType::ColourPanel) {
             background = panelColours_[index];
-            text = CaptionOn(background);
+            const std::optional<Colour> caption = PanelCaption(row);
+            text = caption ? GdiSurface::ToColorRef(*caption) : CaptionOn(background);
         } else if (row.type == ControlType::ColourCaption) {
             text = panelColours_[index];
         } else {

@@ -9,6 +9,7 @@
 // value sends (an edit's EN_CHANGE) are not a user's change. A field shows its value held to
 // its bounds; the setting keeps what it holds until the user changes the field.
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,11 @@ protected:
     // The setting a row stands for now: its own, unless the dialog points it elsewhere (the
     // alarm editor edits the alarm its number shows).
     virtual const SettingDef* Bound(const ControlRow& row) const;
+    // The colour of a colour panel's caption, when the dialog says (else one readable on it).
+    virtual std::optional<Colour> PanelCaption(const ControlRow& row) const {
+        (void)row;
+        return std::nullopt;
+    }
     // What a spin edit shows of a stored value, before it is held to the bounds.
     virtual int32_t Shown(const ControlRow& row, int32_t stored) const {
         (void)row;

@@ -14,11 +14,13 @@ namespace marvix {
 enum class Display { Day, Date, Month, Year, Hour, Minute, Second, Colon1, Colon2, AmPm, Inter1, Inter2 };
 // clang-format on
 inline constexpr size_t kDisplayCount = 12;
+// DAY to COLON2 can place themselves; AM/PM, INTER1 and INTER2 are never moved.
+inline constexpr size_t kAutoPlacedDisplays = 9;
 
 struct DisplaySpec {
     std::string_view name;
     bool ClockSettings::*show;
-    bool ClockSettings::*autoPlace;  // has effect for the first nine only
+    bool ClockSettings::*autoPlace;  // has effect for the first kAutoPlacedDisplays only
     bool ClockSettings::*transparent;
     int32_t ClockSettings::*x;
     int32_t ClockSettings::*y;

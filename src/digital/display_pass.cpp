@@ -4,15 +4,11 @@
 
 namespace marvix {
 
-namespace {
-
-constexpr size_t kPlacedDisplays = 9;
-
-}  // namespace
+namespace {}  // namespace
 
 void PlaceDigitalDisplays(ClockSettings& s) {
     const int W = s.FaceWidth, H = s.FaceHeight, F = kFramePointSize;
-    for (size_t i = 0; i < kPlacedDisplays; ++i) {
+    for (size_t i = 0; i < kAutoPlacedDisplays; ++i) {
         const DisplaySpec& spec = kDisplays[i];
         int32_t& x = s.*spec.x;
         int32_t& y = s.*spec.y;

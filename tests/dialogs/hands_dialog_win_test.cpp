@@ -147,13 +147,7 @@ TEST_F(HandsDialogTest, OpeningAndClosingTheDialogChangesNothingStored) {
     Store("THand", "false");
     const char* userOrder[] = {"Int1", "Int2", "Mon", "Day", "Dat", "Hour", "Min", "Sec"};
     for (int i = 0; i < 8; ++i) Store(("HandZ" + std::to_string(i)).c_str(), userOrder[i]);
-    auto snapshot = [] {
-        std::vector<std::string> values;
-        for (const SettingDef& def : AllSettings())
-            values.push_back(Stored(std::string(def.name).c_str()));
-        return values;
-    };
-    const std::vector<std::string> before = snapshot();
+    const std::vector<std::string> before = StoredValues();
 
     Start();
     TForm2& hands = OpenHands();
@@ -164,7 +158,7 @@ TEST_F(HandsDialogTest, OpeningAndClosingTheDialogChangesNothingStored) {
     Pump();
     EXPECT_FALSE(hands.IsVisible());
     Stop();
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(StoredValues(), before);
 }
 
 // Coming back from a window the dialog owns (a chooser, a message box) refilled the dialog, and

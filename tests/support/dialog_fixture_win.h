@@ -6,9 +6,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "clock_fixture_win.h"
 #include "dialogs/table_dialog_win.h"
+#include "settings/settings_table.h"
 
 namespace marvix {
 
@@ -48,6 +50,14 @@ protected:
         SetActiveWindow(owned);
         DestroyWindow(owned);
         Pump();
+    }
+
+    // Every stored value, in the settings table's order.
+    static std::vector<std::string> StoredValues() {
+        std::vector<std::string> values;
+        for (const SettingDef& def : AllSettings())
+            values.push_back(Stored(std::string(def.name).c_str()));
+        return values;
     }
 
     DialogId dialog_;

@@ -1,0 +1,88 @@
+#include "dialogs/digital_dialog_win.h"
+
+#include "app/application_win.h"
+#include "app/clock_window_win.h"
+#include "dialogs/digital_dialog.h"
+#include "digital/digital_displays.h"
+#include "digital/display_fonts.h"
+
+namespace marvix {
+
+namespace {
+
+// clang-format off
+constexpr DialogLayout kLayout{
+    "TForm6", "Marvix Digital Displays", {345, 456}, 0x00800040, {0, 0}, true,
+    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits,
+    Clamp::OnCreateAndActivation, true,
+};
+// clang-format on
+
+constexpr std::array<int32_t, 2> kNothingShown = {INT32_MIN, INT32_MIN};
+
+// The column whose control that is, by any of its special controls.
+const DigitalColumn* ColumnOf(std::string_view control) {
+    for (const DigitalColumn& column : kDigitalColumns) {
+        if (control == column.autoPlace || control == column.panel || control == column.font)
+            return &column;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TForm6::TForm6(Application& app) : TableDialog(app, kLayout, kDigitalDialogRows) {}
+
+// The slots are shown as stored, even in a clock that was never activated.
+void TForm6::BeforeFill() {
+    app_.Clock().EnsureDisplayFontsRead();
+    shownPlaces_.fill(kNothingShown);
+}
+
+// A panel is the display's background with the caption in the display's text colour.
+std::optional<Colour> TForm6::PanelCaption(const ControlRow& row) const {
+    const DigitalColumn* column = ColumnOf(row.name);
+    if (!column) return std::nullopt;
+    return (app_.Clock().Settings().*kFontSlots[column->display].colour).value;
+}
+
+void TForm6::Changed(const ControlRow& row) {
+    const DigitalColumn* column = ColumnOf(row.name);
+    if (!column) return;
+    ClockSettings& s = Settings();
+    const DisplaySpec& display = kDisplays[column->display];
+    if (row.name == column->autoPlace && !(s.*display.autoPlace)) {
+        // Placed by hand from now on, where it was last placed: the position the fields show.
+        s.*display.x = HeldValue(column->left);
+        s.*display.y = HeldValue(column->top);
+    } else if (row.name == column->font) {
+        ApplyDisplayFont(s, column->display);
+        ShowControl(column->panel);
+    }
+}
+
+void TForm6::Pressed(const ControlRow& row) {
+    for (const CaseButton& button : kCaseButtons) {
+        if (row.name != button.name) continue;
+        Settings().*std::get<int32_t ClockSettings::*>(FindSetting(button.setting)->field) =
+            button.value;
+    }
+}
+
+// Called after every frame: up to a hundred times a second in smooth mode, so a field is touched
+// only when its display has moved since the field last showed it.
+void TForm6::ShowLiveValues() {
+    const ClockSettings& s = Settings();
+    for (const DigitalColumn& column : kDigitalColumns) {
+        const DisplaySpec& display = kDisplays[column.display];
+        if (column.display >= kAutoPlacedDisplays || !(s.*display.autoPlace)) continue;
+        std::array<int32_t, 2>& shown = shownPlaces_[column.display];
+        const std::array<int32_t, 2> now = {s.*display.x, s.*display.y};
+        if (now == shown) continue;
+        shown = now;
+        ShowControl(column.left);
+        ShowControl(column.top);
+    }
+}
+
+}  // namespace marvix

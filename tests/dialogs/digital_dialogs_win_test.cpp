@@ -1,0 +1,157 @@
+// The digital displays and spelling dialogs under Wine, driven by the messages a user's actions
+// produce, with the choosers scripted.
+#include <windows.h>
+
+#include "../support/dialog_fixture_win.h"
+#include "app/choosers_win.h"
+#include "app/control_menu_win.h"
+#include "base/gdi_surface_win.h"
+
+namespace marvix {
+namespace {
+
+class DigitalDialogTest : public DialogFixture {
+protected:
+    DigitalDialogTest() : DialogFixture(DialogId::Digital) {}
+
+    // The colour the dialog gives a control's text when it paints it.
+    COLORREF CaptionColour(const char* name) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageA(Dialog().Window(), WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(Control(name)));
+        const COLORREF colour = GetTextColor(dc);
+        DeleteDC(dc);
+        return colour;
+    }
+};
+
+class SpellingDialogTest : public DialogFixture {
+protected:
+    SpellingDialogTest() : DialogFixture(DialogId::Spelling) {}
+};
+
+TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
+    Store("PDate", "true");
+    Start();
+    Open();
+    ClockSettings& s = Clock().Settings();
+    Clock().Timer1Timer();
+    EXPECT_EQ(Text("SpinEdit10"), "167") << "the tick shows where it placed DATE";
+    EXPECT_EQ(Text("SpinEdit11"), "96");
+    s.PX = 5;
+    Click("CheckBox2");  // DATE's Auto P off: it stays where the fields say
+    EXPECT_FALSE(s.PDate);
+    EXPECT_EQ(s.PX, 167);
+    EXPECT_EQ(s.PY, 96);
+
+    Click("CheckBox28");  // COLON2's Auto P
+    EXPECT_TRUE(s.PColon2);
+    EXPECT_FALSE(s.PColon1);
+
+    Type("SpinEdit10", "500");
+    EXPECT_EQ(s.PX, 500);
+    Clock().Timer1Timer();
+    EXPECT_EQ(s.PX, 200) << "the display is held to the face";
+    EXPECT_EQ(Text("SpinEdit10"), "500") << "only placed displays are shown by the tick";
+
+    Click("BitBtn3");  // DAY's "U"
+    EXPECT_EQ(s.DayCaseInt, 3);
+}
+
+TEST_F(DigitalDialogTest, AFontPickedIsStoredAndDrawnWith) {
+    Start();
+    Open();
+    ChooserScript chooser;
+    chooser.AnswerFont(FontChoice{"Arial", 12, {FontStyle::kBold}, Colour{0x000000FF}});
+    Click("Button1");  // DATE's "Font"
+    Clock().Timer1Timer();
+    const GdiSurface& date = Clock().Pictures().digits[1];
+    bool red = false;
+    for (int y = 0; y < date.GetSize().height; ++y) {
+        for (int x = 0; x < date.GetSize().width; ++x) red = red || date.PixelAt(x, y) == 0xFF0000u;
+    }
+    EXPECT_TRUE(red) << "the DATE text is drawn in red";
+    EXPECT_EQ(CaptionColour("Panel1"), RGB(255, 0, 0));
+    Stop();
+    EXPECT_EQ(Stored("DFont2"), "Arial");
+    EXPECT_EQ(Stored("FSize2"), "12");
+    EXPECT_EQ(Stored("FStyle2"), "b");
+    EXPECT_EQ(Stored("CFont2"), "clRed");
+}
+
+// Filling stored what the fields could show (a position of -4 became 0), and a cancelled font
+// chooser stored what it had been opened with (a long face name cut, a colour text rewritten).
+TEST_F(DigitalDialogTest, OpeningBothDialogsAndCancellingAFontChangeNothingStored) {
+    Start();
+    Stop();
+    Store("PX", "-4");
+    Store("DFont2", "A Typeface Name Of Forty Characters Long");
+    Store("CFont2", "clBtnFace");  // a font colour text is regenerated at exit: one that keeps
+    const std::vector<std::string> before = StoredValues();
+    Start();
+    Open();
+    EXPECT_EQ(Text("SpinEdit10"), "0");
+    ChooserScript chooser;
+    chooser.AnswerFont(std::nullopt);
+    Click("Button1");
+    EXPECT_EQ(chooser.Opened(), 1);
+    EXPECT_EQ(chooser.LastInitialFont().face, "A Typeface Name Of Forty Characters Long");
+    app_->Dialog(DialogId::Spelling).Show();
+    Pump();
+    SendMessageA(Dialog().Window(), WM_CLOSE, 0, 0);
+    SendMessageA(app_->Dialog(DialogId::Spelling).Window(), WM_CLOSE, 0, 0);
+    Stop();
+    EXPECT_EQ(StoredValues(), before);
+}
+
+// A clock started in the tray is never activated, and read its font slots only then.
+TEST_F(DigitalDialogTest, AClockStartedInTheTrayShowsItsFontsAsStored) {
+    Store("Tray", "true");
+    Store("DFont3", "Arial");
+    Store("FSize3", "14");
+    Store("CFont3", "clRed");
+    Start();
+    printf("A %d\n", Clock().Settings().FirstActivation);
+    Pump();
+    printf("B %d\n", Clock().Settings().FirstActivation);
+    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
+    printf("C %d\n", Clock().Settings().FirstActivation);
+    app_->ControlMenu().PanelClick(TForm4::Panel3);  // "Digital Settings"
+    printf("D %d\n", Clock().Settings().FirstActivation);
+    Pump();
+    ASSERT_TRUE(Dialog().IsVisible());
+    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_EQ(CaptionColour("Panel4"), RGB(255, 0, 0)) << "MONTH's caption in its text colour";
+    ChooserScript chooser;
+    Click("Button3");  // MONTH's "Font", cancelled
+    EXPECT_EQ(chooser.LastInitialFont().face, "Arial");
+    EXPECT_EQ(chooser.LastInitialFont().pointSize, 14);
+}
+
+TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
+    Store("LongDayName", "true");
+    time_.time = {2026, 12, 6, 1, 10, 15, 30, 0};  // a Sunday
+    Start();
+    Open();
+    ClockSettings& s = Clock().Settings();
+    Type("Edit1", "Dimanche");
+    EXPECT_EQ(s.DayNames1, "Dimanche");
+    Clock().Timer1Timer();
+    GdiSurface measure;
+    EXPECT_EQ(Clock().Pictures().digits[0].GetSize(),
+              measure.TextExtent("Dimanche ", s.DisplayFonts[0]))
+        << "padded to Wednesday's nine letters";
+    Type("Edit9", "");
+    EXPECT_EQ(s.DayNames9, "");
+
+    // A configuration loaded while the dialog is open shows in its fields.
+    s.DayNames2 = "Lundi";
+    const std::string file =
+        std::string(getenv("TEMP") ? getenv("TEMP") : "C:\\") + "\\marvix-spelling.ccf";
+    ASSERT_TRUE(Clock().SaveConfiguration(file));
+    Type("Edit2", "Monday");
+    ASSERT_TRUE(Clock().LoadConfiguration(file));
+    EXPECT_EQ(Text("Edit2"), "Lundi");
+}
+
+}  // namespace
+}  // namespace marvix
