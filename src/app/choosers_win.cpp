@@ -102,6 +102,7 @@ std::optional<std::string> PickFile(HWND owner, const FileRequest& request) {
     chooser.lpstrFilter = filter.c_str();
     chooser.lpstrFile = path.data();
     chooser.nMaxFile = MAX_PATH;
+    if (!request.folder.empty()) chooser.lpstrInitialDir = request.folder.c_str();
     // The configurations window saves relative to the current folder: browsing must not move it.
     chooser.Flags = OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameA(&chooser)) return std::nullopt;

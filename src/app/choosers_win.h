@@ -24,7 +24,8 @@ struct FontChoice {
 
 struct FileRequest {
     std::string filter;   // "WAV files|*.wav|All Files|*.*"
-    std::string initial;  // a path, or empty: where the chooser opens
+    std::string initial;  // the file name it starts with, or empty
+    std::string folder;   // the folder it opens in, or empty
 };
 
 // Each returns nullopt when the user cancels. None changes the process's current folder.

@@ -38,6 +38,16 @@ void TForm1::ApplyLoadedSettings() {
     app_.RefreshOpenDialogs();
 }
 
+void TForm1::LoadFace(const std::string& path) {
+    const FaceLoad loaded = LoadFaceFile(path, *pictures_, kTooLargeOnLoad);
+    if (loaded.test == FaceTest::Refused) return;
+    if (loaded.face && loaded.display) settings_.BackPic = path;
+    FitFaceToScreen(settings_, *pictures_);
+    pictures_->display.Resize(pictures_->face.GetSize());
+    FitWindowToFace();
+    Redraw();
+}
+
 bool TForm1::SaveConfiguration(const std::string& path) {
     // The font colours written are the fonts' own, and the settings follow them.
     RegenerateFontColourTexts(settings_);

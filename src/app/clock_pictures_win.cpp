@@ -65,7 +65,7 @@ FrameSurfaces ClockPictures::Frame() {
     return FrameSurfaces{display, face, digitSurfaces, moon, dayNight};
 }
 
-bool LoadFaceFile(const std::string& path, ClockPictures& pictures, const char* tooLarge) {
+FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures, const char* tooLarge) {
     uint8_t header[kBitCountByteOffset + 1];
     DWORD read = 0;
     LARGE_INTEGER size{};
@@ -75,23 +75,35 @@ bool LoadFaceFile(const std::string& path, ClockPictures& pictures, const char* 
         if (!file || !ReadFile(file.Get(), header, sizeof header, &read, nullptr) ||
             read != sizeof header || !GetFileSizeEx(file.Get(), &size)) {
             ShowMessage(kCannotLoadFile);
-            return false;
+            return {};
         }
     }
-    if (header[kBitCountByteOffset] > 8) {
+    if (FaceBitCount(header) > 8) {
         ShowMessage("Clock face bmp cannot have more than 256 colors.");
-        return false;
+        return {};
     }
     if (size.QuadPart > LONGLONG(kMaxFaceFileBytes)) {
         ShowMessage(tooLarge, MessageStyle::Information);
-        return false;
+        return {FaceTest::TooLarge};
     }
     // The face and the display picture each load the file and report their own failure.
-    std::optional<Picture> face = LoadPicture(path);
-    if (face) pictures.face.LoadPicture(*face);
-    std::optional<Picture> display = LoadPicture(path);
-    if (display) pictures.display.LoadPicture(*display);
-    return face.has_value();
+    FaceLoad loaded{FaceTest::Passed};
+    if (std::optional<Picture> face = LoadPicture(path)) {
+        pictures.face.LoadPicture(*face);
+        loaded.face = true;
+    }
+    if (std::optional<Picture> display = LoadPicture(path)) {
+        pictures.display.LoadPicture(*display);
+        loaded.display = true;
+    }
+    return loaded;
+}
+
+bool FitFaceToScreen(ClockSettings& s, ClockPictures& p) {
+    const Size face = p.face.GetSize();
+    if (face.height <= s.MaxHeight && face.width <= s.MaxWidth) return false;
+    UseFallbackFace(p);
+    return true;
 }
 
 void UseFallbackFace(ClockPictures& p) {
@@ -106,11 +118,10 @@ void PrepareFace(ClockSettings& s, ClockPictures& p, const char* tooLarge) {
         p.display.Resize({s.TranWidth, s.TranHeight});
         p.face.Resize({s.TranWidth, s.TranHeight});
     }
-    const Size face = p.face.GetSize();
     const Size area = MaximizedArea();
     s.MaxWidth = area.width;
     s.MaxHeight = area.height;
-    if (face.height > s.MaxHeight || face.width > s.MaxWidth) UseFallbackFace(p);
+    FitFaceToScreen(s, p);
     ApplyFaceGeometry(s, p.face.GetSize());
 }
 

@@ -24,11 +24,24 @@ struct ClockPictures {
     FrameSurfaces Frame();
 };
 
+// What became of a face file: refused (not opened, or more than 256 colours: nothing changes),
+// too large (not loaded), or tested and loaded into the face and the display pictures, each of
+// which may still have failed.
+enum class FaceTest { Refused, TooLarge, Passed };
+struct FaceLoad {
+    FaceTest test = FaceTest::Refused;
+    bool face = false;
+    bool display = false;
+};
+
 // Tests a face file and loads it into the face and the display pictures, reporting every
-// failure through the message seam; on failure the pictures keep what they held. Returns whether
-// the face was replaced.
-bool LoadFaceFile(const std::string& path, ClockPictures& pictures,
-                  const char* tooLarge = kTooLargeAtStart);
+// failure through the message seam; on failure the pictures keep what they held.
+FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures,
+                      const char* tooLarge = kTooLargeAtStart);
+
+// TooBig when the face does not fit the maximized-window area: the fallback face in its place.
+// Returns whether it took the fallback.
+bool FitFaceToScreen(ClockSettings& settings, ClockPictures& pictures);
 
 // The steps on the face at start-up (and, with kTooLargeOnLoad, after a configuration file is
 // loaded): load BackPic unless it is empty or UseWall is set, size the pictures for UseWall,

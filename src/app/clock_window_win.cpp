@@ -204,6 +204,8 @@ void TForm1::FormMouseMove() {
         SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         settings_.FL = left;
         settings_.FT = top;
+        // The face dialog's Left and Top follow the clock.
+        app_.ShowLiveValues();
     }
     DragLast = now;
 }

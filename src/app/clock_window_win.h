@@ -57,6 +57,10 @@ public:
     // Configuration files, as the configurations window loads and saves them; every failure is
     // reported through the message seam. A file that does not load changes nothing.
     bool LoadConfiguration(const std::string& path);
+    // A face picked in the face dialog: tested and loaded, or the fallback for one too large for
+    // the screen, then the window fitted, held on the screen and cut to its shape. BackPic names
+    // it only when both pictures loaded, so that the next start shows what is shown now.
+    void LoadFace(const std::string& path);
     bool SaveConfiguration(const std::string& path);
 
     // The three timers' handlers, public so that tests and benchmarks can drive them.

@@ -81,6 +81,8 @@ protected:
     HWND AddControl(ControlKind kind, const char* windowClass, const char* text, DWORD style,
                     Rect bounds, int id);
     ClockSettings& Settings();
+    // The window's background colour as a brush, for the controls that paint on it.
+    HBRUSH BackgroundBrush() const { return background_.Get(); }
     Application& app_;
 
 private:

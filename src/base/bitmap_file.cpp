@@ -6,6 +6,9 @@ namespace {
 
 constexpr size_t kFileHeaderBytes = 14;
 constexpr size_t kInfoHeaderBytes = 40;
+// The header of old (OS/2 bitmaps): 16-bit sizes, always bottom-up and uncompressed, palette
+// entries of three bytes.
+constexpr size_t kCoreHeaderBytes = 12;
 constexpr uint32_t kUncompressed = 0, kRle8 = 1, kRle4 = 2;
 // Far beyond any face that fits a screen; keeps the pixel buffer's size well inside 32 bits.
 constexpr int64_t kMaxPixels = int64_t{1} << 26;
@@ -27,20 +30,22 @@ struct Layout {
 };
 
 std::optional<Layout> ReadLayout(std::span<const uint8_t> file) {
-    if (file.size() < kFileHeaderBytes + kInfoHeaderBytes) return std::nullopt;
+    if (file.size() < kFileHeaderBytes + kCoreHeaderBytes) return std::nullopt;
     if (file[0] != 'B' || file[1] != 'M') return std::nullopt;
     const uint32_t pixelOffset = U32(file, 10);
     const uint32_t infoSize = U32(file, 14);
-    if (infoSize < kInfoHeaderBytes || infoSize > file.size() - kFileHeaderBytes)
+    const bool core = infoSize == kCoreHeaderBytes;
+    if ((!core && infoSize < kInfoHeaderBytes) || infoSize > file.size() - kFileHeaderBytes)
         return std::nullopt;
 
     Layout layout{};
-    const int32_t width = static_cast<int32_t>(U32(file, 18));
-    const int32_t height = static_cast<int32_t>(U32(file, 22));
-    layout.bitCount = U16(file, 28);
-    layout.compression = U32(file, 30);
-    const uint32_t coloursUsed = U32(file, 46);
-    if (U16(file, 26) != 1 || width <= 0 || height == 0 || height == INT32_MIN) return std::nullopt;
+    const int32_t width = core ? U16(file, 18) : static_cast<int32_t>(U32(file, 18));
+    const int32_t height = core ? U16(file, 20) : static_cast<int32_t>(U32(file, 22));
+    const uint16_t planes = core ? U16(file, 22) : U16(file, 26);
+    layout.bitCount = core ? U16(file, 24) : U16(file, 28);
+    layout.compression = core ? kUncompressed : U32(file, 30);
+    const uint32_t coloursUsed = core ? 0 : U32(file, 46);
+    if (planes != 1 || width <= 0 || height == 0 || height == INT32_MIN) return std::nullopt;
     layout.width = width;
     layout.topDown = height < 0;
     layout.height = layout.topDown ? -height : height;
@@ -57,9 +62,10 @@ std::optional<Layout> ReadLayout(std::span<const uint8_t> file) {
     const uint32_t colours = coloursUsed == 0 ? maxColours : coloursUsed;
     if (colours > maxColours) return std::nullopt;
     const size_t paletteAt = kFileHeaderBytes + infoSize;
-    if (paletteAt + size_t{colours} * 4 > file.size()) return std::nullopt;
+    const size_t entryBytes = core ? 3 : 4;
+    if (paletteAt + size_t{colours} * entryBytes > file.size()) return std::nullopt;
     for (uint32_t i = 0; i < colours; ++i) {
-        const size_t at = paletteAt + i * 4;  // blue, green, red, reserved
+        const size_t at = paletteAt + i * entryBytes;  // blue, green, red (, reserved)
         layout.palette.push_back(uint32_t(file[at + 2]) << 16 | uint32_t(file[at + 1]) << 8 |
                                  file[at]);
     }
@@ -157,6 +163,13 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 }
 
 }  // namespace
+
+unsigned FaceBitCount(std::span<const uint8_t> start) {
+    if (start.size() > kFileHeaderBytes + 11 && U32(start, kFileHeaderBytes) == kCoreHeaderBytes) {
+        return U16(start, kFileHeaderBytes + 10);
+    }
+    return start.size() > kBitCountByteOffset ? start[kBitCountByteOffset] : 0;
+}
 
 std::optional<Picture> DecodeBitmapFile(std::span<const uint8_t> file) {
     std::optional<Layout> layout = ReadLayout(file);

@@ -18,6 +18,11 @@ namespace marvix {
 inline constexpr size_t kBitCountByteOffset = 28;
 inline constexpr uint64_t kMaxFaceFileBytes = 3072000;
 
+// The bit count a face file's first kBitCountByteOffset + 1 bytes say it has: the byte at that
+// offset, or, in a file with the 12-byte header of old (where that byte is palette data), the
+// bit count of that header.
+unsigned FaceBitCount(std::span<const uint8_t> start);
+
 // Decodes a bitmap file of 1, 4 or 8 bits per pixel, uncompressed or run-length encoded, stored
 // bottom-up or top-down. Anything else, or anything inconsistent, is nullopt.
 std::optional<Picture> DecodeBitmapFile(std::span<const uint8_t> file);

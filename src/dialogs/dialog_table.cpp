@@ -5,6 +5,7 @@
 
 #include "dialogs/alarms_dialog.h"
 #include "dialogs/digital_dialog.h"
+#include "dialogs/face_dialog.h"
 #include "dialogs/hands_dialog.h"
 #include "dialogs/phase_dialog.h"
 #include "dialogs/spelling_dialog.h"
@@ -12,9 +13,10 @@
 namespace marvix {
 
 std::span<const DialogTable> AllDialogTables() {
-    static const std::array<DialogTable, 5> tables = {{
+    static const std::array<DialogTable, 6> tables = {{
         {"TForm2", kHandsDialogRows},
         {"TForm3", kPhaseDialogRows},
+        {"TForm5", kFaceDialogRows},
         {"TForm6", kDigitalDialogRows},
         {"TForm7", kAlarmsDialogRows},
         {"TForm10", kSpellingDialogRows},
@@ -31,6 +33,8 @@ SpinBounds BoundsOf(const ControlRow& row, const ClockSettings& s) {
             break;
         case Cap::FaceWidth: maximum = std::min(maximum, s.FaceWidth); break;
         case Cap::FaceHeight: maximum = std::min(maximum, s.FaceHeight); break;
+        case Cap::ScreenWidth: maximum = std::min(maximum, s.MaxWidth); break;
+        case Cap::ScreenHeight: maximum = std::min(maximum, s.MaxHeight); break;
         case Cap::LargerScreenSide:
             maximum = std::min(maximum, std::max(s.MaxWidth, s.MaxHeight));
             break;

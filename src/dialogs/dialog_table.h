@@ -32,7 +32,15 @@ enum class ControlType {
 
 // A spin edit's upper bound can also follow the clock picture, as the hand lengths and the
 // common pivot do, or the screen.
-enum class Cap { None, LargerFaceSide, FaceWidth, FaceHeight, LargerScreenSide };
+enum class Cap {
+    None,
+    LargerFaceSide,
+    FaceWidth,
+    FaceHeight,
+    LargerScreenSide,
+    ScreenWidth,
+    ScreenHeight
+};
 
 struct ControlRow {
     ControlType type = ControlType::Label;

@@ -7,164 +7,113 @@ namespace {
 constexpr uint32_t kRed = 0x000000FF, kWhite = 0x00FFFFFF, kYellow = 0x0000FFFF;
 using T = ControlType;
 
-// Column by column: the name in red, Show, Auto P, TranP, the column's extras, Left and Top, the
-// colour panel (the display's background, its caption in the display's text colour) and Font.
+struct Named {
+    std::string_view name, text;
+};
+struct Bound {
+    std::string_view name, setting;
+};
+struct Extra {
+    std::string_view name, caption, setting;
+};
+struct Field {
+    std::string_view label, name, setting;
+};
+struct Panel {
+    std::string_view name, caption, setting;
+};
+
+// One display's column, as the digital displays dialog lays it out: its band (HOUR to AM/PM
+// above the line, DAY to INTER2 below), its place in the band, its display, then its controls and
+// the settings they are bound to.
+struct Column {
+    int band, column;
+    size_t display;
+    Named heading;
+    Bound show, autoPlace, transparent;
+    Extra extra;
+    std::array<std::string_view, 3> caseButtons;  // "L", "M", "U"
+    Field left, top;
+    Panel panel;
+    std::string_view font;
+};
+
 // clang-format off
-constexpr std::array kRows = {
-    ControlRow{T::Label, "Label1", "HOUR", {3, 4, 57, 18}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox17", "Show", {3, 19, 57, 35}, "SHour", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox16", "Auto P", {3, 35, 57, 51}, "PHour", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox18", "TranP", {3, 51, 57, 67}, "TranHour", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox31", "Military", {3, 67, 57, 83}, "DHMilitary", 0, 0, kYellow},
-    ControlRow{T::Label, "Label13", "Left", {3, 104, 57, 117}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit7", "", {3, 117, 57, 137}, "PHrX", 0, 999999},
-    ControlRow{T::Label, "Label14", "Top", {3, 139, 57, 152}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit8", "", {3, 152, 57, 172}, "PHrY", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel9", "Hour Clr", {3, 176, 57, 195}, "ColorHourStr"},
-    ControlRow{T::FontButton, "Button5", "Font", {3, 198, 57, 217}, "DFont5"},
-    ControlRow{T::Label, "Label2", "MINUTE", {60, 4, 114, 18}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox20", "Show", {60, 19, 114, 35}, "SMin", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox19", "Auto P", {60, 35, 114, 51}, "PMin", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox21", "TranP", {60, 51, 114, 67}, "TranMin", 0, 0, kWhite},
-    ControlRow{T::Label, "Label15", "Left", {60, 104, 114, 117}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit9", "", {60, 117, 114, 137}, "PMinX", 0, 999999},
-    ControlRow{T::Label, "Label16", "Top", {60, 139, 114, 152}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit12", "", {60, 152, 114, 172}, "PMinY", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel11", "Min Clr", {60, 176, 114, 195}, "ColorMinStr"},
-    ControlRow{T::FontButton, "Button6", "Font", {60, 198, 114, 217}, "DFont6"},
-    ControlRow{T::Label, "Label3", "SECOND", {117, 4, 171, 18}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox23", "Show", {117, 19, 171, 35}, "SSec", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox22", "Auto P", {117, 35, 171, 51}, "PSec", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox24", "TranP", {117, 51, 171, 67}, "TranSec", 0, 0, kWhite},
-    ControlRow{T::Label, "Label17", "Left", {117, 104, 171, 117}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit13", "", {117, 117, 171, 137}, "PSecX", 0, 999999},
-    ControlRow{T::Label, "Label18", "Top", {117, 139, 171, 152}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit14", "", {117, 152, 171, 172}, "PSecY", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel13", "Sec Clr", {117, 176, 171, 195}, "ColorSecStr"},
-    ControlRow{T::FontButton, "Button7", "Font", {117, 198, 171, 217}, "DFont7"},
-    ControlRow{T::Label, "Label4", "COLON1", {174, 4, 228, 18}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox26", "Show", {174, 19, 228, 35}, "SColon1", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox25", "Auto P", {174, 35, 228, 51}, "PColon1", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox27", "TranP", {174, 51, 228, 67}, "TranColon1", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox32", "Blink", {174, 67, 228, 83}, "C1Blink", 0, 0, kYellow},
-    ControlRow{T::Label, "Label19", "Left", {174, 104, 228, 117}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit15", "", {174, 117, 228, 137}, "PColon1X", 0, 999999},
-    ControlRow{T::Label, "Label20", "Top", {174, 139, 228, 152}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit16", "", {174, 152, 228, 172}, "PColon1Y", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel15", "C1 Color", {174, 176, 228, 195}, "ColorColon1Str"},
-    ControlRow{T::FontButton, "Button8", "Font", {174, 198, 228, 217}, "DFont8"},
-    ControlRow{T::Label, "Label5", "COLON2", {231, 4, 285, 18}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox29", "Show", {231, 19, 285, 35}, "SColon2", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox28", "Auto P", {231, 35, 285, 51}, "PColon2", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox30", "TranP", {231, 51, 285, 67}, "TranColon2", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox33", "Blink", {231, 67, 285, 83}, "C2Blink", 0, 0, kYellow},
-    ControlRow{T::Label, "Label21", "Left", {231, 104, 285, 117}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit17", "", {231, 117, 285, 137}, "PColon2X", 0, 999999},
-    ControlRow{T::Label, "Label22", "Top", {231, 139, 285, 152}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit18", "", {231, 152, 285, 172}, "PColon2Y", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel17", "C2 Color", {231, 176, 285, 195}, "ColorColon2Str"},
-    ControlRow{T::FontButton, "Button9", "Font", {231, 198, 285, 217}, "DFont9"},
-    ControlRow{T::Label, "Label6", "AM/PM", {288, 4, 342, 18}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox35", "Show", {288, 19, 342, 35}, "SAMPM", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox34", "Auto P", {288, 35, 342, 51}, "PAMPM", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox36", "TranP", {288, 51, 342, 67}, "TranAMPM", 0, 0, kWhite},
-    ControlRow{T::Label, "Label23", "Left", {288, 104, 342, 117}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit19", "", {288, 117, 342, 137}, "PAMPMX", 0, 999999},
-    ControlRow{T::Label, "Label24", "Top", {288, 139, 342, 152}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit20", "", {288, 152, 342, 172}, "PAMPMY", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel19", "AP Color", {288, 176, 342, 195}, "ColorAMPMStr"},
-    ControlRow{T::FontButton, "Button10", "Font", {288, 198, 342, 217}, "DFont10"},
-    ControlRow{T::Label, "Label7", "DAY", {3, 226, 57, 240}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox4", "Show", {3, 241, 57, 257}, "SDay", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox3", "Auto P", {3, 257, 57, 273}, "PDay", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox6", "TranP", {3, 273, 57, 289}, "TranDay", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox13", "LongN", {3, 289, 57, 305}, "LongDayName", 0, 0, kYellow},
-    ControlRow{T::PushButton, "BitBtn1", "L", {3, 306, 20, 324}},
-    ControlRow{T::PushButton, "BitBtn2", "M", {21, 306, 38, 324}},
-    ControlRow{T::PushButton, "BitBtn3", "U", {39, 306, 56, 324}},
-    ControlRow{T::Label, "Label25", "Left", {3, 326, 57, 339}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit1", "", {3, 339, 57, 359}, "PDX", 0, 999999},
-    ControlRow{T::Label, "Label26", "Top", {3, 361, 57, 374}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit2", "", {3, 374, 57, 394}, "PDY", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel2", "Day Clr", {3, 398, 57, 417}, "ColorDayStr"},
-    ControlRow{T::FontButton, "Button2", "Font", {3, 420, 57, 439}, "DFont1"},
-    ControlRow{T::Label, "Label8", "DATE", {60, 226, 114, 240}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox1", "Show", {60, 241, 114, 257}, "SDate", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox2", "Auto P", {60, 257, 114, 273}, "PDate", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox5", "TranP", {60, 273, 114, 289}, "TranDate", 0, 0, kWhite},
-    ControlRow{T::Label, "Label27", "Left", {60, 326, 114, 339}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit10", "", {60, 339, 114, 359}, "PX", 0, 999999},
-    ControlRow{T::Label, "Label28", "Top", {60, 361, 114, 374}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit11", "", {60, 374, 114, 394}, "PY", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel1", "Date Clr", {60, 398, 114, 417}, "ColorDateStr"},
-    ControlRow{T::FontButton, "Button1", "Font", {60, 420, 114, 439}, "DFont2"},
-    ControlRow{T::Label, "Label9", "MONTH", {117, 226, 171, 240}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox8", "Show", {117, 241, 171, 257}, "SMonth", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox7", "Auto P", {117, 257, 171, 273}, "PMonth", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox9", "TranP", {117, 273, 171, 289}, "TranMonth", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox14", "LongN", {117, 289, 171, 305}, "LongMonthName", 0, 0, kYellow},
-    ControlRow{T::PushButton, "BitBtn4", "L", {117, 306, 134, 324}},
-    ControlRow{T::PushButton, "BitBtn5", "M", {135, 306, 152, 324}},
-    ControlRow{T::PushButton, "BitBtn6", "U", {153, 306, 170, 324}},
-    ControlRow{T::Label, "Label29", "Left", {117, 326, 171, 339}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit3", "", {117, 339, 171, 359}, "PMnX", 0, 999999},
-    ControlRow{T::Label, "Label30", "Top", {117, 361, 171, 374}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit4", "", {117, 374, 171, 394}, "PMnY", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel4", "Mon Clr", {117, 398, 171, 417}, "ColorMonthStr"},
-    ControlRow{T::FontButton, "Button3", "Font", {117, 420, 171, 439}, "DFont3"},
-    ControlRow{T::Label, "Label10", "YEAR", {174, 226, 228, 240}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox11", "Show", {174, 241, 228, 257}, "SYear", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox10", "Auto P", {174, 257, 228, 273}, "PYear", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox12", "TranP", {174, 273, 228, 289}, "TranYear", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox15", "4 digit", {174, 289, 228, 305}, "LongYearName", 0, 0, kYellow},
-    ControlRow{T::Label, "Label31", "Left", {174, 326, 228, 339}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit5", "", {174, 339, 228, 359}, "PYrX", 0, 999999},
-    ControlRow{T::Label, "Label32", "Top", {174, 361, 228, 374}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit6", "", {174, 374, 228, 394}, "PYrY", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel6", "Year Clr", {174, 398, 228, 417}, "ColorYearStr"},
-    ControlRow{T::FontButton, "Button4", "Font", {174, 420, 228, 439}, "DFont4"},
-    ControlRow{T::Label, "Label11", "INTER1", {231, 226, 285, 240}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox38", "Show", {231, 241, 285, 257}, "SIntern1", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox37", "Auto P", {231, 257, 285, 273}, "PIntern1", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox39", "TranP", {231, 273, 285, 289}, "TranIntern1", 0, 0, kWhite},
-    ControlRow{T::Label, "Label33", "Left", {231, 326, 285, 339}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit21", "", {231, 339, 285, 359}, "PIntern1X", 0, 999999},
-    ControlRow{T::Label, "Label34", "Top", {231, 361, 285, 374}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit22", "", {231, 374, 285, 394}, "PIntern1Y", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel21", "I1 Color", {231, 398, 285, 417}, "ColorIntern1Str"},
-    ControlRow{T::FontButton, "Button11", "Font", {231, 420, 285, 439}, "DFont11"},
-    ControlRow{T::Label, "Label12", "INTER2", {288, 226, 342, 240}, {}, 0, 0, kRed},
-    ControlRow{T::CheckBox, "CheckBox41", "Show", {288, 241, 342, 257}, "SIntern2", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox40", "Auto P", {288, 257, 342, 273}, "PIntern2", 0, 0, kWhite},
-    ControlRow{T::CheckBox, "CheckBox42", "TranP", {288, 273, 342, 289}, "TranIntern2", 0, 0, kWhite},
-    ControlRow{T::Label, "Label35", "Left", {288, 326, 342, 339}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit23", "", {288, 339, 342, 359}, "PIntern2X", 0, 999999},
-    ControlRow{T::Label, "Label36", "Top", {288, 361, 342, 374}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit24", "", {288, 374, 342, 394}, "PIntern2Y", 0, 999999},
-    ControlRow{T::ColourPanel, "Panel23", "I2 Color", {288, 398, 342, 417}, "ColorIntern2Str"},
-    ControlRow{T::FontButton, "Button12", "Font", {288, 420, 342, 439}, "DFont12"},
+constexpr Column kColumnSpecs[] = {
+    {0, 0, 4, {"Label1", "HOUR"}, {"CheckBox17", "SHour"}, {"CheckBox16", "PHour"}, {"CheckBox18", "TranHour"}, {"CheckBox31", "Military", "DHMilitary"}, {}, {"Label13", "SpinEdit7", "PHrX"}, {"Label14", "SpinEdit8", "PHrY"}, {"Panel9", "Hour Clr", "ColorHourStr"}, "Button5"},
+    {0, 1, 5, {"Label2", "MINUTE"}, {"CheckBox20", "SMin"}, {"CheckBox19", "PMin"}, {"CheckBox21", "TranMin"}, {}, {}, {"Label15", "SpinEdit9", "PMinX"}, {"Label16", "SpinEdit12", "PMinY"}, {"Panel11", "Min Clr", "ColorMinStr"}, "Button6"},
+    {0, 2, 6, {"Label3", "SECOND"}, {"CheckBox23", "SSec"}, {"CheckBox22", "PSec"}, {"CheckBox24", "TranSec"}, {}, {}, {"Label17", "SpinEdit13", "PSecX"}, {"Label18", "SpinEdit14", "PSecY"}, {"Panel13", "Sec Clr", "ColorSecStr"}, "Button7"},
+    {0, 3, 7, {"Label4", "COLON1"}, {"CheckBox26", "SColon1"}, {"CheckBox25", "PColon1"}, {"CheckBox27", "TranColon1"}, {"CheckBox32", "Blink", "C1Blink"}, {}, {"Label19", "SpinEdit15", "PColon1X"}, {"Label20", "SpinEdit16", "PColon1Y"}, {"Panel15", "C1 Color", "ColorColon1Str"}, "Button8"},
+    {0, 4, 8, {"Label5", "COLON2"}, {"CheckBox29", "SColon2"}, {"CheckBox28", "PColon2"}, {"CheckBox30", "TranColon2"}, {"CheckBox33", "Blink", "C2Blink"}, {}, {"Label21", "SpinEdit17", "PColon2X"}, {"Label22", "SpinEdit18", "PColon2Y"}, {"Panel17", "C2 Color", "ColorColon2Str"}, "Button9"},
+    {0, 5, 9, {"Label6", "AM/PM"}, {"CheckBox35", "SAMPM"}, {"CheckBox34", "PAMPM"}, {"CheckBox36", "TranAMPM"}, {}, {}, {"Label23", "SpinEdit19", "PAMPMX"}, {"Label24", "SpinEdit20", "PAMPMY"}, {"Panel19", "AP Color", "ColorAMPMStr"}, "Button10"},
+    {1, 0, 0, {"Label7", "DAY"}, {"CheckBox4", "SDay"}, {"CheckBox3", "PDay"}, {"CheckBox6", "TranDay"}, {"CheckBox13", "LongN", "LongDayName"}, {"BitBtn1", "BitBtn2", "BitBtn3"}, {"Label25", "SpinEdit1", "PDX"}, {"Label26", "SpinEdit2", "PDY"}, {"Panel2", "Day Clr", "ColorDayStr"}, "Button2"},
+    {1, 1, 1, {"Label8", "DATE"}, {"CheckBox1", "SDate"}, {"CheckBox2", "PDate"}, {"CheckBox5", "TranDate"}, {}, {}, {"Label27", "SpinEdit10", "PX"}, {"Label28", "SpinEdit11", "PY"}, {"Panel1", "Date Clr", "ColorDateStr"}, "Button1"},
+    {1, 2, 2, {"Label9", "MONTH"}, {"CheckBox8", "SMonth"}, {"CheckBox7", "PMonth"}, {"CheckBox9", "TranMonth"}, {"CheckBox14", "LongN", "LongMonthName"}, {"BitBtn4", "BitBtn5", "BitBtn6"}, {"Label29", "SpinEdit3", "PMnX"}, {"Label30", "SpinEdit4", "PMnY"}, {"Panel4", "Mon Clr", "ColorMonthStr"}, "Button3"},
+    {1, 3, 3, {"Label10", "YEAR"}, {"CheckBox11", "SYear"}, {"CheckBox10", "PYear"}, {"CheckBox12", "TranYear"}, {"CheckBox15", "4 digit", "LongYearName"}, {}, {"Label31", "SpinEdit5", "PYrX"}, {"Label32", "SpinEdit6", "PYrY"}, {"Panel6", "Year Clr", "ColorYearStr"}, "Button4"},
+    {1, 4, 10, {"Label11", "INTER1"}, {"CheckBox38", "SIntern1"}, {"CheckBox37", "PIntern1"}, {"CheckBox39", "TranIntern1"}, {}, {}, {"Label33", "SpinEdit21", "PIntern1X"}, {"Label34", "SpinEdit22", "PIntern1Y"}, {"Panel21", "I1 Color", "ColorIntern1Str"}, "Button11"},
+    {1, 5, 11, {"Label12", "INTER2"}, {"CheckBox41", "SIntern2"}, {"CheckBox40", "PIntern2"}, {"CheckBox42", "TranIntern2"}, {}, {}, {"Label35", "SpinEdit23", "PIntern2X"}, {"Label36", "SpinEdit24", "PIntern2Y"}, {"Panel23", "I2 Color", "ColorIntern2Str"}, "Button12"},
 };
 // clang-format on
+
+constexpr size_t CountRows() {
+    size_t n = 0;
+    for (const Column& c : kColumnSpecs)
+        n += 10 + (c.extra.name.empty() ? 0 : 1) + (c.caseButtons[0].empty() ? 0 : 3);
+    return n;
+}
+
+// Column by column, top to bottom, which is the Tab order: the name in red, Show, Auto P, TranP,
+// the column's extras, Left and Top, the colour panel (the display's background, its caption in
+// the display's text colour, which the dialog gives it) and Font.
+constexpr std::array<ControlRow, CountRows()> BuildRows() {
+    std::array<ControlRow, CountRows()> rows{};
+    size_t n = 0;
+    for (const Column& c : kColumnSpecs) {
+        const int x = 3 + 57 * c.column, top = c.band == 0 ? 4 : 226;
+        auto at = [&](int y, int height, int dx = 0, int width = 54) {
+            return Rect{x + dx, top + y, x + dx + width, top + y + height};
+        };
+        rows[n++] = {T::Label, c.heading.name, c.heading.text, at(0, 14), {}, 0, 0, kRed};
+        rows[n++] = {T::CheckBox, c.show.name, "Show", at(15, 16), c.show.setting, 0, 0, kWhite};
+        rows[n++] = {T::CheckBox, c.autoPlace.name, "Auto P", at(31, 16), c.autoPlace.setting, 0, 0,
+                     kWhite};
+        rows[n++] = {
+            T::CheckBox, c.transparent.name, "TranP", at(47, 16), c.transparent.setting, 0, 0,
+            kWhite};
+        if (!c.extra.name.empty()) {
+            rows[n++] = {T::CheckBox, c.extra.name, c.extra.caption, at(63, 16), c.extra.setting, 0,
+                         0,           kYellow};
+        }
+        if (!c.caseButtons[0].empty()) {
+            constexpr std::string_view kLetters[] = {"L", "M", "U"};
+            for (int k = 0; k < 3; ++k) {
+                rows[n++] = {T::PushButton, c.caseButtons[k], kLetters[k], at(80, 18, 18 * k, 17)};
+            }
+        }
+        rows[n++] = {T::Label, c.left.label, "Left", at(100, 13), {}, 0, 0, kWhite};
+        rows[n++] = {T::SpinEdit, c.left.name, "", at(113, 20), c.left.setting, 0, 999999};
+        rows[n++] = {T::Label, c.top.label, "Top", at(135, 13), {}, 0, 0, kWhite};
+        rows[n++] = {T::SpinEdit, c.top.name, "", at(148, 20), c.top.setting, 0, 999999};
+        rows[n++] = {T::ColourPanel, c.panel.name, c.panel.caption, at(172, 19), c.panel.setting};
+        rows[n++] = {T::FontButton, c.font, "Font", at(194, 19), kFontFaceSettings[c.display]};
+    }
+    return rows;
+}
+
+constexpr std::array kRows = BuildRows();
+
+constexpr std::array<DigitalColumn, 12> BuildColumns() {
+    std::array<DigitalColumn, 12> columns{};
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const Column& c = kColumnSpecs[i];
+        columns[i] = {c.display, c.autoPlace.name, c.left.name, c.top.name, c.panel.name, c.font};
+    }
+    return columns;
+}
 
 }  // namespace
 
 const std::span<const ControlRow> kDigitalDialogRows = kRows;
-
-// clang-format off
-const std::array<DigitalColumn, 12> kDigitalColumns = {{
-    {4, "CheckBox16", "SpinEdit7", "SpinEdit8", "Panel9", "Button5"},
-    {5, "CheckBox19", "SpinEdit9", "SpinEdit12", "Panel11", "Button6"},
-    {6, "CheckBox22", "SpinEdit13", "SpinEdit14", "Panel13", "Button7"},
-    {7, "CheckBox25", "SpinEdit15", "SpinEdit16", "Panel15", "Button8"},
-    {8, "CheckBox28", "SpinEdit17", "SpinEdit18", "Panel17", "Button9"},
-    {9, "CheckBox34", "SpinEdit19", "SpinEdit20", "Panel19", "Button10"},
-    {0, "CheckBox3", "SpinEdit1", "SpinEdit2", "Panel2", "Button2"},
-    {1, "CheckBox2", "SpinEdit10", "SpinEdit11", "Panel1", "Button1"},
-    {2, "CheckBox7", "SpinEdit3", "SpinEdit4", "Panel4", "Button3"},
-    {3, "CheckBox10", "SpinEdit5", "SpinEdit6", "Panel6", "Button4"},
-    {10, "CheckBox37", "SpinEdit21", "SpinEdit22", "Panel21", "Button11"},
-    {11, "CheckBox40", "SpinEdit23", "SpinEdit24", "Panel23", "Button12"},
-}};
-// clang-format on
+const std::array<DigitalColumn, 12> kDigitalColumns = BuildColumns();
 
 }  // namespace marvix

@@ -20,6 +20,12 @@ struct DigitalColumn {
 };
 extern const std::array<DigitalColumn, 12> kDigitalColumns;
 
+// The face setting of each font slot, in font-slot order: what a "Font" button is bound to.
+inline constexpr std::array<std::string_view, 12> kFontFaceSettings = {
+    "DFont1", "DFont2", "DFont3", "DFont4",  "DFont5",  "DFont6",
+    "DFont7", "DFont8", "DFont9", "DFont10", "DFont11", "DFont12",
+};
+
 // The "L", "M" and "U" buttons: which case setting each sets to what.
 struct CaseButton {
     std::string_view name, setting;

@@ -111,7 +111,9 @@ void TableDialog::CreateControl(const ControlRow& row) {
             control = AddControl(kind, "BUTTON", caption.c_str(), BS_AUTOCHECKBOX | kTab, r, id);
             break;
         case ControlType::RadioGroup: {
-            AddControl(kGroupBoxes, "BUTTON", caption.c_str(), BS_GROUPBOX | WS_GROUP, r, id);
+            // The heading as a label: Wine paints a group box's inside black on a coloured window.
+            AddControl(kGroupBoxes, "STATIC", caption.c_str(), SS_LEFT | WS_GROUP,
+                       Rect::At({r.left, r.top}, {r.Width(), 14}), id);
             int item = 0;
             for (const std::string& text : Items(row.items)) {
                 const Rect at =
@@ -329,7 +331,7 @@ void TableDialog::FontButtonClick(const ControlRow& row) {
 void TableDialog::Browse(const ControlRow& row) {
     HWND field = Control(row.field);
     const std::optional<std::string> picked =
-        PickFile(Window(), {std::string(row.items), WindowText(field)});
+        PickFile(Window(), {std::string(row.items), WindowText(field), {}});
     // Set outside the guard: the field's EN_CHANGE stores the pick as a user's change. A cancel
     // changes nothing.
     if (picked) SetWindowTextA(field, picked->c_str());
@@ -351,25 +353,23 @@ LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
     const int id = GetDlgCtrlID(control);
     const size_t index =
         id >= kFirstId ? static_cast<size_t>((id - kFirstId) / kIdsPerRow) : rows_.size();
-    COLORREF background = Layout().background;
-    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    if (index < rows_.size()) {
-        const ControlRow& row = rows_[index];
-        if (row.type == ControlType::ColourPanel) {
-            background = panelColours_[index];
-            const std::optional<Colour> caption = PanelCaption(row);
-            text = caption ? GdiSurface::ToColorRef(*caption) : CaptionOn(background);
-        } else if (row.type == ControlType::ColourCaption) {
-            text = panelColours_[index];
-        } else {
-            text = row.colour;
-        }
+    const ControlRow* row = index < rows_.size() ? &rows_[index] : nullptr;
+    if (row && row->type == ControlType::ColourPanel) {
+        // The panel's own colour: the DC's brush, nothing to create or free per paint.
+        const COLORREF background = panelColours_[index];
+        const std::optional<Colour> caption = PanelCaption(*row);
+        SetTextColor(dc, caption ? GdiSurface::ToColorRef(*caption) : CaptionOn(background));
+        SetBkColor(dc, background);
+        SetDCBrushColor(dc, background);
+        return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
+    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    if (row) text = row->type == ControlType::ColourCaption ? panelColours_[index] : row->colour;
     SetTextColor(dc, text);
-    SetBkColor(dc, background);
-    // The DC's own brush: nothing to create or free per paint.
-    SetDCBrushColor(dc, background);
-    return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    SetBkColor(dc, Layout().background);
+    // A real brush: buttons may paint with it in a DC of their own, where a DC brush's colour
+    // would not be the one set here.
+    return reinterpret_cast<LRESULT>(BackgroundBrush());
 }
 
 LRESULT TableDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

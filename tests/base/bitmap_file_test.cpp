@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace marvix {
 namespace {
@@ -123,6 +127,49 @@ TEST(BitmapFile, TwentyFourBitFramesRoundTripThroughTheirBytes) {
     EXPECT_EQ(file[54], 0xCC);
     EXPECT_EQ(file[55], 0xBB);
     EXPECT_EQ(file[56], 0xAA);
+}
+
+}  // namespace
+}  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// Byte 28 of a file with the 12-byte header of old is palette data: 256-colour faces written so
+// (ImageMagick's BMP2:, Windows' own loader reads them) were refused as having too many colours.
+TEST(BitmapFile, TheTwelveByteHeaderOfOldShowsPixelForPixel) {
+    const int width = 13, height = 7;
+    std::vector<uint32_t> pixels;
+    std::string ppm = "P6 " + std::to_string(width) + " " + std::to_string(height) + " 255\n";
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint8_t r = uint8_t(100 + x * 10), g = uint8_t(y * 60), b = uint8_t((x + y) * 20);
+            ppm += {char(r), char(g), char(b)};
+            pixels.push_back(uint32_t(r) << 16 | uint32_t(g) << 8 | b);
+        }
+    }
+    const std::string base = ::testing::TempDir() + "marvix-bmp2";
+    std::ofstream(base + ".ppm", std::ios::binary) << ppm;
+    const std::string convert = "convert '" + base + ".ppm' -type Palette 'BMP2:" + base + ".bmp'";
+    ASSERT_EQ(std::system(convert.c_str()), 0) << "ImageMagick's convert";
+    std::ifstream in(base + ".bmp", std::ios::binary);
+    const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_GT(file.size(), 29u);
+    ASSERT_EQ(file[14], 12) << "the 12-byte header";
+    // The first palette entry's red, where a 40-byte header has its bit count.
+    EXPECT_GT(file[kBitCountByteOffset], 8);
+    EXPECT_EQ(FaceBitCount(file), 8u);
+
+    const std::optional<Picture> picture = DecodeBitmapFile(file);
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->width, width);
+    EXPECT_EQ(picture->height, height);
+    EXPECT_EQ(picture->pixels, pixels);
+}
+
+TEST(BitmapFile, TheUsualHeaderKeepsItsBitCountByte) {
+    const std::vector<uint8_t> file = EncodeBitmapFile24(Picture{2, 2, {1, 2, 3, 4}});
+    EXPECT_EQ(FaceBitCount(file), 24u);
 }
 
 }  // namespace

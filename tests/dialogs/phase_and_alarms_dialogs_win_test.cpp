@@ -9,15 +9,10 @@
 #include "../support/test_bitmaps.h"
 #include "app/choosers_win.h"
 #include "dialogs/alarms_dialog_win.h"
+#include "../support/recording_player.h"
 
 namespace marvix {
 namespace {
-
-class RecordingPlayer final : public SoundPlayer {
-public:
-    std::vector<SoundRequest> played;
-    void Play(const SoundRequest& request) override { played.push_back(request); }
-};
 
 BOOL WINAPI ThreeSecondSound(LPCSTR, HMODULE, DWORD) {
     Sleep(3000);

@@ -4,14 +4,10 @@
 
 #include <vector>
 
+#include "../support/recording_player.h"
+
 namespace marvix {
 namespace {
-
-class RecordingPlayer final : public SoundPlayer {
-public:
-    std::vector<SoundRequest> played;
-    void Play(const SoundRequest& request) override { played.push_back(request); }
-};
 
 // Drives the trigger pass as the tick does, four times a second over a stretch of time.
 class SoundTriggerTest : public ::testing::Test {

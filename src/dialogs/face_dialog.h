@@ -1,0 +1,26 @@
+#pragma once
+
+// The face dialog TForm5, "Marvix Face", as data: the face picker, the window's shape, place
+// and z-position, and the desktop snapshot.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "dialogs/dialog_table.h"
+
+namespace marvix {
+
+extern const std::span<const ControlRow> kFaceDialogRows;
+
+inline constexpr char kFaceFilter[] = "Face pictures|*.bmp;*.jpg;*.jpeg|All Files|*.*";
+
+// Where the user last browsed for faces, as DLetter and DDir hold it: the drive letter and the
+// folder of the file picked.
+struct BrowsedFolder {
+    std::string letter;
+    std::string folder;
+};
+BrowsedFolder FolderOfPick(std::string_view path);
+
+}  // namespace marvix

@@ -1,0 +1,143 @@
+#include "dialogs/face_dialog_win.h"
+
+#include "app/application_win.h"
+#include "app/choosers_win.h"
+#include "app/clock_window_win.h"
+#include "base/message_seam_win.h"
+#include "dialogs/face_dialog.h"
+
+namespace marvix {
+
+namespace {
+
+// clang-format off
+constexpr DialogLayout kLayout{
+    "TForm5", "Marvix Face", {269, 444}, 0x00800040, {60, 20}, false,
+    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits,
+    Clamp::OnCreateAndActivationUnlessIgnored, true,
+};
+// clang-format on
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsDrive(const std::string& letter) {
+    return GetDriveTypeA((letter.substr(0, 1) + ":\\").c_str()) != DRIVE_NO_ROOT_DIR;
+}
+
+Size ClientSize(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+}  // namespace
+
+TForm5::TForm5(Application& app) : TableDialog(app, kLayout, kFaceDialogRows) {}
+
+void TForm5::BeforeFill() {
+    ClockSettings& s = Settings();
+    // Written on purpose: without the snapshot face, "TWidth" and "THeight" are the window's own
+    // size, kept so that ticking the snapshot box keeps the window's size at the next start.
+    if (!s.UseWall) {
+        const Size client = ClientSize(app_.Clock().Window());
+        s.TranWidth = client.width;
+        s.TranHeight = client.height;
+    }
+    shownPlace_ = {INT32_MIN, INT32_MIN};
+    // Only when the user sees the dialog, and once a run: the dialog is filled at every start and
+    // activation, and the message box would come back each time.
+    if (IsVisible()) ReportMissingFolders();
+}
+
+void TForm5::ReportMissingFolders() {
+    const ClockSettings& s = Settings();
+    if (!s.DLetter.empty() && !IsDrive(s.DLetter))
+        ReportFailureOnce("Cannot locate drive letter " + s.DLetter);
+    if (!s.DDir.empty() && !IsFolder(s.DDir))
+        ReportFailureOnce("Cannot locate directory " + s.DDir);
+}
+
+// Where the chooser opens: where the user last browsed, while that folder is there.
+std::string TForm5::StartFolder() const {
+    const ClockSettings& s = app_.Clock().Settings();
+    if (IsFolder(s.DDir)) return s.DDir;
+    const std::string face = FolderOfPick(s.BackPic).folder;
+    return IsFolder(face) ? face : std::string();
+}
+
+void TForm5::ChooseFace() {
+    const std::optional<std::string> picked = PickFile(Window(), {kFaceFilter, {}, StartFolder()});
+    if (!picked) return;
+    const BrowsedFolder browsed = FolderOfPick(*picked);
+    Settings().DLetter = browsed.letter;
+    Settings().DDir = browsed.folder;
+    app_.Clock().LoadFace(*picked);
+}
+
+void TForm5::Changed(const ControlRow& row) {
+    TForm1& clock = app_.Clock();
+    if (row.name == "RadioGroup1") {
+        clock.ApplyShape();
+    } else if (row.name == "RadioGroup2") {
+        clock.ApplyZPosition();
+    } else if (row.name == "CheckBox1") {
+        app_.ShowTaskbarButton(!Settings().HideMe);
+    } else if (row.name == "SpinEdit1" || row.name == "SpinEdit2") {
+        MoveClock();
+    } else if (row.name == "SpinEdit32") {
+        if (Settings().CShape == 2) clock.ApplyShape();
+    } else if (row.name == "SpinEdit3" || row.name == "SpinEdit4") {
+        TransparentSizeChange();
+    }
+}
+
+// "Left" and "Top" place the window; the next tick holds it on the screen unless
+// IgnoreBoundary.
+void TForm5::MoveClock() {
+    const ClockSettings& s = Settings();
+    SetWindowPos(app_.Clock().Window(), nullptr, s.FL, s.FT, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// With the snapshot face, "TWidth" and "THeight" size the window, its pictures and its centre,
+// and a new snapshot is taken at the new size.
+void TForm5::TransparentSizeChange() {
+    ClockSettings& s = Settings();
+    if (!s.UseWall) return;
+    TForm1& clock = app_.Clock();
+    const Size size{s.TranWidth, s.TranHeight};
+    clock.Pictures().face.Resize(size);
+    clock.Pictures().display.Resize(size);
+    SetWindowPos(clock.Window(), nullptr, 0, 0, size.width, size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    s.ACX.requested = s.TranWidth / 2;
+    s.ACY.requested = s.TranHeight / 2;
+    clock.ApplyShape();
+    clock.MapBackGround();
+}
+
+void TForm5::Pressed(const ControlRow& row) {
+    if (row.name == "Button2") ChooseFace();
+    if (row.name == "Button1") Button1Click();
+}
+
+// "Steal Wallpaper Background": the desktop behind the clock becomes its face, at the face's size.
+void TForm5::Button1Click() {
+    app_.Clock().MapBackGround();
+    Settings().TranWidth = HeldValue("SpinEdit3");
+    Settings().TranHeight = HeldValue("SpinEdit4");
+}
+
+// A dragged clock: "Left" and "Top" show where it is, and nothing else happens.
+void TForm5::ShowLiveValues() {
+    const ClockSettings& s = Settings();
+    if (s.FL == shownPlace_.x && s.FT == shownPlace_.y) return;
+    shownPlace_ = {s.FL, s.FT};
+    ShowControl("SpinEdit1");
+    ShowControl("SpinEdit2");
+}
+
+}  // namespace marvix

@@ -1,0 +1,34 @@
+#pragma once
+
+// TForm5, "Marvix Face": the face picture and everything about the clock window's outline and
+// place. Every change shows on the clock window at once; while the dialog is open, dragging the
+// clock shows in "Left" and "Top".
+
+#include <windows.h>
+
+#include "dialogs/table_dialog_win.h"
+
+namespace marvix {
+
+class TForm5 final : public TableDialog {
+public:
+    explicit TForm5(Application& app);
+    void ShowLiveValues() override;
+
+protected:
+    void BeforeFill() override;
+    void Changed(const ControlRow& row) override;
+    void Pressed(const ControlRow& row) override;
+
+private:
+    void ChooseFace();
+    void Button1Click();
+    void MoveClock();
+    void TransparentSizeChange();
+    void ReportMissingFolders();
+    std::string StartFolder() const;
+
+    POINT shownPlace_{INT32_MIN, INT32_MIN};  // what Left and Top last showed of a drag
+};
+
+}  // namespace marvix

@@ -1,0 +1,202 @@
+// The face dialog under Wine, driven by the messages a user's actions produce, with the file
+// chooser scripted.
+#include <windows.h>
+
+#include "../support/dialog_fixture_win.h"
+#include "../support/test_bitmaps.h"
+#include "app/choosers_win.h"
+#include "base/bitmap_file.h"
+#include "dialogs/configurations_dialog_win.h"
+
+namespace marvix {
+namespace {
+
+class FaceDialogTest : public DialogFixture {
+protected:
+    FaceDialogTest() : DialogFixture(DialogId::Face) {}
+
+    // Item `item` of a radio group, counted from 0.
+    void ClickRadio(const char* group, int item) {
+        HWND first = Control(group);
+        HWND radio = GetDlgItem(Dialog().Window(), GetDlgCtrlID(first) + item);
+        SendMessageA(radio, BM_CLICK, 0, 0);
+        Pump();
+    }
+    Size ClientSize() {
+        RECT client;
+        GetClientRect(ClockWindow(), &client);
+        return {client.right, client.bottom};
+    }
+    static bool Contains(HWND window, int x, int y) {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        const bool inside = GetWindowRgn(window, region) != ERROR && PtInRegion(region, x, y);
+        DeleteObject(region);
+        return inside;
+    }
+};
+
+TEST_F(FaceDialogTest, CornerSizeIsHeldBetweenNothingAndTheFaceWidth) {
+    Start();
+    Open();
+    Type("SpinEdit32", "500");
+    EXPECT_EQ(Clock().Settings().RSqr, 200);
+    Leave("SpinEdit32");
+    EXPECT_EQ(Text("SpinEdit32"), "200");
+    Type("SpinEdit32", "-5");
+    EXPECT_EQ(Clock().Settings().RSqr, 0);
+}
+
+TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string configs = std::string(temp) + "marvix-configs";
+    CreateDirectoryA(configs.c_str(), nullptr);
+    SetCurrentDirectoryA(configs.c_str());
+    Start();
+    Open();
+    ClockSettings& s = Clock().Settings();
+    ChooserScript chooser;
+
+    Picture colourful{50, 50, std::vector<uint32_t>(2500, 0x336699)};
+    const std::vector<uint8_t> bytes = EncodeBitmapFile24(colourful);
+    chooser.AnswerFile(WriteTempFile("marvix-24bit.bmp", bytes));
+    Click("Button2");
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{"Clock face bmp cannot have more than 256 colors."});
+    EXPECT_EQ(ClientSize(), (Size{200, 200}));
+    EXPECT_EQ(Clock().Pictures().face.GetSize(), (Size{200, 200}));
+    EXPECT_EQ(s.BackPic, "");
+
+    const std::string wide = WriteTempFile("marvix-2000x100.bmp", SolidBitmap(2000, 100, 0xFFFFFF));
+    chooser.AnswerFile(wide);
+    Click("Button2");
+    EXPECT_EQ(ClientSize(), (Size{100, 100})) << "the fallback face";
+    EXPECT_FALSE(Contains(ClockWindow(), 1, 1)) << "still round";
+    EXPECT_TRUE(Contains(ClockWindow(), 50, 50));
+    EXPECT_EQ(s.BackPic, wide);
+    EXPECT_EQ(s.DDir + "\\marvix-2000x100.bmp", wide) << "browsed there";
+
+    auto& configurations = static_cast<TForm8&>(app_->Dialog(DialogId::Configurations));
+    SetDlgItemTextA(configurations.Window(), TForm8::Edit1, "after-face");
+    configurations.Edit1Enter();
+    EXPECT_NE(GetFileAttributesA((configs + "\\after-face.ccf").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "saved in the configurations' folder";
+}
+
+TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
+    Start();
+    Open();
+    ClockSettings& s = Clock().Settings();
+    ClickRadio("RadioGroup2", 0);  // "Top"
+    ClickRadio("RadioGroup2", 2);  // "Bottom"
+    EXPECT_EQ(s.FacePos, 2);
+    SendMessageA(Dialog().Window(), WM_CLOSE, 0, 0);
+    // Another program's window opened over the clock stays over it, tick after tick.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    Clock().Timer1Timer();
+    Pump();
+    bool otherAbove = false;
+    for (HWND above = GetWindow(ClockWindow(), GW_HWNDPREV); above;
+         above = GetWindow(above, GW_HWNDPREV)) {
+        otherAbove = otherAbove || above == other;
+    }
+    EXPECT_TRUE(otherAbove);
+    EXPECT_FALSE(GetWindowLongA(ClockWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    DestroyWindow(other);
+    Open();
+
+    Type("SpinEdit3", "150");
+    EXPECT_EQ(s.TranWidth, 150);
+    EXPECT_EQ(ClientSize(), (Size{200, 200})) << "without the snapshot face, only the setting";
+    Click("CheckBox3");
+    Type("SpinEdit3", "150");
+    EXPECT_EQ(ClientSize().width, 150);
+    EXPECT_EQ(s.ACX.requested, 75);
+}
+
+// The fields used to run their handlers when the drag showed in them: "Left" would have held a
+// clock dragged to x = 3 at 8.
+TEST_F(FaceDialogTest, DraggingTheClockOnlyShowsInLeftAndTop) {
+    Store("IgnoreBoundary", "true");
+    Start();
+    Open();
+    const RECT before = WindowRect(ClockWindow());
+    SetCursorPos(before.left + 100, before.top + 100);
+    SendMessageA(ClockWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    SetCursorPos(103, before.top + 130);
+    SendMessageA(ClockWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 130));
+    SendMessageA(ClockWindow(), WM_LBUTTONUP, 0, MAKELPARAM(100, 130));
+    EXPECT_EQ(Clock().Settings().FL, 3);
+    EXPECT_EQ(WindowRect(ClockWindow()).left, 3);
+    EXPECT_EQ(Text("SpinEdit1"), "8") << "shown held to the field's bounds";
+    EXPECT_EQ(Text("SpinEdit2"), std::to_string(before.top + 30));
+}
+
+// The box re-activated the dialog, which filled it again and showed the box again.
+TEST_F(FaceDialogTest, AFolderThatIsGoneIsReportedOnce) {
+    Store("DDir", "C:\\marvix-no-such-folder");
+    Start();
+    EXPECT_TRUE(messages_.Texts().empty()) << "not at start";
+    for (int activation = 0; activation < 3; ++activation) {
+        Open();
+        SetActiveWindow(ClockWindow());
+        Pump();
+    }
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{"Cannot locate directory C:\\marvix-no-such-folder"});
+}
+
+bool g_clockShown = false;
+LRESULT CALLBACK WatchShowing(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    char name[16] = {};
+    if (code == HC_ACTION && message->message == WM_SHOWWINDOW && message->wParam) {
+        GetClassNameA(message->hwnd, name, sizeof name);
+        g_clockShown = g_clockShown || std::string(name) == "TForm1";
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Filling stored what the fields could show and re-applied the z-position, which showed a clock
+// started in the tray.
+TEST_F(FaceDialogTest, OpeningTheDialogOfAClockInTheTrayChangesNothing) {
+    Store("FL", "3");
+    Store("FT", "-20");
+    Store("IgnoreBoundary", "true");
+    Store("CShape", "5");
+    Store("Tray", "true");
+    g_clockShown = false;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchShowing, nullptr, GetCurrentThreadId());
+    Start();
+    Open();
+    SendMessageA(Dialog().Window(), WM_CLOSE, 0, 0);
+    Stop();
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(g_clockShown);
+    EXPECT_EQ(Stored("FL"), "3");
+    EXPECT_EQ(Stored("FT"), "-20");
+    EXPECT_EQ(Stored("CShape"), "5");
+}
+
+// A clock hidden by a double click has its timers stopped: shown by "Top" or a loaded
+// configuration, it came back frozen, and the tray icon could no longer bring it back.
+TEST_F(FaceDialogTest, AClockHiddenInTheTrayStaysThereUntilItsIconIsClicked) {
+    Start();
+    SendMessageA(ClockWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
+    Open();
+    ClickRadio("RadioGroup2", 0);  // "Top"
+    EXPECT_EQ(Clock().Settings().FacePos, 0);
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string file = std::string(temp) + "marvix-top.ccf";
+    ASSERT_TRUE(Clock().SaveConfiguration(file));
+    ASSERT_TRUE(Clock().LoadConfiguration(file));
+    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(Clock().TimersRunning());
+}
+
+}  // namespace
+}  // namespace marvix
