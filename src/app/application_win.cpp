@@ -86,6 +86,7 @@ bool Application::Create() {
                          exitConfirmation_->Create() && makeDialog(DialogId::Phases) &&
                          makeDialog(DialogId::Spelling);
     if (!created) return false;
+    clock_->MarkSettingsUnchanged();
 
     if (!clock_->Settings().Tray) ShowWindow(clock_->Window(), SW_SHOWNORMAL);
     return true;

@@ -78,6 +78,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == kTimer1) Timer1Timer();
             if (wParam == kTimer2) Timer2Timer();
             if (wParam == kTimer3) Timer3Timer();
+            if (wParam == kSaveTimer) SaveTimer();
             return 0;
         case WM_ERASEBKGND: return 1;  // the frame covers every pixel
         case WM_PAINT: Paint(); return 0;
@@ -116,9 +117,9 @@ void TForm1::FormCreate() {
                                                    IMAGE_ICON, 16, 16, LR_SHARED)));
 
     std::vector<std::string> errors;
-    ReadSettings(settings_, registry_, TraySetting(), errors);
+    ReadSettings(settings_, *store_, TraySetting(), errors);
     if (settings_.Tray) ShowWindow(hwnd_, SW_HIDE);
-    ReadSettings(settings_, registry_, StartupSettings(), errors);
+    ReadSettings(settings_, *store_, StartupSettings(), errors);
     SetTickInterval();
     ReportAll(errors);
 
@@ -132,6 +133,7 @@ void TForm1::FormCreate() {
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 
     SetTimer(hwnd_, kTimer3, 500, nullptr);
+    SetTimer(hwnd_, kSaveTimer, 500, nullptr);
     StartTimers();
 }
 
@@ -150,25 +152,67 @@ void TForm1::EnsureDisplayFontsRead() {
 void TForm1::ReadDisplayFonts() {
     displayFontsRead_ = true;
     std::vector<std::string> errors;
-    ReadSettings(settings_, registry_, DisplayFontSettings(), errors);
+    ReadSettings(settings_, *store_, DisplayFontSettings(), errors);
     ApplyDisplayFonts(settings_);
     ReportAll(errors);
 }
 
+void TForm1::SaveTimer() {
+    // One save at a time: a change made meanwhile is seen again at the next check.
+    if (saving_) return;
+    FinishSave();
+    // What the exit save writes includes the fonts, read from the registry if never read yet.
+    EnsureDisplayFontsRead();
+    std::vector<std::string> values = ExitValues(settings_);
+    if (!settledSave_.HasStored()) {
+        settledSave_.Stored(std::move(values));
+    } else if (settledSave_.Settled(values)) {
+        settledSave_.Stored(values);
+        StartSave(std::move(values));
+    }
+}
+
+void TForm1::MarkSettingsUnchanged() {
+    EnsureDisplayFontsRead();
+    settledSave_.Stored(ExitValues(settings_));
+}
+
+// 321 values, each opened, written and closed: tens of milliseconds under Wine, so a worker
+// writes them from its own copy while the window goes on.
+void TForm1::StartSave(std::vector<std::string> values) {
+    saving_ = true;
+    saver_ = std::thread([this, values = std::move(values)] {
+        std::vector<std::string> errors;
+        WriteValues(*store_, ExitSettings(), values, errors);
+        saveErrors_ = std::move(errors);
+        saving_ = false;
+    });
+}
+
+void TForm1::FinishSave() {
+    if (!saver_.joinable()) return;
+    saver_.join();
+    for (const std::string& error : saveErrors_) ReportFailureOnce(error);
+    saveErrors_.clear();
+}
+
 void TForm1::SaveSettings() {
+    // A save under way finishes first: the exit save is the last word.
+    FinishSave();
     if (settingsSaved_) return;
     settingsSaved_ = true;
     // A clock that was never activated (it started in the tray and stopped from there) may not
     // have read its fonts yet; read them now so that the save writes them back as they were.
     EnsureDisplayFontsRead();
     std::vector<std::string> errors;
-    WriteSettings(settings_, registry_, ExitSettings(), errors);
+    WriteSettings(settings_, *store_, ExitSettings(), errors);
     ReportAll(errors);
 }
 
 void TForm1::StopAll() {
     StopTimers();
     KillTimer(hwnd_, kTimer3);
+    KillTimer(hwnd_, kSaveTimer);
     tray_.Remove();
     SaveSettings();
     app_.ClockDestroyed();

@@ -7,12 +7,17 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "app/clock_pictures_win.h"
 #include "app/tray_icon_win.h"
 #include "settings/clock_settings.h"
 #include "settings/registry_store_win.h"
+#include "settings/settled_save.h"
 #include "sound/sound_player_win.h"
 
 namespace marvix {
@@ -22,7 +27,7 @@ class Application;
 class TForm1 {
 public:
     static constexpr char kClassName[] = "TForm1";
-    static constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2, kTimer3 = 3;
+    static constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2, kTimer3 = 3, kSaveTimer = 4;
 
     static ScopedWindowClass RegisterWindowClass(HINSTANCE instance);
     // Creates the window hidden; FormCreate has run when this returns.
@@ -63,10 +68,19 @@ public:
     void LoadFace(const std::string& path);
     bool SaveConfiguration(const std::string& path);
 
-    // The three timers' handlers, public so that tests and benchmarks can drive them.
+    // The timers' handlers, public so that tests and benchmarks can drive them.
     void Timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
+    // Every half second: saves the settings once a change has settled (see SettledSave), on a
+    // worker thread, one save at a time.
+    void SaveTimer();
+    // Once start-up is over (every window created and filled): the record as it stands is the
+    // one the settled saves compare with, so that only later changes are written.
+    void MarkSettingsUnchanged();
+    // Where the settings are read and written: the registry, unless a test counts the writes.
+    void UseRegistry(RegistryValues& store) { store_ = &store; }
+    bool IsSaving() const { return saving_; }
 
 private:
     TForm1(HWND hwnd, Application& app, TimeSource& clock);
@@ -78,6 +92,8 @@ private:
     void StopAll();
     void ReadDisplayFonts();
     void SaveSettings();
+    void StartSave(std::vector<std::string> values);
+    void FinishSave();
     void Paint();
     void FormMouseDown(UINT button);
     void FormMouseMove();
@@ -98,6 +114,11 @@ private:
     ClockSettings settings_;
     std::unique_ptr<ClockPictures> pictures_;
     Win32Registry registry_;
+    RegistryValues* store_ = &registry_;
+    SettledSave settledSave_;
+    std::thread saver_;
+    std::atomic<bool> saving_ = false;
+    std::vector<std::string> saveErrors_;  // the saver's, read once it has ended
     TrayIcon tray_;
     TPlayFile ownPlayer_;
     SoundPlayer* player_ = &ownPlayer_;

@@ -1,6 +1,8 @@
 #include "settings/registry_store.h"
 
 #include <algorithm>
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace marvix {
@@ -77,6 +79,33 @@ bool WriteSettings(ClockSettings& settings, RegistryValues& store, SettingSequen
     for (const SettingDef* def : sequence) {
         std::string error =
             store.WriteValue(def->name, SettingText(settings, *def, GeometryValue::Effective));
+        if (!error.empty()) {
+            errors.push_back(std::move(error));
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> ExitValues(const ClockSettings& settings) {
+    std::vector<std::string> values;
+    values.reserve(ExitSettings().size());
+    for (const SettingDef* def : ExitSettings()) {
+        const auto* colour = std::get_if<ColourSetting ClockSettings::*>(&def->field);
+        const bool fontColour = colour && std::any_of(kFontSlots.begin(), kFontSlots.end(),
+                                                      [&](const FontSlotFields& slot) {
+                                                          return slot.colour == *colour;
+                                                      });
+        values.push_back(fontColour ? ColourText((settings.**colour).value)
+                                    : SettingText(settings, *def, GeometryValue::Effective));
+    }
+    return values;
+}
+
+bool WriteValues(RegistryValues& store, SettingSequence sequence,
+                 std::span<const std::string> values, std::vector<std::string>& errors) {
+    for (size_t i = 0; i < sequence.size() && i < values.size(); ++i) {
+        std::string error = store.WriteValue(sequence[i]->name, values[i]);
         if (!error.empty()) {
             errors.push_back(std::move(error));
             return false;

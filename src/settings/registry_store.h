@@ -58,4 +58,11 @@ void ReadAllSettings(ClockSettings& settings, RegistryValues& store,
 bool WriteSettings(ClockSettings& settings, RegistryValues& store, SettingSequence sequence,
                    std::vector<std::string>& errors);
 
+// The texts the exit save writes, in its order, without touching the record: the font colour
+// texts as they would be regenerated, the effective hand geometry.
+std::vector<std::string> ExitValues(const ClockSettings& settings);
+// Writes `values` (one per setting of the sequence) as WriteSettings does.
+bool WriteValues(RegistryValues& store, SettingSequence sequence,
+                 std::span<const std::string> values, std::vector<std::string>& errors);
+
 }  // namespace marvix

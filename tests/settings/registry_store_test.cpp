@@ -1,4 +1,5 @@
 #include "settings/registry_store.h"
+#include "settings/settled_save.h"
 
 #include <gtest/gtest.h>
 
@@ -269,6 +270,47 @@ TEST(WriteSettings, EveryChangedValueSurvivesARestart) {
     EXPECT_EQ(after.WavDrive, "d:");
     EXPECT_EQ(after.DayNames8, "Dim");
     EXPECT_EQ(after.ASS.requested, 72);
+}
+
+}  // namespace
+}  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// A save while the clock runs must leave the key as an exit right then would leave it.
+TEST(SettledSave, WritesExactlyWhatTheExitSaveWrites) {
+    ClockSettings s = DefaultSettings();
+    s.CFont2 = {"$0000FF00", Colour{0x0000FF00}};  // the exit save regenerates it: "clLime"
+    s.DFont3 = "A Typeface Name Of Forty Characters Long";
+    s.AHS = {300, 40};
+    s.HandZ0 = "Hour";
+    MemoryRegistry atExit, whileRunning;
+    std::vector<std::string> errors;
+    ClockSettings exiting = s;
+    ASSERT_TRUE(WriteSettings(exiting, atExit, ExitSettings(), errors));
+    ASSERT_TRUE(WriteValues(whileRunning, ExitSettings(), ExitValues(s), errors));
+    EXPECT_EQ(whileRunning.values, atExit.values);
+    EXPECT_EQ(whileRunning.written, atExit.written) << "in the same order";
+    EXPECT_FALSE(whileRunning.values.contains("Still"));
+    EXPECT_EQ(s.CFont2.text, "$0000FF00") << "the running record is not touched";
+}
+
+TEST(SettledSave, SavesOnlyAChangeThatHasSettled) {
+    SettledSave save;
+    save.Stored({"a", "b"});
+    for (int check = 0; check < 10; ++check)
+        EXPECT_FALSE(save.Settled({"a", "b"})) << "nothing changed";
+    EXPECT_FALSE(save.Settled({"a", "c"}));
+    EXPECT_FALSE(save.Settled({"a", "c"}));
+    EXPECT_FALSE(save.Settled({"a", "d"})) << "still changing: the wait starts again";
+    EXPECT_FALSE(save.Settled({"a", "d"}));
+    EXPECT_FALSE(save.Settled({"a", "d"}));
+    EXPECT_TRUE(save.Settled({"a", "d"}));
+    save.Stored({"a", "d"});
+    EXPECT_FALSE(save.Settled({"a", "d"}));
+    EXPECT_FALSE(save.Settled({"a", "b"}));
+    EXPECT_FALSE(save.Settled({"a", "d"})) << "changed back before it settled: nothing to write";
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+// Settings saved while the clock runs, under Wine: soon after a change settles, and never while
+// nothing changes.
+#include <windows.h>
+
+#include <atomic>
+
+#include "../support/clock_fixture_win.h"
+#include "dialogs/table_dialog_win.h"
+#include "settings/registry_store.h"
+
+namespace marvix {
+namespace {
+
+using SettledSaveTest = ClockFixture;
+
+// The registry, with every write counted.
+class CountingRegistry final : public RegistryValues {
+public:
+    std::atomic<int> writes = 0;
+    StoredText ReadValue(std::string_view name) override { return registry_.ReadValue(name); }
+    std::string WriteValue(std::string_view name, std::string_view text) override {
+        ++writes;
+        return registry_.WriteValue(name, text);
+    }
+
+private:
+    Win32Registry registry_;
+};
+
+// Runs the program's own message loop, timers and all, for a while.
+void RunFor(DWORD milliseconds, Application& app) {
+    const DWORD until = GetTickCount() + milliseconds;
+    while (GetTickCount() < until) {
+        MSG message;
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            app.Dispatch(message);
+        } else {
+            Sleep(5);
+        }
+    }
+}
+
+// Killed three seconds after a change, the process used to lose every change of its run.
+TEST_F(SettledSaveTest, AChangeIsInTheRegistryBeforeTheProcessEnds) {
+    Store("Tray", "true");
+    Store("DFont3", "Arial");  // fonts a tray clock never read
+    Start();
+    auto& hands = static_cast<TableDialog&>(app_->Dialog(DialogId::Hands));
+    hands.Show();
+    Pump();
+    SendMessageA(hands.Control("CheckBox2"), BM_CLICK, 0, 0);  // "Smooth"
+    ASSERT_TRUE(Clock().Settings().Smooth);
+    RunFor(3000, *app_);
+    while (Clock().IsSaving()) Sleep(10);
+    // As a process ended now, without its exit save, would leave the key.
+    EXPECT_EQ(Stored("Smooth"), "true");
+    EXPECT_EQ(Stored("DFont3"), "Arial");
+    EXPECT_EQ(Stored("Still"), "<missing>");
+}
+
+TEST_F(SettledSaveTest, AClockLeftAloneForAMinuteWritesNothing) {
+    Store("Smooth", "true");
+    Store("SSec", "true");
+    Start();
+    CountingRegistry registry;
+    Clock().UseRegistry(registry);
+    // A minute of smooth ticks, blinks, seconds and save checks, as the timers would run them.
+    for (int tick = 0; tick < 6000; ++tick) {
+        time_.time.millisecond = uint16_t(tick % 100 * 10);
+        time_.time.second = uint16_t(tick / 100);
+        Clock().Timer1Timer();
+        if (tick % 100 == 0) Clock().Timer2Timer();
+        if (tick % 50 == 0) {
+            Clock().Timer3Timer();
+            Clock().SaveTimer();
+        }
+    }
+    EXPECT_EQ(registry.writes, 0);
+
+    Clock().Settings().HWT = 5;
+    for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().SaveTimer();
+    while (Clock().IsSaving()) Sleep(10);
+    EXPECT_EQ(registry.writes, int(ExitSettings().size())) << "one save of the whole record";
+    Clock().SaveTimer();
+    Stop();
+}
+
+}  // namespace
+}  // namespace marvix
