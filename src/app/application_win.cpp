@@ -21,7 +21,7 @@ constexpr char kOwnerClass[] = "TApplication";
 }  // namespace
 
 Application::Application(HINSTANCE instance, TimeSource& clock)
-    : instance_(instance), time_(clock), help_(std::make_unique<HelpWindow>(instance)) {}
+    : instance_(instance), time_(clock), help_(std::make_unique<HelpWindow>(*this)) {}
 
 Application::~Application() {
     help_.reset();
@@ -99,6 +99,11 @@ int Application::Run() {
 }
 
 void Application::Dispatch(MSG& message) {
+    // F1 in a settings window: the help at that window's topic.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_F1 && activeDialog_) {
+        ShowHelpFor(activeDialog_);
+        return;
+    }
     if (activeDialog_ && IsDialogMessageA(activeDialog_, &message)) return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
@@ -144,7 +149,13 @@ void Application::ShowLiveValues() {
     }
 }
 
-void Application::ShowHelp() { help_->ShowContents(owner_); }
+void Application::ShowHelp() { help_->ShowTopic(HelpWindow::kContents); }
+
+void Application::ShowHelpFor(HWND window) {
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    help_->ShowTopic(className);
+}
 
 void Application::Terminate() {
     if (clock_) DestroyWindow(clock_->Window());

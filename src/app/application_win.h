@@ -51,7 +51,10 @@ public:
     void ShowTaskbarButton(bool show);
     // Right button on the clock or on the tray icon.
     void ShowMenuOrExitConfirmation();
+    // "Help": the help at its contents; F1 in a window: at that window's topic.
     void ShowHelp();
+    void ShowHelpFor(HWND window);
+    HelpWindow& Help() { return *help_; }
     // After a configuration file is loaded: every open settings window shows the new values.
     void RefreshOpenDialogs();
     // After every frame: open settings windows show what the clock has just changed.

@@ -1,74 +1,135 @@
 #include "app/help_window_win.h"
 
-#include <string>
-
+#include "app/application_win.h"
 #include "app/resource.h"
+#include "app/screen_clamp_win.h"
 
 namespace marvix {
 
 namespace {
 
 constexpr char kClassName[] = "MarvixHelp";
+constexpr int kListWidth = 220;
 
-std::string HelpText(HINSTANCE instance) {
+std::string HelpResource(HINSTANCE instance) {
     HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(IDR_HELP), MAKEINTRESOURCEA(10));
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const char* text = static_cast<const char*>(loaded ? LockResource(loaded) : nullptr);
-    if (!text) return "Contents";
-    // A multi-line edit control breaks lines only at CR LF.
-    std::string lines;
-    for (const char* c = text; c != text + SizeofResource(instance, found); ++c) {
-        if (*c == '\n') lines += '\r';
-        if (*c != '\r') lines += *c;
-    }
-    return lines;
+    if (!text) return "# contents | Contents\n";
+    return std::string(text, SizeofResource(instance, found));
 }
 
 }  // namespace
+
+HelpWindow::HelpWindow(Application& app)
+    : app_(app), topics_(ParseHelp(HelpResource(app.Instance()))) {}
 
 HelpWindow::~HelpWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-LRESULT CALLBACK HelpWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SIZE) {
-        MoveWindow(GetDlgItem(hwnd, 1), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        return 0;
-    }
-    if (message == WM_CLOSE) {
-        ShowWindow(hwnd, SW_HIDE);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+std::string_view HelpWindow::CurrentTopic() const {
+    return current_ < topics_.size() ? std::string_view(topics_[current_].key) : kContents;
 }
 
-void HelpWindow::ShowContents(HWND owner) {
-    if (!hwnd_) {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = instance_;
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        windowClass.lpszClassName = kClassName;
-        windowClass_ = ScopedWindowClass(windowClass);
-        if (!windowClass_) return;
-        hwnd_ = CreateWindowExA(0, kClassName, "Marvix Help", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 520, 480, owner, nullptr, instance_, nullptr);
-        if (!hwnd_) return;
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        HWND text = CreateWindowExA(
-            0, "EDIT", HelpText(instance_).c_str(),
-            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
-            client.right, client.bottom, hwnd_, reinterpret_cast<HMENU>(1), instance_, nullptr);
-        SendMessageA(text, WM_SETFONT, WPARAM(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+bool HelpWindow::Create() {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = app_.Instance();
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    windowClass_ = ScopedWindowClass(windowClass);
+    if (!windowClass_) return false;
+    hwnd_ = CreateWindowExA(0, kClassName, "Marvix Help", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 720, 480, app_.Owner(), nullptr,
+                            app_.Instance(), this);
+    if (!hwnd_) return false;
+    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    list_ = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "LISTBOX", "",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
+        0, 0, hwnd_, reinterpret_cast<HMENU>(kTopicList), app_.Instance(), nullptr);
+    // No horizontal scrolling: the edit wraps each paragraph to its width.
+    text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE |
+                                ES_READONLY | ES_AUTOVSCROLL,
+                            0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kTopicText), app_.Instance(),
+                            nullptr);
+    for (HWND control : {list_, text_}) SendMessageA(control, WM_SETFONT, WPARAM(font), FALSE);
+    for (const HelpTopic& topic : topics_) {
+        SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(topic.title.c_str()));
     }
-    // The contents are the first lines of the text.
-    SendDlgItemMessageA(hwnd_, 1, EM_SETSEL, 0, 0);
-    SendDlgItemMessageA(hwnd_, 1, EM_SCROLLCARET, 0, 0);
+    Layout();
+    return true;
+}
+
+void HelpWindow::ShowTopic(std::string_view key) {
+    if (!hwnd_ && !Create()) return;
+    size_t index = 0;
+    for (size_t i = 0; i < topics_.size(); ++i) {
+        if (topics_[i].key == key) index = i;
+    }
+    SelectTopic(index);
     ShowWindow(hwnd_, SW_SHOWNORMAL);
+    // It remembers nothing but must be seen: back inside the screen if it was moved off it.
+    ClampWindow(hwnd_, MaximizedArea());
     SetForegroundWindow(hwnd_);
+    SetFocus(list_);
+}
+
+void HelpWindow::SelectTopic(size_t index) {
+    if (index >= topics_.size()) return;
+    current_ = index;
+    SendMessageA(list_, LB_SETCURSEL, WPARAM(index), 0);
+    SetWindowTextA(text_, TopicText(topics_[index]).c_str());
+}
+
+void HelpWindow::Layout() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    MoveWindow(list_, 0, 0, kListWidth, client.bottom, TRUE);
+    MoveWindow(text_, kListWidth, 0, client.right - kListWidth, client.bottom, TRUE);
+}
+
+LRESULT CALLBACK HelpWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<HelpWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<HelpWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE: Layout(); return 0;
+        case WM_CLOSE: ShowWindow(hwnd_, SW_HIDE); return 0;
+        // Its keys go through IsDialogMessage too: the arrows stay in the list, Escape closes.
+        case WM_ACTIVATE:
+            app_.SetActiveDialog(LOWORD(wParam) != WA_INACTIVE ? hwnd_ : nullptr);
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) {
+                ShowWindow(hwnd_, SW_HIDE);
+                return 0;
+            }
+            if (LOWORD(wParam) == kTopicList && HIWORD(wParam) == LBN_SELCHANGE) {
+                const LRESULT chosen = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+                if (chosen >= 0) SelectTopic(static_cast<size_t>(chosen));
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 }  // namespace marvix

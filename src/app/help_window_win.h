@@ -1,27 +1,53 @@
 #pragma once
 
-// The program's help: a plain window showing the help text built into the program, opened at its
-// contents. Self-contained on purpose: no help viewer a Windows of today might lack.
+// The program's help, built into the program: a resizable window with the list of topics on the
+// left and the chosen topic's text beside it, wrapped to the window. The arrows move through
+// the topics and Escape closes it. Self-contained on purpose: no help viewer a Windows of today
+// might lack.
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/help_text.h"
 #include "base/scoped_handles_win.h"
 
 namespace marvix {
 
+class Application;
+
 class HelpWindow {
 public:
-    explicit HelpWindow(HINSTANCE instance) : instance_(instance) {}
+    static constexpr char kContents[] = "contents";
+    enum { kTopicList = 1, kTopicText = 2 };
+
+    explicit HelpWindow(Application& app);
     ~HelpWindow();
-    // Shows the help at its contents, creating the window the first time.
-    void ShowContents(HWND owner);
+    HelpWindow(const HelpWindow&) = delete;
+    HelpWindow& operator=(const HelpWindow&) = delete;
+
+    // Shows the help at the topic of that key (a settings window's class name, or kContents),
+    // creating the window the first time; an unknown key shows the contents.
+    void ShowTopic(std::string_view key);
     HWND Window() const { return hwnd_; }
+    std::string_view CurrentTopic() const;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HINSTANCE instance_;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Create();
+    void Layout();
+    void SelectTopic(size_t index);
+
+    Application& app_;
+    std::vector<HelpTopic> topics_;
+    size_t current_ = 0;
     ScopedWindowClass windowClass_;  // outlives the window, which the destructor destroys first
     HWND hwnd_ = nullptr;
+    HWND list_ = nullptr;
+    HWND text_ = nullptr;
 };
 
 }  // namespace marvix

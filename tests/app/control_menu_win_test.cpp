@@ -5,6 +5,7 @@
 #include "../support/clock_fixture_win.h"
 #include "app/control_menu_win.h"
 #include "app/exit_confirmation_win.h"
+#include "app/help_window_win.h"
 
 namespace marvix {
 namespace {
@@ -107,12 +108,11 @@ TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
     app_->ControlMenu().PanelClick(TForm4::Panel6);
     HWND help = FindWindowA("MarvixHelp", "Marvix Help");
     ASSERT_NE(help, nullptr);
+    EXPECT_EQ(app_->Help().CurrentTopic(), "contents");
     char text[32] = {};
-    GetWindowTextA(GetDlgItem(help, 1), text, sizeof text);
-    EXPECT_EQ(std::string(text).substr(0, 23), "Marvix Help\r\n\r\nContents");
-    DWORD selectionStart = 1;
-    SendDlgItemMessageA(help, 1, EM_GETSEL, WPARAM(&selectionStart), 0);
-    EXPECT_EQ(selectionStart, 0u) << "opened at its contents";
+    GetWindowTextA(GetDlgItem(help, HelpWindow::kTopicText), text, sizeof text);
+    EXPECT_EQ(std::string(text).substr(0, 25), "Marvix is a desktop clock")
+        << "opened at its contents";
 }
 
 // Enter on a focused push button that is not the default one did nothing: the window answered
@@ -144,6 +144,30 @@ TEST_F(ControlMenuTest, EscapeDoesWhatTheCloseBoxDoes) {
     EXPECT_FALSE(hands.IsVisible());
     EXPECT_TRUE(IsWindow(hands.Window())) << "hidden, as by its close box, not destroyed";
     EXPECT_TRUE(app_->HasClock());
+}
+
+TEST_F(ControlMenuTest, F1OpensTheHelpAtTheActiveWindowsTopic) {
+    Start();
+    SettingsDialog& hands = app_->Dialog(DialogId::Hands);
+    hands.Show();
+    Pump();
+    PostMessageA(GetWindow(hands.Window(), GW_CHILD), WM_KEYDOWN, VK_F1, 0x003B0001);
+    Pump();
+    HWND help = FindWindowA("MarvixHelp", "Marvix Help");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(IsWindowVisible(help));
+    EXPECT_EQ(app_->Help().CurrentTopic(), "TForm2");
+    const LRESULT chosen = SendDlgItemMessageA(help, HelpWindow::kTopicList, LB_GETCURSEL, 0, 0);
+    char title[64] = {};
+    SendDlgItemMessageA(help, HelpWindow::kTopicList, LB_GETTEXT, WPARAM(chosen), LPARAM(title));
+    EXPECT_STREQ(title, "The hands window");
+
+    // Escape closes it, as in the settings windows.
+    PostMessageA(GetDlgItem(help, HelpWindow::kTopicList), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(help));
+    app_->ControlMenu().PanelClick(TForm4::Panel6);  // "Help"
+    EXPECT_EQ(app_->Help().CurrentTopic(), "contents");
 }
 
 }  // namespace
