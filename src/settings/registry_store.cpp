@@ -66,6 +66,15 @@ void ReadSettings(ClockSettings& settings, RegistryValues& store, SettingSequenc
     }
 }
 
+StoredText DecodeRegistryData(std::string_view name, RegistryType type, std::string_view data) {
+    if (type != RegistryType::String) {
+        return {std::nullopt, "Invalid data type for '" + std::string(name) + "'"};
+    }
+    // Registry strings need not end in NUL, and may carry more after one: the text is what lies
+    // before the first NUL of the data actually returned.
+    return {std::string(data.substr(0, data.find('\0'))), {}};
+}
+
 void ReadAllSettings(ClockSettings& settings, RegistryValues& store,
                      std::vector<std::string>& errors) {
     ReadSettings(settings, store, TraySetting(), errors);

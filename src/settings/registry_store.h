@@ -31,6 +31,11 @@ public:
     virtual std::string WriteValue(std::string_view name, std::string_view text) = 0;
 };
 
+// What a registry value's raw data says: text for a string value (up to its first NUL, or all
+// of it when there is none), an "Invalid data type" error for any other type.
+enum class RegistryType { String, Other };
+StoredText DecodeRegistryData(std::string_view name, RegistryType type, std::string_view data);
+
 using SettingSequence = std::span<const SettingDef* const>;
 
 SettingSequence TraySetting();

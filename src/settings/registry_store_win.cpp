@@ -58,13 +58,8 @@ StoredText Win32Registry::ReadValue(std::string_view name) {
     }
     if (status != ERROR_SUCCESS)
         return {std::nullopt, NamedMessage("Failed to get data for '", name)};
-    if (type != REG_SZ && type != REG_EXPAND_SZ) {
-        return {std::nullopt, NamedMessage("Invalid data type for '", name)};
-    }
-    // Registry strings need not end in NUL, and may carry more after one: the text is what lies
-    // before the first NUL of the data actually returned.
-    data.resize(std::min(data.find('\0'), data.size()));
-    return {std::move(data), {}};
+    const bool text = type == REG_SZ || type == REG_EXPAND_SZ;
+    return DecodeRegistryData(name, text ? RegistryType::String : RegistryType::Other, data);
 }
 
 std::string Win32Registry::WriteValue(std::string_view name, std::string_view text) {
