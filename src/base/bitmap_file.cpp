@@ -1,5 +1,7 @@
 #include "base/bitmap_file.h"
 
+#include <new>
+
 namespace marvix {
 
 namespace {
@@ -10,8 +12,9 @@ constexpr size_t kInfoHeaderBytes = 40;
 // entries of three bytes.
 constexpr size_t kCoreHeaderBytes = 12;
 constexpr uint32_t kUncompressed = 0, kRle8 = 1, kRle4 = 2;
-// Far beyond any face that fits a screen; keeps the pixel buffer's size well inside 32 bits.
-constexpr int64_t kMaxPixels = int64_t{1} << 26;
+// Beyond any face that fits a screen, and beyond the 24 million pixels a 1-bit file of the
+// largest allowed size can hold; keeps the pixel buffer at 128 MB at most.
+constexpr int64_t kMaxPixels = int64_t{1} << 25;
 
 uint16_t U16(std::span<const uint8_t> d, size_t at) { return uint16_t(d[at] | d[at + 1] << 8); }
 uint32_t U32(std::span<const uint8_t> d, size_t at) {
@@ -174,8 +177,14 @@ unsigned FaceBitCount(std::span<const uint8_t> start) {
 std::optional<Picture> DecodeBitmapFile(std::span<const uint8_t> file) {
     std::optional<Layout> layout = ReadLayout(file);
     if (!layout) return std::nullopt;
-    return layout->compression == kUncompressed ? DecodeUncompressed(*layout)
-                                                : DecodeRunLength(*layout);
+    // A run-length file of a hundred bytes may claim the largest picture there is; in a 32-bit
+    // process the memory for it may not be there, and then it is no face we can show.
+    try {
+        return layout->compression == kUncompressed ? DecodeUncompressed(*layout)
+                                                    : DecodeRunLength(*layout);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 std::vector<uint8_t> EncodeBitmapFile24(const Picture& picture) {
