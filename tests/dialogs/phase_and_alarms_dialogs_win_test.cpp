@@ -123,7 +123,7 @@ TEST_F(AlarmsDialogTest, TestPlaysOnceToTheEndAndNeverHoldsTheWindow) {
     DWORD_PTR answer = 0;
     EXPECT_TRUE(
         SendMessageTimeoutA(Dialog().Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &answer));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << "not the sound's three";
 }
 
 // The stored default hour 0 (midnight) became 1 a.m. at every start.
