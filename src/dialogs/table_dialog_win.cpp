@@ -63,7 +63,9 @@ COLORREF CaptionOn(COLORREF background) {
 
 void EnsureCommonControls() {
     static const bool initialised = [] {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+        // The up-down arrows only: ICC_STANDARD_CLASSES belongs to common controls 6, which this
+        // program does not ask for, and the version it gets would refuse the whole call.
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
         return InitCommonControlsEx(&controls) != FALSE;
     }();
     if (!initialised) ReportFailureOnce("Cannot load the common controls.");
