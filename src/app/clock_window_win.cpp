@@ -164,12 +164,9 @@ void TForm1::SaveTimer() {
     // What the exit save writes includes the fonts, read from the registry if never read yet.
     EnsureDisplayFontsRead();
     std::vector<std::string> values = ExitValues(settings_);
-    if (!settledSave_.HasStored()) {
-        settledSave_.Stored(std::move(values));
-    } else if (settledSave_.Settled(values)) {
-        settledSave_.Stored(values);
-        StartSave(std::move(values));
-    }
+    if (!settledSave_.Settled(values)) return;
+    settledSave_.Stored(values);
+    StartSave(std::move(values));
 }
 
 void TForm1::MarkSettingsUnchanged() {

@@ -4,6 +4,7 @@
 #include "app/clock_window_win.h"
 #include "app/screen_clamp_win.h"
 #include "base/message_seam_win.h"
+#include "base/window_thunk_win.h"
 
 namespace marvix {
 
@@ -120,20 +121,8 @@ void SettingsDialog::FontMe() {
 void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_, MaximizedArea()); }
 
 LRESULT CALLBACK SettingsDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<SettingsDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        self =
-            static_cast<SettingsDialog*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
+    return ForwardToOwner(hwnd, message, wParam, lParam, &SettingsDialog::hwnd_,
+                          &SettingsDialog::HandleMessage);
 }
 
 LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,21 +10,14 @@ namespace marvix {
 
 namespace {
 
-// clang-format off
-constexpr DialogLayout kLayout{
-    "TForm7", "Marvix Alarms/sounds", {444, 290}, 0x00800040, {80, 60}, false,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,
-    Clamp::OnCreateAndActivation, true,
-};
-// clang-format on
-
 bool IsAlarmEditor(const ControlRow& row) {
     return std::find(kAlarmEditor.begin(), kAlarmEditor.end(), row.name) != kAlarmEditor.end();
 }
 
 }  // namespace
 
-TForm7::TForm7(Application& app) : TableDialog(app, kLayout, kAlarmsDialogRows) {}
+TForm7::TForm7(Application& app, const DialogLayout& layout)
+    : TableDialog(app, layout, kAlarmsDialogRows) {}
 
 const SettingDef* TForm7::Bound(const ControlRow& row) const {
     if (!IsAlarmEditor(row)) return TableDialog::Bound(row);

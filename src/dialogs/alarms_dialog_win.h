@@ -9,7 +9,7 @@ namespace marvix {
 
 class TForm7 final : public TableDialog {
 public:
-    explicit TForm7(Application& app);
+    TForm7(Application& app, const DialogLayout& layout);
     // The alarm the editor shows, 1 to 5.
     int Alarm() const { return alarm_; }
 

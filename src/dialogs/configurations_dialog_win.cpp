@@ -35,8 +35,8 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 TForm8::TForm8(Application& app) : SettingsDialog(app, kLayout) {}
 
 void TForm8::CreateControls() {
-    AddControl(kLabels, "STATIC", "Load  Clock Configuration", SS_CENTER, Rect::At({0, 8}, {162, 14}),
-               Label1);
+    AddControl(kLabels, "STATIC", "Load  Clock Configuration", SS_CENTER,
+               Rect::At({0, 8}, {162, 14}), Label1);
     AddControl(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                Rect::At({8, 24}, {145, 200}), DriveComboBox1);
     AddControl(kLists, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
@@ -44,8 +44,8 @@ void TForm8::CreateControls() {
     AddControl(kLists, "LISTBOX", "", LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
                Rect::At({8, 152}, {145, 97}), FileListBox1);
     AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 256}, {170, 5}), Panel1);
-    AddControl(kLabels, "STATIC", "Save  Clock Configuration", SS_CENTER, Rect::At({0, 264}, {162, 14}),
-               Label2);
+    AddControl(kLabels, "STATIC", "Save  Clock Configuration", SS_CENTER,
+               Rect::At({0, 264}, {162, 14}), Label2);
     AddControl(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
                Rect::At({8, 280}, {145, 21}), Edit1);
     AddControl(kButtons, "BUTTON", "Save", BS_PUSHBUTTON | WS_TABSTOP,

@@ -10,14 +10,6 @@ namespace marvix {
 
 namespace {
 
-// clang-format off
-constexpr DialogLayout kLayout{
-    "TForm6", "Marvix Digital Displays", {345, 456}, 0x00800040, {0, 0}, true,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits,
-    Clamp::OnCreateAndActivation, true,
-};
-// clang-format on
-
 constexpr std::array<int32_t, 2> kNothingShown = {INT32_MIN, INT32_MIN};
 
 // The column whose control that is, by any of its special controls.
@@ -31,7 +23,8 @@ const DigitalColumn* ColumnOf(std::string_view control) {
 
 }  // namespace
 
-TForm6::TForm6(Application& app) : TableDialog(app, kLayout, kDigitalDialogRows) {}
+TForm6::TForm6(Application& app, const DialogLayout& layout)
+    : TableDialog(app, layout, kDigitalDialogRows) {}
 
 // The slots are shown as stored, even in a clock that was never activated.
 void TForm6::BeforeFill() {

@@ -12,7 +12,7 @@ namespace marvix {
 
 class TForm6 final : public TableDialog {
 public:
-    explicit TForm6(Application& app);
+    TForm6(Application& app, const DialogLayout& layout);
     void ShowLiveValues() override;
 
 protected:

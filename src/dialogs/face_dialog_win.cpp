@@ -10,14 +10,6 @@ namespace marvix {
 
 namespace {
 
-// clang-format off
-constexpr DialogLayout kLayout{
-    "TForm5", "Marvix Face", {269, 444}, 0x00800040, {60, 20}, false,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits,
-    Clamp::OnCreateAndActivationUnlessIgnored, true,
-};
-// clang-format on
-
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -35,7 +27,8 @@ Size ClientSize(HWND window) {
 
 }  // namespace
 
-TForm5::TForm5(Application& app) : TableDialog(app, kLayout, kFaceDialogRows) {}
+TForm5::TForm5(Application& app, const DialogLayout& layout)
+    : TableDialog(app, layout, kFaceDialogRows) {}
 
 void TForm5::BeforeFill() {
     ClockSettings& s = Settings();

@@ -12,7 +12,7 @@ namespace marvix {
 
 class TForm5 final : public TableDialog {
 public:
-    explicit TForm5(Application& app);
+    TForm5(Application& app, const DialogLayout& layout);
     void ShowLiveValues() override;
 
 protected:

@@ -99,9 +99,27 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
 
 constexpr std::array<ControlRow, kRowCount> kRows = BuildRows();
 
+constexpr std::array<std::string_view, 8> LengthFields() {
+    std::array<std::string_view, 8> fields{};
+    for (size_t i = 0; i < kHandCount; ++i) fields[i] = kHandRows[i].length;
+    return fields;
+}
+
+constexpr std::array<std::string_view, 16> OwnPivotFields() {
+    std::array<std::string_view, 16> fields{};
+    for (size_t i = 0; i < kHandCount; ++i) {
+        fields[2 * i] = kHandRows[i].left;
+        fields[2 * i + 1] = kHandRows[i].top;
+    }
+    return fields;
+}
+
 }  // namespace
 
 const std::span<const ControlRow> kHandsDialogRows = kRows;
+const std::array<std::string_view, 8> kLengthFields = LengthFields();
+const std::array<std::string_view, 2> kCommonPivotFields = {"SpinEdit12", "SpinEdit13"};
+const std::array<std::string_view, 16> kOwnPivotFields = OwnPivotFields();
 
 void WriteBackHandGeometry(ClockSettings& s) {
     auto writeBack = [&](std::string_view field) {

@@ -13,14 +13,12 @@ namespace marvix {
 
 extern const std::span<const ControlRow> kHandsDialogRows;
 
-// The eight Length fields and the two common pivot fields in table order, with the names of
-// their controls: SetStuff writes their effective values back as the requested ones, and
-// "Auto Size" and "Center" reload them.
-inline constexpr std::array<std::string_view, 8> kLengthFields = {
-    "SpinEdit14", "SpinEdit16", "SpinEdit15", "SpinEdit8",
-    "SpinEdit10", "SpinEdit26", "SpinEdit29", "SpinEdit37",
-};
-inline constexpr std::array<std::string_view, 2> kCommonPivotFields = {"SpinEdit12", "SpinEdit13"};
+// The names of the eight Length fields, the two common pivot fields and the sixteen own pivot
+// fields (Left and Top, row by row), taken from the table: SetStuff writes the lengths and the
+// common pivot back as the requested ones, "Auto Size", "Center" and "Together" reload them.
+extern const std::array<std::string_view, 8> kLengthFields;
+extern const std::array<std::string_view, 2> kCommonPivotFields;
+extern const std::array<std::string_view, 16> kOwnPivotFields;
 
 // Step 1 of SetStuff: each Length field and the common pivot show the effective value, held to
 // the field's bounds, and a field's value is the setting's requested one as well.

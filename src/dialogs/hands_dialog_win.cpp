@@ -7,26 +7,8 @@
 
 namespace marvix {
 
-namespace {
-
-// clang-format off
-constexpr DialogLayout kLayout{
-    "TForm2", "Marvix Hands", {671, 279}, 0x00800040, {20, 20}, false,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits,
-    Clamp::OnCreateAndActivation, true,
-};
-// clang-format on
-
-// The Left and Top fields of the eight hands, row by row.
-constexpr std::string_view kOwnPivotFields[] = {
-    "SpinEdit20", "SpinEdit23", "SpinEdit21", "SpinEdit24", "SpinEdit22", "SpinEdit25",
-    "SpinEdit30", "SpinEdit31", "SpinEdit32", "SpinEdit33", "SpinEdit34", "SpinEdit35",
-    "SpinEdit39", "SpinEdit40", "SpinEdit41", "SpinEdit42",
-};
-
-}  // namespace
-
-TForm2::TForm2(Application& app) : TableDialog(app, kLayout, kHandsDialogRows) {}
+TForm2::TForm2(Application& app, const DialogLayout& layout)
+    : TableDialog(app, layout, kHandsDialogRows) {}
 
 void TForm2::CreateControls() {
     TableDialog::CreateControls();

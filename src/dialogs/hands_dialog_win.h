@@ -13,7 +13,7 @@ namespace marvix {
 
 class TForm2 final : public TableDialog {
 public:
-    explicit TForm2(Application& app);
+    TForm2(Application& app, const DialogLayout& layout);
 
 protected:
     void CreateControls() override;

@@ -10,42 +10,91 @@ constexpr uint32_t kSilver = 0x00C0C0C0;
 constexpr int kNoLimit = 99999;
 using T = ControlType;
 
-// Each panel's caption is drawn in the panel's colour.
-// clang-format off
-constexpr std::array kRows = {
-    ControlRow{T::Label, "Label1", "Moon Phase", {8, 8, 176, 22}, {}, 0, 0, kSilver},
-    ControlRow{T::CheckBox, "CheckBox1", "Show Moon Phase", {8, 28, 176, 45}, "ShowMoon", 0, 0, kSilver},
-    ControlRow{T::CheckBox, "CheckBox3", "Display Halved", {8, 50, 176, 67}, "MoonHalf", 0, 0, kSilver},
-    ControlRow{T::Label, "Label2", "Display Size", {8, 80, 92, 94}, {}, 0, 0, kSilver},
-    ControlRow{T::SpinEdit, "SpinEdit1", "", {96, 76, 156, 97}, "PhaseSize", 0, kNoLimit, 0, Cap::LargerScreenSide},
-    ControlRow{T::Label, "Label3", "Left", {8, 108, 92, 122}, {}, 0, 0, kSilver},
-    ControlRow{T::SpinEdit, "SpinEdit2", "", {96, 104, 156, 125}, "MoonPhaseLeft", 0, 9999, 0, Cap::FaceWidth},
-    ControlRow{T::Label, "Label4", "Top", {8, 136, 92, 150}, {}, 0, 0, kSilver},
-    ControlRow{T::SpinEdit, "SpinEdit3", "", {96, 132, 156, 153}, "MoonPhaseTop", 0, 9999, 0, Cap::FaceHeight},
-    ControlRow{T::Label, "Label5", "Display Colors", {8, 166, 176, 180}, {}, 0, 0, kSilver},
-    ControlRow{T::ColourCaption, "Panel2", "Base Clr", {8, 186, 92, 207}, "PhaseBaseColorStr"},
-    ControlRow{T::ColourCaption, "Panel3", "Back Clr", {8, 212, 92, 233}, "PhaseBackColorStr"},
-    ControlRow{T::ColourCaption, "Panel4", "Moon Clr", {8, 238, 92, 259}, "MoonColorStr"},
-    ControlRow{T::ColourCaption, "Panel5", "MOut Clr", {8, 264, 92, 285}, "MoonOutColorStr"},
+struct Named {
+    std::string_view name = {}, text = {}, setting = {};
+};
 
-    ControlRow{T::Label, "Label6", "Day/Night Phase", {192, 8, 360, 22}, {}, 0, 0, kSilver},
-    ControlRow{T::CheckBox, "CheckBox2", "Show Day/Night Phase", {192, 28, 360, 45}, "ShowDay", 0, 0, kSilver},
-    ControlRow{T::CheckBox, "CheckBox4", "Display Halved", {192, 50, 360, 67}, "DayHalf", 0, 0, kSilver},
-    ControlRow{T::Label, "Label7", "Display Size", {192, 80, 276, 94}, {}, 0, 0, kSilver},
-    ControlRow{T::SpinEdit, "SpinEdit4", "", {280, 76, 340, 97}, "DayPhaseSize", 0, kNoLimit, 0, Cap::LargerScreenSide},
-    ControlRow{T::Label, "Label8", "Left", {192, 108, 276, 122}, {}, 0, 0, kSilver},
-    ControlRow{T::SpinEdit, "SpinEdit5", "", {280, 104, 340, 125}, "DayPhaseLeft", 0, 9999, 0, Cap::FaceWidth},
-    ControlRow{T::Label, "Label9", "Top", {192, 136, 276, 150}, {}, 0, 0, kSilver},
-    ControlRow{T::SpinEdit, "SpinEdit6", "", {280, 132, 340, 153}, "DayPhaseTop", 0, 9999, 0, Cap::FaceHeight},
-    ControlRow{T::Label, "Label10", "Display Colors", {192, 166, 360, 180}, {}, 0, 0, kSilver},
-    ControlRow{T::ColourCaption, "Panel6", "Base Clr", {192, 186, 272, 207}, "DayBaseColorStr"},
-    ControlRow{T::ColourCaption, "Panel7", "Day Back Clr", {278, 186, 360, 207}, "DayBackColorStr"},
-    ControlRow{T::ColourCaption, "Panel8", "Night Back Clr", {192, 212, 272, 233}, "NightBackColorStr"},
-    ControlRow{T::ColourCaption, "Panel9", "Day Clr", {278, 212, 360, 233}, "DayColorStr"},
-    ControlRow{T::ColourCaption, "Panel10", "DOut Clr", {192, 238, 272, 259}, "DayOutColorStr"},
-    ControlRow{T::ColourCaption, "Panel11", "Night Clr", {278, 238, 360, 259}, "NightColorStr"},
+// One dial's column, as the phase dialog lays it out: its left edge, its controls and their
+// settings, and its colour panels (one or two to a row).
+struct DialColumn {
+    int left;
+    Named heading, show, halved;
+    std::array<Named, 3>
+        fields;     // "Display Size", "Left", "Top": the label, the field, the setting
+    Named colours;  // the "Display Colors" heading
+    int panelsPerRow;
+    std::array<Named, 6> panels;  // unused ones have no name
+};
+
+// clang-format off
+constexpr DialColumn kColumns[] = {
+    {8, {"Label1", "Moon Phase"}, {"CheckBox1", "Show Moon Phase", "ShowMoon"}, {"CheckBox3", "Display Halved", "MoonHalf"},
+     {{{"Label2", "SpinEdit1", "PhaseSize"}, {"Label3", "SpinEdit2", "MoonPhaseLeft"}, {"Label4", "SpinEdit3", "MoonPhaseTop"}}},
+     {"Label5", "Display Colors"}, 1,
+     {{{"Panel2", "Base Clr", "PhaseBaseColorStr"}, {"Panel3", "Back Clr", "PhaseBackColorStr"},
+       {"Panel4", "Moon Clr", "MoonColorStr"}, {"Panel5", "MOut Clr", "MoonOutColorStr"}}}},
+    {192, {"Label6", "Day/Night Phase"}, {"CheckBox2", "Show Day/Night Phase", "ShowDay"}, {"CheckBox4", "Display Halved", "DayHalf"},
+     {{{"Label7", "SpinEdit4", "DayPhaseSize"}, {"Label8", "SpinEdit5", "DayPhaseLeft"}, {"Label9", "SpinEdit6", "DayPhaseTop"}}},
+     {"Label10", "Display Colors"}, 2,
+     {{{"Panel6", "Base Clr", "DayBaseColorStr"}, {"Panel7", "Day Back Clr", "DayBackColorStr"},
+       {"Panel8", "Night Back Clr", "NightBackColorStr"}, {"Panel9", "Day Clr", "DayColorStr"},
+       {"Panel10", "DOut Clr", "DayOutColorStr"}, {"Panel11", "Night Clr", "NightColorStr"}}}},
 };
 // clang-format on
+
+constexpr size_t CountRows() {
+    size_t n = 0;
+    for (const DialColumn& c : kColumns) {
+        n += 10;
+        for (const Named& panel : c.panels) n += panel.name.empty() ? 0 : 1;
+    }
+    return n;
+}
+
+// Column by column, top to bottom: the heading, Show, "Display Halved", the three fields (the
+// size held to the screen, the place to the face), then the colour panels, each caption drawn in
+// its panel's colour.
+constexpr std::array<ControlRow, CountRows()> BuildRows() {
+    constexpr std::string_view kFieldCaptions[] = {"Display Size", "Left", "Top"};
+    constexpr int kMaxima[] = {kNoLimit, 9999, 9999};
+    constexpr Cap kCaps[] = {Cap::LargerScreenSide, Cap::FaceWidth, Cap::FaceHeight};
+    std::array<ControlRow, CountRows()> rows{};
+    size_t n = 0;
+    for (const DialColumn& c : kColumns) {
+        const int x = c.left, right = x + 168;
+        rows[n++] = {T::Label, c.heading.name, c.heading.text, {x, 8, right, 22}, {}, 0,
+                     0,        kSilver};
+        rows[n++] = {T::CheckBox,    c.show.name, c.show.text, {x, 28, right, 45},
+                     c.show.setting, 0,           0,           kSilver};
+        rows[n++] = {
+            T::CheckBox, c.halved.name, c.halved.text, {x, 50, right, 67}, c.halved.setting, 0,
+            0,           kSilver};
+        for (int f = 0; f < 3; ++f) {
+            const Named& field = c.fields[f];
+            const int top = 76 + 28 * f;
+            rows[n++] = {
+                T::Label, field.name, kFieldCaptions[f], {x, top + 4, x + 84, top + 18}, {}, 0,
+                0,        kSilver};
+            rows[n++] = {T::SpinEdit,   field.text, "",         {x + 88, top, x + 148, top + 21},
+                         field.setting, 0,          kMaxima[f], 0,
+                         kCaps[f]};
+        }
+        rows[n++] = {T::Label, c.colours.name, c.colours.text, {x, 166, right, 180}, {}, 0,
+                     0,        kSilver};
+        for (int k = 0; k < 6 && !c.panels[k].name.empty(); ++k) {
+            const int column = k % c.panelsPerRow, top = 186 + 26 * (k / c.panelsPerRow);
+            const int left = x + 86 * column, width = column == 0 ? 80 : 82;
+            rows[n++] = {T::ColourCaption,
+                         c.panels[k].name,
+                         c.panels[k].text,
+                         {left, top, left + width, top + 21},
+                         c.panels[k].setting};
+        }
+    }
+    return rows;
+}
+
+constexpr std::array kRows = BuildRows();
 
 }  // namespace
 

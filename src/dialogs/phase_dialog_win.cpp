@@ -6,19 +6,8 @@
 
 namespace marvix {
 
-namespace {
-
-// clang-format off
-constexpr DialogLayout kLayout{
-    "TForm3", "Phase Displays", {368, 322}, 0x00800040, {40, 40}, false,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits,
-    Clamp::OnCreateAndActivation, true,
-};
-// clang-format on
-
-}  // namespace
-
-TForm3::TForm3(Application& app) : TableDialog(app, kLayout, kPhaseDialogRows) {}
+TForm3::TForm3(Application& app, const DialogLayout& layout)
+    : TableDialog(app, layout, kPhaseDialogRows) {}
 
 // The dial moves, turns halved or changes colour on the clock now, not at the next tick.
 void TForm3::Changed(const ControlRow&) { app_.Clock().Redraw(); }

@@ -9,7 +9,7 @@ namespace marvix {
 
 class TForm3 final : public TableDialog {
 public:
-    explicit TForm3(Application& app);
+    TForm3(Application& app, const DialogLayout& layout);
 
 protected:
     void Changed(const ControlRow& row) override;

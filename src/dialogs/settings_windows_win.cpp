@@ -10,15 +10,45 @@
 
 namespace marvix {
 
+namespace {
+
+constexpr unsigned kEightKinds =
+    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits;
+constexpr uint32_t kPurple = 0x00800040;
+
+// The settings windows' frames, indexed by DialogId: class, caption, client size, colour, first
+// place, the kinds FontMe serves and when the window is held on the screen. (TForm8 has its own.)
+// clang-format off
+constexpr DialogLayout kLayouts[kDialogCount] = {
+    {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds,
+     Clamp::OnCreateAndActivation, true},
+    {"TForm3", "Phase Displays", {368, 322}, kPurple, {40, 40}, false, kEightKinds,
+     Clamp::OnCreateAndActivation, true},
+    {"TForm5", "Marvix Face", {269, 444}, kPurple, {60, 20}, false, kEightKinds,
+     Clamp::OnCreateAndActivationUnlessIgnored, true},
+    {"TForm6", "Marvix Digital Displays", {345, 456}, kPurple, {0, 0}, true, kEightKinds,
+     Clamp::OnCreateAndActivation, true},
+    {"TForm7", "Marvix Alarms/sounds", {444, 290}, kPurple, {80, 60}, false,
+     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,
+     Clamp::OnCreateAndActivation, true},
+    {},  // TForm8: configurations_dialog_win.cpp
+    {"TForm10", "Spelling", {516, 371}, kPurple, {0, 0}, true,
+     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true},
+};
+// clang-format on
+
+}  // namespace
+
 std::unique_ptr<SettingsDialog> MakeSettingsWindow(Application& app, DialogId id) {
+    const DialogLayout& layout = kLayouts[static_cast<size_t>(id)];
     switch (id) {
-        case DialogId::Hands: return std::make_unique<TForm2>(app);
-        case DialogId::Phases: return std::make_unique<TForm3>(app);
-        case DialogId::Face: return std::make_unique<TForm5>(app);
-        case DialogId::Digital: return std::make_unique<TForm6>(app);
-        case DialogId::Alarms: return std::make_unique<TForm7>(app);
+        case DialogId::Hands: return std::make_unique<TForm2>(app, layout);
+        case DialogId::Phases: return std::make_unique<TForm3>(app, layout);
+        case DialogId::Face: return std::make_unique<TForm5>(app, layout);
+        case DialogId::Digital: return std::make_unique<TForm6>(app, layout);
+        case DialogId::Alarms: return std::make_unique<TForm7>(app, layout);
         case DialogId::Configurations: return std::make_unique<TForm8>(app);
-        case DialogId::Spelling: return std::make_unique<TForm10>(app);
+        case DialogId::Spelling: return std::make_unique<TForm10>(app, layout);
     }
     return nullptr;
 }

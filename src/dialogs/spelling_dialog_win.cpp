@@ -4,17 +4,7 @@
 
 namespace marvix {
 
-namespace {
-
-// clang-format off
-constexpr DialogLayout kLayout{
-    "TForm10", "Spelling", {516, 371}, 0x00800040, {0, 0}, true,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true,
-};
-// clang-format on
-
-}  // namespace
-
-TForm10::TForm10(Application& app) : TableDialog(app, kLayout, kSpellingDialogRows) {}
+TForm10::TForm10(Application& app, const DialogLayout& layout)
+    : TableDialog(app, layout, kSpellingDialogRows) {}
 
 }  // namespace marvix

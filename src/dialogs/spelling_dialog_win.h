@@ -9,7 +9,7 @@ namespace marvix {
 
 class TForm10 final : public TableDialog {
 public:
-    explicit TForm10(Application& app);
+    TForm10(Application& app, const DialogLayout& layout);
 };
 
 }  // namespace marvix

@@ -4,7 +4,6 @@ namespace marvix {
 
 void SettledSave::Stored(std::vector<std::string> values) {
     stored_ = std::move(values);
-    hasStored_ = true;
     pending_.clear();
     steadyChecks_ = 0;
 }

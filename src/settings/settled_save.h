@@ -19,9 +19,8 @@ public:
     // this many checks in a row are saved.
     static constexpr int kSettledChecks = 4;
 
-    // The values the store holds now (taken at the first check, when start-up is over).
+    // The values the store holds now (at start, once start-up is over; then after each save).
     void Stored(std::vector<std::string> values);
-    bool HasStored() const { return hasStored_; }
 
     // Returns true when `now` has settled and should be written; the caller then writes it and
     // calls Stored with it (or, if it could not start the write, checks again later).
@@ -31,7 +30,6 @@ private:
     std::vector<std::string> stored_;
     std::vector<std::string> pending_;
     int steadyChecks_ = 0;
-    bool hasStored_ = false;
 };
 
 }  // namespace marvix
