@@ -170,6 +170,10 @@ TEST_F(FaceDialogTest, OpeningTheDialogOfAClockInTheTrayChangesNothing) {
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchShowing, nullptr, GetCurrentThreadId());
     Start();
     Open();
+    for (int item = 0; item < 3; ++item) {
+        HWND radio = GetDlgItem(Dialog().Window(), GetDlgCtrlID(Control("RadioGroup1")) + item);
+        EXPECT_EQ(SendMessageA(radio, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "shape 5 has no button";
+    }
     SendMessageA(Dialog().Window(), WM_CLOSE, 0, 0);
     Stop();
     UnhookWindowsHookEx(hook);
