@@ -13,16 +13,24 @@
 #include "app/clock_window_win.h"
 #include "app/frame.h"
 #include "app/settings_dialog_win.h"
+#include "base/system_time_win.h"
 #include "settings/registry_store_win.h"
 
 namespace {
 
 using namespace marvix;
 
+// A fixed instant, so that every measured frame draws the same, until `live` lets it run.
 class StillTime final : public TimeSource {
 public:
-    LocalTime Now() override { return {2026, 12, 7, 2, 10, 10, 30, 0}; }
+    bool live = false;
+    LocalTime Now() override {
+        return live ? system_.Now() : LocalTime{2026, 12, 7, 2, 10, 10, 30, 0};
+    }
     int32_t UtcBiasMinutes() override { return 0; }
+
+private:
+    SystemTime system_;
 };
 
 double MedianMicroseconds(int runs, const std::function<void()>& work) {
@@ -51,6 +59,18 @@ void Report(const char* name, ClockPictures& pictures, ClockSettings& settings, 
     });
     std::printf("%-22s %4dx%-4d  frame %8.1f us   block copy %8.1f us   frame/copy %5.1f\n", name,
                 size.width, size.height, compose, copy, compose / copy);
+}
+
+// Runs the message loop for `milliseconds` of a real clock.
+double FramesShownPerSecond(Application& app, DWORD milliseconds) {
+    const unsigned before = app.Clock().FramesShown();
+    const DWORD start = GetTickCount();
+    for (DWORD now = start; now - start < milliseconds; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - (now - start), QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) app.Dispatch(message);
+    }
+    return (app.Clock().FramesShown() - before) * 1000.0 / milliseconds;
 }
 
 }  // namespace
@@ -113,6 +133,16 @@ int main(int argc, char** argv) {
             "smooth tick and paint   %-7s dialog closed %7.1f us   open %7.1f us   closed again "
             "%7.1f us\n",
             name, closed, open, closedAgain);
+    }
+
+    // The clock as it runs on the desktop, with its own timers and message loop: how many frames
+    // a second reach the window.
+    time.live = true;
+    for (bool smooth : {false, true}) {
+        clock.Settings().Smooth = smooth;
+        clock.SetTickInterval();
+        std::printf("frames shown per second, %-7s %5.1f\n", smooth ? "Smooth" : "4 Hz",
+                    FramesShownPerSecond(app, 5000));
     }
     return 0;
 }

@@ -19,6 +19,7 @@ struct ClockPictures {
     GdiSurface moon{{49, 49}};          // Image14
     GdiSurface dayNight{{49, 49}};      // Image15
     GdiSurface fallback;                // Image6
+    GdiSurface underHands;              // the frame without its hands, kept between ticks
 
     ClockPictures();
     FrameSurfaces Frame();

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "app/application_win.h"
-#include "app/frame.h"
 #include "app/frame_changes.h"
 
 namespace marvix {
@@ -38,8 +37,7 @@ void TForm1::Timer1Timer() {
 
 void TForm1::Redraw() {
     FrameSurfaces frame = pictures_->Frame();
-    ComposeFrame(settings_, frame, clock_);
-    ShowFrame();
+    if (frameCache_.Compose(settings_, frame, pictures_->underHands, clock_)) ShowFrame();
     app_.ShowLiveValues();
 }
 
@@ -63,6 +61,7 @@ void TForm1::ShowFrame() {
     }
     const RECT area{changed->left, changed->top, changed->right, changed->bottom};
     InvalidateRect(hwnd_, &area, FALSE);
+    ++framesShown_;
 }
 
 void TForm1::Timer2Timer() { OneSecondStep(settings_); }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/clock_pictures_win.h"
+#include "app/frame_cache.h"
 #include "app/tray_icon_win.h"
 #include "settings/clock_settings.h"
 #include "settings/registry_store_win.h"
@@ -40,6 +41,9 @@ public:
     bool IsDragging() const { return Dragging; }
     bool TimersRunning() const { return timersRunning_; }
     UINT Timer1Interval() const { return timer1Interval_; }
+    // How many frames have reached the window since it was created: a tick that changes no
+    // pixel sends none.
+    unsigned FramesShown() const { return framesShown_; }
 
     // Where every sound goes: a new worker thread per request, unless a test puts a recorder in
     // its place.
@@ -113,6 +117,7 @@ private:
     TimeSource& clock_;
     ClockSettings settings_;
     std::unique_ptr<ClockPictures> pictures_;
+    FrameCache frameCache_;
     Win32Registry registry_;
     RegistryValues* store_ = &registry_;
     SettledSave settledSave_;
@@ -131,6 +136,7 @@ private:
     bool displayFontsRead_ = false;
     // The frame as last sent to the screen.
     Picture shown_;
+    unsigned framesShown_ = 0;
 };
 
 }  // namespace marvix

@@ -21,6 +21,11 @@ void CopyFace(const ClockSettings& s, FrameSurfaces& f) {
 }
 
 void ComposeFrame(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
+    ComposeUnderHands(s, f, clock);
+    ComposeHands(s, f, clock);
+}
+
+void ComposeUnderHands(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     ApplyFaceGeometry(s, f.face.GetSize());
     CopyFace(s, f);
     const Size display = f.display.GetSize();
@@ -31,7 +36,9 @@ void ComposeFrame(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     if (s.ShowMoon) MoonPhase(s, f, clock);
     if (s.ShowDay) DayPhase(s, f, clock);
     DrawDigitalDisplays(s, f, clock);
+}
 
+void ComposeHands(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     // The hands turn by a second reading of the clock; the calendar hands keep the first one's
     // date, so around midnight they may lag the time of day by one tick.
     const HandPositions hands = PrepareHands(s, s.Time, clock.Now(), clock.UtcBiasMinutes());

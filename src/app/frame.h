@@ -1,6 +1,6 @@
 #pragma once
 
-// One frame of the clock, composed from scratch on every tick: the face copy (the only erase),
+// One frame of the clock, composed from scratch: the face copy (the only erase),
 // the phase dials, the digital displays, then the hands.
 
 #include "base/frame_surfaces.h"
@@ -18,5 +18,10 @@ void CopyFace(const ClockSettings& settings, FrameSurfaces& surfaces);
 // placement, the moon and day/night dials, the twelve digital displays, then the hand
 // preparation (from a second reading of `clock`) and the hands in stacking order.
 void ComposeFrame(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+
+// ComposeFrame in its two layers: everything under the hands, which changes at most a few times a
+// second, and the hands over it.
+void ComposeUnderHands(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+void ComposeHands(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
 
 }  // namespace marvix

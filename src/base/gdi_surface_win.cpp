@@ -62,6 +62,7 @@ bool GdiSurface::Allocate(Size capacity) {
     HGDIOBJ previous = SelectObject(dc_.Get(), bitmap.Get());
     if (!bitmap_) originalBitmap_ = previous;
     bitmap_ = std::move(bitmap);  // the old bitmap, now deselected, is deleted here
+    ++version_;
     bits_ = static_cast<uint32_t*>(bits);
     capacity_ = capacity;
     size_ = capacity;
@@ -73,6 +74,7 @@ void GdiSurface::Resize(Size size) {
     size.width = std::max(size.width, 0);
     size.height = std::max(size.height, 0);
     if (size == size_) return;
+    ++version_;
     // Display surfaces change size with their text, many times a second: a bitmap that is large
     // enough is kept, and drawing is clipped to the part in use.
     if (size.width > capacity_.width || size.height > capacity_.height) {
@@ -107,6 +109,7 @@ Picture GdiSurface::ToPicture() const {
 }
 
 void GdiSurface::LoadPicture(const Picture& picture) {
+    ++version_;
     Resize({picture.width, picture.height});
     GdiFlush();
     // Within what the bitmap holds, should a large enough one not have been made.
@@ -176,11 +179,13 @@ void GdiSurface::SelectFont(const Font& font) {
 void GdiSurface::MoveTo(Point point) { MoveToEx(dc_.Get(), point.x, point.y, nullptr); }
 
 void GdiSurface::LineTo(Point point, const Pen& pen) {
+    ++version_;
     SelectPen(pen);
     ::LineTo(dc_.Get(), point.x, point.y);
 }
 
 void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
+    ++version_;
     SelectPen(pen);
     SelectBrush(brush);
     // The clock's polygons have four corners at most; anything larger takes the heap.
@@ -196,23 +201,27 @@ void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Br
 }
 
 void GdiSurface::Ellipse(Rect b, const Pen& pen, const Brush& brush) {
+    ++version_;
     SelectPen(pen);
     SelectBrush(brush);
     ::Ellipse(dc_.Get(), b.left, b.top, b.right, b.bottom);
 }
 
 void GdiSurface::Arc(Rect b, Point start, Point end, const Pen& pen) {
+    ++version_;
     SelectPen(pen);
     ::Arc(dc_.Get(), b.left, b.top, b.right, b.bottom, start.x, start.y, end.x, end.y);
 }
 
 void GdiSurface::FillRect(Rect area, Colour colour) {
+    ++version_;
     SetDCBrushColor(dc_.Get(), ToColorRef(colour));
     const RECT rect{area.left, area.top, area.right, area.bottom};
     ::FillRect(dc_.Get(), &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 void GdiSurface::FloodFill(Point seed, Colour border, Colour fill) {
+    ++version_;
     SelectBrush(Brush{fill});
     ExtFloodFill(dc_.Get(), seed.x, seed.y, ToColorRef(border), FLOODFILLBORDER);
 }
@@ -226,6 +235,7 @@ Size GdiSurface::TextExtent(std::string_view text, const Font& font) {
 
 void GdiSurface::WriteText(Point origin, std::string_view text, const Font& font,
                            const Brush& background) {
+    ++version_;
     SelectFont(font);
     SetTextColor(dc_.Get(), ToColorRef(font.colour));
     SetBkMode(dc_.Get(), background.clear ? TRANSPARENT : OPAQUE);
@@ -239,11 +249,13 @@ HDC GdiSurface::SourceDc(const Surface& source) {
 }
 
 void GdiSurface::CopyFrom(const Surface& source, Rect from, Point to) {
+    ++version_;
     BitBlt(dc_.Get(), to.x, to.y, from.Width(), from.Height(), SourceDc(source), from.left,
            from.top, SRCCOPY);
 }
 
 void GdiSurface::StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) {
+    ++version_;
     StretchBlt(dc_.Get(), to.left, to.top, to.Width(), to.Height(), SourceDc(source),
                sourceOrigin.x, sourceOrigin.y, sourceSize.width, sourceSize.height, SRCCOPY);
 }

@@ -26,7 +26,13 @@ public:
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
 
+    // For reading the pixels (a copy to the window); drawing straight on the DC goes through
+    // DrawingDc, so that the version changes.
     HDC Dc() const { return dc_.Get(); }
+    HDC DrawingDc() {
+        ++version_;
+        return dc_.Get();
+    }
     // Pixel (x, y) as 0x00RRGGBB; 0 outside the surface.
     uint32_t PixelAt(int x, int y) const;
     // The pixels as they are now (GDI's queued drawing flushed first).
@@ -38,6 +44,7 @@ public:
     static COLORREF ToColorRef(Colour colour);
 
     Size GetSize() const override { return size_; }
+    uint32_t Version() const override { return version_; }
     Colour Resolve(Colour colour) const override { return Colour{ToColorRef(colour)}; }
     void Resize(Size size) override;
     void MoveTo(Point point) override;
@@ -73,6 +80,7 @@ private:
     uint32_t* bits_ = nullptr;  // the bitmap's pixels, capacity_ wide
     Size capacity_;
     Size size_;  // the part in use, never beyond capacity_
+    uint32_t version_ = 0;
 
     struct CachedPen {
         Pen pen;

@@ -55,6 +55,9 @@ public:
     virtual ~Surface() = default;
 
     virtual Size GetSize() const = 0;
+    // A number that changes whenever the pixels may have changed: a frame that copies from this
+    // surface and remembers the number knows when the pixels it copied are no longer there.
+    virtual uint32_t Version() const = 0;
     // The colour as plain red, green and blue: a system colour is resolved to what it is now.
     virtual Colour Resolve(Colour colour) const = 0;
     // New contents are unspecified until drawn.

@@ -18,6 +18,7 @@ public:
     const std::string& Name() const { return name_; }
 
     Size GetSize() const override { return size_; }
+    uint32_t Version() const override { return static_cast<uint32_t>(log_->size()); }
     // System colours stand for themselves here: the test decides what they mean.
     Colour Resolve(Colour colour) const override { return colour; }
     void Resize(Size size) override {

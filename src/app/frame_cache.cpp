@@ -1,0 +1,73 @@
+#include "app/frame_cache.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "app/frame.h"
+
+namespace marvix {
+
+namespace {
+
+template <size_t... I>
+std::array<ListingSurface, kFrameSurfaceCount> ListingFor(FrameList& list,
+                                                          std::index_sequence<I...>) {
+    return {ListingSurface(list, FrameSurface(I))...};
+}
+
+bool Same(std::span<const std::byte> a, std::span<const std::byte> b) {
+    return std::ranges::equal(a, b);
+}
+
+}  // namespace
+
+FrameCache::FrameCache()
+    : listing_(ListingFor(now_.list, std::make_index_sequence<kFrameSurfaceCount>())) {}
+
+bool FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surface& underHands,
+                         TimeSource& clock) {
+    const auto real = SurfacesOf(f);
+    for (size_t i = 0; i < kFrameSurfaceCount; ++i) listing_[i].Attach(*real[i]);
+    auto digit = [&](size_t i) -> Surface* {
+        return &listing_[size_t(FrameSurface::FirstDigit) + i];
+    };
+    FrameSurfaces listed{listing_[size_t(FrameSurface::Display)],
+                         listing_[size_t(FrameSurface::Face)],
+                         {},
+                         listing_[size_t(FrameSurface::Moon)],
+                         listing_[size_t(FrameSurface::DayNight)]};
+    for (size_t i = 0; i < listed.digits.size(); ++i) listed.digits[i] = digit(i);
+
+    now_.list.Clear();
+    ComposeUnderHands(s, listed, clock);
+    now_.handsFrom = now_.list.Size();
+    ComposeHands(s, listed, clock);
+
+    const size_t end = now_.list.Size();
+    const bool sameUnder =
+        drawn_ && underHands.Version() == underHandsVersion_ &&
+        Same(now_.list.Bytes(0, now_.handsFrom), last_.list.Bytes(0, last_.handsFrom));
+    const bool sameHands = Same(now_.list.Bytes(now_.handsFrom, end),
+                                last_.list.Bytes(last_.handsFrom, last_.list.Size()));
+    const bool displayKept = f.display.Version() == displayVersion_;
+    // The list just made is the last one from here on.
+    std::swap(now_, last_);
+    if (sameUnder && sameHands && displayKept) return false;
+
+    const Size size = f.display.GetSize();
+    const Rect whole = Rect::At({0, 0}, size);
+    if (sameUnder) {
+        f.display.CopyFrom(underHands, whole, {0, 0});
+    } else {
+        last_.list.Replay(0, last_.handsFrom, real);
+        underHands.Resize(size);
+        underHands.CopyFrom(f.display, whole, {0, 0});
+        underHandsVersion_ = underHands.Version();
+    }
+    last_.list.Replay(last_.handsFrom, end, real);
+    displayVersion_ = f.display.Version();
+    drawn_ = true;
+    return true;
+}
+
+}  // namespace marvix

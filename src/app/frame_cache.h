@@ -1,0 +1,47 @@
+#pragma once
+
+// The tick's frame, drawn only where it changed. Every tick still runs every rule of the frame,
+// into a FrameList; what reaches the pixels depends on how that list differs from the last one:
+// - the same list, on the same face and display pictures: nothing is drawn;
+// - the same layer under the hands: the copy of that layer kept from an earlier tick goes back
+//   into the display picture and the hands alone are drawn over it;
+// - otherwise the whole list is drawn, and the layer under the hands kept for the next ticks.
+// The pixels are those a composition from scratch gives at the same instant.
+
+#include <array>
+
+#include "app/frame_list.h"
+#include "base/frame_surfaces.h"
+#include "base/local_time.h"
+#include "settings/clock_settings.h"
+
+namespace marvix {
+
+class FrameCache {
+public:
+    FrameCache();
+    FrameCache(const FrameCache&) = delete;
+    FrameCache& operator=(const FrameCache&) = delete;
+
+    // Composes the frame as ComposeFrame does, keeping the layer under the hands in `underHands`.
+    // Returns false when no pixel of the display picture changed.
+    bool Compose(ClockSettings& settings, FrameSurfaces& surfaces, Surface& underHands,
+                 TimeSource& clock);
+
+private:
+    struct Listed {
+        FrameList list;
+        size_t handsFrom = 0;
+    };
+    std::array<ListingSurface, kFrameSurfaceCount> MakeListing();
+
+    Listed now_, last_;
+    std::array<ListingSurface, kFrameSurfaceCount> listing_;
+    bool drawn_ = false;
+    // The versions of the two pictures as this cache left them: drawn on by anything else, they
+    // no longer hold what the last list drew.
+    uint32_t displayVersion_ = 0;
+    uint32_t underHandsVersion_ = 0;
+};
+
+}  // namespace marvix

@@ -1,0 +1,255 @@
+#include "app/frame_list.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace marvix {
+
+namespace {
+
+// Reads a list back in the order ListingSurface wrote it.
+class Reader {
+public:
+    Reader(std::span<const std::byte> bytes) : bytes_(bytes) {}
+    bool AtEnd() const { return at_ >= bytes_.size(); }
+
+    template <typename T>
+    T Get() {
+        T value;
+        std::memcpy(&value, bytes_.data() + at_, sizeof value);
+        at_ += sizeof value;
+        return value;
+    }
+    std::string_view GetText() {
+        const auto length = Get<uint32_t>();
+        const std::string_view text(reinterpret_cast<const char*>(bytes_.data() + at_), length);
+        at_ += length;
+        return text;
+    }
+    Pen GetPen() {
+        const auto colour = Get<Colour>();
+        return Pen{colour, Get<int>()};
+    }
+    Brush GetBrush() {
+        const auto colour = Get<Colour>();
+        return Brush{colour, Get<bool>()};
+    }
+
+private:
+    std::span<const std::byte> bytes_;
+    size_t at_ = 0;
+};
+
+// A copy's source; the face's version that follows it only tells lists apart.
+const Surface& Source(Reader& in, const std::array<Surface*, kFrameSurfaceCount>& on) {
+    const auto id = in.Get<FrameSurface>();
+    if (id == FrameSurface::Face) in.Get<uint32_t>();
+    return *on[size_t(id)];
+}
+
+}  // namespace
+
+std::array<Surface*, kFrameSurfaceCount> SurfacesOf(FrameSurfaces& frame) {
+    std::array<Surface*, kFrameSurfaceCount> surfaces{};
+    surfaces[size_t(FrameSurface::Display)] = &frame.display;
+    // Only ever a source: no list draws on the face.
+    surfaces[size_t(FrameSurface::Face)] = const_cast<Surface*>(&frame.face);
+    surfaces[size_t(FrameSurface::Moon)] = &frame.moon;
+    surfaces[size_t(FrameSurface::DayNight)] = &frame.dayNight;
+    for (size_t i = 0; i < frame.digits.size(); ++i)
+        surfaces[size_t(FrameSurface::FirstDigit) + i] = frame.digits[i];
+    return surfaces;
+}
+
+void FrameList::PutText(std::string_view text) {
+    Put(static_cast<uint32_t>(text.size()));
+    const auto* bytes = reinterpret_cast<const std::byte*>(text.data());
+    bytes_.insert(bytes_.end(), bytes, bytes + text.size());
+}
+
+void FrameList::Replay(size_t from, size_t to,
+                       const std::array<Surface*, kFrameSurfaceCount>& on) const {
+    Reader in(Bytes(from, to));
+    while (!in.AtEnd()) {
+        const auto call = in.Get<DrawCall>();
+        Surface& target = *on[in.Get<uint8_t>()];
+        switch (call) {
+            case DrawCall::Resize: target.Resize(in.Get<marvix::Size>()); break;
+            case DrawCall::MoveTo: target.MoveTo(in.Get<Point>()); break;
+            case DrawCall::LineTo: {
+                const auto point = in.Get<Point>();
+                target.LineTo(point, in.GetPen());
+                break;
+            }
+            case DrawCall::Polygon: {
+                // At most a handful of corners: a hand's kite or band.
+                std::array<Point, 16> points;
+                const auto count = in.Get<uint32_t>();
+                for (size_t i = 0; i < count; ++i) {
+                    const auto point = in.Get<Point>();
+                    if (i < points.size()) points[i] = point;
+                }
+                const Pen pen = in.GetPen();
+                target.Polygon(std::span(points.data(), std::min<size_t>(count, points.size())),
+                               pen, in.GetBrush());
+                break;
+            }
+            case DrawCall::Ellipse: {
+                const auto bounds = in.Get<Rect>();
+                const Pen pen = in.GetPen();
+                target.Ellipse(bounds, pen, in.GetBrush());
+                break;
+            }
+            case DrawCall::Arc: {
+                const auto bounds = in.Get<Rect>();
+                const auto start = in.Get<Point>();
+                const auto end = in.Get<Point>();
+                target.Arc(bounds, start, end, in.GetPen());
+                break;
+            }
+            case DrawCall::FillRect: {
+                const auto area = in.Get<Rect>();
+                target.FillRect(area, in.Get<Colour>());
+                break;
+            }
+            case DrawCall::FloodFill: {
+                const auto seed = in.Get<Point>();
+                const auto border = in.Get<Colour>();
+                target.FloodFill(seed, border, in.Get<Colour>());
+                break;
+            }
+            case DrawCall::WriteText: {
+                const auto origin = in.Get<Point>();
+                const std::string_view text = in.GetText();
+                Font font;
+                font.face = in.GetText();
+                font.pointSize = in.Get<int>();
+                font.style = in.Get<FontStyle>();
+                font.colour = in.Get<Colour>();
+                target.WriteText(origin, text, font, in.GetBrush());
+                break;
+            }
+            case DrawCall::CopyFrom: {
+                const Surface& source = Source(in, on);
+                const auto area = in.Get<Rect>();
+                target.CopyFrom(source, area, in.Get<Point>());
+                break;
+            }
+            case DrawCall::StretchFrom: {
+                const Surface& source = Source(in, on);
+                const auto origin = in.Get<Point>();
+                const auto size = in.Get<marvix::Size>();
+                target.StretchFrom(source, origin, size, in.Get<Rect>());
+                break;
+            }
+        }
+    }
+}
+
+void ListingSurface::Begin(DrawCall call) {
+    list_.Put(call);
+    list_.Put(static_cast<uint8_t>(id_));
+}
+
+// Colours go into the list as they are drawn now, so that a change of a system colour changes the
+// list as it changes the pixels.
+void ListingSurface::PutPen(const Pen& pen) {
+    list_.Put(real_->Resolve(pen.colour));
+    list_.Put(pen.width);
+}
+
+void ListingSurface::PutBrush(const Brush& brush) {
+    list_.Put(brush.clear ? Colour{} : real_->Resolve(brush.colour));
+    list_.Put(brush.clear);
+}
+
+void ListingSurface::Resize(Size size) {
+    size_ = size;
+    Begin(DrawCall::Resize);
+    list_.Put(size);
+}
+
+void ListingSurface::MoveTo(Point point) {
+    Begin(DrawCall::MoveTo);
+    list_.Put(point);
+}
+
+void ListingSurface::LineTo(Point point, const Pen& pen) {
+    Begin(DrawCall::LineTo);
+    list_.Put(point);
+    PutPen(pen);
+}
+
+void ListingSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
+    Begin(DrawCall::Polygon);
+    list_.Put(static_cast<uint32_t>(points.size()));
+    for (Point point : points) list_.Put(point);
+    PutPen(pen);
+    PutBrush(brush);
+}
+
+void ListingSurface::Ellipse(Rect bounds, const Pen& pen, const Brush& brush) {
+    Begin(DrawCall::Ellipse);
+    list_.Put(bounds);
+    PutPen(pen);
+    PutBrush(brush);
+}
+
+void ListingSurface::Arc(Rect bounds, Point start, Point end, const Pen& pen) {
+    Begin(DrawCall::Arc);
+    list_.Put(bounds);
+    list_.Put(start);
+    list_.Put(end);
+    PutPen(pen);
+}
+
+void ListingSurface::FillRect(Rect area, Colour colour) {
+    Begin(DrawCall::FillRect);
+    list_.Put(area);
+    list_.Put(real_->Resolve(colour));
+}
+
+void ListingSurface::FloodFill(Point seed, Colour border, Colour fill) {
+    Begin(DrawCall::FloodFill);
+    list_.Put(seed);
+    list_.Put(real_->Resolve(border));
+    list_.Put(real_->Resolve(fill));
+}
+
+void ListingSurface::WriteText(Point origin, std::string_view text, const Font& font,
+                               const Brush& background) {
+    Begin(DrawCall::WriteText);
+    list_.Put(origin);
+    list_.PutText(text);
+    list_.PutText(font.face);
+    list_.Put(font.pointSize);
+    list_.Put(font.style);
+    list_.Put(real_->Resolve(font.colour));
+    PutBrush(background);
+}
+
+// A copy from the face also notes the face's version: a new face changes the list.
+void ListingSurface::PutSource(const Surface& source) {
+    const FrameSurface id = static_cast<const ListingSurface&>(source).Id();
+    list_.Put(id);
+    if (id == FrameSurface::Face) list_.Put(source.Version());
+}
+
+void ListingSurface::CopyFrom(const Surface& source, Rect from, Point to) {
+    Begin(DrawCall::CopyFrom);
+    PutSource(source);
+    list_.Put(from);
+    list_.Put(to);
+}
+
+void ListingSurface::StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize,
+                                 Rect to) {
+    Begin(DrawCall::StretchFrom);
+    PutSource(source);
+    list_.Put(sourceOrigin);
+    list_.Put(sourceSize);
+    list_.Put(to);
+}
+
+}  // namespace marvix

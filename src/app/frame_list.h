@@ -1,0 +1,114 @@
+#pragma once
+
+// A frame as a list of drawing calls. Composing a frame runs every rule of the tick, but against
+// listing surfaces that only write down what they are asked to draw (with every colour resolved
+// as it is now), while the real surfaces answer the questions: sizes, colours, text extents.
+// Two lists that are equal byte for byte draw the same pixels from the same pictures, so a tick
+// whose list equals the last one needs no drawing at all, and one whose hands alone moved needs
+// only the hands drawn again.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "base/frame_surfaces.h"
+#include "base/surface.h"
+
+namespace marvix {
+
+// Every surface a frame draws on or copies from, by its place in this list.
+enum class FrameSurface : uint8_t { Display, Face, Moon, DayNight, FirstDigit };
+inline constexpr size_t kFrameSurfaceCount = size_t(FrameSurface::FirstDigit) + 12;
+
+// The frame's surfaces by FrameSurface index; the face only as a source.
+std::array<Surface*, kFrameSurfaceCount> SurfacesOf(FrameSurfaces& frame);
+
+// The calls a list holds, each followed by its surface and its arguments.
+enum class DrawCall : uint8_t {
+    Resize,
+    MoveTo,
+    LineTo,
+    Polygon,
+    Ellipse,
+    Arc,
+    FillRect,
+    FloodFill,
+    WriteText,
+    CopyFrom,
+    StretchFrom
+};
+
+class FrameList {
+public:
+    // Empties the list, keeping its memory: a steady tick allocates nothing.
+    void Clear() { bytes_.clear(); }
+    size_t Size() const { return bytes_.size(); }
+    std::span<const std::byte> Bytes(size_t from, size_t to) const {
+        return std::span(bytes_).subspan(from, to - from);
+    }
+
+    // Draws the calls between two offsets on the real surfaces, in their order.
+    void Replay(size_t from, size_t to, const std::array<Surface*, kFrameSurfaceCount>& on) const;
+
+    // Writing, for ListingSurface.
+    template <typename T>
+    void Put(const T& value) {
+        const auto* bytes = reinterpret_cast<const std::byte*>(&value);
+        bytes_.insert(bytes_.end(), bytes, bytes + sizeof value);
+    }
+    void PutText(std::string_view text);
+
+private:
+    std::vector<std::byte> bytes_;
+};
+
+// A surface that writes its drawing calls into a FrameList and asks the real surface everything
+// else. Copies name their source by its FrameSurface, so every source must be a ListingSurface
+// of the same frame.
+class ListingSurface final : public Surface {
+public:
+    ListingSurface(FrameList& list, FrameSurface id) : list_(list), id_(id) {}
+
+    // Starts a frame: the size is the real surface's until a Resize.
+    void Attach(Surface& real) {
+        real_ = &real;
+        size_ = real.GetSize();
+    }
+    FrameSurface Id() const { return id_; }
+
+    Size GetSize() const override { return size_; }
+    Colour Resolve(Colour colour) const override { return real_->Resolve(colour); }
+    uint32_t Version() const override { return real_->Version(); }
+    Size TextExtent(std::string_view text, const Font& font) override {
+        return real_->TextExtent(text, font);
+    }
+
+    void Resize(Size size) override;
+    void MoveTo(Point point) override;
+    void LineTo(Point point, const Pen& pen) override;
+    void Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) override;
+    void Ellipse(Rect bounds, const Pen& pen, const Brush& brush) override;
+    void Arc(Rect bounds, Point start, Point end, const Pen& pen) override;
+    void FillRect(Rect area, Colour colour) override;
+    void FloodFill(Point seed, Colour border, Colour fill) override;
+    void WriteText(Point origin, std::string_view text, const Font& font,
+                   const Brush& background) override;
+    void CopyFrom(const Surface& source, Rect from, Point to) override;
+    void StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) override;
+
+private:
+    void Begin(DrawCall call);
+    void PutPen(const Pen& pen);
+    void PutBrush(const Brush& brush);
+    void PutSource(const Surface& source);
+
+    FrameList& list_;
+    FrameSurface id_;
+    Surface* real_ = nullptr;
+    Size size_;
+};
+
+}  // namespace marvix

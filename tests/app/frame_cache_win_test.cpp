@@ -1,0 +1,93 @@
+// The frame cache draws only what changed; every frame it leaves in the display picture must be
+// the frame a composition from scratch gives at the same instant, pixel for pixel.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "../support/fixed_clock.h"
+#include "app/clock_pictures_win.h"
+#include "app/frame.h"
+#include "app/frame_cache.h"
+#include "settings/settings_table.h"
+
+namespace marvix {
+namespace {
+
+void Set(ClockSettings& s, const char* name, const char* text) {
+    ASSERT_TRUE(AssignSettingText(s, *FindSetting(name), text, GeometryValue::Requested)) << name;
+}
+
+// Every layer on: both dials, all twelve displays with blinking colons, all eight hands.
+ClockSettings Everything() {
+    ClockSettings s = DefaultSettings();
+    for (const char* name :
+         {"ShowMoon", "ShowDay",   "SDay",          "SDate",        "SMonth",  "SYear",
+          "SHour",    "SMin",      "SSec",          "SColon1",      "SColon2", "SAMPM",
+          "SIntern1", "SIntern2",  "C1Blink",       "C2Blink",      "TranSec", "DispDate",
+          "DispDay",  "DispMonth", "DispInternet1", "DispInternet2"}) {
+        Set(s, name, "true");
+    }
+    s.ColonBlinkPhase = true;
+    return s;
+}
+
+Picture Stripes(Size size) {
+    Picture p{size.width, size.height, std::vector<uint32_t>(size_t(size.width) * size.height)};
+    for (size_t i = 0; i < p.pixels.size(); ++i) p.pixels[i] = (i / 7) % 2 ? 0x336699 : 0xCCAA00;
+    return p;
+}
+
+TEST(FrameCacheTest, EveryFrameEqualsTheFrameComposedFromScratch) {
+    ClockPictures cachedPictures, freshPictures;
+    FrameSurfaces cachedFrame = cachedPictures.Frame(), freshFrame = freshPictures.Frame();
+    ClockSettings cached = Everything(), fresh = Everything();
+    FrameCache cache;
+    FixedClock clock;
+    // Half past the last second of a year: 300 smooth ticks cross a second, a minute, an hour, a
+    // day, a month and a year.
+    clock.time = {2026, 12, 31, 5, 23, 59, 58, 500};
+    int drawn = 0;
+
+    for (int step = 0; step < 300; ++step) {
+        // What a user or the other timers may change between two ticks, to both clocks alike.
+        auto change = [&](auto&& what) {
+            what(cached);
+            what(fresh);
+        };
+        if (step % 50 == 25)
+            change([](ClockSettings& s) { s.ColonBlinkPhase = !s.ColonBlinkPhase; });
+        if (step == 60) change([](ClockSettings& s) { Set(s, "CSecStr", "clRed"); });
+        if (step == 120) change([](ClockSettings& s) { s.Reversed = true; });
+        if (step == 180) change([](ClockSettings& s) { Set(s, "CFont7", "clBlue"); });
+        if (step == 220) {
+            // A new face of the same size, as the face dialog loads one.
+            const Picture face = Stripes(cachedPictures.face.GetSize());
+            cachedPictures.face.LoadPicture(face);
+            freshPictures.face.LoadPicture(face);
+        }
+        if (step == 260) change([](ClockSettings& s) { s.Reversed = s.ShowMoon = false; });
+
+        cached.Time = fresh.Time = clock.time;
+        drawn += cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock);
+        ComposeFrame(fresh, freshFrame, clock);
+        ASSERT_EQ(cachedPictures.display.ToPicture().pixels,
+                  freshPictures.display.ToPicture().pixels)
+            << "step " << step;
+
+        LocalTime& t = clock.time;
+        t.millisecond = uint16_t(t.millisecond + 10);
+        if (t.millisecond < 1000) continue;
+        t.millisecond = 0;
+        if (t.year == 2026 && t.second == 59) {
+            t = {2027, 1, 1, 6, 0, 0, 0, 0};  // a Friday
+        } else {
+            ++t.second;
+        }
+    }
+    // The cache earns its place: most ticks of a smooth clock change no pixel.
+    EXPECT_LT(drawn, 150);
+    EXPECT_GT(drawn, 10);
+}
+
+}  // namespace
+}  // namespace marvix
