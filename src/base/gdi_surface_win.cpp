@@ -13,6 +13,11 @@ namespace {
 // The default face of a canvas whose font names none.
 constexpr char kDefaultFace[] = "MS Sans Serif";
 
+// Fonts that differ in colour alone are drawn with the same GDI font.
+bool SameTypeface(const Font& a, const Font& b) {
+    return a.face == b.face && a.pointSize == b.pointSize && a.style == b.style;
+}
+
 int PixelHeightForPoints(HDC dc, int points) {
     return -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
 }
@@ -156,10 +161,7 @@ void GdiSurface::SelectBrush(const Brush& brush) {
 }
 
 void GdiSurface::SelectFont(const Font& font) {
-    if (fontHandle_ && font.face == font_.face && font.pointSize == font_.pointSize &&
-        font.style == font_.style) {
-        return;
-    }
+    if (fontHandle_ && SameTypeface(font, font_)) return;
     LOGFONTA logFont{};
     logFont.lfHeight = PixelHeightForPoints(dc_.Get(), font.pointSize);
     logFont.lfWeight = font.style.Has(FontStyle::kBold) ? FW_BOLD : FW_NORMAL;
@@ -226,11 +228,15 @@ void GdiSurface::FloodFill(Point seed, Colour border, Colour fill) {
     ExtFloodFill(dc_.Get(), seed.x, seed.y, ToColorRef(border), FLOODFILLBORDER);
 }
 
+// A display measures its text on every tick, and the text changes once a second at most.
 Size GdiSurface::TextExtent(std::string_view text, const Font& font) {
     SelectFont(font);
+    if (fontHandle_ && SameTypeface(font, font_) && text == measuredText_) return measured_;
     SIZE extent{};
     GetTextExtentPoint32A(dc_.Get(), text.data(), static_cast<int>(text.size()), &extent);
-    return {extent.cx, extent.cy};
+    measuredText_ = text;
+    measured_ = {extent.cx, extent.cy};
+    return measured_;
 }
 
 void GdiSurface::WriteText(Point origin, std::string_view text, const Font& font,

@@ -91,6 +91,9 @@ private:
 
     Font font_;
     ScopedFont fontHandle_;
+    // The last text measured in font_, and its extent.
+    std::string measuredText_;
+    Size measured_;
 };
 
 }  // namespace marvix

@@ -19,10 +19,14 @@ int32_t UtcBiasMinutes(DWORD zoneId, const TIME_ZONE_INFORMATION& zone) {
 }
 
 int32_t SystemTime::UtcBiasMinutes() {
+    const DWORD now = GetTickCount();
+    if (biasRead_ && now - biasReadAt_ < 1000) return bias_;
     TIME_ZONE_INFORMATION zone{};
     const DWORD id = GetTimeZoneInformation(&zone);
-    if (id == TIME_ZONE_ID_INVALID) return 0;
-    return marvix::UtcBiasMinutes(id, zone);
+    bias_ = id == TIME_ZONE_ID_INVALID ? 0 : marvix::UtcBiasMinutes(id, zone);
+    biasReadAt_ = now;
+    biasRead_ = true;
+    return bias_;
 }
 
 }  // namespace marvix

@@ -11,7 +11,15 @@ namespace marvix {
 class SystemTime final : public TimeSource {
 public:
     LocalTime Now() override;
+    // Read from the platform at most once a second: under Wine every reading looks at the zone
+    // file, and a tick asks several times. A change of zone or of daylight time shows within a
+    // second.
     int32_t UtcBiasMinutes() override;
+
+private:
+    int32_t bias_ = 0;
+    DWORD biasReadAt_ = 0;
+    bool biasRead_ = false;
 };
 
 // The bias of a zone as the platform reports it: the daylight bias counts only while the zone is
