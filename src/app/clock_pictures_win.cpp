@@ -130,7 +130,8 @@ void CaptureDesktop(GdiSurface& face, Point topLeft) {
     HDC desktopDc = GetWindowDC(desktop);
     if (!desktopDc) return;
     const Size size = face.GetSize();
-    BitBlt(face.DrawingDc(), 0, 0, size.width, size.height, desktopDc, topLeft.x, topLeft.y, SRCCOPY);
+    BitBlt(face.DrawingDc(), 0, 0, size.width, size.height, desktopDc, topLeft.x, topLeft.y,
+           SRCCOPY);
     ReleaseDC(desktop, desktopDc);
 }
 

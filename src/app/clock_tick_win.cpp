@@ -37,13 +37,14 @@ void TForm1::Timer1Timer() {
 
 void TForm1::Redraw() {
     FrameSurfaces frame = pictures_->Frame();
-    if (frameCache_.Compose(settings_, frame, pictures_->underHands, clock_)) ShowFrame();
+    if (const auto area = frameCache_.Compose(settings_, frame, pictures_->underHands, clock_))
+        ShowFrame(*area);
     app_.ShowLiveValues();
 }
 
-void TForm1::ShowFrame() {
-    // The frame is complete in the display picture; the window is told which part of it changed,
-    // and its paint copies that part whole.
+void TForm1::ShowFrame(Rect area) {
+    // The frame is complete in the display picture, and differs from the one on screen only
+    // within `area`; what really changed there goes to the window.
     const Size size = pictures_->display.GetSize();
     const PixelView now = pictures_->display.Pixels();
     std::optional<Rect> changed;
@@ -52,7 +53,7 @@ void TForm1::ShowFrame() {
                          std::vector<uint32_t>(size_t(size.width) * size_t(size.height))};
         changed = Rect{0, 0, size.width, size.height};
     } else {
-        changed = ChangedArea(now, {shown_.pixels.data(), size_t(size.width)}, size);
+        changed = ChangedArea(now, {shown_.pixels.data(), size_t(size.width)}, area);
     }
     if (!changed) return;
     for (int y = changed->top; y < changed->bottom; ++y) {

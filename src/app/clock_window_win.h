@@ -110,7 +110,7 @@ private:
     void FitWindowToFace();
     void ApplyLoadedSettings();
     void RefreshMaximizedArea();
-    void ShowFrame();
+    void ShowFrame(Rect area);
 
     HWND hwnd_;
     Application& app_;

@@ -24,24 +24,24 @@ bool Same(std::span<const std::byte> a, std::span<const std::byte> b) {
 FrameCache::FrameCache()
     : listing_(ListingFor(now_.list, std::make_index_sequence<kFrameSurfaceCount>())) {}
 
-bool FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surface& underHands,
-                         TimeSource& clock) {
+std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surface& underHands,
+                                        TimeSource& clock) {
     const auto real = SurfacesOf(f);
     for (size_t i = 0; i < kFrameSurfaceCount; ++i) listing_[i].Attach(*real[i]);
-    auto digit = [&](size_t i) -> Surface* {
-        return &listing_[size_t(FrameSurface::FirstDigit) + i];
-    };
     FrameSurfaces listed{listing_[size_t(FrameSurface::Display)],
                          listing_[size_t(FrameSurface::Face)],
                          {},
                          listing_[size_t(FrameSurface::Moon)],
                          listing_[size_t(FrameSurface::DayNight)]};
-    for (size_t i = 0; i < listed.digits.size(); ++i) listed.digits[i] = digit(i);
+    for (size_t i = 0; i < listed.digits.size(); ++i)
+        listed.digits[i] = &listing_[size_t(FrameSurface::FirstDigit) + i];
 
     now_.list.Clear();
     ComposeUnderHands(s, listed, clock);
     now_.handsFrom = now_.list.Size();
+    now_.list.TakeDrawnArea();
     ComposeHands(s, listed, clock);
+    now_.handsArea = now_.list.TakeDrawnArea();
 
     const size_t end = now_.list.Size();
     const bool sameUnder =
@@ -50,24 +50,32 @@ bool FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surface& underHands
     const bool sameHands = Same(now_.list.Bytes(now_.handsFrom, end),
                                 last_.list.Bytes(last_.handsFrom, last_.list.Size()));
     const bool displayKept = f.display.Version() == displayVersion_;
+    const Rect lastHands = last_.handsArea;
     // The list just made is the last one from here on.
     std::swap(now_, last_);
-    if (sameUnder && sameHands && displayKept) return false;
+    if (sameUnder && sameHands && displayKept) return std::nullopt;
 
     const Size size = f.display.GetSize();
     const Rect whole = Rect::At({0, 0}, size);
-    if (sameUnder) {
-        f.display.CopyFrom(underHands, whole, {0, 0});
-    } else {
+    Rect changed = whole;
+    if (!sameUnder) {
         last_.list.Replay(0, last_.handsFrom, real);
         underHands.Resize(size);
         underHands.CopyFrom(f.display, whole, {0, 0});
         underHandsVersion_ = underHands.Version();
+    } else if (!displayKept) {
+        f.display.CopyFrom(underHands, whole, {0, 0});
+    } else {
+        // Only where the last hands were does the display differ from the layer under them.
+        const Rect erase = Intersection(lastHands, whole);
+        if (!erase.Empty()) f.display.CopyFrom(underHands, erase, {erase.left, erase.top});
+        changed = Intersection(Union(lastHands, last_.handsArea), whole);
     }
     last_.list.Replay(last_.handsFrom, end, real);
     displayVersion_ = f.display.Version();
     drawn_ = true;
-    return true;
+    if (changed.Empty()) return std::nullopt;
+    return changed;
 }
 
 }  // namespace marvix

@@ -3,12 +3,13 @@
 // The tick's frame, drawn only where it changed. Every tick still runs every rule of the frame,
 // into a FrameList; what reaches the pixels depends on how that list differs from the last one:
 // - the same list, on the same face and display pictures: nothing is drawn;
-// - the same layer under the hands: the copy of that layer kept from an earlier tick goes back
-//   into the display picture and the hands alone are drawn over it;
+// - the same layer under the hands: where the last hands were, the copy of that layer kept from
+//   an earlier tick goes back into the display picture, and the hands alone are drawn over it;
 // - otherwise the whole list is drawn, and the layer under the hands kept for the next ticks.
 // The pixels are those a composition from scratch gives at the same instant.
 
 #include <array>
+#include <optional>
 
 #include "app/frame_list.h"
 #include "base/frame_surfaces.h"
@@ -24,14 +25,16 @@ public:
     FrameCache& operator=(const FrameCache&) = delete;
 
     // Composes the frame as ComposeFrame does, keeping the layer under the hands in `underHands`.
-    // Returns false when no pixel of the display picture changed.
-    bool Compose(ClockSettings& settings, FrameSurfaces& surfaces, Surface& underHands,
-                 TimeSource& clock);
+    // Returns the part of the display picture whose pixels may have changed, or nullopt when none
+    // did.
+    std::optional<Rect> Compose(ClockSettings& settings, FrameSurfaces& surfaces,
+                                Surface& underHands, TimeSource& clock);
 
 private:
     struct Listed {
         FrameList list;
         size_t handsFrom = 0;
+        Rect handsArea;  // where the hands drew
     };
     std::array<ListingSurface, kFrameSurfaceCount> MakeListing();
 

@@ -14,8 +14,8 @@
 
 namespace marvix {
 
-// The smallest rectangle holding every pixel that differs between two frames of `size`, or
-// nullopt when they are the same.
-std::optional<Rect> ChangedArea(PixelView now, PixelView before, Size size);
+// The smallest rectangle holding every pixel within `area` that differs between two frames, or
+// nullopt when they are the same there.
+std::optional<Rect> ChangedArea(PixelView now, PixelView before, Rect area);
 
 }  // namespace marvix

@@ -164,24 +164,48 @@ void ListingSurface::PutBrush(const Brush& brush) {
     list_.Put(brush.clear);
 }
 
+void ListingSurface::Drawn(Rect area) {
+    if (id_ != FrameSurface::Display) return;
+    // GDI takes a rectangle's corners in either order.
+    list_.AddDrawnArea({std::min(area.left, area.right), std::min(area.top, area.bottom),
+                        std::max(area.left, area.right), std::max(area.top, area.bottom)});
+}
+
+// A pen's stroke reaches half its width beyond the figure; a pixel more is kept for rounding.
+void ListingSurface::DrawnWithPen(Rect bounds, const Pen& pen) {
+    Drawn(bounds.Inflated(pen.width + 1));
+}
+
+// The bounds of a set of points, right and bottom included.
+static Rect PointsBounds(std::span<const Point> points) {
+    Rect r{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
+    for (Point p : points) r = Union(r, {p.x, p.y, p.x + 1, p.y + 1});
+    return r;
+}
+
 void ListingSurface::Resize(Size size) {
     size_ = size;
+    Drawn(Rect::At({0, 0}, size));
     Begin(DrawCall::Resize);
     list_.Put(size);
 }
 
 void ListingSurface::MoveTo(Point point) {
+    penAt_ = point;
     Begin(DrawCall::MoveTo);
     list_.Put(point);
 }
 
 void ListingSurface::LineTo(Point point, const Pen& pen) {
+    DrawnWithPen(PointsBounds(std::array{penAt_, point}), pen);
+    penAt_ = point;
     Begin(DrawCall::LineTo);
     list_.Put(point);
     PutPen(pen);
 }
 
 void ListingSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
+    if (!points.empty()) DrawnWithPen(PointsBounds(points), pen);
     Begin(DrawCall::Polygon);
     list_.Put(static_cast<uint32_t>(points.size()));
     for (Point point : points) list_.Put(point);
@@ -190,6 +214,7 @@ void ListingSurface::Polygon(std::span<const Point> points, const Pen& pen, cons
 }
 
 void ListingSurface::Ellipse(Rect bounds, const Pen& pen, const Brush& brush) {
+    DrawnWithPen(bounds, pen);
     Begin(DrawCall::Ellipse);
     list_.Put(bounds);
     PutPen(pen);
@@ -197,6 +222,7 @@ void ListingSurface::Ellipse(Rect bounds, const Pen& pen, const Brush& brush) {
 }
 
 void ListingSurface::Arc(Rect bounds, Point start, Point end, const Pen& pen) {
+    DrawnWithPen(bounds, pen);
     Begin(DrawCall::Arc);
     list_.Put(bounds);
     list_.Put(start);
@@ -205,12 +231,14 @@ void ListingSurface::Arc(Rect bounds, Point start, Point end, const Pen& pen) {
 }
 
 void ListingSurface::FillRect(Rect area, Colour colour) {
+    Drawn(area);
     Begin(DrawCall::FillRect);
     list_.Put(area);
     list_.Put(real_->Resolve(colour));
 }
 
 void ListingSurface::FloodFill(Point seed, Colour border, Colour fill) {
+    Drawn(Rect::At({0, 0}, size_));
     Begin(DrawCall::FloodFill);
     list_.Put(seed);
     list_.Put(real_->Resolve(border));
@@ -219,6 +247,7 @@ void ListingSurface::FloodFill(Point seed, Colour border, Colour fill) {
 
 void ListingSurface::WriteText(Point origin, std::string_view text, const Font& font,
                                const Brush& background) {
+    Drawn(Rect::At({0, 0}, size_));
     Begin(DrawCall::WriteText);
     list_.Put(origin);
     list_.PutText(text);
@@ -237,6 +266,7 @@ void ListingSurface::PutSource(const Surface& source) {
 }
 
 void ListingSurface::CopyFrom(const Surface& source, Rect from, Point to) {
+    Drawn(Rect::At(to, {from.Width(), from.Height()}));
     Begin(DrawCall::CopyFrom);
     PutSource(source);
     list_.Put(from);
@@ -245,6 +275,7 @@ void ListingSurface::CopyFrom(const Surface& source, Rect from, Point to) {
 
 void ListingSurface::StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize,
                                  Rect to) {
+    Drawn(to);
     Begin(DrawCall::StretchFrom);
     PutSource(source);
     list_.Put(sourceOrigin);

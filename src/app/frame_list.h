@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/frame_surfaces.h"
@@ -61,8 +62,14 @@ public:
     }
     void PutText(std::string_view text);
 
+    // Where the calls since the last TakeDrawnArea may have changed the display picture's
+    // pixels: a rectangle that holds every one of them, with room for pen widths to spare.
+    void AddDrawnArea(Rect area) { drawn_ = Union(drawn_, area); }
+    Rect TakeDrawnArea() { return std::exchange(drawn_, Rect{}); }
+
 private:
     std::vector<std::byte> bytes_;
+    Rect drawn_;
 };
 
 // A surface that writes its drawing calls into a FrameList and asks the real surface everything
@@ -104,11 +111,15 @@ private:
     void PutPen(const Pen& pen);
     void PutBrush(const Brush& brush);
     void PutSource(const Surface& source);
+    // Notes the area on the display picture; the other surfaces are scratch.
+    void Drawn(Rect area);
+    void DrawnWithPen(Rect bounds, const Pen& pen);
 
     FrameList& list_;
     FrameSurface id_;
     Surface* real_ = nullptr;
     Size size_;
+    Point penAt_;
 };
 
 }  // namespace marvix

@@ -28,7 +28,24 @@ struct Rect {
     static constexpr Rect At(Point origin, Size size) {
         return {origin.x, origin.y, origin.x + size.width, origin.y + size.height};
     }
+    constexpr bool Empty() const { return right <= left || bottom <= top; }
+    constexpr Rect Inflated(int by) const { return {left - by, top - by, right + by, bottom + by}; }
     friend constexpr bool operator==(Rect, Rect) = default;
 };
+
+// The smallest rectangle holding both; an empty one adds nothing.
+constexpr Rect Union(Rect a, Rect b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
+// The part of `a` inside `b`, or an empty rectangle.
+constexpr Rect Intersection(Rect a, Rect b) {
+    const Rect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                 a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+    return r.Empty() ? Rect{} : r;
+}
 
 }  // namespace marvix

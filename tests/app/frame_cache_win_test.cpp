@@ -27,6 +27,10 @@ ClockSettings Everything() {
           "DispDay",  "DispMonth", "DispInternet1", "DispInternet2"}) {
         Set(s, name, "true");
     }
+    // Thick moving hands: their strokes reach well beyond the lines they follow.
+    Set(s, "SWT", "7");
+    Set(s, "Internet2WT", "5");
+    Set(s, "Smooth", "true");
     s.ColonBlinkPhase = true;
     return s;
 }
@@ -43,12 +47,12 @@ TEST(FrameCacheTest, EveryFrameEqualsTheFrameComposedFromScratch) {
     ClockSettings cached = Everything(), fresh = Everything();
     FrameCache cache;
     FixedClock clock;
-    // Half past the last second of a year: 300 smooth ticks cross a second, a minute, an hour, a
+    // Half past the last second of a year: 340 smooth ticks cross a second, a minute, an hour, a
     // day, a month and a year.
     clock.time = {2026, 12, 31, 5, 23, 59, 58, 500};
     int drawn = 0;
 
-    for (int step = 0; step < 300; ++step) {
+    for (int step = 0; step < 340; ++step) {
         // What a user or the other timers may change between two ticks, to both clocks alike.
         auto change = [&](auto&& what) {
             what(cached);
@@ -66,9 +70,16 @@ TEST(FrameCacheTest, EveryFrameEqualsTheFrameComposedFromScratch) {
             freshPictures.face.LoadPicture(face);
         }
         if (step == 260) change([](ClockSettings& s) { s.Reversed = s.ShowMoon = false; });
+        if (step == 270) {
+            // The thick second hand alone, so that its own area is all that is drawn again.
+            change([](ClockSettings& s) {
+                s.DispM = s.DispH = s.DispDate = s.DispDay = s.DispMonth = false;
+                s.DispInternet1 = s.DispInternet2 = false;
+            });
+        }
 
         cached.Time = fresh.Time = clock.time;
-        drawn += cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock);
+        drawn += cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock).has_value();
         ComposeFrame(fresh, freshFrame, clock);
         ASSERT_EQ(cachedPictures.display.ToPicture().pixels,
                   freshPictures.display.ToPicture().pixels)
