@@ -47,7 +47,10 @@ void TForm1::RefreshMaximizedArea() {
     settings_.MaxHeight = area.height;
 }
 
-void TForm1::ClampToScreen() { ClampWindow(hwnd_, {settings_.MaxWidth, settings_.MaxHeight}); }
+// Every tick clamps: the rectangle comes from the last move, not from the window manager.
+bool TForm1::ClampToScreen() {
+    return ClampWindow(hwnd_, frame_, {settings_.MaxWidth, settings_.MaxHeight});
+}
 
 // Sizes the window to the face, puts it at FL, FT, keeps it on the screen unless
 // IgnoreBoundary, and cuts it to its shape: what start-up and a loaded configuration both do.

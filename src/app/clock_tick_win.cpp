@@ -30,16 +30,23 @@ void TForm1::StopTimers() {
 void TForm1::Timer1Timer() {
     settings_.Time = clock_.Now();
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
-    if (!settings_.IgnoreBoundary) ClampToScreen();
+    const bool moved = !settings_.IgnoreBoundary && ClampToScreen();
     RunSoundTriggers(settings_, settings_.Time, *player_);
-    Redraw();
+    // What the settings windows show of the clock (its place, the placed displays) can change
+    // only with the frame or the place.
+    if (ComposeAndShow() || moved) app_.ShowLiveValues();
 }
 
 void TForm1::Redraw() {
-    FrameSurfaces frame = pictures_->Frame();
-    if (const auto area = frameCache_.Compose(settings_, frame, pictures_->underHands, clock_))
-        ShowFrame(*area);
+    ComposeAndShow();
     app_.ShowLiveValues();
+}
+
+bool TForm1::ComposeAndShow() {
+    FrameSurfaces frame = pictures_->Frame();
+    const auto area = frameCache_.Compose(settings_, frame, pictures_->underHands, clock_);
+    if (area) ShowFrame(*area);
+    return area.has_value();
 }
 
 void TForm1::ShowFrame(Rect area) {

@@ -80,6 +80,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == kTimer3) Timer3Timer();
             if (wParam == kSaveTimer) SaveTimer();
             return 0;
+        case WM_WINDOWPOSCHANGED: GetWindowRect(hwnd_, &frame_); break;
         case WM_ERASEBKGND: return 1;  // the frame covers every pixel
         case WM_PAINT: Paint(); return 0;
         case WM_LBUTTONDOWN: FormMouseDown(MK_LBUTTON); return 0;
@@ -107,6 +108,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TForm1::FormCreate() {
+    GetWindowRect(hwnd_, &frame_);
     settings_.ColonBlinkPhase = true;
     settings_.FirstActivation = false;
     settings_.TickDue = settings_.TockDue = false;

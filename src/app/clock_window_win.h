@@ -56,7 +56,8 @@ public:
     void Redraw();
     void ApplyShape();
     void ApplyZPosition();
-    void ClampToScreen();
+    // Returns whether the window moved.
+    bool ClampToScreen();
     void MapBackGround();
     void SetTickInterval();
     // The twelve font slots come from the registry once, at the first activation, or earlier when
@@ -110,6 +111,8 @@ private:
     void FitWindowToFace();
     void ApplyLoadedSettings();
     void RefreshMaximizedArea();
+    // Returns whether any pixel of the frame changed.
+    bool ComposeAndShow();
     void ShowFrame(Rect area);
 
     HWND hwnd_;
@@ -130,6 +133,7 @@ private:
     UINT taskbarCreated_ = 0;
     bool Dragging = false;
     POINT DragLast{};
+    RECT frame_{};  // the window's rectangle, as of its last move or resize
     bool timersRunning_ = false;
     UINT timer1Interval_ = 250;
     bool settingsSaved_ = false;

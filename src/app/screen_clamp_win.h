@@ -13,5 +13,7 @@ Size MaximizedArea();
 
 // Moves the window back inside the area (see ClampToScreen), leaving size and z-order alone.
 void ClampWindow(HWND window, Size area);
+// The same for a window whose rectangle the caller knows to be `frame`; returns whether it moved.
+bool ClampWindow(HWND window, const RECT& frame, Size area);
 
 }  // namespace marvix
