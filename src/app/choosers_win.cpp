@@ -6,10 +6,14 @@
 #include <array>
 
 #include "base/gdi_surface_win.h"
+#include "base/lazy_library_win.h"
 
 namespace marvix {
 
 namespace {
+
+// Loaded when a chooser first opens.
+constexpr char kCommonDialogs[] = "comdlg32.dll";
 
 ChooserScript* g_script = nullptr;
 
@@ -52,7 +56,9 @@ std::optional<Colour> PickColour(HWND owner, Colour initial) {
     chooser.rgbResult = GdiSurface::ToColorRef(initial);
     chooser.lpCustColors = custom.data();
     chooser.Flags = CC_RGBINIT | CC_ANYCOLOR;
-    if (!ChooseColorA(&chooser)) return std::nullopt;
+    static const auto choose =
+        LazyFunction<decltype(&ChooseColorA)>(kCommonDialogs, "ChooseColorA");
+    if (!choose || !choose(&chooser)) return std::nullopt;
     return Colour{chooser.rgbResult & 0x00FFFFFFu};
 }
 
@@ -76,7 +82,8 @@ std::optional<FontChoice> PickFont(HWND owner, const FontChoice& initial) {
     chooser.lpLogFont = &font;
     chooser.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
     chooser.rgbColors = GdiSurface::ToColorRef(initial.colour);
-    if (!ChooseFontA(&chooser)) return std::nullopt;
+    static const auto choose = LazyFunction<decltype(&ChooseFontA)>(kCommonDialogs, "ChooseFontA");
+    if (!choose || !choose(&chooser)) return std::nullopt;
     FontChoice chosen;
     chosen.face = font.lfFaceName;
     chosen.pointSize = std::max(1, chooser.iPointSize / 10);
@@ -105,7 +112,9 @@ std::optional<std::string> PickFile(HWND owner, const FileRequest& request) {
     if (!request.folder.empty()) chooser.lpstrInitialDir = request.folder.c_str();
     // The configurations window saves relative to the current folder: browsing must not move it.
     chooser.Flags = OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&chooser)) return std::nullopt;
+    static const auto choose =
+        LazyFunction<decltype(&GetOpenFileNameA)>(kCommonDialogs, "GetOpenFileNameA");
+    if (!choose || !choose(&chooser)) return std::nullopt;
     return std::string(path.data());
 }
 

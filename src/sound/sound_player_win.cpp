@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "base/lazy_library_win.h"
+
 namespace marvix {
 
 namespace {
@@ -21,6 +23,11 @@ DWORD WINAPI PlayJob(void* parameter) {
 }
 
 }  // namespace
+
+BOOL WINAPI PlaySoundWhenLoaded(LPCSTR file, HMODULE module, DWORD flags) {
+    static const auto play = LazyFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA");
+    return play && play(file, module, flags);
+}
 
 void TPlayFile::Play(const SoundRequest& request) {
     if (request.repeat <= 0) return;

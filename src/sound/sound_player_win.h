@@ -21,9 +21,12 @@ inline constexpr DWORD kPlayAndWait = SND_FILENAME | SND_NODEFAULT;  // 0x20002
 inline constexpr DWORD kPlayInBackground =
     SND_FILENAME | SND_NODEFAULT | SND_NOSTOP | SND_ASYNC;  // 0x20013
 
+// PlaySoundA from winmm.dll, loaded by the first sound: a clock that never sounds never loads it.
+BOOL WINAPI PlaySoundWhenLoaded(LPCSTR file, HMODULE module, DWORD flags);
+
 class TPlayFile final : public SoundPlayer {
 public:
-    explicit TPlayFile(PlaySoundFunction play = &PlaySoundA) : play_(play) {}
+    explicit TPlayFile(PlaySoundFunction play = &PlaySoundWhenLoaded) : play_(play) {}
     void Play(const SoundRequest& request) override;
 
 private:

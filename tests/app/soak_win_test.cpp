@@ -1,4 +1,5 @@
-// Thousands of ticks of the running clock: the GDI objects and the memory it holds stay flat.
+// Thousands of smooth ticks of the running clock, with the settings changing now and then: the
+// GDI objects, the handles and the memory it holds stay flat.
 #include <windows.h>
 
 #include "../support/clock_fixture_win.h"
@@ -9,11 +10,11 @@ namespace {
 
 using SoakTest = ClockFixture;
 
-// One tick as the message loop runs it: the timer, then the paint of the finished frame. Every
-// tenth tick the whole window is repainted, as when it is uncovered.
+// One smooth tick as the message loop runs it: 10 ms later, the timer, then the paint of the
+// finished frame. Every tenth tick the whole window is repainted, as when it is uncovered.
 void Tick(TForm1& clock, FixedClock& time, int index) {
     uint16_t& ms = time.time.millisecond;
-    ms = static_cast<uint16_t>(ms + 250);
+    ms = static_cast<uint16_t>(ms + 10);
     if (ms >= 1000) {
         ms -= 1000;
         time.time.second = static_cast<uint16_t>((time.time.second + 1) % 60);
@@ -23,10 +24,22 @@ void Tick(TForm1& clock, FixedClock& time, int index) {
     UpdateWindow(clock.Window());
 }
 
-TEST_F(SoakTest, TwentyThousandTicksLeaveNoGdiObjectOrMemoryBehind) {
+// What a user changes now and then, one change every 500 ticks in turn: each redraws a layer.
+void ChangeSomething(ClockSettings& s, int change) {
+    switch (change % 5) {
+        case 0: s.Reversed = !s.Reversed; break;
+        case 1: s.ShowMoon = !s.ShowMoon; break;
+        case 2: s.ColonBlinkPhase = !s.ColonBlinkPhase; break;
+        case 3: s.SHandStyle = (s.SHandStyle + 1) % 3; break;
+        case 4: s.DisplayFonts[6].colour = Colour{s.DisplayFonts[6].colour.value ^ 0xFF}; break;
+    }
+}
+
+TEST_F(SoakTest, TwentyThousandSmoothTicksLeaveNoGdiObjectHandleOrMemoryBehind) {
     // Everything that draws: the phase dials and every digital display, beside the hands.
     Store("ShowMoon", "true");
     Store("ShowDay", "true");
+    Store("Smooth", "true");
     for (const char* show : {"SMonth", "SYear", "SHour", "SMin", "SSec", "SColon1", "SColon2",
                              "SAMPM", "SIntern1", "SIntern2", "TranSec", "DispDate", "DispDay",
                              "DispMonth", "DispInternet1", "DispInternet2"}) {
@@ -36,17 +49,22 @@ TEST_F(SoakTest, TwentyThousandTicksLeaveNoGdiObjectOrMemoryBehind) {
     Store("MHandStyle", "2");
     Start();
     TForm1& clock = Clock();
-    for (int i = 0; i < 500; ++i) Tick(clock, time_, i);  // caches and heaps settle
+    // Caches and heaps settle over two rounds of every change, which come back to the start.
+    for (int i = 0; i < 5000; ++i) {
+        if (i % 500 == 0) ChangeSomething(clock.Settings(), i / 500);
+        Tick(clock, time_, i);
+    }
     const int objects = LiveGdiObjects();
+    const uintptr_t handles = NewHandleValue();
     const size_t memory = PrivateBytes();
     ASSERT_GT(objects, 0);
 
     for (int i = 0; i < 20000; ++i) {
-        // Every few thousand ticks the clock turns mirrored or back, as a user might.
-        if (i % 5000 == 0) clock.Settings().Reversed = !clock.Settings().Reversed;
+        if (i % 500 == 0) ChangeSomething(clock.Settings(), i / 500);
         Tick(clock, time_, i);
     }
     EXPECT_EQ(LiveGdiObjects(), objects);
+    EXPECT_EQ(NewHandleValue(), handles);
     EXPECT_LT(PrivateBytes(), memory + 256 * 1024) << "grew from " << memory;
 }
 

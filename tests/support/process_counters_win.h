@@ -46,4 +46,12 @@ inline size_t PrivateBytes() {
     return counters.PagefileUsage;
 }
 
+// Wine reports no handle count (GetProcessHandleCount gives 0), but hands out the lowest free
+// handle value: the value a new handle gets rises when handles leak below it.
+inline uintptr_t NewHandleValue() {
+    HANDLE probe = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    CloseHandle(probe);
+    return reinterpret_cast<uintptr_t>(probe);
+}
+
 }  // namespace marvix
