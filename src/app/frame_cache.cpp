@@ -1,6 +1,6 @@
 #include "app/frame_cache.h"
 
-#include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "app/frame.h"
@@ -16,7 +16,7 @@ std::array<ListingSurface, kFrameSurfaceCount> ListingFor(FrameList& list,
 }
 
 bool Same(std::span<const std::byte> a, std::span<const std::byte> b) {
-    return std::ranges::equal(a, b);
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0);
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+// A frame listed and replayed draws exactly the calls that listing it made, on the same surfaces.
+#include "app/frame_list.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/recording_surface.h"
+
+namespace marvix {
+namespace {
+
+// Every kind of call, on the display and on a display surface, with copies from the face.
+void DrawEverything(FrameSurfaces& f) {
+    Surface& box = *f.digits[3];
+    box.Resize({30, 12});
+    box.CopyFrom(f.face, Rect::At({5, 5}, {30, 12}), {0, 0});
+    box.WriteText({1, 1}, "Tuesday", Font{"Tahoma", 9, {FontStyle::kBold}, Colour{0xFF}},
+                  Brush::Clear());
+    f.display.StretchFrom(f.face, {199, 0}, {-200, 200}, Rect::At({0, 0}, {200, 200}));
+    f.display.CopyFrom(box, Rect::At({0, 0}, {30, 12}), {150, 90});
+    f.moon.Arc({0, 0, 49, 49}, {0, 24}, {49, 24}, Pen{Colour{0x80000005}});
+    f.moon.FloodFill({24, 40}, Colour{1}, Colour{2});
+    f.display.CopyFrom(f.moon, Rect::At({0, 0}, {49, 49}), {20, 20});
+    f.display.Ellipse({90, 90, 110, 110}, Pen{Colour{3}, 2}, Brush{Colour{4}});
+    f.display.FillRect({1, 2, 3, 4}, Colour{5});
+    f.display.MoveTo({100, 100});
+    f.display.LineTo({100, 20}, Pen{Colour{6}, 7});
+    const Point kite[] = {{96, 100}, {100, 30}, {104, 100}, {100, 110}};
+    f.display.Polygon(kite, Pen{Colour{7}}, Brush{Colour{8}});
+}
+
+struct Pictures {
+    std::vector<std::string> log;
+    RecordingSurface display{"display", {200, 200}, &log}, face{"face", {200, 200}, &log},
+        moon{"moon", {49, 49}, &log}, day{"day", {49, 49}, &log};
+    std::array<RecordingSurface, 12> digits = [this] {
+        return std::array<RecordingSurface, 12>{{{"d0", {1, 1}, &log},
+                                                 {"d1", {1, 1}, &log},
+                                                 {"d2", {1, 1}, &log},
+                                                 {"d3", {1, 1}, &log},
+                                                 {"d4", {1, 1}, &log},
+                                                 {"d5", {1, 1}, &log},
+                                                 {"d6", {1, 1}, &log},
+                                                 {"d7", {1, 1}, &log},
+                                                 {"d8", {1, 1}, &log},
+                                                 {"d9", {1, 1}, &log},
+                                                 {"d10", {1, 1}, &log},
+                                                 {"d11", {1, 1}, &log}}};
+    }();
+    FrameSurfaces Frame() {
+        FrameSurfaces f{display, face, {}, moon, day};
+        for (size_t i = 0; i < 12; ++i) f.digits[i] = &digits[i];
+        return f;
+    }
+};
+
+TEST(FrameListTest, ReplayDrawsWhatWasListedAndTheAreaHoldsEveryStroke) {
+    Pictures direct;
+    FrameSurfaces directFrame = direct.Frame();
+    DrawEverything(directFrame);
+
+    Pictures replayed;
+    FrameSurfaces real = replayed.Frame();
+    FrameList list;
+    std::array<ListingSurface, kFrameSurfaceCount> listing = [&]<size_t... I>(
+        std::index_sequence<I...>) {
+        return std::array<ListingSurface, kFrameSurfaceCount>{
+            ListingSurface(list, FrameSurface(I))...};
+    }
+    (std::make_index_sequence<kFrameSurfaceCount>());
+    const auto surfaces = SurfacesOf(real);
+    for (size_t i = 0; i < kFrameSurfaceCount; ++i) listing[i].Attach(*surfaces[i]);
+    FrameSurfaces listed{listing[0], listing[1], {}, listing[2], listing[3]};
+    for (size_t i = 0; i < 12; ++i) listed.digits[i] = &listing[4 + i];
+    DrawEverything(listed);
+    EXPECT_TRUE(replayed.log.empty()) << "listing draws nothing";
+
+    list.Replay(0, list.Size(), surfaces);
+    EXPECT_EQ(replayed.log, direct.log);
+
+    // The area holds the stroke of a wide pen, and only what was drawn on the display.
+    list.TakeDrawnArea();
+    listing[size_t(FrameSurface::Moon)].FillRect({0, 0, 49, 49}, Colour{});
+    listing[0].MoveTo({100, 100});
+    listing[0].LineTo({100, 20}, Pen{Colour{6}, 7});
+    const Rect area = list.TakeDrawnArea();
+    EXPECT_LE(area.left, 96);
+    EXPECT_GE(area.right, 105);
+    EXPECT_LE(area.top, 16);
+    EXPECT_GE(area.bottom, 104);
+    EXPECT_LT(area.Width(), 20);
+}
+
+}  // namespace
+}  // namespace marvix
