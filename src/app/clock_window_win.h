@@ -111,7 +111,7 @@ private:
     void FitWindowToFace();
     void ApplyLoadedSettings();
     void RefreshMaximizedArea();
-    // Returns whether any pixel of the frame changed.
+    // Composes the frame and shows what changed; returns whether the frame may have changed.
     bool ComposeAndShow();
     void ShowFrame(Rect area);
 
