@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
         });
     };
     // Each settings window the tick could touch: the digital displays dialog shows the placed
-    // displays' positions after every frame.
+    // displays' positions after every frame that changed.
     for (auto [id, name] :
          {std::pair{DialogId::Hands, "hands"}, std::pair{DialogId::Digital, "digital"}}) {
         const double closed = smoothTick();
@@ -147,12 +147,12 @@ int main(int argc, char** argv) {
             name, closed, open, closedAgain);
     }
 
-    // The clock as it runs on the desktop, with its own timers and message loop: how many frames
-    // a second reach the window.
     SystemTime system;
     std::printf("reading the clock       local time %6.1f us   time zone %6.1f us\n",
                 MedianMicroseconds(runs, [&] { system.Now(); }),
                 MedianMicroseconds(runs, [&] { system.UtcBiasMinutes(); }));
+    // The clock as it runs on the desktop, with its own timers and message loop: how many frames
+    // a second reach the window.
     time.live = true;
     for (bool smooth : {false, true}) {
         clock.Settings().Smooth = smooth;

@@ -54,12 +54,8 @@ LRESULT CALLBACK Application::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 bool Application::Create() {
-    WNDCLASSEXA ownerClass{};
-    ownerClass.cbSize = sizeof ownerClass;
-    ownerClass.lpfnWndProc = OwnerProc;
-    ownerClass.hInstance = instance_;
+    WNDCLASSEXA ownerClass = WindowClassOf(instance_, kOwnerClass, OwnerProc);
     ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_MARVIX));
-    ownerClass.lpszClassName = kOwnerClass;
     ownerClass_ = ScopedWindowClass(ownerClass);
     clockClass_ = TForm1::RegisterWindowClass(instance_);
     if (!ownerClass_ || !clockClass_) return false;

@@ -23,14 +23,9 @@ void ReportAll(const std::vector<std::string>& errors) {
 }  // namespace
 
 ScopedWindowClass TForm1::RegisterWindowClass(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
+    WNDCLASSEXA windowClass = WindowClassOf(instance, kClassName, WindowProc);
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MARVIX));
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
     return ScopedWindowClass(windowClass);
 }
 

@@ -1,7 +1,6 @@
 #include "app/frame_cache.h"
 
 #include <cstring>
-#include <utility>
 
 #include "app/frame.h"
 
@@ -9,33 +8,15 @@ namespace marvix {
 
 namespace {
 
-template <size_t... I>
-std::array<ListingSurface, kFrameSurfaceCount> ListingFor(FrameList& list,
-                                                          std::index_sequence<I...>) {
-    return {ListingSurface(list, FrameSurface(I))...};
-}
-
 bool Same(std::span<const std::byte> a, std::span<const std::byte> b) {
     return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0);
 }
 
 }  // namespace
 
-FrameCache::FrameCache()
-    : listing_(ListingFor(now_.list, std::make_index_sequence<kFrameSurfaceCount>())) {}
-
 std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surface& underHands,
                                         TimeSource& clock) {
-    const auto real = SurfacesOf(f);
-    for (size_t i = 0; i < kFrameSurfaceCount; ++i) listing_[i].Attach(*real[i]);
-    FrameSurfaces listed{listing_[size_t(FrameSurface::Display)],
-                         listing_[size_t(FrameSurface::Face)],
-                         {},
-                         listing_[size_t(FrameSurface::Moon)],
-                         listing_[size_t(FrameSurface::DayNight)]};
-    for (size_t i = 0; i < listed.digits.size(); ++i)
-        listed.digits[i] = &listing_[size_t(FrameSurface::FirstDigit) + i];
-
+    FrameSurfaces listed = listing_.Attach(f);
     now_.list.Clear();
     ComposeUnderHands(s, listed, clock);
     now_.handsFrom = now_.list.Size();
@@ -55,6 +36,7 @@ std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surf
     std::swap(now_, last_);
     if (sameUnder && sameHands && displayKept) return std::nullopt;
 
+    const auto real = SurfacesOf(f);
     const Size size = f.display.GetSize();
     const Rect whole = Rect::At({0, 0}, size);
     Rect changed = whole;

@@ -20,7 +20,7 @@ namespace marvix {
 
 class FrameCache {
 public:
-    FrameCache();
+    FrameCache() = default;
     FrameCache(const FrameCache&) = delete;
     FrameCache& operator=(const FrameCache&) = delete;
 
@@ -36,10 +36,8 @@ private:
         size_t handsFrom = 0;
         Rect handsArea;  // where the hands drew
     };
-    std::array<ListingSurface, kFrameSurfaceCount> MakeListing();
-
     Listed now_, last_;
-    std::array<ListingSurface, kFrameSurfaceCount> listing_;
+    FrameListing listing_{now_.list};
     bool drawn_ = false;
     // The versions of the two pictures as this cache left them: drawn on by anything else, they
     // no longer hold what the last list drew.

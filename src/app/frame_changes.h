@@ -1,9 +1,8 @@
 #pragma once
 
-// Which part of the window a new frame changes. Every tick composes the whole frame, but only the
-// pixels that differ from the frame on screen are sent to it: most ticks of a clock without a
-// smooth second hand change nothing at all, and pushing a frame to the screen costs far more
-// than composing it.
+// Which part of the window a new frame changes. Only the pixels that differ from the frame on
+// screen are sent to it, within the area the frame cache says may have changed: pushing pixels
+// to the screen costs far more than comparing them.
 
 #include <cstddef>
 #include <cstdint>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace marvix {
 
@@ -60,6 +61,32 @@ std::array<Surface*, kFrameSurfaceCount> SurfacesOf(FrameSurfaces& frame) {
     for (size_t i = 0; i < frame.digits.size(); ++i)
         surfaces[size_t(FrameSurface::FirstDigit) + i] = frame.digits[i];
     return surfaces;
+}
+
+namespace {
+
+template <size_t... I>
+std::array<ListingSurface, kFrameSurfaceCount> ListingFor(FrameList& list,
+                                                          std::index_sequence<I...>) {
+    return {ListingSurface(list, FrameSurface(I))...};
+}
+
+}  // namespace
+
+FrameListing::FrameListing(FrameList& list)
+    : surfaces_(ListingFor(list, std::make_index_sequence<kFrameSurfaceCount>())) {}
+
+FrameSurfaces FrameListing::Attach(FrameSurfaces& real) {
+    const auto surfaces = SurfacesOf(real);
+    for (size_t i = 0; i < kFrameSurfaceCount; ++i) surfaces_[i].Attach(*surfaces[i]);
+    FrameSurfaces listed{(*this)[FrameSurface::Display],
+                         (*this)[FrameSurface::Face],
+                         {},
+                         (*this)[FrameSurface::Moon],
+                         (*this)[FrameSurface::DayNight]};
+    for (size_t i = 0; i < listed.digits.size(); ++i)
+        listed.digits[i] = &surfaces_[size_t(FrameSurface::FirstDigit) + i];
+    return listed;
 }
 
 void FrameList::PutText(std::string_view text) {

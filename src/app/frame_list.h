@@ -122,4 +122,18 @@ private:
     Point penAt_;
 };
 
+// A frame's listing surfaces, one for each real surface, all writing into one list.
+class FrameListing {
+public:
+    explicit FrameListing(FrameList& list);
+
+    // Starts a frame on the real surfaces: the listing surfaces take their sizes, and come back
+    // in their places, for the frame's rules to draw on.
+    FrameSurfaces Attach(FrameSurfaces& real);
+    ListingSurface& operator[](FrameSurface id) { return surfaces_[size_t(id)]; }
+
+private:
+    std::array<ListingSurface, kFrameSurfaceCount> surfaces_;
+};
+
 }  // namespace marvix

@@ -34,13 +34,8 @@ std::string_view HelpWindow::CurrentTopic() const {
 }
 
 bool HelpWindow::Create() {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = app_.Instance();
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    WNDCLASSEXA windowClass = WindowClassOf(app_.Instance(), kClassName, WindowProc);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
     windowClass_ = ScopedWindowClass(windowClass);
     if (!windowClass_) return false;
     hwnd_ = CreateWindowExA(0, kClassName, "Marvix Help", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,

@@ -18,13 +18,7 @@ SettingsDialog::~SettingsDialog() {
 ClockSettings& SettingsDialog::Settings() { return app_.Clock().Settings(); }
 
 bool SettingsDialog::Create() {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = app_.Instance();
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = layout_.className;
-    windowClass_ = ScopedWindowClass(windowClass);
+    windowClass_ = ScopedWindowClass(WindowClassOf(app_.Instance(), layout_.className, WindowProc));
     if (!windowClass_) return false;
     background_.Reset(CreateSolidBrush(layout_.background));
     if (!background_) {

@@ -6,6 +6,16 @@
 
 namespace marvix {
 
+WNDCLASSEXA WindowClassOf(HINSTANCE instance, const char* name, WNDPROC procedure) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = name;
+    return windowClass;
+}
+
 ScopedWindowClass::ScopedWindowClass(const WNDCLASSEXA& windowClass)
     : instance_(windowClass.hInstance) {
     atom_ = RegisterClassExA(&windowClass);

@@ -69,6 +69,10 @@ using ScopedMemoryDc = UniqueHandle<NullHandleTraits<HDC, &DeleteDC>>;
 
 // A window class this program registered, unregistered when it goes; its windows must be gone
 // by then, or the class stays.
+// What every window class of the program starts from: its procedure, the module, the arrow
+// cursor and the name. Callers add a style, an icon or a background.
+WNDCLASSEXA WindowClassOf(HINSTANCE instance, const char* name, WNDPROC procedure);
+
 class ScopedWindowClass {
 public:
     ScopedWindowClass() = default;

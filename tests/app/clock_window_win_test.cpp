@@ -66,6 +66,18 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
     EXPECT_EQ(Stored("Still"), "<missing>");
 }
 
+TEST_F(ClockWindowTest, ATickThatChangesNoPixelSendsNothingToTheWindow) {
+    Start();
+    TForm1& clock = Clock();
+    clock.Timer1Timer();
+    const unsigned shown = clock.FramesShown();
+    clock.Timer1Timer();  // the same instant: the same frame
+    EXPECT_EQ(clock.FramesShown(), shown);
+    ++time_.time.second;  // the second hand moves
+    clock.Timer1Timer();
+    EXPECT_EQ(clock.FramesShown(), shown + 1);
+}
+
 TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
     const DWORD number = 7;
     HKEY key = nullptr;

@@ -61,27 +61,19 @@ TEST(FrameListTest, ReplayDrawsWhatWasListedAndTheAreaHoldsEveryStroke) {
     Pictures replayed;
     FrameSurfaces real = replayed.Frame();
     FrameList list;
-    std::array<ListingSurface, kFrameSurfaceCount> listing = [&]<size_t... I>(
-        std::index_sequence<I...>) {
-        return std::array<ListingSurface, kFrameSurfaceCount>{
-            ListingSurface(list, FrameSurface(I))...};
-    }
-    (std::make_index_sequence<kFrameSurfaceCount>());
-    const auto surfaces = SurfacesOf(real);
-    for (size_t i = 0; i < kFrameSurfaceCount; ++i) listing[i].Attach(*surfaces[i]);
-    FrameSurfaces listed{listing[0], listing[1], {}, listing[2], listing[3]};
-    for (size_t i = 0; i < 12; ++i) listed.digits[i] = &listing[4 + i];
+    FrameListing listing(list);
+    FrameSurfaces listed = listing.Attach(real);
     DrawEverything(listed);
     EXPECT_TRUE(replayed.log.empty()) << "listing draws nothing";
 
-    list.Replay(0, list.Size(), surfaces);
+    list.Replay(0, list.Size(), SurfacesOf(real));
     EXPECT_EQ(replayed.log, direct.log);
 
     // The area holds the stroke of a wide pen, and only what was drawn on the display.
     list.TakeDrawnArea();
-    listing[size_t(FrameSurface::Moon)].FillRect({0, 0, 49, 49}, Colour{});
-    listing[0].MoveTo({100, 100});
-    listing[0].LineTo({100, 20}, Pen{Colour{6}, 7});
+    listing[FrameSurface::Moon].FillRect({0, 0, 49, 49}, Colour{});
+    listing[FrameSurface::Display].MoveTo({100, 100});
+    listing[FrameSurface::Display].LineTo({100, 20}, Pen{Colour{6}, 7});
     const Rect area = list.TakeDrawnArea();
     EXPECT_LE(area.left, 96);
     EXPECT_GE(area.right, 105);
