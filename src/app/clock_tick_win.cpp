@@ -2,10 +2,7 @@
 // pacing and the colon blink.
 #include "app/clock_window_win.h"
 
-#include <algorithm>
-
 #include "app/application_win.h"
-#include "app/frame_changes.h"
 
 namespace marvix {
 
@@ -51,27 +48,11 @@ bool TForm1::ComposeAndShow() {
 
 void TForm1::ShowFrame(Rect area) {
     // The frame is complete in the display picture, and differs from the one on screen only
-    // within `area`; what really changed there goes to the window.
-    const Size size = pictures_->display.GetSize();
-    const PixelView now = pictures_->display.Pixels();
-    std::optional<Rect> changed;
-    if (shown_.width != size.width || shown_.height != size.height) {
-        shown_ = Picture{size.width, size.height,
-                         std::vector<uint32_t>(size_t(size.width) * size_t(size.height))};
-        changed = Rect{0, 0, size.width, size.height};
-    } else {
-        changed = ChangedArea(now, {shown_.pixels.data(), size_t(size.width)}, area);
-    }
-    if (!changed) return;
-    for (int y = changed->top; y < changed->bottom; ++y) {
-        std::copy_n(now.pixels + y * now.stride + changed->left, changed->Width(),
-                    shown_.pixels.data() + size_t(y) * size.width + changed->left);
-    }
-    // Straight to the window, rather than through an invalidated area and a paint message: a
-    // paint asks the window server for the update region several times over.
+    // within `area`. Straight to the window, rather than through an invalidated area and a paint
+    // message: a paint asks the window server for the update region several times over.
     if (HDC dc = GetDC(hwnd_)) {
-        BitBlt(dc, changed->left, changed->top, changed->Width(), changed->Height(),
-               pictures_->display.Dc(), changed->left, changed->top, SRCCOPY);
+        BitBlt(dc, area.left, area.top, area.Width(), area.Height(), pictures_->display.Dc(),
+               area.left, area.top, SRCCOPY);
         ReleaseDC(hwnd_, dc);
     }
     ++framesShown_;

@@ -138,8 +138,6 @@ private:
     UINT timer1Interval_ = 250;
     bool settingsSaved_ = false;
     bool displayFontsRead_ = false;
-    // The frame as last sent to the screen.
-    Picture shown_;
     unsigned framesShown_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/application_win.h"
+#include "base/lazy_library_win.h"
 #include "base/version.h"
 
 namespace marvix {
@@ -51,6 +52,17 @@ const PanelLook* LookOf(int id) {
     return nullptr;
 }
 
+// The system's own date and time settings; the clock does not wait for them, the next tick
+// simply shows the new time. The shell is loaded here, at its only use outside the tray.
+void OpenDateAndTimeSettings() {
+    static const auto execute =
+        LazyFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (execute) {
+        execute(GetDesktopWindow(), "open", "rundll32.exe",
+                "shell32.dll,Control_RunDLL timedate.cpl", "", SW_SHOWDEFAULT);
+    }
+}
+
 }  // namespace
 
 TForm4::TForm4(Application& app) : SettingsDialog(app, kLayout) {}
@@ -78,12 +90,7 @@ void TForm4::PanelClick(int panel) {
         case Panel7: app_.Dialog(DialogId::Configurations).Show(); break;
         case Panel10: app_.Dialog(DialogId::Spelling).Show(); break;
         case Panel6: app_.ShowHelp(); break;
-        case Panel8:
-            // The system's own date and time settings; the clock does not wait for them, the
-            // next tick simply shows the new time.
-            ShellExecuteA(GetDesktopWindow(), "open", "rundll32.exe",
-                          "shell32.dll,Control_RunDLL timedate.cpl", "", SW_SHOWDEFAULT);
-            break;
+        case Panel8: OpenDateAndTimeSettings(); break;
         case Panel5: app_.Terminate(); break;
     }
 }

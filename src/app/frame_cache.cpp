@@ -20,6 +20,7 @@ std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surf
     now_.list.Clear();
     ComposeUnderHands(s, listed, clock);
     now_.handsFrom = now_.list.Size();
+    now_.handsFromCall = now_.list.CallCount();
     now_.list.TakeDrawnArea();
     ComposeHands(s, listed, clock);
     now_.handsArea = now_.list.TakeDrawnArea();
@@ -51,7 +52,10 @@ std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surf
         // Only where the last hands were does the display differ from the layer under them.
         const Rect erase = Intersection(lastHands, whole);
         if (!erase.Empty()) f.display.CopyFrom(underHands, erase, {erase.left, erase.top});
-        changed = Intersection(Union(lastHands, last_.handsArea), whole);
+        // What reaches the screen is narrower: only the hands whose calls changed differ there.
+        const auto moved =
+            DifferingArea(last_.list, last_.handsFromCall, now_.list, now_.handsFromCall);
+        changed = Intersection(moved.value_or(Union(lastHands, last_.handsArea)), whole);
     }
     last_.list.Replay(last_.handsFrom, end, real);
     displayVersion_ = f.display.Version();

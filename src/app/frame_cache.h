@@ -25,16 +25,17 @@ public:
     FrameCache& operator=(const FrameCache&) = delete;
 
     // Composes the frame as ComposeFrame does, keeping the layer under the hands in `underHands`.
-    // Returns the part of the display picture whose pixels may have changed, or nullopt when none
-    // did.
+    // Returns the part of the display picture whose pixels may have changed (when only hands
+    // moved, no more than where the hands that moved were and are), or nullopt when none did.
     std::optional<Rect> Compose(ClockSettings& settings, FrameSurfaces& surfaces,
                                 Surface& underHands, TimeSource& clock);
 
 private:
     struct Listed {
         FrameList list;
-        size_t handsFrom = 0;
-        Rect handsArea;  // where the hands drew
+        size_t handsFrom = 0;      // where the hands' calls begin, in bytes
+        size_t handsFromCall = 0;  // and as a call
+        Rect handsArea;            // where the hands drew
     };
     Listed now_, last_;
     FrameListing listing_{now_.list};

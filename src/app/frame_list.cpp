@@ -95,6 +95,34 @@ void FrameList::PutText(std::string_view text) {
     bytes_.insert(bytes_.end(), bytes, bytes + text.size());
 }
 
+void FrameList::BeginCall(DrawCall call, FrameSurface on, Rect area) {
+    const bool onDisplay = on == FrameSurface::Display;
+    // GDI takes a rectangle's corners in either order.
+    area = {std::min(area.left, area.right), std::min(area.top, area.bottom),
+            std::max(area.left, area.right), std::max(area.top, area.bottom)};
+    if (onDisplay) drawn_ = Union(drawn_, area);
+    calls_.push_back({bytes_.size(), onDisplay ? area : Rect{}, onDisplay});
+    Put(call);
+    Put(on);
+}
+
+std::optional<Rect> DifferingArea(const FrameList& a, size_t aFirst, const FrameList& b,
+                                  size_t bFirst) {
+    const auto aCalls = a.Calls(aFirst), bCalls = b.Calls(bFirst);
+    if (aCalls.size() != bCalls.size()) return std::nullopt;
+    Rect area;
+    for (size_t i = 0; i < aCalls.size(); ++i) {
+        const auto aBytes = a.CallBytes(aFirst + i), bBytes = b.CallBytes(bFirst + i);
+        if (aBytes.size() == bBytes.size() &&
+            std::memcmp(aBytes.data(), bBytes.data(), aBytes.size()) == 0) {
+            continue;
+        }
+        if (!aCalls[i].onDisplay || !bCalls[i].onDisplay) return std::nullopt;
+        area = Union(area, Union(aCalls[i].area, bCalls[i].area));
+    }
+    return area;
+}
+
 void FrameList::Replay(size_t from, size_t to,
                        const std::array<Surface*, kFrameSurfaceCount>& on) const {
     Reader in(Bytes(from, to));
@@ -103,8 +131,8 @@ void FrameList::Replay(size_t from, size_t to,
         Surface& target = *on[in.Get<uint8_t>()];
         switch (call) {
             case DrawCall::Resize: target.Resize(in.Get<marvix::Size>()); break;
-            case DrawCall::MoveTo: target.MoveTo(in.Get<Point>()); break;
             case DrawCall::LineTo: {
+                target.MoveTo(in.Get<Point>());
                 const auto point = in.Get<Point>();
                 target.LineTo(point, in.GetPen());
                 break;
@@ -174,9 +202,12 @@ void FrameList::Replay(size_t from, size_t to,
     }
 }
 
-void ListingSurface::Begin(DrawCall call) {
-    list_.Put(call);
-    list_.Put(static_cast<uint8_t>(id_));
+// Every call notes the part of the display picture it may change.
+void ListingSurface::Begin(DrawCall call, Rect area) { list_.BeginCall(call, id_, area); }
+
+// A pen's stroke reaches half its width beyond the figure; a pixel more is kept for rounding.
+void ListingSurface::BeginWithPen(DrawCall call, Rect bounds, const Pen& pen) {
+    Begin(call, bounds.Inflated(pen.width + 1));
 }
 
 // Colours go into the list as they are drawn now, so that a change of a system colour changes the
@@ -191,18 +222,6 @@ void ListingSurface::PutBrush(const Brush& brush) {
     list_.Put(brush.clear);
 }
 
-void ListingSurface::Drawn(Rect area) {
-    if (id_ != FrameSurface::Display) return;
-    // GDI takes a rectangle's corners in either order.
-    list_.AddDrawnArea({std::min(area.left, area.right), std::min(area.top, area.bottom),
-                        std::max(area.left, area.right), std::max(area.top, area.bottom)});
-}
-
-// A pen's stroke reaches half its width beyond the figure; a pixel more is kept for rounding.
-void ListingSurface::DrawnWithPen(Rect bounds, const Pen& pen) {
-    Drawn(bounds.Inflated(pen.width + 1));
-}
-
 // The bounds of a set of points, right and bottom included.
 static Rect PointsBounds(std::span<const Point> points) {
     Rect r{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
@@ -212,28 +231,25 @@ static Rect PointsBounds(std::span<const Point> points) {
 
 void ListingSurface::Resize(Size size) {
     size_ = size;
-    Drawn(Rect::At({0, 0}, size));
-    Begin(DrawCall::Resize);
+    Begin(DrawCall::Resize, Rect::At({0, 0}, size));
     list_.Put(size);
 }
 
-void ListingSurface::MoveTo(Point point) {
-    penAt_ = point;
-    Begin(DrawCall::MoveTo);
-    list_.Put(point);
-}
+void ListingSurface::MoveTo(Point point) { penAt_ = point; }
 
 void ListingSurface::LineTo(Point point, const Pen& pen) {
-    DrawnWithPen(PointsBounds(std::array{penAt_, point}), pen);
-    penAt_ = point;
-    Begin(DrawCall::LineTo);
+    BeginWithPen(DrawCall::LineTo, PointsBounds(std::array{penAt_, point}), pen);
+    list_.Put(std::exchange(penAt_, point));
     list_.Put(point);
     PutPen(pen);
 }
 
 void ListingSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
-    if (!points.empty()) DrawnWithPen(PointsBounds(points), pen);
-    Begin(DrawCall::Polygon);
+    if (points.empty()) {
+        Begin(DrawCall::Polygon, Rect{});
+    } else {
+        BeginWithPen(DrawCall::Polygon, PointsBounds(points), pen);
+    }
     list_.Put(static_cast<uint32_t>(points.size()));
     for (Point point : points) list_.Put(point);
     PutPen(pen);
@@ -241,16 +257,14 @@ void ListingSurface::Polygon(std::span<const Point> points, const Pen& pen, cons
 }
 
 void ListingSurface::Ellipse(Rect bounds, const Pen& pen, const Brush& brush) {
-    DrawnWithPen(bounds, pen);
-    Begin(DrawCall::Ellipse);
+    BeginWithPen(DrawCall::Ellipse, bounds, pen);
     list_.Put(bounds);
     PutPen(pen);
     PutBrush(brush);
 }
 
 void ListingSurface::Arc(Rect bounds, Point start, Point end, const Pen& pen) {
-    DrawnWithPen(bounds, pen);
-    Begin(DrawCall::Arc);
+    BeginWithPen(DrawCall::Arc, bounds, pen);
     list_.Put(bounds);
     list_.Put(start);
     list_.Put(end);
@@ -258,15 +272,13 @@ void ListingSurface::Arc(Rect bounds, Point start, Point end, const Pen& pen) {
 }
 
 void ListingSurface::FillRect(Rect area, Colour colour) {
-    Drawn(area);
-    Begin(DrawCall::FillRect);
+    Begin(DrawCall::FillRect, area);
     list_.Put(area);
     list_.Put(real_->Resolve(colour));
 }
 
 void ListingSurface::FloodFill(Point seed, Colour border, Colour fill) {
-    Drawn(Rect::At({0, 0}, size_));
-    Begin(DrawCall::FloodFill);
+    Begin(DrawCall::FloodFill, Rect::At({0, 0}, size_));
     list_.Put(seed);
     list_.Put(real_->Resolve(border));
     list_.Put(real_->Resolve(fill));
@@ -274,8 +286,7 @@ void ListingSurface::FloodFill(Point seed, Colour border, Colour fill) {
 
 void ListingSurface::WriteText(Point origin, std::string_view text, const Font& font,
                                const Brush& background) {
-    Drawn(Rect::At({0, 0}, size_));
-    Begin(DrawCall::WriteText);
+    Begin(DrawCall::WriteText, Rect::At({0, 0}, size_));
     list_.Put(origin);
     list_.PutText(text);
     list_.PutText(font.face);
@@ -293,8 +304,7 @@ void ListingSurface::PutSource(const Surface& source) {
 }
 
 void ListingSurface::CopyFrom(const Surface& source, Rect from, Point to) {
-    Drawn(Rect::At(to, {from.Width(), from.Height()}));
-    Begin(DrawCall::CopyFrom);
+    Begin(DrawCall::CopyFrom, Rect::At(to, {from.Width(), from.Height()}));
     PutSource(source);
     list_.Put(from);
     list_.Put(to);
@@ -302,8 +312,7 @@ void ListingSurface::CopyFrom(const Surface& source, Rect from, Point to) {
 
 void ListingSurface::StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize,
                                  Rect to) {
-    Drawn(to);
-    Begin(DrawCall::StretchFrom);
+    Begin(DrawCall::StretchFrom, to);
     PutSource(source);
     list_.Put(sourceOrigin);
     list_.Put(sourceSize);

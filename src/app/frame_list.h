@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -27,10 +28,11 @@ inline constexpr size_t kFrameSurfaceCount = size_t(FrameSurface::FirstDigit) + 
 // The frame's surfaces by FrameSurface index; the face only as a source.
 std::array<Surface*, kFrameSurfaceCount> SurfacesOf(FrameSurfaces& frame);
 
-// The calls a list holds, each followed by its surface and its arguments.
+// The calls a list holds, each followed by its surface and its arguments. A line carries its
+// start, so that every call's pixels follow from its own bytes; a move draws nothing and is not
+// listed.
 enum class DrawCall : uint8_t {
     Resize,
-    MoveTo,
     LineTo,
     Polygon,
     Ellipse,
@@ -45,7 +47,10 @@ enum class DrawCall : uint8_t {
 class FrameList {
 public:
     // Empties the list, keeping its memory: a steady tick allocates nothing.
-    void Clear() { bytes_.clear(); }
+    void Clear() {
+        bytes_.clear();
+        calls_.clear();
+    }
     size_t Size() const { return bytes_.size(); }
     std::span<const std::byte> Bytes(size_t from, size_t to) const {
         return std::span(bytes_).subspan(from, to - from);
@@ -54,7 +59,22 @@ public:
     // Draws the calls between two offsets on the real surfaces, in their order.
     void Replay(size_t from, size_t to, const std::array<Surface*, kFrameSurfaceCount>& on) const;
 
-    // Writing, for ListingSurface.
+    // A call's place in the list and the part of the display picture it may change, with room
+    // for pen widths to spare. A call on another surface changes none of it by itself.
+    struct Call {
+        size_t offset;
+        Rect area;
+        bool onDisplay;
+    };
+    size_t CallCount() const { return calls_.size(); }
+    std::span<const Call> Calls(size_t first) const { return std::span(calls_).subspan(first); }
+    std::span<const std::byte> CallBytes(size_t index) const {
+        const size_t end = index + 1 < calls_.size() ? calls_[index + 1].offset : bytes_.size();
+        return Bytes(calls_[index].offset, end);
+    }
+
+    // Writing, for ListingSurface: a call begins with its kind and its surface.
+    void BeginCall(DrawCall call, FrameSurface on, Rect area);
     template <typename T>
     void Put(const T& value) {
         const auto* bytes = reinterpret_cast<const std::byte*>(&value);
@@ -63,14 +83,22 @@ public:
     void PutText(std::string_view text);
 
     // Where the calls since the last TakeDrawnArea may have changed the display picture's
-    // pixels: a rectangle that holds every one of them, with room for pen widths to spare.
-    void AddDrawnArea(Rect area) { drawn_ = Union(drawn_, area); }
+    // pixels: a rectangle that holds every one of them.
     Rect TakeDrawnArea() { return std::exchange(drawn_, Rect{}); }
 
 private:
     std::vector<std::byte> bytes_;
+    std::vector<Call> calls_;
     Rect drawn_;
 };
+
+// Where two lists, from the given calls on, may give different pixels on the display picture:
+// the areas of the calls that differ, in both lists; equal calls pair up and change nothing.
+// Lists whose calls do not pair up one for one, or that differ in a call on another surface
+// (whose drawing may reach the display through a later copy), give nullopt: they may differ
+// wherever either drew.
+std::optional<Rect> DifferingArea(const FrameList& a, size_t aFirst, const FrameList& b,
+                                  size_t bFirst);
 
 // A surface that writes its drawing calls into a FrameList and asks the real surface everything
 // else. Copies name their source by its FrameSurface, so every source must be a ListingSurface
@@ -107,13 +135,11 @@ public:
     void StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) override;
 
 private:
-    void Begin(DrawCall call);
+    void Begin(DrawCall call, Rect area);
+    void BeginWithPen(DrawCall call, Rect bounds, const Pen& pen);
     void PutPen(const Pen& pen);
     void PutBrush(const Brush& brush);
     void PutSource(const Surface& source);
-    // Notes the area on the display picture; the other surfaces are scratch.
-    void Drawn(Rect area);
-    void DrawnWithPen(Rect bounds, const Pen& pen);
 
     FrameList& list_;
     FrameSurface id_;

@@ -1,5 +1,7 @@
 #include "app/settings_dialog_win.h"
 
+#include <utility>
+
 #include "app/application_win.h"
 #include "app/clock_window_win.h"
 #include "app/screen_clamp_win.h"
@@ -45,6 +47,7 @@ bool SettingsDialog::Create() {
 }
 
 void SettingsDialog::Show() {
+    if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
     if (!IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
 }

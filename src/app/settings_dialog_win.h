@@ -71,6 +71,9 @@ public:
 
 protected:
     virtual void CreateControls() {}
+    // Just before the window first shows: controls a hidden window has no use for, made late so
+    // a clock whose settings windows are never opened does not load what they need.
+    virtual void CreateControlsForShowing() {}
     virtual bool OnCommand(int id, int notification) {
         (void)id;
         (void)notification;
@@ -103,6 +106,7 @@ private:
         ControlKind kind;
     };
     std::vector<Control> controls_;
+    bool shownBefore_ = false;
 };
 
 }  // namespace marvix

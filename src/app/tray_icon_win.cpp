@@ -1,6 +1,21 @@
 #include "app/tray_icon_win.h"
 
+#include "base/lazy_library_win.h"
+
 namespace marvix {
+
+namespace {
+
+// The shell is loaded for each call and let go after it. The icon lives in the shell's own
+// process; the shell's DLL, with the two it brings, would otherwise stay resident all day (some
+// 800 KB) for the two or three calls a run makes.
+BOOL NotifyShell(DWORD message, NOTIFYICONDATAA& data) {
+    const ScopedLibrary shell(LoadLibraryA("shell32.dll"));
+    const auto notify = FunctionIn<decltype(&Shell_NotifyIconA)>(shell.Get(), "Shell_NotifyIconA");
+    return notify && notify(message, &data);
+}
+
+}  // namespace
 
 void TrayIcon::Add(HWND owner, HICON icon) {
     data_ = {};
@@ -12,15 +27,15 @@ void TrayIcon::Add(HWND owner, HICON icon) {
     data_.uCallbackMessage = kCallbackMessage;
     data_.hIcon = icon;
     lstrcpynA(data_.szTip, "Press left mouse to show clock, right for menu.", sizeof data_.szTip);
-    added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    added_ = NotifyShell(NIM_ADD, data_) != FALSE;
 }
 
 void TrayIcon::AddAgain() {
-    if (data_.hWnd) added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    if (data_.hWnd) added_ = NotifyShell(NIM_ADD, data_) != FALSE;
 }
 
 void TrayIcon::Remove() {
-    if (added_) Shell_NotifyIconA(NIM_DELETE, &data_);
+    if (added_) NotifyShell(NIM_DELETE, data_);
     added_ = false;
 }
 

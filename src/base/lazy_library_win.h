@@ -7,7 +7,17 @@
 
 #include <windows.h>
 
+#include "base/scoped_handles_win.h"
+
 namespace marvix {
+
+// The function `name` of a loaded module, as the type it has; nullptr when it has none.
+template <typename Function>
+Function FunctionIn(HMODULE module, const char* name) {
+    return module
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
+}
 
 // The function `name` of `module`, loading the module once (it stays for the life of the
 // process); nullptr when either cannot be found.
@@ -15,9 +25,7 @@ template <typename Function>
 Function LazyFunction(const char* module, const char* name) {
     HMODULE loaded = GetModuleHandleA(module);
     if (!loaded) loaded = LoadLibraryA(module);
-    return loaded
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(loaded, name)))
-               : nullptr;
+    return FunctionIn<Function>(loaded, name);
 }
 
 }  // namespace marvix

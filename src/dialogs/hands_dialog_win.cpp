@@ -12,7 +12,12 @@ TForm2::TForm2(Application& app, const DialogLayout& layout)
 
 void TForm2::CreateControls() {
     TableDialog::CreateControls();
-    SetWindowSubclass(Control("ListBox1"), ListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // The list's own procedure is kept and called: a subclass of the classic kind, which needs
+    // nothing from the common controls (they are loaded only when a window first shows).
+    HWND list = Control("ListBox1");
+    SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    listBoxProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
 }
 
 // What SetStuff writes on purpose: the effective lengths and common pivot become the requested
@@ -80,14 +85,14 @@ void TForm2::ListBox1MouseUp() {
     SendMessageA(Control("ListBox1"), LB_SETCURSEL, WPARAM(target), 0);
 }
 
-LRESULT CALLBACK TForm2::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR self) {
+LRESULT CALLBACK TForm2::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     // The list moves its selection with the mouse; the handlers read it once the list has.
-    const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
-    auto* dialog = reinterpret_cast<TForm2*>(self);
-    if (message == WM_LBUTTONDOWN) dialog->ListBox1MouseDown();
-    if (message == WM_LBUTTONUP) dialog->ListBox1MouseUp();
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, ListProc, 1);
+    const LRESULT result = CallWindowProcA(listBoxProc_, list, message, wParam, lParam);
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+        auto* dialog = reinterpret_cast<TForm2*>(GetWindowLongPtrA(list, GWLP_USERDATA));
+        if (message == WM_LBUTTONDOWN) dialog->ListBox1MouseDown();
+        if (message == WM_LBUTTONUP) dialog->ListBox1MouseUp();
+    }
     return result;
 }
 

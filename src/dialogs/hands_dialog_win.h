@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "dialogs/table_dialog_win.h"
 
 namespace marvix {
@@ -23,14 +21,16 @@ protected:
     void Pressed(const ControlRow& row) override;
 
 private:
-    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
     void ListBox1MouseDown();
     void ListBox1MouseUp();
     void Button1Click();
     void FillOrderList();
     void ShowOwnPivots();
 
+    // Every list box has the same procedure; a static, so the list's last messages (sent while
+    // the dialog is being destroyed) still reach it.
+    static inline WNDPROC listBoxProc_ = nullptr;
     int dragSource_ = -1;  // the Order item under the button-down, until the button goes up
 };
 

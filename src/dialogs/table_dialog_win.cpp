@@ -9,6 +9,7 @@
 #include "app/choosers_win.h"
 #include "app/clock_window_win.h"
 #include "base/gdi_surface_win.h"
+#include "base/lazy_library_win.h"
 #include "base/message_seam_win.h"
 #include "settings/encodings.h"
 
@@ -65,8 +66,10 @@ void EnsureCommonControls() {
     static const bool initialised = [] {
         // The up-down arrows only: ICC_STANDARD_CLASSES belongs to common controls 6, which this
         // program does not ask for, and the version it gets would refuse the whole call.
+        const auto initialise =
+            LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
-        return InitCommonControlsEx(&controls) != FALSE;
+        return initialise && initialise(&controls) != FALSE;
     }();
     if (!initialised) ReportFailureOnce("Cannot load the common controls.");
 }
@@ -88,7 +91,6 @@ HWND TableDialog::Control(std::string_view name) const {
 }
 
 void TableDialog::CreateControls() {
-    EnsureCommonControls();
     for (const ControlRow& row : rows_) CreateControl(row);
     // The design font for every control; FontMe then gives its kinds the font for the screen.
     const HFONT font = app_.DialogFont();
@@ -127,18 +129,7 @@ void TableDialog::CreateControl(const ControlRow& row) {
             }
             break;
         }
-        case ControlType::SpinEdit: {
-            control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
-            // The arrows take their place inside the field's right edge; they type into the
-            // field, so a click is a user's change like a keystroke.
-            HWND arrows =
-                AddControl(kind, UPDOWN_CLASSA, "",
-                           UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                           Rect::At({r.right, r.top}, {16, r.Height()}), id + kArrowsItem);
-            SendMessageA(arrows, UDM_SETBUDDY, WPARAM(control), 0);
-            SendMessageA(arrows, UDM_SETRANGE32, WPARAM(row.minimum), LPARAM(row.maximum));
-            break;
-        }
+        case ControlType::SpinEdit:  // its arrows come when the window first shows
         case ControlType::Edit:
             control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
             break;
@@ -159,6 +150,32 @@ void TableDialog::CreateControl(const ControlRow& row) {
                                  r, id);
             break;
     }
+}
+
+// The spin edits' arrows are the only common control: the DLL that has them (and those it
+// brings) loads with the first settings window shown, not with the clock.
+void TableDialog::CreateControlsForShowing() {
+    EnsureCommonControls();
+    for (const ControlRow& row : rows_) {
+        if (row.type == ControlType::SpinEdit) CreateArrows(row);
+    }
+}
+
+// The arrows take their place inside the field's right edge; they type into the field, so a
+// click is a user's change like a keystroke. They follow their field in the window order, in
+// its group: the arrow keys of a dialog move within a group and must not land on them.
+void TableDialog::CreateArrows(const ControlRow& row) {
+    HWND field = windows_[IndexOf(row)];
+    if (!field) return;
+    const Rect& r = row.place;
+    HWND arrows =
+        AddControl(kSpinEdits, UPDOWN_CLASSA, "",
+                   UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                   Rect::At({r.right, r.top}, {16, r.Height()}), GetDlgCtrlID(field) + kArrowsItem);
+    SetWindowPos(arrows, field, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
+    const SpinBounds bounds = BoundsOf(row, Settings());
+    SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
 }
 
 void TableDialog::SetStuff() {

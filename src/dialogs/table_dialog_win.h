@@ -60,12 +60,14 @@ protected:
     const ControlRow& Row(std::string_view name) const;
 
     void CreateControls() override;
+    void CreateControlsForShowing() override;
     bool OnCommand(int id, int notification) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     size_t IndexOf(const ControlRow& row) const { return static_cast<size_t>(&row - rows_.data()); }
     void CreateControl(const ControlRow& row);
+    void CreateArrows(const ControlRow& row);
     void ShowRow(const ControlRow& row);
     void ShowSpinEdit(const ControlRow& row, const SettingDef& def);
     void ShowText(HWND control, const std::string& text);

@@ -41,7 +41,18 @@ Picture Stripes(Size size) {
     return p;
 }
 
-TEST(FrameCacheTest, EveryFrameEqualsTheFrameComposedFromScratch) {
+// What the clock window does with a composed frame: copies the area that may have changed.
+void SendToScreen(const Picture& frame, Rect area, Picture& screen) {
+    if (screen.width != frame.width || screen.height != frame.height)
+        screen = Picture{frame.width, frame.height, std::vector<uint32_t>(frame.pixels.size())};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            screen.pixels[size_t(y) * frame.width + x] = frame.pixels[size_t(y) * frame.width + x];
+        }
+    }
+}
+
+TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromScratch) {
     ClockPictures cachedPictures, freshPictures;
     FrameSurfaces cachedFrame = cachedPictures.Frame(), freshFrame = freshPictures.Frame();
     ClockSettings cached = Everything(), fresh = Everything();
@@ -51,6 +62,7 @@ TEST(FrameCacheTest, EveryFrameEqualsTheFrameComposedFromScratch) {
     // day, a month and a year.
     clock.time = {2026, 12, 31, 5, 23, 59, 58, 500};
     int drawn = 0;
+    Picture screen;
 
     for (int step = 0; step < 340; ++step) {
         // What a user or the other timers may change between two ticks, to both clocks alike.
@@ -77,13 +89,23 @@ TEST(FrameCacheTest, EveryFrameEqualsTheFrameComposedFromScratch) {
                 s.DispInternet1 = s.DispInternet2 = false;
             });
         }
+        if (step == 300) {
+            // The hand leaps from its own pivot to one far away: the screen needs both places.
+            change([](ClockSettings& s) {
+                s.THand = false;
+                Set(s, "SX", "40");
+            });
+        }
 
         cached.Time = fresh.Time = clock.time;
-        drawn += cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock).has_value();
+        const auto area = cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock);
         ComposeFrame(fresh, freshFrame, clock);
-        ASSERT_EQ(cachedPictures.display.ToPicture().pixels,
-                  freshPictures.display.ToPicture().pixels)
-            << "step " << step;
+        const Picture frame = freshPictures.display.ToPicture();
+        ASSERT_EQ(cachedPictures.display.ToPicture().pixels, frame.pixels) << "step " << step;
+        // The screen gets the area the cache names, and no more.
+        if (area) SendToScreen(cachedPictures.display.ToPicture(), *area, screen);
+        ASSERT_EQ(screen.pixels, frame.pixels) << "step " << step;
+        drawn += area.has_value();
 
         LocalTime& t = clock.time;
         t.millisecond = uint16_t(t.millisecond + 10);

@@ -82,5 +82,51 @@ TEST(FrameListTest, ReplayDrawsWhatWasListedAndTheAreaHoldsEveryStroke) {
     EXPECT_LT(area.Width(), 20);
 }
 
+// Two ticks of a clock with two hands: a line and a kite, drawn on the display.
+struct Tick {
+    FrameList list;
+    FrameListing listing{list};
+    void Hands(Point lineStart, Point kiteTip) {
+        list.Clear();
+        ListingSurface& display = listing[FrameSurface::Display];
+        display.MoveTo(lineStart);
+        display.LineTo({100, 20}, Pen{Colour{6}, 1});
+        const Point kite[] = {{96, 100}, kiteTip, {104, 100}, {100, 110}};
+        display.Polygon(kite, Pen{Colour{7}}, Brush{Colour{8}});
+    }
+};
+
+TEST(FrameListTest, OnlyTheCallsThatDifferMakeTheDifferingArea) {
+    Pictures real;
+    FrameSurfaces frame = real.Frame();
+    Tick a, b;
+    a.listing.Attach(frame);
+    b.listing.Attach(frame);
+    a.Hands({100, 100}, {100, 30});
+
+    b.Hands({100, 100}, {100, 30});
+    EXPECT_EQ(DifferingArea(a.list, 0, b.list, 0), Rect{}) << "equal lists differ nowhere";
+
+    b.Hands({100, 100}, {150, 60});
+    const Rect kite = *DifferingArea(a.list, 0, b.list, 0);
+    EXPECT_TRUE(kite.left <= 96 && kite.top <= 30 && kite.right >= 151 && kite.bottom >= 111);
+    EXPECT_GT(kite.left, 90) << "the line, which did not move, is not in it";
+
+    // A line that starts elsewhere differs, though only the move before it changed.
+    b.Hands({60, 100}, {100, 30});
+    const Rect line = *DifferingArea(a.list, 0, b.list, 0);
+    EXPECT_LE(line.left, 60);
+    EXPECT_LT(line.right, 104) << "the kite, which did not move, is not in it";
+
+    // A call more, or a differing call on another surface, may change the display anywhere.
+    b.Hands({100, 100}, {100, 30});
+    b.listing[FrameSurface::Display].FillRect({0, 0, 5, 5}, Colour{1});
+    EXPECT_FALSE(DifferingArea(a.list, 0, b.list, 0));
+    a.listing[FrameSurface::Moon].FillRect({0, 0, 5, 5}, Colour{1});
+    b.Hands({100, 100}, {100, 30});
+    b.listing[FrameSurface::Moon].FillRect({0, 0, 5, 5}, Colour{2});
+    EXPECT_FALSE(DifferingArea(a.list, 0, b.list, 0));
+}
+
 }  // namespace
 }  // namespace marvix

@@ -2,6 +2,8 @@
 // chooser scripted.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "../support/dialog_fixture_win.h"
 #include "../support/test_bitmaps.h"
 #include "app/choosers_win.h"
@@ -59,6 +61,35 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     EXPECT_EQ(s.HWT, 20);
     Leave("SpinEdit17");
     EXPECT_EQ(Text("SpinEdit17"), "20");
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// The arrows (the program's only common control) are made when the window first shows, next
+// to their field, and a click on one is a user's change.
+TEST_F(HandsDialogTest, ASpinEditsArrowsComeWithTheFirstShowingAndStepTheSetting) {
+    Start();
+    HWND field = Control("SpinEdit17");  // the hour hand's width, 1 to 20
+    EXPECT_NE(ClassOf(GetWindow(field, GW_HWNDNEXT)), "msctls_updown32");
+
+    OpenHands();
+    HWND arrows = GetWindow(field, GW_HWNDNEXT);
+    ASSERT_EQ(ClassOf(arrows), "msctls_updown32");
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(arrows, UDM_GETBUDDY, 0, 0)), field);
+    int low = 0, high = 0;
+    SendMessageA(arrows, UDM_GETRANGE32, WPARAM(&low), LPARAM(&high));
+    EXPECT_EQ(low, 1);
+    EXPECT_EQ(high, 20);
+
+    ASSERT_EQ(Clock().Settings().HWT, 3);
+    SendMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 2));  // the upper arrow
+    SendMessageA(arrows, WM_LBUTTONUP, 0, MAKELPARAM(4, 2));
+    EXPECT_EQ(Text("SpinEdit17"), "4");
+    EXPECT_EQ(Clock().Settings().HWT, 4);
 }
 
 TEST_F(HandsDialogTest, TogetherPutsEveryHandOnTheCommonPivotAndSmoothSetsTheTick) {
