@@ -20,9 +20,14 @@ HandPositions PrepareHands(const ClockSettings& s, const LocalTime& date, const 
     const double S = sec + time.millisecond / 1000.0;
     const double F = (m + S / 60) / 60;
 
-    const BeatsParts beats = SplitBeats(InternetBeats(time, utcBias));
-    p.BeatsWhole = beats.whole;
-    p.BeatsThousandths = beats.thousandths;
+    // The Internet hands stand where their display's text (three decimals) puts them. Writing
+    // that text costs more than all the rest of a tick's hands, so a clock that shows neither
+    // hand does not write it 100 times a second in smooth mode.
+    if (s.DispInternet1 || s.DispInternet2) {
+        const BeatsParts beats = SplitBeats(InternetBeats(time, utcBias));
+        p.BeatsWhole = beats.whole;
+        p.BeatsThousandths = beats.thousandths;
+    }
 
     // Where each hand stands on its dial, in the dial's units: stepped as the hand moves, and
     // smooth (seconds and milliseconds included) for the corners of polygon hands.

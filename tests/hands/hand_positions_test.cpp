@@ -91,6 +91,7 @@ TEST(InternetTime, BeatsSplitIntoWholeAndThousandths) {
 
 TEST(InternetTime, TheInternetHandsFollowTheBeats) {
     ClockSettings s = DefaultSettings();
+    s.DispInternet2 = true;
     // 12:33:45.500 at UTC+1 (bias -60) is 45225.5 s into the day: 523.443 beats.
     const LocalTime t = At(12, 33, 45, 500);
     const HandPositions p = PrepareHands(s, t, t, -60);
