@@ -33,9 +33,9 @@ public:
 private:
     struct Listed {
         FrameList list;
-        size_t handsFrom = 0;      // where the hands' calls begin, in bytes
-        size_t handsFromCall = 0;  // and as a call
-        Rect handsArea;            // where the hands drew
+        size_t handsFrom = 0;  // the first of the hands' calls
+        size_t HandsOffset() const { return list.OffsetOfCall(handsFrom); }
+        Rect HandsArea() const { return list.DrawnArea(handsFrom); }
     };
     Listed now_, last_;
     FrameListing listing_{now_.list};

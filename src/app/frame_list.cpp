@@ -100,10 +100,19 @@ void FrameList::BeginCall(DrawCall call, FrameSurface on, Rect area) {
     // GDI takes a rectangle's corners in either order.
     area = {std::min(area.left, area.right), std::min(area.top, area.bottom),
             std::max(area.left, area.right), std::max(area.top, area.bottom)};
-    if (onDisplay) drawn_ = Union(drawn_, area);
     calls_.push_back({bytes_.size(), onDisplay ? area : Rect{}, onDisplay});
     Put(call);
     Put(on);
+}
+
+Rect FrameList::DrawnArea(size_t first) const {
+    Rect area;
+    for (const Call& call : Calls(first)) area = Union(area, call.area);
+    return area;
+}
+
+bool SameBytes(std::span<const std::byte> a, std::span<const std::byte> b) {
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0);
 }
 
 std::optional<Rect> DifferingArea(const FrameList& a, size_t aFirst, const FrameList& b,
@@ -112,11 +121,7 @@ std::optional<Rect> DifferingArea(const FrameList& a, size_t aFirst, const Frame
     if (aCalls.size() != bCalls.size()) return std::nullopt;
     Rect area;
     for (size_t i = 0; i < aCalls.size(); ++i) {
-        const auto aBytes = a.CallBytes(aFirst + i), bBytes = b.CallBytes(bFirst + i);
-        if (aBytes.size() == bBytes.size() &&
-            std::memcmp(aBytes.data(), bBytes.data(), aBytes.size()) == 0) {
-            continue;
-        }
+        if (SameBytes(a.CallBytes(aFirst + i), b.CallBytes(bFirst + i))) continue;
         if (!aCalls[i].onDisplay || !bCalls[i].onDisplay) return std::nullopt;
         area = Union(area, Union(aCalls[i].area, bCalls[i].area));
     }

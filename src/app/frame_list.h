@@ -13,7 +13,6 @@
 #include <optional>
 #include <span>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "base/frame_surfaces.h"
@@ -68,10 +67,16 @@ public:
     };
     size_t CallCount() const { return calls_.size(); }
     std::span<const Call> Calls(size_t first) const { return std::span(calls_).subspan(first); }
-    std::span<const std::byte> CallBytes(size_t index) const {
-        const size_t end = index + 1 < calls_.size() ? calls_[index + 1].offset : bytes_.size();
-        return Bytes(calls_[index].offset, end);
+    // Where a call begins in the bytes; the list's size for the call after the last.
+    size_t OffsetOfCall(size_t index) const {
+        return index < calls_.size() ? calls_[index].offset : bytes_.size();
     }
+    std::span<const std::byte> CallBytes(size_t index) const {
+        return Bytes(OffsetOfCall(index), OffsetOfCall(index + 1));
+    }
+    // Where the calls from `first` on may change the display picture's pixels: a rectangle that
+    // holds every one of them.
+    Rect DrawnArea(size_t first) const;
 
     // Writing, for ListingSurface: a call begins with its kind and its surface.
     void BeginCall(DrawCall call, FrameSurface on, Rect area);
@@ -82,15 +87,13 @@ public:
     }
     void PutText(std::string_view text);
 
-    // Where the calls since the last TakeDrawnArea may have changed the display picture's
-    // pixels: a rectangle that holds every one of them.
-    Rect TakeDrawnArea() { return std::exchange(drawn_, Rect{}); }
-
 private:
     std::vector<std::byte> bytes_;
     std::vector<Call> calls_;
-    Rect drawn_;
 };
+
+// Whether two runs of a list's bytes are equal.
+bool SameBytes(std::span<const std::byte> a, std::span<const std::byte> b);
 
 // Where two lists, from the given calls on, may give different pixels on the display picture:
 // the areas of the calls that differ, in both lists; equal calls pair up and change nothing.

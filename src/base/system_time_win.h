@@ -10,8 +10,7 @@ namespace marvix {
 
 class SystemTime final : public TimeSource {
 public:
-    // Universal time less the bias below: the platform's local time, and a change of zone or of
-    // daylight time shows within a second.
+    // Universal time less the bias below: the platform's local time.
     LocalTime Now() override;
     // Read from the platform at most once a second: under Wine every reading looks at the zone
     // file, and a tick asks several times. A change of zone or of daylight time shows within a

@@ -70,11 +70,11 @@ TEST(FrameListTest, ReplayDrawsWhatWasListedAndTheAreaHoldsEveryStroke) {
     EXPECT_EQ(replayed.log, direct.log);
 
     // The area holds the stroke of a wide pen, and only what was drawn on the display.
-    list.TakeDrawnArea();
+    const size_t first = list.CallCount();
     listing[FrameSurface::Moon].FillRect({0, 0, 49, 49}, Colour{});
     listing[FrameSurface::Display].MoveTo({100, 100});
     listing[FrameSurface::Display].LineTo({100, 20}, Pen{Colour{6}, 7});
-    const Rect area = list.TakeDrawnArea();
+    const Rect area = list.DrawnArea(first);
     EXPECT_LE(area.left, 96);
     EXPECT_GE(area.right, 105);
     EXPECT_LE(area.top, 16);
