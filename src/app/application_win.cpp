@@ -18,6 +18,12 @@ namespace {
 
 constexpr char kOwnerClass[] = "TApplication";
 
+bool IsUserInput(UINT message) {
+    const bool key = message >= WM_KEYFIRST && message <= WM_KEYLAST;
+    const bool button = message > WM_MOUSEMOVE && message <= WM_MOUSELAST;
+    return key || button;
+}
+
 }  // namespace
 
 Application::Application(HINSTANCE instance, TimeSource& clock)
@@ -100,9 +106,13 @@ void Application::Dispatch(MSG& message) {
         ShowHelpFor(activeDialog_);
         return;
     }
-    if (activeDialog_ && IsDialogMessageA(activeDialog_, &message)) return;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    if (!activeDialog_ || !IsDialogMessageA(activeDialog_, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    // Every change a user makes begins with a key or a button: the clock shows it at its next
+    // step even when its tick had planned to sleep longer.
+    if (IsUserInput(message.message) && clock_) clock_->TickSoon();
 }
 
 HFONT Application::DialogFont(bool bold) {

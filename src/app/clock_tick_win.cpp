@@ -8,14 +8,35 @@ namespace marvix {
 
 void TForm1::SetTickInterval() {
     timer1Interval_ = settings_.Smooth ? 10 : 250;
-    // SetTimer on a running timer replaces its interval.
-    if (timersRunning_) SetTimer(hwnd_, kTimer1, timer1Interval_, nullptr);
+    if (timersRunning_) SetTickTimer(timer1Interval_);
 }
 
 void TForm1::StartTimers() {
     timersRunning_ = true;
-    SetTimer(hwnd_, kTimer1, timer1Interval_, nullptr);
+    SetTickTimer(timer1Interval_);
     SetTimer(hwnd_, kTimer2, 1000, nullptr);
+}
+
+void TForm1::SetTickTimer(UINT wait) {
+    // SetTimer on a running timer replaces its interval.
+    SetTimer(hwnd_, kTimer1, wait, nullptr);
+    nextTickIn_ = wait;
+}
+
+void TForm1::TickSoon() {
+    if (timersRunning_ && nextTickIn_ > timer1Interval_) SetTickTimer(timer1Interval_);
+}
+
+void TForm1::PlanNextTick() {
+    if (!timersRunning_) return;
+    UINT wait = timer1Interval_;
+    if (wait < UINT(TickPlan::kMostAheadMs)) {
+        FrameSurfaces frame = pictures_->Frame();
+        wait *= UINT(tickPlan_.StepsToNextTick(settings_, frameCache_, frame,
+                                               clock_.UtcBiasMinutes(), int(timer1Interval_)));
+    }
+    // The timer repeats: asked again only when the sleep changes.
+    if (wait != nextTickIn_) SetTickTimer(wait);
 }
 
 void TForm1::StopTimers() {
@@ -32,11 +53,13 @@ void TForm1::Timer1Timer() {
     // What the settings windows show of the clock (its place, the placed displays) can change
     // only with the frame or the place.
     if (ComposeAndShow() || moved) app_.ShowLiveValues();
+    PlanNextTick();
 }
 
 void TForm1::Redraw() {
     ComposeAndShow();
     app_.ShowLiveValues();
+    TickSoon();
 }
 
 bool TForm1::ComposeAndShow() {
@@ -58,8 +81,14 @@ void TForm1::ShowFrame(Rect area) {
     ++framesShown_;
 }
 
-void TForm1::Timer2Timer() { OneSecondStep(settings_); }
+void TForm1::Timer2Timer() {
+    OneSecondStep(settings_);
+    TickSoon();  // to sound the tick or tock now due
+}
 
-void TForm1::Timer3Timer() { settings_.ColonBlinkPhase = !settings_.ColonBlinkPhase; }
+void TForm1::Timer3Timer() {
+    settings_.ColonBlinkPhase = !settings_.ColonBlinkPhase;
+    TickSoon();
+}
 
 }  // namespace marvix

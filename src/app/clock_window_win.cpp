@@ -88,6 +88,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONDBLCLK: Image1DblClick(); return 0;
         case TrayIcon::kCallbackMessage: TrayIconMessage(lParam); return 0;
+        case WM_TIMECHANGE: TickSoon(); return 0;
         case WM_DISPLAYCHANGE:
         case WM_SETTINGCHANGE: RefreshMaximizedArea(); return 0;
         case WM_ENDSESSION:

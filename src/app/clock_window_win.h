@@ -15,6 +15,7 @@
 
 #include "app/clock_pictures_win.h"
 #include "app/frame_cache.h"
+#include "app/tick_plan.h"
 #include "app/tray_icon_win.h"
 #include "settings/clock_settings.h"
 #include "settings/registry_store_win.h"
@@ -40,7 +41,10 @@ public:
     const TrayIcon& Tray() const { return tray_; }
     bool IsDragging() const { return Dragging; }
     bool TimersRunning() const { return timersRunning_; }
+    // The tick's step: 10 ms in smooth mode, else 250. A smooth tick sleeps over the steps that
+    // would change nothing (see TickPlan): NextTickIn is how long the timer sleeps now.
     UINT Timer1Interval() const { return timer1Interval_; }
+    UINT NextTickIn() const { return nextTickIn_; }
     // How many frames have reached the window since it was created: a tick that changes no
     // pixel sends none.
     unsigned FramesShown() const { return framesShown_; }
@@ -60,6 +64,9 @@ public:
     bool ClampToScreen();
     void MapBackGround();
     void SetTickInterval();
+    // Something other than time may have changed the frame or the sounds: the tick comes at its
+    // next step rather than when it was planned.
+    void TickSoon();
     // The twelve font slots come from the registry once, at the first activation, or earlier when
     // a settings window shows them first (a clock started in the tray may never be activated).
     void EnsureDisplayFontsRead();
@@ -108,6 +115,8 @@ private:
     void Test();
     void StartTimers();
     void StopTimers();
+    void SetTickTimer(UINT wait);
+    void PlanNextTick();
     void FitWindowToFace();
     void ApplyLoadedSettings();
     void RefreshMaximizedArea();
@@ -121,6 +130,7 @@ private:
     ClockSettings settings_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;
+    TickPlan tickPlan_;
     Win32Registry registry_;
     RegistryValues* store_ = &registry_;
     SettledSave settledSave_;
@@ -136,6 +146,7 @@ private:
     RECT frame_{};  // the window's rectangle, as of its last move or resize
     bool timersRunning_ = false;
     UINT timer1Interval_ = 250;
+    UINT nextTickIn_ = 250;
     bool settingsSaved_ = false;
     bool displayFontsRead_ = false;
     unsigned framesShown_ = 0;

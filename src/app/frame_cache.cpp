@@ -50,4 +50,13 @@ std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surf
     return changed;
 }
 
+bool FrameCache::Unchanged(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
+    if (!drawn_ || f.display.Version() != displayVersion_) return false;
+    // Between two compositions the list before the last is needed no more: it takes the listing.
+    FrameSurfaces listed = listing_.Attach(f);
+    now_.list.Clear();
+    ComposeFrame(s, listed, clock);
+    return SameBytes(now_.list.Bytes(0, now_.list.Size()), last_.list.Bytes(0, last_.list.Size()));
+}
+
 }  // namespace marvix

@@ -30,6 +30,11 @@ public:
     std::optional<Rect> Compose(ClockSettings& settings, FrameSurfaces& surfaces,
                                 Surface& underHands, TimeSource& clock);
 
+    // Whether a Compose now would leave the pictures as the last one did: the frame the settings
+    // and `clock` give, listed but not drawn, equals the last, on untouched pictures. `settings`
+    // change as a composition changes them.
+    bool Unchanged(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+
 private:
     struct Listed {
         FrameList list;

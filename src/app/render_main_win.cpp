@@ -24,18 +24,6 @@ using namespace marvix;
 constexpr char kUsage[] =
     "usage: marvix-render [--bias MINUTES] [--config FILE.ccf] YYYY-MM-DDTHH:MM:SS[.mmm] OUT.bmp\n";
 
-// The same instant on every reading; the bias replaces the platform's zone when given.
-class FixedTime final : public TimeSource {
-public:
-    FixedTime(LocalTime time, int32_t bias) : time_(time), bias_(bias) {}
-    LocalTime Now() override { return time_; }
-    int32_t UtcBiasMinutes() override { return bias_; }
-
-private:
-    LocalTime time_;
-    int32_t bias_;
-};
-
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
@@ -66,6 +54,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
+    // The bias replaces the platform's zone when given.
     FixedTime clock(*time, bias ? *bias : SystemTime().UtcBiasMinutes());
 
     // Whatever the clock would report in a message box goes to the error stream instead.

@@ -33,6 +33,39 @@ int64_t DaysFromCivil(int year, int month, int day) {
     return int64_t{era} * 146097 + dayOfEra - 719468;
 }
 
+LocalTime AddMilliseconds(const LocalTime& t, int64_t milliseconds) {
+    constexpr int64_t kDay = 86'400'000;
+    const int64_t sinceMidnight =
+        ((t.hour * 60 + t.minute) * 60 + t.second) * int64_t{1000} + t.millisecond + milliseconds;
+    // Floor division, so that a time before midnight lands on the day before.
+    const int64_t dayShift =
+        sinceMidnight >= 0 ? sinceMidnight / kDay : -((kDay - 1 - sinceMidnight) / kDay);
+    const int64_t inDay = sinceMidnight - dayShift * kDay;
+
+    // The date of a day count, the inverse of DaysFromCivil.
+    const int64_t days = DaysFromCivil(t.year, t.month, t.day) + dayShift + 719468;
+    const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const int64_t dayOfEra = days - era * 146097;
+    const int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const int day = int(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+    const int month = int(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+    const int year = int(yearOfEra + era * 400 + (month <= 2));
+
+    LocalTime later;
+    later.year = uint16_t(year);
+    later.month = uint16_t(month);
+    later.day = uint16_t(day);
+    later.dayOfWeek = DayOfWeek(year, month, day);
+    later.hour = uint16_t(inDay / 3'600'000);
+    later.minute = uint16_t(inDay / 60'000 % 60);
+    later.second = uint16_t(inDay / 1000 % 60);
+    later.millisecond = uint16_t(inDay % 1000);
+    return later;
+}
+
 uint16_t DayOfWeek(int year, int month, int day) {
     // 1 January 1970 was a Thursday.
     const int64_t days = DaysFromCivil(year, month, day);

@@ -24,6 +24,10 @@ struct LocalTime {
 // Days from 1 January 1970 to the date, in the Gregorian calendar.
 int64_t DaysFromCivil(int year, int month, int day);
 
+// The local time `milliseconds` later (earlier when negative), by the calendar alone: a change of
+// daylight time in between is not applied.
+LocalTime AddMilliseconds(const LocalTime& time, int64_t milliseconds);
+
 // 1 Sunday to 7 Saturday, for a date of the Gregorian calendar.
 uint16_t DayOfWeek(int year, int month, int day);
 
@@ -37,6 +41,18 @@ public:
     // Minutes to add to local time to get universal time (UTC = local + bias), taken with the
     // daylight bias only while the zone observes daylight time.
     virtual int32_t UtcBiasMinutes() = 0;
+};
+
+// The same instant and bias on every reading: a frame for an instant other than now.
+class FixedTime final : public TimeSource {
+public:
+    FixedTime(LocalTime time, int32_t bias) : time_(time), bias_(bias) {}
+    LocalTime Now() override { return time_; }
+    int32_t UtcBiasMinutes() override { return bias_; }
+
+private:
+    LocalTime time_;
+    int32_t bias_;
 };
 
 }  // namespace marvix

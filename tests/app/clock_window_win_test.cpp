@@ -224,6 +224,35 @@ TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     EXPECT_EQ(Clock().Settings().Time, time_.time) << "the tick sampled the clock's seam";
 }
 
+TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMayChangeTheFrame) {
+    Store("Smooth", "true");
+    Start();
+    TForm1& clock = Clock();
+    clock.Timer1Timer();
+    // The default clock at 10:15:30.000: its smooth second hand moves within the standard tick.
+    const UINT sleep = clock.NextTickIn();
+    EXPECT_GT(sleep, 10u);
+    EXPECT_LT(sleep, 250u);
+    EXPECT_EQ(sleep % 10, 0u);
+
+    clock.Timer3Timer();  // the colon blink
+    EXPECT_EQ(clock.NextTickIn(), 10u);
+    clock.Timer1Timer();
+    EXPECT_EQ(clock.NextTickIn(), sleep);
+    clock.Timer2Timer();  // a tick or tock may be due
+    EXPECT_EQ(clock.NextTickIn(), 10u);
+    clock.Timer1Timer();
+    // A key or a click anywhere in the program may change a setting.
+    MSG click{ClockWindow(), WM_RBUTTONUP, 0, 0, 0, {}};
+    app_->Dispatch(click);
+    EXPECT_EQ(clock.NextTickIn(), 10u);
+
+    clock.Settings().Smooth = false;
+    clock.SetTickInterval();
+    clock.Timer1Timer();
+    EXPECT_EQ(clock.NextTickIn(), 250u) << "the standard tick never sleeps longer";
+}
+
 TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
     Start();
     const RECT before = WindowRect(ClockWindow());

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "../support/fixed_clock.h"
+#include "../support/recording_player.h"
 #include "app/clock_pictures_win.h"
 #include "app/frame.h"
 #include "app/frame_cache.h"
+#include "app/tick_plan.h"
 #include "settings/settings_table.h"
 
 namespace marvix {
@@ -21,10 +23,10 @@ void Set(ClockSettings& s, const char* name, const char* text) {
 ClockSettings Everything() {
     ClockSettings s = DefaultSettings();
     for (const char* name :
-         {"ShowMoon", "ShowDay",   "SDay",          "SDate",        "SMonth",  "SYear",
-          "SHour",    "SMin",      "SSec",          "SColon1",      "SColon2", "SAMPM",
-          "SIntern1", "SIntern2",  "C1Blink",       "C2Blink",      "TranSec", "DispDate",
-          "DispDay",  "DispMonth", "DispInternet1", "DispInternet2"}) {
+         {"ShowMoon", "ShowDay",   "SDay",          "SDate",         "SMonth",  "SYear",
+          "SHour",    "SMin",      "SSec",          "SColon1",       "SColon2", "SAMPM",
+          "SIntern1", "SIntern2",  "C1Blink",       "C2Blink",       "TranSec", "DispDate",
+          "DispDay",  "DispMonth", "DispInternet1", "DispInternet2", "Chime1"}) {
         Set(s, name, "true");
     }
     // Thick moving hands: their strokes reach well beyond the lines they follow.
@@ -52,23 +54,31 @@ void SendToScreen(const Picture& frame, Rect area, Picture& screen) {
     }
 }
 
+// Two clocks side by side. One ticks every 10 ms and composes every frame from scratch; the
+// other keeps its frame in the cache and ticks only when its plan says a tick has something to
+// do. Every frame the cached clock leaves in its picture and on its screen equals the frame from
+// scratch; the frames and sounds from scratch at the ticks it sleeps over change nothing.
 TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromScratch) {
     ClockPictures cachedPictures, freshPictures;
     FrameSurfaces cachedFrame = cachedPictures.Frame(), freshFrame = freshPictures.Frame();
     ClockSettings cached = Everything(), fresh = Everything();
     FrameCache cache;
+    TickPlan plan;
     FixedClock clock;
+    RecordingPlayer sounds, cachedSounds;
     // Half past the last second of a year: 340 smooth ticks cross a second, a minute, an hour, a
     // day, a month and a year.
     clock.time = {2026, 12, 31, 5, 23, 59, 58, 500};
-    int drawn = 0;
+    int drawn = 0, ticks = 0, nextTick = 0;
     Picture screen;
 
     for (int step = 0; step < 340; ++step) {
-        // What a user or the other timers may change between two ticks, to both clocks alike.
+        // What a user or the other timers may change between two ticks, to both clocks alike;
+        // the cached clock then ticks at once.
         auto change = [&](auto&& what) {
             what(cached);
             what(fresh);
+            nextTick = step;
         };
         if (step % 50 == 25)
             change([](ClockSettings& s) { s.ColonBlinkPhase = !s.ColonBlinkPhase; });
@@ -80,6 +90,7 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
             const Picture face = Stripes(cachedPictures.face.GetSize());
             cachedPictures.face.LoadPicture(face);
             freshPictures.face.LoadPicture(face);
+            nextTick = step;
         }
         if (step == 260) change([](ClockSettings& s) { s.Reversed = s.ShowMoon = false; });
         if (step == 270) {
@@ -97,15 +108,26 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
             });
         }
 
-        cached.Time = fresh.Time = clock.time;
-        const auto area = cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock);
+        fresh.Time = clock.time;
         ComposeFrame(fresh, freshFrame, clock);
         const Picture frame = freshPictures.display.ToPicture();
-        ASSERT_EQ(cachedPictures.display.ToPicture().pixels, frame.pixels) << "step " << step;
-        // The screen gets the area the cache names, and no more.
-        if (area) SendToScreen(cachedPictures.display.ToPicture(), *area, screen);
-        ASSERT_EQ(screen.pixels, frame.pixels) << "step " << step;
-        drawn += area.has_value();
+        const size_t soundsBefore = sounds.played.size();
+        RunSoundTriggers(fresh, fresh.Time, sounds);
+        if (step < nextTick) {
+            ASSERT_EQ(screen.pixels, frame.pixels) << "a tick slept over at step " << step;
+            ASSERT_EQ(sounds.played.size(), soundsBefore) << "a sound slept over at step " << step;
+        } else {
+            cached.Time = clock.time;
+            RunSoundTriggers(cached, cached.Time, cachedSounds);
+            const auto area = cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock);
+            ASSERT_EQ(cachedPictures.display.ToPicture().pixels, frame.pixels) << "step " << step;
+            // The screen gets the area the cache names, and no more.
+            if (area) SendToScreen(cachedPictures.display.ToPicture(), *area, screen);
+            ASSERT_EQ(screen.pixels, frame.pixels) << "step " << step;
+            drawn += area.has_value();
+            ++ticks;
+            nextTick = step + plan.StepsToNextTick(cached, cache, cachedFrame, clock.bias, 10);
+        }
 
         LocalTime& t = clock.time;
         t.millisecond = uint16_t(t.millisecond + 10);
@@ -117,9 +139,12 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
             ++t.second;
         }
     }
-    // The cache earns its place: most ticks of a smooth clock change no pixel.
+    // The cache and the plan earn their place: most ticks of a smooth clock change no pixel.
     EXPECT_LT(drawn, 150);
     EXPECT_GT(drawn, 10);
+    EXPECT_LT(ticks, 120) << "of 340 steps: the plan wakes the clock only to draw or sound";
+    EXPECT_EQ(sounds.played.size(), 1u) << "the hour chime at midnight";
+    EXPECT_EQ(cachedSounds.played, sounds.played);
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#include "app/tick_plan.h"
+
+#include <algorithm>
+
+#include "sound/sound_triggers.h"
+
+namespace marvix {
+
+namespace {
+
+// Notes that a sound would start; plays nothing.
+class WouldSound final : public SoundPlayer {
+public:
+    void Play(const SoundRequest&) override { sounded = true; }
+    bool sounded = false;
+};
+
+}  // namespace
+
+int TickPlan::StepsToNextTick(const ClockSettings& s, FrameCache& cache, FrameSurfaces& f,
+                              int32_t bias, int stepMs) {
+    const int most = std::max(1, kMostAheadMs / std::max(1, stepMs));
+    if (most == 1) return 1;
+    ahead_ = s;
+    for (int step = 1; step < most; ++step) {
+        const LocalTime at = AddMilliseconds(s.Time, int64_t{step} * stepMs);
+        ahead_.Time = at;
+        WouldSound sound;
+        RunSoundTriggers(ahead_, at, sound);
+        FixedTime clock(at, bias);
+        if (sound.sounded || !cache.Unchanged(ahead_, f, clock)) return step;
+    }
+    return most;
+}
+
+}  // namespace marvix

@@ -1,0 +1,35 @@
+#pragma once
+
+// A smooth clock ticks every 10 ms, yet its frame changes a dozen times a second and its sounds
+// once a second at most, so most of its ticks would find nothing to do. Before the timer sleeps,
+// the tick looks ahead along its own steps for the first one that would draw or sound something:
+// at each step's instant it lists the frame (without drawing it) and runs the sound rules, on a
+// copy of the settings. The timer then sleeps until that step. What else a tick does (holding the
+// window on the screen, hiding it in the tray) waits no longer than the standard clock's tick.
+//
+// Only time is foreseen. Whatever else changes the frame or the sounds (a settings window, a
+// loaded configuration, the colon blink, the one-second step) must bring the tick back to its
+// next step.
+
+#include "app/frame_cache.h"
+#include "base/frame_surfaces.h"
+#include "settings/clock_settings.h"
+
+namespace marvix {
+
+class TickPlan {
+public:
+    // The furthest a tick looks ahead: the standard clock's tick.
+    static constexpr int kMostAheadMs = 250;
+
+    // How many steps of `stepMs` after settings.Time the next tick is due: the first step whose
+    // frame differs from the one `cache` composed last, or at which a sound would start; at most
+    // kMostAheadMs / stepMs, and at least one.
+    int StepsToNextTick(const ClockSettings& settings, FrameCache& cache, FrameSurfaces& surfaces,
+                        int32_t utcBias, int stepMs);
+
+private:
+    ClockSettings ahead_;  // kept for its strings' memory: a steady tick allocates nothing
+};
+
+}  // namespace marvix
