@@ -83,7 +83,7 @@ void TForm1::ShowFrame(Rect area) {
 
 void TForm1::Timer2Timer() {
     OneSecondStep(settings_);
-    TickSoon();  // to sound the tick or tock now due
+    if (settings_.TickDue || settings_.TockDue) TickSoon();  // to sound it at once
 }
 
 void TForm1::Timer3Timer() {

@@ -239,8 +239,12 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     EXPECT_EQ(clock.NextTickIn(), 10u);
     clock.Timer1Timer();
     EXPECT_EQ(clock.NextTickIn(), sleep);
-    clock.Timer2Timer();  // a tick or tock may be due
-    EXPECT_EQ(clock.NextTickIn(), 10u);
+    clock.Timer2Timer();
+    EXPECT_EQ(clock.NextTickIn(), sleep) << "no tick sound to make";
+    clock.Settings().Tick = true;
+    clock.Timer2Timer();
+    EXPECT_EQ(clock.NextTickIn(), 10u) << "a tick sound now due";
+    clock.Settings().Tick = clock.Settings().TickDue = false;  // not to be played here
     clock.Timer1Timer();
     // A key or a click anywhere in the program may change a setting.
     MSG click{ClockWindow(), WM_RBUTTONUP, 0, 0, 0, {}};
