@@ -233,7 +233,6 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     const UINT sleep = clock.NextTickIn();
     EXPECT_GT(sleep, 10u);
     EXPECT_LT(sleep, 250u);
-    EXPECT_EQ(sleep % 10, 0u);
 
     clock.Timer3Timer();  // the colon blink
     EXPECT_EQ(clock.NextTickIn(), 10u);

@@ -25,16 +25,11 @@ TEST(LocalTimeText, RefusesWhatIsNoInstant) {
 
 TEST(LocalTimeArithmetic, CarriesIntoEveryFieldBothWays) {
     const auto at = [](const char* text) { return *ParseLocalTime(text); };
-    EXPECT_EQ(AddMilliseconds(at("2026-12-31T23:59:59.995"), 10), at("2027-01-01T00:00:00.005"));
-    EXPECT_EQ(AddMilliseconds(at("2024-02-28T23:59:59.999"), 1), at("2024-02-29T00:00:00.000"));
-    EXPECT_EQ(AddMilliseconds(at("2025-02-28T23:59:59.999"), 1), at("2025-03-01T00:00:00.000"));
+    EXPECT_EQ(AddMilliseconds(at("2024-02-28T23:59:59.995"), 10), at("2024-02-29T00:00:00.005"));
     EXPECT_EQ(AddMilliseconds(at("2026-03-01T00:00:00.000"), -1), at("2026-02-28T23:59:59.999"));
-    EXPECT_EQ(AddMilliseconds(at("2026-12-07T10:15:30.500"), 0), at("2026-12-07T10:15:30.500"));
-    // Every few days over four centuries land on the day count they were moved by, with the
-    // weekday the calendar gives.
-    const LocalTime epoch = at("1970-01-01T12:00:00.000");
+    // Days over four centuries, either way: the day count they were moved by, and its weekday.
     for (int64_t days = -80'000; days <= 80'000; days += 37) {
-        const LocalTime t = AddMilliseconds(epoch, days * 86'400'000);
+        const LocalTime t = AddMilliseconds(at("1970-01-01T12:00:00"), days * 86'400'000);
         ASSERT_EQ(DaysFromCivil(t.year, t.month, t.day), days) << days;
         ASSERT_EQ(t.dayOfWeek, DayOfWeek(t.year, t.month, t.day)) << days;
         ASSERT_EQ(t.hour, 12) << days;
