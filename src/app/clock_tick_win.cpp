@@ -29,12 +29,10 @@ void TForm1::TickSoon() {
 
 void TForm1::PlanNextTick() {
     if (!timersRunning_) return;
-    UINT wait = timer1Interval_;
-    if (wait < UINT(TickPlan::kMostAheadMs)) {
-        FrameSurfaces frame = pictures_->Frame();
-        wait *= UINT(tickPlan_.StepsToNextTick(settings_, frameCache_, frame,
-                                               clock_.UtcBiasMinutes(), int(timer1Interval_)));
-    }
+    FrameSurfaces frame = pictures_->Frame();
+    const int steps = tickPlan_.StepsToNextTick(settings_, frameCache_, frame,
+                                                clock_.UtcBiasMinutes(), int(timer1Interval_));
+    const UINT wait = timer1Interval_ * UINT(steps);
     // The timer repeats: asked again only when the sleep changes.
     if (wait != nextTickIn_) SetTickTimer(wait);
 }

@@ -6,12 +6,7 @@ namespace marvix {
 
 std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surface& underHands,
                                         TimeSource& clock) {
-    FrameSurfaces listed = listing_.Attach(f);
-    now_.list.Clear();
-    ComposeUnderHands(s, listed, clock);
-    now_.handsFrom = now_.list.CallCount();
-    ComposeHands(s, listed, clock);
-
+    ListNow(s, f, clock);
     const size_t end = now_.list.Size();
     const bool sameUnder =
         drawn_ && underHands.Version() == underHandsVersion_ &&
@@ -53,10 +48,16 @@ std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surf
 bool FrameCache::Unchanged(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     if (!drawn_ || f.display.Version() != displayVersion_) return false;
     // Between two compositions the list before the last is needed no more: it takes the listing.
+    ListNow(s, f, clock);
+    return SameBytes(now_.list.Bytes(0, now_.list.Size()), last_.list.Bytes(0, last_.list.Size()));
+}
+
+void FrameCache::ListNow(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     FrameSurfaces listed = listing_.Attach(f);
     now_.list.Clear();
-    ComposeFrame(s, listed, clock);
-    return SameBytes(now_.list.Bytes(0, now_.list.Size()), last_.list.Bytes(0, last_.list.Size()));
+    ComposeUnderHands(s, listed, clock);
+    now_.handsFrom = now_.list.CallCount();
+    ComposeHands(s, listed, clock);
 }
 
 }  // namespace marvix

@@ -42,6 +42,9 @@ private:
         size_t HandsOffset() const { return list.OffsetOfCall(handsFrom); }
         Rect HandsArea() const { return list.DrawnArea(handsFrom); }
     };
+    // Lists the frame into now_, as ComposeFrame would draw it.
+    void ListNow(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+
     Listed now_, last_;
     FrameListing listing_{now_.list};
     bool drawn_ = false;

@@ -43,16 +43,15 @@ public:
     virtual int32_t UtcBiasMinutes() = 0;
 };
 
-// The same instant and bias on every reading: a frame for an instant other than now.
-class FixedTime final : public TimeSource {
-public:
-    FixedTime(LocalTime time, int32_t bias) : time_(time), bias_(bias) {}
-    LocalTime Now() override { return time_; }
-    int32_t UtcBiasMinutes() override { return bias_; }
+// The same instant and bias on every reading, until they are set again: a frame for an instant
+// other than now.
+struct FixedTime : TimeSource {
+    FixedTime(LocalTime at, int32_t utcBias) : time(at), bias(utcBias) {}
+    LocalTime Now() override { return time; }
+    int32_t UtcBiasMinutes() override { return bias; }
 
-private:
-    LocalTime time_;
-    int32_t bias_;
+    LocalTime time;
+    int32_t bias;
 };
 
 }  // namespace marvix

@@ -1,17 +1,14 @@
 #pragma once
 
-// A clock that says what it is told, for tests that set the time.
+// The clock the tests set: 10:15:30 on Monday 7 December 2026, in universal time, until told
+// otherwise.
 
 #include "base/local_time.h"
 
 namespace marvix {
 
-class FixedClock final : public TimeSource {
-public:
-    LocalTime time{2026, 12, 7, 2, 10, 15, 30, 0};
-    int32_t bias = 0;
-    LocalTime Now() override { return time; }
-    int32_t UtcBiasMinutes() override { return bias; }
+struct FixedClock final : FixedTime {
+    FixedClock() : FixedTime({2026, 12, 7, 2, 10, 15, 30, 0}, 0) {}
 };
 
 }  // namespace marvix
