@@ -72,8 +72,9 @@ void TForm1::MapBackGround() {
     Sleep(100);
     CaptureDesktop(pictures_->face, {frame.left, frame.top});
     Sleep(100);
-    // A clock hidden in the tray stays hidden.
-    if (shown) ShowWindow(hwnd_, SW_SHOW);
+    // A clock hidden in the tray stays hidden. Shown without activation: the settings window
+    // that asked for the snapshot keeps the keyboard, and the field being typed in its text.
+    if (shown) ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
 }
 
 }  // namespace marvix

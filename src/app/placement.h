@@ -26,6 +26,12 @@ WindowRegion RegionForShape(int cShape, int rSqr, Size client);
 // maximized-window area, and never at coordinate 0 or less.
 Point ClampToScreen(Rect window, Size maximizedArea);
 
+// Where a settings window first shows: beside the clock (`anchor`), on the right, else the left,
+// else below, else above, `gap` pixels away and wholly inside `area` (the work area of the
+// clock's screen), so that the change it makes can be watched. Where no side has room, it takes
+// the side with the most and is pulled inside the area, over the clock.
+Point PlaceBeside(Rect anchor, Size window, Rect area, int gap);
+
 enum class ZOrder { TopMost, NoTopMost, Bottom };
 
 struct ZOrderSteps {

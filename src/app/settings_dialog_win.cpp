@@ -4,6 +4,7 @@
 
 #include "app/application_win.h"
 #include "app/clock_window_win.h"
+#include "app/placement.h"
 #include "app/screen_clamp_win.h"
 #include "base/message_seam_win.h"
 #include "base/window_thunk_win.h"
@@ -48,8 +49,27 @@ bool SettingsDialog::Create() {
 
 void SettingsDialog::Show() {
     if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
-    if (!IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_SHOW);
+    if (!IsWindowVisible(hwnd_)) {
+        if (!placedByUser_) PlaceBesideClock();
+        ShowWindow(hwnd_, SW_SHOW);
+    }
     SetForegroundWindow(hwnd_);
+}
+
+// Beside the clock on the clock's screen, clear of the taskbar; the clamp then has nothing to do.
+void SettingsDialog::PlaceBesideClock() {
+    RECT clock, window;
+    GetWindowRect(app_.Clock().Window(), &clock);
+    GetWindowRect(hwnd_, &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&clock, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    constexpr int kGap = 8;
+    const Point at = PlaceBeside({clock.left, clock.top, clock.right, clock.bottom},
+                                 {window.right - window.left, window.bottom - window.top},
+                                 {work.left, work.top, work.right, work.bottom}, kGap);
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SettingsDialog::Hide() { ShowWindow(hwnd_, SW_HIDE); }
@@ -117,6 +137,23 @@ void SettingsDialog::FontMe() {
 
 void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_, MaximizedArea()); }
 
+// The settings are shown again, then the focus goes back where the user left it, as a dialog's
+// does: the refill finds no field being typed in, and the keys go on where they went.
+void SettingsDialog::Activated(HWND previous) {
+    app_.SetActiveDialog(hwnd_);
+    if (!IsOwnWindow(previous)) FormCreate(false);
+    HWND focus = lastFocus_;
+    if (!focus || !IsWindow(focus) || !IsWindowVisible(focus) || !IsWindowEnabled(focus))
+        focus = InitialFocus();
+    if (focus) SetFocus(focus);
+}
+
+void SettingsDialog::Deactivated() {
+    app_.SetActiveDialog(nullptr);
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+}
+
 LRESULT CALLBACK SettingsDialog::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return ForwardToOwner(hwnd, message, wParam, lParam, &SettingsDialog::hwnd_,
                           &SettingsDialog::HandleMessage);
@@ -126,12 +163,13 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
-                app_.SetActiveDialog(hwnd_);
-                if (!IsOwnWindow(reinterpret_cast<HWND>(lParam))) FormCreate(false);
+                Activated(reinterpret_cast<HWND>(lParam));
             } else {
-                app_.SetActiveDialog(nullptr);
+                Deactivated();
             }
             return 0;
+        // Only a move the user makes has this pair around it, never one of the program's own.
+        case WM_EXITSIZEMOVE: placedByUser_ = true; return 0;
         case WM_CLOSE: Hide(); return 0;
         case WM_ERASEBKGND: {
             RECT client;
@@ -144,6 +182,12 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             // IsDialogMessage's Escape.
             if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
                 SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+                return 0;
+            }
+            // IsDialogMessage's Enter where no push button is the default (there is no OK).
+            if (LOWORD(wParam) == IDOK && lParam == 0) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(hwnd_, focus)) EnterPressed(focus);
                 return 0;
             }
             if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return 0;

@@ -7,7 +7,11 @@
 //
 // The keyboard works as in a dialog, though the window is built in code: the message loop passes
 // its keys through IsDialogMessage (Tab, arrows), Enter presses the focused push button (or the
-// default one) and Escape does what the close box does.
+// default one) or lets the dialog act on the focused field, and Escape does what the close box
+// does. The focus comes back to the control that had it when the window is activated again.
+//
+// A window first shows beside the clock, where the change it makes can be watched, until the
+// user moves it: from then on it stays where they put it.
 
 #include <windows.h>
 
@@ -70,6 +74,10 @@ public:
     virtual void ShowLiveValues() {}
 
 protected:
+    // The control that has the focus when the window first opens.
+    virtual HWND InitialFocus() const { return GetNextDlgTabItem(hwnd_, nullptr, FALSE); }
+    // Enter with the focus on a control that is no push button.
+    virtual void EnterPressed(HWND focus) { (void)focus; }
     virtual void CreateControls() {}
     // Just before the window first shows: controls a hidden window has no use for, made late so
     // a clock whose settings windows are never opened does not load what they need.
@@ -95,6 +103,9 @@ private:
     bool IsOwnWindow(HWND other) const;
     void FontMe();
     void ClampToScreen();
+    void PlaceBesideClock();
+    void Activated(HWND previous);
+    void Deactivated();
 
     DialogLayout layout_;
     // Before hwnd_: the class outlives the window, which the destructor destroys first.
@@ -107,6 +118,8 @@ private:
     };
     std::vector<Control> controls_;
     bool shownBefore_ = false;
+    bool placedByUser_ = false;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
 };
 
 }  // namespace marvix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace marvix {
 
@@ -23,5 +24,13 @@ struct Colour {
 };
 
 inline constexpr Colour kNoColour{0x1FFFFFFF};
+
+// How far apart two plain colours are to the eye, from 1 (the same) to 21 (black on white): the
+// ratio of their relative luminances, each plus 0.05, the larger over the smaller (WCAG 2).
+double ContrastRatio(Colour a, Colour b);
+
+// A caption colour for text on `background`: `wanted` while it stands out at least 3 to 1 (what
+// large or bold text needs to be read), else black or white, whichever stands out more.
+Colour ReadableOn(Colour background, std::optional<Colour> wanted = std::nullopt);
 
 }  // namespace marvix

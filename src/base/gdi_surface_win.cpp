@@ -10,9 +10,6 @@ namespace marvix {
 
 namespace {
 
-// The default face of a canvas whose font names none.
-constexpr char kDefaultFace[] = "MS Sans Serif";
-
 // Fonts that differ in colour alone are drawn with the same GDI font.
 bool SameTypeface(const Font& a, const Font& b) {
     return a.face == b.face && a.pointSize == b.pointSize && a.style == b.style;
@@ -169,7 +166,7 @@ void GdiSurface::SelectFont(const Font& font) {
     logFont.lfUnderline = font.style.Has(FontStyle::kUnderline);
     logFont.lfStrikeOut = font.style.Has(FontStyle::kStrikeOut);
     logFont.lfCharSet = DEFAULT_CHARSET;
-    const std::string& face = font.face.empty() ? std::string(kDefaultFace) : font.face;
+    const std::string& face = font.face.empty() ? std::string(GdiSurface::kDefaultFace) : font.face;
     lstrcpynA(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
     ScopedFont handle(CreateFontIndirectA(&logFont));
     if (!handle) return;

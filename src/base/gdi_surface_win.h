@@ -21,6 +21,9 @@ namespace marvix {
 
 class GdiSurface final : public Surface {
 public:
+    // What a font that names no face draws with.
+    static constexpr char kDefaultFace[] = "MS Sans Serif";
+
     explicit GdiSurface(Size size = {1, 1});
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;

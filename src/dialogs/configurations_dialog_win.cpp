@@ -1,19 +1,26 @@
 #include "dialogs/configurations_dialog_win.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "app/application_win.h"
 #include "app/clock_messages.h"
 #include "app/clock_window_win.h"
 #include "base/message_seam_win.h"
+#include "base/scoped_handles_win.h"
+#include "dialogs/configurations_dialog.h"
 #include "settings/config_file.h"
 
 namespace marvix {
 
 namespace {
 
+constexpr int kWidth = 220;
+
 // clang-format off
 constexpr DialogLayout kLayout{
-    "TForm8", "Configurations", {162, 328}, 0x00800040, {140, 30}, false,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups,
+    "TForm8", "Configurations", {kWidth, 357}, 0x00800040, {140, 30}, false,
+    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kLists,
     Clamp::OnActivationUnlessIgnored, false,
 };
 // clang-format on
@@ -30,39 +37,136 @@ std::string InFolder(const std::string& folder, const std::string& name) {
     return folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") + name;
 }
 
+// The names in `folder` that match `pattern`: its visible subfolders, or its files.
+std::vector<std::string> Names(const std::string& folder, const char* pattern, bool folders) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(InFolder(folder, pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = found.cFileName;
+        const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        const bool hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        if (isFolder == folders && !hidden && name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// A fixed disk's label; a removable or network drive is not asked, as it may have no disk in it
+// or answer slowly.
+std::string VolumeLabel(char letter) {
+    const char root[] = {letter, ':', '\\', '\0'};
+    const UINT type = GetDriveTypeA(root);
+    if (type != DRIVE_FIXED && type != DRIVE_RAMDISK) return {};
+    char label[MAX_PATH] = {};
+    const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+    const BOOL known =
+        GetVolumeInformationA(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0);
+    SetErrorMode(previous);
+    return known ? label : std::string();
+}
+
+// Lets a list scroll sideways to its longest line, in the font it draws with.
+void FitWidthToItems(HWND list) {
+    HDC dc = GetDC(list);
+    if (!dc) return;
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    int widest = 0;
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char text[MAX_PATH] = {};
+        if (SendMessageA(list, LB_GETTEXTLEN, WPARAM(i), 0) >= MAX_PATH) continue;
+        SendMessageA(list, LB_GETTEXT, WPARAM(i), LPARAM(text));
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+        widest = std::max(widest, int(extent.cx));
+    }
+    if (old) SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    SendMessageA(list, LB_SETHORIZONTALEXTENT, WPARAM(widest + 6), 0);
+}
+
 }  // namespace
 
 TForm8::TForm8(Application& app) : SettingsDialog(app, kLayout) {}
 
 void TForm8::CreateControls() {
+    constexpr int kInner = kWidth - 16;
+    constexpr DWORD kList =
+        LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP;
     AddControl(kLabels, "STATIC", "Load  Clock Configuration", SS_CENTER,
-               Rect::At({0, 8}, {162, 14}), Label1);
+               Rect::At({0, 8}, {kWidth, 14}), Label1);
     AddControl(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-               Rect::At({8, 24}, {145, 200}), DriveComboBox1);
-    AddControl(kLists, "LISTBOX", "", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-               Rect::At({8, 48}, {145, 97}), DirectoryListBox1);
-    AddControl(kLists, "LISTBOX", "", LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-               Rect::At({8, 152}, {145, 97}), FileListBox1);
-    AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 256}, {170, 5}), Panel1);
+               Rect::At({8, 26}, {kInner, 200}), DriveComboBox1);
+    AddControl(kLabels, "STATIC", "", SS_LEFT | SS_PATHELLIPSIS | SS_NOPREFIX,
+               Rect::At({8, 52}, {kInner, 14}), FolderPath);
+    AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 68}, {kInner, 97}), DirectoryListBox1);
+    AddControl(kLists, "LISTBOX", "", kList | LBS_SORT, Rect::At({8, 172}, {kInner, 97}),
+               FileListBox1);
+    AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 277}, {kWidth, 2}), Panel1);
     AddControl(kLabels, "STATIC", "Save  Clock Configuration", SS_CENTER,
-               Rect::At({0, 264}, {162, 14}), Label2);
+               Rect::At({0, 285}, {kWidth, 14}), Label2);
     AddControl(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-               Rect::At({8, 280}, {145, 21}), Edit1);
+               Rect::At({8, 302}, {kInner, 21}), Edit1);
     AddControl(kButtons, "BUTTON", "Save", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({8, 304}, {145, 17}), Button1);
-    Relist();
+               Rect::At({8, 328}, {kInner, 23}), Button1);
 }
 
+// Listed when first shown: asking every drive for its label has no place in a clock's start.
+void TForm8::CreateControlsForShowing() { Relist(); }
+
+HWND TForm8::InitialFocus() const { return GetDlgItem(Window(), FileListBox1); }
+
 void TForm8::Relist() {
-    // The lists come from the platform's own directory listing; each call also takes the
-    // folder it is given as the current one.
-    char path[MAX_PATH];
-    lstrcpynA(path, CurrentFolder().c_str(), MAX_PATH);
-    DlgDirListComboBoxA(Window(), path, DriveComboBox1, 0, DDL_DRIVES | DDL_EXCLUSIVE);
-    lstrcpynA(path, "*.*", MAX_PATH);
-    DlgDirListA(Window(), path, DirectoryListBox1, 0, DDL_DIRECTORY | DDL_EXCLUSIVE);
-    lstrcpynA(path, "*.ccf", MAX_PATH);
-    DlgDirListA(Window(), path, FileListBox1, 0, DDL_READWRITE | DDL_ARCHIVE);
+    const std::string folder = CurrentFolder();
+    SetDlgItemTextA(Window(), FolderPath, folder.c_str());
+    ListDrives(folder);
+    ListFolders(folder);
+    ListFiles(folder);
+}
+
+void TForm8::ListDrives(const std::string& folder) {
+    HWND box = GetDlgItem(Window(), DriveComboBox1);
+    SendMessageA(box, CB_RESETCONTENT, 0, 0);
+    const char current = folder.size() >= 2 && folder[1] == ':'
+                             ? char(std::toupper(static_cast<unsigned char>(folder[0])))
+                             : '\0';
+    const DWORD drives = GetLogicalDrives();
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (!(drives & (1u << (letter - 'A')))) continue;
+        const std::string text = DriveText(letter, VolumeLabel(letter));
+        const LRESULT item = SendMessageA(box, CB_ADDSTRING, 0, LPARAM(text.c_str()));
+        if (item < 0) continue;
+        SendMessageA(box, CB_SETITEMDATA, WPARAM(item), LPARAM(letter));
+        if (letter == current) SendMessageA(box, CB_SETCURSEL, WPARAM(item), 0);
+    }
+}
+
+void TForm8::ListFolders(const std::string& folder) {
+    HWND list = GetDlgItem(Window(), DirectoryListBox1);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    folderPaths_.clear();
+    for (FolderEntry& entry : FolderTree(folder, Names(folder, "*", true))) {
+        SendMessageA(list, LB_ADDSTRING, 0, LPARAM(entry.text.c_str()));
+        folderPaths_.push_back(std::move(entry.path));
+    }
+    const WPARAM current = CurrentFolderIndex(folder);
+    SendMessageA(list, LB_SETCURSEL, current, 0);
+    SendMessageA(list, LB_SETTOPINDEX, current > 2 ? current - 2 : 0, 0);
+    FitWidthToItems(list);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+void TForm8::ListFiles(const std::string& folder) {
+    HWND list = GetDlgItem(Window(), FileListBox1);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& name : Names(folder, "*.ccf", false))
+        SendMessageA(list, LB_ADDSTRING, 0, LPARAM(name.c_str()));
+    FitWidthToItems(list);
 }
 
 std::string TForm8::SelectedFile() const {
@@ -87,17 +191,19 @@ void TForm8::FileListBox1DblClick() {
 }
 
 void TForm8::DirectoryListBox1DblClick() {
-    char folder[MAX_PATH] = {};
-    if (DlgDirSelectExA(Window(), folder, MAX_PATH, DirectoryListBox1)) {
-        SetCurrentDirectoryA(folder);
-        Relist();
-    }
+    const LRESULT index = SendMessageA(GetDlgItem(Window(), DirectoryListBox1), LB_GETCURSEL, 0, 0);
+    if (index < 0 || size_t(index) >= folderPaths_.size()) return;
+    if (SetCurrentDirectoryA(folderPaths_[size_t(index)].c_str())) Relist();
 }
 
 void TForm8::DriveComboBox1Change() {
-    char drive[MAX_PATH] = {};
-    DlgDirSelectComboBoxExA(Window(), drive, MAX_PATH, DriveComboBox1);
-    SetCurrentDirectoryA(drive);
+    HWND box = GetDlgItem(Window(), DriveComboBox1);
+    const LRESULT item = SendMessageA(box, CB_GETCURSEL, 0, 0);
+    if (item < 0) return;
+    const char letter = char(SendMessageA(box, CB_GETITEMDATA, WPARAM(item), 0));
+    // "C:" is the folder last current on that drive; its root when there is none.
+    const char drive[] = {letter, ':', '\0'}, root[] = {letter, ':', '\\', '\0'};
+    if (!SetCurrentDirectoryA(drive)) SetCurrentDirectoryA(root);
     Relist();
 }
 
@@ -113,6 +219,15 @@ void TForm8::Edit1Enter() {
     Relist();
 }
 
+// Enter does what a double click would on a list, and saves from the name box.
+void TForm8::EnterPressed(HWND focus) {
+    switch (GetDlgCtrlID(focus)) {
+        case Edit1: Edit1Enter(); break;
+        case FileListBox1: FileListBox1DblClick(); break;
+        case DirectoryListBox1: DirectoryListBox1DblClick(); break;
+    }
+}
+
 bool TForm8::OnCommand(int id, int notification) {
     if (id == FileListBox1 && notification == LBN_SELCHANGE) FileListBox1Click();
     else if (id == FileListBox1 && notification == LBN_DBLCLK) FileListBox1DblClick();
@@ -125,13 +240,15 @@ bool TForm8::OnCommand(int id, int notification) {
 
 LRESULT TForm8::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC) {
-        // The two headings: aqua for loading, lime for saving, on the window's purple.
+        // The two headings, aqua for loading and lime for saving, and the folder in white, on
+        // the window's purple.
         HDC dc = reinterpret_cast<HDC>(wParam);
         const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-        SetTextColor(dc, id == Label2 ? RGB(0, 255, 0) : RGB(0, 255, 255));
+        SetTextColor(dc, id == Label2       ? RGB(0, 255, 0)
+                         : id == FolderPath ? RGB(255, 255, 255)
+                                            : RGB(0, 255, 255));
         SetBkColor(dc, Layout().background);
-        SetDCBrushColor(dc, Layout().background);
-        return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+        return reinterpret_cast<LRESULT>(BackgroundBrush());
     }
     return SettingsDialog::HandleMessage(message, wParam, lParam);
 }

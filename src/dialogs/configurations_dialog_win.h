@@ -1,10 +1,12 @@
 #pragma once
 
-// TForm8, "Configurations": a drive box, a folder list and the "*.ccf" files of the folder to
-// load from (double click), and a name box with "Save". The folder shown is the process's
-// current folder, so a bare name is saved there.
+// TForm8, "Configurations": the drives, the folder tree down to the current folder and its
+// subfolders, the current folder's path, its "*.ccf" files to load from (double click or Enter),
+// and a name box with "Save" (or Enter). The folder shown is the process's current folder, so a
+// bare name is saved there.
 
 #include <string>
+#include <vector>
 
 #include "app/settings_dialog_win.h"
 
@@ -17,6 +19,7 @@ public:
     // clang-format off
     enum ControlId {
         DriveComboBox1 = 801, DirectoryListBox1, FileListBox1, Edit1, Button1, Label1, Label2, Panel1,
+        FolderPath,
     };
     // clang-format on
 
@@ -31,11 +34,19 @@ public:
 
 protected:
     void CreateControls() override;
+    void CreateControlsForShowing() override;
+    HWND InitialFocus() const override;
+    void EnterPressed(HWND focus) override;
     bool OnCommand(int id, int notification) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void ListDrives(const std::string& folder);
+    void ListFolders(const std::string& folder);
+    void ListFiles(const std::string& folder);
     std::string SelectedFile() const;
+
+    std::vector<std::string> folderPaths_;  // per item of the folder list: the folder it opens
 };
 
 }  // namespace marvix

@@ -17,17 +17,18 @@
 namespace marvix {
 
 enum class ControlType {
-    Label,          // text in its colour on the dialog's background
-    CheckBox,       // a Boolean setting
-    RadioGroup,     // an Integer setting: the index of the chosen item
-    SpinEdit,       // an Integer or Geometry setting within bounds, or a value the dialog holds
-    Edit,           // a String setting, one line: a name, or the path of a file
-    ColourPanel,    // a ColourText setting, painted in its colour; a click opens the colour chooser
-    ColourCaption,  // the same, shown as the colour of the panel's caption
-    FontButton,     // bound to a font slot's face (DFont1 ...); opens the font chooser for the slot
-    List,           // filled and read by its dialog
-    PushButton,     // pressed, nothing bound; `field` names the edit it acts on, if any
-    BrowseButton,   // "Browse": the file chooser with the filter `items`, its pick into `field`
+    Label,         // text in its colour on the dialog's background
+    CheckBox,      // a Boolean setting
+    RadioGroup,    // an Integer setting: the index of the chosen item
+    SpinEdit,      // an Integer or Geometry setting within bounds, or a value the dialog holds
+    Edit,          // a String setting, one line: a name, or the path of a file
+    ColourPanel,   // a ColourText setting, painted in its colour with a caption readable on it;
+                   // a click opens the colour chooser
+    FontButton,    // bound to a font slot's face (DFont1 ...); opens the font chooser for the slot
+    List,          // filled and read by its dialog
+    Separator,     // an etched line between groups of controls, across or down as it is drawn
+    PushButton,    // pressed, nothing bound; `field` names the edit it acts on, if any
+    BrowseButton,  // "Browse": the file chooser with the filter `items`, its pick into `field`
 };
 
 // A spin edit's upper bound can also follow the clock picture, as the hand lengths and the
@@ -42,6 +43,12 @@ enum class Cap {
     ScreenHeight
 };
 
+// When a spin edit's typed value takes effect: at each keystroke, or once the typing settles
+// (Enter, leaving the field, or the arrows, which apply at once). A size the user only passes
+// through on the way to another ("1" and "15" on the way to "150") must never be applied where
+// applying it resizes the clock and takes a new snapshot of the desktop.
+enum class Apply { AtOnce, WhenSettled };
+
 struct ControlRow {
     ControlType type = ControlType::Label;
     std::string_view name = {};     // the control's own name: "SpinEdit14", "CheckBox6", "Panel1"
@@ -54,6 +61,7 @@ struct ControlRow {
     Cap cap = Cap::None;
     std::string_view items = {};  // radio items or a file filter, '|' between them
     std::string_view field = {};  // the edit a push or Browse button acts on
+    Apply apply = Apply::AtOnce;
 };
 
 struct DialogTable {

@@ -30,6 +30,13 @@ Size ClientSize(HWND window) {
 TForm5::TForm5(Application& app, const DialogLayout& layout)
     : TableDialog(app, layout, kFaceDialogRows) {}
 
+void TForm5::CreateControls() {
+    TableDialog::CreateControls();
+    // A long file name ends in "..." rather than in a letter cut in half.
+    HWND name = Control("FaceName");
+    SetWindowLongA(name, GWL_STYLE, GetWindowLongA(name, GWL_STYLE) | SS_ENDELLIPSIS | SS_NOPREFIX);
+}
+
 void TForm5::BeforeFill() {
     ClockSettings& s = Settings();
     // Written on purpose: without the snapshot face, "TWidth" and "THeight" are the window's own
@@ -43,6 +50,16 @@ void TForm5::BeforeFill() {
     // Only when the user sees the dialog, and once a run: the dialog is filled at every start and
     // activation, and the message box would come back each time.
     if (IsVisible()) ReportMissingFolders();
+}
+
+// Which face the clock shows, by its file's name.
+void TForm5::AfterFill() {
+    const ClockSettings& s = Settings();
+    const std::string name = s.UseWall ? "the desktop behind the clock"
+                             : s.BackPic.empty()
+                                 ? "built in"
+                                 : s.BackPic.substr(s.BackPic.find_last_of("\\/") + 1);
+    SetWindowTextA(Control("FaceName"), ("Face: " + name).c_str());
 }
 
 void TForm5::ReportMissingFolders() {
@@ -68,6 +85,8 @@ void TForm5::ChooseFace() {
     Settings().DLetter = browsed.letter;
     Settings().DDir = browsed.folder;
     app_.Clock().LoadFace(*picked);
+    // "TWidth" and "THeight" show the new face's size, and the name its file's.
+    SetStuff();
 }
 
 void TForm5::Changed(const ControlRow& row) {
@@ -80,10 +99,14 @@ void TForm5::Changed(const ControlRow& row) {
         app_.ShowTaskbarButton(!Settings().HideMe);
     } else if (row.name == "SpinEdit1" || row.name == "SpinEdit2") {
         MoveClock();
+        // A place the user typed is no drag for the live refresh to show.
+        shownPlace_ = {Settings().FL, Settings().FT};
     } else if (row.name == "SpinEdit32") {
         if (Settings().CShape == 2) clock.ApplyShape();
     } else if (row.name == "SpinEdit3" || row.name == "SpinEdit4") {
         TransparentSizeChange();
+    } else if (row.name == "CheckBox3") {
+        AfterFill();
     }
 }
 
@@ -96,7 +119,8 @@ void TForm5::MoveClock() {
 }
 
 // With the snapshot face, "TWidth" and "THeight" size the window, its pictures and its centre,
-// and a new snapshot is taken at the new size.
+// and a new snapshot is taken at the new size: once the typed size has settled (see
+// Apply::WhenSettled), never at each keystroke.
 void TForm5::TransparentSizeChange() {
     ClockSettings& s = Settings();
     if (!s.UseWall) return;

@@ -16,7 +16,9 @@ public:
     void ShowLiveValues() override;
 
 protected:
+    void CreateControls() override;
     void BeforeFill() override;
+    void AfterFill() override;
     void Changed(const ControlRow& row) override;
     void Pressed(const ControlRow& row) override;
 

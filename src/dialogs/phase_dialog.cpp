@@ -43,7 +43,7 @@ constexpr DialColumn kColumns[] = {
 // clang-format on
 
 constexpr size_t CountRows() {
-    size_t n = 0;
+    size_t n = 1;  // the divider
     for (const DialColumn& c : kColumns) {
         n += 10;
         for (const Named& panel : c.panels) n += panel.name.empty() ? 0 : 1;
@@ -51,15 +51,15 @@ constexpr size_t CountRows() {
     return n;
 }
 
-// Column by column, top to bottom: the heading, Show, "Display Halved", the three fields (the
-// size held to the screen, the place to the face), then the colour panels, each caption drawn in
-// its panel's colour.
+// The divider between the columns, then column by column, top to bottom: the heading, Show, "Display Halved", the three fields (the
+// size held to the screen, the place to the face), then the colour panels.
 constexpr std::array<ControlRow, CountRows()> BuildRows() {
     constexpr std::string_view kFieldCaptions[] = {"Display Size", "Left", "Top"};
     constexpr int kMaxima[] = {kNoLimit, 9999, 9999};
     constexpr Cap kCaps[] = {Cap::LargerScreenSide, Cap::FaceWidth, Cap::FaceHeight};
     std::array<ControlRow, CountRows()> rows{};
     size_t n = 0;
+    rows[n++] = {T::Separator, "Panel1", "", {183, 4, 186, 318}};
     for (const DialColumn& c : kColumns) {
         const int x = c.left, right = x + 168;
         rows[n++] = {T::Label, c.heading.name, c.heading.text, {x, 8, right, 22}, {}, 0,
@@ -84,7 +84,7 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         for (int k = 0; k < 6 && !c.panels[k].name.empty(); ++k) {
             const int column = k % c.panelsPerRow, top = 186 + 26 * (k / c.panelsPerRow);
             const int left = x + 86 * column, width = column == 0 ? 80 : 82;
-            rows[n++] = {T::ColourCaption,
+            rows[n++] = {T::ColourPanel,
                          c.panels[k].name,
                          c.panels[k].text,
                          {left, top, left + width, top + 21},

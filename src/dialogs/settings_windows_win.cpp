@@ -17,14 +17,16 @@ constexpr unsigned kEightKinds =
 constexpr uint32_t kPurple = 0x00800040;
 
 // The settings windows' frames, indexed by DialogId: class, caption, client size, colour, first
-// place, the kinds FontMe serves and when the window is held on the screen. (TForm8 has its own.)
+// place (until the first showing puts it beside the clock), the kinds FontMe serves (the lists
+// too, so that none keeps the system's large bold font) and when the window is held on the
+// screen. (TForm8 has its own.)
 // clang-format off
 constexpr DialogLayout kLayouts[kDialogCount] = {
-    {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds,
+    {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds | kLists,
      Clamp::OnCreateAndActivation, true},
     {"TForm3", "Phase Displays", {368, 322}, kPurple, {40, 40}, false, kEightKinds,
      Clamp::OnCreateAndActivation, true},
-    {"TForm5", "Marvix Face", {269, 444}, kPurple, {60, 20}, false, kEightKinds,
+    {"TForm5", "Marvix Face", {269, 373}, kPurple, {60, 20}, false, kEightKinds,
      Clamp::OnCreateAndActivationUnlessIgnored, true},
     {"TForm6", "Marvix Digital Displays", {345, 456}, kPurple, {0, 0}, true, kEightKinds,
      Clamp::OnCreateAndActivation, true},

@@ -29,12 +29,12 @@ ControlKind FontKindOf(ControlType type) {
         case ControlType::RadioGroup: return kRadioGroups;
         case ControlType::SpinEdit: return kSpinEdits;
         case ControlType::Edit: return kEdits;
-        case ControlType::ColourPanel:
-        case ControlType::ColourCaption: return kPanels;
+        case ControlType::ColourPanel: return kPanels;
         case ControlType::FontButton:
         case ControlType::PushButton:
         case ControlType::BrowseButton: return kButtons;
         case ControlType::List: return kLists;
+        case ControlType::Separator: return kPanels;
     }
     return kLabels;
 }
@@ -53,13 +53,6 @@ std::string WindowText(HWND control) {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), int(text.size()))));
     return text;
-}
-
-// The panels' captions stay readable on any colour.
-COLORREF CaptionOn(COLORREF background) {
-    const int light =
-        299 * GetRValue(background) + 587 * GetGValue(background) + 114 * GetBValue(background);
-    return light > 128000 ? RGB(0, 0, 0) : RGB(255, 255, 255);
 }
 
 void EnsureCommonControls() {
@@ -134,7 +127,6 @@ void TableDialog::CreateControl(const ControlRow& row) {
             control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
             break;
         case ControlType::ColourPanel:
-        case ControlType::ColourCaption:
             control =
                 AddControl(kind, "STATIC", caption.c_str(),
                            SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER | WS_GROUP, r, id);
@@ -143,6 +135,10 @@ void TableDialog::CreateControl(const ControlRow& row) {
         case ControlType::PushButton:
         case ControlType::BrowseButton:
             control = AddControl(kind, "BUTTON", caption.c_str(), BS_PUSHBUTTON | kTab, r, id);
+            break;
+        case ControlType::Separator:
+            control = AddControl(kind, "STATIC", "",
+                                 r.Width() >= r.Height() ? SS_ETCHEDHORZ : SS_ETCHEDVERT, r, id);
             break;
         case ControlType::List:
             control = AddControl(kind, "LISTBOX", "",
@@ -190,7 +186,12 @@ const SettingDef* TableDialog::Bound(const ControlRow& row) const {
     return row.setting.empty() ? nullptr : FindSetting(row.setting);
 }
 
-void TableDialog::ShowRow(const ControlRow& row) {
+const ControlRow* TableDialog::RowOf(HWND control) const {
+    const auto window = std::find(windows_.begin(), windows_.end(), control);
+    return window == windows_.end() ? nullptr : &rows_[size_t(window - windows_.begin())];
+}
+
+void TableDialog::ShowRow(const ControlRow& row, Typing typing) {
     const SettingDef* def = Bound(row);
     HWND control = windows_[IndexOf(row)];
     if (!def || !control) return;
@@ -211,12 +212,11 @@ void TableDialog::ShowRow(const ControlRow& row) {
             }
             break;
         }
-        case ControlType::SpinEdit: ShowSpinEdit(row, *def); break;
+        case ControlType::SpinEdit: ShowSpinEdit(row, *def, typing); break;
         case ControlType::Edit:
-            ShowText(control, s.*std::get<std::string ClockSettings::*>(def->field));
+            ShowText(control, s.*std::get<std::string ClockSettings::*>(def->field), typing);
             break;
-        case ControlType::ColourPanel:
-        case ControlType::ColourCaption: {
+        case ControlType::ColourPanel: {
             // A text that names no colour (a registry or file may hold one) shows the default
             // colour, is reported once, and stays stored as it is.
             const ColourSetting& colour = s.*std::get<ColourSetting ClockSettings::*>(def->field);
@@ -234,7 +234,7 @@ void TableDialog::ShowRow(const ControlRow& row) {
     filling_ = false;
 }
 
-void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def) {
+void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typing typing) {
     HWND control = windows_[IndexOf(row)];
     const SpinBounds bounds = BoundsOf(row, Settings());
     // The cap can change with the face, so the arrows learn the bounds at every fill.
@@ -242,11 +242,15 @@ void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def) {
     SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
     const int32_t shown =
         std::clamp(Shown(row, BoundInteger(Settings(), def)), bounds.minimum, bounds.maximum);
-    ShowText(control, IntegerText(shown));
+    ShowText(control, IntegerText(shown), typing);
 }
 
 // Only a text that differs is set: an edit's caret and selection stay where the user left them.
-void TableDialog::ShowText(HWND control, const std::string& text) {
+// The field being typed in keeps its text: a fill then (a tick showing what it placed, a value
+// the clock held to its bounds) would put the caret back at the start, and the next keys would
+// land in front of the old text.
+void TableDialog::ShowText(HWND control, const std::string& text, Typing typing) {
+    if (typing == Typing::Keep && control == GetFocus()) return;
     if (WindowText(control) != text) SetWindowTextA(control, text.c_str());
 }
 
@@ -259,7 +263,6 @@ bool TableDialog::OnCommand(int id, int notification) {
     if (filling_) return true;
     switch (row.type) {
         case ControlType::ColourPanel:
-        case ControlType::ColourCaption:
             if (notification == STN_CLICKED || notification == STN_DBLCLK) ColourPanelClick(row);
             return true;
         case ControlType::PushButton:
@@ -285,7 +288,7 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
         // A value the dialog holds itself: held to its bounds, shown held when the user leaves.
         if (row.type != ControlType::SpinEdit) return;
         if (notification == EN_KILLFOCUS) {
-            SetFieldValue(row.name, HeldValue(row.name));
+            FieldLeft(row);
         } else if (notification == EN_CHANGE) {
             Changed(row);
         }
@@ -305,10 +308,14 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
             // Typed text reaches the setting only held to the bounds; the field shows the held
             // value once the user leaves it.
             if (notification == EN_KILLFOCUS) {
-                ShowRow(row);
+                FieldLeft(row);
                 return;
             }
             if (notification != EN_CHANGE) return;
+            if (row.apply == Apply::WhenSettled) {
+                unsettled_ = &row;
+                return;
+            }
             StoreBoundInteger(s, *def, HeldSpinValue(WindowText(control), BoundsOf(row, s)));
             break;
         case ControlType::Edit:
@@ -318,6 +325,28 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
         default: return;
     }
     Changed(row);
+}
+
+void TableDialog::FieldLeft(const ControlRow& row) {
+    if (!Bound(row)) {
+        SetFieldValue(row.name, HeldValue(row.name));
+        return;
+    }
+    Settle(row);
+    ShowRow(row, Typing::Overwrite);
+}
+
+void TableDialog::Settle(const ControlRow& row) {
+    if (unsettled_ != &row) return;
+    unsettled_ = nullptr;
+    StoreBoundInteger(Settings(), *Bound(row), HeldValue(row.name));
+    Changed(row);
+}
+
+// Enter in a field is the user saying "this value": it settles as when they leave the field.
+void TableDialog::EnterPressed(HWND focus) {
+    const ControlRow* row = RowOf(focus);
+    if (row && row->type == ControlType::SpinEdit) FieldLeft(*row);
 }
 
 void TableDialog::ColourPanelClick(const ControlRow& row) {
@@ -336,7 +365,13 @@ void TableDialog::FontButtonClick(const ControlRow& row) {
     const FontSlotFields* slot = FontSlotOf(row.setting);
     if (!slot) return;
     ClockSettings& s = Settings();
-    const FontChoice initial{s.*slot->face, s.*slot->size, s.*slot->style, (s.*slot->colour).value};
+    // The chooser opens on the font the display is drawn in: with no face stored, that is the
+    // surface's own, and OK without a change must leave the display as it is.
+    const std::string& drawn = s.DisplayFonts[size_t(slot - kFontSlots.data())].face;
+    const std::string face = !(s.*slot->face).empty() ? s.*slot->face
+                             : !drawn.empty()         ? drawn
+                                                      : GdiSurface::kDefaultFace;
+    const FontChoice initial{face, s.*slot->size, s.*slot->style, (s.*slot->colour).value};
     // A cancelled chooser writes nothing: what it was opened with is no choice of the user's.
     const std::optional<FontChoice> picked = PickFont(Window(), initial);
     if (!picked) return;
@@ -364,7 +399,7 @@ int32_t TableDialog::HeldValue(std::string_view name) const {
 
 void TableDialog::SetFieldValue(std::string_view name, int32_t value) {
     filling_ = true;
-    ShowText(Control(name), IntegerText(value));
+    ShowText(Control(name), IntegerText(value), Typing::Overwrite);
     filling_ = false;
 }
 
@@ -376,14 +411,17 @@ LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
     if (row && row->type == ControlType::ColourPanel) {
         // The panel's own colour: the DC's brush, nothing to create or free per paint.
         const COLORREF background = panelColours_[index];
-        const std::optional<Colour> caption = PanelCaption(*row);
-        SetTextColor(dc, caption ? GdiSurface::ToColorRef(*caption) : CaptionOn(background));
+        const std::optional<Colour> wanted = PanelCaption(*row);
+        const Colour caption = ReadableOn(
+            Colour{background},
+            wanted ? std::optional(Colour{GdiSurface::ToColorRef(*wanted)}) : std::nullopt);
+        SetTextColor(dc, caption.value);
         SetBkColor(dc, background);
         SetDCBrushColor(dc, background);
         return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
     COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    if (row) text = row->type == ControlType::ColourCaption ? panelColours_[index] : row->colour;
+    if (row) text = row->colour;
     SetTextColor(dc, text);
     SetBkColor(dc, Layout().background);
     // A real brush: buttons may paint with it in a DC of their own, where a DC brush's colour
@@ -394,6 +432,15 @@ LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
 LRESULT TableDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
         return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    }
+    // The arrows have stepped their field (with the mouse or the arrow keys): a value to apply
+    // at once, unlike one typed.
+    if (message == WM_VSCROLL && lParam) {
+        HWND field =
+            GetDlgItem(Window(), GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - kArrowsItem);
+        if (const ControlRow* row = RowOf(field); row && LOWORD(wParam) == SB_THUMBPOSITION)
+            Settle(*row);
+        return 0;
     }
     return SettingsDialog::HandleMessage(message, wParam, lParam);
 }

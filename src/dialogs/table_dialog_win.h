@@ -7,7 +7,8 @@
 //
 // Filling never writes. It runs behind a guard: the notifications that setting a control's
 // value sends (an edit's EN_CHANGE) are not a user's change. A field shows its value held to
-// its bounds; the setting keeps what it holds until the user changes the field.
+// its bounds; the setting keeps what it holds until the user changes the field. A field the user
+// is typing in is never filled: only leaving it (or Enter) shows it again.
 
 #include <optional>
 #include <span>
@@ -55,23 +56,31 @@ protected:
     int32_t HeldValue(std::string_view name) const;
     void SetFieldValue(std::string_view name, int32_t value);
 
-    // Shows the setting of the named control again, behind the guard.
+    // Shows the setting of the named control again, behind the guard (not while it is typed in).
     void ShowControl(std::string_view name);
     const ControlRow& Row(std::string_view name) const;
 
     void CreateControls() override;
     void CreateControlsForShowing() override;
     bool OnCommand(int id, int notification) override;
+    void EnterPressed(HWND focus) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Whether a fill may set the text of the field the user is typing in: only when they leave.
+    enum class Typing { Keep, Overwrite };
+    const ControlRow* RowOf(HWND control) const;
     size_t IndexOf(const ControlRow& row) const { return static_cast<size_t>(&row - rows_.data()); }
     void CreateControl(const ControlRow& row);
     void CreateArrows(const ControlRow& row);
-    void ShowRow(const ControlRow& row);
-    void ShowSpinEdit(const ControlRow& row, const SettingDef& def);
-    void ShowText(HWND control, const std::string& text);
+    void ShowRow(const ControlRow& row, Typing typing = Typing::Keep);
+    void ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typing typing);
+    void ShowText(HWND control, const std::string& text, Typing typing);
     void StoreUserChange(const ControlRow& row, int item, int notification);
+    // The user is done with the field: a value typed to apply when settled applies now, and the
+    // field shows the value held to its bounds.
+    void FieldLeft(const ControlRow& row);
+    void Settle(const ControlRow& row);
     void ColourPanelClick(const ControlRow& row);
     void FontButtonClick(const ControlRow& row);
     void Browse(const ControlRow& row);
@@ -81,6 +90,7 @@ private:
     std::vector<HWND> windows_;           // per row: its window (a radio group's first item)
     std::vector<COLORREF> panelColours_;  // per row: what a colour panel shows
     bool filling_ = false;
+    const ControlRow* unsettled_ = nullptr;  // a field typed in whose value is not applied yet
 };
 
 }  // namespace marvix

@@ -18,8 +18,7 @@ std::set<SettingKind> BindableKinds(ControlType type) {
         case ControlType::SpinEdit: return {SettingKind::Integer, SettingKind::Geometry};
         case ControlType::Edit:
         case ControlType::FontButton: return {SettingKind::String};
-        case ControlType::ColourPanel:
-        case ControlType::ColourCaption: return {SettingKind::ColourText};
+        case ControlType::ColourPanel: return {SettingKind::ColourText};
         default: return {};
     }
 }

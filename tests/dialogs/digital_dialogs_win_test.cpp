@@ -58,6 +58,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
 }
 
 TEST_F(DigitalDialogTest, AFontPickedIsStoredAndDrawnWith) {
+    Store("ColorDateStr", "clWhite");  // where red can be read
     Start();
     Open();
     ChooserScript chooser;
@@ -109,14 +110,11 @@ TEST_F(DigitalDialogTest, AClockStartedInTheTrayShowsItsFontsAsStored) {
     Store("DFont3", "Arial");
     Store("FSize3", "14");
     Store("CFont3", "clRed");
+    Store("ColorMonthStr", "clWhite");  // where red can be read
     Start();
-    printf("A %d\n", Clock().Settings().FirstActivation);
     Pump();
-    printf("B %d\n", Clock().Settings().FirstActivation);
     SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
-    printf("C %d\n", Clock().Settings().FirstActivation);
     app_->ControlMenu().PanelClick(TForm4::Panel3);  // "Digital Settings"
-    printf("D %d\n", Clock().Settings().FirstActivation);
     Pump();
     ASSERT_TRUE(Dialog().IsVisible());
     EXPECT_FALSE(IsWindowVisible(ClockWindow()));
@@ -125,6 +123,11 @@ TEST_F(DigitalDialogTest, AClockStartedInTheTrayShowsItsFontsAsStored) {
     Click("Button3");  // MONTH's "Font", cancelled
     EXPECT_EQ(chooser.LastInitialFont().face, "Arial");
     EXPECT_EQ(chooser.LastInitialFont().pointSize, 14);
+    // With no face stored, the chooser opened on the first installed font, and OK then changed
+    // a display the user had not touched.
+    Click("Button2");  // DAY's "Font"
+    EXPECT_EQ(chooser.LastInitialFont().face, GdiSurface::kDefaultFace);
+    EXPECT_EQ(chooser.LastInitialFont().pointSize, 8);
 }
 
 TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {

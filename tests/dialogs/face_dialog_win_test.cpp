@@ -107,12 +107,15 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     Open();
 
     Type("SpinEdit3", "150");
+    Leave("SpinEdit3");
     EXPECT_EQ(s.TranWidth, 150);
     EXPECT_EQ(ClientSize(), (Size{200, 200})) << "without the snapshot face, only the setting";
     Click("CheckBox3");
-    Type("SpinEdit3", "150");
-    EXPECT_EQ(ClientSize().width, 150);
-    EXPECT_EQ(s.ACX.requested, 75);
+    Type("SpinEdit3", "120");
+    EXPECT_EQ(ClientSize().width, 200) << "not while typing";
+    Leave("SpinEdit3");
+    EXPECT_EQ(ClientSize().width, 120);
+    EXPECT_EQ(s.ACX.requested, 60);
 }
 
 // The fields used to run their handlers when the drag showed in them: "Left" would have held a

@@ -6,10 +6,10 @@
 
 #include "../support/dialog_fixture_win.h"
 #include "../support/process_counters_win.h"
+#include "../support/recording_player.h"
 #include "../support/test_bitmaps.h"
 #include "app/choosers_win.h"
 #include "dialogs/alarms_dialog_win.h"
-#include "../support/recording_player.h"
 
 namespace marvix {
 namespace {
@@ -123,7 +123,8 @@ TEST_F(AlarmsDialogTest, TestPlaysOnceToTheEndAndNeverHoldsTheWindow) {
     DWORD_PTR answer = 0;
     EXPECT_TRUE(
         SendMessageTimeoutA(Dialog().Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &answer));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << "not the sound's three";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2))
+        << "not the sound's three";
 }
 
 // The stored default hour 0 (midnight) became 1 a.m. at every start.
