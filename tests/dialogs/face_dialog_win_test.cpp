@@ -2,6 +2,9 @@
 // chooser scripted.
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+
 #include "../support/dialog_fixture_win.h"
 #include "../support/test_bitmaps.h"
 #include "app/choosers_win.h"
@@ -116,6 +119,53 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     Leave("SpinEdit3");
     EXPECT_EQ(ClientSize().width, 120);
     EXPECT_EQ(s.ACX.requested, 60);
+}
+
+// Each key typed into "TWidth" resized the clock and took a snapshot, which activated the clock
+// and refilled the field: "150" was stored as 8, "250" became "2508" (a clock as wide as the
+// screen), and the next tick clamped every placed display into the 8-pixel sliver, for good.
+TEST_F(FaceDialogTest, ASnapshotSizeTypedKeyByKeyAppliesOnlyWhenTyped) {
+    Start();
+    Open();
+    ClockSettings& s = Clock().Settings();
+    Click("CheckBox3");  // the snapshot face
+    ASSERT_TRUE(s.UseWall);
+    Size largest{};
+    afterEachKey_ = [&] {
+        largest = {std::max(largest.width, ClientSize().width),
+                   std::max(largest.height, ClientSize().height)};
+    };
+    for (const char* typed : {"150", "250"}) {
+        TypeKeys("SpinEdit3", typed, 200);
+        EXPECT_EQ(Text("SpinEdit3"), typed);
+        PressKey(VK_RETURN);
+        EXPECT_EQ(s.TranWidth, std::stoi(typed));
+        EXPECT_EQ(ClientSize().width, std::stoi(typed));
+        EXPECT_EQ(GetFocus(), Control("SpinEdit3")) << "the keys still go to the field";
+    }
+    EXPECT_LE(largest.width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_LE(largest.height, GetSystemMetrics(SM_CYSCREEN));
+    Stop();
+    for (const char* place : {"PDX", "PDY", "PX", "PY", "PMnX", "PMnY", "PYrX", "PYrY", "PHrX",
+                              "PHrY", "PMinX", "PSecX", "PColon1X", "PColon2X"}) {
+        EXPECT_EQ(Stored(place), FindSetting(place)->defaultText) << place;
+    }
+    EXPECT_EQ(Stored("TranWidth"), "250");
+}
+
+// The live refresh took the user's own keys for a drag of the clock and showed the place it had
+// just moved to, the caret back at the start: "140" became 408, and 408 was stored.
+TEST_F(FaceDialogTest, LeftTypedKeyByKeyWhileTheClockTicksKeepsEveryKey) {
+    Start();
+    Open();
+    for (DWORD msPerKey : {200u, 300u}) {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            TypeKeys("SpinEdit1", "140", msPerKey);
+            EXPECT_EQ(Text("SpinEdit1"), "140") << msPerKey << " ms a key, try " << attempt;
+            EXPECT_EQ(Clock().Settings().FL, 140) << msPerKey << " ms a key, try " << attempt;
+        }
+    }
+    EXPECT_EQ(WindowRect(ClockWindow()).left, 140);
 }
 
 // The fields used to run their handlers when the drag showed in them: "Left" would have held a

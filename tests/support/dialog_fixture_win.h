@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,42 @@ protected:
         char text[MAX_PATH] = {};
         GetWindowTextA(Control(name), text, sizeof text);
         return text;
+    }
+    // Lets the program run for `ms` as its message loop would, its timers and ticks included.
+    void Wait(DWORD ms) {
+        const DWORD start = GetTickCount();
+        for (DWORD passed = 0; passed < ms; passed = GetTickCount() - start) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - passed, QS_ALLINPUT);
+            Pump();
+        }
+    }
+    // A user typing into the field, one key every `msPerKey`, over all it held: each key reaches
+    // the field through the program's message loop while the clock goes on ticking.
+    void TypeKeys(const char* name, const char* text, DWORD msPerKey) {
+        SetForegroundWindow(Dialog().Window());
+        SetFocus(Control(name));
+        SendMessageA(Control(name), EM_SETSEL, 0, -1);
+        for (const char* key = text; *key; ++key) {
+            PostMessageA(Control(name), WM_CHAR, WPARAM(static_cast<unsigned char>(*key)), 1);
+            AdvanceClock(msPerKey);
+            Wait(msPerKey);
+            if (afterEachKey_) afterEachKey_();
+        }
+    }
+    // The test's clock moves on as the real one would, so that the hands move between keys.
+    void AdvanceClock(DWORD ms) {
+        LocalTime& t = time_.time;
+        const unsigned total = t.millisecond + ms;
+        const unsigned seconds = t.second + total / 1000;
+        t.millisecond = uint16_t(total % 1000);
+        t.second = uint16_t(seconds % 60);
+        t.minute = uint16_t(t.minute + seconds / 60);
+    }
+    // A key pressed and let go in the focused control, through the message loop.
+    void PressKey(WPARAM key) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
+        Pump();
     }
     // Focus into the field and out again, as a user leaving it.
     void Leave(const char* name) {
@@ -61,6 +98,7 @@ protected:
     }
 
     DialogId dialog_;
+    std::function<void()> afterEachKey_;  // a check made between the keys TypeKeys presses
 };
 
 }  // namespace marvix
