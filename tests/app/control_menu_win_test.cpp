@@ -117,6 +117,42 @@ TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
 
 // Enter on a focused push button that is not the default one did nothing: the window answered
 // IsDialogMessage's DM_GETDEFID with "none".
+// The hands window at its designed place hid the whole clock, so the change it shows at once
+// could not be seen; with "Top" on, the clock hid the window's columns instead.
+TEST_F(ControlMenuTest, SettingsWindowsFirstShowBesideTheClockUntilTheUserMovesThem) {
+    Start();
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    auto showBesideClock = [&](DialogId id) {
+        SettingsDialog& dialog = app_->Dialog(id);
+        dialog.Show();
+        Pump();
+        const RECT frame = WindowRect(dialog.Window()), clock = WindowRect(ClockWindow());
+        RECT overlap, inside;
+        EXPECT_FALSE(IntersectRect(&overlap, &frame, &clock)) << dialog.Layout().className;
+        IntersectRect(&inside, &frame, &screen);
+        EXPECT_TRUE(EqualRect(&inside, &frame)) << dialog.Layout().className << " on the screen";
+        SendMessageA(dialog.Window(), WM_CLOSE, 0, 0);
+        return frame;
+    };
+    for (DialogId id : {DialogId::Hands, DialogId::Phases, DialogId::Face, DialogId::Digital,
+                        DialogId::Alarms, DialogId::Configurations, DialogId::Spelling}) {
+        showBesideClock(id);
+    }
+
+    // A window the user moved stays where they put it; one they did not follows the clock.
+    HWND hands = app_->Dialog(DialogId::Hands).Window();
+    app_->Dialog(DialogId::Hands).Show();
+    SendMessageA(hands, WM_ENTERSIZEMOVE, 0, 0);
+    SetWindowPos(hands, nullptr, 30, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(hands, WM_EXITSIZEMOVE, 0, 0);
+    SendMessageA(hands, WM_CLOSE, 0, 0);
+    SetWindowPos(ClockWindow(), nullptr, 700, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    app_->Dialog(DialogId::Hands).Show();
+    EXPECT_EQ(WindowRect(hands).left, 30);
+    EXPECT_EQ(WindowRect(hands).top, 420);
+    showBesideClock(DialogId::Face);
+}
+
 TEST_F(ControlMenuTest, EnterOnTheFocusedYesEndsTheProgramAndSavesTheSettings) {
     Store("Still", "false");
     Start();

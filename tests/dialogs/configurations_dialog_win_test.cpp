@@ -8,6 +8,8 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "../support/clock_fixture_win.h"
 
@@ -97,6 +99,53 @@ TEST_F(ConfigurationsTest, SavesListsLoadsAndAppliesAFile) {
     const int x = 100 + int(std::lround(30 * std::sin(theta)));
     const int y = 100 - int(std::lround(30 * std::cos(theta)));
     EXPECT_EQ(Clock().Pictures().display.PixelAt(x, y), 0xFF0000u);
+}
+
+// The drive box selected nothing and listed "[-c-]", the folder list "[..]" and "[bin]", the
+// folder that "Save" writes to was shown nowhere, and Enter in the name box did nothing.
+TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
+    CreateDirectoryA(Path("older looks").c_str(), nullptr);
+    dialog_->Show();
+    Pump();
+    EXPECT_EQ(GetFocus(), Control(TForm8::FileListBox1));
+    char shown[MAX_PATH] = {};
+    GetDlgItemTextA(dialog_->Window(), TForm8::FolderPath, shown, MAX_PATH);
+    EXPECT_EQ(shown, folder_);
+
+    auto items = [](HWND control, UINT count, UINT get) {
+        std::vector<std::string> texts;
+        for (LRESULT i = 0, n = SendMessageA(control, count, 0, 0); i < n; ++i) {
+            char text[MAX_PATH] = {};
+            SendMessageA(control, get, WPARAM(i), LPARAM(text));
+            texts.push_back(text);
+        }
+        return texts;
+    };
+    HWND drives = Control(TForm8::DriveComboBox1);
+    char drive[MAX_PATH] = {};
+    SendMessageA(drives, CB_GETLBTEXT, SendMessageA(drives, CB_GETCURSEL, 0, 0), LPARAM(drive));
+    EXPECT_EQ(std::string(drive).substr(0, 2), folder_.substr(0, 2)) << "the current drive";
+    std::vector<std::string> all = items(drives, CB_GETCOUNT, CB_GETLBTEXT);
+    const std::vector<std::string> folders =
+        items(Control(TForm8::DirectoryListBox1), LB_GETCOUNT, LB_GETTEXT);
+    all.insert(all.end(), folders.begin(), folders.end());
+    for (const std::string& text : all)
+        EXPECT_EQ(text.find_first_of("[]"), std::string::npos) << text;
+    ASSERT_FALSE(folders.empty());
+    EXPECT_EQ(folders.back().substr(folders.back().find_first_not_of(' ')), "older looks");
+
+    SetFocus(Control(TForm8::Edit1));
+    Type("entered");
+    PostMessageA(Control(TForm8::Edit1), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(Control(TForm8::Edit1), WM_KEYUP, VK_RETURN, 0xC0000001);
+    Pump();
+    EXPECT_NE(GetFileAttributesA(Path("entered.ccf").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(SendMessageA(Control(TForm8::FileListBox1), LB_FINDSTRINGEXACT, WPARAM(-1),
+                           LPARAM("entered.ccf")),
+              LB_ERR)
+        << "listed at once";
+    DeleteFileA(Path("entered.ccf").c_str());
+    RemoveDirectoryA(Path("older looks").c_str());
 }
 
 TEST_F(ConfigurationsTest, SavingAgainOverwritesThePickedFile) {
