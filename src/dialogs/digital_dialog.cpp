@@ -55,22 +55,30 @@ constexpr Column kColumnSpecs[] = {
 };
 // clang-format on
 
+// Wide enough for "Military" beside its box and six digits beside a field's arrows, in the
+// dialog font of every screen.
+constexpr int kMargin = 3, kColumnWidth = 76, kColumnPitch = 79, kLowerBandTop = 226;
+
 constexpr size_t CountRows() {
-    size_t n = 0;
+    size_t n = 1;  // the line between the bands
     for (const Column& c : kColumnSpecs)
         n += 10 + (c.extra.name.empty() ? 0 : 1) + (c.caseButtons[0].empty() ? 0 : 3);
     return n;
 }
 
-// Column by column, top to bottom, which is the Tab order: the name in red, Show, Auto P, TranP,
+// The line between the bands, then column by column, top to bottom, which is the Tab order: the name in red, Show, Auto P, TranP,
 // the column's extras, Left and Top, the colour panel (the display's background, its caption in
 // the display's text colour, which the dialog gives it) and Font.
 constexpr std::array<ControlRow, CountRows()> BuildRows() {
     std::array<ControlRow, CountRows()> rows{};
     size_t n = 0;
+    rows[n++] = {T::Separator,
+                 "Panel25",
+                 "",
+                 {0, kLowerBandTop - 5, kDigitalClientWidth, kLowerBandTop - 3}};
     for (const Column& c : kColumnSpecs) {
-        const int x = 3 + 57 * c.column, top = c.band == 0 ? 4 : 226;
-        auto at = [&](int y, int height, int dx = 0, int width = 54) {
+        const int x = kMargin + kColumnPitch * c.column, top = c.band == 0 ? 4 : kLowerBandTop;
+        auto at = [&](int y, int height, int dx = 0, int width = kColumnWidth) {
             return Rect{x + dx, top + y, x + dx + width, top + y + height};
         };
         rows[n++] = {T::Label, c.heading.name, c.heading.text, at(0, 14), {}, 0, 0, kRed};
@@ -90,9 +98,9 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
                 rows[n++] = {T::PushButton, c.caseButtons[k], kLetters[k], at(80, 18, 18 * k, 17)};
             }
         }
-        rows[n++] = {T::Label, c.left.label, "Left", at(100, 13), {}, 0, 0, kWhite};
+        rows[n++] = {T::Label, c.left.label, "Left", at(99, 14), {}, 0, 0, kWhite};
         rows[n++] = {T::SpinEdit, c.left.name, "", at(113, 20), c.left.setting, 0, 999999};
-        rows[n++] = {T::Label, c.top.label, "Top", at(135, 13), {}, 0, 0, kWhite};
+        rows[n++] = {T::Label, c.top.label, "Top", at(134, 14), {}, 0, 0, kWhite};
         rows[n++] = {T::SpinEdit, c.top.name, "", at(148, 20), c.top.setting, 0, 999999};
         rows[n++] = {T::ColourPanel, c.panel.name, c.panel.caption, at(172, 19), c.panel.setting};
         rows[n++] = {T::FontButton, c.font, "Font", at(194, 19), kFontFaceSettings[c.display]};

@@ -12,6 +12,9 @@ namespace marvix {
 
 extern const std::span<const ControlRow> kDigitalDialogRows;
 
+// Six columns of controls, each wide enough for its captions and six-digit fields.
+inline constexpr int kDigitalClientWidth = 480;
+
 // What a column's special handlers need: its display (0 DAY to 11 INTER2, the font-slot order),
 // the controls whose effects go beyond their setting, and its Left/Top fields.
 struct DigitalColumn {

@@ -82,8 +82,9 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         rows[n++] = {T::Label, c.colours.name, c.colours.text, {x, 166, right, 180}, {}, 0,
                      0,        kSilver};
         for (int k = 0; k < 6 && !c.panels[k].name.empty(); ++k) {
+            // Wide enough for "Night Back Clr" in the dialog font of every screen.
             const int column = k % c.panelsPerRow, top = 186 + 26 * (k / c.panelsPerRow);
-            const int left = x + 86 * column, width = column == 0 ? 80 : 82;
+            const int left = x + 94 * column, width = 90;
             rows[n++] = {T::ColourPanel,
                          c.panels[k].name,
                          c.panels[k].text,

@@ -2,6 +2,7 @@
 
 #include "dialogs/alarms_dialog_win.h"
 #include "dialogs/configurations_dialog_win.h"
+#include "dialogs/digital_dialog.h"
 #include "dialogs/digital_dialog_win.h"
 #include "dialogs/face_dialog_win.h"
 #include "dialogs/hands_dialog_win.h"
@@ -24,11 +25,11 @@ constexpr uint32_t kPurple = 0x00800040;
 constexpr DialogLayout kLayouts[kDialogCount] = {
     {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds | kLists,
      Clamp::OnCreateAndActivation, true},
-    {"TForm3", "Phase Displays", {368, 322}, kPurple, {40, 40}, false, kEightKinds,
+    {"TForm3", "Phase Displays", {384, 322}, kPurple, {40, 40}, false, kEightKinds,
      Clamp::OnCreateAndActivation, true},
     {"TForm5", "Marvix Face", {269, 373}, kPurple, {60, 20}, false, kEightKinds,
      Clamp::OnCreateAndActivationUnlessIgnored, true},
-    {"TForm6", "Marvix Digital Displays", {345, 456}, kPurple, {0, 0}, true, kEightKinds,
+    {"TForm6", "Marvix Digital Displays", {kDigitalClientWidth, 456}, kPurple, {0, 0}, true, kEightKinds,
      Clamp::OnCreateAndActivation, true},
     {"TForm7", "Marvix Alarms/sounds", {444, 290}, kPurple, {80, 60}, false,
      kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,

@@ -1,0 +1,206 @@
+// Every settings window readable and whole: no caption or field clipped at 96, 120 and 144 pixels
+// per inch, and colour panels whose captions stand out whatever colour the user picks.
+//
+// Wine reads the screen's resolution when a program starts, so each resolution is measured by a
+// copy of this program started with it set; the copies run one at a time, alone (see
+// tests/CMakeLists.txt), and the resolution is put back afterwards.
+#include <commctrl.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "../support/dialog_fixture_win.h"
+#include "app/settings_dialog_win.h"
+#include "base/colour.h"
+#include "dialogs/dialog_table.h"
+#include "settings/encodings.h"
+
+namespace marvix {
+namespace {
+
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+
+std::string ClassOf(HWND window) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    CharLowerA(name);
+    return name;
+}
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// The text's width and height in the control's own font.
+SIZE Extent(HWND control, const std::string& text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &extent);
+    SIZE zero{};
+    GetTextExtentPoint32A(dc, "0", 1, &zero);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return extent;
+}
+
+int HalfDigitWidth(HWND control) { return Extent(control, "0").cx / 2; }
+
+// The room a control gives its caption, as the system draws it: a check box or radio button
+// beside its box (13 pixels at 96 per inch, then half a digit's width), a push button inside its
+// edges, a field inside its margins and beside its arrows, a static all of it.
+struct Room {
+    int width, height;
+};
+Room RoomFor(HWND control, int dpi) {
+    RECT client;
+    GetClientRect(control, &client);
+    const int type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    const std::string kind = ClassOf(control);
+    if (kind == "button") {
+        if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
+            return {client.right - 6, client.bottom - 4};
+        return {client.right - (12 * dpi / 96 + 1) - HalfDigitWidth(control), client.bottom};
+    }
+    if (kind == "edit") {
+        const LRESULT margins = SendMessageA(control, EM_GETMARGINS, 0, 0);
+        return {client.right - LOWORD(margins) - HIWORD(margins), client.bottom};
+    }
+    return {client.right, client.bottom};
+}
+
+// The longest number a field's arrows allow.
+std::string WidestValue(HWND field) {
+    HWND arrows = GetWindow(field, GW_HWNDNEXT);
+    if (!arrows || ClassOf(arrows) != "msctls_updown32") return {};
+    INT low = 0, high = 0;
+    SendMessageA(arrows, UDM_GETRANGE32, WPARAM(&low), LPARAM(&high));
+    const std::string a = IntegerText(low), b = IntegerText(high);
+    return a.size() > b.size() ? a : b;
+}
+
+class DialogCaptions : public DialogFixture {
+protected:
+    DialogCaptions() : DialogFixture(DialogId::Hands) {}
+
+    static DWORD ScreenDpi() {
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return DWORD(dpi);
+    }
+    static constexpr DialogId kAll[] = {
+        DialogId::Hands,  DialogId::Phases,         DialogId::Face,    DialogId::Digital,
+        DialogId::Alarms, DialogId::Configurations, DialogId::Spelling};
+};
+
+// Run by the test below, once for each resolution; skipped in a plain run.
+TEST_F(DialogCaptions, FitTheirControlsAtThisResolution) {
+    const char* wanted = std::getenv("MARVIX_CAPTIONS_DPI");
+    if (!wanted) GTEST_SKIP() << "run by EveryCaptionFitsAt96120And144PixelsPerInch";
+    const int dpi = int(ScreenDpi());
+    ASSERT_EQ(dpi, std::atoi(wanted)) << "the resolution took";
+    Start();
+    for (DialogId id : kAll) {
+        SettingsDialog& dialog = app_->Dialog(id);
+        dialog.Show();
+        Pump();
+        const char* window = dialog.Layout().className;
+        for (HWND control = GetWindow(dialog.Window(), GW_CHILD); control;
+             control = GetWindow(control, GW_HWNDNEXT)) {
+            const LONG style = GetWindowLongA(control, GWL_STYLE);
+            const std::string kind = ClassOf(control);
+            const bool elided = kind == "static" && (style & (SS_PATHELLIPSIS | SS_ENDELLIPSIS));
+            const std::string text = kind == "edit" ? WidestValue(control) : TextOf(control);
+            if (text.empty() || elided || kind == "combobox" || kind == "listbox") continue;
+            const SIZE extent = Extent(control, text);
+            const Room room = RoomFor(control, dpi);
+            EXPECT_LE(extent.cx, room.width) << window << " \"" << text << "\" at " << dpi;
+            EXPECT_LE(extent.cy, room.height) << window << " \"" << text << "\" at " << dpi;
+        }
+        SendMessageA(dialog.Window(), WM_CLOSE, 0, 0);
+    }
+}
+
+DWORD RunAtDpi(DWORD dpi) {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string command = std::string("\"") + self +
+                          "\" --gtest_filter=DialogCaptions.FitTheirControlsAtThisResolution";
+    SetEnvironmentVariableA("MARVIX_CAPTIONS_DPI", std::to_string(dpi).c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    DWORD code = 1000;
+    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        WaitForSingleObject(process.hProcess, 60000);
+        GetExitCodeProcess(process.hProcess, &code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    SetEnvironmentVariableA("MARVIX_CAPTIONS_DPI", nullptr);
+    return code;
+}
+
+// "Military" showed as "Militar", "TranP" lost its last letter at 144 per inch, and the digital
+// window's fields showed 4 of the 6 digits they accept.
+TEST_F(DialogCaptions, EveryCaptionFitsAt96120And144PixelsPerInch) {
+    if (std::getenv("MARVIX_CAPTIONS_DPI")) GTEST_SKIP() << "the copy measures only";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    DWORD before = 0, size = sizeof before;
+    const bool had = RegQueryValueExA(key, "LogPixels", nullptr, nullptr,
+                                      reinterpret_cast<BYTE*>(&before), &size) == ERROR_SUCCESS;
+    for (DWORD dpi : {96u, 120u, 144u}) {
+        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                       sizeof dpi);
+        EXPECT_EQ(RunAtDpi(dpi), 0u) << "at " << dpi << " pixels per inch: see above";
+    }
+    if (had) {
+        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before),
+                       sizeof before);
+    } else {
+        RegDeleteValueA(key, "LogPixels");
+    }
+    RegCloseKey(key);
+}
+
+// Navy on the phase window's purple could not be read: with every panel set to the window's own
+// colour, its caption must still stand out from what is behind it.
+TEST_F(DialogCaptions, ColourPanelCaptionsStandOutOnTheirColour) {
+    Start();
+    ClockSettings& s = Clock().Settings();
+    for (const DialogTable& table : AllDialogTables()) {
+        for (DialogId id : kAll) {
+            auto* dialog = dynamic_cast<TableDialog*>(&app_->Dialog(id));
+            if (!dialog || table.className != dialog->Layout().className) continue;
+            const Colour background{dialog->Layout().background};
+            for (const ControlRow& row : table.rows) {
+                if (row.type != ControlType::ColourPanel) continue;
+                s.*std::get<ColourSetting ClockSettings::*>(FindSetting(row.setting)->field) = {
+                    ColourText(background), background};
+            }
+            dialog->SetStuff();
+            for (const ControlRow& row : table.rows) {
+                if (row.type != ControlType::ColourPanel) continue;
+                HDC dc = CreateCompatibleDC(nullptr);
+                SendMessageA(dialog->Window(), WM_CTLCOLORSTATIC, WPARAM(dc),
+                             LPARAM(dialog->Control(row.name)));
+                const Colour text{GetTextColor(dc)}, behind{GetBkColor(dc)};
+                DeleteDC(dc);
+                EXPECT_EQ(behind, background) << row.name << ": the panel shows its colour";
+                EXPECT_GE(ContrastRatio(text, behind), 3.0) << table.className << " " << row.name;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace marvix
