@@ -4,8 +4,9 @@
 // Wine reads the screen's resolution when a program starts, so each resolution is measured by a
 // copy of this program started with it set; the copies run one at a time, alone (see
 // tests/CMakeLists.txt), and the resolution is put back afterwards.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdlib>

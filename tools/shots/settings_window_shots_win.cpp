@@ -1,0 +1,82 @@
+// Pictures of the seven settings windows for the README: the program is started as at start (on a
+// registry key of its own defaults), each window is shown beside the clock in turn, and its frame
+// is copied from the screen into FOLDER\<class>.bmp. tools/make-screenshots runs it.
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/application_win.h"
+#include "app/settings_dialog_win.h"
+#include "base/bitmap_file.h"
+#include "base/gdi_surface_win.h"
+#include "base/local_time.h"
+#include "settings/registry_store_win.h"
+
+namespace {
+
+using namespace marvix;
+
+void Pump(Application& app, DWORD ms) {
+    const DWORD start = GetTickCount();
+    for (DWORD passed = 0; passed < ms; passed = GetTickCount() - start) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - passed, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) app.Dispatch(message);
+    }
+}
+
+bool Shoot(HWND window, const std::string& path) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const Size size{frame.right - frame.left, frame.bottom - frame.top};
+    GdiSurface shot(size);
+    HDC screen = GetDC(nullptr);
+    BitBlt(shot.DrawingDc(), 0, 0, size.width, size.height, screen, frame.left, frame.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    Picture picture{size.width, size.height, {}};
+    for (int y = 0; y < size.height; ++y) {
+        for (int x = 0; x < size.width; ++x) picture.pixels.push_back(shot.PixelAt(x, y));
+    }
+    const std::vector<uint8_t> bytes = EncodeBitmapFile24(picture);
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bool(file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: settings-window-shots FOLDER\n");
+        return 2;
+    }
+    RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+    // The configurations window shows the gallery beside the program.
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string gallery(self);
+    gallery = gallery.substr(0, gallery.find_last_of('\\')) + "\\gallery";
+    SetCurrentDirectoryA(gallery.c_str());
+    // The README's gallery moment: 10:09:37 on Tuesday 8 December 2026.
+    FixedTime time({2026, 12, 8, 3, 10, 9, 37, 0}, 0);
+    Application app(GetModuleHandleA(nullptr), time);
+    if (!app.Create()) return 1;
+    Pump(app, 500);
+    int failures = 0;
+    for (DialogId id : {DialogId::Face, DialogId::Hands, DialogId::Digital, DialogId::Phases,
+                        DialogId::Alarms, DialogId::Configurations, DialogId::Spelling}) {
+        SettingsDialog& dialog = app.Dialog(id);
+        dialog.Show();
+        Pump(app, 400);
+        const std::string path = std::string(argv[1]) + "\\" + dialog.Layout().className + ".bmp";
+        if (!Shoot(dialog.Window(), path)) ++failures;
+        std::printf("%s\n", path.c_str());
+        dialog.Hide();
+        Pump(app, 100);
+    }
+    app.Terminate();
+    RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+    return failures;
+}
