@@ -78,6 +78,10 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
     EXPECT_TRUE(Contains(ClockWindow(), 50, 50));
     EXPECT_EQ(s.BackPic, wide);
     EXPECT_EQ(s.DDir + "\\marvix-2000x100.bmp", wide) << "browsed there";
+    // They showed 200 x 200 for the face that had replaced it, and no name said which it was.
+    EXPECT_EQ(Text("SpinEdit3"), "100");
+    EXPECT_EQ(Text("SpinEdit4"), "100");
+    EXPECT_EQ(Text("FaceName"), "Face: marvix-2000x100.bmp");
 
     auto& configurations = static_cast<TForm8&>(app_->Dialog(DialogId::Configurations));
     SetDlgItemTextA(configurations.Window(), TForm8::Edit1, "after-face");
