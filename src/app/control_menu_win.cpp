@@ -13,7 +13,7 @@ namespace {
 // clang-format off
 constexpr DialogLayout kLayout{
     "TForm4", "Marvix V" MARVIX_VERSION_TEXT, {138, 322}, 0x00800040, {0, 0}, true, kPanels | kRadioGroups,
-    Clamp::OnActivation, false,
+    Clamp::OnActivation, false, false,
 };
 // clang-format on
 

@@ -9,7 +9,7 @@ namespace {
 // clang-format off
 constexpr DialogLayout kLayout{
     "TForm9", "EXIT PROGRAM?", {139, 59}, 0x00800040, {0, 0}, true,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::Never, false,
+    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::Never, false, false,
 };
 // clang-format on
 

@@ -50,7 +50,7 @@ bool SettingsDialog::Create() {
 void SettingsDialog::Show() {
     if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
     if (!IsWindowVisible(hwnd_)) {
-        if (!placedByUser_) PlaceBesideClock();
+        if (layout_.besideClock && !placedByUser_) PlaceBesideClock();
         ShowWindow(hwnd_, SW_SHOW);
     }
     SetForegroundWindow(hwnd_);

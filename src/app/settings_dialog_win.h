@@ -10,8 +10,8 @@
 // default one) or lets the dialog act on the focused field, and Escape does what the close box
 // does. The focus comes back to the control that had it when the window is activated again.
 //
-// A window first shows beside the clock, where the change it makes can be watched, until the
-// user moves it: from then on it stays where they put it.
+// A settings window first shows beside the clock, where the change it makes can be watched, until
+// the user moves it: from then on it stays where they put it.
 
 #include <windows.h>
 
@@ -51,6 +51,9 @@ struct DialogLayout {
     unsigned fontKinds;  // ControlKind bits
     Clamp clamp;
     bool createOnActivation;  // FormCreate runs again at every activation
+    // A settings window shows beside the clock it changes; the control menu and the exit
+    // confirmation stay where they are put (centred), as they change nothing on the clock.
+    bool besideClock = true;
 };
 
 class SettingsDialog {

@@ -55,7 +55,7 @@ void TForm5::BeforeFill() {
 // Which face the clock shows, by its file's name.
 void TForm5::AfterFill() {
     const ClockSettings& s = Settings();
-    const std::string name = s.UseWall ? "the desktop behind the clock"
+    const std::string name = s.UseWall ? "a snapshot of the desktop, taken at every start"
                              : s.BackPic.empty()
                                  ? "built in"
                                  : s.BackPic.substr(s.BackPic.find_last_of("\\/") + 1);

@@ -147,6 +147,9 @@ TEST_F(FaceDialogTest, ASnapshotSizeTypedKeyByKeyAppliesOnlyWhenTyped) {
         EXPECT_EQ(ClientSize().width, std::stoi(typed));
         EXPECT_EQ(GetFocus(), Control("SpinEdit3")) << "the keys still go to the field";
     }
+    PressKey(VK_UP);  // the arrows step the size, and apply it at once
+    EXPECT_EQ(s.TranWidth, 251);
+    EXPECT_EQ(ClientSize().width, 251);
     EXPECT_LE(largest.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_LE(largest.height, GetSystemMetrics(SM_CYSCREEN));
     Stop();
@@ -154,7 +157,7 @@ TEST_F(FaceDialogTest, ASnapshotSizeTypedKeyByKeyAppliesOnlyWhenTyped) {
                               "PHrY", "PMinX", "PSecX", "PColon1X", "PColon2X"}) {
         EXPECT_EQ(Stored(place), FindSetting(place)->defaultText) << place;
     }
-    EXPECT_EQ(Stored("TranWidth"), "250");
+    EXPECT_EQ(Stored("TranWidth"), "251");
 }
 
 // The live refresh took the user's own keys for a drag of the clock and showed the place it had
