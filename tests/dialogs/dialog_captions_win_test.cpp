@@ -42,14 +42,10 @@ SIZE Extent(HWND control, const std::string& text) {
     HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(control, WM_GETFONT, 0, 0)));
     SIZE extent{};
     GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &extent);
-    SIZE zero{};
-    GetTextExtentPoint32A(dc, "0", 1, &zero);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     return extent;
 }
-
-int HalfDigitWidth(HWND control) { return Extent(control, "0").cx / 2; }
 
 // The room a control gives its caption, as the system draws it: a check box or radio button
 // beside its box (13 pixels at 96 per inch, then half a digit's width), a push button inside its
@@ -65,7 +61,7 @@ Room RoomFor(HWND control, int dpi) {
     if (kind == "button") {
         if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
             return {client.right - 6, client.bottom - 4};
-        return {client.right - (12 * dpi / 96 + 1) - HalfDigitWidth(control), client.bottom};
+        return {client.right - (12 * dpi / 96 + 1) - Extent(control, "0").cx / 2, client.bottom};
     }
     if (kind == "edit") {
         const LRESULT margins = SendMessageA(control, EM_GETMARGINS, 0, 0);
@@ -88,12 +84,6 @@ class DialogCaptions : public DialogFixture {
 protected:
     DialogCaptions() : DialogFixture(DialogId::Hands) {}
 
-    static DWORD ScreenDpi() {
-        HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return DWORD(dpi);
-    }
     static constexpr DialogId kAll[] = {
         DialogId::Hands,  DialogId::Phases,         DialogId::Face,    DialogId::Digital,
         DialogId::Alarms, DialogId::Configurations, DialogId::Spelling};
@@ -103,7 +93,9 @@ protected:
 TEST_F(DialogCaptions, FitTheirControlsAtThisResolution) {
     const char* wanted = std::getenv("MARVIX_CAPTIONS_DPI");
     if (!wanted) GTEST_SKIP() << "run by EveryCaptionFitsAt96120And144PixelsPerInch";
-    const int dpi = int(ScreenDpi());
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     ASSERT_EQ(dpi, std::atoi(wanted)) << "the resolution took";
     Start();
     for (DialogId id : kAll) {
