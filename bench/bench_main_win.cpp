@@ -76,7 +76,7 @@ void RunLive(Application& app, const char* mode, DWORD milliseconds) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - (now - start), QS_ALLINPUT);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ticks += message.message == WM_TIMER && message.wParam == TForm1::kTimer1;
+            ticks += message.message == WM_TIMER && message.wParam == ClockWindow::kTickTimer;
             QueryPerformanceCounter(&from);
             app.Dispatch(message);
             QueryPerformanceCounter(&to);
@@ -114,15 +114,15 @@ int main(int argc, char** argv) {
     StillTime time;
     Application app(GetModuleHandleA(nullptr), time);
     if (!app.Create()) return 1;
-    TForm1& clock = app.Clock();
-    const double tick = MedianMicroseconds(runs, [&] { clock.Timer1Timer(); });
+    ClockWindow& clock = app.Clock();
+    const double tick = MedianMicroseconds(runs, [&] { clock.Tick(); });
     // A paint of the whole window, as when a frame changes everywhere.
     const double paint = MedianMicroseconds(runs, [&] {
         InvalidateRect(clock.Window(), nullptr, FALSE);
         UpdateWindow(clock.Window());
     });
     const double whole = MedianMicroseconds(runs, [&] {
-        clock.Timer1Timer();
+        clock.Tick();
         UpdateWindow(clock.Window());
     });
     std::printf(
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
     clock.SetTickInterval();
     auto smoothTick = [&] {
         return MedianMicroseconds(runs, [&] {
-            clock.Timer1Timer();
+            clock.Tick();
             UpdateWindow(clock.Window());
         });
     };

@@ -63,7 +63,7 @@ bool Application::Create() {
     WNDCLASSEXA ownerClass = WindowClassOf(instance_, kOwnerClass, OwnerProc);
     ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_MARVIX));
     ownerClass_ = ScopedWindowClass(ownerClass);
-    clockClass_ = TForm1::RegisterWindowClass(instance_);
+    clockClass_ = ClockWindow::RegisterWindowClass(instance_);
     if (!ownerClass_ || !clockClass_) return false;
     // A window of no size that only carries the taskbar button, as the clock is a popup.
     owner_ = CreateWindowExA(0, kOwnerClass, kProgramTitle,
@@ -74,14 +74,14 @@ bool Application::Create() {
     // Shown before the clock exists: the clock's first activation may take the button away.
     ShowWindow(owner_, SW_SHOWNOACTIVATE);
 
-    clock_ = TForm1::Create(*this, time_);
+    clock_ = ClockWindow::Create(*this, time_);
     if (!clock_) return false;
     auto makeDialog = [&](DialogId id) {
         dialogs_[static_cast<size_t>(id)] = MakeSettingsWindow(*this, id);
         return Dialog(id).Create();
     };
-    controlMenu_ = std::make_unique<TForm4>(*this);
-    exitConfirmation_ = std::make_unique<TForm9>(*this);
+    controlMenu_ = std::make_unique<ControlMenuWindow>(*this);
+    exitConfirmation_ = std::make_unique<ExitConfirmationWindow>(*this);
     const bool created = makeDialog(DialogId::Hands) && controlMenu_->Create() &&
                          makeDialog(DialogId::Face) && makeDialog(DialogId::Digital) &&
                          makeDialog(DialogId::Alarms) && makeDialog(DialogId::Configurations) &&
@@ -145,7 +145,7 @@ void Application::ShowMenuOrExitConfirmation() {
 void Application::RefreshOpenDialogs() {
     for (DialogId id : {DialogId::Hands, DialogId::Phases, DialogId::Face, DialogId::Digital,
                         DialogId::Alarms, DialogId::Spelling}) {
-        if (Dialog(id).IsVisible()) Dialog(id).SetStuff();
+        if (Dialog(id).IsVisible()) Dialog(id).ShowSettings();
     }
 }
 

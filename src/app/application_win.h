@@ -14,9 +14,9 @@
 
 namespace marvix {
 
-class TForm1;
-class TForm4;
-class TForm9;
+class ClockWindow;
+class ControlMenuWindow;
+class ExitConfirmationWindow;
 class SettingsDialog;
 class HelpWindow;
 
@@ -30,8 +30,8 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Creates the owner window, then TForm1, TForm2, TForm4, TForm5, TForm6, TForm7, TForm8,
-    // TForm9, TForm3, TForm10. Only the clock is shown (unless it starts in the tray).
+    // Creates the owner window, then ClockWindow, HandsWindow, ControlMenuWindow, FaceWindow, DigitalWindow, AlarmsWindow, ConfigurationsWindow,
+    // ExitConfirmationWindow, PhaseWindow, SpellingWindow. Only the clock is shown (unless it starts in the tray).
     bool Create();
     // Runs the message loop until the clock window is gone.
     int Run();
@@ -40,13 +40,13 @@ public:
 
     HINSTANCE Instance() const { return instance_; }
     HWND Owner() const { return owner_; }
-    TForm1& Clock() { return *clock_; }
+    ClockWindow& Clock() { return *clock_; }
     bool HasClock() const { return clock_ != nullptr; }
-    TForm4& ControlMenu() { return *controlMenu_; }
-    TForm9& ExitConfirmation() { return *exitConfirmation_; }
+    ControlMenuWindow& ControlMenu() { return *controlMenu_; }
+    ExitConfirmationWindow& ExitConfirmation() { return *exitConfirmation_; }
     SettingsDialog& Dialog(DialogId id) { return *dialogs_[static_cast<size_t>(id)]; }
 
-    // The font FontMe gives dialog controls (DialogFontFor), made once.
+    // The font ApplyDialogFont gives dialog controls (DialogFontFor), made once.
     HFONT DialogFont(bool bold = false);
     void ShowTaskbarButton(bool show);
     // Right button on the clock or on the tray icon.
@@ -78,9 +78,9 @@ private:
     ScopedFont dialogFont_;
     ScopedFont boldDialogFont_;
     HWND owner_ = nullptr;
-    TForm1* clock_ = nullptr;  // owned by its window
-    std::unique_ptr<TForm4> controlMenu_;
-    std::unique_ptr<TForm9> exitConfirmation_;
+    ClockWindow* clock_ = nullptr;  // owned by its window
+    std::unique_ptr<ControlMenuWindow> controlMenu_;
+    std::unique_ptr<ExitConfirmationWindow> exitConfirmation_;
     std::array<std::unique_ptr<SettingsDialog>, kDialogCount> dialogs_;
     std::unique_ptr<HelpWindow> help_;
     HWND activeDialog_ = nullptr;

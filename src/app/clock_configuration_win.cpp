@@ -9,7 +9,7 @@
 
 namespace marvix {
 
-bool TForm1::LoadConfiguration(const std::string& path) {
+bool ClockWindow::LoadConfiguration(const std::string& path) {
     const std::optional<std::string> text = ReadConfigFile(path);
     if (!text) {
         ShowMessage(kCannotLoadFile);
@@ -25,7 +25,7 @@ bool TForm1::LoadConfiguration(const std::string& path) {
     return true;
 }
 
-void TForm1::ApplyLoadedSettings() {
+void ClockWindow::ApplyLoadedSettings() {
     SetTickInterval();
     // An empty face name keeps the face that is shown.
     PrepareFace(settings_, *pictures_, kTooLargeOnLoad);
@@ -38,7 +38,7 @@ void TForm1::ApplyLoadedSettings() {
     app_.RefreshOpenDialogs();
 }
 
-void TForm1::LoadFace(const std::string& path) {
+void ClockWindow::LoadFace(const std::string& path) {
     const FaceLoad loaded = LoadFaceFile(path, *pictures_, kTooLargeOnLoad);
     if (loaded.test == FaceTest::Refused) return;
     if (loaded.face && loaded.display) settings_.BackPic = path;
@@ -48,7 +48,7 @@ void TForm1::LoadFace(const std::string& path) {
     Redraw();
 }
 
-bool TForm1::SaveConfiguration(const std::string& path) {
+bool ClockWindow::SaveConfiguration(const std::string& path) {
     // The font colours written are the fonts' own, and the settings follow them.
     RegenerateFontColourTexts(settings_);
     if (!WriteConfigFile(path, SaveConfigText(settings_))) {

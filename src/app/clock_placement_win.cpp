@@ -7,7 +7,7 @@
 
 namespace marvix {
 
-void TForm1::ApplyShape() {
+void ClockWindow::ApplyShape() {
     RECT client;
     GetClientRect(hwnd_, &client);
     const WindowRegion region =
@@ -23,7 +23,7 @@ void TForm1::ApplyShape() {
     if (!SetWindowRgn(hwnd_, handle, TRUE) && handle) DeleteObject(handle);
 }
 
-void TForm1::ApplyZPosition() {
+void ClockWindow::ApplyZPosition() {
     const ZOrderSteps steps = ZOrderForFacePos(settings_.FacePos);
     for (int i = 0; i < steps.count; ++i) {
         HWND after = steps.steps[i] == ZOrder::TopMost     ? HWND_TOPMOST
@@ -41,20 +41,20 @@ void TForm1::ApplyZPosition() {
 
 // Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
 // area is taken at start and again whenever the screen or the work area changes.
-void TForm1::RefreshMaximizedArea() {
+void ClockWindow::RefreshMaximizedArea() {
     const Size area = MaximizedArea();
     settings_.MaxWidth = area.width;
     settings_.MaxHeight = area.height;
 }
 
 // Every tick clamps: the rectangle comes from the last move, not from the window manager.
-bool TForm1::ClampToScreen() {
+bool ClockWindow::ClampToScreen() {
     return ClampWindow(hwnd_, frame_, {settings_.MaxWidth, settings_.MaxHeight});
 }
 
 // Sizes the window to the face, puts it at FL, FT, keeps it on the screen unless
 // IgnoreBoundary, and cuts it to its shape: what start-up and a loaded configuration both do.
-void TForm1::FitWindowToFace() {
+void ClockWindow::FitWindowToFace() {
     const Size face = pictures_->face.GetSize();
     // A borderless popup: the window is its client area.
     SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, face.width, face.height,
@@ -63,7 +63,7 @@ void TForm1::FitWindowToFace() {
     ApplyShape();
 }
 
-void TForm1::MapBackGround() {
+void ClockWindow::MapBackGround() {
     RECT frame;
     GetWindowRect(hwnd_, &frame);
     const bool shown = IsWindowVisible(hwnd_) != FALSE;

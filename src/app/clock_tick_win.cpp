@@ -6,44 +6,44 @@
 
 namespace marvix {
 
-void TForm1::SetTickInterval() {
-    timer1Interval_ = settings_.Smooth ? 10 : 250;
-    if (timersRunning_) SetTickTimer(timer1Interval_);
+void ClockWindow::SetTickInterval() {
+    tickStep_ = settings_.Smooth ? 10 : 250;
+    if (timersRunning_) SetTickTimer(tickStep_);
 }
 
-void TForm1::StartTimers() {
+void ClockWindow::StartTimers() {
     timersRunning_ = true;
-    SetTickTimer(timer1Interval_);
-    SetTimer(hwnd_, kTimer2, 1000, nullptr);
+    SetTickTimer(tickStep_);
+    SetTimer(hwnd_, kTickTockTimer, 1000, nullptr);
 }
 
-void TForm1::SetTickTimer(UINT wait) {
+void ClockWindow::SetTickTimer(UINT wait) {
     // SetTimer on a running timer replaces its interval.
-    SetTimer(hwnd_, kTimer1, wait, nullptr);
+    SetTimer(hwnd_, kTickTimer, wait, nullptr);
     nextTickIn_ = wait;
 }
 
-void TForm1::TickSoon() {
-    if (timersRunning_ && nextTickIn_ > timer1Interval_) SetTickTimer(timer1Interval_);
+void ClockWindow::TickSoon() {
+    if (timersRunning_ && nextTickIn_ > tickStep_) SetTickTimer(tickStep_);
 }
 
-void TForm1::PlanNextTick() {
+void ClockWindow::PlanNextTick() {
     if (!timersRunning_) return;
     FrameSurfaces frame = pictures_->Frame();
     const int steps = tickPlan_.StepsToNextTick(settings_, frameCache_, frame,
-                                                clock_.UtcBiasMinutes(), int(timer1Interval_));
-    const UINT wait = timer1Interval_ * UINT(steps);
+                                                clock_.UtcBiasMinutes(), int(tickStep_));
+    const UINT wait = tickStep_ * UINT(steps);
     // The timer repeats: asked again only when the sleep changes.
     if (wait != nextTickIn_) SetTickTimer(wait);
 }
 
-void TForm1::StopTimers() {
+void ClockWindow::StopTimers() {
     timersRunning_ = false;
-    KillTimer(hwnd_, kTimer1);
-    KillTimer(hwnd_, kTimer2);
+    KillTimer(hwnd_, kTickTimer);
+    KillTimer(hwnd_, kTickTockTimer);
 }
 
-void TForm1::Timer1Timer() {
+void ClockWindow::Tick() {
     settings_.Time = clock_.Now();
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     const bool moved = !settings_.IgnoreBoundary && ClampToScreen();
@@ -54,20 +54,20 @@ void TForm1::Timer1Timer() {
     PlanNextTick();
 }
 
-void TForm1::Redraw() {
+void ClockWindow::Redraw() {
     ComposeAndShow();
     app_.ShowLiveValues();
     TickSoon();
 }
 
-bool TForm1::ComposeAndShow() {
+bool ClockWindow::ComposeAndShow() {
     FrameSurfaces frame = pictures_->Frame();
     const auto area = frameCache_.Compose(settings_, frame, pictures_->underHands, clock_);
     if (area) ShowFrame(*area);
     return area.has_value();
 }
 
-void TForm1::ShowFrame(Rect area) {
+void ClockWindow::ShowFrame(Rect area) {
     // The frame is complete in the display picture, and differs from the one on screen only
     // within `area`. Straight to the window, rather than through an invalidated area and a paint
     // message: a paint asks the window server for the update region several times over.
@@ -79,12 +79,12 @@ void TForm1::ShowFrame(Rect area) {
     ++framesShown_;
 }
 
-void TForm1::Timer2Timer() {
+void ClockWindow::PaceTickTock() {
     OneSecondStep(settings_);
     if (settings_.TickDue || settings_.TockDue) TickSoon();  // to sound it at once
 }
 
-void TForm1::Timer3Timer() {
+void ClockWindow::BlinkColons() {
     settings_.ColonBlinkPhase = !settings_.ColonBlinkPhase;
     TickSoon();
 }

@@ -22,36 +22,36 @@ void ReportAll(const std::vector<std::string>& errors) {
 
 }  // namespace
 
-ScopedWindowClass TForm1::RegisterWindowClass(HINSTANCE instance) {
+ScopedWindowClass ClockWindow::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass = WindowClassOf(instance, kClassName, WindowProc);
     windowClass.style = CS_DBLCLKS;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MARVIX));
     return ScopedWindowClass(windowClass);
 }
 
-struct TForm1CreateParams {
+struct ClockWindowCreateParams {
     Application& app;
     TimeSource& clock;
 };
 
-TForm1* TForm1::Create(Application& app, TimeSource& clock) {
-    TForm1CreateParams params{app, clock};
+ClockWindow* ClockWindow::Create(Application& app, TimeSource& clock) {
+    ClockWindowCreateParams params{app, clock};
     // Owned by the application's window, which carries the taskbar button (see HideMe).
     HWND hwnd = CreateWindowExA(0, kClassName, kProgramTitle, WS_POPUP | WS_CLIPCHILDREN, 243, 109,
                                 198, 189, app.Owner(), nullptr, app.Instance(), &params);
     if (!hwnd) return nullptr;
-    return reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return reinterpret_cast<ClockWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
-TForm1::TForm1(HWND hwnd, Application& app, TimeSource& clock)
+ClockWindow::ClockWindow(HWND hwnd, Application& app, TimeSource& clock)
     : hwnd_(hwnd), app_(app), clock_(clock), pictures_(std::make_unique<ClockPictures>()) {}
 
-LRESULT CALLBACK TForm1::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+LRESULT CALLBACK ClockWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<ClockWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        const auto* params = static_cast<const TForm1CreateParams*>(create->lpCreateParams);
-        self = new TForm1(hwnd, params->app, params->clock);
+        const auto* params = static_cast<const ClockWindowCreateParams*>(create->lpCreateParams);
+        self = new ClockWindow(hwnd, params->app, params->clock);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -63,38 +63,38 @@ LRESULT CALLBACK TForm1::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
-LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: FormCreate(); return 0;
+        case WM_CREATE: Created(); return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
+            if (LOWORD(wParam) != WA_INACTIVE) Activated();
             return 0;
         case WM_TIMER:
-            if (wParam == kTimer1) Timer1Timer();
-            if (wParam == kTimer2) Timer2Timer();
-            if (wParam == kTimer3) Timer3Timer();
+            if (wParam == kTickTimer) Tick();
+            if (wParam == kTickTockTimer) PaceTickTock();
+            if (wParam == kBlinkTimer) BlinkColons();
             if (wParam == kSaveTimer) SaveTimer();
             return 0;
         case WM_WINDOWPOSCHANGED: GetWindowRect(hwnd_, &frame_); break;
         case WM_ERASEBKGND: return 1;  // the frame covers every pixel
         case WM_PAINT: Paint(); return 0;
-        case WM_LBUTTONDOWN: FormMouseDown(MK_LBUTTON); return 0;
-        case WM_RBUTTONDOWN: FormMouseDown(MK_RBUTTON); return 0;
-        case WM_MOUSEMOVE: FormMouseMove(); return 0;
-        case WM_LBUTTONUP: FormMouseUp(MK_LBUTTON); return 0;
+        case WM_LBUTTONDOWN: ButtonDown(MK_LBUTTON); return 0;
+        case WM_RBUTTONDOWN: ButtonDown(MK_RBUTTON); return 0;
+        case WM_MOUSEMOVE: MouseMoved(); return 0;
+        case WM_LBUTTONUP: ButtonUp(MK_LBUTTON); return 0;
         case WM_CAPTURECHANGED:
             // A button released while another window held the mouse never reaches us.
-            Dragging = false;
+            dragging_ = false;
             return 0;
-        case WM_LBUTTONDBLCLK: Image1DblClick(); return 0;
-        case TrayIcon::kCallbackMessage: TrayIconMessage(lParam); return 0;
+        case WM_LBUTTONDBLCLK: HideToTray(); return 0;
+        case TrayIcon::kCallbackMessage: TrayIconClicked(lParam); return 0;
         case WM_TIMECHANGE: TickSoon(); return 0;
         case WM_DISPLAYCHANGE:
         case WM_SETTINGCHANGE: RefreshMaximizedArea(); return 0;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
             return 0;
-        case WM_DESTROY: StopAll(); return 0;
+        case WM_DESTROY: Shutdown(); return 0;
     }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {
         tray_.AddAgain();
@@ -103,7 +103,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-void TForm1::FormCreate() {
+void ClockWindow::Created() {
     GetWindowRect(hwnd_, &frame_);
     settings_.ColonBlinkPhase = true;
     settings_.FirstActivation = false;
@@ -130,12 +130,12 @@ void TForm1::FormCreate() {
     CopyFace(settings_, frame);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 
-    SetTimer(hwnd_, kTimer3, 500, nullptr);
+    SetTimer(hwnd_, kBlinkTimer, 500, nullptr);
     SetTimer(hwnd_, kSaveTimer, 500, nullptr);
     StartTimers();
 }
 
-void TForm1::FormActivate() {
+void ClockWindow::Activated() {
     if (settings_.FirstActivation) return;
     settings_.FirstActivation = true;
     EnsureDisplayFontsRead();
@@ -143,11 +143,11 @@ void TForm1::FormActivate() {
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 }
 
-void TForm1::EnsureDisplayFontsRead() {
+void ClockWindow::EnsureDisplayFontsRead() {
     if (!displayFontsRead_) ReadDisplayFonts();
 }
 
-void TForm1::ReadDisplayFonts() {
+void ClockWindow::ReadDisplayFonts() {
     displayFontsRead_ = true;
     std::vector<std::string> errors;
     ReadSettings(settings_, *store_, DisplayFontSettings(), errors);
@@ -155,7 +155,7 @@ void TForm1::ReadDisplayFonts() {
     ReportAll(errors);
 }
 
-void TForm1::SaveTimer() {
+void ClockWindow::SaveTimer() {
     // One save at a time: a change made meanwhile is seen again at the next check.
     if (saving_) return;
     FinishSave();
@@ -167,14 +167,14 @@ void TForm1::SaveTimer() {
     StartSave(std::move(values));
 }
 
-void TForm1::MarkSettingsUnchanged() {
+void ClockWindow::MarkSettingsUnchanged() {
     EnsureDisplayFontsRead();
     settledSave_.Stored(ExitValues(settings_));
 }
 
 // 321 values, each opened, written and closed: tens of milliseconds under Wine, so a worker
 // writes them from its own copy while the window goes on.
-void TForm1::StartSave(std::vector<std::string> values) {
+void ClockWindow::StartSave(std::vector<std::string> values) {
     saving_ = true;
     saver_ = std::thread([this, values = std::move(values)] {
         std::vector<std::string> errors;
@@ -184,14 +184,14 @@ void TForm1::StartSave(std::vector<std::string> values) {
     });
 }
 
-void TForm1::FinishSave() {
+void ClockWindow::FinishSave() {
     if (!saver_.joinable()) return;
     saver_.join();
     for (const std::string& error : saveErrors_) ReportFailureOnce(error);
     saveErrors_.clear();
 }
 
-void TForm1::SaveSettings() {
+void ClockWindow::SaveSettings() {
     // A save under way finishes first: the exit save is the last word.
     FinishSave();
     if (settingsSaved_) return;
@@ -204,16 +204,16 @@ void TForm1::SaveSettings() {
     ReportAll(errors);
 }
 
-void TForm1::StopAll() {
+void ClockWindow::Shutdown() {
     StopTimers();
-    KillTimer(hwnd_, kTimer3);
+    KillTimer(hwnd_, kBlinkTimer);
     KillTimer(hwnd_, kSaveTimer);
     tray_.Remove();
     SaveSettings();
     app_.ClockDestroyed();
 }
 
-void TForm1::Paint() {
+void ClockWindow::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
     const Size size = pictures_->display.GetSize();
@@ -221,56 +221,54 @@ void TForm1::Paint() {
     EndPaint(hwnd_, &paint);
 }
 
-void TForm1::FormMouseDown(UINT button) {
+void ClockWindow::ButtonDown(UINT button) {
     if (button == MK_LBUTTON) {
-        Dragging = true;
+        dragging_ = true;
         SetCapture(hwnd_);
     } else {
-        Test();
+        // The right button: the control menu, or with Still off the exit confirmation.
+        app_.ShowMenuOrExitConfirmation();
     }
-    if (Dragging) GetCursorPos(&DragLast);
+    if (dragging_) GetCursorPos(&dragLast_);
 }
 
-void TForm1::FormMouseMove() {
-    if (!Dragging || !settings_.MoveIt) return;
+void ClockWindow::MouseMoved() {
+    if (!dragging_ || !settings_.MoveIt) return;
     POINT now;
     GetCursorPos(&now);
-    if (now.x != DragLast.x || now.y != DragLast.y) {
+    if (now.x != dragLast_.x || now.y != dragLast_.y) {
         RECT frame;
         GetWindowRect(hwnd_, &frame);
-        const int left = frame.left + now.x - DragLast.x;
-        const int top = frame.top + now.y - DragLast.y;
+        const int left = frame.left + now.x - dragLast_.x;
+        const int top = frame.top + now.y - dragLast_.y;
         SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         settings_.FL = left;
         settings_.FT = top;
         // The face dialog's Left and Top follow the clock.
         app_.ShowLiveValues();
     }
-    DragLast = now;
+    dragLast_ = now;
 }
 
-void TForm1::FormMouseUp(UINT button) {
+void ClockWindow::ButtonUp(UINT button) {
     if (button != MK_LBUTTON) return;
-    Dragging = false;
+    dragging_ = false;
     if (GetCapture() == hwnd_) ReleaseCapture();
 }
 
-// Right button on the clock: the control menu, or with Still off the exit confirmation.
-void TForm1::Test() { app_.ShowMenuOrExitConfirmation(); }
-
-void TForm1::Image1DblClick() {
+void ClockWindow::HideToTray() {
     ShowWindow(hwnd_, SW_HIDE);
     StopTimers();
     settings_.Tray = true;
 }
 
-void TForm1::TrayIconMessage(LPARAM mouseMessage) {
+void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
     if (mouseMessage == WM_LBUTTONDOWN) {
         if (IsWindowVisible(hwnd_)) return;
         StartTimers();
         ShowWindow(hwnd_, SW_SHOW);
         settings_.Tray = false;
-        Dragging = false;
+        dragging_ = false;
     } else if (mouseMessage == WM_RBUTTONDOWN) {
         app_.ShowMenuOrExitConfirmation();
     }

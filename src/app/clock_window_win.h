@@ -1,6 +1,6 @@
 #pragma once
 
-// TForm1, the clock window: borderless, cut to its shape, showing the frame the tick composes.
+// ClockWindow, the clock window: borderless, cut to its shape, showing the frame the tick composes.
 // It owns ClockSettings, the pictures, the timers and the tray icon for the life of the process:
 // it reads the settings while it is created and the display fonts at its first activation, and
 // writes everything back when it is destroyed (or when Windows ends the session).
@@ -26,24 +26,24 @@ namespace marvix {
 
 class Application;
 
-class TForm1 {
+class ClockWindow {
 public:
     static constexpr char kClassName[] = "TForm1";
-    static constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2, kTimer3 = 3, kSaveTimer = 4;
+    static constexpr UINT_PTR kTickTimer = 1, kTickTockTimer = 2, kBlinkTimer = 3, kSaveTimer = 4;
 
     static ScopedWindowClass RegisterWindowClass(HINSTANCE instance);
-    // Creates the window hidden; FormCreate has run when this returns.
-    static TForm1* Create(Application& app, TimeSource& clock);
+    // Creates the window hidden; Created has run when this returns.
+    static ClockWindow* Create(Application& app, TimeSource& clock);
 
     HWND Window() const { return hwnd_; }
     ClockSettings& Settings() { return settings_; }
     ClockPictures& Pictures() { return *pictures_; }
     const TrayIcon& Tray() const { return tray_; }
-    bool IsDragging() const { return Dragging; }
+    bool IsDragging() const { return dragging_; }
     bool TimersRunning() const { return timersRunning_; }
     // The tick's step: 10 ms in smooth mode, else 250. A smooth tick sleeps over the steps that
     // would change nothing (see TickPlan): NextTickIn is how long the timer sleeps now.
-    UINT Timer1Interval() const { return timer1Interval_; }
+    UINT TickStep() const { return tickStep_; }
     UINT NextTickIn() const { return nextTickIn_; }
     // How many frames have reached the window since it was created: a tick that changes no
     // pixel sends none.
@@ -81,9 +81,9 @@ public:
     bool SaveConfiguration(const std::string& path);
 
     // The timers' handlers, public so that tests and benchmarks can drive them.
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
+    void Tick();
+    void PaceTickTock();
+    void BlinkColons();
     // Every half second: saves the settings once a change has settled (see SettledSave), on a
     // worker thread, one save at a time.
     void SaveTimer();
@@ -95,24 +95,23 @@ public:
     bool IsSaving() const { return saving_; }
 
 private:
-    TForm1(HWND hwnd, Application& app, TimeSource& clock);
+    ClockWindow(HWND hwnd, Application& app, TimeSource& clock);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void FormCreate();
-    void FormActivate();
-    void StopAll();
+    void Created();
+    void Activated();
+    void Shutdown();
     void ReadDisplayFonts();
     void SaveSettings();
     void StartSave(std::vector<std::string> values);
     void FinishSave();
     void Paint();
-    void FormMouseDown(UINT button);
-    void FormMouseMove();
-    void FormMouseUp(UINT button);
-    void Image1DblClick();
-    void TrayIconMessage(LPARAM mouseMessage);
-    void Test();
+    void ButtonDown(UINT button);
+    void MouseMoved();
+    void ButtonUp(UINT button);
+    void HideToTray();
+    void TrayIconClicked(LPARAM mouseMessage);
     void StartTimers();
     void StopTimers();
     void SetTickTimer(UINT wait);
@@ -141,11 +140,11 @@ private:
     TPlayFile ownPlayer_;
     SoundPlayer* player_ = &ownPlayer_;
     UINT taskbarCreated_ = 0;
-    bool Dragging = false;
-    POINT DragLast{};
+    bool dragging_ = false;
+    POINT dragLast_{};
     RECT frame_{};  // the window's rectangle, as of its last move or resize
     bool timersRunning_ = false;
-    UINT timer1Interval_ = 250;
+    UINT tickStep_ = 250;
     UINT nextTickIn_ = 250;
     bool settingsSaved_ = false;
     bool displayFontsRead_ = false;

@@ -33,16 +33,16 @@ constexpr COLORREF kBlue = 0x00C08080, kWhite = 0x00FFFFFF, kYellow = 0x0000FFFF
 
 // From top to bottom; every panel is 109 pixels wide.
 constexpr PanelLook kPanelLooks[] = {
-    {TForm4::Panel1, "Clock Face", 8, 21, kBlue, kWhite, 2, false},
-    {TForm4::Panel2, "Hand Settings", 39, 21, kBlue, kWhite, 2, false},
-    {TForm4::Panel3, "Digital Settings", 70, 21, kBlue, kWhite, 2, false},
-    {TForm4::Panel9, "Phase Displays", 101, 21, kBlue, kWhite, 2, false},
-    {TForm4::Panel4, "Alarm/sounds", 132, 21, kBlue, kWhite, 2, false},
-    {TForm4::Panel7, "Configurations", 163, 21, kBlue, kWhite, 2, false},
-    {TForm4::Panel10, "Spelling", 194, 21, kBlue, kWhite, 2, false},
-    {TForm4::Panel6, "Help", 225, 21, kBlue, kYellow, 2, false},
-    {TForm4::Panel8, "Set Time", 256, 21, kGray, kAqua, 2, false},
-    {TForm4::Panel5, "STOP", 284, 31, kStop, kWhite, 4, true},
+    {ControlMenuWindow::kFace, "Clock Face", 8, 21, kBlue, kWhite, 2, false},
+    {ControlMenuWindow::kHands, "Hand Settings", 39, 21, kBlue, kWhite, 2, false},
+    {ControlMenuWindow::kDigital, "Digital Settings", 70, 21, kBlue, kWhite, 2, false},
+    {ControlMenuWindow::kPhases, "Phase Displays", 101, 21, kBlue, kWhite, 2, false},
+    {ControlMenuWindow::kAlarms, "Alarm/sounds", 132, 21, kBlue, kWhite, 2, false},
+    {ControlMenuWindow::kConfigurations, "Configurations", 163, 21, kBlue, kWhite, 2, false},
+    {ControlMenuWindow::kSpelling, "Spelling", 194, 21, kBlue, kWhite, 2, false},
+    {ControlMenuWindow::kHelp, "Help", 225, 21, kBlue, kYellow, 2, false},
+    {ControlMenuWindow::kSetTime, "Set Time", 256, 21, kGray, kAqua, 2, false},
+    {ControlMenuWindow::kStop, "STOP", 284, 31, kStop, kWhite, 4, true},
 };
 
 const PanelLook* LookOf(int id) {
@@ -65,37 +65,37 @@ void OpenDateAndTimeSettings() {
 
 }  // namespace
 
-TForm4::TForm4(Application& app) : SettingsDialog(app, kLayout) {}
+ControlMenuWindow::ControlMenuWindow(Application& app) : SettingsDialog(app, kLayout) {}
 
-void TForm4::CreateControls() {
+void ControlMenuWindow::CreateControls() {
     for (const PanelLook& look : kPanelLooks) {
         AddControl(ControlKind::kPanels, "BUTTON", look.caption, BS_OWNERDRAW,
                    Rect::At({14, look.top}, {109, look.height}), look.id);
     }
 }
 
-bool TForm4::OnCommand(int id, int notification) {
+bool ControlMenuWindow::OnCommand(int id, int notification) {
     if (notification != BN_CLICKED || !LookOf(id)) return false;
-    PanelClick(id);
+    Press(id);
     return true;
 }
 
-void TForm4::PanelClick(int panel) {
+void ControlMenuWindow::Press(int panel) {
     switch (panel) {
-        case Panel1: app_.Dialog(DialogId::Face).Show(); break;
-        case Panel2: app_.Dialog(DialogId::Hands).Show(); break;
-        case Panel3: app_.Dialog(DialogId::Digital).Show(); break;
-        case Panel9: app_.Dialog(DialogId::Phases).Show(); break;
-        case Panel4: app_.Dialog(DialogId::Alarms).Show(); break;
-        case Panel7: app_.Dialog(DialogId::Configurations).Show(); break;
-        case Panel10: app_.Dialog(DialogId::Spelling).Show(); break;
-        case Panel6: app_.ShowHelp(); break;
-        case Panel8: OpenDateAndTimeSettings(); break;
-        case Panel5: app_.Terminate(); break;
+        case kFace: app_.Dialog(DialogId::Face).Show(); break;
+        case kHands: app_.Dialog(DialogId::Hands).Show(); break;
+        case kDigital: app_.Dialog(DialogId::Digital).Show(); break;
+        case kPhases: app_.Dialog(DialogId::Phases).Show(); break;
+        case kAlarms: app_.Dialog(DialogId::Alarms).Show(); break;
+        case kConfigurations: app_.Dialog(DialogId::Configurations).Show(); break;
+        case kSpelling: app_.Dialog(DialogId::Spelling).Show(); break;
+        case kHelp: app_.ShowHelp(); break;
+        case kSetTime: OpenDateAndTimeSettings(); break;
+        case kStop: app_.Terminate(); break;
     }
 }
 
-void TForm4::DrawPanel(const DRAWITEMSTRUCT& item) {
+void ControlMenuWindow::DrawPanel(const DRAWITEMSTRUCT& item) {
     const PanelLook* look = LookOf(static_cast<int>(item.CtlID));
     if (!look) return;
     HDC dc = item.hDC;
@@ -124,7 +124,7 @@ void TForm4::DrawPanel(const DRAWITEMSTRUCT& item) {
     SelectObject(dc, previous);
 }
 
-LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ControlMenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DRAWITEM) {
         DrawPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;

@@ -1,24 +1,25 @@
 #pragma once
 
-// TForm4, the control menu: a column of ten coloured panels that open the settings windows, the
-// help, the system's date and time settings, or stop the program.
+// The control menu (window class "TForm4"): a column of ten coloured panels that open the
+// settings windows, the help, the system's date and time settings, or stop the program.
 
 #include "app/settings_dialog_win.h"
 
 namespace marvix {
 
-class TForm4 final : public SettingsDialog {
+class ControlMenuWindow final : public SettingsDialog {
 public:
-    explicit TForm4(Application& app);
+    explicit ControlMenuWindow(Application& app);
 
-    // The panels' control identifiers, named after the panels.
+    // The panels' control identifiers, by what each opens or does (Panel1 to Panel10 in order).
     // clang-format off
     enum PanelId {
-        Panel1 = 101, Panel2, Panel3, Panel4, Panel5, Panel6, Panel7, Panel8, Panel9, Panel10,
+        kFace = 101, kHands, kDigital, kAlarms, kStop, kHelp, kConfigurations, kSetTime, kPhases,
+        kSpelling,
     };
     // clang-format on
     // Runs a panel's click, as a click on it does.
-    void PanelClick(int panel);
+    void Press(int panel);
 
 protected:
     void CreateControls() override;

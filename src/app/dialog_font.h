@@ -1,6 +1,6 @@
 #pragma once
 
-// FontMe's choice: the system's small raster sans-serif at 8 points on a screen of 96 pixels per
+// ApplyDialogFont's choice: the system's small raster sans-serif at 8 points on a screen of 96 pixels per
 // inch, and its serif sibling at 6 points on any other, where the sans-serif would not scale.
 
 #include <string_view>

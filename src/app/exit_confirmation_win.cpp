@@ -15,26 +15,26 @@ constexpr DialogLayout kLayout{
 
 }  // namespace
 
-TForm9::TForm9(Application& app) : SettingsDialog(app, kLayout) {}
+ExitConfirmationWindow::ExitConfirmationWindow(Application& app) : SettingsDialog(app, kLayout) {}
 
-void TForm9::CreateControls() {
+void ExitConfirmationWindow::CreateControls() {
     AddControl(kGroupBoxes, "BUTTON", "Exit Program Yes/No?", BS_GROUPBOX, {4, 2, 135, 55}, -1);
     AddControl(kButtons, "BUTTON", "Yes", BS_PUSHBUTTON | WS_TABSTOP, Rect::At({24, 24}, {33, 20}),
-               Button1);
+               kYes);
     AddControl(kButtons, "BUTTON", "No", BS_DEFPUSHBUTTON | WS_TABSTOP,
-               Rect::At({82, 24}, {33, 20}), Button2);
+               Rect::At({82, 24}, {33, 20}), kNo);
 }
 
-bool TForm9::OnCommand(int id, int notification) {
+bool ExitConfirmationWindow::OnCommand(int id, int notification) {
     if (notification != BN_CLICKED) return false;
-    if (id == Button1) Button1Click();
-    else if (id == Button2) Button2Click();
+    if (id == kYes) Yes();
+    else if (id == kNo) No();
     else return false;
     return true;
 }
 
-void TForm9::Button1Click() { app_.Terminate(); }
+void ExitConfirmationWindow::Yes() { app_.Terminate(); }
 
-void TForm9::Button2Click() { Hide(); }
+void ExitConfirmationWindow::No() { Hide(); }
 
 }  // namespace marvix

@@ -43,7 +43,7 @@ bool SettingsDialog::Create() {
                             height, app_.Owner(), nullptr, app_.Instance(), this);
     if (!hwnd_) return false;
     CreateControls();
-    FormCreate(true);
+    Prepare(true);
     return true;
 }
 
@@ -83,9 +83,9 @@ HWND SettingsDialog::AddControl(ControlKind kind, const char* windowClass, const
     return control;
 }
 
-void SettingsDialog::FormCreate(bool creating) {
+void SettingsDialog::Prepare(bool creating) {
     const bool fullProtocol = creating || layout_.createOnActivation;
-    if (fullProtocol) FontMe();
+    if (fullProtocol) ApplyDialogFont();
     bool clamp = false;
     const bool ignore = Settings().IgnoreBoundary;
     switch (layout_.clamp) {
@@ -96,7 +96,7 @@ void SettingsDialog::FormCreate(bool creating) {
         case Clamp::OnCreateAndActivationUnlessIgnored: clamp = !ignore; break;
     }
     if (clamp) ClampToScreen();
-    if (fullProtocol) SetStuff();
+    if (fullProtocol) ShowSettings();
 }
 
 // Coming back from a window of our own (a chooser, a message box) is no new activation:
@@ -127,7 +127,7 @@ LRESULT SettingsDialog::DefaultButton() const {
     return 0;
 }
 
-void SettingsDialog::FontMe() {
+void SettingsDialog::ApplyDialogFont() {
     HFONT font = app_.DialogFont();
     for (const Control& control : controls_) {
         if (layout_.fontKinds & control.kind)
@@ -141,7 +141,7 @@ void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_, MaximizedArea()); }
 // does: the refill finds no field being typed in, and the keys go on where they went.
 void SettingsDialog::Activated(HWND previous) {
     app_.SetActiveDialog(hwnd_);
-    if (!IsOwnWindow(previous)) FormCreate(false);
+    if (!IsOwnWindow(previous)) Prepare(false);
     HWND focus = lastFocus_;
     if (!focus || !IsWindow(focus) || !IsWindowVisible(focus) || !IsWindowEnabled(focus))
         focus = InitialFocus();

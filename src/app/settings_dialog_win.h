@@ -1,8 +1,8 @@
 #pragma once
 
 // The protocol every settings window follows: a tool window created hidden at start, shown by the
-// control menu, hidden by its close box, never modal. Its FormCreate runs at creation and (for
-// most) at every activation: FontMe, then the screen-boundary clamp, then SetStuff, which copies
+// control menu, hidden by its close box, never modal. Its Prepare runs at creation and (for
+// most) at every activation: ApplyDialogFont, then the screen-boundary clamp, then ShowSettings, which copies
 // the settings into the controls.
 //
 // The keyboard works as in a dialog, though the window is built in code: the message loop passes
@@ -25,7 +25,7 @@ namespace marvix {
 
 class Application;
 
-// The kinds of control FontMe gives the dialog font to.
+// The kinds of control ApplyDialogFont gives the dialog font to.
 // clang-format off
 enum ControlKind : unsigned {
     kButtons = 1, kCheckBoxes = 2, kEdits = 4, kGroupBoxes = 8, kLabels = 16, kPanels = 32,
@@ -50,7 +50,7 @@ struct DialogLayout {
     bool centred;
     unsigned fontKinds;  // ControlKind bits
     Clamp clamp;
-    bool createOnActivation;  // FormCreate runs again at every activation
+    bool createOnActivation;  // Prepare runs again at every activation
     // A settings window shows beside the clock it changes; the control menu and the exit
     // confirmation stay where they are put (centred), as they change nothing on the clock.
     bool besideClock = true;
@@ -71,7 +71,7 @@ public:
     void Show();
     void Hide();
     // Copies the current settings into the controls.
-    virtual void SetStuff() {}
+    virtual void ShowSettings() {}
     // After every frame, while the window is visible: shows values the clock itself has just
     // changed (a dragged position, a display placed by the tick). Shows only; writes nothing.
     virtual void ShowLiveValues() {}
@@ -101,10 +101,10 @@ protected:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void FormCreate(bool creating);
+    void Prepare(bool creating);
     LRESULT DefaultButton() const;
     bool IsOwnWindow(HWND other) const;
-    void FontMe();
+    void ApplyDialogFont();
     void ClampToScreen();
     void PlaceBesideClock();
     void Activated(HWND previous);

@@ -1,6 +1,6 @@
 #pragma once
 
-// The alarms/sounds dialog TForm7, "Marvix Alarms/sounds", as data: six sound rows, the hour
+// The alarms/sounds dialog AlarmsWindow, "Marvix Alarms/sounds", as data: six sound rows, the hour
 // chime's count, and one editor for the five alarms, bound to alarm 1 in the table and pointed at
 // the alarm "Alarm #" shows.
 

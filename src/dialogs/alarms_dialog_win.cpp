@@ -16,37 +16,37 @@ bool IsAlarmEditor(const ControlRow& row) {
 
 }  // namespace
 
-TForm7::TForm7(Application& app, const DialogLayout& layout)
+AlarmsWindow::AlarmsWindow(Application& app, const DialogLayout& layout)
     : TableDialog(app, layout, kAlarmsDialogRows) {}
 
-const SettingDef* TForm7::Bound(const ControlRow& row) const {
+const SettingDef* AlarmsWindow::Bound(const ControlRow& row) const {
     if (!IsAlarmEditor(row)) return TableDialog::Bound(row);
     return FindSetting(AlarmSetting(row.setting, alarm_));
 }
 
-int32_t TForm7::Shown(const ControlRow& row, int32_t stored) const {
+int32_t AlarmsWindow::Shown(const ControlRow& row, int32_t stored) const {
     return row.name == "SpinEdit5" ? ShownAlarmHour(stored) : stored;
 }
 
 // Every activation starts the editor at alarm 1. (Coming back from "Browse" is no activation, so
 // a file picked for alarm 3 goes to alarm 3.)
-void TForm7::BeforeFill() {
+void AlarmsWindow::BeforeFill() {
     alarm_ = 1;
     SetFieldValue("SpinEdit7", alarm_);
 }
 
-void TForm7::Changed(const ControlRow& row) {
-    if (row.name == "SpinEdit7") SpinEdit7Change();
+void AlarmsWindow::Changed(const ControlRow& row) {
+    if (row.name == "SpinEdit7") ShowChosenAlarm();
 }
 
-void TForm7::SpinEdit7Change() {
+void AlarmsWindow::ShowChosenAlarm() {
     alarm_ = HeldValue("SpinEdit7");
     for (std::string_view control : kAlarmEditor) ShowControl(control);
 }
 
 // "test": the row's file once, played to its end on a worker thread, whatever the sound is
 // otherwise (a tick plays without waiting, the hour chime as often as the hour).
-void TForm7::Pressed(const ControlRow& row) {
+void AlarmsWindow::Pressed(const ControlRow& row) {
     if (row.field.empty()) return;
     const SettingDef* file = Bound(Row(row.field));
     if (!file) return;

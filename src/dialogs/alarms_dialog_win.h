@@ -1,15 +1,15 @@
 #pragma once
 
-// TForm7, "Marvix Alarms/sounds": the sound files with their check boxes, "test" and "Browse",
+// AlarmsWindow, "Marvix Alarms/sounds": the sound files with their check boxes, "test" and "Browse",
 // and the editor of the five alarms.
 
 #include "dialogs/table_dialog_win.h"
 
 namespace marvix {
 
-class TForm7 final : public TableDialog {
+class AlarmsWindow final : public TableDialog {
 public:
-    TForm7(Application& app, const DialogLayout& layout);
+    AlarmsWindow(Application& app, const DialogLayout& layout);
     // The alarm the editor shows, 1 to 5.
     int Alarm() const { return alarm_; }
 
@@ -21,7 +21,7 @@ protected:
     void Pressed(const ControlRow& row) override;
 
 private:
-    void SpinEdit7Change();
+    void ShowChosenAlarm();
 
     int alarm_ = 1;
 };

@@ -90,45 +90,45 @@ void FitWidthToItems(HWND list) {
 
 }  // namespace
 
-TForm8::TForm8(Application& app) : SettingsDialog(app, kLayout) {}
+ConfigurationsWindow::ConfigurationsWindow(Application& app) : SettingsDialog(app, kLayout) {}
 
-void TForm8::CreateControls() {
+void ConfigurationsWindow::CreateControls() {
     constexpr int kInner = kWidth - 16;
     constexpr DWORD kList =
         LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP;
     AddControl(kLabels, "STATIC", "Load  Clock Configuration", SS_CENTER,
-               Rect::At({0, 8}, {kWidth, 14}), Label1);
+               Rect::At({0, 8}, {kWidth, 14}), kLoadHeading);
     AddControl(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-               Rect::At({8, 26}, {kInner, 200}), DriveComboBox1);
+               Rect::At({8, 26}, {kInner, 200}), kDriveBox);
     AddControl(kLabels, "STATIC", "", SS_LEFT | SS_PATHELLIPSIS | SS_NOPREFIX,
-               Rect::At({8, 52}, {kInner, 14}), FolderPath);
-    AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 68}, {kInner, 97}), DirectoryListBox1);
+               Rect::At({8, 52}, {kInner, 14}), kFolderPath);
+    AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 68}, {kInner, 97}), kFolderList);
     AddControl(kLists, "LISTBOX", "", kList | LBS_SORT, Rect::At({8, 172}, {kInner, 97}),
-               FileListBox1);
-    AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 277}, {kWidth, 2}), Panel1);
+               kFileList);
+    AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 277}, {kWidth, 2}), kSeparator);
     AddControl(kLabels, "STATIC", "Save  Clock Configuration", SS_CENTER,
-               Rect::At({0, 285}, {kWidth, 14}), Label2);
+               Rect::At({0, 285}, {kWidth, 14}), kSaveHeading);
     AddControl(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-               Rect::At({8, 302}, {kInner, 21}), Edit1);
+               Rect::At({8, 302}, {kInner, 21}), kNameBox);
     AddControl(kButtons, "BUTTON", "Save", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({8, 328}, {kInner, 23}), Button1);
+               Rect::At({8, 328}, {kInner, 23}), kSaveButton);
 }
 
 // Listed when first shown: asking every drive for its label has no place in a clock's start.
-void TForm8::CreateControlsForShowing() { Relist(); }
+void ConfigurationsWindow::CreateControlsForShowing() { Relist(); }
 
-HWND TForm8::InitialFocus() const { return GetDlgItem(Window(), FileListBox1); }
+HWND ConfigurationsWindow::InitialFocus() const { return GetDlgItem(Window(), kFileList); }
 
-void TForm8::Relist() {
+void ConfigurationsWindow::Relist() {
     const std::string folder = CurrentFolder();
-    SetDlgItemTextA(Window(), FolderPath, folder.c_str());
+    SetDlgItemTextA(Window(), kFolderPath, folder.c_str());
     ListDrives(folder);
     ListFolders(folder);
     ListFiles(folder);
 }
 
-void TForm8::ListDrives(const std::string& folder) {
-    HWND box = GetDlgItem(Window(), DriveComboBox1);
+void ConfigurationsWindow::ListDrives(const std::string& folder) {
+    HWND box = GetDlgItem(Window(), kDriveBox);
     SendMessageA(box, CB_RESETCONTENT, 0, 0);
     const char current = folder.size() >= 2 && folder[1] == ':'
                              ? char(std::toupper(static_cast<unsigned char>(folder[0])))
@@ -144,8 +144,8 @@ void TForm8::ListDrives(const std::string& folder) {
     }
 }
 
-void TForm8::ListFolders(const std::string& folder) {
-    HWND list = GetDlgItem(Window(), DirectoryListBox1);
+void ConfigurationsWindow::ListFolders(const std::string& folder) {
+    HWND list = GetDlgItem(Window(), kFolderList);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     folderPaths_.clear();
@@ -161,16 +161,16 @@ void TForm8::ListFolders(const std::string& folder) {
     InvalidateRect(list, nullptr, TRUE);
 }
 
-void TForm8::ListFiles(const std::string& folder) {
-    HWND list = GetDlgItem(Window(), FileListBox1);
+void ConfigurationsWindow::ListFiles(const std::string& folder) {
+    HWND list = GetDlgItem(Window(), kFileList);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& name : Names(folder, "*.ccf", false))
         SendMessageA(list, LB_ADDSTRING, 0, LPARAM(name.c_str()));
     FitWidthToItems(list);
 }
 
-std::string TForm8::SelectedFile() const {
-    HWND list = GetDlgItem(Window(), FileListBox1);
+std::string ConfigurationsWindow::SelectedFile() const {
+    HWND list = GetDlgItem(Window(), kFileList);
     const LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR) return {};
     const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, WPARAM(index), 0);
@@ -180,24 +180,24 @@ std::string TForm8::SelectedFile() const {
     return name;
 }
 
-void TForm8::FileListBox1Click() {
+void ConfigurationsWindow::FilePicked() {
     // The bare name, so that "Save" writes over the file just picked.
-    SetDlgItemTextA(Window(), Edit1, SelectedFile().c_str());
+    SetDlgItemTextA(Window(), kNameBox, SelectedFile().c_str());
 }
 
-void TForm8::FileListBox1DblClick() {
+void ConfigurationsWindow::LoadPickedFile() {
     const std::string name = SelectedFile();
     if (!name.empty()) app_.Clock().LoadConfiguration(InFolder(CurrentFolder(), name));
 }
 
-void TForm8::DirectoryListBox1DblClick() {
-    const LRESULT index = SendMessageA(GetDlgItem(Window(), DirectoryListBox1), LB_GETCURSEL, 0, 0);
+void ConfigurationsWindow::OpenPickedFolder() {
+    const LRESULT index = SendMessageA(GetDlgItem(Window(), kFolderList), LB_GETCURSEL, 0, 0);
     if (index < 0 || size_t(index) >= folderPaths_.size()) return;
     if (SetCurrentDirectoryA(folderPaths_[size_t(index)].c_str())) Relist();
 }
 
-void TForm8::DriveComboBox1Change() {
-    HWND box = GetDlgItem(Window(), DriveComboBox1);
+void ConfigurationsWindow::OpenPickedDrive() {
+    HWND box = GetDlgItem(Window(), kDriveBox);
     const LRESULT item = SendMessageA(box, CB_GETCURSEL, 0, 0);
     if (item < 0) return;
     const char letter = char(SendMessageA(box, CB_GETITEMDATA, WPARAM(item), 0));
@@ -207,9 +207,9 @@ void TForm8::DriveComboBox1Change() {
     Relist();
 }
 
-void TForm8::Edit1Enter() {
+void ConfigurationsWindow::SaveUnderTypedName() {
     char typed[MAX_PATH] = {};
-    GetDlgItemTextA(Window(), Edit1, typed, MAX_PATH);
+    GetDlgItemTextA(Window(), kNameBox, typed, MAX_PATH);
     const std::optional<std::string> name = ConfigSaveName(typed);
     if (!name) {
         ShowMessage(kCannotSaveFile);
@@ -220,33 +220,33 @@ void TForm8::Edit1Enter() {
 }
 
 // Enter does what a double click would on a list, and saves from the name box.
-void TForm8::EnterPressed(HWND focus) {
+void ConfigurationsWindow::EnterPressed(HWND focus) {
     switch (GetDlgCtrlID(focus)) {
-        case Edit1: Edit1Enter(); break;
-        case FileListBox1: FileListBox1DblClick(); break;
-        case DirectoryListBox1: DirectoryListBox1DblClick(); break;
+        case kNameBox: SaveUnderTypedName(); break;
+        case kFileList: LoadPickedFile(); break;
+        case kFolderList: OpenPickedFolder(); break;
     }
 }
 
-bool TForm8::OnCommand(int id, int notification) {
-    if (id == FileListBox1 && notification == LBN_SELCHANGE) FileListBox1Click();
-    else if (id == FileListBox1 && notification == LBN_DBLCLK) FileListBox1DblClick();
-    else if (id == DirectoryListBox1 && notification == LBN_DBLCLK) DirectoryListBox1DblClick();
-    else if (id == DriveComboBox1 && notification == CBN_SELCHANGE) DriveComboBox1Change();
-    else if (id == Button1 && notification == BN_CLICKED) Edit1Enter();
+bool ConfigurationsWindow::OnCommand(int id, int notification) {
+    if (id == kFileList && notification == LBN_SELCHANGE) FilePicked();
+    else if (id == kFileList && notification == LBN_DBLCLK) LoadPickedFile();
+    else if (id == kFolderList && notification == LBN_DBLCLK) OpenPickedFolder();
+    else if (id == kDriveBox && notification == CBN_SELCHANGE) OpenPickedDrive();
+    else if (id == kSaveButton && notification == BN_CLICKED) SaveUnderTypedName();
     else return false;
     return true;
 }
 
-LRESULT TForm8::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ConfigurationsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC) {
         // The two headings, aqua for loading and lime for saving, and the folder in white, on
         // the window's purple.
         HDC dc = reinterpret_cast<HDC>(wParam);
         const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-        SetTextColor(dc, id == Label2       ? RGB(0, 255, 0)
-                         : id == FolderPath ? RGB(255, 255, 255)
-                                            : RGB(0, 255, 255));
+        SetTextColor(dc, id == kSaveHeading  ? RGB(0, 255, 0)
+                         : id == kFolderPath ? RGB(255, 255, 255)
+                                             : RGB(0, 255, 255));
         SetBkColor(dc, Layout().background);
         return reinterpret_cast<LRESULT>(BackgroundBrush());
     }

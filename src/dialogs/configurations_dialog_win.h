@@ -1,6 +1,6 @@
 #pragma once
 
-// TForm8, "Configurations": the drives, the folder tree down to the current folder and its
+// ConfigurationsWindow, "Configurations": the drives, the folder tree down to the current folder and its
 // subfolders, the current folder's path, its "*.ccf" files to load from (double click or Enter),
 // and a name box with "Save" (or Enter). The folder shown is the process's current folder, so a
 // bare name is saved there.
@@ -12,23 +12,23 @@
 
 namespace marvix {
 
-class TForm8 final : public SettingsDialog {
+class ConfigurationsWindow final : public SettingsDialog {
 public:
-    explicit TForm8(Application& app);
+    explicit ConfigurationsWindow(Application& app);
 
     // clang-format off
     enum ControlId {
-        DriveComboBox1 = 801, DirectoryListBox1, FileListBox1, Edit1, Button1, Label1, Label2, Panel1,
-        FolderPath,
+        kDriveBox = 801, kFolderList, kFileList, kNameBox, kSaveButton, kLoadHeading, kSaveHeading, kSeparator,
+        kFolderPath,
     };
     // clang-format on
 
     // The handlers, public so that tests drive them as a user's clicks would.
-    void FileListBox1Click();
-    void FileListBox1DblClick();
-    void DirectoryListBox1DblClick();
-    void DriveComboBox1Change();
-    void Edit1Enter();  // "Save"
+    void FilePicked();
+    void LoadPickedFile();
+    void OpenPickedFolder();
+    void OpenPickedDrive();
+    void SaveUnderTypedName();  // "Save"
     // Shows the current folder's drives, folders and files again.
     void Relist();
 

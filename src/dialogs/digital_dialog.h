@@ -1,6 +1,6 @@
 #pragma once
 
-// The digital displays dialog TForm6, "Marvix Digital Displays", as data: one column per display,
+// The digital displays dialog DigitalWindow, "Marvix Digital Displays", as data: one column per display,
 // HOUR to AM/PM above the line and DAY to INTER2 below it.
 
 #include <array>

@@ -23,23 +23,23 @@ const DigitalColumn* ColumnOf(std::string_view control) {
 
 }  // namespace
 
-TForm6::TForm6(Application& app, const DialogLayout& layout)
+DigitalWindow::DigitalWindow(Application& app, const DialogLayout& layout)
     : TableDialog(app, layout, kDigitalDialogRows) {}
 
 // The slots are shown as stored, even in a clock that was never activated.
-void TForm6::BeforeFill() {
+void DigitalWindow::BeforeFill() {
     app_.Clock().EnsureDisplayFontsRead();
     shownPlaces_.fill(kNothingShown);
 }
 
 // A panel is the display's background with the caption in the display's text colour.
-std::optional<Colour> TForm6::PanelCaption(const ControlRow& row) const {
+std::optional<Colour> DigitalWindow::PanelCaption(const ControlRow& row) const {
     const DigitalColumn* column = ColumnOf(row.name);
     if (!column) return std::nullopt;
     return (app_.Clock().Settings().*kFontSlots[column->display].colour).value;
 }
 
-void TForm6::Changed(const ControlRow& row) {
+void DigitalWindow::Changed(const ControlRow& row) {
     const DigitalColumn* column = ColumnOf(row.name);
     if (!column) return;
     ClockSettings& s = Settings();
@@ -54,7 +54,7 @@ void TForm6::Changed(const ControlRow& row) {
     }
 }
 
-void TForm6::Pressed(const ControlRow& row) {
+void DigitalWindow::Pressed(const ControlRow& row) {
     for (const CaseButton& button : kCaseButtons) {
         if (row.name != button.name) continue;
         Settings().*std::get<int32_t ClockSettings::*>(FindSetting(button.setting)->field) =
@@ -64,7 +64,7 @@ void TForm6::Pressed(const ControlRow& row) {
 
 // Called after every frame: up to a hundred times a second in smooth mode, so a field is touched
 // only when its display has moved since the field last showed it.
-void TForm6::ShowLiveValues() {
+void DigitalWindow::ShowLiveValues() {
     const ClockSettings& s = Settings();
     for (const DigitalColumn& column : kDigitalColumns) {
         const DisplaySpec& display = kDisplays[column.display];

@@ -1,6 +1,6 @@
 #pragma once
 
-// TForm6, "Marvix Digital Displays": a column per display. While it is open, the positions the
+// DigitalWindow, "Marvix Digital Displays": a column per display. While it is open, the positions the
 // tick gives the auto-placed displays show in their Left and Top fields.
 
 #include <array>
@@ -10,9 +10,9 @@
 
 namespace marvix {
 
-class TForm6 final : public TableDialog {
+class DigitalWindow final : public TableDialog {
 public:
-    TForm6(Application& app, const DialogLayout& layout);
+    DigitalWindow(Application& app, const DialogLayout& layout);
     void ShowLiveValues() override;
 
 protected:

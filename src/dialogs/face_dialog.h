@@ -1,6 +1,6 @@
 #pragma once
 
-// The face dialog TForm5, "Marvix Face", as data: the face picker, the window's shape, place
+// The face dialog FaceWindow, "Marvix Face", as data: the face picker, the window's shape, place
 // and z-position, and the desktop snapshot.
 
 #include <span>

@@ -27,17 +27,17 @@ Size ClientSize(HWND window) {
 
 }  // namespace
 
-TForm5::TForm5(Application& app, const DialogLayout& layout)
+FaceWindow::FaceWindow(Application& app, const DialogLayout& layout)
     : TableDialog(app, layout, kFaceDialogRows) {}
 
-void TForm5::CreateControls() {
+void FaceWindow::CreateControls() {
     TableDialog::CreateControls();
     // A long file name ends in "..." rather than in a letter cut in half.
     HWND name = Control("FaceName");
     SetWindowLongA(name, GWL_STYLE, GetWindowLongA(name, GWL_STYLE) | SS_ENDELLIPSIS | SS_NOPREFIX);
 }
 
-void TForm5::BeforeFill() {
+void FaceWindow::BeforeFill() {
     ClockSettings& s = Settings();
     // Written on purpose: without the snapshot face, "TWidth" and "THeight" are the window's own
     // size, kept so that ticking the snapshot box keeps the window's size at the next start.
@@ -53,7 +53,7 @@ void TForm5::BeforeFill() {
 }
 
 // Which face the clock shows, by its file's name.
-void TForm5::AfterFill() {
+void FaceWindow::AfterFill() {
     const ClockSettings& s = Settings();
     const std::string name = s.UseWall ? "a snapshot of the desktop, taken at every start"
                              : s.BackPic.empty()
@@ -62,7 +62,7 @@ void TForm5::AfterFill() {
     SetWindowTextA(Control("FaceName"), ("Face: " + name).c_str());
 }
 
-void TForm5::ReportMissingFolders() {
+void FaceWindow::ReportMissingFolders() {
     const ClockSettings& s = Settings();
     if (!s.DLetter.empty() && !IsDrive(s.DLetter))
         ReportFailureOnce("Cannot locate drive letter " + s.DLetter);
@@ -71,14 +71,14 @@ void TForm5::ReportMissingFolders() {
 }
 
 // Where the chooser opens: where the user last browsed, while that folder is there.
-std::string TForm5::StartFolder() const {
+std::string FaceWindow::StartFolder() const {
     const ClockSettings& s = app_.Clock().Settings();
     if (IsFolder(s.DDir)) return s.DDir;
     const std::string face = FolderOfPick(s.BackPic).folder;
     return IsFolder(face) ? face : std::string();
 }
 
-void TForm5::ChooseFace() {
+void FaceWindow::ChooseFace() {
     const std::optional<std::string> picked = PickFile(Window(), {kFaceFilter, {}, StartFolder()});
     if (!picked) return;
     const BrowsedFolder browsed = FolderOfPick(*picked);
@@ -86,11 +86,11 @@ void TForm5::ChooseFace() {
     Settings().DDir = browsed.folder;
     app_.Clock().LoadFace(*picked);
     // "TWidth" and "THeight" show the new face's size, and the name its file's.
-    SetStuff();
+    ShowSettings();
 }
 
-void TForm5::Changed(const ControlRow& row) {
-    TForm1& clock = app_.Clock();
+void FaceWindow::Changed(const ControlRow& row) {
+    ClockWindow& clock = app_.Clock();
     if (row.name == "RadioGroup1") {
         clock.ApplyShape();
     } else if (row.name == "RadioGroup2") {
@@ -112,7 +112,7 @@ void TForm5::Changed(const ControlRow& row) {
 
 // "Left" and "Top" place the window; the next tick holds it on the screen unless
 // IgnoreBoundary.
-void TForm5::MoveClock() {
+void FaceWindow::MoveClock() {
     const ClockSettings& s = Settings();
     SetWindowPos(app_.Clock().Window(), nullptr, s.FL, s.FT, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -121,10 +121,10 @@ void TForm5::MoveClock() {
 // With the snapshot face, "TWidth" and "THeight" size the window, its pictures and its centre,
 // and a new snapshot is taken at the new size: once the typed size has settled (see
 // Apply::WhenSettled), never at each keystroke.
-void TForm5::TransparentSizeChange() {
+void FaceWindow::TransparentSizeChange() {
     ClockSettings& s = Settings();
     if (!s.UseWall) return;
-    TForm1& clock = app_.Clock();
+    ClockWindow& clock = app_.Clock();
     const Size size{s.TranWidth, s.TranHeight};
     clock.Pictures().face.Resize(size);
     clock.Pictures().display.Resize(size);
@@ -136,20 +136,20 @@ void TForm5::TransparentSizeChange() {
     clock.MapBackGround();
 }
 
-void TForm5::Pressed(const ControlRow& row) {
+void FaceWindow::Pressed(const ControlRow& row) {
     if (row.name == "Button2") ChooseFace();
-    if (row.name == "Button1") Button1Click();
+    if (row.name == "Button1") StealWallpaper();
 }
 
 // "Steal Wallpaper Background": the desktop behind the clock becomes its face, at the face's size.
-void TForm5::Button1Click() {
+void FaceWindow::StealWallpaper() {
     app_.Clock().MapBackGround();
     Settings().TranWidth = HeldValue("SpinEdit3");
     Settings().TranHeight = HeldValue("SpinEdit4");
 }
 
 // A dragged clock: "Left" and "Top" show where it is, and nothing else happens.
-void TForm5::ShowLiveValues() {
+void FaceWindow::ShowLiveValues() {
     const ClockSettings& s = Settings();
     if (s.FL == shownPlace_.x && s.FT == shownPlace_.y) return;
     shownPlace_ = {s.FL, s.FT};

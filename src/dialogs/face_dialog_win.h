@@ -1,6 +1,6 @@
 #pragma once
 
-// TForm5, "Marvix Face": the face picture and everything about the clock window's outline and
+// FaceWindow, "Marvix Face": the face picture and everything about the clock window's outline and
 // place. Every change shows on the clock window at once; while the dialog is open, dragging the
 // clock shows in "Left" and "Top".
 
@@ -10,9 +10,9 @@
 
 namespace marvix {
 
-class TForm5 final : public TableDialog {
+class FaceWindow final : public TableDialog {
 public:
-    TForm5(Application& app, const DialogLayout& layout);
+    FaceWindow(Application& app, const DialogLayout& layout);
     void ShowLiveValues() override;
 
 protected:
@@ -24,7 +24,7 @@ protected:
 
 private:
     void ChooseFace();
-    void Button1Click();
+    void StealWallpaper();
     void MoveClock();
     void TransparentSizeChange();
     void ReportMissingFolders();

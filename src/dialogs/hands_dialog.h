@@ -1,7 +1,7 @@
 #pragma once
 
-// The hands dialog TForm2, "Marvix Hands", as data and rules: its controls, the write-backs its
-// SetStuff makes on purpose, "Together", and the stacking order the Order list edits.
+// The hands dialog HandsWindow, "Marvix Hands", as data and rules: its controls, the write-backs its
+// ShowSettings makes on purpose, "Together", and the stacking order the Order list edits.
 
 #include <array>
 #include <span>
@@ -14,13 +14,13 @@ namespace marvix {
 extern const std::span<const ControlRow> kHandsDialogRows;
 
 // The names of the eight Length fields, the two common pivot fields and the sixteen own pivot
-// fields (Left and Top, row by row), taken from the table: SetStuff writes the lengths and the
+// fields (Left and Top, row by row), taken from the table: ShowSettings writes the lengths and the
 // common pivot back as the requested ones, "Auto Size", "Center" and "Together" reload them.
 extern const std::array<std::string_view, 8> kLengthFields;
 extern const std::array<std::string_view, 2> kCommonPivotFields;
 extern const std::array<std::string_view, 16> kOwnPivotFields;
 
-// Step 1 of SetStuff: each Length field and the common pivot show the effective value, held to
+// Step 1 of ShowSettings: each Length field and the common pivot show the effective value, held to
 // the field's bounds, and a field's value is the setting's requested one as well.
 void WriteBackHandGeometry(ClockSettings& settings);
 

@@ -7,10 +7,10 @@
 
 namespace marvix {
 
-TForm2::TForm2(Application& app, const DialogLayout& layout)
+HandsWindow::HandsWindow(Application& app, const DialogLayout& layout)
     : TableDialog(app, layout, kHandsDialogRows) {}
 
-void TForm2::CreateControls() {
+void HandsWindow::CreateControls() {
     TableDialog::CreateControls();
     // The list's own procedure is kept and called: a subclass of the classic kind, which needs
     // nothing from the common controls (they are loaded only when a window first shows).
@@ -20,16 +20,16 @@ void TForm2::CreateControls() {
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
 }
 
-// What SetStuff writes on purpose: the effective lengths and common pivot become the requested
+// What ShowSettings writes on purpose: the effective lengths and common pivot become the requested
 // ones, and "Together" holds every own pivot at the common one.
-void TForm2::BeforeFill() {
+void HandsWindow::BeforeFill() {
     WriteBackHandGeometry(Settings());
     if (Settings().THand) PivotsTogether(Settings());
 }
 
-void TForm2::AfterFill() { FillOrderList(); }
+void HandsWindow::AfterFill() { FillOrderList(); }
 
-void TForm2::FillOrderList() {
+void HandsWindow::FillOrderList() {
     HWND list = Control("ListBox1");
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
@@ -40,11 +40,11 @@ void TForm2::FillOrderList() {
     InvalidateRect(list, nullptr, TRUE);
 }
 
-void TForm2::ShowOwnPivots() {
+void HandsWindow::ShowOwnPivots() {
     for (std::string_view field : kOwnPivotFields) ShowControl(field);
 }
 
-void TForm2::Changed(const ControlRow& row) {
+void HandsWindow::Changed(const ControlRow& row) {
     ClockSettings& s = Settings();
     if (row.name == "CheckBox2") {  // "Smooth"
         app_.Clock().SetTickInterval();
@@ -60,23 +60,23 @@ void TForm2::Changed(const ControlRow& row) {
     }
 }
 
-void TForm2::Pressed(const ControlRow& row) {
-    if (row.name == "Button1") Button1Click();
+void HandsWindow::Pressed(const ControlRow& row) {
+    if (row.name == "Button1") ResetOrder();
 }
 
-void TForm2::Button1Click() {
+void HandsWindow::ResetOrder() {
     ResetStackingOrder(Settings());
     FillOrderList();
 }
 
-void TForm2::ListBox1MouseDown() {
+void HandsWindow::OrderDragStarted() {
     const LRESULT selected = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
     dragSource_ = selected >= 0 && selected < 8 ? static_cast<int>(selected) : -1;
 }
 
 // The item under the button-up trades places with the one under the button-down. A button-up
 // without a button-down in the list (one pressed elsewhere) changes nothing.
-void TForm2::ListBox1MouseUp() {
+void HandsWindow::OrderDragEnded() {
     const int source = std::exchange(dragSource_, -1);
     const LRESULT target = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
     if (source < 0 || target < 0 || target >= 8 || target == source) return;
@@ -85,13 +85,13 @@ void TForm2::ListBox1MouseUp() {
     SendMessageA(Control("ListBox1"), LB_SETCURSEL, WPARAM(target), 0);
 }
 
-LRESULT CALLBACK TForm2::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK HandsWindow::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     // The list moves its selection with the mouse; the handlers read it once the list has.
     const LRESULT result = CallWindowProcA(listBoxProc_, list, message, wParam, lParam);
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
-        auto* dialog = reinterpret_cast<TForm2*>(GetWindowLongPtrA(list, GWLP_USERDATA));
-        if (message == WM_LBUTTONDOWN) dialog->ListBox1MouseDown();
-        if (message == WM_LBUTTONUP) dialog->ListBox1MouseUp();
+        auto* dialog = reinterpret_cast<HandsWindow*>(GetWindowLongPtrA(list, GWLP_USERDATA));
+        if (message == WM_LBUTTONDOWN) dialog->OrderDragStarted();
+        if (message == WM_LBUTTONUP) dialog->OrderDragEnded();
     }
     return result;
 }

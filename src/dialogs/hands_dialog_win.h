@@ -1,6 +1,6 @@
 #pragma once
 
-// TForm2, "Marvix Hands": the eight hands' rows, the options with the common pivot, and the
+// HandsWindow, "Marvix Hands": the eight hands' rows, the options with the common pivot, and the
 // Order list whose items swap by dragging one onto another.
 
 #include <windows.h>
@@ -9,9 +9,9 @@
 
 namespace marvix {
 
-class TForm2 final : public TableDialog {
+class HandsWindow final : public TableDialog {
 public:
-    TForm2(Application& app, const DialogLayout& layout);
+    HandsWindow(Application& app, const DialogLayout& layout);
 
 protected:
     void CreateControls() override;
@@ -22,9 +22,9 @@ protected:
 
 private:
     static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
-    void ListBox1MouseDown();
-    void ListBox1MouseUp();
-    void Button1Click();
+    void OrderDragStarted();
+    void OrderDragEnded();
+    void ResetOrder();
     void FillOrderList();
     void ShowOwnPivots();
 

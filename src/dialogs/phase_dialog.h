@@ -1,6 +1,6 @@
 #pragma once
 
-// The phase dialog TForm3, "Phase Displays", as data: the moon dial's column on the left, the
+// The phase dialog PhaseWindow, "Phase Displays", as data: the moon dial's column on the left, the
 // day/night dial's on the right.
 
 #include <span>

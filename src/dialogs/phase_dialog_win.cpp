@@ -6,10 +6,10 @@
 
 namespace marvix {
 
-TForm3::TForm3(Application& app, const DialogLayout& layout)
+PhaseWindow::PhaseWindow(Application& app, const DialogLayout& layout)
     : TableDialog(app, layout, kPhaseDialogRows) {}
 
 // The dial moves, turns halved or changes colour on the clock now, not at the next tick.
-void TForm3::Changed(const ControlRow&) { app_.Clock().Redraw(); }
+void PhaseWindow::Changed(const ControlRow&) { app_.Clock().Redraw(); }
 
 }  // namespace marvix

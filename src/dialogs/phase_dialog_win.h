@@ -1,15 +1,15 @@
 #pragma once
 
-// TForm3, "Phase Displays": the moon and day/night dials' settings. A change shows on the clock
+// PhaseWindow, "Phase Displays": the moon and day/night dials' settings. A change shows on the clock
 // at once.
 
 #include "dialogs/table_dialog_win.h"
 
 namespace marvix {
 
-class TForm3 final : public TableDialog {
+class PhaseWindow final : public TableDialog {
 public:
-    TForm3(Application& app, const DialogLayout& layout);
+    PhaseWindow(Application& app, const DialogLayout& layout);
 
 protected:
     void Changed(const ControlRow& row) override;

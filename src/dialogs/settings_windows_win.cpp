@@ -18,9 +18,9 @@ constexpr unsigned kEightKinds =
 constexpr uint32_t kPurple = 0x00800040;
 
 // The settings windows' frames, indexed by DialogId: class, caption, client size, colour, first
-// place (until the first showing puts it beside the clock), the kinds FontMe serves (the lists
+// place (until the first showing puts it beside the clock), the kinds ApplyDialogFont serves (the lists
 // too, so that none keeps the system's large bold font) and when the window is held on the
-// screen. (TForm8 has its own.)
+// screen. (ConfigurationsWindow has its own.)
 // clang-format off
 constexpr DialogLayout kLayouts[kDialogCount] = {
     {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds | kLists,
@@ -34,7 +34,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
     {"TForm7", "Marvix Alarms/sounds", {444, 290}, kPurple, {80, 60}, false,
      kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,
      Clamp::OnCreateAndActivation, true},
-    {},  // TForm8: configurations_dialog_win.cpp
+    {},  // ConfigurationsWindow: configurations_dialog_win.cpp
     {"TForm10", "Spelling", {516, 371}, kPurple, {0, 0}, true,
      kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true},
 };
@@ -45,13 +45,13 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
 std::unique_ptr<SettingsDialog> MakeSettingsWindow(Application& app, DialogId id) {
     const DialogLayout& layout = kLayouts[static_cast<size_t>(id)];
     switch (id) {
-        case DialogId::Hands: return std::make_unique<TForm2>(app, layout);
-        case DialogId::Phases: return std::make_unique<TForm3>(app, layout);
-        case DialogId::Face: return std::make_unique<TForm5>(app, layout);
-        case DialogId::Digital: return std::make_unique<TForm6>(app, layout);
-        case DialogId::Alarms: return std::make_unique<TForm7>(app, layout);
-        case DialogId::Configurations: return std::make_unique<TForm8>(app);
-        case DialogId::Spelling: return std::make_unique<TForm10>(app, layout);
+        case DialogId::Hands: return std::make_unique<HandsWindow>(app, layout);
+        case DialogId::Phases: return std::make_unique<PhaseWindow>(app, layout);
+        case DialogId::Face: return std::make_unique<FaceWindow>(app, layout);
+        case DialogId::Digital: return std::make_unique<DigitalWindow>(app, layout);
+        case DialogId::Alarms: return std::make_unique<AlarmsWindow>(app, layout);
+        case DialogId::Configurations: return std::make_unique<ConfigurationsWindow>(app);
+        case DialogId::Spelling: return std::make_unique<SpellingWindow>(app, layout);
     }
     return nullptr;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// The spelling dialog TForm10, "Spelling", as data: the 38 day and month names the DAY and MONTH
+// The spelling dialog SpellingWindow, "Spelling", as data: the 38 day and month names the DAY and MONTH
 // displays show, each field storing every keystroke.
 
 #include <span>

@@ -4,7 +4,7 @@
 
 namespace marvix {
 
-TForm10::TForm10(Application& app, const DialogLayout& layout)
+SpellingWindow::SpellingWindow(Application& app, const DialogLayout& layout)
     : TableDialog(app, layout, kSpellingDialogRows) {}
 
 }  // namespace marvix

@@ -85,7 +85,7 @@ HWND TableDialog::Control(std::string_view name) const {
 
 void TableDialog::CreateControls() {
     for (const ControlRow& row : rows_) CreateControl(row);
-    // The design font for every control; FontMe then gives its kinds the font for the screen.
+    // The design font for every control; ApplyDialogFont then gives its kinds the font for the screen.
     const HFONT font = app_.DialogFont();
     for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
@@ -174,7 +174,7 @@ void TableDialog::CreateArrows(const ControlRow& row) {
     SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
 }
 
-void TableDialog::SetStuff() {
+void TableDialog::ShowSettings() {
     BeforeFill();
     for (const ControlRow& row : rows_) ShowRow(row);
     AfterFill();

@@ -1,7 +1,7 @@
 #pragma once
 
 // A settings window made from its table of controls: the binder. It creates the controls in
-// table order (which is the Tab order), fills them from the settings in SetStuff and stores a
+// table order (which is the Tab order), fills them from the settings in ShowSettings and stores a
 // user's change in the bound setting, then tells the dialog, which applies the few effects
 // beyond the setting.
 //
@@ -25,7 +25,7 @@ public:
     TableDialog(Application& app, const DialogLayout& layout, std::span<const ControlRow> rows);
 
     // Fills every bound control from the settings, then lets the dialog fill the rest.
-    void SetStuff() final;
+    void ShowSettings() final;
     // The control of that name (the first of its windows), for the dialog and for tests.
     HWND Control(std::string_view name) const;
 

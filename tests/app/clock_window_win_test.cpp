@@ -27,19 +27,19 @@ std::string RegionSamples(HWND hwnd, std::initializer_list<POINT> points) {
 TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythingAtStop) {
     Start();
     EXPECT_TRUE(messages_.Messages().empty());
-    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
-    const RECT frame = WindowRect(ClockWindow());
+    EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
+    const RECT frame = WindowRect(ClockHwnd());
     EXPECT_EQ(frame.left, 194);
     EXPECT_EQ(frame.top, 105);
     RECT client;
-    GetClientRect(ClockWindow(), &client);
+    GetClientRect(ClockHwnd(), &client);
     EXPECT_EQ(client.right, 200);
     EXPECT_EQ(client.bottom, 200);
     // Round: the corners are cut, the edge midpoints and the centre show.
-    EXPECT_EQ(RegionSamples(ClockWindow(), {{1, 1}, {198, 198}, {100, 1}, {1, 100}, {100, 100}}),
+    EXPECT_EQ(RegionSamples(ClockHwnd(), {{1, 1}, {198, 198}, {100, 1}, {1, 100}, {100, 100}}),
               "00111");
 
-    Clock().Timer1Timer();
+    Clock().Tick();
     const GdiSurface& display = Clock().Pictures().display;
     // Pixels of the face clear of the hands at 10:15:30.
     EXPECT_EQ(display.PixelAt(97, 103), 0x800000u) << "the dark red centre";
@@ -49,14 +49,14 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
     EXPECT_GT((ring >> 8) & 0xFF, (ring >> 16) & 0xFF) << "the ring is green";
     EXPECT_TRUE(Clock().Tray().IsAdded());
 
-    const HWND hwnd = ClockWindow();
+    const HWND hwnd = ClockHwnd();
     NOTIFYICONDATAA icon{};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = hwnd;
     icon.uID = TrayIcon::kIconId;
     EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "the tray icon exists";
 
-    app_->ControlMenu().PanelClick(TForm4::Panel5);  // "STOP"
+    app_->ControlMenu().Press(ControlMenuWindow::kStop);  // "STOP"
     EXPECT_FALSE(app_->HasClock());
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "the tray icon is gone";
@@ -68,13 +68,13 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
 
 TEST_F(ClockWindowTest, ATickThatChangesNoPixelSendsNothingToTheWindow) {
     Start();
-    TForm1& clock = Clock();
-    clock.Timer1Timer();
+    ClockWindow& clock = Clock();
+    clock.Tick();
     const unsigned shown = clock.FramesShown();
-    clock.Timer1Timer();  // the same instant: the same frame
+    clock.Tick();  // the same instant: the same frame
     EXPECT_EQ(clock.FramesShown(), shown);
     ++time_.time.second;  // the second hand moves
-    clock.Timer1Timer();
+    clock.Tick();
     EXPECT_EQ(clock.FramesShown(), shown + 1);
 }
 
@@ -101,7 +101,7 @@ TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
     EXPECT_EQ(Clock().Settings().DisplayFonts[5].pointSize, 11);
 
     SetForegroundWindow(app_->ControlMenu().Window());
-    SetForegroundWindow(ClockWindow());
+    SetForegroundWindow(ClockHwnd());
     EXPECT_EQ(messages_.Messages().size(), 3u) << "fonts are read at the first activation only";
 
     Stop();
@@ -121,7 +121,7 @@ namespace {
 TEST_F(ClockWindowTest, ShapesCutTheWindowAndAnUnknownShapeLeavesItWhole) {
     Start();
     const auto corners = [&] {
-        return RegionSamples(ClockWindow(), {{0, 0}, {3, 3}, {10, 10}, {100, 100}});
+        return RegionSamples(ClockHwnd(), {{0, 0}, {3, 3}, {10, 10}, {100, 100}});
     };
     ClockSettings& s = Clock().Settings();
     s.CShape = 1;
@@ -144,9 +144,9 @@ TEST_F(ClockWindowTest, ShapesCutTheWindowAndAnUnknownShapeLeavesItWhole) {
 
 TEST_F(ClockWindowTest, ARoundWindowOnAWideFaceIsAnEllipse) {
     Start();
-    SetWindowPos(ClockWindow(), nullptr, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(ClockHwnd(), nullptr, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER);
     Clock().ApplyShape();
-    EXPECT_EQ(RegionSamples(ClockWindow(), {{5, 60}, {100, 5}, {100, 115}, {194, 60}, {30, 10}}),
+    EXPECT_EQ(RegionSamples(ClockHwnd(), {{5, 60}, {100, 5}, {100, 115}, {194, 60}, {30, 10}}),
               "11110");
 }
 
@@ -154,7 +154,7 @@ TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
     Start();
     ClockSettings& s = Clock().Settings();
     const auto topMost = [&] {
-        return (GetWindowLongA(ClockWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        return (GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     };
     s.FacePos = 0;
     Clock().ApplyZPosition();
@@ -171,7 +171,7 @@ TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
     Clock().ApplyZPosition();
     EXPECT_FALSE(topMost());
     bool otherAbove = false;
-    for (HWND above = GetWindow(ClockWindow(), GW_HWNDPREV); above;
+    for (HWND above = GetWindow(ClockHwnd(), GW_HWNDPREV); above;
          above = GetWindow(above, GW_HWNDPREV)) {
         otherAbove |= above == other;
     }
@@ -187,29 +187,29 @@ TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
 TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored) {
     Start();
     const int maxWidth = GetSystemMetrics(SM_CXMAXIMIZED);
-    SetWindowPos(ClockWindow(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Clock().Timer1Timer();
-    EXPECT_EQ(WindowRect(ClockWindow()).right, maxWidth);
-    EXPECT_EQ(WindowRect(ClockWindow()).top, 300);
+    SetWindowPos(ClockHwnd(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Clock().Tick();
+    EXPECT_EQ(WindowRect(ClockHwnd()).right, maxWidth);
+    EXPECT_EQ(WindowRect(ClockHwnd()).top, 300);
     EXPECT_EQ(Clock().Settings().FL, 194) << "the clamp moves the window, not FL";
 
     Clock().Settings().IgnoreBoundary = true;
-    SetWindowPos(ClockWindow(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Clock().Timer1Timer();
-    EXPECT_EQ(WindowRect(ClockWindow()).left, maxWidth - 50);
+    SetWindowPos(ClockHwnd(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Clock().Tick();
+    EXPECT_EQ(WindowRect(ClockHwnd()).left, maxWidth - 50);
 }
 
 TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     Start();
-    EXPECT_EQ(Clock().Timer1Interval(), 250u);
+    EXPECT_EQ(Clock().TickStep(), 250u);
     Clock().Settings().Smooth = true;
     Clock().SetTickInterval();
-    EXPECT_EQ(Clock().Timer1Interval(), 10u);
+    EXPECT_EQ(Clock().TickStep(), 10u);
     app_.reset();
 
     Store("Smooth", "true");
     Start();
-    EXPECT_EQ(Clock().Timer1Interval(), 10u);
+    EXPECT_EQ(Clock().TickStep(), 10u);
     // Let the real timers fire for a while: frames are composed and the colon phase flips. (It
     // may flip twice: the blink timer runs from the clock's creation, before the other windows.)
     const bool phase = Clock().Settings().ColonBlinkPhase;
@@ -227,57 +227,57 @@ TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
 TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMayChangeTheFrame) {
     Store("Smooth", "true");
     Start();
-    TForm1& clock = Clock();
-    clock.Timer1Timer();
+    ClockWindow& clock = Clock();
+    clock.Tick();
     // The default clock at 10:15:30.000: its smooth second hand moves within the standard tick.
     const UINT sleep = clock.NextTickIn();
     EXPECT_GT(sleep, 10u);
     EXPECT_LT(sleep, 250u);
 
-    clock.Timer3Timer();  // the colon blink
+    clock.BlinkColons();  // the colon blink
     EXPECT_EQ(clock.NextTickIn(), 10u);
-    clock.Timer1Timer();
+    clock.Tick();
     EXPECT_EQ(clock.NextTickIn(), sleep);
-    clock.Timer2Timer();
+    clock.PaceTickTock();
     EXPECT_EQ(clock.NextTickIn(), sleep) << "no tick sound to make";
     clock.Settings().Tick = true;
-    clock.Timer2Timer();
+    clock.PaceTickTock();
     EXPECT_EQ(clock.NextTickIn(), 10u) << "a tick sound now due";
     clock.Settings().Tick = clock.Settings().TickDue = false;  // not to be played here
-    clock.Timer1Timer();
+    clock.Tick();
     // A key or a click anywhere in the program may change a setting.
-    MSG click{ClockWindow(), WM_RBUTTONUP, 0, 0, 0, {}};
+    MSG click{ClockHwnd(), WM_RBUTTONUP, 0, 0, 0, {}};
     app_->Dispatch(click);
     EXPECT_EQ(clock.NextTickIn(), 10u);
 
     clock.Settings().Smooth = false;
     clock.SetTickInterval();
-    clock.Timer1Timer();
+    clock.Tick();
     EXPECT_EQ(clock.NextTickIn(), 250u) << "the standard tick never sleeps longer";
 }
 
 TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
     Start();
-    const RECT before = WindowRect(ClockWindow());
+    const RECT before = WindowRect(ClockHwnd());
     SetCursorPos(before.left + 100, before.top + 100);
-    SendMessageA(ClockWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    SendMessageA(ClockHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
     EXPECT_TRUE(Clock().IsDragging());
     SetCursorPos(before.left + 130, before.top + 110);
-    SendMessageA(ClockWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(130, 110));
-    EXPECT_EQ(WindowRect(ClockWindow()).left, before.left + 30);
+    SendMessageA(ClockHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(130, 110));
+    EXPECT_EQ(WindowRect(ClockHwnd()).left, before.left + 30);
     EXPECT_EQ(Clock().Settings().FL, before.left + 30);
     EXPECT_EQ(Clock().Settings().FT, before.top + 10);
-    SendMessageA(ClockWindow(), WM_LBUTTONUP, 0, MAKELPARAM(130, 110));
+    SendMessageA(ClockHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(130, 110));
     EXPECT_FALSE(Clock().IsDragging());
 
     Clock().Settings().MoveIt = false;
-    const RECT fixed = WindowRect(ClockWindow());
-    SendMessageA(ClockWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    const RECT fixed = WindowRect(ClockHwnd());
+    SendMessageA(ClockHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
     EXPECT_TRUE(Clock().IsDragging()) << "the left button still counts";
     SetCursorPos(fixed.left + 160, fixed.top + 160);
-    SendMessageA(ClockWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(160, 160));
-    EXPECT_EQ(WindowRect(ClockWindow()).left, fixed.left);
-    SendMessageA(ClockWindow(), WM_LBUTTONUP, 0, MAKELPARAM(160, 160));
+    SendMessageA(ClockHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(160, 160));
+    EXPECT_EQ(WindowRect(ClockHwnd()).left, fixed.left);
+    SendMessageA(ClockHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(160, 160));
 }
 
 }  // namespace
@@ -293,16 +293,16 @@ TEST_F(ClockWindowTest, HideMeTakesAwayTheTaskbarButtonAtTheFirstActivation) {
     Store("HideMe", "true");
     Start();
     EXPECT_FALSE(IsWindowVisible(app_->Owner()));
-    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
 }
 
 // Logging off or shutting down ends the process without destroying its windows.
 TEST_F(ClockWindowTest, EndOfSessionSavesTheSettings) {
     Start();
     Clock().Settings().CShape = 2;
-    SendMessageA(ClockWindow(), WM_QUERYENDSESSION, 0, 0);
+    SendMessageA(ClockHwnd(), WM_QUERYENDSESSION, 0, 0);
     EXPECT_EQ(Stored("CShape"), "<missing>");
-    SendMessageA(ClockWindow(), WM_ENDSESSION, TRUE, 0);
+    SendMessageA(ClockHwnd(), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(Stored("CShape"), "2");
 }
 
@@ -311,11 +311,11 @@ TEST_F(ClockWindowTest, TheTrayIconComesBackWhenTheShellRestarts) {
     Start();
     NOTIFYICONDATAA icon{};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    icon.hWnd = ClockWindow();
+    icon.hWnd = ClockHwnd();
     icon.uID = TrayIcon::kIconId;
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
     ASSERT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon));
-    SendMessageA(ClockWindow(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    SendMessageA(ClockHwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon));
 }
 

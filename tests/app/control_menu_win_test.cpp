@@ -31,7 +31,7 @@ TEST_F(ControlMenuTest, TheTenWindowsExistWithTheirCaptions) {
         EXPECT_FALSE(IsWindowVisible(window)) << className << " starts hidden";
         EXPECT_EQ(GetWindow(window, GW_OWNER), app_->Owner()) << className;
     }
-    EXPECT_EQ(GetWindow(ClockWindow(), GW_OWNER), app_->Owner());
+    EXPECT_EQ(GetWindow(ClockHwnd(), GW_OWNER), app_->Owner());
     char title[32];
     GetWindowTextA(app_->Owner(), title, sizeof title);
     EXPECT_STREQ(title, "Marvo");
@@ -40,18 +40,18 @@ TEST_F(ControlMenuTest, TheTenWindowsExistWithTheirCaptions) {
 TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack) {
     Start();
     EXPECT_TRUE(Clock().TimersRunning());
-    SendMessageA(ClockWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
-    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
     EXPECT_FALSE(Clock().TimersRunning());
     EXPECT_TRUE(Clock().Settings().Tray);
 
-    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
     EXPECT_TRUE(app_->ControlMenu().IsVisible());
-    EXPECT_FALSE(IsWindowVisible(ClockWindow())) << "the menu opens, the clock stays hidden";
+    EXPECT_FALSE(IsWindowVisible(ClockHwnd())) << "the menu opens, the clock stays hidden";
     EXPECT_FALSE(Clock().TimersRunning());
 
-    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
     EXPECT_TRUE(Clock().TimersRunning());
     EXPECT_FALSE(Clock().Settings().Tray);
     EXPECT_FALSE(Clock().IsDragging());
@@ -61,32 +61,32 @@ TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
     Store("Tray", "true");
     Start();
     Pump();
-    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
     EXPECT_TRUE(Clock().Tray().IsAdded());
-    Clock().Timer1Timer();
-    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    Clock().Tick();
+    EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
     EXPECT_TRUE(Clock().TimersRunning()) << "hidden at start, the clock goes on ticking";
 }
 
 TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation) {
     Start();
-    SendMessageA(ClockWindow(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+    SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
     EXPECT_TRUE(app_->ControlMenu().IsVisible());
     EXPECT_FALSE(app_->ExitConfirmation().IsVisible());
     app_.reset();
 
     Store("Still", "false");
     Start();
-    SendMessageA(ClockWindow(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+    SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
     EXPECT_FALSE(app_->ControlMenu().IsVisible());
     EXPECT_TRUE(app_->ExitConfirmation().IsVisible());
-    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
     EXPECT_FALSE(app_->ControlMenu().IsVisible());
 
-    app_->ExitConfirmation().Button2Click();  // "No"
+    app_->ExitConfirmation().No();  // "No"
     EXPECT_FALSE(app_->ExitConfirmation().IsVisible());
-    EXPECT_TRUE(IsWindow(ClockWindow()));
-    app_->ExitConfirmation().Button1Click();  // "Yes"
+    EXPECT_TRUE(IsWindow(ClockHwnd()));
+    app_->ExitConfirmation().Yes();  // "Yes"
     EXPECT_FALSE(app_->HasClock());
     EXPECT_EQ(Stored("Still"), "false");
 }
@@ -94,10 +94,13 @@ TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation
 TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
     Start();
     const std::pair<int, DialogId> panels[] = {
-        {TForm4::Panel1, DialogId::Face},      {TForm4::Panel2, DialogId::Hands},
-        {TForm4::Panel3, DialogId::Digital},   {TForm4::Panel9, DialogId::Phases},
-        {TForm4::Panel4, DialogId::Alarms},    {TForm4::Panel7, DialogId::Configurations},
-        {TForm4::Panel10, DialogId::Spelling},
+        {ControlMenuWindow::kFace, DialogId::Face},
+        {ControlMenuWindow::kHands, DialogId::Hands},
+        {ControlMenuWindow::kDigital, DialogId::Digital},
+        {ControlMenuWindow::kPhases, DialogId::Phases},
+        {ControlMenuWindow::kAlarms, DialogId::Alarms},
+        {ControlMenuWindow::kConfigurations, DialogId::Configurations},
+        {ControlMenuWindow::kSpelling, DialogId::Spelling},
     };
     for (const auto& [panel, dialog] : panels) {
         EXPECT_FALSE(app_->Dialog(dialog).IsVisible());
@@ -105,7 +108,7 @@ TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
                      LPARAM(GetDlgItem(app_->ControlMenu().Window(), panel)));
         EXPECT_TRUE(app_->Dialog(dialog).IsVisible()) << panel;
     }
-    app_->ControlMenu().PanelClick(TForm4::Panel6);
+    app_->ControlMenu().Press(ControlMenuWindow::kHelp);
     HWND help = FindWindowA("MarvixHelp", "Marvix Help");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(app_->Help().CurrentTopic(), "contents");
@@ -126,7 +129,7 @@ TEST_F(ControlMenuTest, SettingsWindowsFirstShowBesideTheClockUntilTheUserMovesT
         SettingsDialog& dialog = app_->Dialog(id);
         dialog.Show();
         Pump();
-        const RECT frame = WindowRect(dialog.Window()), clock = WindowRect(ClockWindow());
+        const RECT frame = WindowRect(dialog.Window()), clock = WindowRect(ClockHwnd());
         RECT overlap, inside;
         EXPECT_FALSE(IntersectRect(&overlap, &frame, &clock)) << dialog.Layout().className;
         IntersectRect(&inside, &frame, &screen);
@@ -146,7 +149,7 @@ TEST_F(ControlMenuTest, SettingsWindowsFirstShowBesideTheClockUntilTheUserMovesT
     SetWindowPos(hands, nullptr, 30, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SendMessageA(hands, WM_EXITSIZEMOVE, 0, 0);
     SendMessageA(hands, WM_CLOSE, 0, 0);
-    SetWindowPos(ClockWindow(), nullptr, 700, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(ClockHwnd(), nullptr, 700, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     app_->Dialog(DialogId::Hands).Show();
     EXPECT_EQ(WindowRect(hands).left, 30);
     EXPECT_EQ(WindowRect(hands).top, 420);
@@ -157,10 +160,10 @@ TEST_F(ControlMenuTest, EnterOnTheFocusedYesEndsTheProgramAndSavesTheSettings) {
     Store("Still", "false");
     Start();
     Clock().Settings().FL = 123;
-    TForm9& question = app_->ExitConfirmation();
+    ExitConfirmationWindow& question = app_->ExitConfirmation();
     question.Show();
     Pump();
-    HWND yes = GetDlgItem(question.Window(), TForm9::Button1);
+    HWND yes = GetDlgItem(question.Window(), ExitConfirmationWindow::kYes);
     SetFocus(yes);
     PostMessageA(yes, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     PostMessageA(yes, WM_KEYUP, VK_RETURN, 0xC01C0001);
@@ -202,7 +205,7 @@ TEST_F(ControlMenuTest, F1OpensTheHelpAtTheActiveWindowsTopic) {
     PostMessageA(GetDlgItem(help, HelpWindow::kTopicList), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     Pump();
     EXPECT_FALSE(IsWindowVisible(help));
-    app_->ControlMenu().PanelClick(TForm4::Panel6);  // "Help"
+    app_->ControlMenu().Press(ControlMenuWindow::kHelp);  // "Help"
     EXPECT_EQ(app_->Help().CurrentTopic(), "contents");
 }
 

@@ -17,7 +17,7 @@ class FaceFileTest : public ClockFixture {
 protected:
     Size Client() {
         RECT client;
-        GetClientRect(ClockWindow(), &client);
+        GetClientRect(ClockHwnd(), &client);
         return {client.right, client.bottom};
     }
     uint32_t FacePixel(int x, int y) { return Clock().Pictures().face.PixelAt(x, y); }
@@ -29,7 +29,7 @@ TEST_F(FaceFileTest, EightBitsLoadAndNineAreRefused) {
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_EQ(Client(), (Size{64, 48}));
     EXPECT_EQ(FacePixel(10, 10), 0x3366CCu);
-    Clock().Timer1Timer();
+    Clock().Tick();
     EXPECT_EQ(Clock().Pictures().display.PixelAt(63, 47), 0x3366CCu);
     app_.reset();
 
@@ -78,7 +78,7 @@ TEST_F(FaceFileTest, MissingShortAndLyingFilesAreReportedAndStartUpGoesOn) {
     Store("BackPic", "C:\\no\\such\\face.bmp");
     Start();
     EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kCannotLoad});
-    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
     EXPECT_EQ(Client(), (Size{200, 200}));
     app_.reset();
     messages_.Clear();
@@ -122,7 +122,7 @@ TEST_F(FaceFileTest, WallpaperFaceIsTheDesktopBehindTheWindow) {
     EXPECT_EQ(Client(), (Size{120, 80}));
     EXPECT_EQ(Clock().Pictures().face.GetSize(), (Size{120, 80}));
     EXPECT_EQ(FacePixel(60, 40), 0x008080u);
-    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
     DestroyWindow(behind);
     DeleteObject(teal);
 }

@@ -12,14 +12,14 @@ using SoakTest = ClockFixture;
 
 // One smooth tick as the message loop runs it: 10 ms later, the timer, then the paint of the
 // finished frame. Every tenth tick the whole window is repainted, as when it is uncovered.
-void Tick(TForm1& clock, FixedClock& time, int index) {
+void Tick(ClockWindow& clock, FixedClock& time, int index) {
     uint16_t& ms = time.time.millisecond;
     ms = static_cast<uint16_t>(ms + 10);
     if (ms >= 1000) {
         ms -= 1000;
         time.time.second = static_cast<uint16_t>((time.time.second + 1) % 60);
     }
-    clock.Timer1Timer();
+    clock.Tick();
     if (index % 10 == 0) InvalidateRect(clock.Window(), nullptr, FALSE);
     UpdateWindow(clock.Window());
 }
@@ -48,7 +48,7 @@ TEST_F(SoakTest, TwentyThousandSmoothTicksLeaveNoGdiObjectHandleOrMemoryBehind) 
     Store("SHandStyle", "1");
     Store("MHandStyle", "2");
     Start();
-    TForm1& clock = Clock();
+    ClockWindow& clock = Clock();
     // Caches and heaps settle over two rounds of every change, which come back to the start.
     for (int i = 0; i < 5000; ++i) {
         if (i % 500 == 0) ChangeSomething(clock.Settings(), i / 500);

@@ -27,24 +27,26 @@ protected:
         DeleteFileA((folder_ + "\\mylook.ccf").c_str());
         SetCurrentDirectoryA(folder_.c_str());
         Start();
-        dialog_ = &static_cast<TForm8&>(app_->Dialog(DialogId::Configurations));
+        dialog_ = &static_cast<ConfigurationsWindow&>(app_->Dialog(DialogId::Configurations));
         dialog_->Relist();
     }
 
     std::string Path(const char* name) const { return folder_ + "\\" + name; }
     HWND Control(int id) const { return GetDlgItem(dialog_->Window(), id); }
-    void Type(const char* name) { SetDlgItemTextA(dialog_->Window(), TForm8::Edit1, name); }
+    void Type(const char* name) {
+        SetDlgItemTextA(dialog_->Window(), ConfigurationsWindow::kNameBox, name);
+    }
     std::string Typed() const {
         char text[MAX_PATH] = {};
-        GetDlgItemTextA(dialog_->Window(), TForm8::Edit1, text, MAX_PATH);
+        GetDlgItemTextA(dialog_->Window(), ConfigurationsWindow::kNameBox, text, MAX_PATH);
         return text;
     }
     bool Pick(const char* file) {
-        const LRESULT index = SendMessageA(Control(TForm8::FileListBox1), LB_FINDSTRINGEXACT,
-                                           WPARAM(-1), LPARAM(file));
+        const LRESULT index = SendMessageA(Control(ConfigurationsWindow::kFileList),
+                                           LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(file));
         if (index == LB_ERR) return false;
-        SendMessageA(Control(TForm8::FileListBox1), LB_SETCURSEL, WPARAM(index), 0);
-        dialog_->FileListBox1Click();
+        SendMessageA(Control(ConfigurationsWindow::kFileList), LB_SETCURSEL, WPARAM(index), 0);
+        dialog_->FilePicked();
         return true;
     }
     static std::vector<std::string> ReadLines(const std::string& path) {
@@ -64,12 +66,12 @@ protected:
     }
 
     std::string folder_;
-    TForm8* dialog_ = nullptr;
+    ConfigurationsWindow* dialog_ = nullptr;
 };
 
 TEST_F(ConfigurationsTest, SavesListsLoadsAndAppliesAFile) {
     Type("mylook");
-    dialog_->Edit1Enter();
+    dialog_->SaveUnderTypedName();
     ASSERT_TRUE(messages_.Messages().empty()) << messages_.Texts().front();
     std::vector<std::string> lines = ReadLines(Path("mylook.ccf"));
     ASSERT_EQ(lines.size(), 336u);
@@ -81,20 +83,20 @@ TEST_F(ConfigurationsTest, SavesListsLoadsAndAppliesAFile) {
     lines[15] = "1";       // CShape: square
     lines[111] = "clRed";  // CHourStr
     WriteLines(Path("mylook.ccf"), lines);
-    dialog_->FileListBox1DblClick();
+    dialog_->LoadPickedFile();
     EXPECT_TRUE(messages_.Messages().empty());
 
     RECT frame;
-    GetWindowRect(ClockWindow(), &frame);
+    GetWindowRect(ClockHwnd(), &frame);
     EXPECT_EQ(frame.left, 300);
     EXPECT_EQ(frame.top, 250);
     HRGN region = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(GetWindowRgn(ClockWindow(), region), ERROR);
+    ASSERT_NE(GetWindowRgn(ClockHwnd(), region), ERROR);
     EXPECT_TRUE(PtInRegion(region, 1, 1)) << "square now";
     DeleteObject(region);
 
     // 10:15:30: the hour hand, 40 long, at three quarters of its length.
-    Clock().Timer1Timer();
+    Clock().Tick();
     const double theta = 2 * 3.14159265358979 * (10 + 15 / 60.0) / 12;
     const int x = 100 + int(std::lround(30 * std::sin(theta)));
     const int y = 100 - int(std::lround(30 * std::cos(theta)));
@@ -107,9 +109,9 @@ TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
     CreateDirectoryA(Path("older looks").c_str(), nullptr);
     dialog_->Show();
     Pump();
-    EXPECT_EQ(GetFocus(), Control(TForm8::FileListBox1));
+    EXPECT_EQ(GetFocus(), Control(ConfigurationsWindow::kFileList));
     char shown[MAX_PATH] = {};
-    GetDlgItemTextA(dialog_->Window(), TForm8::FolderPath, shown, MAX_PATH);
+    GetDlgItemTextA(dialog_->Window(), ConfigurationsWindow::kFolderPath, shown, MAX_PATH);
     EXPECT_EQ(shown, folder_);
 
     auto items = [](HWND control, UINT count, UINT get) {
@@ -121,26 +123,26 @@ TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
         }
         return texts;
     };
-    HWND drives = Control(TForm8::DriveComboBox1);
+    HWND drives = Control(ConfigurationsWindow::kDriveBox);
     char drive[MAX_PATH] = {};
     SendMessageA(drives, CB_GETLBTEXT, SendMessageA(drives, CB_GETCURSEL, 0, 0), LPARAM(drive));
     EXPECT_EQ(std::string(drive).substr(0, 2), folder_.substr(0, 2)) << "the current drive";
     std::vector<std::string> all = items(drives, CB_GETCOUNT, CB_GETLBTEXT);
     const std::vector<std::string> folders =
-        items(Control(TForm8::DirectoryListBox1), LB_GETCOUNT, LB_GETTEXT);
+        items(Control(ConfigurationsWindow::kFolderList), LB_GETCOUNT, LB_GETTEXT);
     all.insert(all.end(), folders.begin(), folders.end());
     for (const std::string& text : all)
         EXPECT_EQ(text.find_first_of("[]"), std::string::npos) << text;
     ASSERT_FALSE(folders.empty());
     EXPECT_EQ(folders.back().substr(folders.back().find_first_not_of(' ')), "older looks");
 
-    SetFocus(Control(TForm8::Edit1));
+    SetFocus(Control(ConfigurationsWindow::kNameBox));
     Type("entered");
-    PostMessageA(Control(TForm8::Edit1), WM_KEYDOWN, VK_RETURN, 1);
-    PostMessageA(Control(TForm8::Edit1), WM_KEYUP, VK_RETURN, 0xC0000001);
+    PostMessageA(Control(ConfigurationsWindow::kNameBox), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(Control(ConfigurationsWindow::kNameBox), WM_KEYUP, VK_RETURN, 0xC0000001);
     Pump();
     EXPECT_NE(GetFileAttributesA(Path("entered.ccf").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_NE(SendMessageA(Control(TForm8::FileListBox1), LB_FINDSTRINGEXACT, WPARAM(-1),
+    EXPECT_NE(SendMessageA(Control(ConfigurationsWindow::kFileList), LB_FINDSTRINGEXACT, WPARAM(-1),
                            LPARAM("entered.ccf")),
               LB_ERR)
         << "listed at once";
@@ -150,10 +152,10 @@ TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
 
 TEST_F(ConfigurationsTest, SavingAgainOverwritesThePickedFile) {
     Type("mylook");
-    dialog_->Edit1Enter();
+    dialog_->SaveUnderTypedName();
     Clock().Settings().CShape = 2;
     ASSERT_TRUE(Pick("mylook.ccf"));
-    dialog_->Edit1Enter();
+    dialog_->SaveUnderTypedName();
     EXPECT_EQ(ReadLines(Path("mylook.ccf"))[15], "2");
     EXPECT_EQ(GetFileAttributesA(Path("mylook.ccf.ccf").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesA(Path("mylook.ccf.saving").c_str()), INVALID_FILE_ATTRIBUTES)
@@ -164,7 +166,7 @@ TEST_F(ConfigurationsTest, ShortNamesAreRefused) {
     for (const char* name : {"", "abcd", ".ccf"}) {
         messages_.Clear();
         Type(name);
-        dialog_->Edit1Enter();
+        dialog_->SaveUnderTypedName();
         EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"Unable to save specified file."})
             << name;
     }
@@ -172,12 +174,12 @@ TEST_F(ConfigurationsTest, ShortNamesAreRefused) {
 
 TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
     Type("mylook");
-    dialog_->Edit1Enter();
+    dialog_->SaveUnderTypedName();
     ASSERT_TRUE(Pick("mylook.ccf"));
     std::vector<std::string> lines = ReadLines(Path("mylook.ccf"));
     DeleteFileA(Path("mylook.ccf").c_str());
     Clock().Settings().CShape = 2;
-    dialog_->FileListBox1DblClick();
+    dialog_->LoadPickedFile();
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{
                   "Unable to load specified file. File may not exist or be corrupt."});
@@ -188,7 +190,7 @@ TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
     lines[9] = "";
     WriteLines(Path("mylook.ccf"), lines);
     messages_.Clear();
-    dialog_->FileListBox1DblClick();
+    dialog_->LoadPickedFile();
     EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"'' is not a valid integer value"});
     EXPECT_EQ(Clock().Settings().FT, 105);
     EXPECT_EQ(Clock().Settings().CShape, 2);
@@ -196,17 +198,17 @@ TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
 
 TEST_F(ConfigurationsTest, AnEmptyFaceLineKeepsTheFaceShown) {
     Type("mylook");
-    dialog_->Edit1Enter();
+    dialog_->SaveUnderTypedName();
     // A face of another size is on show; the file names none.
     Picture small{80, 60, std::vector<uint32_t>(80 * 60, 0x123456)};
     Clock().Pictures().face.LoadPicture(small);
     Clock().Pictures().display.LoadPicture(small);
     ASSERT_TRUE(Pick("mylook.ccf"));
-    dialog_->FileListBox1DblClick();
+    dialog_->LoadPickedFile();
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_EQ(Clock().Pictures().face.GetSize(), (Size{80, 60}));
     RECT client;
-    GetClientRect(ClockWindow(), &client);
+    GetClientRect(ClockHwnd(), &client);
     EXPECT_EQ(client.right, 80);
 }
 
@@ -223,7 +225,7 @@ TEST_F(ConfigurationsTest, ActivationPullsDialogsBackOnTheScreen) {
     auto pushOffAndActivate = [&](HWND window) {
         SetWindowPos(window, nullptr, right - 40, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ShowWindow(window, SW_SHOW);
-        SetForegroundWindow(ClockWindow());
+        SetForegroundWindow(ClockHwnd());
         SetForegroundWindow(window);
         RECT frame;
         GetWindowRect(window, &frame);
@@ -235,16 +237,16 @@ TEST_F(ConfigurationsTest, ActivationPullsDialogsBackOnTheScreen) {
     EXPECT_EQ(pushOffAndActivate(app_->ControlMenu().Window()).right, right) << "always";
 }
 
-TEST_F(ConfigurationsTest, FontMeGivesTheListedControlsTheDialogFont) {
+TEST_F(ConfigurationsTest, TheDialogFontReachesTheListedControls) {
     const auto faceOf = [](HWND control) {
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
         LOGFONTA logFont{};
         if (font) GetObjectA(font, sizeof logFont, &logFont);
         return std::string(logFont.lfFaceName);
     };
-    EXPECT_EQ(faceOf(Control(TForm8::Edit1)), "MS Sans Serif");
-    EXPECT_EQ(faceOf(Control(TForm8::Button1)), "MS Sans Serif");
-    EXPECT_EQ(faceOf(Control(TForm8::FileListBox1)), "MS Sans Serif")
+    EXPECT_EQ(faceOf(Control(ConfigurationsWindow::kNameBox)), "MS Sans Serif");
+    EXPECT_EQ(faceOf(Control(ConfigurationsWindow::kSaveButton)), "MS Sans Serif");
+    EXPECT_EQ(faceOf(Control(ConfigurationsWindow::kFileList)), "MS Sans Serif")
         << "not the system's large bold font";
 }
 

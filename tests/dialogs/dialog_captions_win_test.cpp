@@ -180,7 +180,7 @@ TEST_F(DialogCaptions, ColourPanelCaptionsStandOutOnTheirColour) {
                 s.*std::get<ColourSetting ClockSettings::*>(FindSetting(row.setting)->field) = {
                     ColourText(background), background};
             }
-            dialog->SetStuff();
+            dialog->ShowSettings();
             for (const ControlRow& row : table.rows) {
                 if (row.type != ControlType::ColourPanel) continue;
                 HDC dc = CreateCompatibleDC(nullptr);

@@ -34,7 +34,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
     Start();
     Open();
     ClockSettings& s = Clock().Settings();
-    Clock().Timer1Timer();
+    Clock().Tick();
     EXPECT_EQ(Text("SpinEdit10"), "167") << "the tick shows where it placed DATE";
     EXPECT_EQ(Text("SpinEdit11"), "96");
     s.PX = 5;
@@ -49,7 +49,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
 
     Type("SpinEdit10", "500");
     EXPECT_EQ(s.PX, 500);
-    Clock().Timer1Timer();
+    Clock().Tick();
     EXPECT_EQ(s.PX, 200) << "the display is held to the face";
     EXPECT_EQ(Text("SpinEdit10"), "500") << "only placed displays are shown by the tick";
 
@@ -64,7 +64,7 @@ TEST_F(DigitalDialogTest, AFontPickedIsStoredAndDrawnWith) {
     ChooserScript chooser;
     chooser.AnswerFont(FontChoice{"Arial", 12, {FontStyle::kBold}, Colour{0x000000FF}});
     Click("Button1");  // DATE's "Font"
-    Clock().Timer1Timer();
+    Clock().Tick();
     const GdiSurface& date = Clock().Pictures().digits[1];
     bool red = false;
     for (int y = 0; y < date.GetSize().height; ++y) {
@@ -113,11 +113,11 @@ TEST_F(DigitalDialogTest, AClockStartedInTheTrayShowsItsFontsAsStored) {
     Store("ColorMonthStr", "clWhite");  // where red can be read
     Start();
     Pump();
-    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
-    app_->ControlMenu().PanelClick(TForm4::Panel3);  // "Digital Settings"
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
+    app_->ControlMenu().Press(ControlMenuWindow::kDigital);  // "Digital Settings"
     Pump();
     ASSERT_TRUE(Dialog().IsVisible());
-    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
+    EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
     EXPECT_EQ(CaptionColour("Panel4"), RGB(255, 0, 0)) << "MONTH's caption in its text colour";
     ChooserScript chooser;
     Click("Button3");  // MONTH's "Font", cancelled
@@ -138,7 +138,7 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     ClockSettings& s = Clock().Settings();
     Type("Edit1", "Dimanche");
     EXPECT_EQ(s.DayNames1, "Dimanche");
-    Clock().Timer1Timer();
+    Clock().Tick();
     GdiSurface measure;
     EXPECT_EQ(Clock().Pictures().digits[0].GetSize(),
               measure.TextExtent("Dimanche ", s.DisplayFonts[0]))

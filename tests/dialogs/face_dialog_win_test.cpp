@@ -27,7 +27,7 @@ protected:
     }
     Size ClientSize() {
         RECT client;
-        GetClientRect(ClockWindow(), &client);
+        GetClientRect(ClockHwnd(), &client);
         return {client.right, client.bottom};
     }
     static bool Contains(HWND window, int x, int y) {
@@ -74,8 +74,8 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
     chooser.AnswerFile(wide);
     Click("Button2");
     EXPECT_EQ(ClientSize(), (Size{100, 100})) << "the fallback face";
-    EXPECT_FALSE(Contains(ClockWindow(), 1, 1)) << "still round";
-    EXPECT_TRUE(Contains(ClockWindow(), 50, 50));
+    EXPECT_FALSE(Contains(ClockHwnd(), 1, 1)) << "still round";
+    EXPECT_TRUE(Contains(ClockHwnd(), 50, 50));
     EXPECT_EQ(s.BackPic, wide);
     EXPECT_EQ(s.DDir + "\\marvix-2000x100.bmp", wide) << "browsed there";
     // They showed 200 x 200 for the face that had replaced it, and no name said which it was.
@@ -83,9 +83,10 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
     EXPECT_EQ(Text("SpinEdit4"), "100");
     EXPECT_EQ(Text("FaceName"), "Face: marvix-2000x100.bmp");
 
-    auto& configurations = static_cast<TForm8&>(app_->Dialog(DialogId::Configurations));
-    SetDlgItemTextA(configurations.Window(), TForm8::Edit1, "after-face");
-    configurations.Edit1Enter();
+    auto& configurations =
+        static_cast<ConfigurationsWindow&>(app_->Dialog(DialogId::Configurations));
+    SetDlgItemTextA(configurations.Window(), ConfigurationsWindow::kNameBox, "after-face");
+    configurations.SaveUnderTypedName();
     EXPECT_NE(GetFileAttributesA((configs + "\\after-face.ccf").c_str()), INVALID_FILE_ATTRIBUTES)
         << "saved in the configurations' folder";
 }
@@ -101,15 +102,15 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     // Another program's window opened over the clock stays over it, tick after tick.
     HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
-    Clock().Timer1Timer();
+    Clock().Tick();
     Pump();
     bool otherAbove = false;
-    for (HWND above = GetWindow(ClockWindow(), GW_HWNDPREV); above;
+    for (HWND above = GetWindow(ClockHwnd(), GW_HWNDPREV); above;
          above = GetWindow(above, GW_HWNDPREV)) {
         otherAbove = otherAbove || above == other;
     }
     EXPECT_TRUE(otherAbove);
-    EXPECT_FALSE(GetWindowLongA(ClockWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     DestroyWindow(other);
     Open();
 
@@ -172,7 +173,7 @@ TEST_F(FaceDialogTest, LeftTypedKeyByKeyWhileTheClockTicksKeepsEveryKey) {
             EXPECT_EQ(Clock().Settings().FL, 140) << msPerKey << " ms a key, try " << attempt;
         }
     }
-    EXPECT_EQ(WindowRect(ClockWindow()).left, 140);
+    EXPECT_EQ(WindowRect(ClockHwnd()).left, 140);
 }
 
 // The fields used to run their handlers when the drag showed in them: "Left" would have held a
@@ -181,14 +182,14 @@ TEST_F(FaceDialogTest, DraggingTheClockOnlyShowsInLeftAndTop) {
     Store("IgnoreBoundary", "true");
     Start();
     Open();
-    const RECT before = WindowRect(ClockWindow());
+    const RECT before = WindowRect(ClockHwnd());
     SetCursorPos(before.left + 100, before.top + 100);
-    SendMessageA(ClockWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    SendMessageA(ClockHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
     SetCursorPos(103, before.top + 130);
-    SendMessageA(ClockWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 130));
-    SendMessageA(ClockWindow(), WM_LBUTTONUP, 0, MAKELPARAM(100, 130));
+    SendMessageA(ClockHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 130));
+    SendMessageA(ClockHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(100, 130));
     EXPECT_EQ(Clock().Settings().FL, 3);
-    EXPECT_EQ(WindowRect(ClockWindow()).left, 3);
+    EXPECT_EQ(WindowRect(ClockHwnd()).left, 3);
     EXPECT_EQ(Text("SpinEdit1"), "8") << "shown held to the field's bounds";
     EXPECT_EQ(Text("SpinEdit2"), std::to_string(before.top + 30));
 }
@@ -200,7 +201,7 @@ TEST_F(FaceDialogTest, AFolderThatIsGoneIsReportedOnce) {
     EXPECT_TRUE(messages_.Texts().empty()) << "not at start";
     for (int activation = 0; activation < 3; ++activation) {
         Open();
-        SetActiveWindow(ClockWindow());
+        SetActiveWindow(ClockHwnd());
         Pump();
     }
     EXPECT_EQ(messages_.Texts(),
@@ -247,7 +248,7 @@ TEST_F(FaceDialogTest, OpeningTheDialogOfAClockInTheTrayChangesNothing) {
 // configuration, it came back frozen, and the tray icon could no longer bring it back.
 TEST_F(FaceDialogTest, AClockHiddenInTheTrayStaysThereUntilItsIconIsClicked) {
     Start();
-    SendMessageA(ClockWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
+    SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
     Open();
     ClickRadio("RadioGroup2", 0);  // "Top"
     EXPECT_EQ(Clock().Settings().FacePos, 0);
@@ -256,9 +257,9 @@ TEST_F(FaceDialogTest, AClockHiddenInTheTrayStaysThereUntilItsIconIsClicked) {
     const std::string file = std::string(temp) + "marvix-top.ccf";
     ASSERT_TRUE(Clock().SaveConfiguration(file));
     ASSERT_TRUE(Clock().LoadConfiguration(file));
-    EXPECT_FALSE(IsWindowVisible(ClockWindow()));
-    SendMessageA(ClockWindow(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(IsWindowVisible(ClockWindow()));
+    EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
     EXPECT_TRUE(Clock().TimersRunning());
 }
 

@@ -18,7 +18,7 @@ namespace {
 class HandsDialogTest : public DialogFixture {
 protected:
     HandsDialogTest() : DialogFixture(DialogId::Hands) {}
-    TForm2& OpenHands() { return static_cast<TForm2&>(Open()); }
+    HandsWindow& OpenHands() { return static_cast<HandsWindow&>(Open()); }
     // The mouse over the Order list: down on one item, moved and up on another.
     void DragOrder(int from, int to) {
         HWND list = Control("ListBox1");
@@ -47,7 +47,7 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     EXPECT_EQ(s.AHS.requested, 200) << "capped at the larger side of the face";
     Leave("SpinEdit14");
     EXPECT_EQ(Text("SpinEdit14"), "200");
-    Clock().Timer1Timer();
+    Clock().Tick();
     EXPECT_EQ(s.AHS.effective, 150 / 5) << "200 does not fit the smaller side: automatic lengths";
     EXPECT_EQ(s.AMS.effective, 150 / 3);
 
@@ -114,9 +114,9 @@ TEST_F(HandsDialogTest, TogetherPutsEveryHandOnTheCommonPivotAndSmoothSetsTheTic
 
     Click("CheckBox2");
     EXPECT_TRUE(s.Smooth);
-    EXPECT_EQ(Clock().Timer1Interval(), 10u);
+    EXPECT_EQ(Clock().TickStep(), 10u);
     Click("CheckBox2");
-    EXPECT_EQ(Clock().Timer1Interval(), 250u);
+    EXPECT_EQ(Clock().TickStep(), 250u);
 }
 
 TEST_F(HandsDialogTest, DraggingOneOrderItemOntoAnotherSwapsThemAndResetRestores) {
@@ -160,8 +160,8 @@ TEST_F(HandsDialogTest, AColourPickedIsStoredByNameAndACancelWritesNothing) {
     // A text that names no colour: reported once, the rest filled, the text kept.
     s.CSecStr.text = "Bleu";
     s.HWT = 9;
-    app_->Dialog(DialogId::Hands).SetStuff();
-    app_->Dialog(DialogId::Hands).SetStuff();
+    app_->Dialog(DialogId::Hands).ShowSettings();
+    app_->Dialog(DialogId::Hands).ShowSettings();
     EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"'Bleu' is not a valid integer value"});
     EXPECT_EQ(s.CSecStr.text, "Bleu");
     EXPECT_EQ(Text("SpinEdit17"), "9");
@@ -181,7 +181,7 @@ TEST_F(HandsDialogTest, OpeningAndClosingTheDialogChangesNothingStored) {
     const std::vector<std::string> before = StoredValues();
 
     Start();
-    TForm2& hands = OpenHands();
+    HandsWindow& hands = OpenHands();
     EXPECT_EQ(Text("SpinEdit1"), "2") << "the style field shows the nearest value it can";
     EXPECT_EQ(Text("SpinEdit17"), "1");
     EXPECT_EQ(Text("SpinEdit20"), "0");
@@ -196,13 +196,13 @@ TEST_F(HandsDialogTest, OpeningAndClosingTheDialogChangesNothingStored) {
 // with it undid what the user was in the middle of.
 TEST_F(HandsDialogTest, ReturningFromItsOwnWindowIsNoNewActivation) {
     Start();
-    TForm2& hands = OpenHands();
+    HandsWindow& hands = OpenHands();
     Clock().Settings().HWT = 7;
     VisitOwnWindow();
     ASSERT_EQ(GetActiveWindow(), hands.Window());
     EXPECT_EQ(Text("SpinEdit17"), "3");
 
-    SetActiveWindow(ClockWindow());
+    SetActiveWindow(ClockHwnd());
     SetActiveWindow(hands.Window());
     Pump();
     EXPECT_EQ(Text("SpinEdit17"), "7") << "a real activation fills again";

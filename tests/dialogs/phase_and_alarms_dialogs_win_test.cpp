@@ -27,7 +27,7 @@ protected:
 class AlarmsDialogTest : public DialogFixture {
 protected:
     AlarmsDialogTest() : DialogFixture(DialogId::Alarms) {}
-    TForm7& Alarms() { return static_cast<TForm7&>(Dialog()); }
+    AlarmsWindow& Alarms() { return static_cast<AlarmsWindow&>(Dialog()); }
 };
 
 TEST_F(PhaseDialogTest, PlacesAreHeldWithinTheFaceAndHalvingShowsAtOnce) {

@@ -70,10 +70,10 @@ TEST_F(SettledSaveTest, AClockLeftAloneForAMinuteWritesNothing) {
     for (int tick = 0; tick < 6000; ++tick) {
         time_.time.millisecond = uint16_t(tick % 100 * 10);
         time_.time.second = uint16_t(tick / 100);
-        Clock().Timer1Timer();
-        if (tick % 100 == 0) Clock().Timer2Timer();
+        Clock().Tick();
+        if (tick % 100 == 0) Clock().PaceTickTock();
         if (tick % 50 == 0) {
-            Clock().Timer3Timer();
+            Clock().BlinkColons();
             Clock().SaveTimer();
         }
     }

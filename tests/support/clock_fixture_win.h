@@ -39,8 +39,8 @@ protected:
         EXPECT_TRUE(app_->Create());
         return *app_;
     }
-    TForm1& Clock() { return app_->Clock(); }
-    HWND ClockWindow() { return app_->Clock().Window(); }
+    ClockWindow& Clock() { return app_->Clock(); }
+    HWND ClockHwnd() { return app_->Clock().Window(); }
     // Ends the program as "STOP" does; the clock window saves the settings as it goes.
     void Stop() { app_->Terminate(); }
 
