@@ -46,7 +46,7 @@ TEST(Help, EverySettingsWindowsTopicNamesEachOfItsControls) {
 TEST(Help, ParagraphsAreJoinedAndNotesLeftOut) {
     const std::vector<HelpTopic> help = ParseHelp(
         "; a note\r\n# contents | Contents\r\nOne line\r\nand the next.\r\n\r\nAnother.\r\n"
-        "# HandsWindow | The hands window\nText.");
+        "# TForm2 | The hands window\nText.");
     ASSERT_EQ(help.size(), 2u);
     EXPECT_EQ(help[0].title, "Contents");
     EXPECT_EQ(TopicText(help[0]), "One line and the next.\r\n\r\nAnother.");
