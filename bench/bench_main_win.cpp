@@ -11,10 +11,11 @@
 #include "app/application_win.h"
 #include "app/clock_pictures_win.h"
 #include "app/clock_window_win.h"
-#include "app/frame.h"
-#include "app/settings_dialog_win.h"
 #include "base/system_time_win.h"
+#include "dialogs/settings_windows_win.h"
+#include "frame/frame.h"
 #include "settings/registry_store_win.h"
+#include "windows/settings_dialog_win.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
     // The running clock on its defaults (the bench runs in a prefix of its own).
     RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
     StillTime time;
-    Application app(GetModuleHandleA(nullptr), time);
+    Application app(GetModuleHandleA(nullptr), time, MakeSettingsWindow);
     if (!app.Create()) return 1;
     ClockWindow& clock = app.Clock();
     const double tick = MedianMicroseconds(runs, [&] { clock.Tick(); });
@@ -131,7 +132,7 @@ int main(int argc, char** argv) {
 
     // Smooth mode with a settings window open: the tick must not pay for the window.
     clock.Settings().Smooth = true;
-    clock.SetTickInterval();
+    clock.Retime();
     auto smoothTick = [&] {
         return MedianMicroseconds(runs, [&] {
             clock.Tick();
@@ -162,7 +163,7 @@ int main(int argc, char** argv) {
     time.live = true;
     for (bool smooth : {false, true}) {
         clock.Settings().Smooth = smooth;
-        clock.SetTickInterval();
+        clock.Retime();
         RunLive(app, smooth ? "Smooth" : "4 Hz", 10000);
     }
     return 0;

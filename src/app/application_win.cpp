@@ -4,13 +4,13 @@
 
 #include "app/clock_window_win.h"
 #include "app/control_menu_win.h"
-#include "app/dialog_font.h"
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
 #include "app/resource.h"
-#include "app/settings_windows_win.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
+#include "windows/dialog_font.h"
+#include "windows/settings_dialog_win.h"
 
 namespace marvix {
 
@@ -26,8 +26,12 @@ bool IsUserInput(UINT message) {
 
 }  // namespace
 
-Application::Application(HINSTANCE instance, TimeSource& clock)
-    : instance_(instance), time_(clock), help_(std::make_unique<HelpWindow>(*this)) {}
+Application::Application(HINSTANCE instance, TimeSource& clock,
+                         SettingsWindowFactory makeSettingsWindow)
+    : instance_(instance),
+      time_(clock),
+      makeSettingsWindow_(makeSettingsWindow),
+      help_(std::make_unique<HelpWindow>(*this)) {}
 
 Application::~Application() {
     help_.reset();
@@ -77,7 +81,7 @@ bool Application::Create() {
     clock_ = ClockWindow::Create(*this, time_);
     if (!clock_) return false;
     auto makeDialog = [&](DialogId id) {
-        dialogs_[static_cast<size_t>(id)] = MakeSettingsWindow(*this, id);
+        dialogs_[static_cast<size_t>(id)] = makeSettingsWindow_(*this, id);
         return Dialog(id).Create();
     };
     controlMenu_ = std::make_unique<ControlMenuWindow>(*this);

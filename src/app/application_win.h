@@ -9,23 +9,22 @@
 #include <array>
 #include <memory>
 
+#include "app/clock_window_win.h"
 #include "base/local_time.h"
 #include "base/scoped_handles_win.h"
+#include "windows/settings_window_host_win.h"
 
 namespace marvix {
 
-class ClockWindow;
 class ControlMenuWindow;
 class ExitConfirmationWindow;
 class SettingsDialog;
 class HelpWindow;
 
-enum class DialogId { Hands, Phases, Face, Digital, Alarms, Configurations, Spelling };
-inline constexpr size_t kDialogCount = 7;
-
-class Application {
+class Application final : public SettingsWindowHost {
 public:
-    Application(HINSTANCE instance, TimeSource& clock);
+    // The settings windows come from `makeSettingsWindow`, which the program's entry hands in.
+    Application(HINSTANCE instance, TimeSource& clock, SettingsWindowFactory makeSettingsWindow);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -38,16 +37,16 @@ public:
     // One message of the loop: keys for the active settings window go through IsDialogMessage.
     void Dispatch(MSG& message);
 
-    HINSTANCE Instance() const { return instance_; }
-    HWND Owner() const { return owner_; }
-    ClockWindow& Clock() { return *clock_; }
+    HINSTANCE Instance() const override { return instance_; }
+    HWND Owner() const override { return owner_; }
+    ClockWindow& Clock() override { return *clock_; }
     bool HasClock() const { return clock_ != nullptr; }
     ControlMenuWindow& ControlMenu() { return *controlMenu_; }
     ExitConfirmationWindow& ExitConfirmation() { return *exitConfirmation_; }
     SettingsDialog& Dialog(DialogId id) { return *dialogs_[static_cast<size_t>(id)]; }
 
     // The font ApplyDialogFont gives dialog controls (DialogFontFor), made once.
-    HFONT DialogFont(bool bold = false);
+    HFONT DialogFont(bool bold = false) override;
     void ShowTaskbarButton(bool show);
     // Right button on the clock or on the tray icon.
     void ShowMenuOrExitConfirmation();
@@ -65,13 +64,14 @@ public:
     // Calls from the clock window.
     void ClockDestroyed();
     // The active settings window, whose keys go through IsDialogMessage.
-    void SetActiveDialog(HWND dialog) { activeDialog_ = dialog; }
+    void SetActiveDialog(HWND dialog) override { activeDialog_ = dialog; }
 
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
     TimeSource& time_;
+    SettingsWindowFactory makeSettingsWindow_;
     // The classes outlive their windows: the destructor destroys every window first.
     ScopedWindowClass ownerClass_;
     ScopedWindowClass clockClass_;

@@ -26,15 +26,15 @@ bool ClockWindow::LoadConfiguration(const std::string& path) {
 }
 
 void ClockWindow::ApplyLoadedSettings() {
-    SetTickInterval();
+    Retime();
     // An empty face name keeps the face that is shown.
     PrepareFace(settings_, *pictures_, kTooLargeOnLoad);
     FitWindowToFace();
     app_.ShowTaskbarButton(!settings_.HideMe);
     ApplyDisplayFonts(settings_);
-    if (settings_.UseWall) MapBackGround();
-    ApplyZPosition();
-    if (settings_.UseWall) MapBackGround();
+    if (settings_.UseWall) TakeSnapshot();
+    Restack();
+    if (settings_.UseWall) TakeSnapshot();
     app_.RefreshOpenDialogs();
 }
 

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "app/face_geometry.h"
 #include "app/resource.h"
-#include "app/screen_clamp_win.h"
 #include "base/message_seam_win.h"
+#include "frame/face_geometry.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 

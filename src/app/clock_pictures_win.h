@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "app/clock_messages.h"
-#include "app/frame.h"
 #include "base/gdi_surface_win.h"
+#include "frame/frame.h"
+#include "windows/clock_messages.h"
 
 namespace marvix {
 

@@ -2,12 +2,14 @@
 // and the desktop snapshot.
 #include "app/clock_window_win.h"
 
-#include "app/placement.h"
-#include "app/screen_clamp_win.h"
+#include "app/application_win.h"
+
+#include "frame/placement.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
-void ClockWindow::ApplyShape() {
+void ClockWindow::Reshape() {
     RECT client;
     GetClientRect(hwnd_, &client);
     const WindowRegion region =
@@ -23,7 +25,7 @@ void ClockWindow::ApplyShape() {
     if (!SetWindowRgn(hwnd_, handle, TRUE) && handle) DeleteObject(handle);
 }
 
-void ClockWindow::ApplyZPosition() {
+void ClockWindow::Restack() {
     const ZOrderSteps steps = ZOrderForFacePos(settings_.FacePos);
     for (int i = 0; i < steps.count; ++i) {
         HWND after = steps.steps[i] == ZOrder::TopMost     ? HWND_TOPMOST
@@ -60,10 +62,30 @@ void ClockWindow::FitWindowToFace() {
     SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, face.width, face.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (!settings_.IgnoreBoundary) ClampToScreen();
-    ApplyShape();
+    Reshape();
 }
 
-void ClockWindow::MapBackGround() {
+void ClockWindow::MoveTo(Point topLeft) {
+    SetWindowPos(hwnd_, nullptr, topLeft.x, topLeft.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The snapshot face at a new size: the window, both pictures and the requested centre follow,
+// the shape is cut again and the desktop behind the window taken anew.
+void ClockWindow::ResizeSnapshot(Size size) {
+    pictures_->face.Resize(size);
+    pictures_->display.Resize(size);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    settings_.ACX.requested = size.width / 2;
+    settings_.ACY.requested = size.height / 2;
+    Reshape();
+    TakeSnapshot();
+}
+
+void ClockWindow::ShowTaskbarButton(bool show) { app_.ShowTaskbarButton(show); }
+
+void ClockWindow::TakeSnapshot() {
     RECT frame;
     GetWindowRect(hwnd_, &frame);
     const bool shown = IsWindowVisible(hwnd_) != FALSE;

@@ -6,7 +6,7 @@
 
 namespace marvix {
 
-void ClockWindow::SetTickInterval() {
+void ClockWindow::Retime() {
     tickStep_ = settings_.Smooth ? 10 : 250;
     if (timersRunning_) SetTickTimer(tickStep_);
 }

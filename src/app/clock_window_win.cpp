@@ -118,14 +118,14 @@ void ClockWindow::Created() {
     ReadSettings(settings_, *store_, TraySetting(), errors);
     if (settings_.Tray) ShowWindow(hwnd_, SW_HIDE);
     ReadSettings(settings_, *store_, StartupSettings(), errors);
-    SetTickInterval();
+    Retime();
     ReportAll(errors);
 
     // PrepareFace takes the maximized-window area as it tests the face's size.
     PrepareFace(settings_, *pictures_);
     FitWindowToFace();
-    ApplyZPosition();
-    if (settings_.UseWall) MapBackGround();
+    Restack();
+    if (settings_.UseWall) TakeSnapshot();
     FrameSurfaces frame = pictures_->Frame();
     CopyFace(settings_, frame);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
@@ -138,16 +138,16 @@ void ClockWindow::Created() {
 void ClockWindow::Activated() {
     if (settings_.FirstActivation) return;
     settings_.FirstActivation = true;
-    EnsureDisplayFontsRead();
+    ReadDisplayFonts();
     app_.ShowTaskbarButton(!settings_.HideMe);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 }
 
-void ClockWindow::EnsureDisplayFontsRead() {
-    if (!displayFontsRead_) ReadDisplayFonts();
+void ClockWindow::ReadDisplayFonts() {
+    if (!displayFontsRead_) LoadDisplayFonts();
 }
 
-void ClockWindow::ReadDisplayFonts() {
+void ClockWindow::LoadDisplayFonts() {
     displayFontsRead_ = true;
     std::vector<std::string> errors;
     ReadSettings(settings_, *store_, DisplayFontSettings(), errors);
@@ -160,7 +160,7 @@ void ClockWindow::SaveTimer() {
     if (saving_) return;
     FinishSave();
     // What the exit save writes includes the fonts, read from the registry if never read yet.
-    EnsureDisplayFontsRead();
+    ReadDisplayFonts();
     std::vector<std::string> values = ExitValues(settings_);
     if (!settledSave_.Settled(values)) return;
     settledSave_.Stored(values);
@@ -168,7 +168,7 @@ void ClockWindow::SaveTimer() {
 }
 
 void ClockWindow::MarkSettingsUnchanged() {
-    EnsureDisplayFontsRead();
+    ReadDisplayFonts();
     settledSave_.Stored(ExitValues(settings_));
 }
 
@@ -198,7 +198,7 @@ void ClockWindow::SaveSettings() {
     settingsSaved_ = true;
     // A clock that was never activated (it started in the tray and stopped from there) may not
     // have read its fonts yet; read them now so that the save writes them back as they were.
-    EnsureDisplayFontsRead();
+    ReadDisplayFonts();
     std::vector<std::string> errors;
     WriteSettings(settings_, *store_, ExitSettings(), errors);
     ReportAll(errors);

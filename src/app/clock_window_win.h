@@ -14,19 +14,20 @@
 #include <vector>
 
 #include "app/clock_pictures_win.h"
-#include "app/frame_cache.h"
-#include "app/tick_plan.h"
 #include "app/tray_icon_win.h"
+#include "frame/frame_cache.h"
+#include "frame/tick_plan.h"
 #include "settings/clock_settings.h"
 #include "settings/registry_store_win.h"
 #include "settings/settled_save.h"
 #include "sound/sound_player_win.h"
+#include "windows/clock_controls.h"
 
 namespace marvix {
 
 class Application;
 
-class ClockWindow {
+class ClockWindow final : public ClockControls {
 public:
     static constexpr char kClassName[] = "TForm1";
     static constexpr UINT_PTR kTickTimer = 1, kTickTockTimer = 2, kBlinkTimer = 3, kSaveTimer = 4;
@@ -36,7 +37,6 @@ public:
     static ClockWindow* Create(Application& app, TimeSource& clock);
 
     HWND Window() const { return hwnd_; }
-    ClockSettings& Settings() { return settings_; }
     ClockPictures& Pictures() { return *pictures_; }
     const TrayIcon& Tray() const { return tray_; }
     bool IsDragging() const { return dragging_; }
@@ -51,34 +51,40 @@ public:
 
     // Where every sound goes: a new worker thread per request, unless a test puts a recorder in
     // its place.
-    SoundPlayer& Player() { return *player_; }
     void UsePlayer(SoundPlayer& player) { player_ = &player; }
 
-    // Operations the settings windows use too.
+    // What the settings windows may ask (see ClockControls).
+    ClockSettings& Settings() override { return settings_; }
+    Rect Frame() const override { return {frame_.left, frame_.top, frame_.right, frame_.bottom}; }
+    Size FaceSize() const override { return pictures_->face.GetSize(); }
+    void Reshape() override;
+    void Restack() override;
+    void MoveTo(Point topLeft) override;
+    void ResizeSnapshot(Size size) override;
+    void TakeSnapshot() override;
+    void ShowTaskbarButton(bool show) override;
+    void Retime() override;
     // Composes the frame from the settings as they are now and shows it, without the rest of a
     // tick (no sounds, no clamp): a setting changed in a dialog shows at once.
-    void Redraw();
-    void ApplyShape();
-    void ApplyZPosition();
+    void Redraw() override;
+    // The twelve font slots come from the registry once, at the first activation, or earlier when
+    // a settings window shows them first (a clock started in the tray may never be activated).
+    void ReadDisplayFonts() override;
+    // A face picked in the face window: tested and loaded, or the fallback for one too large for
+    // the screen, then the window fitted, held on the screen and cut to its shape. BackPic names
+    // it only when both pictures loaded, so that the next start shows what is shown now.
+    void LoadFace(const std::string& path) override;
+    // Configuration files, as the configurations window loads and saves them; every failure is
+    // reported through the message seam. A file that does not load changes nothing.
+    bool LoadConfiguration(const std::string& path) override;
+    bool SaveConfiguration(const std::string& path) override;
+    void Play(const SoundRequest& request) override { player_->Play(request); }
+
     // Returns whether the window moved.
     bool ClampToScreen();
-    void MapBackGround();
-    void SetTickInterval();
     // Something other than time may have changed the frame or the sounds: the tick comes at its
     // next step rather than when it was planned.
     void TickSoon();
-    // The twelve font slots come from the registry once, at the first activation, or earlier when
-    // a settings window shows them first (a clock started in the tray may never be activated).
-    void EnsureDisplayFontsRead();
-
-    // Configuration files, as the configurations window loads and saves them; every failure is
-    // reported through the message seam. A file that does not load changes nothing.
-    bool LoadConfiguration(const std::string& path);
-    // A face picked in the face dialog: tested and loaded, or the fallback for one too large for
-    // the screen, then the window fitted, held on the screen and cut to its shape. BackPic names
-    // it only when both pictures loaded, so that the next start shows what is shown now.
-    void LoadFace(const std::string& path);
-    bool SaveConfiguration(const std::string& path);
 
     // The timers' handlers, public so that tests and benchmarks can drive them.
     void Tick();
@@ -102,7 +108,7 @@ private:
     void Created();
     void Activated();
     void Shutdown();
-    void ReadDisplayFonts();
+    void LoadDisplayFonts();
     void SaveSettings();
     void StartSave(std::vector<std::string> values);
     void FinishSave();

@@ -65,7 +65,7 @@ void OpenDateAndTimeSettings() {
 
 }  // namespace
 
-ControlMenuWindow::ControlMenuWindow(Application& app) : SettingsDialog(app, kLayout) {}
+ControlMenuWindow::ControlMenuWindow(Application& app) : SettingsDialog(app, kLayout), app_(app) {}
 
 void ControlMenuWindow::CreateControls() {
     for (const PanelLook& look : kPanelLooks) {

@@ -3,9 +3,11 @@
 // The control menu (window class "TForm4"): a column of ten coloured panels that open the
 // settings windows, the help, the system's date and time settings, or stop the program.
 
-#include "app/settings_dialog_win.h"
+#include "windows/settings_dialog_win.h"
 
 namespace marvix {
+
+class Application;
 
 class ControlMenuWindow final : public SettingsDialog {
 public:
@@ -28,6 +30,8 @@ protected:
 
 private:
     void DrawPanel(const DRAWITEMSTRUCT& item);
+
+    Application& app_;
 };
 
 }  // namespace marvix

@@ -15,7 +15,8 @@ constexpr DialogLayout kLayout{
 
 }  // namespace
 
-ExitConfirmationWindow::ExitConfirmationWindow(Application& app) : SettingsDialog(app, kLayout) {}
+ExitConfirmationWindow::ExitConfirmationWindow(Application& app)
+    : SettingsDialog(app, kLayout), app_(app) {}
 
 void ExitConfirmationWindow::CreateControls() {
     AddControl(kGroupBoxes, "BUTTON", "Exit Program Yes/No?", BS_GROUPBOX, {4, 2, 135, 55}, -1);

@@ -2,9 +2,11 @@
 
 // ExitConfirmationWindow, "EXIT PROGRAM?": Yes ends the program, No hides the question.
 
-#include "app/settings_dialog_win.h"
+#include "windows/settings_dialog_win.h"
 
 namespace marvix {
+
+class Application;
 
 class ExitConfirmationWindow final : public SettingsDialog {
 public:
@@ -16,6 +18,9 @@ public:
 protected:
     void CreateControls() override;
     bool OnCommand(int id, int notification) override;
+
+private:
+    Application& app_;
 };
 
 }  // namespace marvix

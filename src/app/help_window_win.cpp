@@ -2,8 +2,8 @@
 
 #include "app/application_win.h"
 #include "app/resource.h"
-#include "app/screen_clamp_win.h"
 #include "base/window_thunk_win.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 

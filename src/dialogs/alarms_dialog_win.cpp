@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/application_win.h"
-#include "app/clock_window_win.h"
 #include "dialogs/alarms_dialog.h"
 
 namespace marvix {
@@ -16,8 +14,8 @@ bool IsAlarmEditor(const ControlRow& row) {
 
 }  // namespace
 
-AlarmsWindow::AlarmsWindow(Application& app, const DialogLayout& layout)
-    : TableDialog(app, layout, kAlarmsDialogRows) {}
+AlarmsWindow::AlarmsWindow(SettingsWindowHost& host, const DialogLayout& layout)
+    : TableDialog(host, layout, kAlarmsDialogRows) {}
 
 const SettingDef* AlarmsWindow::Bound(const ControlRow& row) const {
     if (!IsAlarmEditor(row)) return TableDialog::Bound(row);
@@ -50,8 +48,7 @@ void AlarmsWindow::Pressed(const ControlRow& row) {
     if (row.field.empty()) return;
     const SettingDef* file = Bound(Row(row.field));
     if (!file) return;
-    app_.Clock().Player().Play(
-        {Settings().*std::get<std::string ClockSettings::*>(file->field), 1, true});
+    host_.Clock().Play({Settings().*std::get<std::string ClockSettings::*>(file->field), 1, true});
 }
 
 }  // namespace marvix

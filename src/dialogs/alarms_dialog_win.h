@@ -9,7 +9,7 @@ namespace marvix {
 
 class AlarmsWindow final : public TableDialog {
 public:
-    AlarmsWindow(Application& app, const DialogLayout& layout);
+    AlarmsWindow(SettingsWindowHost& host, const DialogLayout& layout);
     // The alarm the editor shows, 1 to 5.
     int Alarm() const { return alarm_; }
 

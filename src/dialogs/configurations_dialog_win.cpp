@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/application_win.h"
-#include "app/clock_messages.h"
-#include "app/clock_window_win.h"
 #include "base/message_seam_win.h"
 #include "base/scoped_handles_win.h"
 #include "dialogs/configurations_dialog.h"
 #include "settings/config_file.h"
+#include "windows/clock_messages.h"
 
 namespace marvix {
 
@@ -90,7 +88,8 @@ void FitWidthToItems(HWND list) {
 
 }  // namespace
 
-ConfigurationsWindow::ConfigurationsWindow(Application& app) : SettingsDialog(app, kLayout) {}
+ConfigurationsWindow::ConfigurationsWindow(SettingsWindowHost& host)
+    : SettingsDialog(host, kLayout) {}
 
 void ConfigurationsWindow::CreateControls() {
     constexpr int kInner = kWidth - 16;
@@ -187,7 +186,7 @@ void ConfigurationsWindow::FilePicked() {
 
 void ConfigurationsWindow::LoadPickedFile() {
     const std::string name = SelectedFile();
-    if (!name.empty()) app_.Clock().LoadConfiguration(InFolder(CurrentFolder(), name));
+    if (!name.empty()) host_.Clock().LoadConfiguration(InFolder(CurrentFolder(), name));
 }
 
 void ConfigurationsWindow::OpenPickedFolder() {
@@ -215,7 +214,7 @@ void ConfigurationsWindow::SaveUnderTypedName() {
         ShowMessage(kCannotSaveFile);
         return;
     }
-    app_.Clock().SaveConfiguration(InFolder(CurrentFolder(), *name));
+    host_.Clock().SaveConfiguration(InFolder(CurrentFolder(), *name));
     Relist();
 }
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_dialog_win.h"
+#include "windows/settings_dialog_win.h"
 
 namespace marvix {
 
 class ConfigurationsWindow final : public SettingsDialog {
 public:
-    explicit ConfigurationsWindow(Application& app);
+    explicit ConfigurationsWindow(SettingsWindowHost& host);
 
     // clang-format off
     enum ControlId {

@@ -1,7 +1,5 @@
 #include "dialogs/digital_dialog_win.h"
 
-#include "app/application_win.h"
-#include "app/clock_window_win.h"
 #include "dialogs/digital_dialog.h"
 #include "digital/digital_displays.h"
 #include "digital/display_fonts.h"
@@ -23,12 +21,12 @@ const DigitalColumn* ColumnOf(std::string_view control) {
 
 }  // namespace
 
-DigitalWindow::DigitalWindow(Application& app, const DialogLayout& layout)
-    : TableDialog(app, layout, kDigitalDialogRows) {}
+DigitalWindow::DigitalWindow(SettingsWindowHost& host, const DialogLayout& layout)
+    : TableDialog(host, layout, kDigitalDialogRows) {}
 
 // The slots are shown as stored, even in a clock that was never activated.
 void DigitalWindow::BeforeFill() {
-    app_.Clock().EnsureDisplayFontsRead();
+    host_.Clock().ReadDisplayFonts();
     shownPlaces_.fill(kNothingShown);
 }
 
@@ -36,7 +34,7 @@ void DigitalWindow::BeforeFill() {
 std::optional<Colour> DigitalWindow::PanelCaption(const ControlRow& row) const {
     const DigitalColumn* column = ColumnOf(row.name);
     if (!column) return std::nullopt;
-    return (app_.Clock().Settings().*kFontSlots[column->display].colour).value;
+    return (host_.Clock().Settings().*kFontSlots[column->display].colour).value;
 }
 
 void DigitalWindow::Changed(const ControlRow& row) {

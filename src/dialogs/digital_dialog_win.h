@@ -12,7 +12,7 @@ namespace marvix {
 
 class DigitalWindow final : public TableDialog {
 public:
-    DigitalWindow(Application& app, const DialogLayout& layout);
+    DigitalWindow(SettingsWindowHost& host, const DialogLayout& layout);
     void ShowLiveValues() override;
 
 protected:

@@ -1,10 +1,8 @@
 #include "dialogs/face_dialog_win.h"
 
-#include "app/application_win.h"
-#include "app/choosers_win.h"
-#include "app/clock_window_win.h"
 #include "base/message_seam_win.h"
 #include "dialogs/face_dialog.h"
+#include "windows/choosers_win.h"
 
 namespace marvix {
 
@@ -19,16 +17,10 @@ bool IsDrive(const std::string& letter) {
     return GetDriveTypeA((letter.substr(0, 1) + ":\\").c_str()) != DRIVE_NO_ROOT_DIR;
 }
 
-Size ClientSize(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    return {client.right, client.bottom};
-}
-
 }  // namespace
 
-FaceWindow::FaceWindow(Application& app, const DialogLayout& layout)
-    : TableDialog(app, layout, kFaceDialogRows) {}
+FaceWindow::FaceWindow(SettingsWindowHost& host, const DialogLayout& layout)
+    : TableDialog(host, layout, kFaceDialogRows) {}
 
 void FaceWindow::CreateControls() {
     TableDialog::CreateControls();
@@ -42,9 +34,9 @@ void FaceWindow::BeforeFill() {
     // Written on purpose: without the snapshot face, "TWidth" and "THeight" are the window's own
     // size, kept so that ticking the snapshot box keeps the window's size at the next start.
     if (!s.UseWall) {
-        const Size client = ClientSize(app_.Clock().Window());
-        s.TranWidth = client.width;
-        s.TranHeight = client.height;
+        const Size face = host_.Clock().FaceSize();
+        s.TranWidth = face.width;
+        s.TranHeight = face.height;
     }
     shownPlace_ = {INT32_MIN, INT32_MIN};
     // Only when the user sees the dialog, and once a run: the dialog is filled at every start and
@@ -72,7 +64,7 @@ void FaceWindow::ReportMissingFolders() {
 
 // Where the chooser opens: where the user last browsed, while that folder is there.
 std::string FaceWindow::StartFolder() const {
-    const ClockSettings& s = app_.Clock().Settings();
+    const ClockSettings& s = Settings();
     if (IsFolder(s.DDir)) return s.DDir;
     const std::string face = FolderOfPick(s.BackPic).folder;
     return IsFolder(face) ? face : std::string();
@@ -84,25 +76,25 @@ void FaceWindow::ChooseFace() {
     const BrowsedFolder browsed = FolderOfPick(*picked);
     Settings().DLetter = browsed.letter;
     Settings().DDir = browsed.folder;
-    app_.Clock().LoadFace(*picked);
+    host_.Clock().LoadFace(*picked);
     // "TWidth" and "THeight" show the new face's size, and the name its file's.
     ShowSettings();
 }
 
 void FaceWindow::Changed(const ControlRow& row) {
-    ClockWindow& clock = app_.Clock();
+    ClockControls& clock = host_.Clock();
     if (row.name == "RadioGroup1") {
-        clock.ApplyShape();
+        clock.Reshape();
     } else if (row.name == "RadioGroup2") {
-        clock.ApplyZPosition();
+        clock.Restack();
     } else if (row.name == "CheckBox1") {
-        app_.ShowTaskbarButton(!Settings().HideMe);
+        clock.ShowTaskbarButton(!Settings().HideMe);
     } else if (row.name == "SpinEdit1" || row.name == "SpinEdit2") {
         MoveClock();
         // A place the user typed is no drag for the live refresh to show.
         shownPlace_ = {Settings().FL, Settings().FT};
     } else if (row.name == "SpinEdit32") {
-        if (Settings().CShape == 2) clock.ApplyShape();
+        if (Settings().CShape == 2) clock.Reshape();
     } else if (row.name == "SpinEdit3" || row.name == "SpinEdit4") {
         TransparentSizeChange();
     } else if (row.name == "CheckBox3") {
@@ -112,28 +104,14 @@ void FaceWindow::Changed(const ControlRow& row) {
 
 // "Left" and "Top" place the window; the next tick holds it on the screen unless
 // IgnoreBoundary.
-void FaceWindow::MoveClock() {
-    const ClockSettings& s = Settings();
-    SetWindowPos(app_.Clock().Window(), nullptr, s.FL, s.FT, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void FaceWindow::MoveClock() { host_.Clock().MoveTo({Settings().FL, Settings().FT}); }
 
 // With the snapshot face, "TWidth" and "THeight" size the window, its pictures and its centre,
 // and a new snapshot is taken at the new size: once the typed size has settled (see
 // Apply::WhenSettled), never at each keystroke.
 void FaceWindow::TransparentSizeChange() {
-    ClockSettings& s = Settings();
-    if (!s.UseWall) return;
-    ClockWindow& clock = app_.Clock();
-    const Size size{s.TranWidth, s.TranHeight};
-    clock.Pictures().face.Resize(size);
-    clock.Pictures().display.Resize(size);
-    SetWindowPos(clock.Window(), nullptr, 0, 0, size.width, size.height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    s.ACX.requested = s.TranWidth / 2;
-    s.ACY.requested = s.TranHeight / 2;
-    clock.ApplyShape();
-    clock.MapBackGround();
+    const ClockSettings& s = Settings();
+    if (s.UseWall) host_.Clock().ResizeSnapshot({s.TranWidth, s.TranHeight});
 }
 
 void FaceWindow::Pressed(const ControlRow& row) {
@@ -143,7 +121,7 @@ void FaceWindow::Pressed(const ControlRow& row) {
 
 // "Steal Wallpaper Background": the desktop behind the clock becomes its face, at the face's size.
 void FaceWindow::StealWallpaper() {
-    app_.Clock().MapBackGround();
+    host_.Clock().TakeSnapshot();
     Settings().TranWidth = HeldValue("SpinEdit3");
     Settings().TranHeight = HeldValue("SpinEdit4");
 }

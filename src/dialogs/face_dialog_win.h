@@ -12,7 +12,7 @@ namespace marvix {
 
 class FaceWindow final : public TableDialog {
 public:
-    FaceWindow(Application& app, const DialogLayout& layout);
+    FaceWindow(SettingsWindowHost& host, const DialogLayout& layout);
     void ShowLiveValues() override;
 
 protected:

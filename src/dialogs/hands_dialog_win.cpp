@@ -1,14 +1,12 @@
 #include "dialogs/hands_dialog_win.h"
 
-#include "app/application_win.h"
-#include "app/clock_window_win.h"
 #include "dialogs/hands_dialog.h"
 #include "hands/hand_family.h"
 
 namespace marvix {
 
-HandsWindow::HandsWindow(Application& app, const DialogLayout& layout)
-    : TableDialog(app, layout, kHandsDialogRows) {}
+HandsWindow::HandsWindow(SettingsWindowHost& host, const DialogLayout& layout)
+    : TableDialog(host, layout, kHandsDialogRows) {}
 
 void HandsWindow::CreateControls() {
     TableDialog::CreateControls();
@@ -47,7 +45,7 @@ void HandsWindow::ShowOwnPivots() {
 void HandsWindow::Changed(const ControlRow& row) {
     ClockSettings& s = Settings();
     if (row.name == "CheckBox2") {  // "Smooth"
-        app_.Clock().SetTickInterval();
+        host_.Clock().Retime();
     } else if (row.name == "CheckBox3") {  // "Center": the common pivot as the clock has it
         WriteBackHandGeometry(s);
         for (std::string_view field : kCommonPivotFields) ShowControl(field);

@@ -11,7 +11,7 @@ namespace marvix {
 
 class HandsWindow final : public TableDialog {
 public:
-    HandsWindow(Application& app, const DialogLayout& layout);
+    HandsWindow(SettingsWindowHost& host, const DialogLayout& layout);
 
 protected:
     void CreateControls() override;

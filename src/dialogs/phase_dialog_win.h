@@ -9,7 +9,7 @@ namespace marvix {
 
 class PhaseWindow final : public TableDialog {
 public:
-    PhaseWindow(Application& app, const DialogLayout& layout);
+    PhaseWindow(SettingsWindowHost& host, const DialogLayout& layout);
 
 protected:
     void Changed(const ControlRow& row) override;

@@ -1,4 +1,4 @@
-#include "app/settings_windows_win.h"
+#include "dialogs/settings_windows_win.h"
 
 #include "dialogs/alarms_dialog_win.h"
 #include "dialogs/configurations_dialog_win.h"
@@ -42,16 +42,16 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
 
 }  // namespace
 
-std::unique_ptr<SettingsDialog> MakeSettingsWindow(Application& app, DialogId id) {
+std::unique_ptr<SettingsDialog> MakeSettingsWindow(SettingsWindowHost& host, DialogId id) {
     const DialogLayout& layout = kLayouts[static_cast<size_t>(id)];
     switch (id) {
-        case DialogId::Hands: return std::make_unique<HandsWindow>(app, layout);
-        case DialogId::Phases: return std::make_unique<PhaseWindow>(app, layout);
-        case DialogId::Face: return std::make_unique<FaceWindow>(app, layout);
-        case DialogId::Digital: return std::make_unique<DigitalWindow>(app, layout);
-        case DialogId::Alarms: return std::make_unique<AlarmsWindow>(app, layout);
-        case DialogId::Configurations: return std::make_unique<ConfigurationsWindow>(app);
-        case DialogId::Spelling: return std::make_unique<SpellingWindow>(app, layout);
+        case DialogId::Hands: return std::make_unique<HandsWindow>(host, layout);
+        case DialogId::Phases: return std::make_unique<PhaseWindow>(host, layout);
+        case DialogId::Face: return std::make_unique<FaceWindow>(host, layout);
+        case DialogId::Digital: return std::make_unique<DigitalWindow>(host, layout);
+        case DialogId::Alarms: return std::make_unique<AlarmsWindow>(host, layout);
+        case DialogId::Configurations: return std::make_unique<ConfigurationsWindow>(host);
+        case DialogId::Spelling: return std::make_unique<SpellingWindow>(host, layout);
     }
     return nullptr;
 }

@@ -4,7 +4,7 @@
 
 namespace marvix {
 
-SpellingWindow::SpellingWindow(Application& app, const DialogLayout& layout)
-    : TableDialog(app, layout, kSpellingDialogRows) {}
+SpellingWindow::SpellingWindow(SettingsWindowHost& host, const DialogLayout& layout)
+    : TableDialog(host, layout, kSpellingDialogRows) {}
 
 }  // namespace marvix

@@ -9,7 +9,7 @@ namespace marvix {
 
 class SpellingWindow final : public TableDialog {
 public:
-    SpellingWindow(Application& app, const DialogLayout& layout);
+    SpellingWindow(SettingsWindowHost& host, const DialogLayout& layout);
 };
 
 }  // namespace marvix

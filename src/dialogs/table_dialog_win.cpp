@@ -5,13 +5,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/application_win.h"
-#include "app/choosers_win.h"
-#include "app/clock_window_win.h"
 #include "base/gdi_surface_win.h"
 #include "base/lazy_library_win.h"
 #include "base/message_seam_win.h"
 #include "settings/encodings.h"
+#include "windows/choosers_win.h"
 
 namespace marvix {
 
@@ -69,9 +67,9 @@ void EnsureCommonControls() {
 
 }  // namespace
 
-TableDialog::TableDialog(Application& app, const DialogLayout& layout,
+TableDialog::TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
                          std::span<const ControlRow> rows)
-    : SettingsDialog(app, layout),
+    : SettingsDialog(host, layout),
       rows_(rows),
       windows_(rows.size(), nullptr),
       panelColours_(rows.size(), 0) {}
@@ -86,7 +84,7 @@ HWND TableDialog::Control(std::string_view name) const {
 void TableDialog::CreateControls() {
     for (const ControlRow& row : rows_) CreateControl(row);
     // The design font for every control; ApplyDialogFont then gives its kinds the font for the screen.
-    const HFONT font = app_.DialogFont();
+    const HFONT font = host_.DialogFont();
     for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
     }
@@ -393,8 +391,7 @@ void TableDialog::Browse(const ControlRow& row) {
 
 int32_t TableDialog::HeldValue(std::string_view name) const {
     const ControlRow& row = Row(name);
-    return HeldSpinValue(WindowText(windows_[IndexOf(row)]),
-                         BoundsOf(row, app_.Clock().Settings()));
+    return HeldSpinValue(WindowText(windows_[IndexOf(row)]), BoundsOf(row, Settings()));
 }
 
 void TableDialog::SetFieldValue(std::string_view name, int32_t value) {

@@ -15,14 +15,15 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_dialog_win.h"
 #include "dialogs/dialog_table.h"
+#include "windows/settings_dialog_win.h"
 
 namespace marvix {
 
 class TableDialog : public SettingsDialog {
 public:
-    TableDialog(Application& app, const DialogLayout& layout, std::span<const ControlRow> rows);
+    TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
+                std::span<const ControlRow> rows);
 
     // Fills every bound control from the settings, then lets the dialog fill the rest.
     void ShowSettings() final;

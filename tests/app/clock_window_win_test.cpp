@@ -125,27 +125,27 @@ TEST_F(ClockWindowTest, ShapesCutTheWindowAndAnUnknownShapeLeavesItWhole) {
     };
     ClockSettings& s = Clock().Settings();
     s.CShape = 1;
-    Clock().ApplyShape();
+    Clock().Reshape();
     EXPECT_EQ(corners(), "1111");
     s.CShape = 2;
     s.RSqr = 40;
-    Clock().ApplyShape();
+    Clock().Reshape();
     EXPECT_EQ(corners(), "0011");
     s.RSqr = 0;
-    Clock().ApplyShape();
+    Clock().Reshape();
     EXPECT_EQ(corners(), "1111") << "no corner size: the same as square";
     s.CShape = 0;
-    Clock().ApplyShape();
+    Clock().Reshape();
     EXPECT_EQ(corners(), "0001");
     s.CShape = 7;
-    Clock().ApplyShape();
+    Clock().Reshape();
     EXPECT_EQ(corners(), "none");
 }
 
 TEST_F(ClockWindowTest, ARoundWindowOnAWideFaceIsAnEllipse) {
     Start();
     SetWindowPos(ClockHwnd(), nullptr, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER);
-    Clock().ApplyShape();
+    Clock().Reshape();
     EXPECT_EQ(RegionSamples(ClockHwnd(), {{5, 60}, {100, 5}, {100, 115}, {194, 60}, {30, 10}}),
               "11110");
 }
@@ -157,18 +157,18 @@ TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
         return (GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     };
     s.FacePos = 0;
-    Clock().ApplyZPosition();
+    Clock().Restack();
     EXPECT_TRUE(topMost());
     s.FacePos = 1;
-    Clock().ApplyZPosition();
+    Clock().Restack();
     EXPECT_FALSE(topMost());
     // Bottom: below another application's window that was shown before.
     HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
     s.FacePos = 0;
-    Clock().ApplyZPosition();
+    Clock().Restack();
     s.FacePos = 2;
-    Clock().ApplyZPosition();
+    Clock().Restack();
     EXPECT_FALSE(topMost());
     bool otherAbove = false;
     for (HWND above = GetWindow(ClockHwnd(), GW_HWNDPREV); above;
@@ -178,9 +178,9 @@ TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
     EXPECT_TRUE(otherAbove);
     DestroyWindow(other);
     s.FacePos = 0;
-    Clock().ApplyZPosition();
+    Clock().Restack();
     s.FacePos = 5;
-    Clock().ApplyZPosition();
+    Clock().Restack();
     EXPECT_TRUE(topMost()) << "an unknown position leaves the z-order alone";
 }
 
@@ -203,7 +203,7 @@ TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     Start();
     EXPECT_EQ(Clock().TickStep(), 250u);
     Clock().Settings().Smooth = true;
-    Clock().SetTickInterval();
+    Clock().Retime();
     EXPECT_EQ(Clock().TickStep(), 10u);
     app_.reset();
 
@@ -251,7 +251,7 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     EXPECT_EQ(clock.NextTickIn(), 10u);
 
     clock.Settings().Smooth = false;
-    clock.SetTickInterval();
+    clock.Retime();
     clock.Tick();
     EXPECT_EQ(clock.NextTickIn(), 250u) << "the standard tick never sleeps longer";
 }

@@ -13,10 +13,10 @@
 #include <string>
 
 #include "../support/dialog_fixture_win.h"
-#include "app/settings_dialog_win.h"
 #include "base/colour.h"
 #include "dialogs/dialog_table.h"
 #include "settings/encodings.h"
+#include "windows/settings_dialog_win.h"
 
 namespace marvix {
 namespace {

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "../support/dialog_fixture_win.h"
-#include "app/choosers_win.h"
 #include "app/control_menu_win.h"
 #include "base/gdi_surface_win.h"
+#include "windows/choosers_win.h"
 
 namespace marvix {
 namespace {

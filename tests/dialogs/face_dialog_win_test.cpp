@@ -7,9 +7,9 @@
 
 #include "../support/dialog_fixture_win.h"
 #include "../support/test_bitmaps.h"
-#include "app/choosers_win.h"
 #include "base/bitmap_file.h"
 #include "dialogs/configurations_dialog_win.h"
+#include "windows/choosers_win.h"
 
 namespace marvix {
 namespace {

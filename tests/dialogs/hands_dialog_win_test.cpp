@@ -6,11 +6,11 @@
 
 #include "../support/dialog_fixture_win.h"
 #include "../support/test_bitmaps.h"
-#include "app/choosers_win.h"
 #include "dialogs/hands_dialog.h"
 #include "dialogs/hands_dialog_win.h"
 #include "hands/hand_family.h"
 #include "settings/settings_table.h"
+#include "windows/choosers_win.h"
 
 namespace marvix {
 namespace {

@@ -8,8 +8,8 @@
 #include "../support/process_counters_win.h"
 #include "../support/recording_player.h"
 #include "../support/test_bitmaps.h"
-#include "app/choosers_win.h"
 #include "dialogs/alarms_dialog_win.h"
+#include "windows/choosers_win.h"
 
 namespace marvix {
 namespace {

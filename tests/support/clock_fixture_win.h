@@ -13,6 +13,7 @@
 #include "app/application_win.h"
 #include "app/clock_window_win.h"
 #include "base/message_seam_win.h"
+#include "dialogs/settings_windows_win.h"
 #include "fixed_clock.h"
 #include "settings/registry_store_win.h"
 
@@ -35,7 +36,7 @@ protected:
 
     // Creates the program as its entry point does.
     Application& Start() {
-        app_ = std::make_unique<Application>(GetModuleHandleA(nullptr), time_);
+        app_ = std::make_unique<Application>(GetModuleHandleA(nullptr), time_, MakeSettingsWindow);
         EXPECT_TRUE(app_->Create());
         return *app_;
     }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/frame.h"
 #include "fixed_clock.h"
+#include "frame/frame.h"
 #include "recording_surface.h"
 
 namespace marvix {

@@ -8,11 +8,12 @@
 #include <string>
 
 #include "app/application_win.h"
-#include "app/settings_dialog_win.h"
 #include "base/bitmap_file.h"
 #include "base/gdi_surface_win.h"
 #include "base/local_time.h"
+#include "dialogs/settings_windows_win.h"
 #include "settings/registry_store_win.h"
+#include "windows/settings_dialog_win.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     SetCurrentDirectoryA(gallery.c_str());
     // The README's gallery moment: 10:09:37 on Tuesday 8 December 2026.
     FixedTime time({2026, 12, 8, 3, 10, 9, 37, 0}, 0);
-    Application app(GetModuleHandleA(nullptr), time);
+    Application app(GetModuleHandleA(nullptr), time, MakeSettingsWindow);
     if (!app.Create()) return 1;
     Pump(app, 500);
     int failures = 0;

@@ -20,10 +20,9 @@
 #include "base/geometry.h"
 #include "base/scoped_handles_win.h"
 #include "settings/clock_settings.h"
+#include "windows/settings_window_host_win.h"
 
 namespace marvix {
-
-class Application;
 
 // The kinds of control ApplyDialogFont gives the dialog font to.
 // clang-format off
@@ -58,7 +57,7 @@ struct DialogLayout {
 
 class SettingsDialog {
 public:
-    SettingsDialog(Application& app, const DialogLayout& layout);
+    SettingsDialog(SettingsWindowHost& host, const DialogLayout& layout);
     virtual ~SettingsDialog();
     SettingsDialog(const SettingsDialog&) = delete;
     SettingsDialog& operator=(const SettingsDialog&) = delete;
@@ -94,10 +93,11 @@ protected:
 
     HWND AddControl(ControlKind kind, const char* windowClass, const char* text, DWORD style,
                     Rect bounds, int id);
-    ClockSettings& Settings();
+    ClockSettings& Settings() { return host_.Clock().Settings(); }
+    const ClockSettings& Settings() const { return host_.Clock().Settings(); }
     // The window's background colour as a brush, for the controls that paint on it.
     HBRUSH BackgroundBrush() const { return background_.Get(); }
-    Application& app_;
+    SettingsWindowHost& host_;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -11,9 +11,9 @@
 #include <array>
 #include <optional>
 
-#include "app/frame_list.h"
 #include "base/frame_surfaces.h"
 #include "base/local_time.h"
+#include "frame/frame_list.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {

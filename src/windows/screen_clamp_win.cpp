@@ -1,6 +1,6 @@
-#include "app/screen_clamp_win.h"
+#include "windows/screen_clamp_win.h"
 
-#include "app/placement.h"
+#include "frame/placement.h"
 
 namespace marvix {
 

@@ -11,8 +11,8 @@
 // loaded configuration, the colon blink, the one-second step) must bring the tick back to its
 // next step.
 
-#include "app/frame_cache.h"
 #include "base/frame_surfaces.h"
+#include "frame/frame_cache.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {

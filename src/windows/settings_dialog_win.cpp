@@ -1,27 +1,24 @@
-#include "app/settings_dialog_win.h"
+#include "windows/settings_dialog_win.h"
 
 #include <utility>
 
-#include "app/application_win.h"
-#include "app/clock_window_win.h"
-#include "app/placement.h"
-#include "app/screen_clamp_win.h"
 #include "base/message_seam_win.h"
 #include "base/window_thunk_win.h"
+#include "frame/placement.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
-SettingsDialog::SettingsDialog(Application& app, const DialogLayout& layout)
-    : app_(app), layout_(layout) {}
+SettingsDialog::SettingsDialog(SettingsWindowHost& host, const DialogLayout& layout)
+    : host_(host), layout_(layout) {}
 
 SettingsDialog::~SettingsDialog() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-ClockSettings& SettingsDialog::Settings() { return app_.Clock().Settings(); }
-
 bool SettingsDialog::Create() {
-    windowClass_ = ScopedWindowClass(WindowClassOf(app_.Instance(), layout_.className, WindowProc));
+    windowClass_ =
+        ScopedWindowClass(WindowClassOf(host_.Instance(), layout_.className, WindowProc));
     if (!windowClass_) return false;
     background_.Reset(CreateSolidBrush(layout_.background));
     if (!background_) {
@@ -40,7 +37,7 @@ bool SettingsDialog::Create() {
         top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     }
     hwnd_ = CreateWindowExA(exStyle, layout_.className, layout_.caption, style, left, top, width,
-                            height, app_.Owner(), nullptr, app_.Instance(), this);
+                            height, host_.Owner(), nullptr, host_.Instance(), this);
     if (!hwnd_) return false;
     CreateControls();
     Prepare(true);
@@ -58,16 +55,16 @@ void SettingsDialog::Show() {
 
 // Beside the clock on the clock's screen, clear of the taskbar; the clamp then has nothing to do.
 void SettingsDialog::PlaceBesideClock() {
-    RECT clock, window;
-    GetWindowRect(app_.Clock().Window(), &clock);
+    const Rect clock = host_.Clock().Frame();
+    const RECT clockRect{clock.left, clock.top, clock.right, clock.bottom};
+    RECT window;
     GetWindowRect(hwnd_, &window);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromRect(&clock, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    if (!GetMonitorInfoA(MonitorFromRect(&clockRect, MONITOR_DEFAULTTONEAREST), &monitor)) return;
     const RECT& work = monitor.rcWork;
     constexpr int kGap = 8;
-    const Point at = PlaceBeside({clock.left, clock.top, clock.right, clock.bottom},
-                                 {window.right - window.left, window.bottom - window.top},
+    const Point at = PlaceBeside(clock, {window.right - window.left, window.bottom - window.top},
                                  {work.left, work.top, work.right, work.bottom}, kGap);
     SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -78,7 +75,7 @@ HWND SettingsDialog::AddControl(ControlKind kind, const char* windowClass, const
                                 DWORD style, Rect b, int id) {
     HWND control = CreateWindowExA(
         0, windowClass, text, WS_CHILD | WS_VISIBLE | style, b.left, b.top, b.Width(), b.Height(),
-        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app_.Instance(), nullptr);
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), host_.Instance(), nullptr);
     if (control) controls_.push_back({control, kind});
     return control;
 }
@@ -128,7 +125,7 @@ LRESULT SettingsDialog::DefaultButton() const {
 }
 
 void SettingsDialog::ApplyDialogFont() {
-    HFONT font = app_.DialogFont();
+    HFONT font = host_.DialogFont();
     for (const Control& control : controls_) {
         if (layout_.fontKinds & control.kind)
             SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), TRUE);
@@ -140,7 +137,7 @@ void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_, MaximizedArea()); }
 // The settings are shown again, then the focus goes back where the user left it, as a dialog's
 // does: the refill finds no field being typed in, and the keys go on where they went.
 void SettingsDialog::Activated(HWND previous) {
-    app_.SetActiveDialog(hwnd_);
+    host_.SetActiveDialog(hwnd_);
     if (!IsOwnWindow(previous)) Prepare(false);
     HWND focus = lastFocus_;
     if (!focus || !IsWindow(focus) || !IsWindowVisible(focus) || !IsWindowEnabled(focus))
@@ -149,7 +146,7 @@ void SettingsDialog::Activated(HWND previous) {
 }
 
 void SettingsDialog::Deactivated() {
-    app_.SetActiveDialog(nullptr);
+    host_.SetActiveDialog(nullptr);
     HWND focus = GetFocus();
     if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
 }

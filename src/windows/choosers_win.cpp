@@ -1,4 +1,4 @@
-#include "app/choosers_win.h"
+#include "windows/choosers_win.h"
 
 #include <commdlg.h>
 

@@ -7,9 +7,9 @@
 #include "../support/fixed_clock.h"
 #include "../support/recording_player.h"
 #include "app/clock_pictures_win.h"
-#include "app/frame.h"
-#include "app/frame_cache.h"
-#include "app/tick_plan.h"
+#include "frame/frame.h"
+#include "frame/frame_cache.h"
+#include "frame/tick_plan.h"
 #include "settings/settings_table.h"
 
 namespace marvix {

@@ -1,5 +1,5 @@
 // A frame listed and replayed draws exactly the calls that listing it made, on the same surfaces.
-#include "app/frame_list.h"
+#include "frame/frame_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/frame_cache.h"
+#include "frame/frame_cache.h"
 
-#include "app/frame.h"
+#include "frame/frame.h"
 
 namespace marvix {
 

@@ -1,4 +1,4 @@
-#include "app/face_geometry.h"
+#include "frame/face_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/frame.h"
+#include "frame/frame.h"
 
 #include <gtest/gtest.h>
 

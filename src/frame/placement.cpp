@@ -1,4 +1,4 @@
-#include "app/placement.h"
+#include "frame/placement.h"
 
 #include <algorithm>
 

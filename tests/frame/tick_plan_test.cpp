@@ -1,4 +1,4 @@
-#include "app/tick_plan.h"
+#include "frame/tick_plan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/frame_list.h"
+#include "frame/frame_list.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/dialog_font.h"
+#include "windows/dialog_font.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "app/frame.h"
+#include "frame/frame.h"
 
-#include "app/face_geometry.h"
 #include "digital/display_pass.h"
+#include "frame/face_geometry.h"
 #include "hands/hand_drawing.h"
 #include "phases/day_phase.h"
 #include "phases/moon_phase.h"

@@ -1,0 +1,54 @@
+#pragma once
+
+// What a settings window may ask of the clock it changes, and nothing more: the settings to edit,
+// and the few effects on the clock window that a setting has beyond the next frame.
+
+#include <string>
+
+#include "base/geometry.h"
+#include "settings/clock_settings.h"
+#include "sound/sound_triggers.h"
+
+namespace marvix {
+
+class ClockControls {
+public:
+    virtual ClockSettings& Settings() = 0;
+    // The clock window's rectangle on the screen, and its face's size.
+    virtual Rect Frame() const = 0;
+    virtual Size FaceSize() const = 0;
+
+    // CShape and RSqr: the window cut to its shape again.
+    virtual void Reshape() = 0;
+    // FacePos: above, among or beneath the other windows.
+    virtual void Restack() = 0;
+    // FL and FT: the window moved there (the next tick holds it on the screen).
+    virtual void MoveTo(Point topLeft) = 0;
+    // With the snapshot face: the window, its pictures and its centre made this size, and a new
+    // snapshot of the desktop taken.
+    virtual void ResizeSnapshot(Size size) = 0;
+    // "Steal Wallpaper Background": the desktop behind the clock becomes its face.
+    virtual void TakeSnapshot() = 0;
+    // HideMe: the taskbar button shown or taken away.
+    virtual void ShowTaskbarButton(bool show) = 0;
+    // Smooth: the tick's step.
+    virtual void Retime() = 0;
+    // A change shown now rather than at the next tick.
+    virtual void Redraw() = 0;
+    // The display fonts as stored, read now if the clock has not read them yet.
+    virtual void ReadDisplayFonts() = 0;
+
+    // A face picked: tested, loaded, the window fitted to it. Every failure is reported.
+    virtual void LoadFace(const std::string& path) = 0;
+    // Configuration files; every failure is reported, and a file that does not load changes
+    // nothing.
+    virtual bool LoadConfiguration(const std::string& path) = 0;
+    virtual bool SaveConfiguration(const std::string& path) = 0;
+    // "test": a sound played as the clock plays its own.
+    virtual void Play(const SoundRequest& request) = 0;
+
+protected:
+    ~ClockControls() = default;
+};
+
+}  // namespace marvix

@@ -1,0 +1,40 @@
+#pragma once
+
+// What a settings window needs of the program that holds it: where its windows belong, the
+// dialog font, the keyboard routing of the active window, and the clock it changes. The program
+// makes its settings windows through a factory it is handed, so that it needs none of them to be
+// built.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+
+#include "windows/clock_controls.h"
+
+namespace marvix {
+
+class SettingsDialog;
+
+enum class DialogId { Hands, Phases, Face, Digital, Alarms, Configurations, Spelling };
+inline constexpr size_t kDialogCount = 7;
+
+class SettingsWindowHost {
+public:
+    virtual HINSTANCE Instance() const = 0;
+    // The window that owns every window of the program (and carries its taskbar button).
+    virtual HWND Owner() const = 0;
+    // The font every settings window gives its controls on this screen, made once.
+    virtual HFONT DialogFont(bool bold = false) = 0;
+    // The active settings window, whose keys the message loop passes through IsDialogMessage.
+    virtual void SetActiveDialog(HWND dialog) = 0;
+    virtual ClockControls& Clock() = 0;
+
+protected:
+    ~SettingsWindowHost() = default;
+};
+
+using SettingsWindowFactory = std::unique_ptr<SettingsDialog> (*)(SettingsWindowHost& host,
+                                                                  DialogId id);
+
+}  // namespace marvix
