@@ -64,14 +64,6 @@ struct ControlRow {
     Apply apply = Apply::AtOnce;
 };
 
-struct DialogTable {
-    std::string_view className;  // "TForm2"
-    std::span<const ControlRow> rows;
-};
-
-// Every dialog's table, for the checks that hold for all of them.
-std::span<const DialogTable> AllDialogTables();
-
 struct SpinBounds {
     int32_t minimum;
     int32_t maximum;

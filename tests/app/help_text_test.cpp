@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "dialogs/dialog_table.h"
+#include "dialogs/settings_windows.h"
 
 namespace marvix {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "../support/dialog_fixture_win.h"
 #include "base/colour.h"
-#include "dialogs/dialog_table.h"
+#include "dialogs/settings_windows.h"
 #include "settings/encodings.h"
 #include "windows/settings_dialog_win.h"
 

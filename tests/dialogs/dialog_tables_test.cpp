@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "dialogs/dialog_table.h"
+#include "dialogs/settings_windows.h"
 
 namespace marvix {
 namespace {
