@@ -20,6 +20,7 @@ constexpr ControlRow File(std::string_view name, int top, std::string_view setti
 constexpr ControlRow Test(std::string_view name, int top, std::string_view field) {
     ControlRow row{T::PushButton, name, "test", {316, top, 356, top + 21}};
     row.field = field;
+    row.effect = Effect::PlaySound;
     return row;
 }
 constexpr ControlRow Browse(std::string_view name, int top, std::string_view field) {
@@ -42,11 +43,11 @@ constexpr std::array kRows = {
     Check("CheckBox3", "\xBE Hr Chime", 158, "Chime4"), File("Edit9", 158, "C4Str"), Test("Button15", 158, "Edit9"), Browse("Button18", 158, "Edit9"),
 
     ControlRow{T::Label, "Label1", "Alarm #", {8, 204, 60, 218}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit7", "", {64, 200, 112, 221}, {}, 1, 5},
+    With({T::SpinEdit, "SpinEdit7", "", {64, 200, 112, 221}, {}, 1, 5}, Effect::ChooseAlarm),
     File("Edit12", 200, "A1Str"), Test("Button23", 200, "Edit12"), Browse("Button24", 200, "Edit12"),
     Check("CheckBox18", "Alarm On", 228, "Alarm1"),
     ControlRow{T::Label, "Label2", "H", {122, 232, 134, 246}, {}, 0, 0, kWhite},
-    ControlRow{T::SpinEdit, "SpinEdit5", "", {136, 228, 184, 249}, "A1H", 1, 12},
+    With({T::SpinEdit, "SpinEdit5", "", {136, 228, 184, 249}, "A1H", 1, 12}, Effect::AlarmHour),
     ControlRow{T::Label, "Label3", "M", {194, 232, 206, 246}, {}, 0, 0, kWhite},
     ControlRow{T::SpinEdit, "SpinEdit6", "", {208, 228, 256, 249}, "A1M", 0, 59},
     ControlRow{T::CheckBox, "CheckBox19", "pm", {268, 230, 320, 247}, "A1PM", 0, 0, kWhite},

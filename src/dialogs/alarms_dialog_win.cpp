@@ -23,7 +23,7 @@ const SettingDef* AlarmsWindow::Bound(const ControlRow& row) const {
 }
 
 int32_t AlarmsWindow::Shown(const ControlRow& row, int32_t stored) const {
-    return row.name == "SpinEdit5" ? ShownAlarmHour(stored) : stored;
+    return row.effect == Effect::AlarmHour ? ShownAlarmHour(stored) : stored;
 }
 
 // Every activation starts the editor at alarm 1. (Coming back from "Browse" is no activation, so
@@ -34,7 +34,7 @@ void AlarmsWindow::BeforeFill() {
 }
 
 void AlarmsWindow::Changed(const ControlRow& row) {
-    if (row.name == "SpinEdit7") ShowChosenAlarm();
+    if (row.effect == Effect::ChooseAlarm) ShowChosenAlarm();
 }
 
 void AlarmsWindow::ShowChosenAlarm() {
@@ -45,7 +45,7 @@ void AlarmsWindow::ShowChosenAlarm() {
 // "test": the row's file once, played to its end on a worker thread, whatever the sound is
 // otherwise (a tick plays without waiting, the hour chime as often as the hour).
 void AlarmsWindow::Pressed(const ControlRow& row) {
-    if (row.field.empty()) return;
+    if (row.effect != Effect::PlaySound) return;
     const SettingDef* file = Bound(Row(row.field));
     if (!file) return;
     host_.Clock().Play({Settings().*std::get<std::string ClockSettings::*>(file->field), 1, true});

@@ -49,6 +49,36 @@ enum class Cap {
 // applying it resizes the clock and takes a new snapshot of the desktop.
 enum class Apply { AtOnce, WhenSettled };
 
+// What a control does beyond storing its setting, or what a button does: a dialog acts on a row
+// by this kind, never by the control's name.
+enum class Effect {
+    None,
+    // The face window.
+    ChooseFace,      // the file chooser, then the face loaded
+    Reshape,         // the window cut to its shape again
+    ReshapeRounded,  // the same, when the shape has rounded corners
+    Restack,         // above, among or beneath the other windows
+    TaskbarButton,   // the taskbar button shown or taken away
+    MoveClock,       // the window moved to the typed place
+    ResizeSnapshot,  // the snapshot face made the typed size
+    NameFace,        // the name of the face shown again
+    StealWallpaper,  // the desktop behind the clock made its face
+    // The hands window.
+    Retime,           // the tick's step follows Smooth
+    ShowCommonPivot,  // the common pivot shown as the clock has it
+    ShowLengths,      // the hand lengths shown as the clock has them
+    PivotsTogether,   // every hand's own pivot held at the common one
+    ResetOrder,       // the stacking order back to its default
+    // The digital displays window.
+    PlaceByHand,  // Auto P off: the display stays where the fields show it
+    DisplayFont,  // the display drawn with the font chosen
+    LetterCase,   // "L", "M", "U": the names' case
+    // The alarms window.
+    ChooseAlarm,  // the editor shows the alarm of that number
+    AlarmHour,    // an hour of 0 shown as 12
+    PlaySound,    // "test": the field's sound played once
+};
+
 struct ControlRow {
     ControlType type = ControlType::Label;
     std::string_view name = {};     // the control's own name: "SpinEdit14", "CheckBox6", "Panel1"
@@ -62,7 +92,14 @@ struct ControlRow {
     std::string_view items = {};  // radio items or a file filter, '|' between them
     std::string_view field = {};  // the edit a push or Browse button acts on
     Apply apply = Apply::AtOnce;
+    Effect effect = Effect::None;
 };
+
+// A row with its effect, for tables built from positional rows.
+constexpr ControlRow With(ControlRow row, Effect effect) {
+    row.effect = effect;
+    return row;
+}
 
 struct SpinBounds {
     int32_t minimum;

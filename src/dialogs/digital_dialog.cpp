@@ -83,8 +83,9 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         };
         rows[n++] = {T::Label, c.heading.name, c.heading.text, at(0, 14), {}, 0, 0, kRed};
         rows[n++] = {T::CheckBox, c.show.name, "Show", at(15, 16), c.show.setting, 0, 0, kWhite};
-        rows[n++] = {T::CheckBox, c.autoPlace.name, "Auto P", at(31, 16), c.autoPlace.setting, 0, 0,
-                     kWhite};
+        rows[n++] = With({T::CheckBox, c.autoPlace.name, "Auto P", at(31, 16), c.autoPlace.setting,
+                          0, 0, kWhite},
+                         Effect::PlaceByHand);
         rows[n++] = {
             T::CheckBox, c.transparent.name, "TranP", at(47, 16), c.transparent.setting, 0, 0,
             kWhite};
@@ -95,7 +96,9 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         if (!c.caseButtons[0].empty()) {
             constexpr std::string_view kLetters[] = {"L", "M", "U"};
             for (int k = 0; k < 3; ++k) {
-                rows[n++] = {T::PushButton, c.caseButtons[k], kLetters[k], at(80, 18, 18 * k, 17)};
+                rows[n++] =
+                    With({T::PushButton, c.caseButtons[k], kLetters[k], at(80, 18, 18 * k, 17)},
+                         Effect::LetterCase);
             }
         }
         rows[n++] = {T::Label, c.left.label, "Left", at(99, 14), {}, 0, 0, kWhite};
@@ -103,7 +106,8 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         rows[n++] = {T::Label, c.top.label, "Top", at(134, 14), {}, 0, 0, kWhite};
         rows[n++] = {T::SpinEdit, c.top.name, "", at(148, 20), c.top.setting, 0, 999999};
         rows[n++] = {T::ColourPanel, c.panel.name, c.panel.caption, at(172, 19), c.panel.setting};
-        rows[n++] = {T::FontButton, c.font, "Font", at(194, 19), kFontFaceSettings[c.display]};
+        rows[n++] = With({T::FontButton, c.font, "Font", at(194, 19), kFontFaceSettings[c.display]},
+                         Effect::DisplayFont);
     }
     return rows;
 }

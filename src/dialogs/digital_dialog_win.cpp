@@ -42,17 +42,19 @@ void DigitalWindow::Changed(const ControlRow& row) {
     if (!column) return;
     ClockSettings& s = Settings();
     const DisplaySpec& display = kDisplays[column->display];
-    if (row.name == column->autoPlace && !(s.*display.autoPlace)) {
+    if (row.effect == Effect::PlaceByHand && !(s.*display.autoPlace)) {
         // Placed by hand from now on, where it was last placed: the position the fields show.
         s.*display.x = HeldValue(column->left);
         s.*display.y = HeldValue(column->top);
-    } else if (row.name == column->font) {
+    } else if (row.effect == Effect::DisplayFont) {
         ApplyDisplayFont(s, column->display);
         ShowControl(column->panel);
     }
 }
 
 void DigitalWindow::Pressed(const ControlRow& row) {
+    if (row.effect != Effect::LetterCase) return;
+    // Which case setting the button sets, and to what, is the button's own.
     for (const CaseButton& button : kCaseButtons) {
         if (row.name != button.name) continue;
         Settings().*std::get<int32_t ClockSettings::*>(FindSetting(button.setting)->field) =

@@ -83,22 +83,22 @@ void FaceWindow::ChooseFace() {
 
 void FaceWindow::Changed(const ControlRow& row) {
     ClockControls& clock = host_.Clock();
-    if (row.name == "RadioGroup1") {
-        clock.Reshape();
-    } else if (row.name == "RadioGroup2") {
-        clock.Restack();
-    } else if (row.name == "CheckBox1") {
-        clock.ShowTaskbarButton(!Settings().HideMe);
-    } else if (row.name == "SpinEdit1" || row.name == "SpinEdit2") {
-        MoveClock();
-        // A place the user typed is no drag for the live refresh to show.
-        shownPlace_ = {Settings().FL, Settings().FT};
-    } else if (row.name == "SpinEdit32") {
-        if (Settings().CShape == 2) clock.Reshape();
-    } else if (row.name == "SpinEdit3" || row.name == "SpinEdit4") {
-        TransparentSizeChange();
-    } else if (row.name == "CheckBox3") {
-        AfterFill();
+    const ClockSettings& s = Settings();
+    switch (row.effect) {
+        case Effect::Reshape: clock.Reshape(); break;
+        case Effect::ReshapeRounded:
+            if (s.CShape == 2) clock.Reshape();
+            break;
+        case Effect::Restack: clock.Restack(); break;
+        case Effect::TaskbarButton: clock.ShowTaskbarButton(!s.HideMe); break;
+        case Effect::MoveClock:
+            MoveClock();
+            // A place the user typed is no drag for the live refresh to show.
+            shownPlace_ = {s.FL, s.FT};
+            break;
+        case Effect::ResizeSnapshot: TransparentSizeChange(); break;
+        case Effect::NameFace: AfterFill(); break;
+        default: break;
     }
 }
 
@@ -115,8 +115,8 @@ void FaceWindow::TransparentSizeChange() {
 }
 
 void FaceWindow::Pressed(const ControlRow& row) {
-    if (row.name == "Button2") ChooseFace();
-    if (row.name == "Button1") StealWallpaper();
+    if (row.effect == Effect::ChooseFace) ChooseFace();
+    if (row.effect == Effect::StealWallpaper) StealWallpaper();
 }
 
 // "Steal Wallpaper Background": the desktop behind the clock becomes its face, at the face's size.

@@ -53,18 +53,18 @@ constexpr ControlRow kFixedRows[] = {
     {ControlType::Label, "Label7", "Tail", {556, 10, 582, 24}, {}, 0, 0, kWhite},
     {ControlType::Label, "Label8", "Order", {588, 10, 663, 24}, {}, 0, 0, kWhite},
     {ControlType::Label, "Label9", "Hand Options", {10, 10, 150, 24}, {}, 0, 0, kYellow},
-    {ControlType::CheckBox, "CheckBox3", "Center", {12, 30, 150, 47}, "CHands", 0, 0, kYellow},
+    With({ControlType::CheckBox, "CheckBox3", "Center", {12, 30, 150, 47}, "CHands", 0, 0, kYellow}, Effect::ShowCommonPivot),
     {ControlType::CheckBox, "CheckBox9", "Mirrored", {12, 54, 150, 71}, "Reversed", 0, 0, kYellow},
-    {ControlType::CheckBox, "CheckBox2", "Smooth", {12, 78, 150, 95}, "Smooth", 0, 0, kYellow},
-    {ControlType::CheckBox, "CheckBox4", "Auto Size", {12, 102, 150, 119}, "AutoHand", 0, 0, kYellow},
-    {ControlType::CheckBox, "CheckBox5", "Together", {12, 126, 150, 143}, "THand", 0, 0, kYellow},
+    With({ControlType::CheckBox, "CheckBox2", "Smooth", {12, 78, 150, 95}, "Smooth", 0, 0, kYellow}, Effect::Retime),
+    With({ControlType::CheckBox, "CheckBox4", "Auto Size", {12, 102, 150, 119}, "AutoHand", 0, 0, kYellow}, Effect::ShowLengths),
+    With({ControlType::CheckBox, "CheckBox5", "Together", {12, 126, 150, 143}, "THand", 0, 0, kYellow}, Effect::PivotsTogether),
     {ControlType::CheckBox, "CheckBox16", "Hr Military", {12, 150, 150, 167}, "HourMil", 0, 0, kYellow},
     {ControlType::Label, "Label10", "Left", {12, 192, 44, 206}, {}, 0, 0, kLime},
     {ControlType::SpinEdit, "SpinEdit12", "", {48, 188, 112, 209}, "ACX", 0, 9999, 0, Cap::FaceWidth},
     {ControlType::Label, "Label19", "Top", {12, 222, 44, 236}, {}, 0, 0, kLime},
     {ControlType::SpinEdit, "SpinEdit13", "", {48, 218, 112, 239}, "ACY", 0, 9999, 0, Cap::FaceHeight},
     {ControlType::List, "ListBox1", "", {588, 28, 663, 138}},
-    {ControlType::PushButton, "Button1", "reset", {588, 146, 663, 167}},
+    With({ControlType::PushButton, "Button1", "reset", {588, 146, 663, 167}}, Effect::ResetOrder),
 };
 // clang-format on
 

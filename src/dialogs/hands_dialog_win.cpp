@@ -44,22 +44,26 @@ void HandsWindow::ShowOwnPivots() {
 
 void HandsWindow::Changed(const ControlRow& row) {
     ClockSettings& s = Settings();
-    if (row.name == "CheckBox2") {  // "Smooth"
-        host_.Clock().Retime();
-    } else if (row.name == "CheckBox3") {  // "Center": the common pivot as the clock has it
-        WriteBackHandGeometry(s);
-        for (std::string_view field : kCommonPivotFields) ShowControl(field);
-    } else if (row.name == "CheckBox4") {  // "Auto Size": the lengths as the clock has them
-        WriteBackHandGeometry(s);
-        for (std::string_view field : kLengthFields) ShowControl(field);
-    } else if (row.name == "CheckBox5") {  // "Together"
-        if (s.THand) PivotsTogether(s);
-        ShowOwnPivots();
+    switch (row.effect) {
+        case Effect::Retime: host_.Clock().Retime(); break;
+        case Effect::ShowCommonPivot:
+            WriteBackHandGeometry(s);
+            for (std::string_view field : kCommonPivotFields) ShowControl(field);
+            break;
+        case Effect::ShowLengths:
+            WriteBackHandGeometry(s);
+            for (std::string_view field : kLengthFields) ShowControl(field);
+            break;
+        case Effect::PivotsTogether:
+            if (s.THand) PivotsTogether(s);
+            ShowOwnPivots();
+            break;
+        default: break;
     }
 }
 
 void HandsWindow::Pressed(const ControlRow& row) {
-    if (row.name == "Button1") ResetOrder();
+    if (row.effect == Effect::ResetOrder) ResetOrder();
 }
 
 void HandsWindow::ResetOrder() {

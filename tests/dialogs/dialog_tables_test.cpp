@@ -58,6 +58,10 @@ TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) 
             if (row.type == ControlType::FontButton) {
                 EXPECT_NE(FontSlotOf(row.setting), nullptr) << where << " bound to no font slot";
             }
+            // A push button does only what its row's effect says.
+            if (row.type == ControlType::PushButton) {
+                EXPECT_NE(row.effect, Effect::None) << where << " does nothing";
+            }
             if (row.type == ControlType::RadioGroup) {
                 EXPECT_FALSE(row.items.empty()) << where;
             }
