@@ -15,6 +15,14 @@ namespace marvix {
 enum class Hand { Hour, Minute, Second, Date, Day, Month, Internet1, Internet2 };
 inline constexpr size_t kHandCount = 8;
 
+// How a hand is drawn, as its style setting stores it: a line as wide as the hand, a filled
+// triangle, or a filled bar. Any other stored value draws no hand at all (the hands window offers
+// only the three, but a registry or file may hold another).
+enum class HandStyle { Line = 0, Triangle = 1, Bar = 2, NoHand };
+constexpr HandStyle HandStyleOf(int32_t stored) {
+    return stored >= 0 && stored <= 2 ? static_cast<HandStyle>(stored) : HandStyle::NoHand;
+}
+
 // A member's token, where its settings live, its dial (units per turn and corner offset) and
 // its drawing order (tail first: the tail before the hand and twice as thick).
 struct HandSpec {
