@@ -68,6 +68,11 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Row i owns the identifiers kFirstId + 16 i onward: its control, then a radio group's items
+    // or a spin edit's arrows.
+    static constexpr int kFirstId = 1000, kIdsPerRow = 16;
+    static constexpr int kArrowsItem = 1;
+
     // Whether a fill may set the text of the field the user is typing in: only when they leave.
     enum class Typing { Keep, Overwrite };
     const ControlRow* RowOf(HWND control) const;

@@ -4,8 +4,6 @@
 
 namespace marvix {
 
-namespace {}  // namespace
-
 void PlaceDigitalDisplays(ClockSettings& s) {
     const int W = s.FaceWidth, H = s.FaceHeight, F = kFramePointSize;
     for (size_t i = 0; i < kAutoPlacedDisplays; ++i) {

@@ -1,8 +1,6 @@
 #include "settings/registry_store.h"
 
 #include <algorithm>
-
-#include <algorithm>
 #include <cstdlib>
 
 namespace marvix {

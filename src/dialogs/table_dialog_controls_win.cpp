@@ -1,0 +1,149 @@
+// The binder's controls, made from the table: every row's window in table order (the Tab order),
+// and the spin edits' arrows when the window first shows.
+#include "dialogs/table_dialog_win.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "base/lazy_library_win.h"
+#include "base/message_seam_win.h"
+
+namespace marvix {
+
+namespace {
+
+ControlKind FontKindOf(ControlType type) {
+    switch (type) {
+        case ControlType::Label: return kLabels;
+        case ControlType::CheckBox: return kCheckBoxes;
+        case ControlType::RadioGroup: return kRadioGroups;
+        case ControlType::SpinEdit: return kSpinEdits;
+        case ControlType::Edit: return kEdits;
+        case ControlType::ColourPanel: return kPanels;
+        case ControlType::FontButton:
+        case ControlType::PushButton:
+        case ControlType::BrowseButton: return kButtons;
+        case ControlType::List: return kLists;
+        case ControlType::Separator: return kPanels;
+    }
+    return kLabels;
+}
+
+std::vector<std::string> Items(std::string_view items) {
+    std::vector<std::string> split;
+    while (!items.empty()) {
+        const size_t bar = items.find('|');
+        split.emplace_back(items.substr(0, bar));
+        items = bar == std::string_view::npos ? std::string_view{} : items.substr(bar + 1);
+    }
+    return split;
+}
+
+void EnsureCommonControls() {
+    static const bool initialised = [] {
+        // The up-down arrows only: ICC_STANDARD_CLASSES belongs to common controls 6, which this
+        // program does not ask for, and the version it gets would refuse the whole call.
+        const auto initialise =
+            LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
+        return initialise && initialise(&controls) != FALSE;
+    }();
+    if (!initialised) ReportFailureOnce("Cannot load the common controls.");
+}
+
+}  // namespace
+
+void TableDialog::CreateControls() {
+    for (const ControlRow& row : rows_) CreateControl(row);
+    // The design font for every control; ApplyDialogFont then gives its kinds the font for the screen.
+    const HFONT font = host_.DialogFont();
+    for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
+    }
+}
+
+void TableDialog::CreateControl(const ControlRow& row) {
+    const int id = kFirstId + kIdsPerRow * static_cast<int>(IndexOf(row));
+    const ControlKind kind = FontKindOf(row.type);
+    const std::string caption(row.caption);
+    const Rect& r = row.place;
+    // Every control starts a group of its own, so the arrow keys stay within a radio group.
+    constexpr DWORD kTab = WS_TABSTOP | WS_GROUP;
+    HWND& control = windows_[IndexOf(row)];
+    switch (row.type) {
+        case ControlType::Label:
+            control = AddControl(kind, "STATIC", caption.c_str(), SS_LEFT | WS_GROUP, r, id);
+            break;
+        case ControlType::CheckBox:
+            control = AddControl(kind, "BUTTON", caption.c_str(), BS_AUTOCHECKBOX | kTab, r, id);
+            break;
+        case ControlType::RadioGroup: {
+            // The heading as a label: Wine paints a group box's inside black on a coloured window.
+            AddControl(kGroupBoxes, "STATIC", caption.c_str(), SS_LEFT | WS_GROUP,
+                       Rect::At({r.left, r.top}, {r.Width(), 14}), id);
+            int item = 0;
+            for (const std::string& text : Items(row.items)) {
+                const Rect at =
+                    Rect::At({r.left + 8, r.top + 16 + 18 * item}, {r.Width() - 16, 17});
+                HWND radio =
+                    AddControl(kind, "BUTTON", text.c_str(),
+                               BS_AUTORADIOBUTTON | (item == 0 ? kTab : 0), at, id + 1 + item);
+                if (item++ == 0) control = radio;
+            }
+            break;
+        }
+        case ControlType::SpinEdit:  // its arrows come when the window first shows
+        case ControlType::Edit:
+            control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
+            break;
+        case ControlType::ColourPanel:
+            control =
+                AddControl(kind, "STATIC", caption.c_str(),
+                           SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER | WS_GROUP, r, id);
+            break;
+        case ControlType::FontButton:
+        case ControlType::PushButton:
+        case ControlType::BrowseButton:
+            control = AddControl(kind, "BUTTON", caption.c_str(), BS_PUSHBUTTON | kTab, r, id);
+            break;
+        case ControlType::Separator:
+            control = AddControl(kind, "STATIC", "",
+                                 r.Width() >= r.Height() ? SS_ETCHEDHORZ : SS_ETCHEDVERT, r, id);
+            break;
+        case ControlType::List:
+            control = AddControl(kind, "LISTBOX", "",
+                                 LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | kTab,
+                                 r, id);
+            break;
+    }
+}
+
+// The spin edits' arrows are the only common control: the DLL that has them (and those it
+// brings) loads with the first settings window shown, not with the clock.
+void TableDialog::CreateControlsForShowing() {
+    EnsureCommonControls();
+    for (const ControlRow& row : rows_) {
+        if (row.type == ControlType::SpinEdit) CreateArrows(row);
+    }
+}
+
+// The arrows take their place inside the field's right edge; they type into the field, so a
+// click is a user's change like a keystroke. They follow their field in the window order, in
+// its group: the arrow keys of a dialog move within a group and must not land on them.
+void TableDialog::CreateArrows(const ControlRow& row) {
+    HWND field = windows_[IndexOf(row)];
+    if (!field) return;
+    const Rect& r = row.place;
+    HWND arrows =
+        AddControl(kSpinEdits, UPDOWN_CLASSA, "",
+                   UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                   Rect::At({r.right, r.top}, {16, r.Height()}), GetDlgCtrlID(field) + kArrowsItem);
+    SetWindowPos(arrows, field, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
+    const SpinBounds bounds = BoundsOf(row, Settings());
+    SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
+}
+
+}  // namespace marvix
