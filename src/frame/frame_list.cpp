@@ -49,6 +49,30 @@ const Surface& Source(Reader& in, const std::array<Surface*, kFrameSurfaceCount>
     return *on[size_t(id)];
 }
 
+void ReplayPolygon(Reader& in, Surface& target) {
+    // At most a handful of corners: a hand's kite or band.
+    std::array<Point, 16> points;
+    const auto count = in.Get<uint32_t>();
+    for (size_t i = 0; i < count; ++i) {
+        const auto point = in.Get<Point>();
+        if (i < points.size()) points[i] = point;
+    }
+    const Pen pen = in.GetPen();
+    target.Polygon(std::span(points.data(), std::min<size_t>(count, points.size())), pen,
+                   in.GetBrush());
+}
+
+void ReplayText(Reader& in, Surface& target) {
+    const auto origin = in.Get<Point>();
+    const std::string_view text = in.GetText();
+    Font font;
+    font.face = in.GetText();
+    font.pointSize = in.Get<int>();
+    font.style = in.Get<FontStyle>();
+    font.colour = in.Get<Colour>();
+    target.WriteText(origin, text, font, in.GetBrush());
+}
+
 }  // namespace
 
 std::array<Surface*, kFrameSurfaceCount> SurfacesOf(FrameSurfaces& frame) {
@@ -142,19 +166,7 @@ void FrameList::Replay(size_t from, size_t to,
                 target.LineTo(point, in.GetPen());
                 break;
             }
-            case DrawCall::Polygon: {
-                // At most a handful of corners: a hand's kite or band.
-                std::array<Point, 16> points;
-                const auto count = in.Get<uint32_t>();
-                for (size_t i = 0; i < count; ++i) {
-                    const auto point = in.Get<Point>();
-                    if (i < points.size()) points[i] = point;
-                }
-                const Pen pen = in.GetPen();
-                target.Polygon(std::span(points.data(), std::min<size_t>(count, points.size())),
-                               pen, in.GetBrush());
-                break;
-            }
+            case DrawCall::Polygon: ReplayPolygon(in, target); break;
             case DrawCall::Ellipse: {
                 const auto bounds = in.Get<Rect>();
                 const Pen pen = in.GetPen();
@@ -179,17 +191,7 @@ void FrameList::Replay(size_t from, size_t to,
                 target.FloodFill(seed, border, in.Get<Colour>());
                 break;
             }
-            case DrawCall::WriteText: {
-                const auto origin = in.Get<Point>();
-                const std::string_view text = in.GetText();
-                Font font;
-                font.face = in.GetText();
-                font.pointSize = in.Get<int>();
-                font.style = in.Get<FontStyle>();
-                font.colour = in.Get<Colour>();
-                target.WriteText(origin, text, font, in.GetBrush());
-                break;
-            }
+            case DrawCall::WriteText: ReplayText(in, target); break;
             case DrawCall::CopyFrom: {
                 const Surface& source = Source(in, on);
                 const auto area = in.Get<Rect>();

@@ -210,8 +210,10 @@ std::string SaveConfigText(const ClockSettings& s) {
     return out;
 }
 
-ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
-    // The file's lines; a line past the end reads as empty.
+namespace {
+
+// The file's lines, without their line ends; at most as many as the format has.
+std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty() && lines.size() < kConfigLineCount) {
         const size_t end = text.find('\n');
@@ -220,70 +222,81 @@ ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
         lines.push_back(lineText);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
     }
+    return lines;
+}
 
+// Reads one line into `s` by its rule; returns the text that failed to convert, if one did (which
+// fails the whole file).
+std::optional<std::string> LoadLine(ClockSettings& s, const Line& l, std::string_view value) {
+    auto assign = [&](std::string_view name, std::string_view text) {
+        return AssignSettingText(s, *FindSetting(name), text, GeometryValue::Requested);
+    };
+    const FontSlotFields& slot = kFontSlots[size_t(l.index)];
+    const FontSlotFields& first = kFontSlots[0];
+    switch (l.rule) {
+        case Rule::Channel: {
+            const std::optional<int32_t> number = ParseInteger(value);
+            if (!number) return std::string(value);
+            s.LegacyTriples[size_t(l.index)].*ChannelField(l.channel) = *number;
+            break;
+        }
+        case Rule::ChannelOrD:
+            s.LegacyTriples[size_t(l.index)].*ChannelField(l.channel) =
+                ParseInteger(value).value_or(s.LegacyTriples[3].*ChannelField(l.channel));
+            break;
+        case Rule::MustParse:
+            if (!assign(l.name, value)) return std::string(value);
+            break;
+        case Rule::EmptyOr:
+            if (!assign(l.name, value.empty() ? l.fallback : value)) return std::string(value);
+            break;
+        case Rule::IntegerOr:
+            if (!assign(l.name, value)) assign(l.name, l.fallback);
+            break;
+        case Rule::Text:
+        case Rule::TrueOnlyTrue: assign(l.name, value); break;
+        case Rule::TrueUnlessFalse: assign(l.name, value == "false" ? "false" : "true"); break;
+        case Rule::TextOr: assign(l.name, value.empty() ? l.fallback : value); break;
+        case Rule::ColourOrTriple:
+        case Rule::ColourOr: {
+            const std::string colour = !value.empty() ? std::string(value)
+                                       : l.rule == Rule::ColourOr
+                                           ? std::string(l.fallback)
+                                           : BuiltFromTriple(s.LegacyTriples[size_t(l.index)]);
+            if (!assign(l.name, colour)) return colour;
+            break;
+        }
+        case Rule::FontFace:
+            s.*slot.face = value.empty() && l.index > 0 ? s.*first.face : std::string(value);
+            break;
+        case Rule::FontSize:
+            s.*slot.size = ParseInteger(value).value_or(l.index > 0 ? s.*first.size : 8);
+            break;
+        case Rule::FontStyle: s.*slot.style = ParseFontStyle(value); break;
+        case Rule::FontColour: {
+            const std::string colour =
+                value.empty() && l.index > 0 ? (s.*first.colour).text : std::string(value);
+            const std::optional<Colour> resolved = ParseColour(colour);
+            if (!resolved) return colour;
+            s.*slot.colour = ColourSetting{colour, *resolved};
+            break;
+        }
+        case Rule::Blank: break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
+    // A line past the end of the file reads as empty.
+    const std::vector<std::string_view> lines = SplitLines(text);
     ClockSettings s = current;
-    auto fail = [](std::string_view bad) {
-        return ConfigLoad{std::nullopt, NotAnIntegerMessage(bad)};
-    };
-    auto assign = [&](std::string_view name, std::string_view value) {
-        return AssignSettingText(s, *FindSetting(name), value, GeometryValue::Requested);
-    };
     const std::vector<Line>& table = Table().Lines();
     for (size_t i = 0; i < table.size(); ++i) {
-        const Line& l = table[i];
         const std::string_view value = i < lines.size() ? lines[i] : std::string_view{};
-        const FontSlotFields& slot = kFontSlots[size_t(l.index)];
-        const FontSlotFields& first = kFontSlots[0];
-        switch (l.rule) {
-            case Rule::Channel: {
-                const std::optional<int32_t> number = ParseInteger(value);
-                if (!number) return fail(value);
-                s.LegacyTriples[size_t(l.index)].*ChannelField(l.channel) = *number;
-                break;
-            }
-            case Rule::ChannelOrD:
-                s.LegacyTriples[size_t(l.index)].*ChannelField(l.channel) =
-                    ParseInteger(value).value_or(s.LegacyTriples[3].*ChannelField(l.channel));
-                break;
-            case Rule::MustParse:
-                if (!assign(l.name, value)) return fail(value);
-                break;
-            case Rule::EmptyOr:
-                if (!assign(l.name, value.empty() ? l.fallback : value)) return fail(value);
-                break;
-            case Rule::IntegerOr:
-                if (!assign(l.name, value)) assign(l.name, l.fallback);
-                break;
-            case Rule::Text:
-            case Rule::TrueOnlyTrue: assign(l.name, value); break;
-            case Rule::TrueUnlessFalse: assign(l.name, value == "false" ? "false" : "true"); break;
-            case Rule::TextOr: assign(l.name, value.empty() ? l.fallback : value); break;
-            case Rule::ColourOrTriple:
-            case Rule::ColourOr: {
-                const std::string colour = !value.empty() ? std::string(value)
-                                           : l.rule == Rule::ColourOr
-                                               ? std::string(l.fallback)
-                                               : BuiltFromTriple(s.LegacyTriples[size_t(l.index)]);
-                if (!assign(l.name, colour)) return fail(colour);
-                break;
-            }
-            case Rule::FontFace:
-                s.*slot.face = value.empty() && l.index > 0 ? s.*first.face : std::string(value);
-                break;
-            case Rule::FontSize:
-                s.*slot.size = ParseInteger(value).value_or(l.index > 0 ? s.*first.size : 8);
-                break;
-            case Rule::FontStyle: s.*slot.style = ParseFontStyle(value); break;
-            case Rule::FontColour: {
-                const std::string colour =
-                    value.empty() && l.index > 0 ? (s.*first.colour).text : std::string(value);
-                const std::optional<Colour> resolved = ParseColour(colour);
-                if (!resolved) return fail(colour);
-                s.*slot.colour = ColourSetting{colour, *resolved};
-                break;
-            }
-            case Rule::Blank: break;
-        }
+        if (std::optional<std::string> bad = LoadLine(s, table[i], value))
+            return {std::nullopt, NotAnIntegerMessage(*bad)};
     }
     ClearSoundLatches(s);
     return {std::move(s), {}};
