@@ -9,6 +9,7 @@
 #include "app/resource.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
+#include "base/window_thunk_win.h"
 #include "windows/dialog_font.h"
 #include "windows/settings_dialog_win.h"
 
@@ -38,29 +39,28 @@ Application::~Application() {
     for (auto& dialog : dialogs_) dialog.reset();
     controlMenu_.reset();
     exitConfirmation_.reset();
-    if (clock_) DestroyWindow(clock_->Window());
+    if (LiveClock()) DestroyWindow(clock_->Window());
     if (owner_) DestroyWindow(owner_);
 }
 
 LRESULT CALLBACK Application::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Application*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        self = static_cast<Application*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    return ForwardToOwner(hwnd, message, wParam, lParam, &Application::owner_,
+                          &Application::OwnerMessage);
+}
+
+LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The taskbar button activates this window; the user means the clock.
+    ClockWindow* clock = LiveClock();
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && clock &&
+        IsWindowVisible(clock->Window())) {
+        SetForegroundWindow(clock->Window());
+        return 0;
     }
-    if (self) {
-        // The taskbar button activates this window; the user means the clock.
-        if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && self->clock_ &&
-            IsWindowVisible(self->clock_->Window())) {
-            SetForegroundWindow(self->clock_->Window());
-            return 0;
-        }
-        if (message == WM_CLOSE) {
-            self->Terminate();
-            return 0;
-        }
+    if (message == WM_CLOSE) {
+        Terminate();
+        return 0;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcA(owner_, message, wParam, lParam);
 }
 
 bool Application::Create() {
@@ -78,8 +78,8 @@ bool Application::Create() {
     // Shown before the clock exists: the clock's first activation may take the button away.
     ShowWindow(owner_, SW_SHOWNOACTIVATE);
 
-    clock_ = ClockWindow::Create(*this, time_);
-    if (!clock_) return false;
+    clock_ = std::make_unique<ClockWindow>(*this, time_);
+    if (!clock_->Create()) return false;
     auto makeDialog = [&](DialogId id) {
         dialogs_[static_cast<size_t>(id)] = makeSettingsWindow_(*this, id);
         return Dialog(id).Create();
@@ -116,7 +116,7 @@ void Application::Dispatch(MSG& message) {
     }
     // Every change a user makes begins with a key or a button: the clock shows it at its next
     // step even when its tick had planned to sleep longer.
-    if (IsUserInput(message.message) && clock_) clock_->TickSoon();
+    if (IsUserInput(message.message) && LiveClock()) clock_->TickSoon();
 }
 
 HFONT Application::DialogFont(bool bold) {
@@ -139,7 +139,7 @@ HFONT Application::DialogFont(bool bold) {
 void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }
 
 void Application::ShowMenuOrExitConfirmation() {
-    if (clock_ && clock_->Settings().Still) {
+    if (LiveClock() && clock_->Settings().Still) {
         controlMenu_->Show();
     } else {
         exitConfirmation_->Show();
@@ -168,12 +168,9 @@ void Application::ShowHelpFor(HWND window) {
 }
 
 void Application::Terminate() {
-    if (clock_) DestroyWindow(clock_->Window());
+    if (LiveClock()) DestroyWindow(clock_->Window());
 }
 
-void Application::ClockDestroyed() {
-    clock_ = nullptr;
-    PostQuitMessage(0);
-}
+void Application::ClockDestroyed() { PostQuitMessage(0); }
 
 }  // namespace marvix

@@ -40,7 +40,8 @@ public:
     HINSTANCE Instance() const override { return instance_; }
     HWND Owner() const override { return owner_; }
     ClockWindow& Clock() override { return *clock_; }
-    bool HasClock() const { return clock_ != nullptr; }
+    // Whether the clock window is there still: once it is gone, the program is ending.
+    bool HasClock() const { return LiveClock() != nullptr; }
     ControlMenuWindow& ControlMenu() { return *controlMenu_; }
     ExitConfirmationWindow& ExitConfirmation() { return *exitConfirmation_; }
     SettingsDialog& Dialog(DialogId id) { return *dialogs_[static_cast<size_t>(id)]; }
@@ -68,6 +69,8 @@ public:
 
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    ClockWindow* LiveClock() const { return clock_ && clock_->Window() ? clock_.get() : nullptr; }
 
     HINSTANCE instance_;
     TimeSource& time_;
@@ -78,7 +81,7 @@ private:
     ScopedFont dialogFont_;
     ScopedFont boldDialogFont_;
     HWND owner_ = nullptr;
-    ClockWindow* clock_ = nullptr;  // owned by its window
+    std::unique_ptr<ClockWindow> clock_;
     std::unique_ptr<ControlMenuWindow> controlMenu_;
     std::unique_ptr<ExitConfirmationWindow> exitConfirmation_;
     std::array<std::unique_ptr<SettingsDialog>, kDialogCount> dialogs_;

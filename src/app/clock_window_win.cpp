@@ -9,6 +9,7 @@
 #include "app/resource.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
+#include "base/window_thunk_win.h"
 #include "digital/display_fonts.h"
 #include "settings/registry_store.h"
 
@@ -29,38 +30,18 @@ ScopedWindowClass ClockWindow::RegisterWindowClass(HINSTANCE instance) {
     return ScopedWindowClass(windowClass);
 }
 
-struct ClockWindowCreateParams {
-    Application& app;
-    TimeSource& clock;
-};
+ClockWindow::ClockWindow(Application& app, TimeSource& clock)
+    : app_(app), clock_(clock), pictures_(std::make_unique<ClockPictures>()) {}
 
-ClockWindow* ClockWindow::Create(Application& app, TimeSource& clock) {
-    ClockWindowCreateParams params{app, clock};
+bool ClockWindow::Create() {
     // Owned by the application's window, which carries the taskbar button (see HideMe).
-    HWND hwnd = CreateWindowExA(0, kClassName, kProgramTitle, WS_POPUP | WS_CLIPCHILDREN, 243, 109,
-                                198, 189, app.Owner(), nullptr, app.Instance(), &params);
-    if (!hwnd) return nullptr;
-    return reinterpret_cast<ClockWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return CreateWindowExA(0, kClassName, kProgramTitle, WS_POPUP | WS_CLIPCHILDREN, 243, 109, 198,
+                           189, app_.Owner(), nullptr, app_.Instance(), this) != nullptr;
 }
 
-ClockWindow::ClockWindow(HWND hwnd, Application& app, TimeSource& clock)
-    : hwnd_(hwnd), app_(app), clock_(clock), pictures_(std::make_unique<ClockPictures>()) {}
-
 LRESULT CALLBACK ClockWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<ClockWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        const auto* params = static_cast<const ClockWindowCreateParams*>(create->lpCreateParams);
-        self = new ClockWindow(hwnd, params->app, params->clock);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    const LRESULT result = self->HandleMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        delete self;
-    }
-    return result;
+    return ForwardToOwner(hwnd, message, wParam, lParam, &ClockWindow::hwnd_,
+                          &ClockWindow::HandleMessage);
 }
 
 LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -33,8 +33,11 @@ public:
     static constexpr UINT_PTR kTickTimer = 1, kTickTockTimer = 2, kBlinkTimer = 3, kSaveTimer = 4;
 
     static ScopedWindowClass RegisterWindowClass(HINSTANCE instance);
+    ClockWindow(Application& app, TimeSource& clock);
+    ClockWindow(const ClockWindow&) = delete;
+    ClockWindow& operator=(const ClockWindow&) = delete;
     // Creates the window hidden; Created has run when this returns.
-    static ClockWindow* Create(Application& app, TimeSource& clock);
+    bool Create();
 
     HWND Window() const { return hwnd_; }
     ClockPictures& Pictures() { return *pictures_; }
@@ -101,7 +104,6 @@ public:
     bool IsSaving() const { return saving_; }
 
 private:
-    ClockWindow(HWND hwnd, Application& app, TimeSource& clock);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -129,7 +131,7 @@ private:
     bool ComposeAndShow();
     void ShowFrame(Rect area);
 
-    HWND hwnd_;
+    HWND hwnd_ = nullptr;  // until the window is made, and once it is gone
     Application& app_;
     TimeSource& clock_;
     ClockSettings settings_;
