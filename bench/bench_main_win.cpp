@@ -54,7 +54,8 @@ void Report(const char* name, ClockPictures& pictures, ClockSettings& settings, 
     StillTime time;
     FrameSurfaces frame = pictures.Frame();
     const Size size = pictures.face.GetSize();
-    const double compose = MedianMicroseconds(runs, [&] { ComposeFrame(settings, frame, time); });
+    const double compose =
+        MedianMicroseconds(runs, [&] { ComposeFrame(settings, frame, SampleInstant(time)); });
     const double copy = MedianMicroseconds(runs, [&] {
         pictures.display.CopyFrom(pictures.face, Rect::At({0, 0}, size), {0, 0});
     });

@@ -3,6 +3,7 @@
 #include "app/clock_window_win.h"
 
 #include "app/application_win.h"
+#include "base/system_time_win.h"
 
 namespace marvix {
 
@@ -30,8 +31,8 @@ void ClockWindow::TickSoon() {
 void ClockWindow::PlanNextTick() {
     if (!timersRunning_) return;
     FrameSurfaces frame = pictures_->Frame();
-    const int steps = tickPlan_.StepsToNextTick(settings_, frameCache_, frame,
-                                                clock_.UtcBiasMinutes(), int(tickStep_));
+    const int steps =
+        tickPlan_.StepsToNextTick(settings_, frameCache_, frame, now_, int(tickStep_));
     const UINT wait = tickStep_ * UINT(steps);
     // The timer repeats: asked again only when the sleep changes.
     if (wait != nextTickIn_) SetTickTimer(wait);
@@ -44,10 +45,10 @@ void ClockWindow::StopTimers() {
 }
 
 void ClockWindow::Tick() {
-    settings_.Time = clock_.Now();
+    now_ = SampleInstant(clock_);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     const bool moved = !settings_.IgnoreBoundary && ClampToScreen();
-    RunSoundTriggers(settings_, settings_.Time, *player_);
+    RunSoundTriggers(settings_, now_.time, *player_);
     // What the settings windows show of the clock (its place, the placed displays) can change
     // only with the frame or the place.
     if (ComposeAndShow() || moved) app_.ShowLiveValues();
@@ -55,6 +56,7 @@ void ClockWindow::Tick() {
 }
 
 void ClockWindow::Redraw() {
+    now_ = SampleInstant(clock_);
     ComposeAndShow();
     app_.ShowLiveValues();
     TickSoon();
@@ -62,7 +64,7 @@ void ClockWindow::Redraw() {
 
 bool ClockWindow::ComposeAndShow() {
     FrameSurfaces frame = pictures_->Frame();
-    const auto area = frameCache_.Compose(settings_, frame, pictures_->underHands, clock_);
+    const auto area = frameCache_.Compose(settings_, frame, pictures_->underHands, now_);
     if (area) ShowFrame(*area);
     return area.has_value();
 }

@@ -51,6 +51,8 @@ public:
     // How many frames have reached the window since it was created: a tick that changes no
     // pixel sends none.
     unsigned FramesShown() const { return framesShown_; }
+    // The instant the last frame was composed for, as the clock's seam gave it.
+    const ClockInstant& Instant() const { return now_; }
 
     // Where every sound goes: a new worker thread per request, unless a test puts a recorder in
     // its place.
@@ -134,6 +136,7 @@ private:
     HWND hwnd_ = nullptr;  // until the window is made, and once it is gone
     Application& app_;
     TimeSource& clock_;
+    ClockInstant now_;  // the instant the last frame was composed for
     ClockSettings settings_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;

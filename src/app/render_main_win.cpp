@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The bias replaces the platform's zone when given.
-    FixedTime clock(*time, bias ? *bias : SystemTime().UtcBiasMinutes());
+    const ClockInstant at = InstantAt(*time, bias ? *bias : SystemTime().UtcBiasMinutes());
 
     // Whatever the clock would report in a message box goes to the error stream instead.
     MessageCapture messages;
@@ -80,9 +80,8 @@ int main(int argc, char** argv) {
         PrepareFace(settings, pictures, kTooLargeOnLoad);
     }
     if (settings.UseWall) CaptureDesktop(pictures.face, {settings.FL, settings.FT});
-    settings.Time = *time;
     FrameSurfaces frame = pictures.Frame();
-    ComposeFrame(settings, frame, clock);
+    ComposeFrame(settings, frame, at);
 
     for (const std::string& error : errors) std::fprintf(stderr, "%s\n", error.c_str());
     for (const std::string& text : messages.Texts()) std::fprintf(stderr, "%s\n", text.c_str());

@@ -43,12 +43,26 @@ public:
     virtual int32_t UtcBiasMinutes() = 0;
 };
 
+// The moment a tick draws, sampled by the shell once per tick and passed to everything it
+// composes: the clock's reading, the second reading the hands turn by (taken straight after, as
+// a hand moving smoothly is drawn last), and the zone's bias (UTC = local + bias). Nothing
+// portable reads a clock.
+struct ClockInstant {
+    LocalTime time;
+    LocalTime handsTime;
+    int32_t utcBias = 0;
+    friend bool operator==(const ClockInstant&, const ClockInstant&) = default;
+};
+// One instant, for hands and all: a frame drawn for a given moment.
+constexpr ClockInstant InstantAt(LocalTime time, int32_t utcBias) { return {time, time, utcBias}; }
+
 // The same instant and bias on every reading, until they are set again: a frame for an instant
 // other than now.
 struct FixedTime : TimeSource {
     FixedTime(LocalTime at, int32_t utcBias) : time(at), bias(utcBias) {}
     LocalTime Now() override { return time; }
     int32_t UtcBiasMinutes() override { return bias; }
+    ClockInstant Instant() const { return InstantAt(time, bias); }
 
     LocalTime time;
     int32_t bias;

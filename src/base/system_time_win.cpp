@@ -37,4 +37,9 @@ int32_t SystemTime::UtcBiasMinutes() {
     return bias_;
 }
 
+ClockInstant SampleInstant(TimeSource& clock) {
+    const LocalTime time = clock.Now();
+    return {time, clock.Now(), clock.UtcBiasMinutes()};
+}
+
 }  // namespace marvix

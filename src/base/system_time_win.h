@@ -23,6 +23,10 @@ private:
     bool biasRead_ = false;
 };
 
+// A tick's instant from `clock` (the platform's, or one a test or benchmark sets): its reading, a
+// second reading for the hands, and the zone's bias.
+ClockInstant SampleInstant(TimeSource& clock);
+
 // The bias of a zone as the platform reports it: the daylight bias counts only while the zone is
 // in daylight time. A zone without daylight saving reports "unknown", and may still carry a
 // daylight bias of -60 (Wine does for UTC); adding it would put the time an hour out all year.

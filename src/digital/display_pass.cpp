@@ -22,13 +22,13 @@ void PlaceDigitalDisplays(ClockSettings& s) {
     }
 }
 
-void DrawDigitalDisplays(const ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
+void DrawDigitalDisplays(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
     for (size_t i = 0; i < kDisplayCount; ++i) {
         const DisplaySpec& spec = kDisplays[i];
         if (!(s.*spec.show)) continue;
         Surface& box = *f.digits[i];
         const Font& font = s.DisplayFonts[i];
-        const std::string text = DisplayText(static_cast<Display>(i), s, s.Time, clock);
+        const std::string text = DisplayText(static_cast<Display>(i), s, now.time, now.utcBias);
         const Size size = box.TextExtent(text, font);
         // An empty text has no width: the display does not appear.
         if (size.width <= 0 || size.height <= 0) continue;

@@ -18,6 +18,7 @@ inline constexpr int kFramePointSize = 8;
 // AM/PM, INTER1 and INTER2 are never moved.
 void PlaceDigitalDisplays(ClockSettings& settings);
 
-void DrawDigitalDisplays(const ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+void DrawDigitalDisplays(const ClockSettings& settings, FrameSurfaces& surfaces,
+                         const ClockInstant& now);
 
 }  // namespace marvix

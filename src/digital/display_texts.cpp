@@ -56,14 +56,14 @@ std::string NameFromSet(const ClockSettings& s, const std::array<std::string S::
     return text;
 }
 
-std::string Beats(TimeSource& clock) {
-    return BeatsText(InternetBeats(clock.Now(), clock.UtcBiasMinutes()));
+std::string Beats(const LocalTime& time, int32_t utcBias) {
+    return BeatsText(InternetBeats(time, utcBias));
 }
 
 }  // namespace
 
 std::string DisplayText(Display display, const ClockSettings& s, const LocalTime& t,
-                        TimeSource& clock) {
+                        int32_t utcBias) {
     switch (display) {
         case Display::Day:
             return NameFromSet(s, kDayNames, 7, s.LongDayName, t.dayOfWeek - 1u, s.DayCaseInt);
@@ -86,13 +86,13 @@ std::string DisplayText(Display display, const ClockSettings& s, const LocalTime
         case Display::Colon2: return s.C2Blink && !s.ColonBlinkPhase ? " " : ":";
         case Display::AmPm: return t.hour >= 12 ? "." : " ";
         case Display::Inter1: {
-            const std::string beats = Beats(clock);
+            const std::string beats = Beats(t, utcBias);
             std::string whole = beats.substr(0, beats.find('.'));
             if (whole.size() < 3) whole.insert(0, 3 - whole.size(), ' ');
             return whole;
         }
         case Display::Inter2: {
-            const std::string beats = Beats(clock);
+            const std::string beats = Beats(t, utcBias);
             return beats.substr(beats.find('.') + 1, 3);
         }
     }

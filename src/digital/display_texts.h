@@ -9,9 +9,8 @@
 
 namespace marvix {
 
-// The text of one display at the tick's time. INTER1 and INTER2 read the clock once more each,
-// as they are drawn.
+// The text of one display at the tick's time; INTER1 and INTER2 also need the zone's bias.
 std::string DisplayText(Display display, const ClockSettings& settings, const LocalTime& time,
-                        TimeSource& clock);
+                        int32_t utcBias);
 
 }  // namespace marvix

@@ -20,12 +20,12 @@ void CopyFace(const ClockSettings& s, FrameSurfaces& f) {
                           Rect::At({0, 0}, display));
 }
 
-void ComposeFrame(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
-    ComposeUnderHands(s, f, clock);
-    ComposeHands(s, f, clock);
+void ComposeFrame(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
+    ComposeUnderHands(s, f, now);
+    ComposeHands(s, f, now);
 }
 
-void ComposeUnderHands(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
+void ComposeUnderHands(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
     ApplyFaceGeometry(s, f.face.GetSize());
     CopyFace(s, f);
     const Size display = f.display.GetSize();
@@ -33,15 +33,15 @@ void ComposeUnderHands(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
     s.FaceHeight = display.height;
 
     PlaceDigitalDisplays(s);
-    if (s.ShowMoon) MoonPhase(s, f, clock);
-    if (s.ShowDay) DayPhase(s, f, clock);
-    DrawDigitalDisplays(s, f, clock);
+    if (s.ShowMoon) MoonPhase(s, f, now);
+    if (s.ShowDay) DayPhase(s, f, now);
+    DrawDigitalDisplays(s, f, now);
 }
 
-void ComposeHands(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
-    // The hands turn by a second reading of the clock; the calendar hands keep the first one's
+void ComposeHands(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
+    // The hands turn by the second reading of the clock; the calendar hands keep the first one's
     // date, so around midnight they may lag the time of day by one tick.
-    const HandPositions hands = PrepareHands(s, s.Time, clock.Now(), clock.UtcBiasMinutes());
+    const HandPositions hands = PrepareHands(s, now.time, now.handsTime, now.utcBias);
     HandPass(f.display, s, hands);
 }
 

@@ -12,16 +12,16 @@ namespace marvix {
 // The face copy: the whole face into the display picture, mirrored left to right when Reversed.
 void CopyFace(const ClockSettings& settings, FrameSurfaces& surfaces);
 
-// Everything a tick draws, in its order, after the shell has sampled the clock into
-// settings.Time, kept the window in place and started the sounds:
-// the face geometry rule, the face copy, the re-measure of the face, the digital displays'
-// placement, the moon and day/night dials, the twelve digital displays, then the hand
-// preparation (from a second reading of `clock`) and the hands in stacking order.
-void ComposeFrame(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+// Everything a tick draws at the instant `now`, in its order, after the shell has sampled the
+// clock, kept the window in place and started the sounds: the face geometry rule, the face copy,
+// the re-measure of the face, the digital displays' placement, the moon and day/night dials, the
+// twelve digital displays, then the hand preparation (from the instant's second reading) and the
+// hands in stacking order.
+void ComposeFrame(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
 
 // ComposeFrame in its two layers: everything under the hands, which changes at most a few times a
 // second, and the hands over it.
-void ComposeUnderHands(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
-void ComposeHands(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+void ComposeUnderHands(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+void ComposeHands(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
 
 }  // namespace marvix

@@ -5,8 +5,8 @@
 namespace marvix {
 
 std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surface& underHands,
-                                        TimeSource& clock) {
-    ListNow(s, f, clock);
+                                        const ClockInstant& now) {
+    ListNow(s, f, now);
     const size_t end = now_.list.Size();
     const bool sameUnder =
         drawn_ && underHands.Version() == underHandsVersion_ &&
@@ -45,19 +45,19 @@ std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surf
     return changed;
 }
 
-bool FrameCache::Unchanged(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
+bool FrameCache::Unchanged(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
     if (!drawn_ || f.display.Version() != displayVersion_) return false;
     // Between two compositions the list before the last is needed no more: it takes the listing.
-    ListNow(s, f, clock);
+    ListNow(s, f, now);
     return SameBytes(now_.list.Bytes(0, now_.list.Size()), last_.list.Bytes(0, last_.list.Size()));
 }
 
-void FrameCache::ListNow(ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
+void FrameCache::ListNow(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
     FrameSurfaces listed = listing_.Attach(f);
     now_.list.Clear();
-    ComposeUnderHands(s, listed, clock);
+    ComposeUnderHands(s, listed, now);
     now_.handsFrom = now_.list.CallCount();
-    ComposeHands(s, listed, clock);
+    ComposeHands(s, listed, now);
 }
 
 }  // namespace marvix

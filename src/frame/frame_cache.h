@@ -28,12 +28,12 @@ public:
     // Returns the part of the display picture whose pixels may have changed (when only hands
     // moved, no more than where the hands that moved were and are), or nullopt when none did.
     std::optional<Rect> Compose(ClockSettings& settings, FrameSurfaces& surfaces,
-                                Surface& underHands, TimeSource& clock);
+                                Surface& underHands, const ClockInstant& now);
 
-    // Whether a Compose now would leave the pictures as the last one did: the frame the settings
-    // and `clock` give, listed but not drawn, equals the last, on untouched pictures. `settings`
-    // change as a composition changes them.
-    bool Unchanged(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+    // Whether a Compose at `now` would leave the pictures as the last one did: the frame the
+    // settings give at that instant, listed but not drawn, equals the last, on untouched
+    // pictures. `settings` change as a composition changes them.
+    bool Unchanged(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
 
 private:
     struct Listed {
@@ -43,7 +43,7 @@ private:
         Rect HandsArea() const { return list.DrawnArea(handsFrom); }
     };
     // Lists the frame into now_, as ComposeFrame would draw it.
-    void ListNow(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+    void ListNow(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
 
     Listed now_, last_;
     FrameListing listing_{now_.list};

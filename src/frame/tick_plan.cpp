@@ -18,17 +18,15 @@ public:
 }  // namespace
 
 int TickPlan::StepsToNextTick(const ClockSettings& s, FrameCache& cache, FrameSurfaces& f,
-                              int32_t bias, int stepMs) {
+                              const ClockInstant& now, int stepMs) {
     const int most = std::max(1, kMostAheadMs / std::max(1, stepMs));
     if (most == 1) return 1;
     ahead_ = s;
     for (int step = 1; step < most; ++step) {
-        const LocalTime at = AddMilliseconds(s.Time, int64_t{step} * stepMs);
-        ahead_.Time = at;
+        const LocalTime at = AddMilliseconds(now.time, int64_t{step} * stepMs);
         WouldSound sound;
         RunSoundTriggers(ahead_, at, sound);
-        FixedTime clock(at, bias);
-        if (sound.sounded || !cache.Unchanged(ahead_, f, clock)) return step;
+        if (sound.sounded || !cache.Unchanged(ahead_, f, InstantAt(at, now.utcBias))) return step;
     }
     return most;
 }

@@ -22,11 +22,11 @@ public:
     // The furthest a tick looks ahead: the standard clock's tick.
     static constexpr int kMostAheadMs = 250;
 
-    // How many steps of `stepMs` after settings.Time the next tick is due: the first step whose
-    // frame differs from the one `cache` composed last, or at which a sound would start; at most
+    // How many steps of `stepMs` after `now` the next tick is due: the first step whose frame
+    // differs from the one `cache` composed last, or at which a sound would start; at most
     // kMostAheadMs / stepMs, and at least one.
     int StepsToNextTick(const ClockSettings& settings, FrameCache& cache, FrameSurfaces& surfaces,
-                        int32_t utcBias, int stepMs);
+                        const ClockInstant& now, int stepMs);
 
 private:
     ClockSettings ahead_;  // kept for its strings' memory: a steady tick allocates nothing

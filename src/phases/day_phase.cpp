@@ -64,10 +64,10 @@ void DayPos(Surface& dial, const ClockSettings& s, int S, double nightAngle, dou
     }
 }
 
-void DayPhase(const ClockSettings& s, FrameSurfaces& f, TimeSource& clock) {
+void DayPhase(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
     const int S = DialSize(s.DayPhaseSize, s);
     if (S <= 0) return;
-    const LocalTime time = clock.Now();
+    const LocalTime& time = now.time;
     Surface& dial = f.dayNight;
     const Colour sky = SkyColour(time, dial.Resolve(s.DayBackColorStr.value),
                                  dial.Resolve(s.NightBackColorStr.value));

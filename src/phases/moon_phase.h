@@ -32,6 +32,6 @@ struct MoonDialSizes {
 MoonDialSizes MoonSizes(int size);
 
 // Draws the dial on the moon surface and copies it into the frame; sets MoonPosition.
-void MoonPhase(ClockSettings& settings, FrameSurfaces& surfaces, TimeSource& clock);
+void MoonPhase(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
 
 }  // namespace marvix

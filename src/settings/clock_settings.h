@@ -60,7 +60,6 @@ struct ClockSettings {
     std::array<LegacyColourTriple, 5> LegacyTriples{};
 
     // Live state: never stored, made anew at every start.
-    LocalTime Time;         // the tick's sample of the clock
     int32_t FaceWidth = 0;  // the face, re-measured on every tick
     int32_t FaceHeight = 0;
     int32_t FaceMin = 0;   // the smaller of the two

@@ -38,14 +38,11 @@ TEST(DisplayPlacement, OthersAreHeldToTheFaceAndTheLastThreeNeverMove) {
 
 class DisplayPassTest : public ::testing::Test {
 protected:
-    DisplayPassTest() {
-        s.FaceWidth = s.FaceHeight = 200;
-        s.Time = LocalTime{2026, 12, 7, 2, 10, 15, 30, 0};
-    }
+    DisplayPassTest() { s.FaceWidth = s.FaceHeight = 200; }
     std::vector<std::string> Draw() {
         frame.log.clear();
         FrameSurfaces f = frame.Surfaces();
-        DrawDigitalDisplays(s, f, clock);
+        DrawDigitalDisplays(s, f, clock.Instant());
         return frame.log;
     }
 

@@ -15,11 +15,12 @@ protected:
         t.year = year;
         t.month = month;
         t.dayOfWeek = weekday;
-        return DisplayText(display, s, t, clock);
+        t.second = second;
+        return DisplayText(display, s, t, bias);
     }
     ClockSettings s = DefaultSettings();
-    FixedClock clock;
-    uint16_t day = 7, year = 2026, month = 12, weekday = 2;
+    int32_t bias = 0;
+    uint16_t day = 7, year = 2026, month = 12, weekday = 2, second = 9;
 };
 
 TEST_F(DisplayTextTest, HourOnBothDialsAndTheAfternoonDot) {
@@ -77,17 +78,16 @@ TEST_F(DisplayTextTest, ColonsBlinkWithTheirPhase) {
 }
 
 TEST_F(DisplayTextTest, InternetTimeAroundTheWorld) {
-    clock.time = LocalTime{2026, 12, 7, 2, 0, 0, 0, 0};
-    clock.bias = 300;  // UTC-5
-    EXPECT_EQ(Text(Display::Inter1), "250");
-    EXPECT_EQ(Text(Display::Inter2), "000");
-    clock.bias = -60;  // UTC+1
-    EXPECT_EQ(Text(Display::Inter1), "  0");
-    EXPECT_EQ(Text(Display::Inter2), "000");
-    clock.time.minute = 30;
-    clock.bias = -120;  // UTC+2, wraps round
-    EXPECT_EQ(Text(Display::Inter1), "979");
-    EXPECT_EQ(Text(Display::Inter2), "167");
+    second = 0;
+    bias = 300;  // UTC-5, at midnight
+    EXPECT_EQ(Text(Display::Inter1, 0, 0), "250");
+    EXPECT_EQ(Text(Display::Inter2, 0, 0), "000");
+    bias = -60;  // UTC+1
+    EXPECT_EQ(Text(Display::Inter1, 0, 0), "  0");
+    EXPECT_EQ(Text(Display::Inter2, 0, 0), "000");
+    bias = -120;  // UTC+2, at half past midnight: wraps round
+    EXPECT_EQ(Text(Display::Inter1, 0, 30), "979");
+    EXPECT_EQ(Text(Display::Inter2, 0, 30), "167");
 }
 
 }  // namespace

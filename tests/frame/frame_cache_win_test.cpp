@@ -108,25 +108,24 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
             });
         }
 
-        fresh.Time = clock.time;
-        ComposeFrame(fresh, freshFrame, clock);
+        ComposeFrame(fresh, freshFrame, clock.Instant());
         const Picture frame = freshPictures.display.ToPicture();
         const size_t soundsBefore = sounds.played.size();
-        RunSoundTriggers(fresh, fresh.Time, sounds);
+        RunSoundTriggers(fresh, clock.time, sounds);
         if (step < nextTick) {
             ASSERT_EQ(screen.pixels, frame.pixels) << "a tick slept over at step " << step;
             ASSERT_EQ(sounds.played.size(), soundsBefore) << "a sound slept over at step " << step;
         } else {
-            cached.Time = clock.time;
-            RunSoundTriggers(cached, cached.Time, cachedSounds);
-            const auto area = cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock);
+            RunSoundTriggers(cached, clock.time, cachedSounds);
+            const auto area =
+                cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock.Instant());
             ASSERT_EQ(cachedPictures.display.ToPicture().pixels, frame.pixels) << "step " << step;
             // The screen gets the area the cache names, and no more.
             if (area) SendToScreen(cachedPictures.display.ToPicture(), *area, screen);
             ASSERT_EQ(screen.pixels, frame.pixels) << "step " << step;
             drawn += area.has_value();
             ++ticks;
-            nextTick = step + plan.StepsToNextTick(cached, cache, cachedFrame, clock.bias, 10);
+            nextTick = step + plan.StepsToNextTick(cached, cache, cachedFrame, clock.Instant(), 10);
         }
 
         LocalTime& t = clock.time;

@@ -14,9 +14,22 @@ TEST(Frame, BeginsWithAPlainCopyOfTheWholeFace) {
     ClockSettings settings = DefaultSettings();
     FixedClock clock;
     FrameSurfaces surfaces = frame.Surfaces();
-    ComposeFrame(settings, surfaces, clock);
+    ComposeFrame(settings, surfaces, clock.Instant());
     ASSERT_FALSE(frame.log.empty());
     EXPECT_EQ(frame.log.front(), "display: copy 0,0 200x200 from face to 0,0");
+}
+
+// The frame is made from the instant it is given, and from nothing else: no clock is read.
+TEST(Frame, TwoInstantsGiveTheirOwnFrames) {
+    auto secondHand = [](LocalTime time) {
+        Frame frame;
+        ClockSettings settings = DefaultSettings();
+        FrameSurfaces surfaces = frame.Surfaces();
+        ComposeFrame(settings, surfaces, InstantAt(time, 0));
+        return frame.log.back();  // the second hand, drawn last
+    };
+    EXPECT_EQ(secondHand({2026, 12, 7, 2, 10, 15, 30, 0}), "display: line 100,178 width 1");
+    EXPECT_EQ(secondHand({2026, 12, 7, 2, 10, 16, 0, 0}), "display: line 100,22 width 1");
 }
 
 TEST(Frame, MirroredFaceStartsAtTheLastColumnWithANegativeWidth) {
@@ -25,7 +38,7 @@ TEST(Frame, MirroredFaceStartsAtTheLastColumnWithANegativeWidth) {
     settings.Reversed = true;
     FixedClock clock;
     FrameSurfaces surfaces = frame.Surfaces();
-    ComposeFrame(settings, surfaces, clock);
+    ComposeFrame(settings, surfaces, clock.Instant());
     ASSERT_FALSE(frame.log.empty());
     EXPECT_EQ(frame.log.front(), "display: stretch 199,0 -200x200 from face to 0,0 200x200");
 }
@@ -38,7 +51,7 @@ TEST(Frame, GeometryFollowsTheFaceOnEveryTick) {
     ClockSettings settings = DefaultSettings();
     FixedClock clock;
     FrameSurfaces surfaces = frame.Surfaces();
-    ComposeFrame(settings, surfaces, clock);
+    ComposeFrame(settings, surfaces, clock.Instant());
     EXPECT_EQ(settings.FaceWidth, 300);
     EXPECT_EQ(settings.FaceHeight, 120);
     EXPECT_EQ(settings.FaceMin, 120);
@@ -71,10 +84,9 @@ TEST(Frame, FaceThenPhaseDialsThenDigitalDisplaysThenHands) {
     Frame frame;
     ClockSettings settings = DefaultSettings();
     settings.ShowMoon = settings.ShowDay = true;
-    settings.Time = LocalTime{2026, 12, 7, 2, 10, 15, 30, 0};
     FixedClock clock;
     FrameSurfaces surfaces = frame.Surfaces();
-    ComposeFrame(settings, surfaces, clock);
+    ComposeFrame(settings, surfaces, clock.Instant());
     std::vector<std::string> parts;
     for (const std::string& entry : frame.log) {
         const std::string part = PartOf(entry);

@@ -22,11 +22,11 @@ struct StillClock {
 
     int Tick(int stepMs) {
         s.DispH = s.DispM = s.DispS = s.SDay = s.SDate = false;
-        s.Time = clock.time = {2026, 12, 7, 2, 10, 59, 59, 900};
+        clock.time = {2026, 12, 7, 2, 10, 59, 59, 900};
         FrameSurfaces f = frame.Surfaces();
         FrameSurfaces surfaces{f.display, face, f.digits, f.moon, f.dayNight};
-        cache.Compose(s, surfaces, underHands, clock);
-        return plan.StepsToNextTick(s, cache, surfaces, 0, stepMs);
+        cache.Compose(s, surfaces, underHands, clock.Instant());
+        return plan.StepsToNextTick(s, cache, surfaces, clock.Instant(), stepMs);
     }
 };
 

@@ -44,7 +44,7 @@ protected:
         frame.log.clear();
         clock.time = time;
         FrameSurfaces f = frame.Surfaces();
-        DayPhase(s, f, clock);
+        DayPhase(s, f, clock.Instant());
         return frame.log;
     }
     RecordingFrame frame;

@@ -99,7 +99,7 @@ TEST(MoonPhase, DrawsTheDialInOrderAndCopiesItWhole) {
     FixedClock clock;
     clock.time = {2025, 3, 14, 6, 6, 55, 0, 0};  // full moon: the moon straight above the hub
     FrameSurfaces f = dials.Surfaces();
-    MoonPhase(s, f, clock);
+    MoonPhase(s, f, clock.Instant());
     EXPECT_EQ(dials.log,
               (std::vector<std::string>{
                   "moon: resize 120x120", "moon: copy 30,20 120x120 from face to 0,0",
@@ -127,7 +127,7 @@ TEST(MoonPhase, HalvedAndMirroredCopies) {
         s.MoonHalf = cases[i].first;
         s.Reversed = cases[i].second;
         FrameSurfaces f = dials.Surfaces();
-        MoonPhase(s, f, clock);
+        MoonPhase(s, f, clock.Instant());
         EXPECT_EQ(dials.log.back(), expected[i]);
     }
 }
@@ -138,7 +138,7 @@ TEST(MoonPhase, SizeZeroDrawsNothing) {
     s.PhaseSize = 0;
     FixedClock clock;
     FrameSurfaces f = dials.Surfaces();
-    MoonPhase(s, f, clock);
+    MoonPhase(s, f, clock.Instant());
     EXPECT_TRUE(dials.log.empty());
 }
 
