@@ -21,6 +21,8 @@ bool ClockWindow::LoadConfiguration(const std::string& path) {
         return false;
     }
     settings_ = std::move(*loaded.settings);
+    // A new setup: what sounded this minute under the old one does not hold it back.
+    ClearSoundLatches(sounds_);
     ApplyLoadedSettings();
     return true;
 }

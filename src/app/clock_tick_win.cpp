@@ -32,7 +32,7 @@ void ClockWindow::PlanNextTick() {
     if (!timersRunning_) return;
     FrameSurfaces frame = pictures_->Frame();
     const int steps =
-        tickPlan_.StepsToNextTick(settings_, frameCache_, frame, now_, int(tickStep_));
+        tickPlan_.StepsToNextTick(settings_, sounds_, frameCache_, frame, now_, int(tickStep_));
     const UINT wait = tickStep_ * UINT(steps);
     // The timer repeats: asked again only when the sleep changes.
     if (wait != nextTickIn_) SetTickTimer(wait);
@@ -48,7 +48,7 @@ void ClockWindow::Tick() {
     now_ = SampleInstant(clock_);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     const bool moved = !settings_.IgnoreBoundary && ClampToScreen();
-    RunSoundTriggers(settings_, now_.time, *player_);
+    RunSoundTriggers(settings_, sounds_, now_.time, *player_);
     // What the settings windows show of the clock (its place, the placed displays) can change
     // only with the frame or the place.
     if (ComposeAndShow() || moved) app_.ShowLiveValues();
@@ -82,8 +82,8 @@ void ClockWindow::ShowFrame(Rect area) {
 }
 
 void ClockWindow::PaceTickTock() {
-    OneSecondStep(settings_);
-    if (settings_.TickDue || settings_.TockDue) TickSoon();  // to sound it at once
+    OneSecondStep(settings_, sounds_);
+    if (sounds_.tickDue || sounds_.tockDue) TickSoon();  // to sound it at once
 }
 
 void ClockWindow::BlinkColons() {

@@ -88,8 +88,6 @@ void ClockWindow::Created() {
     GetWindowRect(hwnd_, &frame_);
     settings_.ColonBlinkPhase = true;
     settings_.FirstActivation = false;
-    settings_.TickDue = settings_.TockDue = false;
-    ClearSoundLatches(settings_);
 
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),

@@ -53,6 +53,7 @@ public:
     unsigned FramesShown() const { return framesShown_; }
     // The instant the last frame was composed for, as the clock's seam gave it.
     const ClockInstant& Instant() const { return now_; }
+    const SoundLatches& Sounds() const { return sounds_; }
 
     // Where every sound goes: a new worker thread per request, unless a test puts a recorder in
     // its place.
@@ -137,6 +138,7 @@ private:
     Application& app_;
     TimeSource& clock_;
     ClockInstant now_;  // the instant the last frame was composed for
+    SoundLatches sounds_;
     ClockSettings settings_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;

@@ -14,6 +14,7 @@
 #include "base/frame_surfaces.h"
 #include "frame/frame_cache.h"
 #include "settings/clock_settings.h"
+#include "sound/sound_triggers.h"
 
 namespace marvix {
 
@@ -25,8 +26,9 @@ public:
     // How many steps of `stepMs` after `now` the next tick is due: the first step whose frame
     // differs from the one `cache` composed last, or at which a sound would start; at most
     // kMostAheadMs / stepMs, and at least one.
-    int StepsToNextTick(const ClockSettings& settings, FrameCache& cache, FrameSurfaces& surfaces,
-                        const ClockInstant& now, int stepMs);
+    int StepsToNextTick(const ClockSettings& settings, const SoundLatches& sounds,
+                        FrameCache& cache, FrameSurfaces& surfaces, const ClockInstant& now,
+                        int stepMs);
 
 private:
     ClockSettings ahead_;  // kept for its strings' memory: a steady tick allocates nothing

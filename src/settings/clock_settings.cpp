@@ -31,10 +31,4 @@ void RegenerateFontColourTexts(ClockSettings& settings) {
     }
 }
 
-void ClearSoundLatches(ClockSettings& s) {
-    s.AlarmDone = {};
-    s.HourChimeDone = s.HalfChimeDone = s.QuarterChimeDone = s.ThreeQuarterChimeDone = false;
-    s.TickTockPhase = false;
-}
-
 }  // namespace marvix

@@ -67,16 +67,7 @@ struct ClockSettings {
     int32_t MaxHeight = 0;
     bool FirstActivation = false;  // the clock window's first activation has been handled
     bool ColonBlinkPhase = true;   // flipped every 500 ms
-    bool TickDue = false;          // set by the one-second step, cleared when sounded
-    bool TockDue = false;
-    bool TickTockPhase = false;
-    // Each keeps its trigger from sounding more than once in its minute.
-    std::array<bool, 5> AlarmDone{};  // alarms 1 to 5
-    bool HourChimeDone = false;
-    bool HalfChimeDone = false;
-    bool QuarterChimeDone = false;
-    bool ThreeQuarterChimeDone = false;
-    double MoonPosition = 0;  // -14.8 to 14.8: 0 at full moon, positive while waxing
+    double MoonPosition = 0;       // -14.8 to 14.8: 0 at full moon, positive while waxing
 
     // The font each digital display draws with, in font-slot order; made from the slot's
     // settings when they are applied.
@@ -95,10 +86,6 @@ struct FontSlotFields {
     ColourSetting ClockSettings::*colour;
 };
 extern const std::array<FontSlotFields, 12> kFontSlots;
-
-// Forgets what has sounded this minute and the tick/tock phase, as at start and after a
-// configuration is loaded.
-void ClearSoundLatches(ClockSettings& settings);
 
 // The font colour texts follow the colours the fonts actually have, so they are regenerated
 // ("255" becomes "clRed") before every save.

@@ -298,7 +298,6 @@ ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
         if (std::optional<std::string> bad = LoadLine(s, table[i], value))
             return {std::nullopt, NotAnIntegerMessage(*bad)};
     }
-    ClearSoundLatches(s);
     return {std::move(s), {}};
 }
 

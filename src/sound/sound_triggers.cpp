@@ -49,7 +49,8 @@ void SoundIfDue(bool& due, const std::string& file, SoundPlayer& player) {
 
 }  // namespace
 
-void RunSoundTriggers(ClockSettings& s, const LocalTime& t, SoundPlayer& player) {
+void RunSoundTriggers(const ClockSettings& s, SoundLatches& l, const LocalTime& t,
+                      SoundPlayer& player) {
     // An alarm sounds once in its minute and, like a chime, is re-armed by any other minute it
     // sees while on. (Re-arming only in the minute right after it left an alarm silenced and
     // switched on again, or one moved to a later time, mute for the rest of the run.)
@@ -58,47 +59,53 @@ void RunSoundTriggers(ClockSettings& s, const LocalTime& t, SoundPlayer& player)
         if (!(s.*alarm.on)) continue;
         const int hour = TargetHour(s.*alarm.hour, s.*alarm.afternoon);
         if (t.hour != hour || t.minute != s.*alarm.minute) {
-            s.AlarmDone[i] = false;
-        } else if (!s.AlarmDone[i]) {
+            l.alarmDone[i] = false;
+        } else if (!l.alarmDone[i]) {
             player.Play({s.*alarm.file, 1, true});
-            s.AlarmDone[i] = true;
+            l.alarmDone[i] = true;
         }
     }
 
     const int dialHour = t.hour == 0 ? 12 : t.hour > 12 ? t.hour - 12 : t.hour;
-    Chime(s.Chime1, t.minute, 0, s.HourChimeDone, s.C1Str, s.ChimeNum ? dialHour : 1, player);
-    Chime(s.Chime2, t.minute, 30, s.HalfChimeDone, s.C2Str, 1, player);
-    Chime(s.Chime3, t.minute, 15, s.QuarterChimeDone, s.C3Str, 1, player);
-    Chime(s.Chime4, t.minute, 45, s.ThreeQuarterChimeDone, s.C4Str, 1, player);
+    Chime(s.Chime1, t.minute, 0, l.hourChimeDone, s.C1Str, s.ChimeNum ? dialHour : 1, player);
+    Chime(s.Chime2, t.minute, 30, l.halfChimeDone, s.C2Str, 1, player);
+    Chime(s.Chime3, t.minute, 15, l.quarterChimeDone, s.C3Str, 1, player);
+    Chime(s.Chime4, t.minute, 45, l.threeQuarterChimeDone, s.C4Str, 1, player);
 
     if (s.Tick && s.Tock) {
-        if (s.TickTockPhase) {
-            SoundIfDue(s.TickDue, s.TickStr, player);
+        if (l.tickTockPhase) {
+            SoundIfDue(l.tickDue, s.TickStr, player);
         } else {
-            SoundIfDue(s.TockDue, s.TockStr, player);
+            SoundIfDue(l.tockDue, s.TockStr, player);
         }
     } else if (s.Tick) {
-        SoundIfDue(s.TickDue, s.TickStr, player);
+        SoundIfDue(l.tickDue, s.TickStr, player);
     } else if (s.Tock) {
-        SoundIfDue(s.TockDue, s.TockStr, player);
+        SoundIfDue(l.tockDue, s.TockStr, player);
     }
 }
 
-void OneSecondStep(ClockSettings& s) {
+void OneSecondStep(const ClockSettings& s, SoundLatches& l) {
     if (s.Tick && s.Tock) {
-        if (s.TickTockPhase) {
-            s.TickTockPhase = false;
-            s.TickDue = true;
+        if (l.tickTockPhase) {
+            l.tickTockPhase = false;
+            l.tickDue = true;
         } else {
-            s.TickTockPhase = true;
-            s.TockDue = true;
+            l.tickTockPhase = true;
+            l.tockDue = true;
         }
     } else if (s.Tick) {
         // A tick still due from the last second is skipped, never doubled.
-        s.TickDue = !s.TickDue;
+        l.tickDue = !l.tickDue;
     } else if (s.Tock) {
-        s.TockDue = !s.TockDue;
+        l.tockDue = !l.tockDue;
     }
+}
+
+void ClearSoundLatches(SoundLatches& l) {
+    l.alarmDone = {};
+    l.hourChimeDone = l.halfChimeDone = l.quarterChimeDone = l.threeQuarterChimeDone = false;
+    l.tickTockPhase = false;
 }
 
 }  // namespace marvix

@@ -4,6 +4,7 @@
 // dial with ChimeNum), the quarter, half and three-quarter chimes, and the tick and tock paced by
 // the one-second step. The rules only fill in sound requests; a player plays them.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -26,11 +27,30 @@ public:
     virtual void Play(const SoundRequest& request) = 0;
 };
 
+// What the sound rules keep from tick to tick: which triggers have sounded in their minute, the
+// tick/tock phase and the tick or tock the one-second step has made due. The clock's own state,
+// never stored.
+struct SoundLatches {
+    std::array<bool, 5> alarmDone{};  // alarms 1 to 5
+    bool hourChimeDone = false;
+    bool halfChimeDone = false;
+    bool quarterChimeDone = false;
+    bool threeQuarterChimeDone = false;
+    bool tickTockPhase = false;
+    bool tickDue = false;  // set by the one-second step, cleared when sounded
+    bool tockDue = false;
+};
+
 // The trigger pass of every tick, first thing after the clock is read: alarms 1 to 5, the hour,
 // half, quarter and three-quarter chimes, then a due tick or tock.
-void RunSoundTriggers(ClockSettings& settings, const LocalTime& time, SoundPlayer& player);
+void RunSoundTriggers(const ClockSettings& settings, SoundLatches& latches, const LocalTime& time,
+                      SoundPlayer& player);
 
 // The one-second step: makes the next tick or tock due.
-void OneSecondStep(ClockSettings& settings);
+void OneSecondStep(const ClockSettings& settings, SoundLatches& latches);
+
+// Forgets what has sounded this minute and the tick/tock phase, as after a configuration is
+// loaded (a tick or tock already due stays due).
+void ClearSoundLatches(SoundLatches& latches);
 
 }  // namespace marvix

@@ -243,7 +243,8 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     clock.Settings().Tick = true;
     clock.PaceTickTock();
     EXPECT_EQ(clock.NextTickIn(), 10u) << "a tick sound now due";
-    clock.Settings().Tick = clock.Settings().TickDue = false;  // not to be played here
+    EXPECT_TRUE(clock.Sounds().tickDue);
+    clock.Settings().Tick = false;  // the tick due is not to be played here
     clock.Tick();
     // A key or a click anywhere in the program may change a setting.
     MSG click{ClockHwnd(), WM_RBUTTONUP, 0, 0, 0, {}};

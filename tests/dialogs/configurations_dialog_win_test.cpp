@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../support/clock_fixture_win.h"
+#include "../support/recording_player.h"
 
 namespace marvix {
 namespace {
@@ -148,6 +149,23 @@ TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
         << "listed at once";
     DeleteFileA(Path("entered.ccf").c_str());
     RemoveDirectoryA(Path("older looks").c_str());
+}
+
+// A chime heard under the old setup does not hold back the same chime under the one loaded.
+TEST_F(ConfigurationsTest, LoadingClearsWhatHasSoundedThisMinute) {
+    RecordingPlayer player;
+    Clock().UsePlayer(player);
+    Clock().Settings().Chime1 = true;
+    time_.time = {2026, 12, 7, 2, 11, 0, 0, 0};
+    Clock().Tick();
+    ASSERT_TRUE(Clock().Sounds().hourChimeDone);
+    Type("mylook");
+    dialog_->SaveUnderTypedName();
+    ASSERT_TRUE(Pick("mylook.ccf"));
+    dialog_->LoadPickedFile();
+    EXPECT_FALSE(Clock().Sounds().hourChimeDone);
+    Clock().Tick();
+    EXPECT_EQ(player.played.size(), 2u) << "the hour chime again";
 }
 
 TEST_F(ConfigurationsTest, SavingAgainOverwritesThePickedFile) {

@@ -62,6 +62,7 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
     ClockPictures cachedPictures, freshPictures;
     FrameSurfaces cachedFrame = cachedPictures.Frame(), freshFrame = freshPictures.Frame();
     ClockSettings cached = Everything(), fresh = Everything();
+    SoundLatches cachedLatches, freshLatches;
     FrameCache cache;
     TickPlan plan;
     FixedClock clock;
@@ -111,12 +112,12 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
         ComposeFrame(fresh, freshFrame, clock.Instant());
         const Picture frame = freshPictures.display.ToPicture();
         const size_t soundsBefore = sounds.played.size();
-        RunSoundTriggers(fresh, clock.time, sounds);
+        RunSoundTriggers(fresh, freshLatches, clock.time, sounds);
         if (step < nextTick) {
             ASSERT_EQ(screen.pixels, frame.pixels) << "a tick slept over at step " << step;
             ASSERT_EQ(sounds.played.size(), soundsBefore) << "a sound slept over at step " << step;
         } else {
-            RunSoundTriggers(cached, clock.time, cachedSounds);
+            RunSoundTriggers(cached, cachedLatches, clock.time, cachedSounds);
             const auto area =
                 cache.Compose(cached, cachedFrame, cachedPictures.underHands, clock.Instant());
             ASSERT_EQ(cachedPictures.display.ToPicture().pixels, frame.pixels) << "step " << step;
@@ -125,7 +126,8 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
             ASSERT_EQ(screen.pixels, frame.pixels) << "step " << step;
             drawn += area.has_value();
             ++ticks;
-            nextTick = step + plan.StepsToNextTick(cached, cache, cachedFrame, clock.Instant(), 10);
+            nextTick = step + plan.StepsToNextTick(cached, cachedLatches, cache, cachedFrame,
+                                                   clock.Instant(), 10);
         }
 
         LocalTime& t = clock.time;

@@ -16,6 +16,7 @@ struct StillClock {
     RecordingSurface face{"face", {200, 200}, &faceLog};
     RecordingSurface underHands{"underHands", {200, 200}, &frame.log};
     ClockSettings s = DefaultSettings();
+    SoundLatches sounds;
     FixedClock clock;
     FrameCache cache;
     TickPlan plan;
@@ -26,7 +27,7 @@ struct StillClock {
         FrameSurfaces f = frame.Surfaces();
         FrameSurfaces surfaces{f.display, face, f.digits, f.moon, f.dayNight};
         cache.Compose(s, surfaces, underHands, clock.Instant());
-        return plan.StepsToNextTick(s, cache, surfaces, clock.Instant(), stepMs);
+        return plan.StepsToNextTick(s, sounds, cache, surfaces, clock.Instant(), stepMs);
     }
 };
 
@@ -36,7 +37,7 @@ TEST(TickPlan, SleepsUntilASoundStartsAndNoLongerThanTheStandardTick) {
     StillClock chime;
     chime.s.Chime1 = true;
     EXPECT_EQ(chime.Tick(10), 10) << "the hour chime at 11:00:00.000";
-    EXPECT_FALSE(chime.s.HourChimeDone) << "the plan runs the rules on a copy";
+    EXPECT_FALSE(chime.sounds.hourChimeDone) << "the plan runs the rules on a copy";
 }
 
 }  // namespace

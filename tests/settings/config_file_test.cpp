@@ -226,16 +226,5 @@ TEST(ConfigFile, FontLinesComeFromTheDisplayFonts) {
     EXPECT_EQ(lines[103], "clRed") << "regenerated from the font's colour";
 }
 
-TEST(ConfigFile, LoadingClearsWhatHasSoundedThisMinute) {
-    ClockSettings current = DefaultSettings();
-    current.AlarmDone[2] = true;
-    current.HourChimeDone = true;
-    current.TickTockPhase = true;
-    const ConfigLoad loaded = LoadConfigText(SaveConfigText(Running(current)), current);
-    EXPECT_FALSE(loaded.settings->AlarmDone[2]);
-    EXPECT_FALSE(loaded.settings->HourChimeDone);
-    EXPECT_FALSE(loaded.settings->TickTockPhase);
-}
-
 }  // namespace
 }  // namespace marvix

@@ -16,7 +16,7 @@ protected:
 
     void TicksAt(int hour, int minute, int second = 0, int ticks = 4) {
         const LocalTime t{2026, 12, 7, 2, uint16_t(hour), uint16_t(minute), uint16_t(second), 0};
-        for (int i = 0; i < ticks; ++i) RunSoundTriggers(s, t, player);
+        for (int i = 0; i < ticks; ++i) RunSoundTriggers(s, latches, t, player);
     }
     // Every tick of a whole minute.
     void Minute(int hour, int minute) {
@@ -29,6 +29,7 @@ protected:
     }
 
     ClockSettings s;
+    SoundLatches latches;
     RecordingPlayer player;
 };
 
@@ -209,7 +210,7 @@ TEST_F(SoundTriggerTest, TickAndTockAlternateOneASecondTockFirst) {
     s.TockStr = "tock";
     // One second: the one-second step, then four ticks of the clock.
     for (int second = 1; second <= 6; ++second) {
-        OneSecondStep(s);
+        OneSecondStep(s, latches);
         TicksAt(10, 0, second);
     }
     // The first step only arms a tock, sounded once the phase has turned a second later.
@@ -221,24 +222,24 @@ TEST_F(SoundTriggerTest, TickAloneOncePerSecondAndALateOneIsSkippedNotDoubled) {
     s.Tick = true;
     s.TickStr = "tick";
     for (int second = 1; second <= 4; ++second) {
-        OneSecondStep(s);
+        OneSecondStep(s, latches);
         TicksAt(10, 0, second);
     }
     EXPECT_EQ(player.played.size(), 4u);
     // The tick pass held up for a whole second: its due flag is inverted back, the sound lost.
     player.played.clear();
-    OneSecondStep(s);
-    OneSecondStep(s);
+    OneSecondStep(s, latches);
+    OneSecondStep(s, latches);
     TicksAt(10, 0, 7);
     EXPECT_TRUE(player.played.empty());
-    OneSecondStep(s);
+    OneSecondStep(s, latches);
     TicksAt(10, 0, 8);
     EXPECT_EQ(player.played.size(), 1u);
 }
 
 TEST_F(SoundTriggerTest, NothingSoundsWhenEverythingIsOff) {
     for (int minute = 0; minute < 60; ++minute) {
-        OneSecondStep(s);
+        OneSecondStep(s, latches);
         Minute(7, minute);
     }
     EXPECT_TRUE(player.played.empty());
