@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/application_win.h"
@@ -87,7 +88,6 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void ClockWindow::Created() {
     GetWindowRect(hwnd_, &frame_);
     settings_.ColonBlinkPhase = true;
-    settings_.FirstActivation = false;
 
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),
@@ -115,8 +115,7 @@ void ClockWindow::Created() {
 }
 
 void ClockWindow::Activated() {
-    if (settings_.FirstActivation) return;
-    settings_.FirstActivation = true;
+    if (std::exchange(activated_, true)) return;
     ReadDisplayFonts();
     app_.ShowTaskbarButton(!settings_.HideMe);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);

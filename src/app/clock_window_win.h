@@ -54,6 +54,8 @@ public:
     // The instant the last frame was composed for, as the clock's seam gave it.
     const ClockInstant& Instant() const { return now_; }
     const SoundLatches& Sounds() const { return sounds_; }
+    // Whether the window has been activated yet (the display fonts are read then).
+    bool WasActivated() const { return activated_; }
 
     // Where every sound goes: a new worker thread per request, unless a test puts a recorder in
     // its place.
@@ -153,6 +155,7 @@ private:
     TPlayFile ownPlayer_;
     SoundPlayer* player_ = &ownPlayer_;
     UINT taskbarCreated_ = 0;
+    bool activated_ = false;  // the first activation has been handled
     bool dragging_ = false;
     POINT dragLast_{};
     RECT frame_{};  // the window's rectangle, as of its last move or resize

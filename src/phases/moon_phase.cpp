@@ -69,7 +69,7 @@ MoonDialSizes MoonSizes(int S) {
     return {d, (2 * S) / 7, S / 2 - d / 2, (1058 * d) / 1000, S / 6};
 }
 
-void MoonPhase(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
+void MoonPhase(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
     const int S = DialSize(s.PhaseSize, s);
     if (S <= 0) return;
     const Point at{s.MoonPhaseLeft, s.MoonPhaseTop};
@@ -77,8 +77,8 @@ void MoonPhase(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
     Surface& dial = f.moon;
     BeginDial(dial, f.face, at, S, s.PhaseBackColorStr.value, base);
 
-    s.MoonPosition = MoonCalc(now.time, now.utcBias);
-    const double alpha = 2 * std::numbers::pi * (60 - s.MoonPosition) / 60;
+    const double position = MoonCalc(now.time, now.utcBias);
+    const double alpha = 2 * std::numbers::pi * (60 - position) / 60;
     const MoonDialSizes z = MoonSizes(S);
     const int x = z.origin + int(std::lrint(z.orbit * std::sin(alpha)));
     const int y = z.origin - int(std::lrint(z.orbit * std::cos(alpha)));

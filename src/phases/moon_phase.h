@@ -31,7 +31,7 @@ struct MoonDialSizes {
 };
 MoonDialSizes MoonSizes(int size);
 
-// Draws the dial on the moon surface and copies it into the frame; sets MoonPosition.
-void MoonPhase(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+// Draws the dial on the moon surface and copies it into the frame.
+void MoonPhase(const ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
 
 }  // namespace marvix

@@ -65,9 +65,7 @@ struct ClockSettings {
     int32_t FaceMin = 0;   // the smaller of the two
     int32_t MaxWidth = 0;  // the maximized-window area of the primary screen
     int32_t MaxHeight = 0;
-    bool FirstActivation = false;  // the clock window's first activation has been handled
-    bool ColonBlinkPhase = true;   // flipped every 500 ms
-    double MoonPosition = 0;       // -14.8 to 14.8: 0 at full moon, positive while waxing
+    bool ColonBlinkPhase = true;  // flipped every 500 ms
 
     // The font each digital display draws with, in font-slot order; made from the slot's
     // settings when they are applied.

@@ -359,7 +359,7 @@ TEST_F(ClockWindowTest, FontsNeverReadAreWrittenBackAsStored) {
     Store("FStyle3", "b");
     Store("CFont3", "clRed");
     Start();
-    ASSERT_FALSE(Clock().Settings().FirstActivation);
+    ASSERT_FALSE(Clock().WasActivated());
     Stop();
     EXPECT_EQ(Stored("DFont3"), "Arial");
     EXPECT_EQ(Stored("FSize3"), "14");
