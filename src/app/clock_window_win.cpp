@@ -94,9 +94,9 @@ void ClockWindow::Created() {
                                                    IMAGE_ICON, 16, 16, LR_SHARED)));
 
     std::vector<std::string> errors;
-    ReadSettings(settings_, *store_, TraySetting(), errors);
+    ReadSettings(settings_, saver_.Store(), TraySetting(), errors);
     if (settings_.Tray) ShowWindow(hwnd_, SW_HIDE);
-    ReadSettings(settings_, *store_, StartupSettings(), errors);
+    ReadSettings(settings_, saver_.Store(), StartupSettings(), errors);
     Retime();
     ReportAll(errors);
 
@@ -128,58 +128,31 @@ void ClockWindow::ReadDisplayFonts() {
 void ClockWindow::LoadDisplayFonts() {
     displayFontsRead_ = true;
     std::vector<std::string> errors;
-    ReadSettings(settings_, *store_, DisplayFontSettings(), errors);
+    ReadSettings(settings_, saver_.Store(), DisplayFontSettings(), errors);
     ApplyDisplayFonts(settings_);
     ReportAll(errors);
 }
 
 void ClockWindow::SaveTimer() {
     // One save at a time: a change made meanwhile is seen again at the next check.
-    if (saving_) return;
-    FinishSave();
-    // What the exit save writes includes the fonts, read from the registry if never read yet.
+    if (saver_.IsSaving()) return;
+    saver_.Collect();
+    // What a save writes includes the fonts, read from the registry if never read yet.
     ReadDisplayFonts();
-    std::vector<std::string> values = ExitValues(settings_);
-    if (!settledSave_.Settled(values)) return;
-    settledSave_.Stored(values);
-    StartSave(std::move(values));
+    saver_.SaveIfSettled(settings_);
 }
 
 void ClockWindow::MarkSettingsUnchanged() {
     ReadDisplayFonts();
-    settledSave_.Stored(ExitValues(settings_));
-}
-
-// 321 values, each opened, written and closed: tens of milliseconds under Wine, so a worker
-// writes them from its own copy while the window goes on.
-void ClockWindow::StartSave(std::vector<std::string> values) {
-    saving_ = true;
-    saver_ = std::thread([this, values = std::move(values)] {
-        std::vector<std::string> errors;
-        WriteValues(*store_, ExitSettings(), values, errors);
-        saveErrors_ = std::move(errors);
-        saving_ = false;
-    });
-}
-
-void ClockWindow::FinishSave() {
-    if (!saver_.joinable()) return;
-    saver_.join();
-    for (const std::string& error : saveErrors_) ReportFailureOnce(error);
-    saveErrors_.clear();
+    saver_.MarkUnchanged(settings_);
 }
 
 void ClockWindow::SaveSettings() {
-    // A save under way finishes first: the exit save is the last word.
-    FinishSave();
-    if (settingsSaved_) return;
-    settingsSaved_ = true;
+    saver_.Collect();
     // A clock that was never activated (it started in the tray and stopped from there) may not
     // have read its fonts yet; read them now so that the save writes them back as they were.
     ReadDisplayFonts();
-    std::vector<std::string> errors;
-    WriteSettings(settings_, *store_, ExitSettings(), errors);
-    ReportAll(errors);
+    saver_.SaveAtExit(settings_);
 }
 
 void ClockWindow::Shutdown() {

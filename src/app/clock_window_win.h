@@ -7,19 +7,15 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <memory>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "app/clock_pictures_win.h"
+#include "app/settings_saver_win.h"
 #include "app/tray_icon_win.h"
 #include "frame/frame_cache.h"
 #include "frame/tick_plan.h"
 #include "settings/clock_settings.h"
-#include "settings/registry_store_win.h"
-#include "settings/settled_save.h"
 #include "sound/sound_player_win.h"
 #include "windows/clock_controls.h"
 
@@ -98,15 +94,14 @@ public:
     void Tick();
     void PaceTickTock();
     void BlinkColons();
-    // Every half second: saves the settings once a change has settled (see SettledSave), on a
-    // worker thread, one save at a time.
+    // Every half second: saves the settings once a change has settled (see SettingsSaver).
     void SaveTimer();
     // Once start-up is over (every window created and filled): the record as it stands is the
     // one the settled saves compare with, so that only later changes are written.
     void MarkSettingsUnchanged();
     // Where the settings are read and written: the registry, unless a test counts the writes.
-    void UseRegistry(RegistryValues& store) { store_ = &store; }
-    bool IsSaving() const { return saving_; }
+    void UseRegistry(RegistryValues& store) { saver_.UseStore(store); }
+    bool IsSaving() const { return saver_.IsSaving(); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -117,8 +112,6 @@ private:
     void Shutdown();
     void LoadDisplayFonts();
     void SaveSettings();
-    void StartSave(std::vector<std::string> values);
-    void FinishSave();
     void Paint();
     void ButtonDown(UINT button);
     void MouseMoved();
@@ -145,12 +138,7 @@ private:
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;
     TickPlan tickPlan_;
-    Win32Registry registry_;
-    RegistryValues* store_ = &registry_;
-    SettledSave settledSave_;
-    std::thread saver_;
-    std::atomic<bool> saving_ = false;
-    std::vector<std::string> saveErrors_;  // the saver's, read once it has ended
+    SettingsSaver saver_;
     TrayIcon tray_;
     TPlayFile ownPlayer_;
     SoundPlayer* player_ = &ownPlayer_;
@@ -162,7 +150,6 @@ private:
     bool timersRunning_ = false;
     UINT tickStep_ = 250;
     UINT nextTickIn_ = 250;
-    bool settingsSaved_ = false;
     bool displayFontsRead_ = false;
     unsigned framesShown_ = 0;
 };

@@ -1,0 +1,52 @@
+#pragma once
+
+// Where the clock's settings go while it runs: the registry, written soon after a change has
+// settled (see SettledSave) on a worker thread, one save at a time, and once more, last, at exit.
+// A worker never touches a window: what it could not write is reported by the window thread when
+// the save is collected.
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "settings/clock_settings.h"
+#include "settings/registry_store_win.h"
+#include "settings/settled_save.h"
+
+namespace marvix {
+
+class SettingsSaver {
+public:
+    SettingsSaver() = default;
+    ~SettingsSaver() { Collect(); }
+    SettingsSaver(const SettingsSaver&) = delete;
+    SettingsSaver& operator=(const SettingsSaver&) = delete;
+
+    // The registry, unless a test counts the reads and writes.
+    RegistryValues& Store() { return *store_; }
+    void UseStore(RegistryValues& store) { store_ = &store; }
+
+    bool IsSaving() const { return saving_; }
+    // Waits for a save under way and reports what it could not write.
+    void Collect();
+    // The record as it stands is the one the settled saves compare with: only later changes are
+    // written.
+    void MarkUnchanged(const ClockSettings& settings);
+    // A check (every half second): starts a save of `settings` once a change has settled. Call
+    // when no save is under way.
+    void SaveIfSettled(const ClockSettings& settings);
+    // The exit save, once: written on this thread after any save under way, every failure shown.
+    void SaveAtExit(ClockSettings& settings);
+
+private:
+    Win32Registry registry_;
+    RegistryValues* store_ = &registry_;
+    SettledSave settled_;
+    std::thread worker_;
+    std::atomic<bool> saving_ = false;
+    std::vector<std::string> errors_;  // the worker's, read once it has ended
+    bool savedAtExit_ = false;
+};
+
+}  // namespace marvix
