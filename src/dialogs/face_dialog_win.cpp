@@ -92,26 +92,19 @@ void FaceWindow::Changed(const ControlRow& row) {
         case Effect::Restack: clock.Restack(); break;
         case Effect::TaskbarButton: clock.ShowTaskbarButton(!s.HideMe); break;
         case Effect::MoveClock:
-            MoveClock();
-            // A place the user typed is no drag for the live refresh to show.
+            // The next tick holds the window on the screen unless IgnoreBoundary. A place the
+            // user typed is no drag for the live refresh to show.
+            clock.MoveTo({s.FL, s.FT});
             shownPlace_ = {s.FL, s.FT};
             break;
-        case Effect::ResizeSnapshot: TransparentSizeChange(); break;
+        case Effect::ResizeSnapshot:
+            // Only the snapshot face takes its size from these fields; the size applies once the
+            // typing has settled (Apply::WhenSettled), never at each keystroke.
+            if (s.UseWall) clock.ResizeSnapshot({s.TranWidth, s.TranHeight});
+            break;
         case Effect::NameFace: AfterFill(); break;
         default: break;
     }
-}
-
-// "Left" and "Top" place the window; the next tick holds it on the screen unless
-// IgnoreBoundary.
-void FaceWindow::MoveClock() { host_.Clock().MoveTo({Settings().FL, Settings().FT}); }
-
-// With the snapshot face, "TWidth" and "THeight" size the window, its pictures and its centre,
-// and a new snapshot is taken at the new size: once the typed size has settled (see
-// Apply::WhenSettled), never at each keystroke.
-void FaceWindow::TransparentSizeChange() {
-    const ClockSettings& s = Settings();
-    if (s.UseWall) host_.Clock().ResizeSnapshot({s.TranWidth, s.TranHeight});
 }
 
 void FaceWindow::Pressed(const ControlRow& row) {

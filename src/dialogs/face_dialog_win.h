@@ -25,8 +25,6 @@ protected:
 private:
     void ChooseFace();
     void StealWallpaper();
-    void MoveClock();
-    void TransparentSizeChange();
     void ReportMissingFolders();
     std::string StartFolder() const;
 
