@@ -21,6 +21,7 @@ bool ClockWindow::LoadConfiguration(const std::string& path) {
         return false;
     }
     settings_ = std::move(*loaded.settings);
+    legacyTriples_ = loaded.triples;
     // A new setup: what sounded this minute under the old one does not hold it back.
     ClearSoundLatches(sounds_);
     ApplyLoadedSettings();
@@ -30,10 +31,11 @@ bool ClockWindow::LoadConfiguration(const std::string& path) {
 void ClockWindow::ApplyLoadedSettings() {
     Retime();
     // An empty face name keeps the face that is shown.
-    PrepareFace(settings_, *pictures_, kTooLargeOnLoad);
+    RefreshMaximizedArea();
+    PrepareFace(settings_, *pictures_, live_.screen, kTooLargeOnLoad);
     FitWindowToFace();
     app_.ShowTaskbarButton(!settings_.HideMe);
-    ApplyDisplayFonts(settings_);
+    ApplyDisplayFonts(settings_, live_.displays.fonts);
     if (settings_.UseWall) TakeSnapshot();
     Restack();
     if (settings_.UseWall) TakeSnapshot();
@@ -44,7 +46,7 @@ void ClockWindow::LoadFace(const std::string& path) {
     const FaceLoad loaded = LoadFaceFile(path, *pictures_, kTooLargeOnLoad);
     if (loaded.test == FaceTest::Refused) return;
     if (loaded.face && loaded.display) settings_.BackPic = path;
-    FitFaceToScreen(settings_, *pictures_);
+    FitFaceToScreen(live_.screen, *pictures_);
     pictures_->display.Resize(pictures_->face.GetSize());
     FitWindowToFace();
     Redraw();
@@ -53,7 +55,8 @@ void ClockWindow::LoadFace(const std::string& path) {
 bool ClockWindow::SaveConfiguration(const std::string& path) {
     // The font colours written are the fonts' own, and the settings follow them.
     RegenerateFontColourTexts(settings_);
-    if (!WriteConfigFile(path, SaveConfigText(settings_))) {
+    const std::string text = SaveConfigText(settings_, live_.displays.fonts, legacyTriples_);
+    if (!WriteConfigFile(path, text)) {
         ShowMessage(kCannotSaveFile);
         return false;
     }

@@ -7,7 +7,6 @@
 #include "app/resource.h"
 #include "base/message_seam_win.h"
 #include "frame/face_geometry.h"
-#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -99,9 +98,9 @@ FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures, const ch
     return loaded;
 }
 
-bool FitFaceToScreen(ClockSettings& s, ClockPictures& p) {
+bool FitFaceToScreen(Size screen, ClockPictures& p) {
     const Size face = p.face.GetSize();
-    if (face.height <= s.MaxHeight && face.width <= s.MaxWidth) return false;
+    if (face.height <= screen.height && face.width <= screen.width) return false;
     UseFallbackFace(p);
     return true;
 }
@@ -112,17 +111,14 @@ void UseFallbackFace(ClockPictures& p) {
     p.face.CopyFrom(p.fallback, Rect{0, 0, 100, 100}, {0, 0});
 }
 
-void PrepareFace(ClockSettings& s, ClockPictures& p, const char* tooLarge) {
+void PrepareFace(ClockSettings& s, ClockPictures& p, Size screen, const char* tooLarge) {
     if (!s.BackPic.empty() && !s.UseWall) LoadFaceFile(s.BackPic, p, tooLarge);
     if (s.UseWall) {
         p.display.Resize({s.TranWidth, s.TranHeight});
         p.face.Resize({s.TranWidth, s.TranHeight});
     }
-    const Size area = MaximizedArea();
-    s.MaxWidth = area.width;
-    s.MaxHeight = area.height;
-    FitFaceToScreen(s, p);
-    ApplyFaceGeometry(s, p.face.GetSize());
+    FitFaceToScreen(screen, p);
+    StoreHandGeometry(s, EffectiveHandGeometry(s, p.face.GetSize()));
 }
 
 void CaptureDesktop(GdiSurface& face, Point topLeft) {

@@ -40,15 +40,15 @@ struct FaceLoad {
 FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures,
                       const char* tooLarge = kTooLargeAtStart);
 
-// TooBig when the face does not fit the maximized-window area: the fallback face in its place.
-// Returns whether it took the fallback.
-bool FitFaceToScreen(ClockSettings& settings, ClockPictures& pictures);
+// TooBig when the face does not fit the maximized-window area `screen`: the fallback face in its
+// place. Returns whether it took the fallback.
+bool FitFaceToScreen(Size screen, ClockPictures& pictures);
 
 // The steps on the face at start-up (and, with kTooLargeOnLoad, after a configuration file is
 // loaded): load BackPic unless it is empty or UseWall is set, size the pictures for UseWall,
-// take the fallback face when the face does not fit the maximized-window area, and apply the
-// face geometry rule.
-void PrepareFace(ClockSettings& settings, ClockPictures& pictures,
+// take the fallback face when the face does not fit the maximized-window area `screen`, and
+// store the hand geometry the face gives.
+void PrepareFace(ClockSettings& settings, ClockPictures& pictures, Size screen,
                  const char* tooLarge = kTooLargeAtStart);
 
 // TooBig: the fallback face in place of one larger than the screen.

@@ -43,16 +43,10 @@ void ClockWindow::Restack() {
 
 // Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
 // area is taken at start and again whenever the screen or the work area changes.
-void ClockWindow::RefreshMaximizedArea() {
-    const Size area = MaximizedArea();
-    settings_.MaxWidth = area.width;
-    settings_.MaxHeight = area.height;
-}
+void ClockWindow::RefreshMaximizedArea() { live_.screen = MaximizedArea(); }
 
 // Every tick clamps: the rectangle comes from the last move, not from the window manager.
-bool ClockWindow::ClampToScreen() {
-    return ClampWindow(hwnd_, frame_, {settings_.MaxWidth, settings_.MaxHeight});
-}
+bool ClockWindow::ClampToScreen() { return ClampWindow(hwnd_, frame_, live_.screen); }
 
 // Sizes the window to the face, puts it at FL, FT, keeps it on the screen unless
 // IgnoreBoundary, and cuts it to its shape: what start-up and a loaded configuration both do.

@@ -32,7 +32,7 @@ void ClockWindow::PlanNextTick() {
     if (!timersRunning_) return;
     FrameSurfaces frame = pictures_->Frame();
     const int steps =
-        tickPlan_.StepsToNextTick(settings_, sounds_, frameCache_, frame, now_, int(tickStep_));
+        StepsToNextTick(settings_, live_, sounds_, frameCache_, frame, now_, int(tickStep_));
     const UINT wait = tickStep_ * UINT(steps);
     // The timer repeats: asked again only when the sleep changes.
     if (wait != nextTickIn_) SetTickTimer(wait);
@@ -64,7 +64,8 @@ void ClockWindow::Redraw() {
 
 bool ClockWindow::ComposeAndShow() {
     FrameSurfaces frame = pictures_->Frame();
-    const auto area = frameCache_.Compose(settings_, frame, pictures_->underHands, now_);
+    StoreFaceWriteBacks(settings_, frame);
+    const auto area = frameCache_.Compose(settings_, live_, frame, pictures_->underHands, now_);
     if (area) ShowFrame(*area);
     return area.has_value();
 }
@@ -87,7 +88,7 @@ void ClockWindow::PaceTickTock() {
 }
 
 void ClockWindow::BlinkColons() {
-    settings_.ColonBlinkPhase = !settings_.ColonBlinkPhase;
+    live_.displays.colonsShown = !live_.displays.colonsShown;
     TickSoon();
 }
 

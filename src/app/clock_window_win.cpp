@@ -87,7 +87,6 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ClockWindow::Created() {
     GetWindowRect(hwnd_, &frame_);
-    settings_.ColonBlinkPhase = true;
 
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),
@@ -100,8 +99,9 @@ void ClockWindow::Created() {
     Retime();
     ReportAll(errors);
 
-    // PrepareFace takes the maximized-window area as it tests the face's size.
-    PrepareFace(settings_, *pictures_);
+    // The face is tested against the maximized-window area.
+    RefreshMaximizedArea();
+    PrepareFace(settings_, *pictures_, live_.screen);
     FitWindowToFace();
     Restack();
     if (settings_.UseWall) TakeSnapshot();
@@ -121,15 +121,20 @@ void ClockWindow::Activated() {
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 }
 
-void ClockWindow::ReadDisplayFonts() {
+const DisplayFonts& ClockWindow::ReadDisplayFonts() {
     if (!displayFontsRead_) LoadDisplayFonts();
+    return live_.displays.fonts;
+}
+
+void ClockWindow::ApplyDisplayFont(size_t slot) {
+    marvix::ApplyDisplayFont(settings_, live_.displays.fonts, slot);
 }
 
 void ClockWindow::LoadDisplayFonts() {
     displayFontsRead_ = true;
     std::vector<std::string> errors;
     ReadSettings(settings_, saver_.Store(), DisplayFontSettings(), errors);
-    ApplyDisplayFonts(settings_);
+    ApplyDisplayFonts(settings_, live_.displays.fonts);
     ReportAll(errors);
 }
 

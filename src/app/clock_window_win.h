@@ -14,8 +14,10 @@
 #include "app/settings_saver_win.h"
 #include "app/tray_icon_win.h"
 #include "frame/frame_cache.h"
+#include "frame/live_state.h"
 #include "frame/tick_plan.h"
 #include "settings/clock_settings.h"
+#include "settings/config_file.h"
 #include "sound/sound_player_win.h"
 #include "windows/clock_controls.h"
 
@@ -50,6 +52,7 @@ public:
     // The instant the last frame was composed for, as the clock's seam gave it.
     const ClockInstant& Instant() const { return now_; }
     const SoundLatches& Sounds() const { return sounds_; }
+    const LiveState& Live() const { return live_; }
     // Whether the window has been activated yet (the display fonts are read then).
     bool WasActivated() const { return activated_; }
 
@@ -61,6 +64,7 @@ public:
     ClockSettings& Settings() override { return settings_; }
     Rect Frame() const override { return {frame_.left, frame_.top, frame_.right, frame_.bottom}; }
     Size FaceSize() const override { return pictures_->face.GetSize(); }
+    Size ScreenArea() const override { return live_.screen; }
     void Reshape() override;
     void Restack() override;
     void MoveTo(Point topLeft) override;
@@ -73,7 +77,8 @@ public:
     void Redraw() override;
     // The twelve font slots come from the registry once, at the first activation, or earlier when
     // a settings window shows them first (a clock started in the tray may never be activated).
-    void ReadDisplayFonts() override;
+    const DisplayFonts& ReadDisplayFonts() override;
+    void ApplyDisplayFont(size_t slot) override;
     // A face picked in the face window: tested and loaded, or the fallback for one too large for
     // the screen, then the window fitted, held on the screen and cut to its shape. BackPic names
     // it only when both pictures loaded, so that the next start shows what is shown now.
@@ -135,9 +140,10 @@ private:
     ClockInstant now_;  // the instant the last frame was composed for
     SoundLatches sounds_;
     ClockSettings settings_;
+    LiveState live_;
+    LegacyTriples legacyTriples_;  // the last loaded configuration file's, to be saved again
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;
-    TickPlan tickPlan_;
     SettingsSaver saver_;
     TrayIcon tray_;
     TPlayFile ownPlayer_;

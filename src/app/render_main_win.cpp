@@ -16,6 +16,7 @@
 #include "settings/config_store_win.h"
 #include "settings/encodings.h"
 #include "settings/registry_store_win.h"
+#include "windows/screen_clamp_win.h"
 
 namespace {
 
@@ -63,10 +64,11 @@ int main(int argc, char** argv) {
     Win32Registry registry;
     std::vector<std::string> errors;
     ReadAllSettings(settings, registry, errors);
-    ApplyDisplayFonts(settings);
+    LiveState live{MaximizedArea(), {}};
+    ApplyDisplayFonts(settings, live.displays.fonts);
 
     ClockPictures pictures;
-    PrepareFace(settings, pictures);
+    PrepareFace(settings, pictures, live.screen);
     // A configuration file on top, as the configurations window loads one.
     if (config) {
         const std::optional<std::string> text = ReadConfigFile(*config);
@@ -76,12 +78,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         settings = std::move(*loaded.settings);
-        ApplyDisplayFonts(settings);
-        PrepareFace(settings, pictures, kTooLargeOnLoad);
+        ApplyDisplayFonts(settings, live.displays.fonts);
+        PrepareFace(settings, pictures, live.screen, kTooLargeOnLoad);
     }
     if (settings.UseWall) CaptureDesktop(pictures.face, {settings.FL, settings.FT});
     FrameSurfaces frame = pictures.Frame();
-    ComposeFrame(settings, frame, at);
+    StoreFaceWriteBacks(settings, frame);
+    ComposeFrame(settings, live, frame, at);
 
     for (const std::string& error : errors) std::fprintf(stderr, "%s\n", error.c_str());
     for (const std::string& text : messages.Texts()) std::fprintf(stderr, "%s\n", text.c_str());

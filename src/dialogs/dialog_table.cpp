@@ -4,19 +4,20 @@
 
 namespace marvix {
 
-SpinBounds BoundsOf(const ControlRow& row, const ClockSettings& s) {
+SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock) {
+    const Size face = clock.face, screen = clock.screen;
     int32_t maximum = row.maximum;
     switch (row.cap) {
         case Cap::None: break;
         case Cap::LargerFaceSide:
-            maximum = std::min(maximum, std::max(s.FaceWidth, s.FaceHeight));
+            maximum = std::min(maximum, std::max(face.width, face.height));
             break;
-        case Cap::FaceWidth: maximum = std::min(maximum, s.FaceWidth); break;
-        case Cap::FaceHeight: maximum = std::min(maximum, s.FaceHeight); break;
-        case Cap::ScreenWidth: maximum = std::min(maximum, s.MaxWidth); break;
-        case Cap::ScreenHeight: maximum = std::min(maximum, s.MaxHeight); break;
+        case Cap::FaceWidth: maximum = std::min(maximum, face.width); break;
+        case Cap::FaceHeight: maximum = std::min(maximum, face.height); break;
+        case Cap::ScreenWidth: maximum = std::min(maximum, screen.width); break;
+        case Cap::ScreenHeight: maximum = std::min(maximum, screen.height); break;
         case Cap::LargerScreenSide:
-            maximum = std::min(maximum, std::max(s.MaxWidth, s.MaxHeight));
+            maximum = std::min(maximum, std::max(screen.width, screen.height));
             break;
     }
     return {row.minimum, std::max(maximum, row.minimum)};

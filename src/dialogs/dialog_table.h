@@ -105,8 +105,14 @@ struct SpinBounds {
     int32_t minimum;
     int32_t maximum;
 };
-// The row's bounds with its cap applied to the face as the last tick measured it.
-SpinBounds BoundsOf(const ControlRow& row, const ClockSettings& settings);
+// What a cap follows: the clock's face and the screen's maximised-window area, as the clock has
+// them now.
+struct ClockMeasures {
+    Size face;
+    Size screen;
+};
+// The row's bounds with its cap applied.
+SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock);
 
 // What a spin edit makes of typed text: a decimal number held to the bounds (however many
 // digits it has), the minimum for text that is no number at all. Never overflows.

@@ -2,7 +2,6 @@
 
 #include "dialogs/digital_dialog.h"
 #include "digital/digital_displays.h"
-#include "digital/display_fonts.h"
 
 namespace marvix {
 
@@ -47,7 +46,7 @@ void DigitalWindow::Changed(const ControlRow& row) {
         s.*display.x = HeldValue(column->left);
         s.*display.y = HeldValue(column->top);
     } else if (row.effect == Effect::DisplayFont) {
-        ApplyDisplayFont(s, column->display);
+        host_.Clock().ApplyDisplayFont(column->display);
         ShowControl(column->panel);
     }
 }

@@ -121,11 +121,11 @@ const std::array<std::string_view, 8> kLengthFields = LengthFields();
 const std::array<std::string_view, 2> kCommonPivotFields = {"SpinEdit12", "SpinEdit13"};
 const std::array<std::string_view, 16> kOwnPivotFields = OwnPivotFields();
 
-void WriteBackHandGeometry(ClockSettings& s) {
+void WriteBackHandGeometry(ClockSettings& s, const ClockMeasures& clock) {
     auto writeBack = [&](std::string_view field) {
         const ControlRow& row = *FindRow(kRows, field);
         const SettingDef& def = *FindSetting(row.setting);
-        const SpinBounds bounds = BoundsOf(row, s);
+        const SpinBounds bounds = BoundsOf(row, clock);
         const int32_t shown = std::clamp(BoundInteger(s, def), bounds.minimum, bounds.maximum);
         StoreBoundInteger(s, def, shown);
     };

@@ -22,7 +22,7 @@ extern const std::array<std::string_view, 16> kOwnPivotFields;
 
 // Step 1 of ShowSettings: each Length field and the common pivot show the effective value, held to
 // the field's bounds, and a field's value is the setting's requested one as well.
-void WriteBackHandGeometry(ClockSettings& settings);
+void WriteBackHandGeometry(ClockSettings& settings, const ClockMeasures& clock);
 
 // "Together": every hand's own pivot becomes the effective common pivot.
 void PivotsTogether(ClockSettings& settings);

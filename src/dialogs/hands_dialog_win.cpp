@@ -21,7 +21,7 @@ void HandsWindow::CreateControls() {
 // What ShowSettings writes on purpose: the effective lengths and common pivot become the requested
 // ones, and "Together" holds every own pivot at the common one.
 void HandsWindow::BeforeFill() {
-    WriteBackHandGeometry(Settings());
+    WriteBackHandGeometry(Settings(), Measures());
     if (Settings().THand) PivotsTogether(Settings());
 }
 
@@ -47,11 +47,11 @@ void HandsWindow::Changed(const ControlRow& row) {
     switch (row.effect) {
         case Effect::Retime: host_.Clock().Retime(); break;
         case Effect::ShowCommonPivot:
-            WriteBackHandGeometry(s);
+            WriteBackHandGeometry(s, Measures());
             for (std::string_view field : kCommonPivotFields) ShowControl(field);
             break;
         case Effect::ShowLengths:
-            WriteBackHandGeometry(s);
+            WriteBackHandGeometry(s, Measures());
             for (std::string_view field : kLengthFields) ShowControl(field);
             break;
         case Effect::PivotsTogether:

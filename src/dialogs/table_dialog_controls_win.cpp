@@ -142,7 +142,7 @@ void TableDialog::CreateArrows(const ControlRow& row) {
                    Rect::At({r.right, r.top}, {16, r.Height()}), GetDlgCtrlID(field) + kArrowsItem);
     SetWindowPos(arrows, field, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
-    const SpinBounds bounds = BoundsOf(row, Settings());
+    const SpinBounds bounds = BoundsOf(row, Measures());
     SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
 }
 

@@ -31,6 +31,10 @@ TableDialog::TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
 
 const ControlRow& TableDialog::Row(std::string_view name) const { return *FindRow(rows_, name); }
 
+ClockMeasures TableDialog::Measures() const {
+    return {host_.Clock().FaceSize(), host_.Clock().ScreenArea()};
+}
+
 HWND TableDialog::Control(std::string_view name) const {
     const ControlRow* row = FindRow(rows_, name);
     return row ? windows_[IndexOf(*row)] : nullptr;
@@ -98,7 +102,7 @@ void TableDialog::ShowRow(const ControlRow& row, Typing typing) {
 
 void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typing typing) {
     HWND control = windows_[IndexOf(row)];
-    const SpinBounds bounds = BoundsOf(row, Settings());
+    const SpinBounds bounds = BoundsOf(row, Measures());
     // The cap can change with the face, so the arrows learn the bounds at every fill.
     HWND arrows = GetDlgItem(Window(), GetDlgCtrlID(control) + kArrowsItem);
     SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
@@ -178,7 +182,8 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
                 unsettled_ = &row;
                 return;
             }
-            StoreBoundInteger(s, *def, HeldSpinValue(WindowText(control), BoundsOf(row, s)));
+            StoreBoundInteger(s, *def,
+                              HeldSpinValue(WindowText(control), BoundsOf(row, Measures())));
             break;
         case ControlType::Edit:
             if (notification != EN_CHANGE) return;
@@ -229,7 +234,8 @@ void TableDialog::FontButtonClick(const ControlRow& row) {
     ClockSettings& s = Settings();
     // The chooser opens on the font the display is drawn in: with no face stored, that is the
     // surface's own, and OK without a change must leave the display as it is.
-    const std::string& drawn = s.DisplayFonts[size_t(slot - kFontSlots.data())].face;
+    const std::string& drawn =
+        host_.Clock().ReadDisplayFonts()[size_t(slot - kFontSlots.data())].face;
     const std::string face = !(s.*slot->face).empty() ? s.*slot->face
                              : !drawn.empty()         ? drawn
                                                       : GdiSurface::kDefaultFace;
@@ -255,7 +261,7 @@ void TableDialog::Browse(const ControlRow& row) {
 
 int32_t TableDialog::HeldValue(std::string_view name) const {
     const ControlRow& row = Row(name);
-    return HeldSpinValue(WindowText(windows_[IndexOf(row)]), BoundsOf(row, Settings()));
+    return HeldSpinValue(WindowText(windows_[IndexOf(row)]), BoundsOf(row, Measures()));
 }
 
 void TableDialog::SetFieldValue(std::string_view name, int32_t value) {

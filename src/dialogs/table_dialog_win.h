@@ -60,6 +60,8 @@ protected:
     // Shows the setting of the named control again, behind the guard (not while it is typed in).
     void ShowControl(std::string_view name);
     const ControlRow& Row(std::string_view name) const;
+    // What the spin edits' caps follow, as the clock has it now.
+    ClockMeasures Measures() const;
 
     void CreateControls() override;
     void CreateControlsForShowing() override;

@@ -29,4 +29,10 @@ struct DisplaySpec {
 
 extern const std::array<DisplaySpec, kDisplayCount> kDisplays;
 
+// How the displays look beyond their settings: kept by the clock while it runs, never stored.
+struct DisplayLook {
+    DisplayFonts fonts{};     // what each display draws with, in font-slot order
+    bool colonsShown = true;  // the blinking colons' half second: a colon, or a space
+};
+
 }  // namespace marvix

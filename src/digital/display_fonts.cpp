@@ -2,9 +2,9 @@
 
 namespace marvix {
 
-void ApplyDisplayFont(ClockSettings& s, size_t index) {
+void ApplyDisplayFont(const ClockSettings& s, DisplayFonts& fonts, size_t index) {
     const FontSlotFields& slot = kFontSlots[index];
-    Font& font = s.DisplayFonts[index];
+    Font& font = fonts[index];
     const std::string& face = s.*slot.face;
     if (!face.empty()) font.face = face.substr(0, kMaxFontFaceLength);
     font.pointSize = s.*slot.size;
@@ -12,8 +12,8 @@ void ApplyDisplayFont(ClockSettings& s, size_t index) {
     font.colour = (s.*slot.colour).value;
 }
 
-void ApplyDisplayFonts(ClockSettings& s) {
-    for (size_t i = 0; i < kFontSlots.size(); ++i) ApplyDisplayFont(s, i);
+void ApplyDisplayFonts(const ClockSettings& s, DisplayFonts& fonts) {
+    for (size_t i = 0; i < kFontSlots.size(); ++i) ApplyDisplayFont(s, fonts, i);
 }
 
 }  // namespace marvix

@@ -11,7 +11,7 @@ inline constexpr size_t kMaxFontFaceLength = 31;
 
 // Applies slot `index` (0 to 11) to its display font: the face (an empty name leaves the face the
 // font has), the size, the style set and the resolved colour.
-void ApplyDisplayFont(ClockSettings& settings, size_t index);
-void ApplyDisplayFonts(ClockSettings& settings);
+void ApplyDisplayFont(const ClockSettings& settings, DisplayFonts& fonts, size_t index);
+void ApplyDisplayFonts(const ClockSettings& settings, DisplayFonts& fonts);
 
 }  // namespace marvix

@@ -1,34 +1,49 @@
 #include "digital/display_pass.h"
 
+#include <algorithm>
+
 #include "digital/display_texts.h"
 
 namespace marvix {
 
-void PlaceDigitalDisplays(ClockSettings& s) {
-    const int W = s.FaceWidth, H = s.FaceHeight, F = kFramePointSize;
+DisplayPlaces PlacedDisplays(const ClockSettings& s, Size face) {
+    const int W = face.width, H = face.height, F = kFramePointSize;
+    DisplayPlaces places;
     for (size_t i = 0; i < kAutoPlacedDisplays; ++i) {
         const DisplaySpec& spec = kDisplays[i];
-        int32_t& x = s.*spec.x;
-        int32_t& y = s.*spec.y;
+        Point& at = places[i];
         if (s.*spec.autoPlace) {
-            x = W - W / 6;
-            y = H / 2 - F / 2;
+            at = {W - W / 6, H / 2 - F / 2};
             // DAY sits one line of text and three pixels below the others.
-            if (i == static_cast<size_t>(Display::Day)) y += F + 3;
+            if (i == static_cast<size_t>(Display::Day)) at.y += F + 3;
         } else {
-            if (x > W) x = W;
-            if (y > H) y = H;
+            at = {std::min(s.*spec.x, W), std::min(s.*spec.y, H)};
         }
     }
+    return places;
 }
 
-void DrawDigitalDisplays(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
+bool StoreDisplayPlaces(ClockSettings& s, const DisplayPlaces& places) {
+    bool changed = false;
+    for (size_t i = 0; i < kAutoPlacedDisplays; ++i) {
+        const DisplaySpec& spec = kDisplays[i];
+        changed = changed || s.*spec.x != places[i].x || s.*spec.y != places[i].y;
+        s.*spec.x = places[i].x;
+        s.*spec.y = places[i].y;
+    }
+    return changed;
+}
+
+void DrawDigitalDisplays(const ClockSettings& s, const DisplayLook& look, FrameSurfaces& f,
+                         const ClockInstant& now) {
+    const int faceWidth = f.display.GetSize().width;
     for (size_t i = 0; i < kDisplayCount; ++i) {
         const DisplaySpec& spec = kDisplays[i];
         if (!(s.*spec.show)) continue;
         Surface& box = *f.digits[i];
-        const Font& font = s.DisplayFonts[i];
-        const std::string text = DisplayText(static_cast<Display>(i), s, now.time, now.utcBias);
+        const Font& font = look.fonts[i];
+        const std::string text =
+            DisplayText(static_cast<Display>(i), s, look.colonsShown, now.time, now.utcBias);
         const Size size = box.TextExtent(text, font);
         // An empty text has no width: the display does not appear.
         if (size.width <= 0 || size.height <= 0) continue;
@@ -50,7 +65,7 @@ void DrawDigitalDisplays(const ClockSettings& s, FrameSurfaces& f, const ClockIn
             // Mirrored exactly only from the last column leftward; the face under a transparent
             // box was taken unmirrored, so it matches the mirrored face where the box lands.
             f.display.StretchFrom(box, {size.width - 1, 0}, {-size.width, size.height},
-                                  Rect::At({s.FaceWidth - at.x - size.width, at.y}, size));
+                                  Rect::At({faceWidth - at.x - size.width, at.y}, size));
         }
     }
 }

@@ -6,19 +6,24 @@
 
 #include "base/frame_surfaces.h"
 #include "base/local_time.h"
-#include "settings/clock_settings.h"
+#include "digital/digital_displays.h"
 
 namespace marvix {
 
 // The default point size of the frame's own font, which the automatic placement measures by.
 inline constexpr int kFramePointSize = 8;
 
-// Displays 1 to 9 with automatic placement get their position from the face size (and keep it
-// in their settings); the others of the nine are held to X <= FaceWidth and Y <= FaceHeight.
-// AM/PM, INTER1 and INTER2 are never moved.
-void PlaceDigitalDisplays(ClockSettings& settings);
+// Where displays 1 to 9 stand on a face of this size: one with automatic placement where the face
+// puts it, the others where their settings put them, but held to X <= the face's width and
+// Y <= its height. AM/PM, INTER1 and INTER2 are never moved.
+using DisplayPlaces = std::array<Point, kAutoPlacedDisplays>;
+DisplayPlaces PlacedDisplays(const ClockSettings& settings, Size face);
 
-void DrawDigitalDisplays(const ClockSettings& settings, FrameSurfaces& surfaces,
-                         const ClockInstant& now);
+// The places written back into the displays' X and Y settings, where the next tick, the settings
+// windows and the stores find them. Returns whether any changed.
+bool StoreDisplayPlaces(ClockSettings& settings, const DisplayPlaces& places);
+
+void DrawDigitalDisplays(const ClockSettings& settings, const DisplayLook& look,
+                         FrameSurfaces& surfaces, const ClockInstant& now);
 
 }  // namespace marvix

@@ -62,8 +62,8 @@ std::string Beats(const LocalTime& time, int32_t utcBias) {
 
 }  // namespace
 
-std::string DisplayText(Display display, const ClockSettings& s, const LocalTime& t,
-                        int32_t utcBias) {
+std::string DisplayText(Display display, const ClockSettings& s, bool colonsShown,
+                        const LocalTime& t, int32_t utcBias) {
     switch (display) {
         case Display::Day:
             return NameFromSet(s, kDayNames, 7, s.LongDayName, t.dayOfWeek - 1u, s.DayCaseInt);
@@ -82,8 +82,8 @@ std::string DisplayText(Display display, const ClockSettings& s, const LocalTime
         }
         case Display::Minute: return TwoDigits(t.minute);
         case Display::Second: return TwoDigits(t.second);
-        case Display::Colon1: return s.C1Blink && !s.ColonBlinkPhase ? " " : ":";
-        case Display::Colon2: return s.C2Blink && !s.ColonBlinkPhase ? " " : ":";
+        case Display::Colon1: return s.C1Blink && !colonsShown ? " " : ":";
+        case Display::Colon2: return s.C2Blink && !colonsShown ? " " : ":";
         case Display::AmPm: return t.hour >= 12 ? "." : " ";
         case Display::Inter1: {
             const std::string beats = Beats(t, utcBias);

@@ -9,8 +9,9 @@
 
 namespace marvix {
 
-// The text of one display at the tick's time; INTER1 and INTER2 also need the zone's bias.
-std::string DisplayText(Display display, const ClockSettings& settings, const LocalTime& time,
-                        int32_t utcBias);
+// The text of one display at the tick's time; a blinking colon is a space in its dark half
+// second, and INTER1 and INTER2 also need the zone's bias.
+std::string DisplayText(Display display, const ClockSettings& settings, bool colonsShown,
+                        const LocalTime& time, int32_t utcBias);
 
 }  // namespace marvix

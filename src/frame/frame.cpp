@@ -20,28 +20,31 @@ void CopyFace(const ClockSettings& s, FrameSurfaces& f) {
                           Rect::At({0, 0}, display));
 }
 
-void ComposeFrame(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
-    ComposeUnderHands(s, f, now);
+bool StoreFaceWriteBacks(ClockSettings& s, const FrameSurfaces& f) {
+    const bool geometry = StoreHandGeometry(s, EffectiveHandGeometry(s, f.face.GetSize()));
+    const bool places = StoreDisplayPlaces(s, PlacedDisplays(s, f.display.GetSize()));
+    return geometry || places;
+}
+
+void ComposeFrame(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,
+                  const ClockInstant& now) {
+    ComposeUnderHands(s, live, f, now);
     ComposeHands(s, f, now);
 }
 
-void ComposeUnderHands(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
-    ApplyFaceGeometry(s, f.face.GetSize());
+void ComposeUnderHands(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,
+                       const ClockInstant& now) {
     CopyFace(s, f);
-    const Size display = f.display.GetSize();
-    s.FaceWidth = display.width;
-    s.FaceHeight = display.height;
-
-    PlaceDigitalDisplays(s);
-    if (s.ShowMoon) MoonPhase(s, f, now);
-    if (s.ShowDay) DayPhase(s, f, now);
-    DrawDigitalDisplays(s, f, now);
+    if (s.ShowMoon) MoonPhase(s, live.screen, f, now);
+    if (s.ShowDay) DayPhase(s, live.screen, f, now);
+    DrawDigitalDisplays(s, live.displays, f, now);
 }
 
-void ComposeHands(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
+void ComposeHands(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
     // The hands turn by the second reading of the clock; the calendar hands keep the first one's
     // date, so around midnight they may lag the time of day by one tick.
-    const HandPositions hands = PrepareHands(s, now.time, now.handsTime, now.utcBias);
+    const HandPositions hands =
+        PrepareHands(s, now.time, now.handsTime, now.utcBias, f.display.GetSize().width);
     HandPass(f.display, s, hands);
 }
 

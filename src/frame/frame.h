@@ -5,6 +5,7 @@
 
 #include "base/frame_surfaces.h"
 #include "base/local_time.h"
+#include "frame/live_state.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {
@@ -12,16 +13,22 @@ namespace marvix {
 // The face copy: the whole face into the display picture, mirrored left to right when Reversed.
 void CopyFace(const ClockSettings& settings, FrameSurfaces& surfaces);
 
+// What the face gives the settings before a frame is composed on it, stored there on purpose: the
+// hand geometry (from the face picture's size) and the self-placing displays' places (from the
+// display picture's). Returns whether a stored value changed.
+bool StoreFaceWriteBacks(ClockSettings& settings, const FrameSurfaces& surfaces);
+
 // Everything a tick draws at the instant `now`, in its order, after the shell has sampled the
-// clock, kept the window in place and started the sounds: the face geometry rule, the face copy,
-// the re-measure of the face, the digital displays' placement, the moon and day/night dials, the
-// twelve digital displays, then the hand preparation (from the instant's second reading) and the
-// hands in stacking order.
-void ComposeFrame(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+// clock, kept the window in place, started the sounds and stored the face's write-backs: the face
+// copy, the moon and day/night dials, the twelve digital displays, then the hand preparation
+// (from the instant's second reading) and the hands in stacking order.
+void ComposeFrame(const ClockSettings& settings, const LiveState& live, FrameSurfaces& surfaces,
+                  const ClockInstant& now);
 
 // ComposeFrame in its two layers: everything under the hands, which changes at most a few times a
 // second, and the hands over it.
-void ComposeUnderHands(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
-void ComposeHands(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+void ComposeUnderHands(const ClockSettings& settings, const LiveState& live,
+                       FrameSurfaces& surfaces, const ClockInstant& now);
+void ComposeHands(const ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
 
 }  // namespace marvix

@@ -4,9 +4,10 @@
 
 namespace marvix {
 
-std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surface& underHands,
+std::optional<Rect> FrameCache::Compose(const ClockSettings& s, const LiveState& live,
+                                        FrameSurfaces& f, Surface& underHands,
                                         const ClockInstant& now) {
-    ListNow(s, f, now);
+    ListNow(s, live, f, now);
     const size_t end = now_.list.Size();
     const bool sameUnder =
         drawn_ && underHands.Version() == underHandsVersion_ &&
@@ -45,17 +46,19 @@ std::optional<Rect> FrameCache::Compose(ClockSettings& s, FrameSurfaces& f, Surf
     return changed;
 }
 
-bool FrameCache::Unchanged(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
+bool FrameCache::Unchanged(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,
+                           const ClockInstant& now) {
     if (!drawn_ || f.display.Version() != displayVersion_) return false;
     // Between two compositions the list before the last is needed no more: it takes the listing.
-    ListNow(s, f, now);
+    ListNow(s, live, f, now);
     return SameBytes(now_.list.Bytes(0, now_.list.Size()), last_.list.Bytes(0, last_.list.Size()));
 }
 
-void FrameCache::ListNow(ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
+void FrameCache::ListNow(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,
+                         const ClockInstant& now) {
     FrameSurfaces listed = listing_.Attach(f);
     now_.list.Clear();
-    ComposeUnderHands(s, listed, now);
+    ComposeUnderHands(s, live, listed, now);
     now_.handsFrom = now_.list.CallCount();
     ComposeHands(s, listed, now);
 }

@@ -14,6 +14,7 @@
 #include "base/frame_surfaces.h"
 #include "base/local_time.h"
 #include "frame/frame_list.h"
+#include "frame/live_state.h"
 #include "settings/clock_settings.h"
 
 namespace marvix {
@@ -27,13 +28,15 @@ public:
     // Composes the frame as ComposeFrame does, keeping the layer under the hands in `underHands`.
     // Returns the part of the display picture whose pixels may have changed (when only hands
     // moved, no more than where the hands that moved were and are), or nullopt when none did.
-    std::optional<Rect> Compose(ClockSettings& settings, FrameSurfaces& surfaces,
-                                Surface& underHands, const ClockInstant& now);
+    std::optional<Rect> Compose(const ClockSettings& settings, const LiveState& live,
+                                FrameSurfaces& surfaces, Surface& underHands,
+                                const ClockInstant& now);
 
     // Whether a Compose at `now` would leave the pictures as the last one did: the frame the
     // settings give at that instant, listed but not drawn, equals the last, on untouched
-    // pictures. `settings` change as a composition changes them.
-    bool Unchanged(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+    // pictures.
+    bool Unchanged(const ClockSettings& settings, const LiveState& live, FrameSurfaces& surfaces,
+                   const ClockInstant& now);
 
 private:
     struct Listed {
@@ -43,7 +46,8 @@ private:
         Rect HandsArea() const { return list.DrawnArea(handsFrom); }
     };
     // Lists the frame into now_, as ComposeFrame would draw it.
-    void ListNow(ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+    void ListNow(const ClockSettings& settings, const LiveState& live, FrameSurfaces& surfaces,
+                 const ClockInstant& now);
 
     Listed now_, last_;
     FrameListing listing_{now_.list};

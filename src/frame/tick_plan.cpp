@@ -17,17 +17,16 @@ public:
 
 }  // namespace
 
-int TickPlan::StepsToNextTick(const ClockSettings& s, const SoundLatches& sounds, FrameCache& cache,
-                              FrameSurfaces& f, const ClockInstant& now, int stepMs) {
-    const int most = std::max(1, kMostAheadMs / std::max(1, stepMs));
+int StepsToNextTick(const ClockSettings& s, const LiveState& live, const SoundLatches& sounds,
+                    FrameCache& cache, FrameSurfaces& f, const ClockInstant& now, int stepMs) {
+    const int most = std::max(1, kMostTickAheadMs / std::max(1, stepMs));
     if (most == 1) return 1;
-    ahead_ = s;
     SoundLatches soundsAhead = sounds;
     for (int step = 1; step < most; ++step) {
         const LocalTime at = AddMilliseconds(now.time, int64_t{step} * stepMs);
         WouldSound sound;
-        RunSoundTriggers(ahead_, soundsAhead, at, sound);
-        if (sound.sounded || !cache.Unchanged(ahead_, f, InstantAt(at, now.utcBias))) return step;
+        RunSoundTriggers(s, soundsAhead, at, sound);
+        if (sound.sounded || !cache.Unchanged(s, live, f, InstantAt(at, now.utcBias))) return step;
     }
     return most;
 }

@@ -4,7 +4,7 @@
 // once a second at most, so most of its ticks would find nothing to do. Before the timer sleeps,
 // the tick looks ahead along its own steps for the first one that would draw or sound something:
 // at each step's instant it lists the frame (without drawing it) and runs the sound rules, on a
-// copy of the settings. The timer then sleeps until that step. What else a tick does (holding the
+// copy of the sounds' latches. The timer then sleeps until that step. What else a tick does (holding the
 // window on the screen, hiding it in the tray) waits no longer than the standard clock's tick.
 //
 // Only time is foreseen. Whatever else changes the frame or the sounds (a settings window, a
@@ -13,25 +13,20 @@
 
 #include "base/frame_surfaces.h"
 #include "frame/frame_cache.h"
+#include "frame/live_state.h"
 #include "settings/clock_settings.h"
 #include "sound/sound_triggers.h"
 
 namespace marvix {
 
-class TickPlan {
-public:
-    // The furthest a tick looks ahead: the standard clock's tick.
-    static constexpr int kMostAheadMs = 250;
+// The furthest a tick looks ahead: the standard clock's tick.
+inline constexpr int kMostTickAheadMs = 250;
 
-    // How many steps of `stepMs` after `now` the next tick is due: the first step whose frame
-    // differs from the one `cache` composed last, or at which a sound would start; at most
-    // kMostAheadMs / stepMs, and at least one.
-    int StepsToNextTick(const ClockSettings& settings, const SoundLatches& sounds,
-                        FrameCache& cache, FrameSurfaces& surfaces, const ClockInstant& now,
-                        int stepMs);
-
-private:
-    ClockSettings ahead_;  // kept for its strings' memory: a steady tick allocates nothing
-};
+// How many steps of `stepMs` after `now` the next tick is due: the first step whose frame
+// differs from the one `cache` composed last, or at which a sound would start; at most
+// kMostTickAheadMs / stepMs, and at least one.
+int StepsToNextTick(const ClockSettings& settings, const LiveState& live,
+                    const SoundLatches& sounds, FrameCache& cache, FrameSurfaces& surfaces,
+                    const ClockInstant& now, int stepMs);
 
 }  // namespace marvix

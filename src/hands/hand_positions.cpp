@@ -13,7 +13,7 @@ constexpr double kTurn = 2 * std::numbers::pi;
 }  // namespace
 
 HandPositions PrepareHands(const ClockSettings& s, const LocalTime& date, const LocalTime& time,
-                           int32_t utcBias) {
+                           int32_t utcBias, int faceWidth) {
     HandPositions p;
     const double d = date.day - 1, w = date.dayOfWeek - 1, n = date.month - 1;
     const double h = time.hour, m = time.minute, sec = time.second;
@@ -50,7 +50,7 @@ HandPositions PrepareHands(const ClockSettings& s, const LocalTime& date, const 
         p.angle[i] = kTurn * (s.Reversed ? units - at.stepped : at.stepped) / units;
         p.dialPosition[i] = s.Reversed ? units - at.smooth : at.smooth;
         const int x = s.*kHands[i].x;
-        p.pivotX[i] = s.Reversed ? s.FaceWidth - x : x;
+        p.pivotX[i] = s.Reversed ? faceWidth - x : x;
     }
     return p;
 }

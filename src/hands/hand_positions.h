@@ -23,8 +23,9 @@ struct HandPositions {
 };
 
 // `date` is the tick's first sample (its date parts give the calendar hands); `time` is the
-// second sample, taken just before the hands are drawn, and gives the time of day.
+// second sample, taken just before the hands are drawn, and gives the time of day. A mirrored
+// clock measures its own pivots from the right edge of a face `faceWidth` wide.
 HandPositions PrepareHands(const ClockSettings& settings, const LocalTime& date,
-                           const LocalTime& time, int32_t utcBiasMinutes);
+                           const LocalTime& time, int32_t utcBiasMinutes, int faceWidth);
 
 }  // namespace marvix

@@ -64,8 +64,8 @@ void DayPos(Surface& dial, const ClockSettings& s, int S, double nightAngle, dou
     }
 }
 
-void DayPhase(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
-    const int S = DialSize(s.DayPhaseSize, s);
+void DayPhase(const ClockSettings& s, Size screen, FrameSurfaces& f, const ClockInstant& now) {
+    const int S = DialSize(s.DayPhaseSize, screen);
     if (S <= 0) return;
     const LocalTime& time = now.time;
     Surface& dial = f.dayNight;
@@ -78,7 +78,7 @@ void DayPhase(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now)
     // The lens of ground over the horizon hides the bodies as they near it.
     const int lens = (2 * S) / 7;
     dial.Ellipse({0, lens, S, S - lens}, Pen{base}, Brush{base});
-    CopyDial(f.display, dial, at, S, s.DayHalf, s.Reversed, s.FaceWidth);
+    CopyDial(f.display, dial, at, S, s.DayHalf, s.Reversed, f.display.GetSize().width);
 }
 
 }  // namespace marvix

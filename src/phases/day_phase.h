@@ -19,7 +19,9 @@ double NightAngle(const LocalTime& time);
 double SunAngle(const LocalTime& time);
 
 // Draws the dial on the day/night surface and copies it into the frame.
-void DayPhase(const ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+// The dial is no larger than the screen's maximised area allows (see DialSize).
+void DayPhase(const ClockSettings& settings, Size screen, FrameSurfaces& surfaces,
+              const ClockInstant& now);
 
 // The moon and the sun on the dial of side `size`, those above the horizon line only.
 void DayPos(Surface& dial, const ClockSettings& settings, int size, double nightAngle,

@@ -69,8 +69,8 @@ MoonDialSizes MoonSizes(int S) {
     return {d, (2 * S) / 7, S / 2 - d / 2, (1058 * d) / 1000, S / 6};
 }
 
-void MoonPhase(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
-    const int S = DialSize(s.PhaseSize, s);
+void MoonPhase(const ClockSettings& s, Size screen, FrameSurfaces& f, const ClockInstant& now) {
+    const int S = DialSize(s.PhaseSize, screen);
     if (S <= 0) return;
     const Point at{s.MoonPhaseLeft, s.MoonPhaseTop};
     const Colour base = s.PhaseBaseColorStr.value;
@@ -93,7 +93,7 @@ void MoonPhase(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now
     const int k = S / 2 - z.hub / 2;
     dial.Ellipse(Rect::At({k, k}, {z.hub, z.hub}), Pen{base}, Brush{base});
 
-    CopyDial(f.display, dial, at, S, s.MoonHalf, s.Reversed, s.FaceWidth);
+    CopyDial(f.display, dial, at, S, s.MoonHalf, s.Reversed, f.display.GetSize().width);
 }
 
 }  // namespace marvix

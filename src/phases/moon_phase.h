@@ -32,6 +32,8 @@ struct MoonDialSizes {
 MoonDialSizes MoonSizes(int size);
 
 // Draws the dial on the moon surface and copies it into the frame.
-void MoonPhase(const ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+// The dial is no larger than the screen's maximised area allows (see DialSize).
+void MoonPhase(const ClockSettings& settings, Size screen, FrameSurfaces& surfaces,
+               const ClockInstant& now);
 
 }  // namespace marvix

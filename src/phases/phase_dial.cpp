@@ -4,9 +4,9 @@
 
 namespace marvix {
 
-int DialSize(int stored, const ClockSettings& s) {
-    const int screen = std::max(s.MaxWidth, s.MaxHeight);
-    return screen > 0 ? std::min(stored, screen) : stored;
+int DialSize(int stored, Size screen) {
+    const int larger = std::max(screen.width, screen.height);
+    return larger > 0 ? std::min(stored, larger) : stored;
 }
 
 void BeginDial(Surface& dial, const Surface& face, Point at, int S, Colour sky, Colour base) {

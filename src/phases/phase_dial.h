@@ -11,7 +11,7 @@ namespace marvix {
 // The side a dial is drawn with: as stored, but never beyond the larger side of the screen's
 // maximised area (once known), so that a size typed or stored too large does not ask for a
 // bitmap of hundreds of megabytes.
-int DialSize(int stored, const ClockSettings& settings);
+int DialSize(int stored, Size screen);
 
 // The dial's square surface sized S x S over a copy of the face at `at`, then the sky disc, the
 // horizon line with the lower half of the rim, and the ground filled up to them.

@@ -1,16 +1,16 @@
 #pragma once
 
-// ClockSettings: the one record of everything the user can change. Its persisted fields are
-// generated from settings_table.def and carry the registry value names; the working companions
-// that follow them (resolved colours, style sets, requested and effective hand geometry, the
-// legacy colour triples) live beside them.
+// ClockSettings: the one record of everything the user can change, and nothing else. Its fields
+// are generated from settings_table.def and carry the registry value names; a field's type keeps
+// what belongs to the value (a colour's text with its resolved colour, a style set, requested and
+// effective hand geometry). What the clock works out or keeps while it runs lives beside it, with
+// the clock.
 
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "base/colour.h"
-#include "base/local_time.h"
 #include "base/surface.h"
 #include "settings/encodings.h"
 
@@ -43,33 +43,10 @@ template <> struct SettingFieldType<SettingKind::String> { using type = std::str
 template <> struct SettingFieldType<SettingKind::Geometry> { using type = GeometrySetting; };
 // clang-format on
 
-// Configuration files of old carried five colours as red, green and blue numbers. They are kept
-// only to be written back, and to stand behind a colour line that a loaded file leaves empty.
-struct LegacyColourTriple {
-    int32_t red = 0;
-    int32_t green = 0;
-    int32_t blue = 0;
-};
-
 struct ClockSettings {
 #define X(kind, name, defaultText) SettingFieldType<SettingKind::kind>::type name{};
 #include "settings/settings_table.def"
 #undef X
-
-    // Triples A to E: hour, minute and second hand, date and day display background.
-    std::array<LegacyColourTriple, 5> LegacyTriples{};
-
-    // Live state: never stored, made anew at every start.
-    int32_t FaceWidth = 0;  // the face, re-measured on every tick
-    int32_t FaceHeight = 0;
-    int32_t FaceMin = 0;   // the smaller of the two
-    int32_t MaxWidth = 0;  // the maximized-window area of the primary screen
-    int32_t MaxHeight = 0;
-    bool ColonBlinkPhase = true;  // flipped every 500 ms
-
-    // The font each digital display draws with, in font-slot order; made from the slot's
-    // settings when they are applied.
-    std::array<Font, 12> DisplayFonts{};
 };
 
 // Every persisted field at the default of its table row.
@@ -84,6 +61,11 @@ struct FontSlotFields {
     ColourSetting ClockSettings::*colour;
 };
 extern const std::array<FontSlotFields, 12> kFontSlots;
+
+// The font each digital display draws with, in font-slot order: made from the slot's settings
+// when they are applied, but not a setting itself (a slot with no face name keeps the face its
+// font had).
+using DisplayFonts = std::array<Font, 12>;
 
 // The font colour texts follow the colours the fonts actually have, so they are regenerated
 // ("255" becomes "clRed") before every save.

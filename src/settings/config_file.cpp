@@ -188,16 +188,17 @@ std::string OneLine(std::string text) {
 
 }  // namespace
 
-std::string SaveConfigText(const ClockSettings& s) {
+std::string SaveConfigText(const ClockSettings& s, const DisplayFonts& fonts,
+                           const LegacyTriples& triples) {
     std::string out;
     auto line = [&](const std::string& text) { out += OneLine(text) + "\r\n"; };
     for (const Line& l : Table().Lines()) {
         const FontSlotFields& slot = kFontSlots[size_t(l.index)];
-        const Font& font = s.DisplayFonts[size_t(l.index)];
+        const Font& font = fonts[size_t(l.index)];
         switch (l.rule) {
             case Rule::Channel:
             case Rule::ChannelOrD:
-                line(IntegerText(s.LegacyTriples[size_t(l.index)].*ChannelField(l.channel)));
+                line(IntegerText(triples[size_t(l.index)].*ChannelField(l.channel)));
                 break;
             case Rule::FontFace: line(font.face); break;
             case Rule::FontSize: line(IntegerText(font.pointSize)); break;
@@ -227,7 +228,8 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 // Reads one line into `s` by its rule; returns the text that failed to convert, if one did (which
 // fails the whole file).
-std::optional<std::string> LoadLine(ClockSettings& s, const Line& l, std::string_view value) {
+std::optional<std::string> LoadLine(ClockSettings& s, LegacyTriples& triples, const Line& l,
+                                    std::string_view value) {
     auto assign = [&](std::string_view name, std::string_view text) {
         return AssignSettingText(s, *FindSetting(name), text, GeometryValue::Requested);
     };
@@ -237,12 +239,12 @@ std::optional<std::string> LoadLine(ClockSettings& s, const Line& l, std::string
         case Rule::Channel: {
             const std::optional<int32_t> number = ParseInteger(value);
             if (!number) return std::string(value);
-            s.LegacyTriples[size_t(l.index)].*ChannelField(l.channel) = *number;
+            triples[size_t(l.index)].*ChannelField(l.channel) = *number;
             break;
         }
         case Rule::ChannelOrD:
-            s.LegacyTriples[size_t(l.index)].*ChannelField(l.channel) =
-                ParseInteger(value).value_or(s.LegacyTriples[3].*ChannelField(l.channel));
+            triples[size_t(l.index)].*ChannelField(l.channel) =
+                ParseInteger(value).value_or(triples[3].*ChannelField(l.channel));
             break;
         case Rule::MustParse:
             if (!assign(l.name, value)) return std::string(value);
@@ -262,7 +264,7 @@ std::optional<std::string> LoadLine(ClockSettings& s, const Line& l, std::string
             const std::string colour = !value.empty() ? std::string(value)
                                        : l.rule == Rule::ColourOr
                                            ? std::string(l.fallback)
-                                           : BuiltFromTriple(s.LegacyTriples[size_t(l.index)]);
+                                           : BuiltFromTriple(triples[size_t(l.index)]);
             if (!assign(l.name, colour)) return colour;
             break;
         }
@@ -292,13 +294,14 @@ ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
     // A line past the end of the file reads as empty.
     const std::vector<std::string_view> lines = SplitLines(text);
     ClockSettings s = current;
+    LegacyTriples triples{};
     const std::vector<Line>& table = Table().Lines();
     for (size_t i = 0; i < table.size(); ++i) {
         const std::string_view value = i < lines.size() ? lines[i] : std::string_view{};
-        if (std::optional<std::string> bad = LoadLine(s, table[i], value))
-            return {std::nullopt, NotAnIntegerMessage(*bad)};
+        if (std::optional<std::string> bad = LoadLine(s, triples, table[i], value))
+            return {std::nullopt, {}, NotAnIntegerMessage(*bad)};
     }
-    return {std::move(s), {}};
+    return {std::move(s), triples, {}};
 }
 
 std::optional<std::string> ConfigSaveName(std::string_view name) {

@@ -1,5 +1,7 @@
 #include "settings/settings_table.h"
 
+#include <utility>
+
 namespace marvix {
 
 namespace {
@@ -10,6 +12,22 @@ constexpr size_t kRowsInTable = 0
 #undef X
     ;
 static_assert(kRowsInTable == kSettingCount, "settings_table.def must list every setting once");
+
+// The record holds the table's rows and nothing else: what the clock works out while it runs
+// belongs with the clock, or a store, a file or the settled save would miss it or carry it. An
+// aggregate takes exactly as many initialisers as it has fields; one that converts to anything
+// counts them.
+struct AnyField {
+    template <class T>
+    constexpr operator T() const;  // never called: only asked whether it would be
+};
+template <class Record, size_t... I>
+constexpr bool InitialisedBy(std::index_sequence<I...>) {
+    return requires { Record{(void(I), AnyField{})...}; };
+}
+static_assert(InitialisedBy<ClockSettings>(std::make_index_sequence<kSettingCount>()) &&
+                  !InitialisedBy<ClockSettings>(std::make_index_sequence<kSettingCount + 1>()),
+              "ClockSettings must hold exactly the settings table's fields");
 
 constexpr std::array<SettingDef, kSettingCount> kTable = {{
 #define X(kind, name, defaultText) {#name, SettingKind::kind, defaultText, &ClockSettings::name},

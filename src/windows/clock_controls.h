@@ -17,6 +17,8 @@ public:
     // The clock window's rectangle on the screen, and its face's size.
     virtual Rect Frame() const = 0;
     virtual Size FaceSize() const = 0;
+    // The primary screen's maximised-window area, as the clock last took it.
+    virtual Size ScreenArea() const = 0;
 
     // CShape and RSqr: the window cut to its shape again.
     virtual void Reshape() = 0;
@@ -35,8 +37,11 @@ public:
     virtual void Retime() = 0;
     // A change shown now rather than at the next tick.
     virtual void Redraw() = 0;
-    // The display fonts as stored, read now if the clock has not read them yet.
-    virtual void ReadDisplayFonts() = 0;
+    // The fonts the digital displays draw with; the slots' settings are read now if the clock has
+    // not read them yet.
+    virtual const DisplayFonts& ReadDisplayFonts() = 0;
+    // A font slot's settings (0 to 11) made its display's font.
+    virtual void ApplyDisplayFont(size_t slot) = 0;
 
     // A face picked: tested, loaded, the window fitted to it. Every failure is reported.
     virtual void LoadFace(const std::string& path) = 0;

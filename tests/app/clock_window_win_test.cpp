@@ -98,7 +98,7 @@ TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
     EXPECT_EQ(messages_.Messages().front().style, MessageStyle::Error);
     EXPECT_EQ(Clock().Settings().MonthNames1, "Janvier") << "reading went on past the errors";
     EXPECT_EQ(Clock().Settings().FSize6, 11);
-    EXPECT_EQ(Clock().Settings().DisplayFonts[5].pointSize, 11);
+    EXPECT_EQ(Clock().Live().displays.fonts[5].pointSize, 11);
 
     SetForegroundWindow(app_->ControlMenu().Window());
     SetForegroundWindow(ClockHwnd());
@@ -212,13 +212,13 @@ TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     EXPECT_EQ(Clock().TickStep(), 10u);
     // Let the real timers fire for a while: frames are composed and the colon phase flips. (It
     // may flip twice: the blink timer runs from the clock's creation, before the other windows.)
-    const bool phase = Clock().Settings().ColonBlinkPhase;
+    const bool phase = Clock().Live().displays.colonsShown;
     bool flipped = false;
     const DWORD until = GetTickCount() + 700;
     while (GetTickCount() < until) {
         MSG message;
         if (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-        flipped = flipped || Clock().Settings().ColonBlinkPhase != phase;
+        flipped = flipped || Clock().Live().displays.colonsShown != phase;
     }
     EXPECT_TRUE(flipped);
     EXPECT_EQ(Clock().Instant().time, time_.time) << "the tick sampled the clock's seam";
@@ -334,7 +334,7 @@ TEST_F(ClockWindowTest, ALongFontNameIsAppliedCutAndKeptWhole) {
     Store("FStyle1", "bi");
     Store("CFont1", "clRed");
     Start();
-    const Font& font = Clock().Settings().DisplayFonts[0];
+    const Font& font = Clock().Live().displays.fonts[0];
     EXPECT_EQ(font.face, forty.substr(0, 31));
     EXPECT_EQ(font.pointSize, 14);
     EXPECT_EQ(font.style, FontStyle{FontStyle::kBold | FontStyle::kItalic});

@@ -25,13 +25,17 @@ void Tick(ClockWindow& clock, FixedClock& time, int index) {
 }
 
 // What a user changes now and then, one change every 500 ticks in turn: each redraws a layer.
-void ChangeSomething(ClockSettings& s, int change) {
+void ChangeSomething(ClockWindow& clock, int change) {
+    ClockSettings& s = clock.Settings();
     switch (change % 5) {
         case 0: s.Reversed = !s.Reversed; break;
         case 1: s.ShowMoon = !s.ShowMoon; break;
-        case 2: s.ColonBlinkPhase = !s.ColonBlinkPhase; break;
+        case 2: clock.BlinkColons(); break;
         case 3: s.SHandStyle = (s.SHandStyle + 1) % 3; break;
-        case 4: s.DisplayFonts[6].colour = Colour{s.DisplayFonts[6].colour.value ^ 0xFF}; break;
+        case 4:
+            s.CFont7.value = Colour{s.CFont7.value.value ^ 0xFF};
+            clock.ApplyDisplayFont(6);
+            break;
     }
 }
 
@@ -51,7 +55,7 @@ TEST_F(SoakTest, TwentyThousandSmoothTicksLeaveNoGdiObjectHandleOrMemoryBehind) 
     ClockWindow& clock = Clock();
     // Caches and heaps settle over two rounds of every change, which come back to the start.
     for (int i = 0; i < 5000; ++i) {
-        if (i % 500 == 0) ChangeSomething(clock.Settings(), i / 500);
+        if (i % 500 == 0) ChangeSomething(clock, i / 500);
         Tick(clock, time_, i);
     }
     const int objects = LiveGdiObjects();
@@ -60,7 +64,7 @@ TEST_F(SoakTest, TwentyThousandSmoothTicksLeaveNoGdiObjectHandleOrMemoryBehind) 
     ASSERT_GT(objects, 0);
 
     for (int i = 0; i < 20000; ++i) {
-        if (i % 500 == 0) ChangeSomething(clock.Settings(), i / 500);
+        if (i % 500 == 0) ChangeSomething(clock, i / 500);
         Tick(clock, time_, i);
     }
     EXPECT_EQ(LiveGdiObjects(), objects);

@@ -70,16 +70,16 @@ TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) 
 }
 
 TEST(DialogTables, CapsFollowTheClockPicture) {
-    ClockSettings s;
-    s.FaceWidth = 200;
-    s.FaceHeight = 150;
+    const ClockMeasures clock{{200, 150}, {1024, 738}};
     auto maximum = [&](Cap cap) {
-        return BoundsOf({ControlType::SpinEdit, "", "", {}, "", 0, 9999, 0, cap}, s).maximum;
+        return BoundsOf({ControlType::SpinEdit, "", "", {}, "", 0, 9999, 0, cap}, clock).maximum;
     };
     EXPECT_EQ(maximum(Cap::None), 9999);
     EXPECT_EQ(maximum(Cap::LargerFaceSide), 200);
     EXPECT_EQ(maximum(Cap::FaceWidth), 200);
     EXPECT_EQ(maximum(Cap::FaceHeight), 150);
+    EXPECT_EQ(maximum(Cap::LargerScreenSide), 1024);
+    EXPECT_EQ(maximum(Cap::ScreenHeight), 738);
 }
 
 TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {

@@ -141,7 +141,7 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     Clock().Tick();
     GdiSurface measure;
     EXPECT_EQ(Clock().Pictures().digits[0].GetSize(),
-              measure.TextExtent("Dimanche ", s.DisplayFonts[0]))
+              measure.TextExtent("Dimanche ", Clock().Live().displays.fonts[0]))
         << "padded to Wednesday's nine letters";
     Type("Edit9", "");
     EXPECT_EQ(s.DayNames9, "");

@@ -10,25 +10,24 @@ namespace {
 
 TEST(DisplayPlacement, AutomaticPositionsOnATwoHundredPixelFace) {
     ClockSettings s = DefaultSettings();
-    s.FaceWidth = s.FaceHeight = 200;
     s.PDate = s.PDay = true;
-    PlaceDigitalDisplays(s);
+    EXPECT_TRUE(StoreDisplayPlaces(s, PlacedDisplays(s, {200, 200})));
     EXPECT_EQ(s.PX, 167);
     EXPECT_EQ(s.PY, 96);
     EXPECT_EQ(s.PDX, 167);
     EXPECT_EQ(s.PDY, 107);
+    EXPECT_FALSE(StoreDisplayPlaces(s, PlacedDisplays(s, {200, 200}))) << "placed already";
 }
 
 TEST(DisplayPlacement, OthersAreHeldToTheFaceAndTheLastThreeNeverMove) {
     ClockSettings s = DefaultSettings();
-    s.FaceWidth = s.FaceHeight = 200;
     s.PX = 500;
     s.PMnY = 900;
     s.PHrX = -40;
     s.PAMPMX = 500;
     s.PAMPM = true;
     s.PIntern2Y = 999;
-    PlaceDigitalDisplays(s);
+    StoreDisplayPlaces(s, PlacedDisplays(s, {200, 200}));
     EXPECT_EQ(s.PX, 200);
     EXPECT_EQ(s.PMnY, 200);
     EXPECT_EQ(s.PHrX, -40) << "no lower bound";
@@ -38,11 +37,10 @@ TEST(DisplayPlacement, OthersAreHeldToTheFaceAndTheLastThreeNeverMove) {
 
 class DisplayPassTest : public ::testing::Test {
 protected:
-    DisplayPassTest() { s.FaceWidth = s.FaceHeight = 200; }
     std::vector<std::string> Draw() {
         frame.log.clear();
         FrameSurfaces f = frame.Surfaces();
-        DrawDigitalDisplays(s, f, clock.Instant());
+        DrawDigitalDisplays(s, DisplayLook{}, f, clock.Instant());
         return frame.log;
     }
 

@@ -5,10 +5,14 @@
 namespace marvix {
 namespace {
 
+// What a tick does with the geometry: works it out for the face, then stores it.
+void ApplyFaceGeometry(ClockSettings& s, Size face) {
+    StoreHandGeometry(s, EffectiveHandGeometry(s, face));
+}
+
 TEST(FaceGeometry, AutomaticLengthsAndCentreFollowTheSmallerSide) {
     ClockSettings s = DefaultSettings();
     ApplyFaceGeometry(s, {200, 200});
-    EXPECT_EQ(s.FaceMin, 200);
     EXPECT_EQ(s.ACX.effective, 100);
     EXPECT_EQ(s.ACY.effective, 100);
     EXPECT_EQ(s.AHS.effective, 40);
@@ -21,7 +25,7 @@ TEST(FaceGeometry, AutomaticLengthsAndCentreFollowTheSmallerSide) {
     EXPECT_EQ(s.AInternet2.effective, 78);
 
     ApplyFaceGeometry(s, {201, 99});
-    EXPECT_EQ(s.FaceMin, 99);
+    EXPECT_EQ(s.AHS.effective, 19) << "the smaller side, 99, over five";
     EXPECT_EQ(s.ACX.effective, 100);  // division truncates
     EXPECT_EQ(s.ACY.effective, 49);
 }
@@ -61,6 +65,14 @@ TEST(FaceGeometry, RequestedLengthsCountOnlyWhenAllEightFit) {
     EXPECT_EQ(s.AMnS.effective, 16);
     EXPECT_EQ(s.AInternet2.effective, 45);
     EXPECT_EQ(s.AHS.requested, 90) << "the request itself is kept";
+}
+
+TEST(FaceGeometry, StoringSaysWhetherAnyEffectiveValueChanged) {
+    ClockSettings s = DefaultSettings();
+    const HandGeometry geometry = EffectiveHandGeometry(s, {200, 200});
+    EXPECT_TRUE(StoreHandGeometry(s, geometry));
+    EXPECT_FALSE(StoreHandGeometry(s, geometry)) << "the same geometry again";
+    EXPECT_TRUE(StoreHandGeometry(s, EffectiveHandGeometry(s, {200, 100})));
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ TEST(Frame, BeginsWithAPlainCopyOfTheWholeFace) {
     ClockSettings settings = DefaultSettings();
     FixedClock clock;
     FrameSurfaces surfaces = frame.Surfaces();
-    ComposeFrame(settings, surfaces, clock.Instant());
+    StoreFaceWriteBacks(settings, surfaces);
+    ComposeFrame(settings, LiveState{}, surfaces, clock.Instant());
     ASSERT_FALSE(frame.log.empty());
     EXPECT_EQ(frame.log.front(), "display: copy 0,0 200x200 from face to 0,0");
 }
@@ -25,7 +26,8 @@ TEST(Frame, TwoInstantsGiveTheirOwnFrames) {
         Frame frame;
         ClockSettings settings = DefaultSettings();
         FrameSurfaces surfaces = frame.Surfaces();
-        ComposeFrame(settings, surfaces, InstantAt(time, 0));
+        StoreFaceWriteBacks(settings, surfaces);
+        ComposeFrame(settings, LiveState{}, surfaces, InstantAt(time, 0));
         return frame.log.back();  // the second hand, drawn last
     };
     EXPECT_EQ(secondHand({2026, 12, 7, 2, 10, 15, 30, 0}), "display: line 100,178 width 1");
@@ -38,7 +40,8 @@ TEST(Frame, MirroredFaceStartsAtTheLastColumnWithANegativeWidth) {
     settings.Reversed = true;
     FixedClock clock;
     FrameSurfaces surfaces = frame.Surfaces();
-    ComposeFrame(settings, surfaces, clock.Instant());
+    StoreFaceWriteBacks(settings, surfaces);
+    ComposeFrame(settings, LiveState{}, surfaces, clock.Instant());
     ASSERT_FALSE(frame.log.empty());
     EXPECT_EQ(frame.log.front(), "display: stretch 199,0 -200x200 from face to 0,0 200x200");
 }
@@ -51,11 +54,10 @@ TEST(Frame, GeometryFollowsTheFaceOnEveryTick) {
     ClockSettings settings = DefaultSettings();
     FixedClock clock;
     FrameSurfaces surfaces = frame.Surfaces();
-    ComposeFrame(settings, surfaces, clock.Instant());
-    EXPECT_EQ(settings.FaceWidth, 300);
-    EXPECT_EQ(settings.FaceHeight, 120);
-    EXPECT_EQ(settings.FaceMin, 120);
+    StoreFaceWriteBacks(settings, surfaces);
+    ComposeFrame(settings, LiveState{}, surfaces, clock.Instant());
     EXPECT_EQ(settings.ACX.effective, 150);
+    EXPECT_EQ(settings.ACY.effective, 60);
     EXPECT_EQ(settings.AHS.effective, 24);
     EXPECT_EQ(frame.log.front(), "display: copy 0,0 300x120 from face to 0,0");
 }
@@ -86,7 +88,8 @@ TEST(Frame, FaceThenPhaseDialsThenDigitalDisplaysThenHands) {
     settings.ShowMoon = settings.ShowDay = true;
     FixedClock clock;
     FrameSurfaces surfaces = frame.Surfaces();
-    ComposeFrame(settings, surfaces, clock.Instant());
+    StoreFaceWriteBacks(settings, surfaces);
+    ComposeFrame(settings, LiveState{}, surfaces, clock.Instant());
     std::vector<std::string> parts;
     for (const std::string& entry : frame.log) {
         const std::string part = PartOf(entry);

@@ -16,18 +16,19 @@ struct StillClock {
     RecordingSurface face{"face", {200, 200}, &faceLog};
     RecordingSurface underHands{"underHands", {200, 200}, &frame.log};
     ClockSettings s = DefaultSettings();
+    LiveState live;
     SoundLatches sounds;
     FixedClock clock;
     FrameCache cache;
-    TickPlan plan;
 
     int Tick(int stepMs) {
         s.DispH = s.DispM = s.DispS = s.SDay = s.SDate = false;
         clock.time = {2026, 12, 7, 2, 10, 59, 59, 900};
         FrameSurfaces f = frame.Surfaces();
         FrameSurfaces surfaces{f.display, face, f.digits, f.moon, f.dayNight};
-        cache.Compose(s, surfaces, underHands, clock.Instant());
-        return plan.StepsToNextTick(s, sounds, cache, surfaces, clock.Instant(), stepMs);
+        StoreFaceWriteBacks(s, surfaces);
+        cache.Compose(s, live, surfaces, underHands, clock.Instant());
+        return StepsToNextTick(s, live, sounds, cache, surfaces, clock.Instant(), stepMs);
     }
 };
 

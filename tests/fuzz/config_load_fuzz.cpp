@@ -13,9 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ConfigLoad loaded =
         LoadConfigText(std::string_view(reinterpret_cast<const char*>(data), size), defaults);
     if (loaded.settings) {
-        ClockSettings running = *loaded.settings;
-        ApplyDisplayFonts(running);
-        if (!LoadConfigText(SaveConfigText(running), defaults).settings) __builtin_trap();
+        DisplayFonts fonts{};
+        ApplyDisplayFonts(*loaded.settings, fonts);
+        const std::string saved = SaveConfigText(*loaded.settings, fonts, loaded.triples);
+        if (!LoadConfigText(saved, defaults).settings) __builtin_trap();
     }
     return 0;
 }

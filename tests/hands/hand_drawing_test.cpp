@@ -21,12 +21,11 @@ protected:
     HandDrawingTest() : s(DefaultSettings()) {
         s.ACX.effective = 100;
         s.ACY.effective = 100;
-        s.FaceWidth = 200;
     }
     std::vector<std::string> Draw(Hand hand, const LocalTime& time) {
         log.clear();
         RecordingSurface surface("frame", {200, 200}, &log);
-        DrawHand(surface, s, PrepareHands(s, time, time, 0), hand);
+        DrawHand(surface, s, PrepareHands(s, time, time, 0, 200), hand);
         return log;
     }
     static LocalTime At(int h, int m, int sec) {
@@ -131,7 +130,7 @@ protected:
     std::vector<std::string> Order() {
         log.clear();
         RecordingSurface surface("frame", {200, 200}, &log);
-        HandPass(surface, s, PrepareHands(s, At(3, 0, 0), At(3, 0, 0), 0));
+        HandPass(surface, s, PrepareHands(s, At(3, 0, 0), At(3, 0, 0), 0, 200));
         const char* names[] = {"Hour", "Min", "Sec", "Dat", "Day", "Mon", "Int1", "Int2"};
         std::vector<std::string> order;
         bool secondMove[8] = {};

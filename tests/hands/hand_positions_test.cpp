@@ -21,7 +21,7 @@ LocalTime At(int hour, int minute, int second, int millisecond = 0) {
 
 TEST(HandAngles, NoonIsAFullTurnOfTheHourHandAndZeroForTheOthers) {
     ClockSettings s = DefaultSettings();
-    const HandPositions p = PrepareHands(s, At(12, 0, 0), At(12, 0, 0), 0);
+    const HandPositions p = PrepareHands(s, At(12, 0, 0), At(12, 0, 0), 0, 200);
     EXPECT_NEAR(std::fmod(Angle(p, Hand::Hour), 2 * kPi), 0, 1e-12);
     EXPECT_DOUBLE_EQ(Angle(p, Hand::Minute), 0);
     EXPECT_DOUBLE_EQ(Angle(p, Hand::Second), 0);
@@ -29,10 +29,10 @@ TEST(HandAngles, NoonIsAFullTurnOfTheHourHandAndZeroForTheOthers) {
 
 TEST(HandAngles, HalfPastNineOnBothHourDials) {
     ClockSettings s = DefaultSettings();
-    EXPECT_NEAR(Angle(PrepareHands(s, At(9, 30, 0), At(9, 30, 0), 0), Hand::Hour),
+    EXPECT_NEAR(Angle(PrepareHands(s, At(9, 30, 0), At(9, 30, 0), 0, 200), Hand::Hour),
                 2 * kPi * 9.5 / 12, 1e-12);
     s.HourMil = true;
-    EXPECT_NEAR(Angle(PrepareHands(s, At(9, 30, 0), At(9, 30, 0), 0), Hand::Hour),
+    EXPECT_NEAR(Angle(PrepareHands(s, At(9, 30, 0), At(9, 30, 0), 0, 200), Hand::Hour),
                 2 * kPi * 9.5 / 24, 1e-12);
 }
 
@@ -40,12 +40,12 @@ TEST(HandAngles, SmoothMotionMovesWithTheMillisecondsSteppedDoesNot) {
     ClockSettings s = DefaultSettings();
     const LocalTime t = At(10, 15, 30, 500);
     s.Smooth = true;
-    HandPositions p = PrepareHands(s, t, t, 0);
+    HandPositions p = PrepareHands(s, t, t, 0, 200);
     EXPECT_NEAR(Angle(p, Hand::Second), 2 * kPi * 30.5 / 60, 1e-12);
     EXPECT_NEAR(Angle(p, Hand::Minute), 2 * kPi * (15 + 30.5 / 60) / 60, 1e-12);
     EXPECT_NEAR(Angle(p, Hand::Hour), 2 * kPi * (10 + (15 + 30.5 / 60) / 60) / 12, 1e-12);
     s.Smooth = false;
-    p = PrepareHands(s, t, t, 0);
+    p = PrepareHands(s, t, t, 0, 200);
     EXPECT_NEAR(Angle(p, Hand::Second), 2 * kPi * 30 / 60, 1e-12);
     EXPECT_NEAR(Angle(p, Hand::Minute), 2 * kPi * 15 / 60, 1e-12);
     EXPECT_NEAR(Angle(p, Hand::Hour), 2 * kPi * (10 + 15.0 / 60) / 12, 1e-12);
@@ -56,29 +56,28 @@ TEST(HandAngles, CalendarHandsStartAtTheTopOnTheFirstSundayOfJanuary) {
     const LocalTime first{2023, 1, 1, 1, 8, 0, 0, 0};  // a Sunday
     for (bool mirrored : {false, true}) {
         s.Reversed = mirrored;
-        const HandPositions p = PrepareHands(s, first, first, 0);
+        const HandPositions p = PrepareHands(s, first, first, 0, 200);
         for (Hand hand : {Hand::Date, Hand::Day, Hand::Month}) {
             EXPECT_NEAR(std::fmod(Angle(p, hand), 2 * kPi), 0, 1e-12) << mirrored;
         }
     }
     const LocalTime last{2026, 12, 31, 5, 8, 0, 0, 0};
     s.Reversed = false;
-    EXPECT_NEAR(Angle(PrepareHands(s, last, last, 0), Hand::Date), 2 * kPi * 30 / 31, 1e-12);
+    EXPECT_NEAR(Angle(PrepareHands(s, last, last, 0, 200), Hand::Date), 2 * kPi * 30 / 31, 1e-12);
     s.Reversed = true;
-    EXPECT_NEAR(Angle(PrepareHands(s, last, last, 0), Hand::Date), 2 * kPi * 1 / 31, 1e-12);
+    EXPECT_NEAR(Angle(PrepareHands(s, last, last, 0, 200), Hand::Date), 2 * kPi * 1 / 31, 1e-12);
 }
 
 TEST(HandAngles, MirroredHandsRunBackwardAndOwnPivotsMeasureFromTheRight) {
     ClockSettings s = DefaultSettings();
     s.Reversed = true;
-    s.FaceWidth = 200;
     s.HX = 40;
-    const HandPositions p = PrepareHands(s, At(3, 0, 15), At(3, 0, 15), 0);
+    const HandPositions p = PrepareHands(s, At(3, 0, 15), At(3, 0, 15), 0, 200);
     EXPECT_EQ(p.pivotX[static_cast<size_t>(Hand::Hour)], 160);
     EXPECT_NEAR(Angle(p, Hand::Second), 2 * kPi * 45 / 60, 1e-12);
     EXPECT_NEAR(Angle(p, Hand::Hour), 2 * kPi * 9 / 12, 1e-12);
     s.Reversed = false;
-    EXPECT_EQ(PrepareHands(s, At(3, 0, 15), At(3, 0, 15), 0).pivotX[0], 40);
+    EXPECT_EQ(PrepareHands(s, At(3, 0, 15), At(3, 0, 15), 0, 200).pivotX[0], 40);
 }
 
 TEST(InternetTime, BeatsSplitIntoWholeAndThousandths) {
@@ -94,7 +93,7 @@ TEST(InternetTime, TheInternetHandsFollowTheBeats) {
     s.DispInternet2 = true;
     // 12:33:45.500 at UTC+1 (bias -60) is 45225.5 s into the day: 523.443 beats.
     const LocalTime t = At(12, 33, 45, 500);
-    const HandPositions p = PrepareHands(s, t, t, -60);
+    const HandPositions p = PrepareHands(s, t, t, -60, 200);
     EXPECT_EQ(p.BeatsWhole, 523);
     EXPECT_EQ(p.BeatsThousandths, 443);
     EXPECT_NEAR(Angle(p, Hand::Internet1), 2 * kPi * 0.523, 1e-12);

@@ -36,7 +36,6 @@ TEST(DayPhase, BodiesTurnOnceADay) {
 class DayPhaseTest : public ::testing::Test {
 protected:
     DayPhaseTest() {
-        s.FaceWidth = 200;
         s.DayPhaseLeft = 30;
         s.DayPhaseTop = 10;
     }
@@ -44,7 +43,7 @@ protected:
         frame.log.clear();
         clock.time = time;
         FrameSurfaces f = frame.Surfaces();
-        DayPhase(s, f, clock.Instant());
+        DayPhase(s, {1024, 738}, f, clock.Instant());
         return frame.log;
     }
     RecordingFrame frame;

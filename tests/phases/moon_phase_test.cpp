@@ -93,13 +93,12 @@ using Dials = RecordingFrame;
 TEST(MoonPhase, DrawsTheDialInOrderAndCopiesItWhole) {
     Dials dials;
     ClockSettings s = DefaultSettings();
-    s.FaceWidth = 200;
     s.MoonPhaseLeft = 30;
     s.MoonPhaseTop = 20;
     FixedClock clock;
     clock.time = {2025, 3, 14, 6, 6, 55, 0, 0};  // full moon: the moon straight above the hub
     FrameSurfaces f = dials.Surfaces();
-    MoonPhase(s, f, clock.Instant());
+    MoonPhase(s, {1024, 738}, f, clock.Instant());
     EXPECT_EQ(dials.log,
               (std::vector<std::string>{
                   "moon: resize 120x120", "moon: copy 30,20 120x120 from face to 0,0",
@@ -112,7 +111,6 @@ TEST(MoonPhase, DrawsTheDialInOrderAndCopiesItWhole) {
 
 TEST(MoonPhase, HalvedAndMirroredCopies) {
     ClockSettings s = DefaultSettings();
-    s.FaceWidth = 200;
     s.MoonPhaseLeft = 30;
     s.MoonPhaseTop = 20;
     FixedClock clock;
@@ -127,7 +125,7 @@ TEST(MoonPhase, HalvedAndMirroredCopies) {
         s.MoonHalf = cases[i].first;
         s.Reversed = cases[i].second;
         FrameSurfaces f = dials.Surfaces();
-        MoonPhase(s, f, clock.Instant());
+        MoonPhase(s, {1024, 738}, f, clock.Instant());
         EXPECT_EQ(dials.log.back(), expected[i]);
     }
 }
@@ -138,7 +136,7 @@ TEST(MoonPhase, SizeZeroDrawsNothing) {
     s.PhaseSize = 0;
     FixedClock clock;
     FrameSurfaces f = dials.Surfaces();
-    MoonPhase(s, f, clock.Instant());
+    MoonPhase(s, {1024, 738}, f, clock.Instant());
     EXPECT_TRUE(dials.log.empty());
 }
 

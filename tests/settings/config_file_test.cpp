@@ -28,14 +28,15 @@ std::string Join(const std::vector<std::string>& lines) {
     return text;
 }
 
-// The settings as the running clock holds them: fonts applied to the display fonts.
-ClockSettings Running(ClockSettings s) {
-    ApplyDisplayFonts(s);
-    return s;
+// The file a running clock saves: its display fonts made from these settings.
+std::string Saved(const ClockSettings& s, const LegacyTriples& triples = {}) {
+    DisplayFonts fonts{};
+    ApplyDisplayFonts(s, fonts);
+    return SaveConfigText(s, fonts, triples);
 }
 
 TEST(ConfigFile, HasThreeHundredThirtySixLinesEndingCrLfAndLineSixtyFiveEmpty) {
-    const std::string text = SaveConfigText(Running(DefaultSettings()));
+    const std::string text = Saved(DefaultSettings());
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     const std::vector<std::string> lines = Lines(text);
     ASSERT_EQ(lines.size(), kConfigLineCount);
@@ -70,16 +71,16 @@ ClockSettings EverythingChanged() {
         }
         EXPECT_TRUE(AssignSettingText(s, def, text, GeometryValue::Requested)) << def.name;
     }
-    s.LegacyTriples = {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}, {13, 14, 15}}};
-    return Running(s);
+    return s;
 }
+const LegacyTriples kFiveTriples = {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}, {13, 14, 15}}};
 
 TEST(ConfigFile, SaveThenLoadCarriesEverySettingButTrayAndStill) {
     const ClockSettings saved = EverythingChanged();
     ClockSettings current = DefaultSettings();
     current.Tray = true;
     current.Still = false;
-    const ConfigLoad loaded = LoadConfigText(SaveConfigText(saved), current);
+    const ConfigLoad loaded = LoadConfigText(Saved(saved, kFiveTriples), current);
     ASSERT_TRUE(loaded.settings) << loaded.error;
     int carried = 0;
     for (const SettingDef& def : AllSettings()) {
@@ -92,7 +93,7 @@ TEST(ConfigFile, SaveThenLoadCarriesEverySettingButTrayAndStill) {
     EXPECT_EQ(carried, 320);
     EXPECT_TRUE(loaded.settings->Tray);
     EXPECT_FALSE(loaded.settings->Still);
-    EXPECT_EQ(loaded.settings->LegacyTriples[4].blue, 15);
+    EXPECT_EQ(loaded.triples[4].blue, 15);
 }
 
 TEST(ConfigFile, SaveNames) {
@@ -108,7 +109,7 @@ TEST(ConfigFile, SaveNames) {
 class ShortFileTest : public ::testing::Test {
 protected:
     // A file of old that ends after line 97, with five distinct legacy triples.
-    std::vector<std::string> lines = Lines(SaveConfigText(Running(DefaultSettings())));
+    std::vector<std::string> lines = Lines(Saved(DefaultSettings()));
     ShortFileTest() {
         lines.resize(97);
         const char* triples[9] = {"255", "0",  "16", "1", "2",
@@ -133,7 +134,7 @@ TEST_F(ShortFileTest, ColoursFallBackToTheLegacyTriples) {
     }
     EXPECT_EQ(s.ColorDateStr.text, "$00C89664");  // D
     // Triple E falls back to D, and every other display background to E.
-    EXPECT_EQ(s.LegacyTriples[4].red, 100);
+    EXPECT_EQ(loaded.triples[4].red, 100);
     for (const ColourSetting* c :
          {&s.ColorDayStr, &s.ColorMonthStr, &s.ColorSecStr, &s.ColorIntern2Str}) {
         EXPECT_EQ(c->text, "$00C89664");
@@ -163,7 +164,7 @@ TEST_F(ShortFileTest, ABadFontSizeIsEightAndTheOtherFontsTakeFontOne) {
 }
 
 TEST(ConfigFile, ABadMustParseLineChangesNothing) {
-    std::vector<std::string> lines = Lines(SaveConfigText(Running(DefaultSettings())));
+    std::vector<std::string> lines = Lines(Saved(DefaultSettings()));
     lines[10] = "300";  // FT, read before the bad line
     lines[9] = "";      // FL
     ClockSettings current = DefaultSettings();
@@ -179,7 +180,7 @@ TEST(ConfigFile, ABadMustParseLineChangesNothing) {
 }
 
 TEST(ConfigFile, ABadColourFailsTheLoad) {
-    std::vector<std::string> lines = Lines(SaveConfigText(Running(DefaultSettings())));
+    std::vector<std::string> lines = Lines(Saved(DefaultSettings()));
     lines[111] = "bluish";
     EXPECT_EQ(LoadConfigText(Join(lines), DefaultSettings()).error,
               "'bluish' is not a valid integer value");
@@ -192,7 +193,7 @@ TEST(ConfigFile, ABadColourFailsTheLoad) {
 TEST(ConfigFile, LineTwoHundredTwentyCarriesColonTwoBlinkOnItsOwn) {
     ClockSettings s = DefaultSettings();
     s.C2Blink = true;
-    const std::vector<std::string> lines = Lines(SaveConfigText(Running(s)));
+    const std::vector<std::string> lines = Lines(Saved(s));
     EXPECT_EQ(lines[218], "false");
     EXPECT_EQ(lines[219], "true");
     const ConfigLoad loaded = LoadConfigText(Join(lines), DefaultSettings());
@@ -203,7 +204,7 @@ TEST(ConfigFile, LineTwoHundredTwentyCarriesColonTwoBlinkOnItsOwn) {
 TEST(ConfigFile, ItalicUnderlineHasNoLettersAndComesBackRegular) {
     ClockSettings s = DefaultSettings();
     s.FStyle3 = FontStyle{FontStyle::kItalic | FontStyle::kUnderline};
-    const std::string text = SaveConfigText(Running(s));
+    const std::string text = Saved(s);
     EXPECT_EQ(Lines(text)[148], "");
     EXPECT_EQ(LoadConfigText(text, DefaultSettings()).settings->FStyle3, FontStyle{});
 }
@@ -212,7 +213,7 @@ TEST(ConfigFile, ItalicUnderlineHasNoLettersAndComesBackRegular) {
 TEST(ConfigFile, ALineBreakInATextIsSavedAsASpace) {
     ClockSettings s = DefaultSettings();
     s.BackPic = "C:\\faces\r\nround.bmp";
-    const std::vector<std::string> lines = Lines(SaveConfigText(Running(s)));
+    const std::vector<std::string> lines = Lines(Saved(s));
     ASSERT_EQ(lines.size(), kConfigLineCount);
     EXPECT_EQ(lines[44], "C:\\faces  round.bmp");
 }
@@ -221,7 +222,7 @@ TEST(ConfigFile, FontLinesComeFromTheDisplayFonts) {
     ClockSettings s = DefaultSettings();
     s.DFont1 = std::string(40, 'x');
     s.CFont2 = ColourSetting{"255", Colour::Rgb(255, 0, 0)};
-    const std::vector<std::string> lines = Lines(SaveConfigText(Running(s)));
+    const std::vector<std::string> lines = Lines(Saved(s));
     EXPECT_EQ(lines[60], std::string(31, 'x')) << "the name as the font holds it";
     EXPECT_EQ(lines[103], "clRed") << "regenerated from the font's colour";
 }

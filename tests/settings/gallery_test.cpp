@@ -32,8 +32,9 @@ TEST(GalleryTest, EveryClockLoadsWholeWithAFaceTheClockAccepts) {
         ConfigLoad load = LoadConfigText(text, DefaultSettings());
         ASSERT_TRUE(load.settings) << load.error;
         ClockSettings& s = *load.settings;
-        ApplyDisplayFonts(s);
-        EXPECT_EQ(SaveConfigText(s), text);
+        DisplayFonts fonts{};
+        ApplyDisplayFonts(s, fonts);
+        EXPECT_EQ(SaveConfigText(s, fonts, load.triples), text);
 
         // A face named relative to the gallery's folder, in Windows' spelling.
         ASSERT_FALSE(s.BackPic.empty());

@@ -191,7 +191,6 @@ TEST(DefaultSettings, HoldEveryDefaultTypedAndResolved) {
     EXPECT_EQ(s.HandZ7, "Int1");
     EXPECT_EQ(s.MonthNames17, "May");
     EXPECT_EQ(s.AHS.requested, 0);
-    EXPECT_EQ(s.LegacyTriples[4].blue, 0);
 }
 
 TEST(SettingText, EveryDefaultWritesBackAsItsDefaultText) {

@@ -46,16 +46,18 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    ApplyDisplayFonts(settings);
+    DisplayFonts fonts{};
+    ApplyDisplayFonts(settings, fonts);
     // Written as the clock saves it once loaded: a font slot left without a name takes the first
     // slot's name when the file is read, so the file names it.
-    ConfigLoad loaded = LoadConfigText(SaveConfigText(settings), DefaultSettings());
+    ConfigLoad loaded = LoadConfigText(SaveConfigText(settings, fonts, {}), DefaultSettings());
     if (!loaded.settings) {
         std::cerr << argv[1] << ": " << loaded.error << "\n";
         return 1;
     }
-    ApplyDisplayFonts(*loaded.settings);
+    DisplayFonts loadedFonts{};
+    ApplyDisplayFonts(*loaded.settings, loadedFonts);
     std::ofstream out(argv[2], std::ios::binary);
-    out << SaveConfigText(*loaded.settings);
+    out << SaveConfigText(*loaded.settings, loadedFonts, loaded.triples);
     return out ? 0 : 1;
 }

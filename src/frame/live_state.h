@@ -1,0 +1,17 @@
+#pragma once
+
+// What the clock keeps beside its settings while it runs: never stored, made anew at every start.
+
+#include "base/geometry.h"
+#include "digital/digital_displays.h"
+
+namespace marvix {
+
+struct LiveState {
+    // The primary screen's maximised-window area, taken at start and whenever the screen or the
+    // work area changes: the face falls back when larger, and no dial is drawn larger.
+    Size screen;
+    DisplayLook displays;
+};
+
+}  // namespace marvix
