@@ -20,7 +20,7 @@ bool ClockWindow::LoadConfiguration(const std::string& path) {
         ShowMessage(loaded.error, MessageStyle::Error);
         return false;
     }
-    settings_ = std::move(*loaded.settings);
+    ChangeSettings() = std::move(*loaded.settings);
     legacyTriples_ = loaded.triples;
     // A new setup: what sounded this minute under the old one does not hold it back.
     ClearSoundLatches(sounds_);
@@ -45,7 +45,7 @@ void ClockWindow::ApplyLoadedSettings() {
 void ClockWindow::LoadFace(const std::string& path) {
     const FaceLoad loaded = LoadFaceFile(path, *pictures_, kTooLargeOnLoad);
     if (loaded.test == FaceTest::Refused) return;
-    if (loaded.face && loaded.display) settings_.BackPic = path;
+    if (loaded.face && loaded.display) ChangeSettings().BackPic = path;
     FitFaceToScreen(live_.screen, *pictures_);
     pictures_->display.Resize(pictures_->face.GetSize());
     FitWindowToFace();
@@ -54,7 +54,7 @@ void ClockWindow::LoadFace(const std::string& path) {
 
 bool ClockWindow::SaveConfiguration(const std::string& path) {
     // The font colours written are the fonts' own, and the settings follow them.
-    RegenerateFontColourTexts(settings_);
+    RegenerateFontColourTexts(ChangeSettings());
     const std::string text = SaveConfigText(settings_, live_.displays.fonts, legacyTriples_);
     if (!WriteConfigFile(path, text)) {
         ShowMessage(kCannotSaveFile);

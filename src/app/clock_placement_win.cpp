@@ -71,8 +71,9 @@ void ClockWindow::ResizeSnapshot(Size size) {
     pictures_->display.Resize(size);
     SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    settings_.ACX.requested = size.width / 2;
-    settings_.ACY.requested = size.height / 2;
+    ClockSettings& s = ChangeSettings();
+    s.ACX.requested = size.width / 2;
+    s.ACY.requested = size.height / 2;
     Reshape();
     TakeSnapshot();
 }

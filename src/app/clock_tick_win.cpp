@@ -64,7 +64,7 @@ void ClockWindow::Redraw() {
 
 bool ClockWindow::ComposeAndShow() {
     FrameSurfaces frame = pictures_->Frame();
-    StoreFaceWriteBacks(settings_, frame);
+    if (StoreFaceWriteBacks(settings_, frame)) saver_.NoteChange();
     const auto area = frameCache_.Compose(settings_, live_, frame, pictures_->underHands, now_);
     if (area) ShowFrame(*area);
     return area.has_value();

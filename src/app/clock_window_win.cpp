@@ -133,7 +133,7 @@ void ClockWindow::ApplyDisplayFont(size_t slot) {
 void ClockWindow::LoadDisplayFonts() {
     displayFontsRead_ = true;
     std::vector<std::string> errors;
-    ReadSettings(settings_, saver_.Store(), DisplayFontSettings(), errors);
+    ReadSettings(ChangeSettings(), saver_.Store(), DisplayFontSettings(), errors);
     ApplyDisplayFonts(settings_, live_.displays.fonts);
     ReportAll(errors);
 }
@@ -198,8 +198,9 @@ void ClockWindow::MouseMoved() {
         const int left = frame.left + now.x - dragLast_.x;
         const int top = frame.top + now.y - dragLast_.y;
         SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        settings_.FL = left;
-        settings_.FT = top;
+        ClockSettings& s = ChangeSettings();
+        s.FL = left;
+        s.FT = top;
         // The face dialog's Left and Top follow the clock.
         app_.ShowLiveValues();
     }
@@ -215,7 +216,7 @@ void ClockWindow::ButtonUp(UINT button) {
 void ClockWindow::HideToTray() {
     ShowWindow(hwnd_, SW_HIDE);
     StopTimers();
-    settings_.Tray = true;
+    ChangeSettings().Tray = true;
 }
 
 void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
@@ -223,7 +224,7 @@ void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
         if (IsWindowVisible(hwnd_)) return;
         StartTimers();
         ShowWindow(hwnd_, SW_SHOW);
-        settings_.Tray = false;
+        ChangeSettings().Tray = false;
         dragging_ = false;
     } else if (mouseMessage == WM_RBUTTONDOWN) {
         app_.ShowMenuOrExitConfirmation();

@@ -61,7 +61,11 @@ public:
     void UsePlayer(SoundPlayer& player) { player_ = &player; }
 
     // What the settings windows may ask (see ClockControls).
-    ClockSettings& Settings() override { return settings_; }
+    const ClockSettings& Settings() const override { return settings_; }
+    ClockSettings& ChangeSettings() override {
+        saver_.NoteChange();
+        return settings_;
+    }
     Rect Frame() const override { return {frame_.left, frame_.top, frame_.right, frame_.bottom}; }
     Size FaceSize() const override { return pictures_->face.GetSize(); }
     Size ScreenArea() const override { return live_.screen; }

@@ -15,15 +15,17 @@ void SettingsSaver::Collect() {
 }
 
 void SettingsSaver::MarkUnchanged(const ClockSettings& settings) {
-    settled_.Stored(ExitValues(settings));
+    settled_.Stored(ExitValues(settings), changes_);
 }
 
 // 321 values, each opened, written and closed: tens of milliseconds under Wine, so a worker
 // writes them from its own copy while the window goes on.
 void SettingsSaver::SaveIfSettled(const ClockSettings& settings) {
+    if (!settled_.Settled(changes_)) return;
     std::vector<std::string> values = ExitValues(settings);
-    if (!settled_.Settled(values)) return;
-    settled_.Stored(values);
+    const bool differs = settled_.Differs(values);
+    settled_.Stored(values, changes_);
+    if (!differs) return;
     saving_ = true;
     worker_ = std::thread([this, values = std::move(values)] {
         std::vector<std::string> errors;

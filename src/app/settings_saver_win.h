@@ -30,11 +30,13 @@ public:
     bool IsSaving() const { return saving_; }
     // Waits for a save under way and reports what it could not write.
     void Collect();
+    // The settings were, or are about to be, changed (see SettledSave).
+    void NoteChange() { ++changes_; }
     // The record as it stands is the one the settled saves compare with: only later changes are
     // written.
     void MarkUnchanged(const ClockSettings& settings);
-    // A check (every half second): starts a save of `settings` once a change has settled. Call
-    // when no save is under way.
+    // A check (every half second): starts a save of `settings` once a change has settled and
+    // differs from what is stored. Call when no save is under way.
     void SaveIfSettled(const ClockSettings& settings);
     // The exit save, once: written on this thread after any save under way, every failure shown.
     void SaveAtExit(ClockSettings& settings);
@@ -43,6 +45,7 @@ private:
     Win32Registry registry_;
     RegistryValues* store_ = &registry_;
     SettledSave settled_;
+    uint64_t changes_ = 0;
     std::thread worker_;
     std::atomic<bool> saving_ = false;
     std::vector<std::string> errors_;  // the worker's, read once it has ended

@@ -39,7 +39,7 @@ std::optional<Colour> DigitalWindow::PanelCaption(const ControlRow& row) const {
 void DigitalWindow::Changed(const ControlRow& row) {
     const DigitalColumn* column = ColumnOf(row.name);
     if (!column) return;
-    ClockSettings& s = Settings();
+    ClockSettings& s = ChangeSettings();
     const DisplaySpec& display = kDisplays[column->display];
     if (row.effect == Effect::PlaceByHand && !(s.*display.autoPlace)) {
         // Placed by hand from now on, where it was last placed: the position the fields show.
@@ -56,7 +56,7 @@ void DigitalWindow::Pressed(const ControlRow& row) {
     // Which case setting the button sets, and to what, is the button's own.
     for (const CaseButton& button : kCaseButtons) {
         if (row.name != button.name) continue;
-        Settings().*std::get<int32_t ClockSettings::*>(FindSetting(button.setting)->field) =
+        ChangeSettings().*std::get<int32_t ClockSettings::*>(FindSetting(button.setting)->field) =
             button.value;
     }
 }

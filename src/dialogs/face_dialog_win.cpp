@@ -30,11 +30,12 @@ void FaceWindow::CreateControls() {
 }
 
 void FaceWindow::BeforeFill() {
-    ClockSettings& s = Settings();
     // Written on purpose: without the snapshot face, "TWidth" and "THeight" are the window's own
     // size, kept so that ticking the snapshot box keeps the window's size at the next start.
-    if (!s.UseWall) {
-        const Size face = host_.Clock().FaceSize();
+    const Size face = host_.Clock().FaceSize();
+    if (!Settings().UseWall &&
+        (Settings().TranWidth != face.width || Settings().TranHeight != face.height)) {
+        ClockSettings& s = ChangeSettings();
         s.TranWidth = face.width;
         s.TranHeight = face.height;
     }
@@ -74,8 +75,9 @@ void FaceWindow::ChooseFace() {
     const std::optional<std::string> picked = PickFile(Window(), {kFaceFilter, {}, StartFolder()});
     if (!picked) return;
     const BrowsedFolder browsed = FolderOfPick(*picked);
-    Settings().DLetter = browsed.letter;
-    Settings().DDir = browsed.folder;
+    ClockSettings& s = ChangeSettings();
+    s.DLetter = browsed.letter;
+    s.DDir = browsed.folder;
     host_.Clock().LoadFace(*picked);
     // "TWidth" and "THeight" show the new face's size, and the name its file's.
     ShowSettings();
@@ -115,8 +117,9 @@ void FaceWindow::Pressed(const ControlRow& row) {
 // "Steal Wallpaper Background": the desktop behind the clock becomes its face, at the face's size.
 void FaceWindow::StealWallpaper() {
     host_.Clock().TakeSnapshot();
-    Settings().TranWidth = HeldValue("SpinEdit3");
-    Settings().TranHeight = HeldValue("SpinEdit4");
+    ClockSettings& s = ChangeSettings();
+    s.TranWidth = HeldValue("SpinEdit3");
+    s.TranHeight = HeldValue("SpinEdit4");
 }
 
 // A dragged clock: "Left" and "Top" show where it is, and nothing else happens.

@@ -21,8 +21,9 @@ void HandsWindow::CreateControls() {
 // What ShowSettings writes on purpose: the effective lengths and common pivot become the requested
 // ones, and "Together" holds every own pivot at the common one.
 void HandsWindow::BeforeFill() {
-    WriteBackHandGeometry(Settings(), Measures());
-    if (Settings().THand) PivotsTogether(Settings());
+    ClockSettings& s = ChangeSettings();
+    WriteBackHandGeometry(s, Measures());
+    if (s.THand) PivotsTogether(s);
 }
 
 void HandsWindow::AfterFill() { FillOrderList(); }
@@ -43,7 +44,7 @@ void HandsWindow::ShowOwnPivots() {
 }
 
 void HandsWindow::Changed(const ControlRow& row) {
-    ClockSettings& s = Settings();
+    ClockSettings& s = ChangeSettings();
     switch (row.effect) {
         case Effect::Retime: host_.Clock().Retime(); break;
         case Effect::ShowCommonPivot:
@@ -67,7 +68,7 @@ void HandsWindow::Pressed(const ControlRow& row) {
 }
 
 void HandsWindow::ResetOrder() {
-    ResetStackingOrder(Settings());
+    ResetStackingOrder(ChangeSettings());
     FillOrderList();
 }
 
@@ -82,7 +83,7 @@ void HandsWindow::OrderDragEnded() {
     const int source = std::exchange(dragSource_, -1);
     const LRESULT target = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
     if (source < 0 || target < 0 || target >= 8 || target == source) return;
-    SwapStackingSlots(Settings(), static_cast<size_t>(source), static_cast<size_t>(target));
+    SwapStackingSlots(ChangeSettings(), static_cast<size_t>(source), static_cast<size_t>(target));
     FillOrderList();
     SendMessageA(Control("ListBox1"), LB_SETCURSEL, WPARAM(target), 0);
 }

@@ -61,7 +61,7 @@ void TableDialog::ShowRow(const ControlRow& row, Typing typing) {
     const SettingDef* def = Bound(row);
     HWND control = windows_[IndexOf(row)];
     if (!def || !control) return;
-    ClockSettings& s = Settings();
+    const ClockSettings& s = Settings();
     filling_ = true;
     switch (row.type) {
         case ControlType::CheckBox:
@@ -147,7 +147,7 @@ bool TableDialog::OnCommand(int id, int notification) {
 }
 
 void TableDialog::StoreUserChange(const ControlRow& row, int item, int notification) {
-    ClockSettings& s = Settings();
+    ClockSettings& s = ChangeSettings();
     HWND control = windows_[IndexOf(row)];
     const SettingDef* def = Bound(row);
     if (!def) {
@@ -206,7 +206,7 @@ void TableDialog::FieldLeft(const ControlRow& row) {
 void TableDialog::Settle(const ControlRow& row) {
     if (unsettled_ != &row) return;
     unsettled_ = nullptr;
-    StoreBoundInteger(Settings(), *Bound(row), HeldValue(row.name));
+    StoreBoundInteger(ChangeSettings(), *Bound(row), HeldValue(row.name));
     Changed(row);
 }
 
@@ -219,11 +219,11 @@ void TableDialog::EnterPressed(HWND focus) {
 void TableDialog::ColourPanelClick(const ControlRow& row) {
     const SettingDef* def = Bound(row);
     if (!def) return;
-    ColourSetting& colour = Settings().*std::get<ColourSetting ClockSettings::*>(def->field);
+    const auto field = std::get<ColourSetting ClockSettings::*>(def->field);
     // A cancelled chooser writes nothing: the text stays as stored, a system colour included.
-    const std::optional<Colour> picked = PickColour(Window(), colour.value);
+    const std::optional<Colour> picked = PickColour(Window(), (Settings().*field).value);
     if (!picked) return;
-    colour = {ColourText(*picked), *picked};
+    ChangeSettings().*field = {ColourText(*picked), *picked};
     ShowRow(row);
     Changed(row);
 }
@@ -231,7 +231,7 @@ void TableDialog::ColourPanelClick(const ControlRow& row) {
 void TableDialog::FontButtonClick(const ControlRow& row) {
     const FontSlotFields* slot = FontSlotOf(row.setting);
     if (!slot) return;
-    ClockSettings& s = Settings();
+    const ClockSettings& s = Settings();
     // The chooser opens on the font the display is drawn in: with no face stored, that is the
     // surface's own, and OK without a change must leave the display as it is.
     const std::string& drawn =
@@ -243,10 +243,11 @@ void TableDialog::FontButtonClick(const ControlRow& row) {
     // A cancelled chooser writes nothing: what it was opened with is no choice of the user's.
     const std::optional<FontChoice> picked = PickFont(Window(), initial);
     if (!picked) return;
-    s.*slot->face = picked->face;
-    s.*slot->size = picked->pointSize;
-    s.*slot->style = picked->style;
-    s.*slot->colour = {ColourText(picked->colour), picked->colour};
+    ClockSettings& changed = ChangeSettings();
+    changed.*slot->face = picked->face;
+    changed.*slot->size = picked->pointSize;
+    changed.*slot->style = picked->style;
+    changed.*slot->colour = {ColourText(picked->colour), picked->colour};
     Changed(row);
 }
 

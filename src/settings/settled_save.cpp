@@ -2,21 +2,17 @@
 
 namespace marvix {
 
-void SettledSave::Stored(std::vector<std::string> values) {
+void SettledSave::Stored(std::vector<std::string> values, uint64_t changes) {
     stored_ = std::move(values);
-    pending_.clear();
+    storedChanges_ = lastSeen_ = changes;
     steadyChecks_ = 0;
 }
 
-bool SettledSave::Settled(const std::vector<std::string>& now) {
-    if (now == stored_) {
-        steadyChecks_ = 0;
-        pending_.clear();
-        return false;
-    }
-    if (now != pending_) {
+bool SettledSave::Settled(uint64_t changes) {
+    if (changes == storedChanges_) return false;
+    if (changes != lastSeen_) {
         // Still changing: wait for it to settle.
-        pending_ = now;
+        lastSeen_ = changes;
         steadyChecks_ = 1;
         return false;
     }

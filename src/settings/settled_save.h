@@ -4,10 +4,13 @@
 // killed process, a crash or a power cut loses at most the last couple of seconds of a user's
 // work, and never while nothing changes.
 //
-// The record is compared by what the exit save would write (ExitValues), so ticks, blinking and
-// the displays the tick places count as changes only when the exit save would write them
-// differently.
+// Whatever changes the settings counts the change. A check twice a second compares that count
+// alone, so a clock left alone costs no more than that; only once the changes have settled is
+// the record formatted as the exit save would write it (ExitValues), and written only when that
+// differs from what is stored. A change undone, or one the exit save would not write (the tick
+// placing a display where it already stands), writes nothing.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,20 +18,26 @@ namespace marvix {
 
 class SettledSave {
 public:
-    // A check every half second; values that differ from the stored ones and stay the same over
-    // this many checks in a row are saved.
+    // A check every half second; changes that stop for this many checks in a row have settled.
     static constexpr int kSettledChecks = 4;
 
-    // The values the store holds now (at start, once start-up is over; then after each save).
-    void Stored(std::vector<std::string> values);
+    // The values the store holds, and the change count they reflect: at start, once start-up is
+    // over, and after each check that found the changes settled.
+    void Stored(std::vector<std::string> values, uint64_t changes);
 
-    // Returns true when `now` has settled and should be written; the caller then writes it and
-    // calls Stored with it (or, if it could not start the write, checks again later).
-    bool Settled(const std::vector<std::string>& now);
+    // Whether the changes made since the last Stored have settled: the count has moved since, and
+    // stayed where it is now over kSettledChecks checks in a row.
+    bool Settled(uint64_t changes);
+
+    // Once settled: whether `values` (what the exit save would write now) differ from the stored
+    // ones. Either way the caller then calls Stored with them, after starting the write if they
+    // differ.
+    bool Differs(const std::vector<std::string>& values) const { return values != stored_; }
 
 private:
     std::vector<std::string> stored_;
-    std::vector<std::string> pending_;
+    uint64_t storedChanges_ = 0;
+    uint64_t lastSeen_ = 0;
     int steadyChecks_ = 0;
 };
 

@@ -13,7 +13,11 @@ namespace marvix {
 
 class ClockControls {
 public:
-    virtual ClockSettings& Settings() = 0;
+    virtual const ClockSettings& Settings() const = 0;
+    // The settings to change: taking them counts as a change, which the clock saves once changes
+    // have settled. A reader takes Settings() instead, or every window shown would keep the
+    // clock from ever finding its settings settled.
+    virtual ClockSettings& ChangeSettings() = 0;
     // The clock window's rectangle on the screen, and its face's size.
     virtual Rect Frame() const = 0;
     virtual Size FaceSize() const = 0;

@@ -93,8 +93,9 @@ protected:
 
     HWND AddControl(ControlKind kind, const char* windowClass, const char* text, DWORD style,
                     Rect bounds, int id);
-    ClockSettings& Settings() { return host_.Clock().Settings(); }
     const ClockSettings& Settings() const { return host_.Clock().Settings(); }
+    // Every change to the settings is made through this, so that the clock saves it.
+    ClockSettings& ChangeSettings() { return host_.Clock().ChangeSettings(); }
     // The window's background colour as a brush, for the controls that paint on it.
     HBRUSH BackgroundBrush() const { return background_.Get(); }
     SettingsWindowHost& host_;

@@ -123,7 +123,7 @@ TEST_F(ClockWindowTest, ShapesCutTheWindowAndAnUnknownShapeLeavesItWhole) {
     const auto corners = [&] {
         return RegionSamples(ClockHwnd(), {{0, 0}, {3, 3}, {10, 10}, {100, 100}});
     };
-    ClockSettings& s = Clock().Settings();
+    ClockSettings& s = Clock().ChangeSettings();
     s.CShape = 1;
     Clock().Reshape();
     EXPECT_EQ(corners(), "1111");
@@ -152,7 +152,7 @@ TEST_F(ClockWindowTest, ARoundWindowOnAWideFaceIsAnEllipse) {
 
 TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
     Start();
-    ClockSettings& s = Clock().Settings();
+    ClockSettings& s = Clock().ChangeSettings();
     const auto topMost = [&] {
         return (GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     };
@@ -193,7 +193,7 @@ TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored
     EXPECT_EQ(WindowRect(ClockHwnd()).top, 300);
     EXPECT_EQ(Clock().Settings().FL, 194) << "the clamp moves the window, not FL";
 
-    Clock().Settings().IgnoreBoundary = true;
+    Clock().ChangeSettings().IgnoreBoundary = true;
     SetWindowPos(ClockHwnd(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Clock().Tick();
     EXPECT_EQ(WindowRect(ClockHwnd()).left, maxWidth - 50);
@@ -202,7 +202,7 @@ TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored
 TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     Start();
     EXPECT_EQ(Clock().TickStep(), 250u);
-    Clock().Settings().Smooth = true;
+    Clock().ChangeSettings().Smooth = true;
     Clock().Retime();
     EXPECT_EQ(Clock().TickStep(), 10u);
     app_.reset();
@@ -240,18 +240,18 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     EXPECT_EQ(clock.NextTickIn(), sleep);
     clock.PaceTickTock();
     EXPECT_EQ(clock.NextTickIn(), sleep) << "no tick sound to make";
-    clock.Settings().Tick = true;
+    clock.ChangeSettings().Tick = true;
     clock.PaceTickTock();
     EXPECT_EQ(clock.NextTickIn(), 10u) << "a tick sound now due";
     EXPECT_TRUE(clock.Sounds().tickDue);
-    clock.Settings().Tick = false;  // the tick due is not to be played here
+    clock.ChangeSettings().Tick = false;  // the tick due is not to be played here
     clock.Tick();
     // A key or a click anywhere in the program may change a setting.
     MSG click{ClockHwnd(), WM_RBUTTONUP, 0, 0, 0, {}};
     app_->Dispatch(click);
     EXPECT_EQ(clock.NextTickIn(), 10u);
 
-    clock.Settings().Smooth = false;
+    clock.ChangeSettings().Smooth = false;
     clock.Retime();
     clock.Tick();
     EXPECT_EQ(clock.NextTickIn(), 250u) << "the standard tick never sleeps longer";
@@ -271,7 +271,7 @@ TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
     SendMessageA(ClockHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(130, 110));
     EXPECT_FALSE(Clock().IsDragging());
 
-    Clock().Settings().MoveIt = false;
+    Clock().ChangeSettings().MoveIt = false;
     const RECT fixed = WindowRect(ClockHwnd());
     SendMessageA(ClockHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
     EXPECT_TRUE(Clock().IsDragging()) << "the left button still counts";
@@ -300,7 +300,7 @@ TEST_F(ClockWindowTest, HideMeTakesAwayTheTaskbarButtonAtTheFirstActivation) {
 // Logging off or shutting down ends the process without destroying its windows.
 TEST_F(ClockWindowTest, EndOfSessionSavesTheSettings) {
     Start();
-    Clock().Settings().CShape = 2;
+    Clock().ChangeSettings().CShape = 2;
     SendMessageA(ClockHwnd(), WM_QUERYENDSESSION, 0, 0);
     EXPECT_EQ(Stored("CShape"), "<missing>");
     SendMessageA(ClockHwnd(), WM_ENDSESSION, TRUE, 0);

@@ -159,7 +159,7 @@ TEST_F(ControlMenuTest, SettingsWindowsFirstShowBesideTheClockUntilTheUserMovesT
 TEST_F(ControlMenuTest, EnterOnTheFocusedYesEndsTheProgramAndSavesTheSettings) {
     Store("Still", "false");
     Start();
-    Clock().Settings().FL = 123;
+    Clock().ChangeSettings().FL = 123;
     ExitConfirmationWindow& question = app_->ExitConfirmation();
     question.Show();
     Pump();

@@ -26,7 +26,7 @@ void Tick(ClockWindow& clock, FixedClock& time, int index) {
 
 // What a user changes now and then, one change every 500 ticks in turn: each redraws a layer.
 void ChangeSomething(ClockWindow& clock, int change) {
-    ClockSettings& s = clock.Settings();
+    ClockSettings& s = clock.ChangeSettings();
     switch (change % 5) {
         case 0: s.Reversed = !s.Reversed; break;
         case 1: s.ShowMoon = !s.ShowMoon; break;

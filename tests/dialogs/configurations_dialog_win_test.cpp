@@ -155,7 +155,7 @@ TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
 TEST_F(ConfigurationsTest, LoadingClearsWhatHasSoundedThisMinute) {
     RecordingPlayer player;
     Clock().UsePlayer(player);
-    Clock().Settings().Chime1 = true;
+    Clock().ChangeSettings().Chime1 = true;
     time_.time = {2026, 12, 7, 2, 11, 0, 0, 0};
     Clock().Tick();
     ASSERT_TRUE(Clock().Sounds().hourChimeDone);
@@ -171,7 +171,7 @@ TEST_F(ConfigurationsTest, LoadingClearsWhatHasSoundedThisMinute) {
 TEST_F(ConfigurationsTest, SavingAgainOverwritesThePickedFile) {
     Type("mylook");
     dialog_->SaveUnderTypedName();
-    Clock().Settings().CShape = 2;
+    Clock().ChangeSettings().CShape = 2;
     ASSERT_TRUE(Pick("mylook.ccf"));
     dialog_->SaveUnderTypedName();
     EXPECT_EQ(ReadLines(Path("mylook.ccf"))[15], "2");
@@ -196,7 +196,7 @@ TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
     ASSERT_TRUE(Pick("mylook.ccf"));
     std::vector<std::string> lines = ReadLines(Path("mylook.ccf"));
     DeleteFileA(Path("mylook.ccf").c_str());
-    Clock().Settings().CShape = 2;
+    Clock().ChangeSettings().CShape = 2;
     dialog_->LoadPickedFile();
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{
@@ -250,7 +250,7 @@ TEST_F(ConfigurationsTest, ActivationPullsDialogsBackOnTheScreen) {
         return frame;
     };
     EXPECT_EQ(pushOffAndActivate(dialog_->Window()).right, right);
-    Clock().Settings().IgnoreBoundary = true;
+    Clock().ChangeSettings().IgnoreBoundary = true;
     EXPECT_EQ(pushOffAndActivate(dialog_->Window()).left, right - 40);
     EXPECT_EQ(pushOffAndActivate(app_->ControlMenu().Window()).right, right) << "always";
 }

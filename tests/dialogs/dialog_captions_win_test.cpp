@@ -169,7 +169,7 @@ TEST_F(DialogCaptions, EveryCaptionFitsAt96120And144PixelsPerInch) {
 // colour, its caption must still stand out from what is behind it.
 TEST_F(DialogCaptions, ColourPanelCaptionsStandOutOnTheirColour) {
     Start();
-    ClockSettings& s = Clock().Settings();
+    ClockSettings& s = Clock().ChangeSettings();
     for (const DialogTable& table : AllDialogTables()) {
         for (DialogId id : kAll) {
             auto* dialog = dynamic_cast<TableDialog*>(&app_->Dialog(id));

@@ -33,7 +33,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
     Store("PDate", "true");
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    ClockSettings& s = Clock().ChangeSettings();
     Clock().Tick();
     EXPECT_EQ(Text("SpinEdit10"), "167") << "the tick shows where it placed DATE";
     EXPECT_EQ(Text("SpinEdit11"), "96");
@@ -135,7 +135,7 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     time_.time = {2026, 12, 6, 1, 10, 15, 30, 0};  // a Sunday
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    ClockSettings& s = Clock().ChangeSettings();
     Type("Edit1", "Dimanche");
     EXPECT_EQ(s.DayNames1, "Dimanche");
     Clock().Tick();

@@ -57,7 +57,7 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
     SetCurrentDirectoryA(configs.c_str());
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
     ChooserScript chooser;
 
     Picture colourful{50, 50, std::vector<uint32_t>(2500, 0x336699)};
@@ -94,7 +94,7 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
 TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
     ClickRadio("RadioGroup2", 0);  // "Top"
     ClickRadio("RadioGroup2", 2);  // "Bottom"
     EXPECT_EQ(s.FacePos, 2);
@@ -132,7 +132,7 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
 TEST_F(FaceDialogTest, ASnapshotSizeTypedKeyByKeyAppliesOnlyWhenTyped) {
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
     Click("CheckBox3");  // the snapshot face
     ASSERT_TRUE(s.UseWall);
     Size largest{};

@@ -41,7 +41,7 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     Store("AutoHand", "false");
     Start();
     OpenHands();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
 
     Type("SpinEdit14", "300");
     EXPECT_EQ(s.AHS.requested, 200) << "capped at the larger side of the face";
@@ -98,7 +98,7 @@ TEST_F(HandsDialogTest, TogetherPutsEveryHandOnTheCommonPivotAndSmoothSetsTheTic
     Store("Internet2Y", "7");
     Start();
     OpenHands();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
     ASSERT_EQ(s.ACX.effective, 100);
     ASSERT_EQ(s.ACY.effective, 100);
     EXPECT_EQ(s.HX, 5) << "untouched while Together is off";
@@ -142,7 +142,7 @@ TEST_F(HandsDialogTest, AColourPickedIsStoredByNameAndACancelWritesNothing) {
     Store("CMinStr", "clBtnFace");
     Start();
     OpenHands();
-    ClockSettings& s = Clock().Settings();
+    ClockSettings& s = Clock().ChangeSettings();
     ChooserScript chooser;
 
     chooser.AnswerColour(Colour{0x000000FF});
@@ -197,7 +197,7 @@ TEST_F(HandsDialogTest, OpeningAndClosingTheDialogChangesNothingStored) {
 TEST_F(HandsDialogTest, ReturningFromItsOwnWindowIsNoNewActivation) {
     Start();
     HandsWindow& hands = OpenHands();
-    Clock().Settings().HWT = 7;
+    Clock().ChangeSettings().HWT = 7;
     VisitOwnWindow();
     ASSERT_EQ(GetActiveWindow(), hands.Window());
     EXPECT_EQ(Text("SpinEdit17"), "3");

@@ -35,7 +35,7 @@ TEST_F(PhaseDialogTest, PlacesAreHeldWithinTheFaceAndHalvingShowsAtOnce) {
     Store("ShowMoon", "true");
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
     Type("SpinEdit2", "250");
     EXPECT_EQ(s.MoonPhaseLeft, 200);
     Leave("SpinEdit2");
@@ -53,7 +53,7 @@ TEST_F(PhaseDialogTest, ColoursAreStoredByNameAndACancelWritesNothing) {
     Store("PhaseBackColorStr", "$00800000");
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
     ChooserScript chooser;
     chooser.AnswerColour(Colour{0x000000FF});
     Click("Panel4");
@@ -69,7 +69,7 @@ TEST_F(PhaseDialogTest, ADisplaySizeIsHeldToTheScreen) {
     Store("ShowMoon", "true");
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
     const size_t before = PrivateBytes();
     for (const char* typed : {"1", "12", "120", "1200", "12000"}) Type("SpinEdit1", typed);
     const Size screen = Clock().ScreenArea();
@@ -82,7 +82,7 @@ TEST_F(AlarmsDialogTest, TheEditorEditsTheAlarmItsNumberShows) {
     Store("A3Str", "three.wav");
     Start();
     Open();
-    ClockSettings& s = Clock().Settings();
+    const ClockSettings& s = Clock().Settings();
     Type("SpinEdit7", "3");
     EXPECT_EQ(Text("SpinEdit5"), "7");
     EXPECT_EQ(Text("Edit12"), "three.wav");

@@ -296,21 +296,25 @@ TEST(SettledSave, WritesExactlyWhatTheExitSaveWrites) {
     EXPECT_EQ(s.CFont2.text, "$0000FF00") << "the running record is not touched";
 }
 
-TEST(SettledSave, SavesOnlyAChangeThatHasSettled) {
+// The checks count changes; only settled changes are formatted and compared with the store.
+TEST(SettledSave, SavesOnlyAChangeThatHasSettledAndDiffersFromTheStore) {
     SettledSave save;
-    save.Stored({"a", "b"});
-    for (int check = 0; check < 10; ++check)
-        EXPECT_FALSE(save.Settled({"a", "b"})) << "nothing changed";
-    EXPECT_FALSE(save.Settled({"a", "c"}));
-    EXPECT_FALSE(save.Settled({"a", "c"}));
-    EXPECT_FALSE(save.Settled({"a", "d"})) << "still changing: the wait starts again";
-    EXPECT_FALSE(save.Settled({"a", "d"}));
-    EXPECT_FALSE(save.Settled({"a", "d"}));
-    EXPECT_TRUE(save.Settled({"a", "d"}));
-    save.Stored({"a", "d"});
-    EXPECT_FALSE(save.Settled({"a", "d"}));
-    EXPECT_FALSE(save.Settled({"a", "b"}));
-    EXPECT_FALSE(save.Settled({"a", "d"})) << "changed back before it settled: nothing to write";
+    save.Stored({"a", "b"}, 0);
+    for (int check = 0; check < 10; ++check) EXPECT_FALSE(save.Settled(0)) << "nothing changed";
+    EXPECT_FALSE(save.Settled(1));
+    EXPECT_FALSE(save.Settled(1));
+    EXPECT_FALSE(save.Settled(3)) << "still changing: the wait starts again";
+    EXPECT_FALSE(save.Settled(3));
+    EXPECT_FALSE(save.Settled(3));
+    ASSERT_TRUE(save.Settled(3));
+    EXPECT_TRUE(save.Differs({"a", "d"}));
+    save.Stored({"a", "d"}, 3);
+    EXPECT_FALSE(save.Settled(3)) << "stored";
+
+    // Changed, then changed back before it settled.
+    for (int check = 1; check < SettledSave::kSettledChecks; ++check) EXPECT_FALSE(save.Settled(5));
+    ASSERT_TRUE(save.Settled(5));
+    EXPECT_FALSE(save.Differs({"a", "d"})) << "nothing to write";
 }
 
 }  // namespace
