@@ -60,6 +60,26 @@ TEST_F(SettledSaveTest, AChangeIsInTheRegistryBeforeTheProcessEnds) {
     EXPECT_EQ(Stored("Still"), "<missing>");
 }
 
+// The clock's own handlers change settings too; each change counts, and is saved once it settles.
+TEST_F(SettledSaveTest, TheClocksOwnChangesAreSavedAsTheyHappen) {
+    Start();
+    CountingRegistry registry;
+    Clock().UseRegistry(registry);
+    auto settle = [&] {
+        for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().SaveTimer();
+        while (Clock().IsSaving()) Sleep(10);
+    };
+    SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, 0, 0);  // into the tray
+    settle();
+    EXPECT_EQ(Stored("Tray"), "true");
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, 0, WM_LBUTTONDOWN);  // and back
+    settle();
+    EXPECT_EQ(Stored("Tray"), "false");
+    EXPECT_EQ(registry.writes, 2 * int(ExitSettings().size()));
+    settle();
+    EXPECT_EQ(registry.writes, 2 * int(ExitSettings().size())) << "nothing more to write";
+}
+
 TEST_F(SettledSaveTest, AClockLeftAloneForAMinuteWritesNothing) {
     Store("Smooth", "true");
     Store("SSec", "true");
