@@ -84,7 +84,7 @@ void RunLive(Application& app, const char* mode, DWORD milliseconds) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - (now - start), QS_ALLINPUT);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ticks += message.message == WM_TIMER && message.wParam == ClockWindow::kTickTimer;
+            ticks += message.message == WM_TIMER && message.wParam == ClockTimers::kTick;
             QueryPerformanceCounter(&from);
             app.Dispatch(message);
             QueryPerformanceCounter(&to);

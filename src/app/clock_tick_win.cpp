@@ -7,41 +7,13 @@
 
 namespace marvix {
 
-void ClockWindow::Retime() {
-    tickStep_ = settings_.Smooth ? 10 : 250;
-    if (timersRunning_) SetTickTimer(tickStep_);
-}
-
-void ClockWindow::StartTimers() {
-    timersRunning_ = true;
-    SetTickTimer(tickStep_);
-    SetTimer(hwnd_, kTickTockTimer, 1000, nullptr);
-}
-
-void ClockWindow::SetTickTimer(UINT wait) {
-    // SetTimer on a running timer replaces its interval.
-    SetTimer(hwnd_, kTickTimer, wait, nullptr);
-    nextTickIn_ = wait;
-}
-
-void ClockWindow::TickSoon() {
-    if (timersRunning_ && nextTickIn_ > tickStep_) SetTickTimer(tickStep_);
-}
+void ClockWindow::Retime() { timers_.UseStep(settings_.Smooth); }
 
 void ClockWindow::PlanNextTick() {
-    if (!timersRunning_) return;
+    if (!timers_.Running()) return;
     FrameSurfaces frame = pictures_->Frame();
-    const int steps =
-        StepsToNextTick(settings_, live_, sounds_, frameCache_, frame, now_, int(tickStep_));
-    const UINT wait = tickStep_ * UINT(steps);
-    // The timer repeats: asked again only when the sleep changes.
-    if (wait != nextTickIn_) SetTickTimer(wait);
-}
-
-void ClockWindow::StopTimers() {
-    timersRunning_ = false;
-    KillTimer(hwnd_, kTickTimer);
-    KillTimer(hwnd_, kTickTockTimer);
+    timers_.SleepSteps(
+        StepsToNextTick(settings_, live_, sounds_, frameCache_, frame, now_, int(timers_.Step())));
 }
 
 void ClockWindow::Tick() {
@@ -59,7 +31,7 @@ void ClockWindow::Redraw() {
     now_ = SampleInstant(clock_);
     ComposeAndShow();
     app_.ShowLiveValues();
-    TickSoon();
+    timers_.TickSoon();
 }
 
 bool ClockWindow::ComposeAndShow() {
@@ -84,12 +56,12 @@ void ClockWindow::ShowFrame(Rect area) {
 
 void ClockWindow::PaceTickTock() {
     OneSecondStep(settings_, sounds_);
-    if (sounds_.tickDue || sounds_.tockDue) TickSoon();  // to sound it at once
+    if (sounds_.tickDue || sounds_.tockDue) timers_.TickSoon();  // to sound it at once
 }
 
 void ClockWindow::BlinkColons() {
     live_.displays.colonsShown = !live_.displays.colonsShown;
-    TickSoon();
+    timers_.TickSoon();
 }
 
 }  // namespace marvix

@@ -52,10 +52,10 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) != WA_INACTIVE) Activated();
             return 0;
         case WM_TIMER:
-            if (wParam == kTickTimer) Tick();
-            if (wParam == kTickTockTimer) PaceTickTock();
-            if (wParam == kBlinkTimer) BlinkColons();
-            if (wParam == kSaveTimer) SaveTimer();
+            if (wParam == ClockTimers::kTick) Tick();
+            if (wParam == ClockTimers::kTickTock) PaceTickTock();
+            if (wParam == ClockTimers::kBlink) BlinkColons();
+            if (wParam == ClockTimers::kSave) SaveTimer();
             return 0;
         case WM_WINDOWPOSCHANGED: GetWindowRect(hwnd_, &frame_); break;
         case WM_ERASEBKGND: return 1;  // the frame covers every pixel
@@ -70,7 +70,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONDBLCLK: HideToTray(); return 0;
         case TrayIcon::kCallbackMessage: TrayIconClicked(lParam); return 0;
-        case WM_TIMECHANGE: TickSoon(); return 0;
+        case WM_TIMECHANGE: timers_.TickSoon(); return 0;
         case WM_DISPLAYCHANGE:
         case WM_SETTINGCHANGE: RefreshMaximizedArea(); return 0;
         case WM_ENDSESSION:
@@ -109,9 +109,8 @@ void ClockWindow::Created() {
     CopyFace(settings_, frame);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 
-    SetTimer(hwnd_, kBlinkTimer, 500, nullptr);
-    SetTimer(hwnd_, kSaveTimer, 500, nullptr);
-    StartTimers();
+    timers_.Begin(hwnd_);
+    timers_.Start();
 }
 
 void ClockWindow::Activated() {
@@ -161,9 +160,7 @@ void ClockWindow::SaveSettings() {
 }
 
 void ClockWindow::Shutdown() {
-    StopTimers();
-    KillTimer(hwnd_, kBlinkTimer);
-    KillTimer(hwnd_, kSaveTimer);
+    timers_.End();
     tray_.Remove();
     SaveSettings();
     app_.ClockDestroyed();
@@ -215,14 +212,14 @@ void ClockWindow::ButtonUp(UINT button) {
 
 void ClockWindow::HideToTray() {
     ShowWindow(hwnd_, SW_HIDE);
-    StopTimers();
+    timers_.Stop();
     ChangeSettings().Tray = true;
 }
 
 void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
     if (mouseMessage == WM_LBUTTONDOWN) {
         if (IsWindowVisible(hwnd_)) return;
-        StartTimers();
+        timers_.Start();
         ShowWindow(hwnd_, SW_SHOW);
         ChangeSettings().Tray = false;
         dragging_ = false;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/clock_pictures_win.h"
+#include "app/clock_timers_win.h"
 #include "app/settings_saver_win.h"
 #include "app/tray_icon_win.h"
 #include "frame/frame_cache.h"
@@ -28,7 +29,6 @@ class Application;
 class ClockWindow final : public ClockControls {
 public:
     static constexpr char kClassName[] = "TForm1";
-    static constexpr UINT_PTR kTickTimer = 1, kTickTockTimer = 2, kBlinkTimer = 3, kSaveTimer = 4;
 
     static ScopedWindowClass RegisterWindowClass(HINSTANCE instance);
     ClockWindow(Application& app, TimeSource& clock);
@@ -41,11 +41,11 @@ public:
     ClockPictures& Pictures() { return *pictures_; }
     const TrayIcon& Tray() const { return tray_; }
     bool IsDragging() const { return dragging_; }
-    bool TimersRunning() const { return timersRunning_; }
+    bool TimersRunning() const { return timers_.Running(); }
     // The tick's step: 10 ms in smooth mode, else 250. A smooth tick sleeps over the steps that
-    // would change nothing (see TickPlan): NextTickIn is how long the timer sleeps now.
-    UINT TickStep() const { return tickStep_; }
-    UINT NextTickIn() const { return nextTickIn_; }
+    // would change nothing (see StepsToNextTick): NextTickIn is how long the timer sleeps now.
+    UINT TickStep() const { return timers_.Step(); }
+    UINT NextTickIn() const { return timers_.NextTickIn(); }
     // How many frames have reached the window since it was created: a tick that changes no
     // pixel sends none.
     unsigned FramesShown() const { return framesShown_; }
@@ -97,7 +97,7 @@ public:
     bool ClampToScreen();
     // Something other than time may have changed the frame or the sounds: the tick comes at its
     // next step rather than when it was planned.
-    void TickSoon();
+    void TickSoon() { timers_.TickSoon(); }
 
     // The timers' handlers, public so that tests and benchmarks can drive them.
     void Tick();
@@ -127,9 +127,6 @@ private:
     void ButtonUp(UINT button);
     void HideToTray();
     void TrayIconClicked(LPARAM mouseMessage);
-    void StartTimers();
-    void StopTimers();
-    void SetTickTimer(UINT wait);
     void PlanNextTick();
     void FitWindowToFace();
     void ApplyLoadedSettings();
@@ -148,6 +145,7 @@ private:
     LegacyTriples legacyTriples_;  // the last loaded configuration file's, to be saved again
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;
+    ClockTimers timers_;
     SettingsSaver saver_;
     TrayIcon tray_;
     TPlayFile ownPlayer_;
@@ -157,9 +155,6 @@ private:
     bool dragging_ = false;
     POINT dragLast_{};
     RECT frame_{};  // the window's rectangle, as of its last move or resize
-    bool timersRunning_ = false;
-    UINT tickStep_ = 250;
-    UINT nextTickIn_ = 250;
     bool displayFontsRead_ = false;
     unsigned framesShown_ = 0;
 };
