@@ -64,10 +64,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN: ButtonDown(MK_RBUTTON); return 0;
         case WM_MOUSEMOVE: MouseMoved(); return 0;
         case WM_LBUTTONUP: ButtonUp(MK_LBUTTON); return 0;
-        case WM_CAPTURECHANGED:
-            // A button released while another window held the mouse never reaches us.
-            dragging_ = false;
-            return 0;
+        case WM_CAPTURECHANGED: drag_.Lost(); return 0;
         case WM_LBUTTONDBLCLK: HideToTray(); return 0;
         case TrayIcon::kCallbackMessage: TrayIconClicked(lParam); return 0;
         case WM_TIMECHANGE: timers_.TickSoon(); return 0;
@@ -176,38 +173,27 @@ void ClockWindow::Paint() {
 
 void ClockWindow::ButtonDown(UINT button) {
     if (button == MK_LBUTTON) {
-        dragging_ = true;
-        SetCapture(hwnd_);
-    } else {
-        // The right button: the control menu, or with Still off the exit confirmation.
-        app_.ShowMenuOrExitConfirmation();
+        drag_.Begin(hwnd_);
+        return;
     }
-    if (dragging_) GetCursorPos(&dragLast_);
+    // The right button: the control menu, or with Still off the exit confirmation.
+    app_.ShowMenuOrExitConfirmation();
+    drag_.Resume();
 }
 
 void ClockWindow::MouseMoved() {
-    if (!dragging_ || !settings_.MoveIt) return;
-    POINT now;
-    GetCursorPos(&now);
-    if (now.x != dragLast_.x || now.y != dragLast_.y) {
-        RECT frame;
-        GetWindowRect(hwnd_, &frame);
-        const int left = frame.left + now.x - dragLast_.x;
-        const int top = frame.top + now.y - dragLast_.y;
-        SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ClockSettings& s = ChangeSettings();
-        s.FL = left;
-        s.FT = top;
-        // The face dialog's Left and Top follow the clock.
-        app_.ShowLiveValues();
-    }
-    dragLast_ = now;
+    const std::optional<POINT> to = drag_.Moved(hwnd_, settings_.MoveIt);
+    if (!to) return;
+    SetWindowPos(hwnd_, nullptr, to->x, to->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ClockSettings& s = ChangeSettings();
+    s.FL = to->x;
+    s.FT = to->y;
+    // The face dialog's Left and Top follow the clock.
+    app_.ShowLiveValues();
 }
 
 void ClockWindow::ButtonUp(UINT button) {
-    if (button != MK_LBUTTON) return;
-    dragging_ = false;
-    if (GetCapture() == hwnd_) ReleaseCapture();
+    if (button == MK_LBUTTON) drag_.End(hwnd_);
 }
 
 void ClockWindow::HideToTray() {
@@ -222,7 +208,7 @@ void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
         timers_.Start();
         ShowWindow(hwnd_, SW_SHOW);
         ChangeSettings().Tray = false;
-        dragging_ = false;
+        drag_.Lost();
     } else if (mouseMessage == WM_RBUTTONDOWN) {
         app_.ShowMenuOrExitConfirmation();
     }

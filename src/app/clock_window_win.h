@@ -14,6 +14,7 @@
 #include "app/clock_timers_win.h"
 #include "app/settings_saver_win.h"
 #include "app/tray_icon_win.h"
+#include "app/window_drag_win.h"
 #include "frame/frame_cache.h"
 #include "frame/live_state.h"
 #include "frame/tick_plan.h"
@@ -40,7 +41,7 @@ public:
     HWND Window() const { return hwnd_; }
     ClockPictures& Pictures() { return *pictures_; }
     const TrayIcon& Tray() const { return tray_; }
-    bool IsDragging() const { return dragging_; }
+    bool IsDragging() const { return drag_.Active(); }
     bool TimersRunning() const { return timers_.Running(); }
     // The tick's step: 10 ms in smooth mode, else 250. A smooth tick sleeps over the steps that
     // would change nothing (see StepsToNextTick): NextTickIn is how long the timer sleeps now.
@@ -152,8 +153,7 @@ private:
     SoundPlayer* player_ = &ownPlayer_;
     UINT taskbarCreated_ = 0;
     bool activated_ = false;  // the first activation has been handled
-    bool dragging_ = false;
-    POINT dragLast_{};
+    WindowDrag drag_;
     RECT frame_{};  // the window's rectangle, as of its last move or resize
     bool displayFontsRead_ = false;
     unsigned framesShown_ = 0;
