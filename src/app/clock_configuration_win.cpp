@@ -2,26 +2,14 @@
 #include "app/clock_window_win.h"
 
 #include "app/application_win.h"
-#include "base/message_seam_win.h"
 #include "digital/display_fonts.h"
-#include "settings/config_file.h"
-#include "settings/config_store_win.h"
 
 namespace marvix {
 
 bool ClockWindow::LoadConfiguration(const std::string& path) {
-    const std::optional<std::string> text = ReadConfigFile(path);
-    if (!text) {
-        ShowMessage(kCannotLoadFile);
-        return false;
-    }
-    ConfigLoad loaded = LoadConfigText(*text, settings_);
-    if (!loaded.settings) {
-        ShowMessage(loaded.error, MessageStyle::Error);
-        return false;
-    }
-    ChangeSettings() = std::move(*loaded.settings);
-    legacyTriples_ = loaded.triples;
+    std::optional<ClockSettings> loaded = files_.Load(path, settings_);
+    if (!loaded) return false;
+    ChangeSettings() = std::move(*loaded);
     // A new setup: what sounded this minute under the old one does not hold it back.
     ClearSoundLatches(sounds_);
     ApplyLoadedSettings();
@@ -55,12 +43,7 @@ void ClockWindow::LoadFace(const std::string& path) {
 bool ClockWindow::SaveConfiguration(const std::string& path) {
     // The font colours written are the fonts' own, and the settings follow them.
     RegenerateFontColourTexts(ChangeSettings());
-    const std::string text = SaveConfigText(settings_, live_.displays.fonts, legacyTriples_);
-    if (!WriteConfigFile(path, text)) {
-        ShowMessage(kCannotSaveFile);
-        return false;
-    }
-    return true;
+    return files_.Save(path, settings_, live_.displays.fonts);
 }
 
 }  // namespace marvix

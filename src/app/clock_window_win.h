@@ -12,6 +12,7 @@
 
 #include "app/clock_pictures_win.h"
 #include "app/clock_timers_win.h"
+#include "app/configuration_files_win.h"
 #include "app/settings_saver_win.h"
 #include "app/tray_icon_win.h"
 #include "app/window_drag_win.h"
@@ -19,7 +20,6 @@
 #include "frame/live_state.h"
 #include "frame/tick_plan.h"
 #include "settings/clock_settings.h"
-#include "settings/config_file.h"
 #include "sound/sound_player_win.h"
 #include "windows/clock_controls.h"
 
@@ -143,7 +143,7 @@ private:
     SoundLatches sounds_;
     ClockSettings settings_;
     LiveState live_;
-    LegacyTriples legacyTriples_;  // the last loaded configuration file's, to be saved again
+    ConfigurationFiles files_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;
     ClockTimers timers_;
