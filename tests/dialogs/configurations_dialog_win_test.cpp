@@ -168,6 +168,26 @@ TEST_F(ConfigurationsTest, LoadingClearsWhatHasSoundedThisMinute) {
     EXPECT_EQ(player.played.size(), 2u) << "the hour chime again";
 }
 
+// The red, green and blue lines of old files are no setting, yet the clock keeps the last loaded
+// file's and writes them again.
+TEST_F(ConfigurationsTest, ALoadedFilesLegacyColourLinesAreSavedAgain) {
+    Type("mylook");
+    dialog_->SaveUnderTypedName();
+    std::vector<std::string> lines = ReadLines(Path("mylook.ccf"));
+    ASSERT_EQ(lines[0], "0");
+    lines[0] = "255";  // triple A's red
+    lines[99] = "7";   // triple E's blue
+    WriteLines(Path("mylook.ccf"), lines);
+    ASSERT_TRUE(Pick("mylook.ccf"));
+    dialog_->LoadPickedFile();
+    Type("again");
+    dialog_->SaveUnderTypedName();
+    const std::vector<std::string> saved = ReadLines(Path("again.ccf"));
+    EXPECT_EQ(saved[0], "255");
+    EXPECT_EQ(saved[99], "7");
+    DeleteFileA(Path("again.ccf").c_str());
+}
+
 TEST_F(ConfigurationsTest, SavingAgainOverwritesThePickedFile) {
     Type("mylook");
     dialog_->SaveUnderTypedName();
