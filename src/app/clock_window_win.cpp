@@ -75,17 +75,13 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY: Shutdown(); return 0;
     }
-    if (taskbarCreated_ != 0 && message == taskbarCreated_) {
-        tray_.AddAgain();
-        return 0;
-    }
+    if (tray_.ShellRestarted(message)) return 0;
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 void ClockWindow::Created() {
     GetWindowRect(hwnd_, &frame_);
 
-    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),
                                                    IMAGE_ICON, 16, 16, LR_SHARED)));
 

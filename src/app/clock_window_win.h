@@ -151,7 +151,6 @@ private:
     TrayIcon tray_;
     TPlayFile ownPlayer_;
     SoundPlayer* player_ = &ownPlayer_;
-    UINT taskbarCreated_ = 0;
     bool activated_ = false;  // the first activation has been handled
     WindowDrag drag_;
     RECT frame_{};  // the window's rectangle, as of its last move or resize

@@ -18,6 +18,7 @@ BOOL NotifyShell(DWORD message, NOTIFYICONDATAA& data) {
 }  // namespace
 
 void TrayIcon::Add(HWND owner, HICON icon) {
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     data_ = {};
     // The first version of the record: every shell since Windows 95 understands it.
     data_.cbSize = NOTIFYICONDATAA_V1_SIZE;  // 88
@@ -30,8 +31,10 @@ void TrayIcon::Add(HWND owner, HICON icon) {
     added_ = NotifyShell(NIM_ADD, data_) != FALSE;
 }
 
-void TrayIcon::AddAgain() {
+bool TrayIcon::ShellRestarted(UINT message) {
+    if (taskbarCreated_ == 0 || message != taskbarCreated_) return false;
     if (data_.hWnd) added_ = NotifyShell(NIM_ADD, data_) != FALSE;
+    return true;
 }
 
 void TrayIcon::Remove() {

@@ -15,14 +15,16 @@ public:
     static constexpr UINT kIconId = 1;
 
     void Add(HWND owner, HICON icon);
-    // After the shell restarts (Explorer crashed, or was restarted) the icon must be added anew.
-    void AddAgain();
+    // After the shell restarts (Explorer crashed, or was restarted) it tells every top-level
+    // window, and the icon must be added anew. Returns whether `message` was that news.
+    bool ShellRestarted(UINT message);
     void Remove();
     bool IsAdded() const { return added_; }
 
 private:
     NOTIFYICONDATAA data_{};
     bool added_ = false;
+    UINT taskbarCreated_ = 0;
 };
 
 }  // namespace marvix
