@@ -84,8 +84,8 @@ bool Application::Create() {
         dialogs_[static_cast<size_t>(id)] = makeSettingsWindow_(*this, id);
         return Dialog(id).Create();
     };
-    controlMenu_ = std::make_unique<ControlMenuWindow>(*this);
-    exitConfirmation_ = std::make_unique<ExitConfirmationWindow>(*this);
+    controlMenu_ = std::make_unique<ControlMenuWindow>(*this, *this);
+    exitConfirmation_ = std::make_unique<ExitConfirmationWindow>(*this, *this);
     const bool created = makeDialog(DialogId::Hands) && controlMenu_->Create() &&
                          makeDialog(DialogId::Face) && makeDialog(DialogId::Digital) &&
                          makeDialog(DialogId::Alarms) && makeDialog(DialogId::Configurations) &&
@@ -158,6 +158,8 @@ void Application::ShowLiveValues() {
         if (dialog && dialog->IsVisible()) dialog->ShowLiveValues();
     }
 }
+
+void Application::ShowSettingsWindow(DialogId id) { Dialog(id).Show(); }
 
 void Application::ShowHelp() { help_->ShowTopic(HelpWindow::kContents); }
 

@@ -9,7 +9,9 @@
 #include <array>
 #include <memory>
 
+#include "app/clock_owner_win.h"
 #include "app/clock_window_win.h"
+#include "app/program_commands_win.h"
 #include "base/local_time.h"
 #include "base/scoped_handles_win.h"
 #include "windows/settings_window_host_win.h"
@@ -21,7 +23,7 @@ class ExitConfirmationWindow;
 class SettingsDialog;
 class HelpWindow;
 
-class Application final : public SettingsWindowHost {
+class Application final : public SettingsWindowHost, public ClockOwner, public ProgramCommands {
 public:
     // The settings windows come from `makeSettingsWindow`, which the program's entry hands in.
     Application(HINSTANCE instance, TimeSource& clock, SettingsWindowFactory makeSettingsWindow);
@@ -48,22 +50,22 @@ public:
 
     // The font ApplyDialogFont gives dialog controls (DialogFontFor), made once.
     HFONT DialogFont(bool bold = false) override;
-    void ShowTaskbarButton(bool show);
+    void ShowTaskbarButton(bool show) override;
     // Right button on the clock or on the tray icon.
-    void ShowMenuOrExitConfirmation();
+    void ShowMenuOrExitConfirmation() override;
+    void ShowSettingsWindow(DialogId id) override;
     // "Help": the help at its contents; F1 in a window: at that window's topic.
-    void ShowHelp();
+    void ShowHelp() override;
     void ShowHelpFor(HWND window);
     HelpWindow& Help() { return *help_; }
     // After a configuration file is loaded: every open settings window shows the new values.
-    void RefreshOpenDialogs();
+    void RefreshOpenDialogs() override;
     // After every frame: open settings windows show what the clock has just changed.
-    void ShowLiveValues();
+    void ShowLiveValues() override;
     // "STOP" and "Yes": ends the program; the clock window's destruction saves the settings.
-    void Terminate();
+    void Terminate() override;
 
-    // Calls from the clock window.
-    void ClockDestroyed();
+    void ClockDestroyed() override;
     // The active settings window, whose keys go through IsDialogMessage.
     void SetActiveDialog(HWND dialog) override { activeDialog_ = dialog; }
 

@@ -1,7 +1,6 @@
 // Loading a configuration file into the running clock, and saving the clock's look to one.
 #include "app/clock_window_win.h"
 
-#include "app/application_win.h"
 #include "digital/display_fonts.h"
 
 namespace marvix {

@@ -2,8 +2,6 @@
 // and the desktop snapshot.
 #include "app/clock_window_win.h"
 
-#include "app/application_win.h"
-
 #include "frame/placement.h"
 #include "windows/screen_clamp_win.h"
 

@@ -1,8 +1,7 @@
-// The clock window's timers: the tick that composes every frame and plans when it will next have
-// something to do, the one-second tick/tock pacing and the colon blink.
+// The clock window's timer handlers: the tick, which composes every frame and plans when it will
+// next have something to do, the one-second tick/tock pacing and the colon blink.
 #include "app/clock_window_win.h"
 
-#include "app/application_win.h"
 #include "base/system_time_win.h"
 
 namespace marvix {

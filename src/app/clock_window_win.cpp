@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/application_win.h"
 #include "app/resource.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
@@ -31,7 +30,7 @@ ScopedWindowClass ClockWindow::RegisterWindowClass(HINSTANCE instance) {
     return ScopedWindowClass(windowClass);
 }
 
-ClockWindow::ClockWindow(Application& app, TimeSource& clock)
+ClockWindow::ClockWindow(ClockOwner& app, TimeSource& clock)
     : app_(app), clock_(clock), pictures_(std::make_unique<ClockPictures>()) {}
 
 bool ClockWindow::Create() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/clock_owner_win.h"
 #include "app/clock_pictures_win.h"
 #include "app/clock_timers_win.h"
 #include "app/configuration_files_win.h"
@@ -25,14 +26,12 @@
 
 namespace marvix {
 
-class Application;
-
 class ClockWindow final : public ClockControls {
 public:
     static constexpr char kClassName[] = "TForm1";
 
     static ScopedWindowClass RegisterWindowClass(HINSTANCE instance);
-    ClockWindow(Application& app, TimeSource& clock);
+    ClockWindow(ClockOwner& app, TimeSource& clock);
     ClockWindow(const ClockWindow&) = delete;
     ClockWindow& operator=(const ClockWindow&) = delete;
     // Creates the window hidden; Created has run when this returns.
@@ -137,7 +136,7 @@ private:
     void ShowFrame(Rect area);
 
     HWND hwnd_ = nullptr;  // until the window is made, and once it is gone
-    Application& app_;
+    ClockOwner& app_;
     TimeSource& clock_;
     ClockInstant now_;  // the instant the last frame was composed for
     SoundLatches sounds_;

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "app/application_win.h"
 #include "base/lazy_library_win.h"
 #include "base/version.h"
 
@@ -65,7 +64,8 @@ void OpenDateAndTimeSettings() {
 
 }  // namespace
 
-ControlMenuWindow::ControlMenuWindow(Application& app) : SettingsDialog(app, kLayout), app_(app) {}
+ControlMenuWindow::ControlMenuWindow(SettingsWindowHost& host, ProgramCommands& program)
+    : SettingsDialog(host, kLayout), program_(program) {}
 
 void ControlMenuWindow::CreateControls() {
     for (const PanelLook& look : kPanelLooks) {
@@ -82,16 +82,16 @@ bool ControlMenuWindow::OnCommand(int id, int notification) {
 
 void ControlMenuWindow::Press(int panel) {
     switch (panel) {
-        case kFace: app_.Dialog(DialogId::Face).Show(); break;
-        case kHands: app_.Dialog(DialogId::Hands).Show(); break;
-        case kDigital: app_.Dialog(DialogId::Digital).Show(); break;
-        case kPhases: app_.Dialog(DialogId::Phases).Show(); break;
-        case kAlarms: app_.Dialog(DialogId::Alarms).Show(); break;
-        case kConfigurations: app_.Dialog(DialogId::Configurations).Show(); break;
-        case kSpelling: app_.Dialog(DialogId::Spelling).Show(); break;
-        case kHelp: app_.ShowHelp(); break;
+        case kFace: program_.ShowSettingsWindow(DialogId::Face); break;
+        case kHands: program_.ShowSettingsWindow(DialogId::Hands); break;
+        case kDigital: program_.ShowSettingsWindow(DialogId::Digital); break;
+        case kPhases: program_.ShowSettingsWindow(DialogId::Phases); break;
+        case kAlarms: program_.ShowSettingsWindow(DialogId::Alarms); break;
+        case kConfigurations: program_.ShowSettingsWindow(DialogId::Configurations); break;
+        case kSpelling: program_.ShowSettingsWindow(DialogId::Spelling); break;
+        case kHelp: program_.ShowHelp(); break;
         case kSetTime: OpenDateAndTimeSettings(); break;
-        case kStop: app_.Terminate(); break;
+        case kStop: program_.Terminate(); break;
     }
 }
 
@@ -116,7 +116,7 @@ void ControlMenuWindow::DrawPanel(const DRAWITEMSTRUCT& item) {
         LineTo(dc, edge.left, edge.bottom - 1);
     }
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0));
-    if (look->bold) font = app_.DialogFont(true);
+    if (look->bold) font = host_.DialogFont(true);
     HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look->text);

@@ -3,15 +3,14 @@
 // The control menu (window class "TForm4"): a column of ten coloured panels that open the
 // settings windows, the help, the system's date and time settings, or stop the program.
 
+#include "app/program_commands_win.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
 
-class Application;
-
 class ControlMenuWindow final : public SettingsDialog {
 public:
-    explicit ControlMenuWindow(Application& app);
+    ControlMenuWindow(SettingsWindowHost& host, ProgramCommands& program);
 
     // The panels' control identifiers, by what each opens or does (Panel1 to Panel10 in order).
     // clang-format off
@@ -31,7 +30,7 @@ protected:
 private:
     void DrawPanel(const DRAWITEMSTRUCT& item);
 
-    Application& app_;
+    ProgramCommands& program_;
 };
 
 }  // namespace marvix

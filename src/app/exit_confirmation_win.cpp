@@ -1,7 +1,5 @@
 #include "app/exit_confirmation_win.h"
 
-#include "app/application_win.h"
-
 namespace marvix {
 
 namespace {
@@ -15,8 +13,8 @@ constexpr DialogLayout kLayout{
 
 }  // namespace
 
-ExitConfirmationWindow::ExitConfirmationWindow(Application& app)
-    : SettingsDialog(app, kLayout), app_(app) {}
+ExitConfirmationWindow::ExitConfirmationWindow(SettingsWindowHost& host, ProgramCommands& program)
+    : SettingsDialog(host, kLayout), program_(program) {}
 
 void ExitConfirmationWindow::CreateControls() {
     AddControl(kGroupBoxes, "BUTTON", "Exit Program Yes/No?", BS_GROUPBOX, {4, 2, 135, 55}, -1);
@@ -34,7 +32,7 @@ bool ExitConfirmationWindow::OnCommand(int id, int notification) {
     return true;
 }
 
-void ExitConfirmationWindow::Yes() { app_.Terminate(); }
+void ExitConfirmationWindow::Yes() { program_.Terminate(); }
 
 void ExitConfirmationWindow::No() { Hide(); }
 

@@ -2,15 +2,14 @@
 
 // ExitConfirmationWindow, "EXIT PROGRAM?": Yes ends the program, No hides the question.
 
+#include "app/program_commands_win.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
 
-class Application;
-
 class ExitConfirmationWindow final : public SettingsDialog {
 public:
-    explicit ExitConfirmationWindow(Application& app);
+    ExitConfirmationWindow(SettingsWindowHost& host, ProgramCommands& program);
     enum { kYes = 201, kNo = 202 };
     void Yes();  // "Yes"
     void No();   // "No"
@@ -20,7 +19,7 @@ protected:
     bool OnCommand(int id, int notification) override;
 
 private:
-    Application& app_;
+    ProgramCommands& program_;
 };
 
 }  // namespace marvix

@@ -1,6 +1,5 @@
 #include "app/help_window_win.h"
 
-#include "app/application_win.h"
 #include "app/resource.h"
 #include "base/window_thunk_win.h"
 #include "windows/screen_clamp_win.h"
@@ -22,7 +21,7 @@ std::string HelpResource(HINSTANCE instance) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(Application& app)
+HelpWindow::HelpWindow(SettingsWindowHost& app)
     : app_(app), topics_(ParseHelp(HelpResource(app.Instance()))) {}
 
 HelpWindow::~HelpWindow() {

@@ -13,17 +13,17 @@
 
 #include "app/help_text.h"
 #include "base/scoped_handles_win.h"
+#include "windows/settings_window_host_win.h"
 
 namespace marvix {
-
-class Application;
 
 class HelpWindow {
 public:
     static constexpr char kContents[] = "contents";
     enum { kTopicList = 1, kTopicText = 2 };
 
-    explicit HelpWindow(Application& app);
+    // The program's windows' host: where the window belongs, and the keyboard routing.
+    explicit HelpWindow(SettingsWindowHost& app);
     ~HelpWindow();
     HelpWindow(const HelpWindow&) = delete;
     HelpWindow& operator=(const HelpWindow&) = delete;
@@ -41,7 +41,7 @@ private:
     void Layout();
     void SelectTopic(size_t index);
 
-    Application& app_;
+    SettingsWindowHost& app_;
     std::vector<HelpTopic> topics_;
     size_t current_ = 0;
     ScopedWindowClass windowClass_;  // outlives the window, which the destructor destroys first

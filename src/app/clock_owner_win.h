@@ -1,0 +1,30 @@
+#pragma once
+
+// What the clock window asks of the program that owns it, and nothing more: the clock knows the
+// program's windows only through these few calls.
+
+#include <windows.h>
+
+namespace marvix {
+
+class ClockOwner {
+public:
+    virtual HINSTANCE Instance() const = 0;
+    // The owner window, which carries the taskbar button.
+    virtual HWND Owner() const = 0;
+    // HideMe: the taskbar button shown or taken away.
+    virtual void ShowTaskbarButton(bool show) = 0;
+    // The right button on the clock or on its tray icon.
+    virtual void ShowMenuOrExitConfirmation() = 0;
+    // After a configuration file is loaded: every open settings window shows the new values.
+    virtual void RefreshOpenDialogs() = 0;
+    // After a frame or a move: open settings windows show what the clock has just changed.
+    virtual void ShowLiveValues() = 0;
+    // The clock window is gone: the program ends.
+    virtual void ClockDestroyed() = 0;
+
+protected:
+    ~ClockOwner() = default;
+};
+
+}  // namespace marvix
