@@ -7,6 +7,7 @@
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
 #include "app/resource.h"
+#include "app/single_instance_win.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
 #include "base/window_thunk_win.h"
@@ -16,8 +17,6 @@
 namespace marvix {
 
 namespace {
-
-constexpr char kOwnerClass[] = "TApplication";
 
 bool IsUserInput(UINT message) {
     const bool key = message >= WM_KEYFIRST && message <= WM_KEYLAST;
@@ -60,17 +59,23 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Terminate();
         return 0;
     }
+    // A later start's call comes here: the clock itself may be hidden in the tray.
+    if (message == showClockMessage_ && showClockMessage_ != 0) {
+        if (clock) clock->ComeForward();
+        return 0;
+    }
     return DefWindowProcA(owner_, message, wParam, lParam);
 }
 
 bool Application::Create() {
-    WNDCLASSEXA ownerClass = WindowClassOf(instance_, kOwnerClass, OwnerProc);
+    WNDCLASSEXA ownerClass = WindowClassOf(instance_, kOwnerWindowClass, OwnerProc);
     ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_MARVIX));
     ownerClass_ = ScopedWindowClass(ownerClass);
+    showClockMessage_ = ShowClockMessage();
     clockClass_ = ClockWindow::RegisterWindowClass(instance_);
     if (!ownerClass_ || !clockClass_) return false;
     // A window of no size that only carries the taskbar button, as the clock is a popup.
-    owner_ = CreateWindowExA(0, kOwnerClass, kProgramTitle,
+    owner_ = CreateWindowExA(0, kOwnerWindowClass, kProgramTitle,
                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
                              0, 0, nullptr, nullptr, instance_, this);

@@ -89,6 +89,7 @@ private:
     std::array<std::unique_ptr<SettingsDialog>, kDialogCount> dialogs_;
     std::unique_ptr<HelpWindow> help_;
     HWND activeDialog_ = nullptr;
+    UINT showClockMessage_ = 0;  // from a later start of the program (see SingleClock)
 };
 
 }  // namespace marvix

@@ -199,14 +199,25 @@ void ClockWindow::HideToTray() {
 
 void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
     if (mouseMessage == WM_LBUTTONDOWN) {
-        if (IsWindowVisible(hwnd_)) return;
-        timers_.Start();
-        ShowWindow(hwnd_, SW_SHOW);
-        ChangeSettings().Tray = false;
-        drag_.Lost();
+        ShowFromTray();
     } else if (mouseMessage == WM_RBUTTONDOWN) {
         app_.ShowMenuOrExitConfirmation();
     }
+}
+
+void ClockWindow::ShowFromTray() {
+    if (IsWindowVisible(hwnd_)) return;
+    // Out of the tray before the window shows: showing it may activate it, and a first activation
+    // hides a clock that is still in the tray.
+    ChangeSettings().Tray = false;
+    timers_.Start();
+    ShowWindow(hwnd_, SW_SHOW);
+    drag_.Lost();
+}
+
+void ClockWindow::ComeForward() {
+    ShowFromTray();
+    SetForegroundWindow(hwnd_);
 }
 
 }  // namespace marvix

@@ -93,6 +93,9 @@ public:
     bool SaveConfiguration(const std::string& path) override;
     void Play(const SoundRequest& request) override { player_->Play(request); }
 
+    // Another start of the program found this clock running: it is what the user wanted to see,
+    // brought out of the tray and to the front.
+    void ComeForward();
     // Returns whether the window moved.
     bool ClampToScreen();
     // Something other than time may have changed the frame or the sounds: the tick comes at its
@@ -127,6 +130,7 @@ private:
     void ButtonUp(UINT button);
     void HideToTray();
     void TrayIconClicked(LPARAM mouseMessage);
+    void ShowFromTray();
     void PlanNextTick();
     void FitWindowToFace();
     void ApplyLoadedSettings();
