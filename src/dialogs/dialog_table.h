@@ -54,15 +54,16 @@ enum class Apply { AtOnce, WhenSettled };
 enum class Effect {
     None,
     // The face window.
-    ChooseFace,      // the file chooser, then the face loaded
-    Reshape,         // the window cut to its shape again
-    ReshapeRounded,  // the same, when the shape has rounded corners
-    Restack,         // above, among or beneath the other windows
-    TaskbarButton,   // the taskbar button shown or taken away
-    MoveClock,       // the window moved to the typed place
-    ResizeSnapshot,  // the snapshot face made the typed size
-    NameFace,        // the name of the face shown again
-    StealWallpaper,  // the desktop behind the clock made its face
+    ChooseFace,        // the file chooser, then the face loaded
+    Reshape,           // the window cut to its shape again
+    ReshapeRounded,    // the same, when the shape has rounded corners
+    Restack,           // above, among or beneath the other windows
+    TaskbarButton,     // the taskbar button shown or taken away
+    MoveClock,         // the window moved to the typed place
+    ResizeSnapshot,    // the snapshot face made the typed size
+    NameFace,          // the name of the face shown again
+    StealWallpaper,    // the desktop behind the clock made its face
+    StartWithWindows,  // the user's logins start this program, or not
     // The hands window.
     Retime,           // the tick's step follows Smooth
     ShowCommonPivot,  // the common pivot shown as the clock has it

@@ -3,10 +3,13 @@
 #include "base/message_seam_win.h"
 #include "dialogs/face_dialog.h"
 #include "windows/choosers_win.h"
+#include "windows/login_start_win.h"
 
 namespace marvix {
 
 namespace {
+
+constexpr char kCannotChangeLoginStart[] = "Unable to change whether Marvix starts with Windows.";
 
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -53,6 +56,13 @@ void FaceWindow::AfterFill() {
                                  ? "built in"
                                  : s.BackPic.substr(s.BackPic.find_last_of("\\/") + 1);
     SetWindowTextA(Control("FaceName"), ("Face: " + name).c_str());
+    ShowStartWithWindows();
+}
+
+// As the Run key has it now: a value left by a copy of the program that has since moved is off.
+void FaceWindow::ShowStartWithWindows() {
+    SendMessageA(Control("StartWithWindows"), BM_SETCHECK,
+                 StartsWithWindows() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void FaceWindow::ReportMissingFolders() {
@@ -105,6 +115,12 @@ void FaceWindow::Changed(const ControlRow& row) {
             if (s.UseWall) clock.ResizeSnapshot({s.TranWidth, s.TranHeight});
             break;
         case Effect::NameFace: AfterFill(); break;
+        case Effect::StartWithWindows:
+            if (!SetStartWithWindows(SendMessageA(Control("StartWithWindows"), BM_GETCHECK, 0, 0) ==
+                                     BST_CHECKED))
+                ShowMessage(kCannotChangeLoginStart, MessageStyle::Error);
+            ShowStartWithWindows();
+            break;
         default: break;
     }
 }

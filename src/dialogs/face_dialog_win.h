@@ -26,6 +26,7 @@ private:
     void ChooseFace();
     void StealWallpaper();
     void ReportMissingFolders();
+    void ShowStartWithWindows();
     std::string StartFolder() const;
 
     POINT shownPlace_{INT32_MIN, INT32_MIN};  // what Left and Top last showed of a drag

@@ -147,11 +147,12 @@ bool TableDialog::OnCommand(int id, int notification) {
 }
 
 void TableDialog::StoreUserChange(const ControlRow& row, int item, int notification) {
-    ClockSettings& s = ChangeSettings();
     HWND control = windows_[IndexOf(row)];
     const SettingDef* def = Bound(row);
     if (!def) {
-        // A value the dialog holds itself: held to its bounds, shown held when the user leaves.
+        // A value the dialog holds itself: a box it acts on when clicked, or a field held to its
+        // bounds and shown held when the user leaves.
+        if (row.type == ControlType::CheckBox && notification == BN_CLICKED) Changed(row);
         if (row.type != ControlType::SpinEdit) return;
         if (notification == EN_KILLFOCUS) {
             FieldLeft(row);
@@ -160,6 +161,7 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
         }
         return;
     }
+    ClockSettings& s = ChangeSettings();
     switch (row.type) {
         case ControlType::CheckBox:
             if (notification != BN_CLICKED) return;

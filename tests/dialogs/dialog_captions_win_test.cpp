@@ -103,8 +103,16 @@ TEST_F(DialogCaptions, FitTheirControlsAtThisResolution) {
         dialog.Show();
         Pump();
         const char* window = dialog.Layout().className;
+        RECT client;
+        GetClientRect(dialog.Window(), &client);
+        MapWindowPoints(dialog.Window(), nullptr, reinterpret_cast<POINT*>(&client), 2);
         for (HWND control = GetWindow(dialog.Window(), GW_CHILD); control;
              control = GetWindow(control, GW_HWNDNEXT)) {
+            // A control added under the others once fell below the window's bottom edge.
+            RECT own;
+            GetWindowRect(control, &own);
+            EXPECT_LE(own.bottom, client.bottom)
+                << window << " " << TextOf(control) << " at " << dpi;
             const LONG style = GetWindowLongA(control, GWL_STYLE);
             const std::string kind = ClassOf(control);
             const bool elided = kind == "static" && (style & (SS_PATHELLIPSIS | SS_ENDELLIPSIS));
