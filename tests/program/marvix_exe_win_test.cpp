@@ -1,4 +1,5 @@
-// One clock per session, with marvix.exe itself started as a user starts it.
+// marvix.exe itself, started as a user or a login starts it: one clock per session, and
+// "Start with Windows".
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include "base/scoped_handles_win.h"
 #include "settings/registry_store_win.h"
+#include "windows/login_start.h"
 
 namespace marvix {
 namespace {
@@ -63,13 +65,81 @@ bool Within(DWORD milliseconds, Condition condition) {
     return condition();
 }
 
-class SingleClockTest : public ::testing::Test {
+void RemoveRunValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(key, kRunValueName);
+    RegCloseKey(key);
+}
+
+std::string RunValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return "";
+    char text[MAX_PATH + 8] = {};
+    DWORD size = sizeof text - 1;
+    RegQueryValueExA(key, kRunValueName, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(key);
+    return text;
+}
+
+// Runs a program of the system and waits for it.
+DWORD RunAndWait(std::string command) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+class MarvixExeTest : public ::testing::Test {
 protected:
-    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath); }
+    void SetUp() override {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+        RemoveRunValue();
+    }
     void TearDown() override {
         for (ScopedHandle& process : started_) TerminateProcess(process.Get(), 0);
         for (ScopedHandle& process : started_) WaitForSingleObject(process.Get(), 5000);
+        // Whatever clock a login start left running.
+        for (HWND clock : ClockWindows()) {
+            DWORD id = 0;
+            GetWindowThreadProcessId(clock, &id);
+            const ScopedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+            TerminateProcess(process.Get(), 0);
+            WaitForSingleObject(process.Get(), 5000);
+        }
+        RemoveRunValue();
         RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+    }
+
+    // "Start with Windows" clicked in the running clock's face window, opened from its control
+    // menu as a user opens it.
+    static void ClickStartWithWindows() {
+        // The spelling window is the last the program makes.
+        ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
+        PostMessageA(FindWindowA("TForm4", nullptr), WM_COMMAND, MAKEWPARAM(101, BN_CLICKED), 0);
+        HWND face = nullptr;
+        ASSERT_TRUE(Within(5000, [&] {
+            face = FindWindowA("TForm5", nullptr);
+            return face && IsWindowVisible(face);
+        }));
+        HWND box = FindWindowExA(face, nullptr, "Button", "Start with Windows");
+        ASSERT_NE(box, nullptr);
+        SendMessageA(box, BM_CLICK, 0, 0);
+    }
+    // "STOP": the program ends, saving its settings.
+    static void StopRunningClock() {
+        PostMessageA(FindWindowA("TApplication", "Marvo"), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(Within(10000, [] { return ClockWindows().empty(); }));
     }
 
     HANDLE Start() {
@@ -96,7 +166,7 @@ protected:
     std::vector<ScopedHandle> started_;
 };
 
-TEST_F(SingleClockTest, ASecondStartEndsLeavingOneClockAndTheRegistryAsItWas) {
+TEST_F(MarvixExeTest, ASecondStartEndsLeavingOneClockAndTheRegistryAsItWas) {
     StartFirst();
     // The first clock writes nothing while it is left alone.
     Sleep(500);
@@ -108,7 +178,7 @@ TEST_F(SingleClockTest, ASecondStartEndsLeavingOneClockAndTheRegistryAsItWas) {
     EXPECT_EQ(StoredValues(), before);
 }
 
-TEST_F(SingleClockTest, ASecondStartBringsAClockBackFromTheTray) {
+TEST_F(MarvixExeTest, ASecondStartBringsAClockBackFromTheTray) {
     Win32Registry().WriteValue("Tray", "true");
     HWND clock = StartFirst();
     ASSERT_TRUE(Within(5000, [&] { return !IsWindowVisible(clock); })) << "started in the tray";
@@ -117,7 +187,7 @@ TEST_F(SingleClockTest, ASecondStartBringsAClockBackFromTheTray) {
     EXPECT_TRUE(Within(2000, [&] { return IsWindowVisible(clock) != FALSE; }));
 }
 
-TEST_F(SingleClockTest, AClockThatCrashedDoesNotBlockTheNextStart) {
+TEST_F(MarvixExeTest, AClockThatCrashedDoesNotBlockTheNextStart) {
     StartFirst();
     TerminateProcess(started_.front().Get(), 3);
     WaitForSingleObject(started_.front().Get(), 5000);
@@ -125,6 +195,24 @@ TEST_F(SingleClockTest, AClockThatCrashedDoesNotBlockTheNextStart) {
     HANDLE next = Start();
     EXPECT_TRUE(Within(10000, [] { return ClockWindows().size() == 1; }));
     EXPECT_EQ(WaitForSingleObject(next, 0), DWORD(WAIT_TIMEOUT)) << "the next clock runs";
+}
+
+// wineboot starts the Run key's programs, as a login does.
+TEST_F(MarvixExeTest, StartWithWindowsStartsTheClockAtTheNextLoginAndUntickedDoesNot) {
+    StartFirst();
+    ClickStartWithWindows();
+    EXPECT_TRUE(RunsProgram(RunValue(), Program())) << RunValue();
+    StopRunningClock();
+
+    ASSERT_EQ(RunAndWait("wineboot.exe"), 0u);
+    ASSERT_TRUE(Within(10000, [] { return ClockWindows().size() == 1; })) << "started at login";
+
+    ClickStartWithWindows();  // untick it, in the clock the login started
+    EXPECT_EQ(RunValue(), "");
+    StopRunningClock();
+    ASSERT_EQ(RunAndWait("wineboot.exe"), 0u);
+    Sleep(3000);
+    EXPECT_TRUE(ClockWindows().empty()) << "no clock at the next login";
 }
 
 }  // namespace
