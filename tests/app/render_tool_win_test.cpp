@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "../support/clock_fixture_win.h"
+#include "../support/programs_win.h"
 #include "../support/test_bitmaps.h"
 
 namespace marvix {
@@ -31,21 +32,7 @@ protected:
         return folder.substr(0, folder.find_last_of('\\')) + "\\marvix-render.exe";
     }
     static DWORD Run(const std::string& arguments) {
-        std::string command = "\"";
-        command.append(Tool()).append("\" ").append(arguments);
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process)) {
-            return 0xFFFFFFFF;
-        }
-        WaitForSingleObject(process.hProcess, 60000);
-        DWORD code = 0;
-        GetExitCodeProcess(process.hProcess, &code);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-        return code;
+        return RunToEnd("\"" + Tool() + "\" " + arguments);
     }
     static Frame24 Read(const std::string& path) {
         std::ifstream file(path, std::ios::binary);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "../support/dialog_fixture_win.h"
+#include "../support/programs_win.h"
 #include "../support/test_bitmaps.h"
 #include "base/bitmap_file.h"
 #include "dialogs/configurations_dialog_win.h"
@@ -270,42 +271,11 @@ TEST_F(FaceDialogTest, AClockHiddenInTheTrayStaysThereUntilItsIconIsClicked) {
 namespace marvix {
 namespace {
 
-// The Run value of this user's logins, or "<missing>".
-std::string RunValue() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return "<missing>";
-    char text[MAX_PATH + 8] = {};
-    DWORD size = sizeof text - 1;
-    const LONG status = RegQueryValueExA(key, kRunValueName, nullptr, nullptr,
-                                         reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS ? text : "<missing>";
-}
-
-// Whatever the test leaves in the Run key, a later start of the shared prefix would run.
-struct RunValueRemovedAfterwards {
-    ~RunValueRemovedAfterwards() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-            return;
-        RegDeleteValueA(key, kRunValueName);
-        RegCloseKey(key);
-    }
-};
-
-void SetRunValue(const std::string& command) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                    nullptr);
-    RegSetValueExA(key, kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                   DWORD(command.size() + 1));
-    RegCloseKey(key);
-}
-
 // "Start with Windows" is the user's Run value for this very program, and no clock setting.
 TEST_F(FaceDialogTest, StartWithWindowsWritesAndRemovesTheRunValueForThisProgram) {
-    const RunValueRemovedAfterwards cleanup;
+    struct RunValueRemovedAfterwards {
+        ~RunValueRemovedAfterwards() { RemoveRunValue(); }
+    } cleanup;
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     SetRunValue("\"C:\\An old copy\\marvix.exe\"");
@@ -325,7 +295,7 @@ TEST_F(FaceDialogTest, StartWithWindowsWritesAndRemovesTheRunValueForThisProgram
     box = Control("StartWithWindows");
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED) << "shown as the key has it";
     Click("StartWithWindows");
-    EXPECT_EQ(RunValue(), "<missing>");
+    EXPECT_EQ(RunValue(), "");
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 

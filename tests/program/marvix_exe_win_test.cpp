@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/programs_win.h"
 #include "base/scoped_handles_win.h"
 #include "settings/registry_store_win.h"
 #include "windows/login_start.h"
@@ -65,41 +66,6 @@ bool Within(DWORD milliseconds, Condition condition) {
     return condition();
 }
 
-void RemoveRunValue() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return;
-    RegDeleteValueA(key, kRunValueName);
-    RegCloseKey(key);
-}
-
-std::string RunValue() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return "";
-    char text[MAX_PATH + 8] = {};
-    DWORD size = sizeof text - 1;
-    RegQueryValueExA(key, kRunValueName, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(key);
-    return text;
-}
-
-// Runs a program of the system and waits for it.
-DWORD RunAndWait(std::string command) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return 0xFFFFFFFF;
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
-}
-
 class MarvixExeTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -143,17 +109,10 @@ protected:
     }
 
     HANDLE Start() {
-        std::string command = "\"" + Program() + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process)) {
-            return nullptr;
-        }
-        CloseHandle(process.hThread);
-        started_.emplace_back(process.hProcess);
-        return process.hProcess;
+        ScopedHandle process = StartProgram("\"" + Program() + "\"");
+        if (!process) return nullptr;
+        started_.push_back(std::move(process));
+        return started_.back().Get();
     }
     // Starts the first clock and waits for its window.
     HWND StartFirst() {
@@ -204,13 +163,13 @@ TEST_F(MarvixExeTest, StartWithWindowsStartsTheClockAtTheNextLoginAndUntickedDoe
     EXPECT_TRUE(RunsProgram(RunValue(), Program())) << RunValue();
     StopRunningClock();
 
-    ASSERT_EQ(RunAndWait("wineboot.exe"), 0u);
+    ASSERT_EQ(RunToEnd("wineboot.exe"), 0u);
     ASSERT_TRUE(Within(10000, [] { return ClockWindows().size() == 1; })) << "started at login";
 
     ClickStartWithWindows();  // untick it, in the clock the login started
     EXPECT_EQ(RunValue(), "");
     StopRunningClock();
-    ASSERT_EQ(RunAndWait("wineboot.exe"), 0u);
+    ASSERT_EQ(RunToEnd("wineboot.exe"), 0u);
     Sleep(3000);
     EXPECT_TRUE(ClockWindows().empty()) << "no clock at the next login";
 }
