@@ -64,6 +64,10 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (clock) clock->ComeForward();
         return 0;
     }
+    if (message == stopClockMessage_ && stopClockMessage_ != 0) {
+        Terminate();
+        return 0;
+    }
     return DefWindowProcA(owner_, message, wParam, lParam);
 }
 
@@ -72,6 +76,7 @@ bool Application::Create() {
     ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_MARVIX));
     ownerClass_ = ScopedWindowClass(ownerClass);
     showClockMessage_ = ShowClockMessage();
+    stopClockMessage_ = StopClockMessage();
     clockClass_ = ClockWindow::RegisterWindowClass(instance_);
     if (!ownerClass_ || !clockClass_) return false;
     // A window of no size that only carries the taskbar button, as the clock is a popup.

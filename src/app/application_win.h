@@ -90,6 +90,7 @@ private:
     std::unique_ptr<HelpWindow> help_;
     HWND activeDialog_ = nullptr;
     UINT showClockMessage_ = 0;  // from a later start of the program (see SingleClock)
+    UINT stopClockMessage_ = 0;  // from an installer or uninstaller
 };
 
 }  // namespace marvix

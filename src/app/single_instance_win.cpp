@@ -5,6 +5,7 @@
 namespace marvix {
 
 UINT ShowClockMessage() { return RegisterWindowMessageA("Marvix.ShowClock"); }
+UINT StopClockMessage() { return RegisterWindowMessageA("Marvix.StopClock"); }
 
 SingleClock::SingleClock() : mutex_(CreateMutexA(nullptr, FALSE, kMutexName)) {
     // A mutex that could not be made at all blocks nothing: better two clocks than none.

@@ -14,6 +14,9 @@ namespace marvix {
 // The message a later start posts to the running program's owner window: the clock comes out of
 // the tray if it is there, and to the front. Registered by name, so only the clock knows it.
 UINT ShowClockMessage();
+// The message an installer or uninstaller posts there to end the running clock as "STOP" does,
+// so that it saves its settings before its files are replaced or removed.
+UINT StopClockMessage();
 
 class SingleClock {
 public:

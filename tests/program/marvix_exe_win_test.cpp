@@ -156,6 +156,18 @@ TEST_F(MarvixExeTest, AClockThatCrashedDoesNotBlockTheNextStart) {
     EXPECT_EQ(WaitForSingleObject(next, 0), DWORD(WAIT_TIMEOUT)) << "the next clock runs";
 }
 
+// What an installer or uninstaller asks of a running clock before it touches its files: it ends,
+// and saves as it goes.
+TEST_F(MarvixExeTest, TheStopMessageEndsTheClockWhichSavesItsSettings) {
+    StartFirst();
+    ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
+    ASSERT_TRUE(StoredValues().empty()) << "a first start writes nothing until it has to";
+    PostMessageA(FindWindowA("TApplication", "Marvo"), RegisterWindowMessageA("Marvix.StopClock"),
+                 0, 0);
+    EXPECT_EQ(WaitForSingleObject(started_.front().Get(), 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(StoredValues().size(), 321u) << "the exit save";
+}
+
 // wineboot starts the Run key's programs, as a login does.
 TEST_F(MarvixExeTest, StartWithWindowsStartsTheClockAtTheNextLoginAndUntickedDoesNot) {
     StartFirst();
