@@ -1,6 +1,6 @@
 #include "windows/login_start.h"
 
-#include <algorithm>
+#include "base/ascii.h"
 
 namespace marvix {
 
@@ -18,10 +18,7 @@ bool RunsProgram(std::string_view command, std::string_view programPath) {
     } else {
         program = command.substr(0, command.find(' '));
     }
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return !program.empty() &&
-           std::equal(program.begin(), program.end(), programPath.begin(), programPath.end(),
-                      [&](char a, char b) { return lower(a) == lower(b); });
+    return !program.empty() && EqualsIgnoringAsciiCase(program, programPath);
 }
 
 }  // namespace marvix

@@ -9,13 +9,17 @@ namespace {
 
 using Frame = RecordingFrame;
 
+// What a tick does: the face's write-backs stored, then the frame composed at `now`.
+void Tick(ClockSettings& settings, Frame& frame, const ClockInstant& now) {
+    FrameSurfaces surfaces = frame.Surfaces();
+    StoreFaceWriteBacks(settings, surfaces);
+    ComposeFrame(settings, LiveState{}, surfaces, now);
+}
+
 TEST(Frame, BeginsWithAPlainCopyOfTheWholeFace) {
     Frame frame;
     ClockSettings settings = DefaultSettings();
-    FixedClock clock;
-    FrameSurfaces surfaces = frame.Surfaces();
-    StoreFaceWriteBacks(settings, surfaces);
-    ComposeFrame(settings, LiveState{}, surfaces, clock.Instant());
+    Tick(settings, frame, FixedClock().Instant());
     ASSERT_FALSE(frame.log.empty());
     EXPECT_EQ(frame.log.front(), "display: copy 0,0 200x200 from face to 0,0");
 }
@@ -25,9 +29,7 @@ TEST(Frame, TwoInstantsGiveTheirOwnFrames) {
     auto secondHand = [](LocalTime time) {
         Frame frame;
         ClockSettings settings = DefaultSettings();
-        FrameSurfaces surfaces = frame.Surfaces();
-        StoreFaceWriteBacks(settings, surfaces);
-        ComposeFrame(settings, LiveState{}, surfaces, InstantAt(time, 0));
+        Tick(settings, frame, InstantAt(time, 0));
         return frame.log.back();  // the second hand, drawn last
     };
     EXPECT_EQ(secondHand({2026, 12, 7, 2, 10, 15, 30, 0}), "display: line 100,178 width 1");
@@ -38,10 +40,7 @@ TEST(Frame, MirroredFaceStartsAtTheLastColumnWithANegativeWidth) {
     Frame frame;
     ClockSettings settings = DefaultSettings();
     settings.Reversed = true;
-    FixedClock clock;
-    FrameSurfaces surfaces = frame.Surfaces();
-    StoreFaceWriteBacks(settings, surfaces);
-    ComposeFrame(settings, LiveState{}, surfaces, clock.Instant());
+    Tick(settings, frame, FixedClock().Instant());
     ASSERT_FALSE(frame.log.empty());
     EXPECT_EQ(frame.log.front(), "display: stretch 199,0 -200x200 from face to 0,0 200x200");
 }
@@ -52,10 +51,7 @@ TEST(Frame, GeometryFollowsTheFaceOnEveryTick) {
     frame.display.Resize({300, 120});
     frame.log.clear();
     ClockSettings settings = DefaultSettings();
-    FixedClock clock;
-    FrameSurfaces surfaces = frame.Surfaces();
-    StoreFaceWriteBacks(settings, surfaces);
-    ComposeFrame(settings, LiveState{}, surfaces, clock.Instant());
+    Tick(settings, frame, FixedClock().Instant());
     EXPECT_EQ(settings.ACX.effective, 150);
     EXPECT_EQ(settings.ACY.effective, 60);
     EXPECT_EQ(settings.AHS.effective, 24);
@@ -86,10 +82,7 @@ TEST(Frame, FaceThenPhaseDialsThenDigitalDisplaysThenHands) {
     Frame frame;
     ClockSettings settings = DefaultSettings();
     settings.ShowMoon = settings.ShowDay = true;
-    FixedClock clock;
-    FrameSurfaces surfaces = frame.Surfaces();
-    StoreFaceWriteBacks(settings, surfaces);
-    ComposeFrame(settings, LiveState{}, surfaces, clock.Instant());
+    Tick(settings, frame, FixedClock().Instant());
     std::vector<std::string> parts;
     for (const std::string& entry : frame.log) {
         const std::string part = PartOf(entry);
