@@ -29,14 +29,14 @@ constexpr std::array kRows = {
     ControlRow{.type = T::Label, .name = "Label22", .caption = "Corner size", .place = {8, 218, 86, 232}, .colour = kLime},
     ControlRow{.type = T::SpinEdit, .name = "SpinEdit32", .place = {90, 214, 160, 235}, .setting = "RSqr", .maximum = 99999, .cap = Cap::FaceWidth, .effect = Effect::ReshapeRounded},
     ControlRow{.type = T::CheckBox, .name = "CheckBox1", .caption = "Hide taskbar", .place = {8, 244, 261, 261}, .setting = "HideMe", .colour = kWhite, .effect = Effect::TaskbarButton},
-    ControlRow{.type = T::CheckBox, .name = "StartWithWindows", .caption = "Start with Windows", .place = {8, 262, 261, 279}, .colour = kWhite, .effect = Effect::StartWithWindows},
-    ControlRow{.type = T::Separator, .name = "Panel1", .place = {0, 288, 269, 290}},
-    ControlRow{.type = T::PushButton, .name = "Button1", .caption = "Steal Wallpaper Background", .place = {8, 298, 230, 321}, .effect = Effect::StealWallpaper},
-    ControlRow{.type = T::CheckBox, .name = "CheckBox3", .place = {236, 301, 256, 318}, .setting = "UseWall", .colour = kWhite, .effect = Effect::NameFace},
-    ControlRow{.type = T::Label, .name = "Label3", .caption = "TWidth", .place = {8, 336, 66, 350}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .name = "SpinEdit3", .place = {70, 332, 140, 353}, .setting = "TranWidth", .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot},
-    ControlRow{.type = T::Label, .name = "Label4", .caption = "THeight", .place = {8, 366, 66, 380}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .name = "SpinEdit4", .place = {70, 362, 140, 383}, .setting = "TranHeight", .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot},
+    ControlRow{.type = T::CheckBox, .name = "StartWithWindows", .caption = "Start with Windows", .place = {8, 266, 261, 283}, .colour = kWhite, .effect = Effect::StartWithWindows},
+    ControlRow{.type = T::Separator, .name = "Panel1", .place = {0, 292, 269, 294}},
+    ControlRow{.type = T::PushButton, .name = "Button1", .caption = "Steal Wallpaper Background", .place = {8, 302, 230, 325}, .effect = Effect::StealWallpaper},
+    ControlRow{.type = T::CheckBox, .name = "CheckBox3", .place = {236, 305, 256, 322}, .setting = "UseWall", .colour = kWhite, .effect = Effect::NameFace},
+    ControlRow{.type = T::Label, .name = "Label3", .caption = "TWidth", .place = {8, 340, 66, 354}, .colour = kLime},
+    ControlRow{.type = T::SpinEdit, .name = "SpinEdit3", .place = {70, 336, 140, 357}, .setting = "TranWidth", .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot},
+    ControlRow{.type = T::Label, .name = "Label4", .caption = "THeight", .place = {8, 370, 66, 384}, .colour = kLime},
+    ControlRow{.type = T::SpinEdit, .name = "SpinEdit4", .place = {70, 366, 140, 387}, .setting = "TranHeight", .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot},
 };
 // clang-format on
 

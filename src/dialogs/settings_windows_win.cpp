@@ -27,7 +27,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
      Clamp::OnCreateAndActivation, true},
     {"TForm3", "Phase Displays", {384, 322}, kPurple, {40, 40}, false, kEightKinds,
      Clamp::OnCreateAndActivation, true},
-    {"TForm5", "Marvix Face", {269, 391}, kPurple, {60, 20}, false, kEightKinds,
+    {"TForm5", "Marvix Face", {269, 395}, kPurple, {60, 20}, false, kEightKinds,
      Clamp::OnCreateAndActivationUnlessIgnored, true},
     {"TForm6", "Marvix Digital Displays", {kDigitalClientWidth, 456}, kPurple, {0, 0}, true, kEightKinds,
      Clamp::OnCreateAndActivation, true},
