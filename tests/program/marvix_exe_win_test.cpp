@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <vector>
 
 #include "../support/programs_win.h"
 #include "base/scoped_handles_win.h"
@@ -22,48 +20,6 @@ std::string Program() {
     std::string folder(path);
     folder.resize(folder.find_last_of('\\'));
     return folder.substr(0, folder.find_last_of('\\')) + "\\marvix.exe";
-}
-
-BOOL CALLBACK AddIfClock(HWND window, LPARAM list) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == "TForm1")
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
-// The clock windows on the screen, shown or hidden, of every process.
-std::vector<HWND> ClockWindows() {
-    std::vector<HWND> found;
-    EnumWindows(&AddIfClock, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Every value under the clock's key, by name.
-std::map<std::string, std::string> StoredValues() {
-    std::map<std::string, std::string> values;
-    HKEY raw = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &raw) != ERROR_SUCCESS)
-        return values;
-    const ScopedRegKey key(raw);
-    for (DWORD i = 0;; ++i) {
-        char name[256];
-        BYTE data[1024];
-        DWORD nameSize = sizeof name, dataSize = sizeof data;
-        if (RegEnumValueA(key.Get(), i, name, &nameSize, nullptr, nullptr, data, &dataSize) !=
-            ERROR_SUCCESS)
-            break;
-        values[name] = std::string(reinterpret_cast<char*>(data), dataSize);
-    }
-    return values;
-}
-
-template <class Condition>
-bool Within(DWORD milliseconds, Condition condition) {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(20)) {
-        if (condition()) return true;
-    }
-    return condition();
 }
 
 class MarvixExeTest : public ::testing::Test {

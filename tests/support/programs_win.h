@@ -1,40 +1,87 @@
 #pragma once
 
-// What the tests that run whole programs share: starting one, running one to its end, and the
-// user's Run value, which a login (or wineboot) starts.
+// What the tests that run whole programs share: starting one, running one to its end, waiting
+// for what it does, the clock windows it shows, the settings it stores, and the user's Run value,
+// which a login (or wineboot) starts.
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "base/scoped_handles_win.h"
+#include "settings/registry_store_win.h"
 #include "windows/login_start.h"
 
 namespace marvix {
 
-// Starts `command` (a program's quoted path and its arguments); an empty handle when it could
-// not start.
-inline ScopedHandle StartProgram(std::string command) {
+// Starts `command` (a program's quoted path and its arguments), in `folder` if one is given; an
+// empty handle when it could not start.
+inline ScopedHandle StartProgram(std::string command, const std::string& folder = "") {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
         return ScopedHandle();
     }
     CloseHandle(process.hThread);
     return ScopedHandle(process.hProcess);
 }
 
-// Runs `command` to its end (a minute at most) and returns its exit code; 0xFFFFFFFF when it
-// could not start.
-inline DWORD RunToEnd(const std::string& command) {
-    const ScopedHandle process = StartProgram(command);
+// Runs `command` to its end (a minute at most), in `folder` if one is given, and returns its exit
+// code; 0xFFFFFFFF when it could not start.
+inline DWORD RunToEnd(const std::string& command, const std::string& folder = "") {
+    const ScopedHandle process = StartProgram(command, folder);
     if (!process) return 0xFFFFFFFF;
     WaitForSingleObject(process.Get(), 60000);
     DWORD code = 0;
     GetExitCodeProcess(process.Get(), &code);
     return code;
+}
+
+// Whether `condition` holds within `milliseconds`, asked every 20 ms.
+template <class Condition>
+bool Within(DWORD milliseconds, Condition condition) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(20)) {
+        if (condition()) return true;
+    }
+    return condition();
+}
+
+inline BOOL CALLBACK AddIfClock(HWND window, LPARAM list) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "TForm1")
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// The clock windows on the screen, shown or hidden, of every process.
+inline std::vector<HWND> ClockWindows() {
+    std::vector<HWND> found;
+    EnumWindows(&AddIfClock, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Every value under the clock's key, by name.
+inline std::map<std::string, std::string> StoredValues() {
+    std::map<std::string, std::string> values;
+    HKEY raw = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &raw) != ERROR_SUCCESS)
+        return values;
+    const ScopedRegKey key(raw);
+    for (DWORD i = 0;; ++i) {
+        char name[256];
+        BYTE data[1024];
+        DWORD nameSize = sizeof name, dataSize = sizeof data;
+        if (RegEnumValueA(key.Get(), i, name, &nameSize, nullptr, nullptr, data, &dataSize) !=
+            ERROR_SUCCESS)
+            break;
+        values[name] = std::string(reinterpret_cast<char*>(data), dataSize);
+    }
+    return values;
 }
 
 // The user's Run value for Marvix: its command, or "" when there is none.

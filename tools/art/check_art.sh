@@ -12,6 +12,7 @@ python3 "$here/make_art.py" "$out"
 for picture in face.bmp fallback.bmp marvix.ico tray.ico; do
     cmp "$out/$picture" "$art/$picture"
 done
+cmp "$out/installer.bmp" "$here/../../package/installer.bmp"
 python3 "$here/make_gallery_faces.py" "$out/gallery"
 diff <(cd "$out/gallery" && ls) <(cd "$faces" && ls)
 for face in "$out"/gallery/*.bmp; do

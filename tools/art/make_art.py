@@ -4,7 +4,7 @@
     make_art.py OUTPUT_DIR
 
 writes face.bmp (the 200 x 200 built-in face, 8 bits per pixel), fallback.bmp (the 100 x 100
-"image too big" face), marvix.ico (32 x 32, 16 colours) and tray.ico (16 x 16, 16 colours).
+"image too big" face), installer.bmp (the installer's 164 x 314 side picture), marvix.ico (32 x 32, 16 colours) and tray.ico (16 x 16, 16 colours).
 Everything is drawn here from geometry with the standard library alone; the output is the same
 byte for byte on every run, so the pictures in the repository can be checked against it.
 """
@@ -198,6 +198,24 @@ def fallback_shapes():
             (text_shape('BIG', 50, 75, 15, 2.2, 0.78), red)]
 
 
+def installer_colour(x, y, shapes, hands):
+    """The installer's side picture: the built-in face at ten past ten on the ring's deep green."""
+    cx, cy, scale = 82.0, 112.0, 0.68
+    fx, fy = 100 + (x - cx) / scale, 100 + (y - cy) / scale
+    if math.hypot(fx - 100, fy - 100) <= 99.2:
+        if hands.covers(fx, fy):
+            return INK
+        return face_colour(fx, fy, shapes)
+    return lerp(RING_MID, RING_EDGE, clamp01(y / 314.0))
+
+
+def installer_hands():
+    def hand(degrees, length):
+        a = math.radians(degrees)
+        return [(100, 100), (100 + length * math.sin(a), 100 - length * math.cos(a))]
+    return StrokeShape([hand(10 * 30 + 9 * 0.5, 44), hand(9 * 6, 64)], 3.2)
+
+
 def render(width, height, colour_at, samples=4):
     """Colour of every pixel, averaged over samples x samples points inside it."""
     pixels = []
@@ -341,6 +359,9 @@ def main():
     fallback_parts = fallback_shapes()
     fallback = render(100, 100, lambda x, y: fallback_colour(x, y, fallback_parts))
     (out / 'fallback.bmp').write_bytes(bmp8(100, 100, fallback, fixed=(BLACK,)))
+    hands = installer_hands()
+    side = render(164, 314, lambda x, y: installer_colour(x, y, shapes, hands), samples=3)
+    (out / 'installer.bmp').write_bytes(bmp8(164, 314, side, fixed=(BLACK, WHITE, DARK_RED)))
     (out / 'marvix.ico').write_bytes(ico16(32, icon_colour(32)))
     (out / 'tray.ico').write_bytes(ico16(16, icon_colour(16)))
 

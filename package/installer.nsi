@@ -1,0 +1,209 @@
+; The Marvix installer: for the current user alone, with no elevation, into the user's own
+; programs folder. The build runs makensis with
+;   VERSION        the project's version ("2.0"); VERSION_QUAD the same in four parts
+;   FILES          the folder make_package.py wrote: files/ and installed-files.nsh
+;   ICON           the program's icon; the side picture of the first and last pages is
+;                  package/installer.bmp (drawn by tools/art/make_art.py)
+;   OUTFILE        the setup program to write
+;
+; Installs: both programs, the gallery, README.txt (the text for Windows users), LICENSE.txt, a
+; Start-menu shortcut and the uninstall entry; on request the user's Run value ("Start Marvix
+; with Windows", the same value the face window's "Start with Windows" writes).
+;
+; Silent (/S): installs as the pages' defaults would. Over an earlier install, "Start Marvix with
+; Windows" stays as the user left it, and a clock that was running is started again.
+; The uninstaller, silent, keeps the settings unless given /REMOVESETTINGS.
+
+Unicode true
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+ManifestDPIAware true
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include Sections.nsh
+!include "${FILES}/installed-files.nsh"
+
+!define PRODUCT "Marvix"
+!define PUBLISHER "The Marvix developers"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Marvix"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define RUN_VALUE "Marvix"
+!define SETTINGS_KEY "Software\Tolvane\Marvo"
+; How the running clock is found and asked to stop: its owner window, and the message that ends
+; it as "STOP" does, saving its settings first.
+!define CLOCK_OWNER_CLASS "TApplication"
+!define CLOCK_OWNER_TITLE "Marvo"
+!define STOP_MESSAGE "Marvix.StopClock"
+!define SYNCHRONIZE 0x00100000
+!define WAIT_OBJECT_0 0
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Marvix"
+; Installing again goes where the last install went.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${PRODUCT} ${VERSION}"
+
+VIProductVersion "${VERSION_QUAD}"
+VIAddVersionKey "ProductName" "${PRODUCT}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "FileDescription" "${PRODUCT} ${VERSION} setup"
+VIAddVersionKey "CompanyName" "${PUBLISHER}"
+VIAddVersionKey "LegalCopyright" "${PUBLISHER}, MIT licence"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${__FILEDIR__}/installer.bmp"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${__FILEDIR__}/installer.bmp"
+!define MUI_ABORTWARNING
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_FINISHPAGE_RUN "$INSTDIR\marvix.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start Marvix now"
+
+!insertmacro MUI_PAGE_LICENSE "${FILES}/files/LICENSE.txt"
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Var ClockWasRunning
+
+; Asks every running clock to stop and waits for its program to end, so that it has saved its
+; settings and its files can be replaced or removed. A clock that will not end leaves the user
+; the choice to stop it by hand or to cancel.
+!macro DefineStopRunningClock un
+Function ${un}StopRunningClock
+  StrCpy $ClockWasRunning 0
+  System::Call 'user32::RegisterWindowMessageW(w "${STOP_MESSAGE}") i .r1'
+  ${Do}
+    FindWindow $0 "${CLOCK_OWNER_CLASS}" "${CLOCK_OWNER_TITLE}"
+    ${If} $0 = 0
+      Return
+    ${EndIf}
+    StrCpy $ClockWasRunning 1
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i 0 r2)'
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r2) p .r3'
+    System::Call 'user32::PostMessageW(p r0, i r1, p 0, p 0)'
+    StrCpy $4 -1
+    ${If} $3 P<> 0
+      System::Call 'kernel32::WaitForSingleObject(p r3, i 10000) i .r4'
+      System::Call 'kernel32::CloseHandle(p r3)'
+    ${EndIf}
+    ${If} $4 <> ${WAIT_OBJECT_0}
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "Marvix is still running. Stop it (control menu, STOP), then click Retry." \
+        /SD IDCANCEL IDRETRY +2
+      Abort
+    ${EndIf}
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro DefineStopRunningClock ""
+!insertmacro DefineStopRunningClock "un."
+
+; Whether the user's Run value starts the marvix.exe in $INSTDIR, quoted or not (Windows compares
+; paths without regard to case, and so does StrCmp).
+!macro DefineRunValueStartsThisCopy un
+Function ${un}RunValueStartsThisCopy
+  ReadRegStr $0 HKCU "${RUN_KEY}" "${RUN_VALUE}"
+  ${If} $0 == '"$INSTDIR\marvix.exe"'
+  ${OrIf} $0 == "$INSTDIR\marvix.exe"
+    StrCpy $0 1
+  ${Else}
+    StrCpy $0 0
+  ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro DefineRunValueStartsThisCopy ""
+!insertmacro DefineRunValueStartsThisCopy "un."
+
+Section "Marvix" SectionProgram
+  SectionIn RO
+  Call StopRunningClock
+  !insertmacro InstallFiles
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortCut "$SMPROGRAMS\Marvix.lnk" "$INSTDIR\marvix.exe" "" "$INSTDIR\marvix.exe" 0 \
+    SW_SHOWNORMAL "" "Marvix desktop clock"
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\marvix.exe",0'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "Start Marvix with Windows" SectionLoginStart
+  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\marvix.exe"'
+SectionEnd
+
+; Left unticked over an install that started with Windows: the user has turned it off.
+Section "-Login start turned off"
+  ${IfNot} ${SectionIsSelected} ${SectionLoginStart}
+    Call RunValueStartsThisCopy
+    ${If} $0 = 1
+      DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+    ${EndIf}
+  ${EndIf}
+SectionEnd
+
+Function .onInit
+  ; A fresh install offers to start with Windows; over an earlier one, the choice stays the
+  ; user's (the face window may have changed it since).
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+    Call RunValueStartsThisCopy
+    ${If} $0 = 0
+      !insertmacro UnselectSection ${SectionLoginStart}
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+; The finish page offers "Start Marvix now"; a silent install over a running clock starts it
+; again, since it stopped that clock.
+Function .onInstSuccess
+  ${If} ${Silent}
+  ${AndIf} $ClockWasRunning = 1
+    Exec '"$INSTDIR\marvix.exe"'
+  ${EndIf}
+FunctionEnd
+
+Section "Uninstall"
+  Call un.StopRunningClock
+  !insertmacro RemoveInstalledFiles
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\Marvix.lnk"
+  ; A Run value of another copy of Marvix still starts that copy: it stays.
+  Call un.RunValueStartsThisCopy
+  ${If} $0 = 1
+    DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
+  ${EndIf}
+
+  ; Only now, with the clock stopped: it saves its settings as it ends.
+  ${GetParameters} $1
+  ClearErrors
+  ${GetOptions} $1 "/REMOVESETTINGS" $2
+  ${If} ${Errors}
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+      "Remove your Marvix settings too?$\n$\nThe clock's look, alarms and sounds are kept for \
+      the next time you install Marvix unless you remove them." /SD IDNO IDNO settings_kept
+  ${EndIf}
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Tolvane"
+  settings_kept:
+
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
