@@ -100,15 +100,7 @@ protected:
     }
     void TearDown() override {
         if (UninstallEntryExists()) Uninstall("/S");
-        for (HWND clock : ClockWindows()) {
-            DWORD id = 0;
-            GetWindowThreadProcessId(clock, &id);
-            const ScopedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
-            TerminateProcess(process.Get(), 0);
-            WaitForSingleObject(process.Get(), 5000);
-        }
-        RemoveRunValue();
-        RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+        LeaveNoClockBehind();
     }
 
     static void Install() { ASSERT_EQ(RunToEnd(SetupProgram() + " /S"), 0u); }

@@ -31,16 +31,7 @@ protected:
     void TearDown() override {
         for (ScopedHandle& process : started_) TerminateProcess(process.Get(), 0);
         for (ScopedHandle& process : started_) WaitForSingleObject(process.Get(), 5000);
-        // Whatever clock a login start left running.
-        for (HWND clock : ClockWindows()) {
-            DWORD id = 0;
-            GetWindowThreadProcessId(clock, &id);
-            const ScopedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
-            TerminateProcess(process.Get(), 0);
-            WaitForSingleObject(process.Get(), 5000);
-        }
-        RemoveRunValue();
-        RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+        LeaveNoClockBehind();
     }
 
     // "Start with Windows" clicked in the running clock's face window, opened from its control

@@ -117,4 +117,18 @@ inline void RemoveRunValue() {
     RegDeleteValueA(key, kRunValueName);
 }
 
+// What a test that runs whole programs leaves: no clock running (whoever started it: the test,
+// a login start or an installer), no Run value and no settings.
+inline void LeaveNoClockBehind() {
+    for (HWND clock : ClockWindows()) {
+        DWORD id = 0;
+        GetWindowThreadProcessId(clock, &id);
+        const ScopedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+        TerminateProcess(process.Get(), 0);
+        WaitForSingleObject(process.Get(), 5000);
+    }
+    RemoveRunValue();
+    RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+}
+
 }  // namespace marvix
