@@ -132,9 +132,7 @@ void Application::Dispatch(MSG& message) {
 HFONT Application::DialogFont(bool bold) {
     ScopedFont& font = bold ? boldDialogFont_ : dialogFont_;
     if (!font) {
-        HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
+        const int dpi = GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY);
         const DialogFontChoice choice = DialogFontFor(dpi);
         font.Reset(CreateFontA(-MulDiv(choice.points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                                FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,

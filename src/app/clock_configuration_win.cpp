@@ -18,7 +18,7 @@ bool ClockWindow::LoadConfiguration(const std::string& path) {
 void ClockWindow::ApplyLoadedSettings() {
     Retime();
     // An empty face name keeps the face that is shown.
-    RefreshMaximizedArea();
+    RefreshScreens();
     PrepareFace(settings_, *pictures_, live_.screen, kTooLargeOnLoad);
     FitWindowToFace();
     app_.ShowTaskbarButton(!settings_.HideMe);

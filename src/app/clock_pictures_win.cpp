@@ -6,6 +6,7 @@
 
 #include "app/resource.h"
 #include "base/message_seam_win.h"
+#include "base/scoped_handles_win.h"
 #include "frame/face_geometry.h"
 
 namespace marvix {
@@ -121,14 +122,14 @@ void PrepareFace(ClockSettings& s, ClockPictures& p, Size screen, const char* to
     StoreHandGeometry(s, EffectiveHandGeometry(s, p.face.GetSize()));
 }
 
+// The screen's context spans every monitor in screen coordinates, so a place on a monitor left
+// of or above the main one (negative coordinates) is taken from that monitor.
 void CaptureDesktop(GdiSurface& face, Point topLeft) {
-    HWND desktop = GetDesktopWindow();
-    HDC desktopDc = GetWindowDC(desktop);
-    if (!desktopDc) return;
+    const BorrowedDc screen(nullptr);
+    if (!screen) return;
     const Size size = face.GetSize();
-    BitBlt(face.DrawingDc(), 0, 0, size.width, size.height, desktopDc, topLeft.x, topLeft.y,
+    BitBlt(face.DrawingDc(), 0, 0, size.width, size.height, screen.Get(), topLeft.x, topLeft.y,
            SRCCOPY);
-    ReleaseDC(desktop, desktopDc);
 }
 
 }  // namespace marvix

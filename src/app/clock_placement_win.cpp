@@ -40,20 +40,39 @@ void ClockWindow::Restack() {
 }
 
 // Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
-// area is taken at start and again whenever the screen or the work area changes.
-void ClockWindow::RefreshMaximizedArea() { live_.screen = MaximizedArea(); }
+// screens are taken at start and again whenever the monitors or a work area change.
+void ClockWindow::RefreshScreens() {
+    live_.screen = MaximizedArea();
+    monitors_ = Monitors();
+}
 
-// Every tick clamps: the rectangle comes from the last move, not from the window manager.
-bool ClockWindow::ClampToScreen() { return ClampWindow(hwnd_, frame_, live_.screen); }
+Rect ClockWindow::Desktop() const {
+    Rect desktop;
+    for (const Monitor& monitor : monitors_) desktop = Union(desktop, monitor.bounds);
+    return desktop;
+}
 
-// Sizes the window to the face, puts it at FL, FT, keeps it on the screen unless
-// IgnoreBoundary, and cuts it to its shape: what start-up and a loaded configuration both do.
+// Every tick holds the window: the rectangle comes from the last move, not from the window
+// manager, and the monitors from the last change, so a tick asks the platform nothing.
+bool ClockWindow::KeepOnScreen() {
+    return KeepWindowOnScreen(hwnd_, frame_, monitors_, settings_.IgnoreBoundary);
+}
+
+void ClockWindow::DisplaysChanged() {
+    RefreshScreens();
+    MoveTo({settings_.FL, settings_.FT});
+    KeepOnScreen();
+    app_.ShowLiveValues();
+}
+
+// Sizes the window to the face, puts it at FL, FT, keeps it on the screen (with IgnoreBoundary,
+// only from off every monitor), and cuts it to its shape: what start-up and a loaded configuration both do.
 void ClockWindow::FitWindowToFace() {
     const Size face = pictures_->face.GetSize();
     // A borderless popup: the window is its client area.
     SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, face.width, face.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!settings_.IgnoreBoundary) ClampToScreen();
+    KeepOnScreen();
     Reshape();
 }
 

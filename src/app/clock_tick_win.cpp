@@ -2,6 +2,7 @@
 // next have something to do, the one-second tick/tock pacing and the colon blink.
 #include "app/clock_window_win.h"
 
+#include "base/scoped_handles_win.h"
 #include "base/system_time_win.h"
 
 namespace marvix {
@@ -18,7 +19,7 @@ void ClockWindow::PlanNextTick() {
 void ClockWindow::Tick() {
     now_ = SampleInstant(clock_);
     if (settings_.Tray && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
-    const bool moved = !settings_.IgnoreBoundary && ClampToScreen();
+    const bool moved = KeepOnScreen();
     RunSoundTriggers(settings_, sounds_, now_.time, *player_);
     // What the settings windows show of the clock (its place, the placed displays) can change
     // only with the frame or the place.
@@ -45,10 +46,9 @@ void ClockWindow::ShowFrame(Rect area) {
     // The frame is complete in the display picture, and differs from the one on screen only
     // within `area`. Straight to the window, rather than through an invalidated area and a paint
     // message: a paint asks the window server for the update region several times over.
-    if (HDC dc = GetDC(hwnd_)) {
-        BitBlt(dc, area.left, area.top, area.Width(), area.Height(), pictures_->display.Dc(),
+    if (const BorrowedDc dc(hwnd_); dc) {
+        BitBlt(dc.Get(), area.left, area.top, area.Width(), area.Height(), pictures_->display.Dc(),
                area.left, area.top, SRCCOPY);
-        ReleaseDC(hwnd_, dc);
     }
     ++framesShown_;
 }

@@ -67,8 +67,8 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK: HideToTray(); return 0;
         case TrayIcon::kCallbackMessage: TrayIconClicked(lParam); return 0;
         case WM_TIMECHANGE: timers_.TickSoon(); return 0;
-        case WM_DISPLAYCHANGE:
-        case WM_SETTINGCHANGE: RefreshMaximizedArea(); return 0;
+        case WM_DISPLAYCHANGE: DisplaysChanged(); return 0;
+        case WM_SETTINGCHANGE: RefreshScreens(); return 0;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
             return 0;
@@ -92,7 +92,7 @@ void ClockWindow::Created() {
     ReportAll(errors);
 
     // The face is tested against the maximized-window area.
-    RefreshMaximizedArea();
+    RefreshScreens();
     PrepareFace(settings_, *pictures_, live_.screen);
     FitWindowToFace();
     Restack();

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/clock_owner_win.h"
 #include "app/clock_pictures_win.h"
@@ -19,6 +20,7 @@
 #include "app/window_drag_win.h"
 #include "frame/frame_cache.h"
 #include "frame/live_state.h"
+#include "frame/placement.h"
 #include "frame/tick_plan.h"
 #include "settings/clock_settings.h"
 #include "sound/sound_player_win.h"
@@ -69,6 +71,7 @@ public:
     Rect Frame() const override { return {frame_.left, frame_.top, frame_.right, frame_.bottom}; }
     Size FaceSize() const override { return pictures_->face.GetSize(); }
     Size ScreenArea() const override { return live_.screen; }
+    Rect Desktop() const override;
     void Reshape() override;
     void Restack() override;
     void MoveTo(Point topLeft) override;
@@ -96,8 +99,9 @@ public:
     // Another start of the program found this clock running: it is what the user wanted to see,
     // brought out of the tray and to the front.
     void ComeForward();
-    // Returns whether the window moved.
-    bool ClampToScreen();
+    // Holds the window on the work area of its monitor, or with IgnoreBoundary brings it back
+    // only from off every monitor; returns whether it moved.
+    bool KeepOnScreen();
     // Something other than time may have changed the frame or the sounds: the tick comes at its
     // next step rather than when it was planned.
     void TickSoon() { timers_.TickSoon(); }
@@ -134,7 +138,11 @@ private:
     void PlanNextTick();
     void FitWindowToFace();
     void ApplyLoadedSettings();
-    void RefreshMaximizedArea();
+    // The main screen's maximised-window area and the monitors, taken anew.
+    void RefreshScreens();
+    // Monitors came or went: the clock goes back to its own place, FL, FT, if a monitor shows
+    // it, else onto the nearest.
+    void DisplaysChanged();
     // Composes the frame and shows what changed; returns whether the frame may have changed.
     bool ComposeAndShow();
     void ShowFrame(Rect area);
@@ -146,6 +154,7 @@ private:
     SoundLatches sounds_;
     ClockSettings settings_;
     LiveState live_;
+    std::vector<Monitor> monitors_;
     ConfigurationFiles files_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;

@@ -69,7 +69,7 @@ void HelpWindow::ShowTopic(std::string_view key) {
     SelectTopic(index);
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     // It remembers nothing but must be seen: back inside the screen if it was moved off it.
-    ClampWindow(hwnd_, MaximizedArea());
+    ClampWindow(hwnd_);
     SetForegroundWindow(hwnd_);
     SetFocus(list_);
 }

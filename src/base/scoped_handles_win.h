@@ -68,6 +68,25 @@ using ScopedBitmap = UniqueHandle<NullHandleTraits<HBITMAP, &DeleteObject>>;
 // A DC of our own making (CreateCompatibleDC); DCs borrowed with GetDC go back with ReleaseDC.
 using ScopedMemoryDc = UniqueHandle<NullHandleTraits<HDC, &DeleteDC>>;
 
+// A DC borrowed with GetDC, of a window or (for no window) of the whole screen, given back when
+// it goes.
+class BorrowedDc {
+public:
+    explicit BorrowedDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~BorrowedDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    BorrowedDc(const BorrowedDc&) = delete;
+    BorrowedDc& operator=(const BorrowedDc&) = delete;
+
+    HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // A window class this program registered, unregistered when it goes; its windows must be gone
 // by then, or the class stays.
 // What every window class of the program starts from: its procedure, the module, the arrow

@@ -67,8 +67,9 @@ std::string VolumeLabel(char letter) {
 
 // Lets a list scroll sideways to its longest line, in the font it draws with.
 void FitWidthToItems(HWND list) {
-    HDC dc = GetDC(list);
-    if (!dc) return;
+    const BorrowedDc borrowed(list);
+    if (!borrowed) return;
+    HDC dc = borrowed.Get();
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0));
     HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
     int widest = 0;
@@ -82,7 +83,6 @@ void FitWidthToItems(HWND list) {
         widest = std::max(widest, int(extent.cx));
     }
     if (old) SelectObject(dc, old);
-    ReleaseDC(list, dc);
     SendMessageA(list, LB_SETHORIZONTALEXTENT, WPARAM(widest + 6), 0);
 }
 

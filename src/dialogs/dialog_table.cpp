@@ -6,7 +6,8 @@ namespace marvix {
 
 SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock) {
     const Size face = clock.face, screen = clock.screen;
-    int32_t maximum = row.maximum;
+    int32_t minimum = row.minimum, maximum = row.maximum;
+    const Rect desktop = clock.desktop;
     switch (row.cap) {
         case Cap::None: break;
         case Cap::LargerFaceSide:
@@ -19,8 +20,18 @@ SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock) {
         case Cap::LargerScreenSide:
             maximum = std::min(maximum, std::max(screen.width, screen.height));
             break;
+        case Cap::DesktopX:
+            if (desktop.Empty()) break;
+            minimum = std::max(minimum, desktop.left);
+            maximum = std::min(maximum, desktop.right - 1);
+            break;
+        case Cap::DesktopY:
+            if (desktop.Empty()) break;
+            minimum = std::max(minimum, desktop.top);
+            maximum = std::min(maximum, desktop.bottom - 1);
+            break;
     }
-    return {row.minimum, std::max(maximum, row.minimum)};
+    return {minimum, std::max(maximum, minimum)};
 }
 
 int32_t HeldSpinValue(std::string_view text, SpinBounds bounds) {

@@ -40,7 +40,11 @@ enum class Cap {
     FaceHeight,
     LargerScreenSide,
     ScreenWidth,
-    ScreenHeight
+    ScreenHeight,
+    // Both bounds from the desktop, every monitor together: a window may be placed on any of
+    // them, left of or above the main one too.
+    DesktopX,
+    DesktopY
 };
 
 // When a spin edit's typed value takes effect: at each keystroke, or once the typing settles
@@ -106,11 +110,12 @@ struct SpinBounds {
     int32_t minimum;
     int32_t maximum;
 };
-// What a cap follows: the clock's face and the screen's maximised-window area, as the clock has
-// them now.
+// What a cap follows: the clock's face, the main screen's maximised-window area and the desktop
+// (the rectangle holding every monitor), as the clock has them now.
 struct ClockMeasures {
     Size face;
     Size screen;
+    Rect desktop;
 };
 // The row's bounds with its cap applied.
 SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock);

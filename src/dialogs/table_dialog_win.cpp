@@ -32,7 +32,7 @@ TableDialog::TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
 const ControlRow& TableDialog::Row(std::string_view name) const { return *FindRow(rows_, name); }
 
 ClockMeasures TableDialog::Measures() const {
-    return {host_.Clock().FaceSize(), host_.Clock().ScreenArea()};
+    return {host_.Clock().FaceSize(), host_.Clock().ScreenArea(), host_.Clock().Desktop()};
 }
 
 HWND TableDialog::Control(std::string_view name) const {

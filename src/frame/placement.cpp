@@ -14,13 +14,49 @@ WindowRegion RegionForShape(int cShape, int rSqr, Size client) {
     return {};
 }
 
-Point ClampToScreen(Rect window, Size area) {
+namespace {
+
+long long Area(Rect r) { return r.Empty() ? 0 : 1LL * r.Width() * r.Height(); }
+
+// How far apart two rectangles are (0 when they touch or overlap), squared.
+long long DistanceSquared(Rect a, Rect b) {
+    const long long dx = std::max({0, b.left - a.right, a.left - b.right});
+    const long long dy = std::max({0, b.top - a.bottom, a.top - b.bottom});
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+const Monitor& MonitorFor(Rect window, std::span<const Monitor> monitors) {
+    const Monitor* best = &monitors.front();
+    long long bestShare = -1, bestDistance = 0;
+    for (const Monitor& monitor : monitors) {
+        const long long share = Area(Intersection(window, monitor.bounds));
+        const long long distance = DistanceSquared(window, monitor.bounds);
+        if (share > bestShare || (share == 0 && bestShare == 0 && distance < bestDistance)) {
+            best = &monitor;
+            bestShare = share;
+            bestDistance = distance;
+        }
+    }
+    return *best;
+}
+
+Point ClampToArea(Rect window, Rect area) {
     Point topLeft{window.left, window.top};
-    if (area.height - window.Height() < topLeft.y) topLeft.y = area.height - window.Height();
-    if (area.width - window.Width() < topLeft.x) topLeft.x = area.width - window.Width();
-    if (topLeft.y < 1) topLeft.y = 1;
-    if (topLeft.x < 1) topLeft.x = 1;
+    if (area.bottom - window.Height() < topLeft.y) topLeft.y = area.bottom - window.Height();
+    if (area.right - window.Width() < topLeft.x) topLeft.x = area.right - window.Width();
+    if (topLeft.y <= area.top) topLeft.y = area.top + 1;
+    if (topLeft.x <= area.left) topLeft.x = area.left + 1;
     return topLeft;
+}
+
+Point KeepOnScreen(Rect window, std::span<const Monitor> monitors, bool ignoreBoundary) {
+    const Point here{window.left, window.top};
+    if (monitors.empty()) return here;
+    const Monitor& monitor = MonitorFor(window, monitors);
+    if (ignoreBoundary && !Intersection(window, monitor.bounds).Empty()) return here;
+    return ClampToArea(window, monitor.work);
 }
 
 namespace {

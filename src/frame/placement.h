@@ -4,6 +4,7 @@
 // screen-boundary clamp and the z-position. The shell applies what these decide.
 
 #include <array>
+#include <span>
 
 #include "base/geometry.h"
 
@@ -22,9 +23,28 @@ struct WindowRegion {
 // window without a region, so its full rectangle shows.
 WindowRegion RegionForShape(int cShape, int rSqr, Size client);
 
-// Where the screen-boundary clamp puts the top-left of a window with this outer frame: inside the
-// maximized-window area, and never at coordinate 0 or less.
-Point ClampToScreen(Rect window, Size maximizedArea);
+// One monitor of the desktop, in virtual-screen coordinates (the main monitor's top-left is 0, 0;
+// a monitor left of or above it has negative ones). Its work area leaves out the taskbar.
+struct Monitor {
+    Rect bounds;
+    Rect work;
+    friend bool operator==(const Monitor&, const Monitor&) = default;
+};
+
+// The monitor a window belongs to: the one with the largest share of it, else the nearest.
+// `monitors` must not be empty.
+const Monitor& MonitorFor(Rect window, std::span<const Monitor> monitors);
+
+// Where the screen-boundary clamp puts the top-left of a window with this outer frame: pulled
+// back past the right and bottom edges of `area`, then a left or top at or before the area's
+// edge one pixel inside it, so a window larger than the area rests one pixel inside its
+// top-left.
+Point ClampToArea(Rect window, Rect area);
+
+// Where a window is kept: wholly inside the work area of its monitor, or, with the clamp
+// switched off, left where it is unless no monitor shows any of it, when it comes back onto the
+// nearest. With no monitor known it stays.
+Point KeepOnScreen(Rect window, std::span<const Monitor> monitors, bool ignoreBoundary);
 
 // Where a settings window first shows: beside the clock (`anchor`), on the right, else the left,
 // else below, else above, `gap` pixels away and wholly inside `area` (the work area of the

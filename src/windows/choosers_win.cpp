@@ -7,6 +7,7 @@
 
 #include "base/gdi_surface_win.h"
 #include "base/lazy_library_win.h"
+#include "base/scoped_handles_win.h"
 
 namespace marvix {
 
@@ -18,10 +19,7 @@ constexpr char kCommonDialogs[] = "comdlg32.dll";
 ChooserScript* g_script = nullptr;
 
 int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    return GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY);
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ public:
     virtual Size FaceSize() const = 0;
     // The primary screen's maximised-window area, as the clock last took it.
     virtual Size ScreenArea() const = 0;
+    // The rectangle holding every monitor, as the clock last took them.
+    virtual Rect Desktop() const = 0;
 
     // CShape and RSqr: the window cut to its shape again.
     virtual void Reshape() = 0;

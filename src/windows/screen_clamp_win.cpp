@@ -1,21 +1,47 @@
 #include "windows/screen_clamp_win.h"
 
-#include "frame/placement.h"
-
 namespace marvix {
 
 Size MaximizedArea() {
     return {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
 }
 
-void ClampWindow(HWND window, Size area) {
-    RECT frame;
-    GetWindowRect(window, &frame);
-    ClampWindow(window, frame, area);
+namespace {
+
+Rect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(handle, &info)) {
+        auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(list);
+        const Monitor monitor{FromRECT(info.rcMonitor), FromRECT(info.rcWork)};
+        if (info.dwFlags & MONITORINFOF_PRIMARY) {
+            monitors.insert(monitors.begin(), monitor);
+        } else {
+            monitors.push_back(monitor);
+        }
+    }
+    return TRUE;
 }
 
-bool ClampWindow(HWND window, const RECT& frame, Size area) {
-    const Point target = ClampToScreen({frame.left, frame.top, frame.right, frame.bottom}, area);
+}  // namespace
+
+std::vector<Monitor> Monitors() {
+    std::vector<Monitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+void ClampWindow(HWND window) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    KeepWindowOnScreen(window, frame, Monitors(), false);
+}
+
+bool KeepWindowOnScreen(HWND window, const RECT& frame, std::span<const Monitor> monitors,
+                        bool ignoreBoundary) {
+    const Point target = KeepOnScreen(FromRECT(frame), monitors, ignoreBoundary);
     if (target.x != frame.left || target.y != frame.top) {
         SetWindowPos(window, nullptr, target.x, target.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

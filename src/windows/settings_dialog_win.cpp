@@ -132,7 +132,7 @@ void SettingsDialog::ApplyDialogFont() {
     }
 }
 
-void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_, MaximizedArea()); }
+void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_); }
 
 // The settings are shown again, then the focus goes back where the user left it, as a dialog's
 // does: the refill finds no field being typed in, and the keys go on where they went.

@@ -184,19 +184,26 @@ TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
     EXPECT_TRUE(topMost()) << "an unknown position leaves the z-order alone";
 }
 
+// Wholly inside the work area: the maximised-window area it once used is larger than the screen
+// by a window frame, and left the clock's edge past the screen's.
 TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored) {
     Start();
-    const int maxWidth = GetSystemMetrics(SM_CXMAXIMIZED);
-    SetWindowPos(ClockHwnd(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(ClockHwnd(), nullptr, work.right - 50, work.bottom - 50, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
     Clock().Tick();
-    EXPECT_EQ(WindowRect(ClockHwnd()).right, maxWidth);
-    EXPECT_EQ(WindowRect(ClockHwnd()).top, 300);
+    EXPECT_EQ(WindowRect(ClockHwnd()).right, work.right);
+    EXPECT_EQ(WindowRect(ClockHwnd()).bottom, work.bottom);
     EXPECT_EQ(Clock().Settings().FL, 194) << "the clamp moves the window, not FL";
 
     Clock().ChangeSettings().IgnoreBoundary = true;
-    SetWindowPos(ClockHwnd(), nullptr, maxWidth - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(ClockHwnd(), nullptr, work.right - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Clock().Tick();
-    EXPECT_EQ(WindowRect(ClockHwnd()).left, maxWidth - 50);
+    EXPECT_EQ(WindowRect(ClockHwnd()).left, work.right - 50) << "partly off the screen";
+    SetWindowPos(ClockHwnd(), nullptr, work.right + 500, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Clock().Tick();
+    EXPECT_EQ(WindowRect(ClockHwnd()).right, work.right) << "off every monitor: brought back";
 }
 
 TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {

@@ -259,7 +259,9 @@ namespace {
 // Activation pulls a window dragged partly off the screen back inside: the configurations
 // window unless IgnoreBoundary, the control menu always.
 TEST_F(ConfigurationsTest, ActivationPullsDialogsBackOnTheScreen) {
-    const int right = GetSystemMetrics(SM_CXMAXIMIZED);
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int right = work.right;
     auto pushOffAndActivate = [&](HWND window) {
         SetWindowPos(window, nullptr, right - 40, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ShowWindow(window, SW_SHOW);

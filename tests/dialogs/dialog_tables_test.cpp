@@ -73,16 +73,26 @@ TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) 
 }
 
 TEST(DialogTables, CapsFollowTheClockPicture) {
-    const ClockMeasures clock{{200, 150}, {1024, 738}};
-    auto maximum = [&](Cap cap) {
-        return BoundsOf({ControlType::SpinEdit, "", "", {}, "", 0, 9999, 0, cap}, clock).maximum;
+    // A second monitor of 800 x 600 left of the main one.
+    const ClockMeasures clock{{200, 150}, {1024, 738}, {-800, 0, 1024, 768}};
+    auto bounds = [&](Cap cap) {
+        return BoundsOf({ControlType::SpinEdit, "", "", {}, "", -32000, 9999, 0, cap}, clock);
     };
+    auto maximum = [&](Cap cap) { return bounds(cap).maximum; };
     EXPECT_EQ(maximum(Cap::None), 9999);
     EXPECT_EQ(maximum(Cap::LargerFaceSide), 200);
     EXPECT_EQ(maximum(Cap::FaceWidth), 200);
     EXPECT_EQ(maximum(Cap::FaceHeight), 150);
     EXPECT_EQ(maximum(Cap::LargerScreenSide), 1024);
     EXPECT_EQ(maximum(Cap::ScreenHeight), 738);
+    EXPECT_EQ(bounds(Cap::DesktopX).minimum, -800);
+    EXPECT_EQ(maximum(Cap::DesktopX), 1023);
+    EXPECT_EQ(bounds(Cap::DesktopY).minimum, 0);
+    EXPECT_EQ(maximum(Cap::DesktopY), 767);
+    // No monitor known: the row's own bounds.
+    const ClockMeasures unknown{{200, 150}, {1024, 738}, {}};
+    EXPECT_EQ(BoundsOf({ControlType::SpinEdit, "", "", {}, "", -32000, 9999, 0, Cap::DesktopX},
+                       unknown).minimum, -32000);
 }
 
 TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {

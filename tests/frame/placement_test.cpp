@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace marvix {
 namespace {
 
@@ -18,14 +20,49 @@ TEST(WindowRegion, EachShapeAndAnUnknownOne) {
     EXPECT_EQ(RegionForShape(-1, 30, client).shape, RegionShape::None);
 }
 
-TEST(ScreenClamp, PullsWindowsInsideAndNeverToZero) {
-    const Size area{1024, 738};
-    EXPECT_EQ(ClampToScreen({194, 105, 394, 305}, area), (Point{194, 105}));
-    EXPECT_EQ(ClampToScreen({900, 105, 1100, 305}, area), (Point{824, 105}));
-    EXPECT_EQ(ClampToScreen({100, 700, 300, 900}, area), (Point{100, 538}));
-    EXPECT_EQ(ClampToScreen({-50, 0, 150, 200}, area), (Point{1, 1}));
-    // Larger than the area: top-left at 1, 1.
-    EXPECT_EQ(ClampToScreen({300, 300, 2300, 2300}, area), (Point{1, 1}));
+TEST(ScreenClamp, PullsWindowsInsideTheAreaAndNeverOntoItsEdge) {
+    const Rect area{0, 0, 1024, 738};
+    EXPECT_EQ(ClampToArea({194, 105, 394, 305}, area), (Point{194, 105}));
+    EXPECT_EQ(ClampToArea({900, 105, 1100, 305}, area), (Point{824, 105}));
+    EXPECT_EQ(ClampToArea({100, 700, 300, 900}, area), (Point{100, 538}));
+    EXPECT_EQ(ClampToArea({-50, 0, 150, 200}, area), (Point{1, 1}));
+    // Larger than the area: top-left one pixel inside.
+    EXPECT_EQ(ClampToArea({300, 300, 2300, 2300}, area), (Point{1, 1}));
+    // A work area that does not start at 0: a taskbar on the left, a monitor above the main one.
+    EXPECT_EQ(ClampToArea({-900, -700, -700, -500}, {-1024, -768, 0, -40}), (Point{-900, -700}));
+    EXPECT_EQ(ClampToArea({-1100, -200, -900, 0}, {-1024, -768, 0, -40}), (Point{-1023, -240}));
+    EXPECT_EQ(ClampToArea({40, 10, 240, 210}, {60, 0, 1024, 768}), (Point{61, 10}));
+}
+
+// Two monitors side by side: the main one 1024 x 768 with a 30-pixel taskbar, an 800 x 600 one
+// to its right or its left.
+TEST(ScreenClamp, KeepsAWindowOnItsOwnMonitorAndBringsBackOneThatIsOffThemAll) {
+    const Monitor main{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
+    const Monitor right{{1024, 0, 1824, 600}, {1024, 0, 1824, 600}};
+    const Monitor left{{-800, 0, 0, 600}, {-800, 0, 0, 600}};
+    const std::vector<Monitor> rightOfMain{main, right}, leftOfMain{main, left}, mainOnly{main}, none;
+    struct Case {
+        const char* what;
+        const std::vector<Monitor>& monitors;
+        Rect window;
+        bool ignoreBoundary;
+        Point expected;
+    } cases[] = {
+        {"on the second monitor, it stays", rightOfMain, {1300, 100, 1500, 300}, false, {1300, 100}},
+        {"left of the main one, it stays", leftOfMain, {-600, 100, -400, 300}, false, {-600, 100}},
+        {"past the second's bottom, which is above the main's", rightOfMain, {1300, 500, 1500, 700}, false, {1300, 400}},
+        {"mostly on the second: inside it", rightOfMain, {1000, 100, 1200, 300}, false, {1025, 100}},
+        {"mostly on the main: inside it", rightOfMain, {900, 100, 1100, 300}, false, {824, 100}},
+        {"off every monitor: onto the nearest", rightOfMain, {2000, 900, 2200, 1100}, false, {1624, 400}},
+        {"its monitor unplugged: onto the main one", mainOnly, {1300, 100, 1500, 300}, false, {824, 100}},
+        {"left monitor unplugged, past the main's left", mainOnly, {-600, 100, -400, 300}, false, {1, 100}},
+        {"clamp off, partly off the screen: stays", rightOfMain, {1700, 500, 1900, 700}, true, {1700, 500}},
+        {"clamp off, off every monitor: back", mainOnly, {1300, 100, 1500, 300}, true, {824, 100}},
+        {"no monitor known: stays", none, {1300, 100, 1500, 300}, false, {1300, 100}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(KeepOnScreen(c.window, c.monitors, c.ignoreBoundary), c.expected) << c.what;
+    }
 }
 
 // A settings window opened over the clock hid the change it was making.
