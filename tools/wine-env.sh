@@ -20,12 +20,101 @@ start_virtual_display() {
     export DISPLAY=":$(head -n1 "$dir/display.num")"
 }
 
-stop_virtual_display() {
+# start_two_monitor_display DIR: starts an X server with two monitors (Xorg's dummy driver with
+# two RandR outputs: Xvfb has one), lays them out as "two" (see set_monitor_layout), records its
+# pid in DIR/xorg.pid and exports DISPLAY. Xorg reads a configuration from an absolute path only
+# as root.
+start_two_monitor_display() {
     local dir=$1
-    if [ -f "$dir/xvfb.pid" ]; then
-        kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
-        rm -f "$dir/xvfb.pid"
-    fi
+    mkdir -p "$dir"
+    rm -f "$dir/display.num"
+    cat >"$dir/dummy.conf" <<'CONF'
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 256000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0-1000.0
+    VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 2048 1024
+    EndSubSection
+EndSection
+CONF
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo Xorg -displayfd 3 -config "$dir/dummy.conf" -noreset -nolisten tcp \
+        -logfile "$dir/xorg.log" 3>"$dir/display.num" >/dev/null 2>&1 &
+    echo $! >"$dir/xorg.pid"
+    for _ in $(seq 100); do
+        [ -s "$dir/display.num" ] && break
+        sleep 0.1
+    done
+    [ -s "$dir/display.num" ] || { echo "Xorg did not start; see $dir/xorg.log" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$dir/display.num")"
+    set_monitor_layout two
+}
+
+# set_monitor_layout two|left|one, on $DISPLAY: the main monitor 1024 x 768 with an 800 x 600 one
+# to its right, or to its left, or alone. xrandr puts the leftmost monitor at 0, 0, so a layout
+# is set in one command; a first attempt sometimes does not take, so it is checked and retried.
+set_monitor_layout() {
+    local layout=$1 expected
+    local -a command
+    case $layout in
+    two)
+        command=(--output DUMMY0 --mode 1024x768 --pos 0x0 --primary
+                 --output DUMMY1 --mode 800x600 --pos 1024x0)
+        expected="DUMMY0 1024x768+0+0,DUMMY1 800x600+1024+0," ;;
+    left)
+        command=(--output DUMMY1 --mode 800x600 --pos 0x0
+                 --output DUMMY0 --mode 1024x768 --pos 800x0 --primary)
+        expected="DUMMY0 1024x768+800+0,DUMMY1 800x600+0+0," ;;
+    one)
+        command=(--output DUMMY1 --off --output DUMMY0 --mode 1024x768 --pos 0x0 --primary)
+        expected="DUMMY0 1024x768+0+0," ;;
+    *) echo "set_monitor_layout two|left|one" >&2; return 2 ;;
+    esac
+    xrandr --addmode DUMMY1 800x600 2>/dev/null || true
+    for _ in $(seq 10); do
+        # Checked before anything is set: setting the layout that is already there would still
+        # send every program the events of a change.
+        [ "$(active_monitors)" = "$expected" ] && return 0
+        xrandr "${command[@]}"
+        sleep 0.3
+    done
+    echo "the monitors did not take the layout $layout" >&2
+    return 1
+}
+
+# The active monitors, "DUMMY0 1024x768+0+0," and so on, sorted by name.
+active_monitors() {
+    # " 0: +*DUMMY0 1024/271x768/203+0+0  DUMMY0" becomes "DUMMY0 1024x768+0+0".
+    xrandr --listactivemonitors 2>/dev/null |
+        sed -nE 's#.*(DUMMY[0-9]+) ([0-9]+)/[0-9]+x([0-9]+)/[0-9]+([+-][0-9]+[+-][0-9]+).*#\1 \2x\3\4#p' |
+        sort | tr '\n' ','
+}
+
+stop_virtual_display() {
+    local dir=$1 pid
+    for pid in "$dir/xvfb.pid" "$dir/xorg.pid"; do
+        [ -f "$pid" ] || continue
+        if [ "$(id -u)" -eq 0 ] || [ "$pid" = "$dir/xvfb.pid" ]; then
+            kill "$(cat "$pid")" 2>/dev/null || true
+        else
+            sudo kill "$(cat "$pid")" 2>/dev/null || true
+        fi
+        rm -f "$pid"
+    done
 }
 
 # ensure_wine_prefix: creates $WINEPREFIX unless it is there already (a few seconds, once).

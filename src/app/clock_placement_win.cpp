@@ -43,7 +43,12 @@ void ClockWindow::Restack() {
 // screens are taken at start and again whenever the monitors or a work area change.
 void ClockWindow::RefreshScreens() {
     live_.screen = MaximizedArea();
-    monitors_ = Monitors();
+    ReadMonitors(monitors_);
+}
+
+void ClockWindow::WatchMonitors() {
+    ReadMonitors(monitorsSeen_);
+    if (monitorsSeen_ != monitors_) DisplaysChanged();
 }
 
 Rect ClockWindow::Desktop() const {

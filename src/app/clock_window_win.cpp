@@ -54,7 +54,10 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == ClockTimers::kTick) Tick();
             if (wParam == ClockTimers::kTickTock) PaceTickTock();
             if (wParam == ClockTimers::kBlink) BlinkColons();
-            if (wParam == ClockTimers::kSave) SaveTimer();
+            if (wParam == ClockTimers::kSave) {
+                SaveTimer();
+                WatchMonitors();
+            }
             return 0;
         case WM_WINDOWPOSCHANGED: GetWindowRect(hwnd_, &frame_); break;
         case WM_ERASEBKGND: return 1;  // the frame covers every pixel

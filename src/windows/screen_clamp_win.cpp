@@ -27,9 +27,14 @@ BOOL CALLBACK AddMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
 
 }  // namespace
 
+void ReadMonitors(std::vector<Monitor>& monitors) {
+    monitors.clear();
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+}
+
 std::vector<Monitor> Monitors() {
     std::vector<Monitor> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    ReadMonitors(monitors);
     return monitors;
 }
 

@@ -18,6 +18,8 @@ Size MaximizedArea();
 
 // Every monitor of the desktop with its work area, the main one first.
 std::vector<Monitor> Monitors();
+// The same into `monitors`, whose room is kept for the next look.
+void ReadMonitors(std::vector<Monitor>& monitors);
 
 // Keeps the window wholly inside the work area of its monitor (see KeepOnScreen), leaving size
 // and z-order alone.

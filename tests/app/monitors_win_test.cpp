@@ -1,0 +1,192 @@
+// The clock on a desktop of two monitors: the main one 1024 x 768 and an 800 x 600 one to its
+// right (or its left), on an X display whose monitors the test lays out as a user plugs them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "../support/dialog_fixture_win.h"
+#include "../support/programs_win.h"
+#include "windows/screen_clamp_win.h"
+
+namespace marvix {
+namespace {
+
+const Rect kMain{0, 0, 1024, 768};
+const Rect kRight{1024, 0, 1824, 600};
+const Rect kLeft{-800, 0, 0, 600};
+
+bool Inside(const RECT& window, Rect area) {
+    return window.left >= area.left && window.top >= area.top && window.right <= area.right &&
+           window.bottom <= area.bottom;
+}
+
+std::vector<Rect> MonitorBounds() {
+    std::vector<Rect> bounds;
+    for (const Monitor& monitor : Monitors()) bounds.push_back(monitor.bounds);
+    return bounds;
+}
+
+class MonitorsTest : public DialogFixture {
+protected:
+    MonitorsTest() : DialogFixture(DialogId::Face) {}
+    void SetUp() override {
+        DialogFixture::SetUp();
+        Layout("two", {kMain, kRight});
+    }
+    void TearDown() override {
+        DialogFixture::TearDown();
+        Layout("two", {kMain, kRight});
+    }
+
+    // Lays the monitors out (tools/monitor-layout, a Unix program that Wine starts), then lets
+    // the program run until Wine has reported them so for half a second: Wine takes a change
+    // in steps, and a look between two may see one monitor too few.
+    void Layout(const char* layout, const std::vector<Rect>& expected) {
+        const char* script = std::getenv("MARVIX_MONITOR_LAYOUT");
+        ASSERT_NE(script, nullptr);
+        // Wine runs a Unix program given by its DOS path; the handle it gives back cannot be
+        // waited for, so what it did is watched for instead.
+        StartProgram("Z:\\bin\\bash " + std::string(script) + " " + layout);
+        DWORD since = 0;
+        ASSERT_TRUE(Within(10000, [&] {
+            Pump();
+            if (MonitorBounds() != expected) since = 0;
+            else if (!since) since = GetTickCount();
+            return since && GetTickCount() - since >= 500;
+        })) << "the layout " << layout;
+    }
+    // A left drag of the clock by `by`, as the mouse does it.
+    void Drag(POINT by) {
+        const RECT before = WindowRect(ClockHwnd());
+        SetCursorPos(before.left + 50, before.top + 50);
+        SendMessageA(ClockHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+        SetCursorPos(before.left + 50 + by.x, before.top + 50 + by.y);
+        SendMessageA(ClockHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50 + by.x, 50 + by.y));
+        SendMessageA(ClockHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(50 + by.x, 50 + by.y));
+    }
+    ::testing::AssertionResult ClockAt(int left, int top) {
+        const RECT r = WindowRect(ClockHwnd());
+        if (r.left == left && r.top == top) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the clock is at " << r.left << ", " << r.top;
+    }
+};
+
+TEST_F(MonitorsTest, AClockStoredOnTheSecondMonitorStartsAndStaysThere) {
+    Store("FL", "1300");
+    Store("FT", "100");
+    Start();
+    EXPECT_TRUE(ClockAt(1300, 100));
+    Wait(3000);
+    EXPECT_TRUE(ClockAt(1300, 100)) << "the ticks of 3 s leave it there";
+    Stop();
+    EXPECT_EQ(Stored("FL"), "1300");
+    EXPECT_EQ(Stored("FT"), "100");
+}
+
+// The clamp holds a window to its own monitor: past the second monitor's far edge it comes back
+// inside that monitor, not onto the main one.
+TEST_F(MonitorsTest, DroppedOnTheSecondMonitorItStaysAndIsPulledInsideItsFarEdge) {
+    Start();  // at 194, 105, a 200-pixel face
+    Drag({1106, 0});
+    Clock().Tick();
+    EXPECT_TRUE(ClockAt(1300, 105));
+    EXPECT_EQ(Clock().Settings().FL, 1300);
+    Drag({500, 450});
+    Clock().Tick();
+    const RECT r = WindowRect(ClockHwnd());
+    EXPECT_EQ(r.right, kRight.right);
+    EXPECT_EQ(r.bottom, kRight.bottom);
+    EXPECT_TRUE(Inside(r, kRight));
+}
+
+TEST_F(MonitorsTest, TheSecondMonitorUnpluggedAndBackTakesTheClockAwayAndBack) {
+    Store("FL", "1300");
+    Store("FT", "100");
+    Start();
+    Layout("one", {kMain});
+    EXPECT_TRUE(Within(1000, [&] {
+        Pump();
+        return Inside(WindowRect(ClockHwnd()), kMain);
+    })) << "wholly on the main monitor within a second";
+    Layout("two", {kMain, kRight});
+    EXPECT_TRUE(Within(2000, [&] {
+        Pump();
+        return ClockAt(1300, 100);
+    })) << "back at its place";
+    Stop();
+    EXPECT_EQ(Stored("FL"), "1300");
+    EXPECT_EQ(Stored("FT"), "100");
+}
+
+TEST_F(MonitorsTest, StartedWithItsMonitorGoneTheClockShowsOnTheMainOneAndKeepsItsPlace) {
+    Layout("one", {kMain});
+    Store("FL", "1300");
+    Store("FT", "100");
+    Start();
+    EXPECT_TRUE(Inside(WindowRect(ClockHwnd()), kMain));
+    Stop();
+    EXPECT_EQ(Stored("FL"), "1300");
+}
+
+TEST_F(MonitorsTest, APlaceLeftOfTheMainMonitorIsKeptShownAndWrittenToFiles) {
+    Layout("left", {kMain, kLeft});
+    Store("FL", "-600");
+    Store("FT", "100");
+    Start();
+    EXPECT_TRUE(ClockAt(-600, 100));
+    Open();
+    EXPECT_EQ(Text("SpinEdit1"), "-600");
+
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string file = std::string(folder) + "left-of-main.ccf";
+    ASSERT_TRUE(Clock().SaveConfiguration(file));
+    Type("SpinEdit1", "300");
+    Pump();
+    ASSERT_TRUE(ClockAt(300, 100));
+    ASSERT_TRUE(Clock().LoadConfiguration(file));
+    EXPECT_EQ(Clock().Settings().FL, -600);
+    EXPECT_TRUE(ClockAt(-600, 100));
+    DeleteFileA(file.c_str());
+}
+
+TEST_F(MonitorsTest, TheHandsWindowOpensOnTheClocksMonitor) {
+    Store("FL", "1300");
+    Store("FT", "100");
+    Start();
+    app_->ShowSettingsWindow(DialogId::Hands);
+    Pump();
+    EXPECT_TRUE(Inside(WindowRect(app_->Dialog(DialogId::Hands).Window()), kRight));
+}
+
+// The screen's pixels at a place with negative coordinates: a window of one colour on the left
+// monitor, behind the clock, becomes its face.
+TEST_F(MonitorsTest, TheSnapshotTakesWhatIsBehindTheClockOnAMonitorLeftOfTheMain) {
+    Layout("left", {kMain, kLeft});
+    const ScopedBrush blue(CreateSolidBrush(RGB(0, 0, 255)));
+    WNDCLASSA paper{};
+    paper.lpfnWndProc = DefWindowProcA;
+    paper.hInstance = GetModuleHandleA(nullptr);
+    paper.hbrBackground = blue.Get();
+    paper.lpszClassName = "MarvixTestBlue";
+    RegisterClassA(&paper);
+    HWND behind = CreateWindowExA(WS_EX_TOOLWINDOW, paper.lpszClassName, "", WS_POPUP | WS_VISIBLE,
+                                  -750, 50, 400, 400, nullptr, nullptr, paper.hInstance, nullptr);
+    Store("FL", "-700");
+    Store("FT", "100");
+    Store("IgnoreBoundary", "false");
+    Start();
+    SetWindowPos(behind, ClockHwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Wait(300);
+    Clock().TakeSnapshot();
+    EXPECT_EQ(Clock().Pictures().face.PixelAt(100, 100), 0x0000FFu);
+    DestroyWindow(behind);
+    UnregisterClassA(paper.lpszClassName, paper.hInstance);
+}
+
+}  // namespace
+}  // namespace marvix
