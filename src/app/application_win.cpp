@@ -134,7 +134,7 @@ HFONT Application::DialogFont(bool bold) {
     if (!font) {
         const int dpi = GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY);
         const DialogFontChoice choice = DialogFontFor(dpi);
-        font.Reset(CreateFontA(-MulDiv(choice.points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+        font.Reset(CreateFontA(-choice.pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                                FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                std::string(choice.face).c_str()));

@@ -1,5 +1,5 @@
-// Every settings window readable and whole: no caption or field clipped at 96, 120 and 144 pixels
-// per inch, and colour panels whose captions stand out whatever colour the user picks.
+// Every settings window readable and whole: no caption or field clipped at 96, 120, 144 and 192
+// pixels per inch, and colour panels whose captions stand out whatever colour the user picks.
 //
 // Wine reads the screen's resolution when a program starts, so each resolution is measured by a
 // copy of this program started with it set; the copies run one at a time, alone (see
@@ -159,7 +159,7 @@ TEST_F(DialogCaptions, EveryCaptionFitsAt96120And144PixelsPerInch) {
     DWORD before = 0, size = sizeof before;
     const bool had = RegQueryValueExA(key, "LogPixels", nullptr, nullptr,
                                       reinterpret_cast<BYTE*>(&before), &size) == ERROR_SUCCESS;
-    for (DWORD dpi : {96u, 120u, 144u}) {
+    for (DWORD dpi : {96u, 120u, 144u, 192u}) {
         RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
                        sizeof dpi);
         EXPECT_EQ(RunAtDpi(dpi), 0u) << "at " << dpi << " pixels per inch: see above";
