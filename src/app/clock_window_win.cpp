@@ -12,6 +12,7 @@
 #include "base/window_thunk_win.h"
 #include "digital/display_fonts.h"
 #include "settings/registry_store.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -71,6 +72,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case TrayIcon::kCallbackMessage: TrayIconClicked(lParam); return 0;
         case WM_TIMECHANGE: timers_.TickSoon(); return 0;
         case WM_DISPLAYCHANGE: DisplaysChanged(); return 0;
+        case WM_DPICHANGED: FollowDpiChange(hwnd_, lParam); return 0;
         case WM_SETTINGCHANGE: RefreshScreens(); return 0;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();

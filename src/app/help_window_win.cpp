@@ -97,6 +97,7 @@ LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE: Layout(); return 0;
         case WM_CLOSE: ShowWindow(hwnd_, SW_HIDE); return 0;
+        case WM_DPICHANGED: FollowDpiChange(hwnd_, lParam); return 0;
         // Its keys go through IsDialogMessage too: the arrows stay in the list, Escape closes.
         case WM_ACTIVATE:
             app_.SetActiveDialog(LOWORD(wParam) != WA_INACTIVE ? hwnd_ : nullptr);

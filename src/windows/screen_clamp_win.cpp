@@ -44,6 +44,12 @@ void ClampWindow(HWND window) {
     KeepWindowOnScreen(window, frame, Monitors(), false);
 }
 
+void FollowDpiChange(HWND window, LPARAM suggested) {
+    const RECT& place = *reinterpret_cast<const RECT*>(suggested);
+    SetWindowPos(window, nullptr, place.left, place.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool KeepWindowOnScreen(HWND window, const RECT& frame, std::span<const Monitor> monitors,
                         bool ignoreBoundary) {
     const Point target = KeepOnScreen(FromRECT(frame), monitors, ignoreBoundary);

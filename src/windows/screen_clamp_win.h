@@ -29,4 +29,10 @@ void ClampWindow(HWND window);
 bool KeepWindowOnScreen(HWND window, const RECT& frame, std::span<const Monitor> monitors,
                         bool ignoreBoundary);
 
+// WM_DPICHANGED: the window was moved onto a monitor of another resolution, or the monitor's
+// resolution changed. The windows are laid out in pixels and the clock's face is drawn pixel for
+// pixel, so a window keeps its size and takes only the place Windows suggests (`suggested` is the
+// message's rectangle).
+void FollowDpiChange(HWND window, LPARAM suggested);
+
 }  // namespace marvix

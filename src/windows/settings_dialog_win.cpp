@@ -168,6 +168,7 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         // Only a move the user makes has this pair around it, never one of the program's own.
         case WM_EXITSIZEMOVE: placedByUser_ = true; return 0;
         case WM_CLOSE: Hide(); return 0;
+        case WM_DPICHANGED: FollowDpiChange(hwnd_, lParam); return 0;
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);

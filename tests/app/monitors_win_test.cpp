@@ -10,6 +10,9 @@
 
 #include "../support/dialog_fixture_win.h"
 #include "../support/programs_win.h"
+#include "app/control_menu_win.h"
+#include "app/exit_confirmation_win.h"
+#include "app/help_window_win.h"
 #include "windows/screen_clamp_win.h"
 
 namespace marvix {
@@ -186,6 +189,31 @@ TEST_F(MonitorsTest, TheSnapshotTakesWhatIsBehindTheClockOnAMonitorLeftOfTheMain
     EXPECT_EQ(Clock().Pictures().face.PixelAt(100, 100), 0x0000FFu);
     DestroyWindow(behind);
     UnregisterClassA(paper.lpszClassName, paper.hInstance);
+}
+
+// Moved onto a monitor of another resolution (Windows sends this; Wine gives every monitor one
+// resolution and never does), every window keeps its size, so that the face stays pixel for
+// pixel and the settings windows whole, and takes the place Windows suggests.
+TEST_F(MonitorsTest, EveryWindowKeepsItsSizeAtTheSuggestedPlaceWhenTheResolutionChanges) {
+    Start();
+    app_->ShowHelp();
+    std::vector<HWND> windows{ClockHwnd(), app_->ControlMenu().Window(),
+                              app_->ExitConfirmation().Window(), app_->Help().Window()};
+    for (size_t id = 0; id < kDialogCount; ++id)
+        windows.push_back(app_->Dialog(DialogId(id)).Window());
+    for (HWND window : windows) {
+        char name[32] = {};
+        GetClassNameA(window, name, sizeof name);
+        const RECT before = WindowRect(window);
+        const LONG width = before.right - before.left, height = before.bottom - before.top;
+        RECT suggested{1100, 50, 1100 + 2 * width, 50 + 2 * height};
+        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
+        const RECT after = WindowRect(window);
+        EXPECT_EQ(after.left, 1100) << name;
+        EXPECT_EQ(after.top, 50) << name;
+        EXPECT_EQ(after.right - after.left, width) << name;
+        EXPECT_EQ(after.bottom - after.top, height) << name;
+    }
 }
 
 }  // namespace
