@@ -91,6 +91,11 @@ Point PlaceBeside(Rect anchor, Size window, Rect area, int gap) {
             Within(best->at.y, window.height, area.top, area.bottom)};
 }
 
+Point CentreIn(Size window, Rect area) {
+    return {std::max(area.left, area.left + (area.Width() - window.width) / 2),
+            std::max(area.top, area.top + (area.Height() - window.height) / 2)};
+}
+
 ZOrderSteps ZOrderForFacePos(int facePos) {
     switch (facePos) {
         case 0: return {1, {ZOrder::TopMost}};

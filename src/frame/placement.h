@@ -52,6 +52,10 @@ Point KeepOnScreen(Rect window, std::span<const Monitor> monitors, bool ignoreBo
 // the side with the most and is pulled inside the area, over the clock.
 Point PlaceBeside(Rect anchor, Size window, Rect area, int gap);
 
+// Where a window shows centred in `area` (the work area of the clock's monitor); one larger than
+// the area starts at its top-left.
+Point CentreIn(Size window, Rect area);
+
 enum class ZOrder { TopMost, NoTopMost, Bottom };
 
 struct ZOrderSteps {

@@ -47,25 +47,25 @@ bool SettingsDialog::Create() {
 void SettingsDialog::Show() {
     if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
     if (!IsWindowVisible(hwnd_)) {
-        if (layout_.besideClock && !placedByUser_) PlaceBesideClock();
+        if (!placedByUser_) PlaceOnClocksMonitor();
         ShowWindow(hwnd_, SW_SHOW);
     }
     SetForegroundWindow(hwnd_);
 }
 
-// Beside the clock on the clock's screen, clear of the taskbar; the clamp then has nothing to do.
-void SettingsDialog::PlaceBesideClock() {
+// On the clock's monitor, clear of the taskbar; the clamp then has nothing to do. A settings
+// window shows beside the clock, the control menu and the exit confirmation in the middle.
+void SettingsDialog::PlaceOnClocksMonitor() {
     const Rect clock = host_.Clock().Frame();
-    const RECT clockRect{clock.left, clock.top, clock.right, clock.bottom};
+    const std::vector<Monitor> monitors = Monitors();
+    if (monitors.empty()) return;
+    const Rect work = MonitorFor(clock, monitors).work;
     RECT window;
     GetWindowRect(hwnd_, &window);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromRect(&clockRect, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-    const RECT& work = monitor.rcWork;
+    const Size size{window.right - window.left, window.bottom - window.top};
     constexpr int kGap = 8;
-    const Point at = PlaceBeside(clock, {window.right - window.left, window.bottom - window.top},
-                                 {work.left, work.top, work.right, work.bottom}, kGap);
+    const Point at = layout_.besideClock ? PlaceBeside(clock, size, work, kGap)
+                                         : CentreIn(size, work);
     SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -107,7 +107,8 @@ private:
     bool IsOwnWindow(HWND other) const;
     void ApplyDialogFont();
     void ClampToScreen();
-    void PlaceBesideClock();
+    // Where it first shows, on the clock's monitor: beside the clock, or centred.
+    void PlaceOnClocksMonitor();
     void Activated(HWND previous);
     void Deactivated();
 

@@ -157,13 +157,17 @@ TEST_F(MonitorsTest, APlaceLeftOfTheMainMonitorIsKeptShownAndWrittenToFiles) {
     DeleteFileA(file.c_str());
 }
 
-TEST_F(MonitorsTest, TheHandsWindowOpensOnTheClocksMonitor) {
+TEST_F(MonitorsTest, TheHandsWindowAndTheControlMenuOpenOnTheClocksMonitor) {
     Store("FL", "1300");
     Store("FT", "100");
     Start();
     app_->ShowSettingsWindow(DialogId::Hands);
     Pump();
     EXPECT_TRUE(Inside(WindowRect(app_->Dialog(DialogId::Hands).Window()), kRight));
+    SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50));
+    Pump();
+    ASSERT_TRUE(IsWindowVisible(app_->ControlMenu().Window()));
+    EXPECT_TRUE(Inside(WindowRect(app_->ControlMenu().Window()), kRight));
 }
 
 // The screen's pixels at a place with negative coordinates: a window of one colour on the left

@@ -65,6 +65,11 @@ TEST(ScreenClamp, KeepsAWindowOnItsOwnMonitorAndBringsBackOneThatIsOffThemAll) {
     }
 }
 
+TEST(ScreenClamp, CentredInTheAreaOrAtItsTopLeftWhenLarger) {
+    EXPECT_EQ(CentreIn({200, 100}, {1024, 0, 1824, 600}), (Point{1324, 250}));
+    EXPECT_EQ(CentreIn({900, 700}, {1024, 0, 1824, 600}), (Point{1024, 0}));
+}
+
 // A settings window opened over the clock hid the change it was making.
 TEST(SettingsWindowPlace, BesideTheClockWhereItFitsElseOverItInsideTheArea) {
     const Rect area{0, 0, 1024, 738};
