@@ -3,7 +3,8 @@
 // The clock window's four timers. The tick comes every step (250 ms, or 10 ms in smooth mode), or
 // sleeps over several steps when the tick plan foresees nothing to do; the one-second tick/tock
 // pacing runs with it, and both stop while the clock is in the tray. The colon blink and the
-// settled save's and the monitors' checks run every half second for the window's whole life.
+// settled save's check run every half second, and the monitors' every second, for the window's
+// whole life.
 
 #include <windows.h>
 

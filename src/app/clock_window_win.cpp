@@ -57,7 +57,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == ClockTimers::kBlink) BlinkColons();
             if (wParam == ClockTimers::kSave) {
                 SaveTimer();
-                WatchMonitors();
+                if (std::exchange(watchMonitorsNext_, !watchMonitorsNext_)) WatchMonitors();
             }
             return 0;
         case WM_WINDOWPOSCHANGED: GetWindowRect(hwnd_, &frame_); break;

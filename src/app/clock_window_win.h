@@ -112,7 +112,7 @@ public:
     void BlinkColons();
     // Every half second: saves the settings once a change has settled (see SettingsSaver).
     void SaveTimer();
-    // Every half second: monitors plugged or unplugged, or a work area changed, are handled as
+    // Every second: monitors plugged or unplugged, or a work area changed, are handled as
     // WM_DISPLAYCHANGE handles them. Windows sends that message, but Wine sends no window any
     // word of a monitor the X server took away; the look costs a fifth of a millisecond there.
     void WatchMonitors();
@@ -160,6 +160,7 @@ private:
     LiveState live_;
     std::vector<Monitor> monitors_;
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
+    bool watchMonitorsNext_ = false;     // every other half-second check looks at the monitors
     ConfigurationFiles files_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;
