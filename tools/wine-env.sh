@@ -4,6 +4,18 @@ export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# use_display DIR SERVER LOG: waits for the X server just started to report its display number
+# into DIR/display.num (-displayfd), then exports DISPLAY.
+use_display() {
+    local dir=$1
+    for _ in $(seq 100); do
+        [ -s "$dir/display.num" ] && break
+        sleep 0.1
+    done
+    [ -s "$dir/display.num" ] || { echo "$2 did not start; see $3" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$dir/display.num")"
+}
+
 # start_virtual_display DIR: starts Xvfb on a free display, records its pid in DIR/xvfb.pid and
 # exports DISPLAY. Xvfb itself picks the number and reports it once it accepts clients.
 start_virtual_display() {
@@ -12,12 +24,7 @@ start_virtual_display() {
     rm -f "$dir/display.num"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display.num" >"$dir/xvfb.log" 2>&1 &
     echo $! >"$dir/xvfb.pid"
-    for _ in $(seq 100); do
-        [ -s "$dir/display.num" ] && break
-        sleep 0.1
-    done
-    [ -s "$dir/display.num" ] || { echo "Xvfb did not start; see $dir/xvfb.log" >&2; return 1; }
-    export DISPLAY=":$(head -n1 "$dir/display.num")"
+    use_display "$dir" Xvfb "$dir/xvfb.log"
 }
 
 # start_two_monitor_display DIR: starts an X server with two monitors (Xorg's dummy driver with
@@ -55,12 +62,7 @@ CONF
     $sudo Xorg -displayfd 3 -config "$dir/dummy.conf" -noreset -nolisten tcp \
         -logfile "$dir/xorg.log" 3>"$dir/display.num" >/dev/null 2>&1 &
     echo $! >"$dir/xorg.pid"
-    for _ in $(seq 100); do
-        [ -s "$dir/display.num" ] && break
-        sleep 0.1
-    done
-    [ -s "$dir/display.num" ] || { echo "Xorg did not start; see $dir/xorg.log" >&2; return 1; }
-    export DISPLAY=":$(head -n1 "$dir/display.num")"
+    use_display "$dir" Xorg "$dir/xorg.log" || return 1
     set_monitor_layout two
 }
 
