@@ -56,6 +56,18 @@ std::string NameFromSet(const ClockSettings& s, const std::array<std::string S::
     return text;
 }
 
+}  // namespace
+
+const std::string& LongDayName(const ClockSettings& s, int dayOfWeek) {
+    return s.*kDayNames[size_t(std::clamp(dayOfWeek, 1, 7) - 1)];
+}
+
+const std::string& LongMonthName(const ClockSettings& s, int month) {
+    return s.*kMonthNames[size_t(std::clamp(month, 1, 12) - 1)];
+}
+
+namespace {
+
 std::string Beats(const LocalTime& time, int32_t utcBias) {
     return BeatsText(InternetBeats(time, utcBias));
 }

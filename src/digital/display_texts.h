@@ -14,4 +14,9 @@ namespace marvix {
 std::string DisplayText(Display display, const ClockSettings& settings, bool colonsShown,
                         const LocalTime& time, int32_t utcBias);
 
+// The spelling settings' long names: the day of the week (1 Sunday to 7 Saturday) and the month
+// (1 to 12), as the user wrote them.
+const std::string& LongDayName(const ClockSettings& settings, int dayOfWeek);
+const std::string& LongMonthName(const ClockSettings& settings, int month);
+
 }  // namespace marvix

@@ -49,6 +49,25 @@ void SoundIfDue(bool& due, const std::string& file, SoundPlayer& player) {
 
 }  // namespace
 
+std::optional<AlarmTime> NextAlarm(const ClockSettings& s, const LocalTime& t) {
+    constexpr int kMinutesADay = 24 * 60;
+    const int now = t.hour * 60 + t.minute;
+    std::optional<AlarmTime> next;
+    int soonest = kMinutesADay + 1;
+    for (const AlarmFields& alarm : kAlarms) {
+        if (!(s.*alarm.on)) continue;
+        const AlarmTime at{TargetHour(s.*alarm.hour, s.*alarm.afternoon), s.*alarm.minute};
+        // 1 to 1440 minutes away: this minute's alarm has rung, and comes again tomorrow.
+        const int away = ((at.hour * 60 + at.minute - now) % kMinutesADay + kMinutesADay - 1) %
+                             kMinutesADay + 1;
+        if (away < soonest) {
+            soonest = away;
+            next = at;
+        }
+    }
+    return next;
+}
+
 void RunSoundTriggers(const ClockSettings& s, SoundLatches& l, const LocalTime& t,
                       SoundPlayer& player) {
     // An alarm sounds once in its minute and, like a chime, is re-armed by any other minute it

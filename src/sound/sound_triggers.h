@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/local_time.h"
@@ -30,6 +31,15 @@ public:
 // What the sound rules keep from tick to tick: which triggers have sounded in their minute, the
 // tick/tock phase and the tick or tock the one-second step has made due. The clock's own state,
 // never stored.
+// The next alarm to ring after the minute of `time`, as hour (0 to 23) and minute; none while
+// every alarm is off. An alarm set for this very minute rings next tomorrow.
+struct AlarmTime {
+    int hour;
+    int minute;
+    friend bool operator==(const AlarmTime&, const AlarmTime&) = default;
+};
+std::optional<AlarmTime> NextAlarm(const ClockSettings& settings, const LocalTime& time);
+
 struct SoundLatches {
     std::array<bool, 5> alarmDone{};  // alarms 1 to 5
     bool hourChimeDone = false;

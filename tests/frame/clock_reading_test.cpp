@@ -1,0 +1,50 @@
+#include "frame/clock_reading.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/clock_settings.h"
+
+namespace marvix {
+namespace {
+
+// Tuesday 8 December 2026, 10:09.
+constexpr LocalTime kMorning{2026, 12, 8, 3, 10, 9, 37, 0};
+
+TEST(ClockReading, TheTimeAndDateInTheUsersOwnNames) {
+    ClockSettings s = DefaultSettings();
+    EXPECT_EQ(ClockReading(s, kMorning), "10:09, Tuesday 8 December 2026");
+    s.DayNames3 = "Dienstag";
+    s.MonthNames12 = "Dezember";
+    LocalTime night = kMorning;
+    night.hour = 0;
+    night.minute = 5;
+    EXPECT_EQ(ClockReading(s, night), "0:05, Dienstag 8 Dezember 2026");
+}
+
+// The next alarm to ring, counted on from this minute: earlier in the day means tomorrow, and an
+// alarm of this very minute has rung.
+TEST(ClockReading, TheNextAlarmToRingWhileOneIsOn) {
+    ClockSettings s = DefaultSettings();
+    s.A1H = 7, s.A1M = 30, s.A1PM = false;   // 7:30, tomorrow
+    s.A2H = 12, s.A2M = 15, s.A2PM = true;   // 12:15, today
+    s.A3H = 10, s.A3M = 9, s.A3PM = false;   // this minute
+    s.A4H = 12, s.A4M = 45, s.A4PM = false;  // 0:45, tomorrow
+    struct Case {
+        bool on[4];
+        const char* expected;
+    } cases[] = {
+        {{false, false, false, false}, "10:09, Tuesday 8 December 2026"},
+        {{true, false, false, false}, "10:09, Tuesday 8 December 2026, alarm at 7:30"},
+        {{true, true, false, false}, "10:09, Tuesday 8 December 2026, alarm at 12:15"},
+        {{true, false, true, false}, "10:09, Tuesday 8 December 2026, alarm at 7:30"},
+        {{false, false, true, false}, "10:09, Tuesday 8 December 2026, alarm at 10:09"},
+        {{true, false, false, true}, "10:09, Tuesday 8 December 2026, alarm at 0:45"},
+    };
+    for (const Case& c : cases) {
+        s.Alarm1 = c.on[0], s.Alarm2 = c.on[1], s.Alarm3 = c.on[2], s.Alarm4 = c.on[3];
+        EXPECT_EQ(ClockReading(s, kMorning), c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace marvix
