@@ -9,8 +9,10 @@
 #include "app/resource.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
+#include "base/system_time_win.h"
 #include "base/window_thunk_win.h"
 #include "digital/display_fonts.h"
+#include "frame/clock_reading.h"
 #include "settings/registry_store.h"
 #include "windows/screen_clamp_win.h"
 
@@ -57,6 +59,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == ClockTimers::kBlink) BlinkColons();
             if (wParam == ClockTimers::kSave) {
                 SaveTimer();
+                ReadTheClock();
                 if (std::exchange(watchMonitorsNext_, !watchMonitorsNext_)) WatchMonitors();
             }
             return 0;
@@ -96,6 +99,7 @@ void ClockWindow::Created() {
     Retime();
     ReportAll(errors);
 
+    ReadTheClock();
     // The face is tested against the maximized-window area.
     RefreshScreens();
     PrepareFace(settings_, *pictures_, live_.screen);
@@ -132,6 +136,14 @@ void ClockWindow::LoadDisplayFonts() {
     ReadSettings(ChangeSettings(), saver_.Store(), DisplayFontSettings(), errors);
     ApplyDisplayFonts(settings_, live_.displays.fonts);
     ReportAll(errors);
+}
+
+void ClockWindow::ReadTheClock() {
+    const LocalTime t = SampleInstant(clock_).time;
+    const LocalTime minute{t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, 0, 0};
+    if (minute == readMinute_) return;
+    readMinute_ = minute;
+    tray_.SetReading(ClockReading(settings_, t));
 }
 
 void ClockWindow::SaveTimer() {

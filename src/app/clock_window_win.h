@@ -112,6 +112,9 @@ public:
     void BlinkColons();
     // Every half second: saves the settings once a change has settled (see SettingsSaver).
     void SaveTimer();
+    // Every half second, the tick's pause in the tray notwithstanding: the clock in words, for
+    // the tray icon's tip, made anew when the minute turns or the time is set.
+    void ReadTheClock();
     // Every second: monitors plugged or unplugged, or a work area changed, are handled as
     // WM_DISPLAYCHANGE handles them. Windows sends that message, but Wine sends no window any
     // word of a monitor the X server took away; the look costs a fifth of a millisecond there.
@@ -160,7 +163,8 @@ private:
     LiveState live_;
     std::vector<Monitor> monitors_;
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
-    bool watchMonitorsNext_ = false;     // every other half-second check looks at the monitors
+    bool watchMonitorsNext_ = false;
+    LocalTime readMinute_{0, 0, 0, 0, 0, 0, 0, 0};  // the minute ReadTheClock last read     // every other half-second check looks at the monitors
     ConfigurationFiles files_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;

@@ -7,6 +7,8 @@
 
 #include <shellapi.h>
 
+#include <string_view>
+
 namespace marvix {
 
 class TrayIcon {
@@ -20,6 +22,10 @@ public:
     bool ShellRestarted(UINT message);
     void Remove();
     bool IsAdded() const { return added_; }
+    // The tip starts with the clock in words, as Windows' own clock is read from the
+    // notification area, then says what the mouse does. Changed only when the words change.
+    void SetReading(std::string_view reading);
+    const char* Tip() const { return data_.szTip; }
 
 private:
     NOTIFYICONDATAA data_{};

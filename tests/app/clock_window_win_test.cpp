@@ -66,6 +66,22 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
     EXPECT_EQ(Stored("Still"), "<missing>");
 }
 
+// As Windows' own clock is read from the notification area: the tip starts with the time and
+// date, and turns with the minute even while the clock, hidden in the tray, does not tick.
+TEST_F(ClockWindowTest, TheTrayTipStartsWithTheTimeAndDateAndTurnsWithTheMinute) {
+    Store("Tray", "true");
+    Start();
+    const std::string help = "\nPress left mouse to show clock, right for menu.";
+    EXPECT_EQ(Clock().Tray().Tip(), "10:15, Monday 7 December 2026" + help);
+    time_.time.second = 59;
+    SendMessageA(ClockHwnd(), WM_TIMER, ClockTimers::kSave, 0);
+    EXPECT_EQ(Clock().Tray().Tip(), "10:15, Monday 7 December 2026" + help);
+    time_.time.minute = 16;
+    time_.time.second = 0;
+    SendMessageA(ClockHwnd(), WM_TIMER, ClockTimers::kSave, 0);
+    EXPECT_EQ(Clock().Tray().Tip(), "10:16, Monday 7 December 2026" + help);
+}
+
 TEST_F(ClockWindowTest, ATickThatChangesNoPixelSendsNothingToTheWindow) {
     Start();
     ClockWindow& clock = Clock();
