@@ -71,7 +71,8 @@ void ClockWindow::DisplaysChanged() {
 }
 
 // Sizes the window to the face, puts it at FL, FT, keeps it on the screen (with IgnoreBoundary,
-// only from off every monitor), and cuts it to its shape: what start-up and a loaded configuration both do.
+// only from off every monitor), and cuts it to its shape: what start-up and a loaded
+// configuration both do.
 void ClockWindow::FitWindowToFace() {
     const Size face = pictures_->face.GetSize();
     // A borderless popup: the window is its client area.

@@ -163,8 +163,8 @@ private:
     LiveState live_;
     std::vector<Monitor> monitors_;
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
-    bool watchMonitorsNext_ = false;
-    LocalTime readMinute_{0, 0, 0, 0, 0, 0, 0, 0};  // the minute ReadTheClock last read     // every other half-second check looks at the monitors
+    bool watchMonitorsNext_ = false;  // every other half-second check looks at the monitors
+    LocalTime readMinute_{0, 0, 0, 0, 0, 0, 0, 0};  // the minute ReadTheClock last read
     ConfigurationFiles files_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;

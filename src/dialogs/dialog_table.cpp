@@ -7,7 +7,12 @@ namespace marvix {
 SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock) {
     const Size face = clock.face, screen = clock.screen;
     int32_t minimum = row.minimum, maximum = row.maximum;
-    const Rect desktop = clock.desktop;
+    // Both bounds from the desktop's span [low, high), once the clock knows its monitors.
+    const auto withinDesktop = [&](int low, int high) {
+        if (clock.desktop.Empty()) return;
+        minimum = std::max(minimum, low);
+        maximum = std::min(maximum, high - 1);
+    };
     switch (row.cap) {
         case Cap::None: break;
         case Cap::LargerFaceSide:
@@ -20,16 +25,8 @@ SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock) {
         case Cap::LargerScreenSide:
             maximum = std::min(maximum, std::max(screen.width, screen.height));
             break;
-        case Cap::DesktopX:
-            if (desktop.Empty()) break;
-            minimum = std::max(minimum, desktop.left);
-            maximum = std::min(maximum, desktop.right - 1);
-            break;
-        case Cap::DesktopY:
-            if (desktop.Empty()) break;
-            minimum = std::max(minimum, desktop.top);
-            maximum = std::min(maximum, desktop.bottom - 1);
-            break;
+        case Cap::DesktopX: withinDesktop(clock.desktop.left, clock.desktop.right); break;
+        case Cap::DesktopY: withinDesktop(clock.desktop.top, clock.desktop.bottom); break;
     }
     return {minimum, std::max(maximum, minimum)};
 }

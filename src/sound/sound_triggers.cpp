@@ -57,9 +57,8 @@ std::optional<AlarmTime> NextAlarm(const ClockSettings& s, const LocalTime& t) {
     for (const AlarmFields& alarm : kAlarms) {
         if (!(s.*alarm.on)) continue;
         const AlarmTime at{TargetHour(s.*alarm.hour, s.*alarm.afternoon), s.*alarm.minute};
-        // 1 to 1440 minutes away: this minute's alarm has rung, and comes again tomorrow.
-        const int away = ((at.hour * 60 + at.minute - now) % kMinutesADay + kMinutesADay - 1) %
-                             kMinutesADay + 1;
+        int away = (at.hour * 60 + at.minute - now + kMinutesADay) % kMinutesADay;
+        if (away == 0) away = kMinutesADay;  // this minute's alarm has rung: next tomorrow
         if (away < soonest) {
             soonest = away;
             next = at;
