@@ -85,6 +85,10 @@ TEST_F(MonitorsTest, AClockStoredOnTheSecondMonitorStartsAndStaysThere) {
     EXPECT_TRUE(ClockAt(1300, 100));
     Wait(3000);
     EXPECT_TRUE(ClockAt(1300, 100)) << "the ticks of 3 s leave it there";
+    SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(50, 50));
+    ASSERT_FALSE(IsWindowVisible(ClockHwnd())) << "in the tray";
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
+    EXPECT_TRUE(ClockAt(1300, 100)) << "back from the tray where it was";
     Stop();
     EXPECT_EQ(Stored("FL"), "1300");
     EXPECT_EQ(Stored("FT"), "100");
@@ -155,6 +159,12 @@ TEST_F(MonitorsTest, APlaceLeftOfTheMainMonitorIsKeptShownAndWrittenToFiles) {
     EXPECT_EQ(Clock().Settings().FL, -600);
     EXPECT_TRUE(ClockAt(-600, 100));
     DeleteFileA(file.c_str());
+
+    // Typed at a person's pace, the minus sign first.
+    TypeKeys("SpinEdit1", "-700", 150);
+    Leave("SpinEdit1");
+    EXPECT_EQ(Clock().Settings().FL, -700);
+    EXPECT_TRUE(ClockAt(-700, 100));
 }
 
 TEST_F(MonitorsTest, TheHandsWindowAndTheControlMenuOpenOnTheClocksMonitor) {
