@@ -1,5 +1,6 @@
 #include "app/clock_window_win.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <string>
@@ -14,6 +15,7 @@
 #include "digital/display_fonts.h"
 #include "frame/clock_reading.h"
 #include "settings/registry_store.h"
+#include "windows/accessible_win.h"
 #include "windows/screen_clamp_win.h"
 
 namespace marvix {
@@ -22,6 +24,13 @@ namespace {
 
 void ReportAll(const std::vector<std::string>& errors) {
     for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
+}
+
+// The keys that open the control menu on the focused clock, as the right button does: Enter,
+// the context-menu key and Shift+F10.
+bool KeyOpensMenu(WPARAM key) {
+    return key == VK_RETURN || key == VK_APPS ||
+           (key == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000));
 }
 
 }  // namespace
@@ -73,7 +82,28 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED: drag_.Lost(); return 0;
         case WM_LBUTTONDBLCLK: HideToTray(); return 0;
         case TrayIcon::kCallbackMessage: TrayIconClicked(lParam); return 0;
-        case WM_TIMECHANGE: timers_.TickSoon(); return 0;
+        case WM_TIMECHANGE:
+            timers_.TickSoon();
+            ReadTheClock();
+            return 0;
+        case WM_GETOBJECT: {
+            const LRESULT answer = AnswerGetObject(hwnd_, wParam, lParam,
+                                                   {.role = ROLE_SYSTEM_CLOCK, .name = reading_});
+            if (answer) return answer;
+            break;
+        }
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (KeyOpensMenu(wParam)) {
+                app_.ShowMenuOrExitConfirmation();
+                return 0;
+            }
+            break;
+        // From the keyboard only (lParam -1): the right button already opened the menu when it
+        // went down, and its release would open it again.
+        case WM_CONTEXTMENU:
+            if (lParam == -1) app_.ShowMenuOrExitConfirmation();
+            return 0;
         case WM_DISPLAYCHANGE: DisplaysChanged(); return 0;
         case WM_DPICHANGED: FollowDpiChange(hwnd_, lParam); return 0;
         case WM_SETTINGCHANGE: RefreshScreens(); return 0;
@@ -143,7 +173,9 @@ void ClockWindow::ReadTheClock() {
     const LocalTime minute{t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, 0, 0};
     if (minute == readMinute_) return;
     readMinute_ = minute;
-    tray_.SetReading(ClockReading(settings_, t));
+    reading_ = ClockReading(settings_, t);
+    tray_.SetReading(reading_);
+    AnnounceNameChange(hwnd_);
 }
 
 void ClockWindow::SaveTimer() {

@@ -113,7 +113,8 @@ public:
     // Every half second: saves the settings once a change has settled (see SettingsSaver).
     void SaveTimer();
     // Every half second, the tick's pause in the tray notwithstanding: the clock in words, for
-    // the tray icon's tip, made anew when the minute turns or the time is set.
+    // the tray icon's tip and for screen readers, made anew when the minute turns or the time
+    // is set; a screen reader is told of each new reading.
     void ReadTheClock();
     // Every second: monitors plugged or unplugged, or a work area changed, are handled as
     // WM_DISPLAYCHANGE handles them. Windows sends that message, but Wine sends no window any
@@ -165,6 +166,9 @@ private:
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
     bool watchMonitorsNext_ = false;  // every other half-second check looks at the monitors
     LocalTime readMinute_{0, 0, 0, 0, 0, 0, 0, 0};  // the minute ReadTheClock last read
+    // The clock in words, for the tray tip and as the window's accessible name: what a screen
+    // reader says the clock is.
+    std::string reading_;
     ConfigurationFiles files_;
     std::unique_ptr<ClockPictures> pictures_;
     FrameCache frameCache_;

@@ -2,8 +2,11 @@
 
 #include <shellapi.h>
 
+#include <oleacc.h>
+
 #include "base/lazy_library_win.h"
 #include "base/version.h"
+#include "windows/accessible_win.h"
 
 namespace marvix {
 
@@ -68,9 +71,12 @@ ControlMenuWindow::ControlMenuWindow(SettingsWindowHost& host, ProgramCommands& 
     : SettingsDialog(host, kLayout), program_(program) {}
 
 void ControlMenuWindow::CreateControls() {
+    // One group of tab stops: Tab and the arrows go from panel to panel, Enter and Space press.
     for (const PanelLook& look : kPanelLooks) {
-        AddControl(ControlKind::kPanels, "BUTTON", look.caption, BS_OWNERDRAW,
-                   Rect::At({14, look.top}, {109, look.height}), look.id);
+        HWND panel =
+            AddControl(ControlKind::kPanels, "BUTTON", look.caption, BS_OWNERDRAW | WS_TABSTOP,
+                       Rect::At({14, look.top}, {109, look.height}), look.id);
+        DescribeControl(panel, {.role = ROLE_SYSTEM_PUSHBUTTON, .name = look.caption});
     }
 }
 
@@ -122,6 +128,14 @@ void ControlMenuWindow::DrawPanel(const DRAWITEMSTRUCT& item) {
     SetTextColor(dc, look->text);
     DrawTextA(dc, look->caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, previous);
+    if (item.itemState & ODS_FOCUS) {
+        // Inside the bevel, in the caption's colour: a dotted frame shows on every panel colour.
+        RECT focus = {r.left + look->bevel + 1, r.top + look->bevel + 1, r.right - look->bevel - 1,
+                      r.bottom - look->bevel - 1};
+        SetTextColor(dc, look->text);
+        SetBkColor(dc, look->face);
+        DrawFocusRect(dc, &focus);
+    }
 }
 
 LRESULT ControlMenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

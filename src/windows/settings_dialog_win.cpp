@@ -64,8 +64,8 @@ void SettingsDialog::PlaceOnClocksMonitor() {
     GetWindowRect(hwnd_, &window);
     const Size size{window.right - window.left, window.bottom - window.top};
     constexpr int kGap = 8;
-    const Point at = layout_.besideClock ? PlaceBeside(clock, size, work, kGap)
-                                         : CentreIn(size, work);
+    const Point at =
+        layout_.besideClock ? PlaceBeside(clock, size, work, kGap) : CentreIn(size, work);
     SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -106,14 +106,24 @@ bool SettingsDialog::IsOwnWindow(HWND other) const {
     return false;
 }
 
+namespace {
+
+// A push button, or a panel the window draws itself: Enter presses it as a click does.
+bool IsPressedByEnter(HWND control) {
+    const LRESULT code = SendMessageA(control, WM_GETDLGCODE, 0, 0);
+    if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) return true;
+    return (code & DLGC_BUTTON) &&
+           (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+}  // namespace
+
 // IsDialogMessage asks which button Enter presses when the focus is not on the default one. A
 // dialog makes the focused push button the default; DefWindowProc would answer "none", so Enter
 // on any push button but the default did nothing.
 LRESULT SettingsDialog::DefaultButton() const {
-    constexpr UINT kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
     HWND focus = GetFocus();
-    if (focus && IsChild(hwnd_, focus) &&
-        (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & kPushButton)) {
+    if (focus && IsChild(hwnd_, focus) && IsPressedByEnter(focus)) {
         return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
     }
     for (const Control& control : controls_) {
@@ -122,6 +132,17 @@ LRESULT SettingsDialog::DefaultButton() const {
         }
     }
     return 0;
+}
+
+// IsDialogMessage moves the focus by asking the window, which a dialog's procedure does and
+// DefWindowProc does not: the arrow keys among the controls of a group did nothing.
+void SettingsDialog::MoveFocus(WPARAM wParam, LPARAM lParam) {
+    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                               : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+    if (!next) return;
+    SetFocus(next);
+    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageA(next, EM_SETSEL, 0, -1);
 }
 
 void SettingsDialog::ApplyDialogFont() {
@@ -176,6 +197,7 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return 1;
         }
         case DM_GETDEFID: return DefaultButton();
+        case WM_NEXTDLGCTL: MoveFocus(wParam, lParam); return 0;
         case WM_COMMAND:
             // IsDialogMessage's Escape.
             if (LOWORD(wParam) == IDCANCEL && lParam == 0) {

@@ -104,6 +104,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Prepare(bool creating);
     LRESULT DefaultButton() const;
+    void MoveFocus(WPARAM wParam, LPARAM lParam);
     bool IsOwnWindow(HWND other) const;
     void ApplyDialogFont();
     void ClampToScreen();
