@@ -7,6 +7,7 @@
 #include "base/scoped_handles_win.h"
 #include "dialogs/configurations_dialog.h"
 #include "settings/config_file.h"
+#include "windows/accessible_win.h"
 #include "windows/clock_messages.h"
 
 namespace marvix {
@@ -97,20 +98,27 @@ void ConfigurationsWindow::CreateControls() {
         LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP;
     AddControl(kLabels, "STATIC", "Load  Clock Configuration", SS_CENTER,
                Rect::At({0, 8}, {kWidth, 14}), kLoadHeading);
-    AddControl(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-               Rect::At({8, 26}, {kInner, 200}), kDriveBox);
+    HWND drives = AddControl(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                             Rect::At({8, 26}, {kInner, 200}), kDriveBox);
     AddControl(kLabels, "STATIC", "", SS_LEFT | SS_PATHELLIPSIS | SS_NOPREFIX,
                Rect::At({8, 52}, {kInner, 14}), kFolderPath);
-    AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 68}, {kInner, 97}), kFolderList);
-    AddControl(kLists, "LISTBOX", "", kList | LBS_SORT, Rect::At({8, 172}, {kInner, 97}),
-               kFileList);
+    HWND folders =
+        AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 68}, {kInner, 97}), kFolderList);
+    HWND files = AddControl(kLists, "LISTBOX", "", kList | LBS_SORT,
+                            Rect::At({8, 172}, {kInner, 97}), kFileList);
     AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 277}, {kWidth, 2}), kSeparator);
     AddControl(kLabels, "STATIC", "Save  Clock Configuration", SS_CENTER,
                Rect::At({0, 285}, {kWidth, 14}), kSaveHeading);
-    AddControl(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-               Rect::At({8, 302}, {kInner, 21}), kNameBox);
+    HWND saveName = AddControl(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
+                               Rect::At({8, 302}, {kInner, 21}), kNameBox);
     AddControl(kButtons, "BUTTON", "Save", BS_PUSHBUTTON | WS_TABSTOP,
                Rect::At({8, 328}, {kInner, 23}), kSaveButton);
+    // The lists and the field have no label of their own beside them: what a screen reader
+    // calls them.
+    DescribeControl(drives, {.name = "Load from drive"});
+    DescribeControl(folders, {.name = "Load from folder"});
+    DescribeControl(files, {.name = "Configuration to load"});
+    DescribeControl(saveName, {.name = "Save as"});
 }
 
 // Listed when first shown: asking every drive for its label has no place in a clock's start.

@@ -1,6 +1,9 @@
 #include "dialogs/dialog_table.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "settings/encodings.h"
 
 namespace marvix {
 
@@ -81,6 +84,95 @@ const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view nam
         if (row.name == name) return &row;
     }
     return nullptr;
+}
+
+}  // namespace marvix
+
+namespace marvix {
+
+namespace {
+
+bool IsLabel(const ControlRow& row) {
+    return row.type == ControlType::Label && !row.caption.empty();
+}
+
+// The label nearest above the control that heads its column: no wider than the control, give or
+// take a few pixels, so that a heading over a whole block of controls names none of them.
+std::string_view ColumnHeading(std::span<const ControlRow> rows, const Rect& place) {
+    constexpr int kSlack = 8;
+    const ControlRow* nearest = nullptr;
+    for (const ControlRow& label : rows) {
+        const Rect& r = label.place;
+        if (!IsLabel(label) || r.bottom > place.top + 2 || r.left < place.left - kSlack ||
+            r.right > place.right + kSlack) {
+            continue;
+        }
+        if (!nearest || r.bottom > nearest->place.bottom) nearest = &label;
+    }
+    return nearest ? nearest->caption : std::string_view{};
+}
+
+// The label just before the control on its line, a row's number or a field's name; one further
+// away labels something else.
+std::string_view LineLabel(std::span<const ControlRow> rows, const Rect& place) {
+    constexpr int kReach = 40;
+    const ControlRow* nearest = nullptr;
+    for (const ControlRow& label : rows) {
+        const Rect& r = label.place;
+        const int middle = (r.top + r.bottom) / 2;
+        if (!IsLabel(label) || middle < place.top || middle > place.bottom ||
+            r.right > place.left + 2 || r.right < place.left - kReach) {
+            continue;
+        }
+        if (!nearest || r.right > nearest->place.right) nearest = &label;
+    }
+    return nearest ? nearest->caption : std::string_view{};
+}
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::vector<std::string_view> said;
+    std::string name;
+    for (std::string_view part : parts) {
+        if (part.empty() || std::find(said.begin(), said.end(), part) != said.end()) continue;
+        said.push_back(part);
+        if (!name.empty()) name += ' ';
+        name += part;
+    }
+    return name;
+}
+
+}  // namespace
+
+std::string AccessibleName(std::span<const ControlRow> rows, const ControlRow& row) {
+    const std::string_view own = !row.spoken.empty() ? row.spoken : row.caption;
+    if (!own.empty()) return Joined({row.context, own});
+    return Joined({row.context, ColumnHeading(rows, row.place), LineLabel(rows, row.place)});
+}
+
+std::string AccessibleName(std::span<const ControlRow> rows, const ControlRow& group,
+                           std::string_view item) {
+    return Joined({AccessibleName(rows, group), item});
+}
+
+std::string ColourInWords(Colour colour) {
+    const std::string text = ColourText(colour);
+    if (text.size() > 2 && text.compare(0, 2, "cl") == 0) {
+        // "clBtnFace": "btn face".
+        std::string words;
+        for (size_t i = 2; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c >= 'A' && c <= 'Z') {
+                if (!words.empty()) words += ' ';
+                words += char(c - 'A' + 'a');
+            } else {
+                words += c;
+            }
+        }
+        return words;
+    }
+    const uint32_t v = colour.value;
+    return "red " + std::to_string(v & 0xFF) + ", green " + std::to_string((v >> 8) & 0xFF) +
+           ", blue " + std::to_string((v >> 16) & 0xFF);
 }
 
 }  // namespace marvix

@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
+#include "base/colour.h"
 #include "base/geometry.h"
 #include "settings/settings_table.h"
 
@@ -98,7 +100,19 @@ struct ControlRow {
     std::string_view field = {};  // the edit a push or Browse button acts on
     Apply apply = Apply::AtOnce;
     Effect effect = Effect::None;
+    // For screen readers: what the control belongs to, said before its own words ("HOUR",
+    // "Moon Phase"), and its own words where the window shows none beside it ("Show").
+    std::string_view context = {};
+    std::string_view spoken = {};
 };
+
+// A row with what a screen reader says of it, for tables built from positional rows.
+constexpr ControlRow Spoken(ControlRow row, std::string_view context,
+                            std::string_view spoken = {}) {
+    row.context = context;
+    row.spoken = spoken;
+    return row;
+}
 
 // A row with its effect, for tables built from positional rows.
 constexpr ControlRow With(ControlRow row, Effect effect) {
@@ -131,6 +145,17 @@ void StoreBoundInteger(ClockSettings& settings, const SettingDef& def, int32_t v
 
 // The font slot whose face setting that is (DFont1 to DFont12), or nullptr.
 const FontSlotFields* FontSlotOf(std::string_view faceSetting);
+
+// A control's accessible name: the words that label it on screen, unique within its window.
+// Its context, then its own words (the spoken ones, else its caption); a control without words of
+// its own is named by the label heading its column and the label before it on its line, as a
+// grid's cell is by its column and row ("Hour Length"). A word group said twice is said once.
+std::string AccessibleName(std::span<const ControlRow> rows, const ControlRow& row);
+// A radio group's item: the group's name, then the item's.
+std::string AccessibleName(std::span<const ControlRow> rows, const ControlRow& group,
+                           std::string_view item);
+// A colour as a screen reader says it: its name ("lime", "button face"), else its parts.
+std::string ColourInWords(Colour colour);
 
 // The row of that name, or nullptr.
 const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view name);

@@ -81,6 +81,7 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         auto at = [&](int y, int height, int dx = 0, int width = kColumnWidth) {
             return Rect{x + dx, top + y, x + dx + width, top + y + height};
         };
+        const size_t heading = n;
         rows[n++] = {T::Label, c.heading.name, c.heading.text, at(0, 14), {}, 0, 0, kRed};
         rows[n++] = {T::CheckBox, c.show.name, "Show", at(15, 16), c.show.setting, 0, 0, kWhite};
         rows[n++] = With({T::CheckBox, c.autoPlace.name, "Auto P", at(31, 16), c.autoPlace.setting,
@@ -95,10 +96,12 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         }
         if (!c.caseButtons[0].empty()) {
             constexpr std::string_view kLetters[] = {"L", "M", "U"};
+            constexpr std::string_view kCases[] = {"lower case", "as spelled", "upper case"};
             for (int k = 0; k < 3; ++k) {
-                rows[n++] =
+                rows[n++] = Spoken(
                     With({T::PushButton, c.caseButtons[k], kLetters[k], at(80, 18, 18 * k, 17)},
-                         Effect::LetterCase);
+                         Effect::LetterCase),
+                    {}, kCases[k]);
             }
         }
         rows[n++] = {T::Label, c.left.label, "Left", at(99, 14), {}, 0, 0, kWhite};
@@ -108,6 +111,8 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         rows[n++] = {T::ColourPanel, c.panel.name, c.panel.caption, at(172, 19), c.panel.setting};
         rows[n++] = With({T::FontButton, c.font, "Font", at(194, 19), kFontFaceSettings[c.display]},
                          Effect::DisplayFont);
+        // A screen reader names each control by its display first: "HOUR Show", "DAY Left".
+        for (size_t i = heading + 1; i < n; ++i) rows[i].context = c.heading.text;
     }
     return rows;
 }

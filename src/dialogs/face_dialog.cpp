@@ -32,7 +32,7 @@ constexpr std::array kRows = {
     ControlRow{.type = T::CheckBox, .name = "StartWithWindows", .caption = "Start with Windows", .place = {8, 266, 261, 283}, .colour = kWhite, .effect = Effect::StartWithWindows},
     ControlRow{.type = T::Separator, .name = "Panel1", .place = {0, 292, 269, 294}},
     ControlRow{.type = T::PushButton, .name = "Button1", .caption = "Steal Wallpaper Background", .place = {8, 302, 230, 325}, .effect = Effect::StealWallpaper},
-    ControlRow{.type = T::CheckBox, .name = "CheckBox3", .place = {236, 305, 256, 322}, .setting = "UseWall", .colour = kWhite, .effect = Effect::NameFace},
+    ControlRow{.type = T::CheckBox, .name = "CheckBox3", .place = {236, 305, 256, 322}, .setting = "UseWall", .colour = kWhite, .effect = Effect::NameFace, .spoken = "Use Wallpaper Background"},
     ControlRow{.type = T::Label, .name = "Label3", .caption = "TWidth", .place = {8, 340, 66, 354}, .colour = kLime},
     ControlRow{.type = T::SpinEdit, .name = "SpinEdit3", .place = {70, 336, 140, 357}, .setting = "TranWidth", .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot},
     ControlRow{.type = T::Label, .name = "Label4", .caption = "THeight", .place = {8, 370, 66, 384}, .colour = kLime},

@@ -63,13 +63,17 @@ constexpr ControlRow kFixedRows[] = {
     {ControlType::SpinEdit, "SpinEdit12", "", {48, 188, 112, 209}, "ACX", 0, 9999, 0, Cap::FaceWidth},
     {ControlType::Label, "Label19", "Top", {12, 222, 44, 236}, {}, 0, 0, kLime},
     {ControlType::SpinEdit, "SpinEdit13", "", {48, 218, 112, 239}, "ACY", 0, 9999, 0, Cap::FaceHeight},
+};
+// The Order list and its reset, at the right: Tab reaches them after the hands' rows.
+constexpr ControlRow kOrderRows[] = {
     {ControlType::List, "ListBox1", "", {588, 28, 663, 138}},
     With({ControlType::PushButton, "Button1", "reset", {588, 146, 663, 167}}, Effect::ResetOrder),
 };
 // clang-format on
 
 constexpr size_t kControlsPerHand = 9;
-constexpr size_t kRowCount = std::size(kFixedRows) + kHandCount * kControlsPerHand;
+constexpr size_t kRowCount =
+    std::size(kFixedRows) + kHandCount * kControlsPerHand + std::size(kOrderRows);
 
 constexpr std::array<ControlRow, kRowCount> BuildRows() {
     std::array<ControlRow, kRowCount> rows{};
@@ -83,8 +87,11 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
             return Rect{left, top, right, top + height};
         };
         rows[n++] = {ControlType::Label, h.labelName, h.label, at(168, 200, 14), {}, 0, 0, kAqua};
-        rows[n++] = {ControlType::CheckBox, h.show, "", at(202, 218, 17), h.showSetting};
-        rows[n++] = {ControlType::ColourPanel, h.panel, h.label, at(222, 270, 21), h.colourSetting};
+        rows[n++] = Spoken({ControlType::CheckBox, h.show, "", at(202, 218, 17), h.showSetting}, {},
+                           "Show");
+        rows[n++] =
+            Spoken({ControlType::ColourPanel, h.panel, h.label, at(222, 270, 21), h.colourSetting},
+                   {}, "Color");
         rows[n++] = {ControlType::SpinEdit, h.length, "",   at(276, 332, 21),
                      h.lengthSetting,       0,        9999, 0,
                      Cap::LargerFaceSide};
@@ -93,7 +100,10 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
         rows[n++] = {ControlType::SpinEdit, h.top, "", at(450, 506, 21), h.topSetting, 0, 9999};
         rows[n++] = {ControlType::SpinEdit, h.style, "", at(512, 552, 21), h.styleSetting, 0, 2};
         rows[n++] = {ControlType::CheckBox, h.tail, "", at(560, 576, 17), h.tailSetting};
+        // A screen reader names each cell by its hand, then its column: "Hour Length".
+        for (size_t k = n - kControlsPerHand; k < n; ++k) rows[k].context = h.label;
     }
+    for (const ControlRow& row : kOrderRows) rows[n++] = row;
     return rows;
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/hands_dialog.h"
 #include "hands/hand_family.h"
+#include "windows/accessible_win.h"
 
 namespace marvix {
 
@@ -13,6 +14,7 @@ void HandsWindow::CreateControls() {
     // The list's own procedure is kept and called: a subclass of the classic kind, which needs
     // nothing from the common controls (they are loaded only when a window first shows).
     HWND list = Control("ListBox1");
+    DescribeControl(list, {.name = "Order", .description = kOrderKeys});
     SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     listBoxProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
@@ -88,7 +90,25 @@ void HandsWindow::OrderDragEnded() {
     SendMessageA(Control("ListBox1"), LB_SETCURSEL, WPARAM(target), 0);
 }
 
+// The keyboard's way to the same swaps: the selected hand trades places with its neighbour. The
+// arrows alone only move the selection, so nothing is swapped by a key pressed by accident.
+void HandsWindow::MoveSelectedHand(int step) {
+    HWND list = Control("ListBox1");
+    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    const LRESULT target = selected + step;
+    if (selected < 0 || selected >= 8 || target < 0 || target >= 8) return;
+    SwapStackingSlots(ChangeSettings(), static_cast<size_t>(selected), static_cast<size_t>(target));
+    FillOrderList();
+    SendMessageA(list, LB_SETCURSEL, WPARAM(target), 0);
+}
+
 LRESULT CALLBACK HandsWindow::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN) &&
+        (GetKeyState(VK_CONTROL) & 0x8000)) {
+        auto* dialog = reinterpret_cast<HandsWindow*>(GetWindowLongPtrA(list, GWLP_USERDATA));
+        dialog->MoveSelectedHand(wParam == VK_UP ? -1 : 1);
+        return 0;
+    }
     // The list moves its selection with the mouse; the handlers read it once the list has.
     const LRESULT result = CallWindowProcA(listBoxProc_, list, message, wParam, lParam);
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {

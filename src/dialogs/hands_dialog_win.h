@@ -1,7 +1,7 @@
 #pragma once
 
 // HandsWindow, "Marvix Hands": the eight hands' rows, the options with the common pivot, and the
-// Order list whose items swap by dragging one onto another.
+// Order list whose items swap by dragging one onto another, or with Ctrl and an arrow key.
 
 #include <windows.h>
 
@@ -11,6 +11,10 @@ namespace marvix {
 
 class HandsWindow final : public TableDialog {
 public:
+    // What the Order list's keys do, as a screen reader tells it and help says.
+    static constexpr char kOrderKeys[] =
+        "Ctrl+Up and Ctrl+Down move the selected hand up or down the order";
+
     HandsWindow(SettingsWindowHost& host, const DialogLayout& layout);
 
 protected:
@@ -24,6 +28,7 @@ private:
     static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
     void OrderDragStarted();
     void OrderDragEnded();
+    void MoveSelectedHand(int step);
     void ResetOrder();
     void FillOrderList();
     void ShowOwnPivots();

@@ -66,18 +66,32 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
                      0,        kSilver};
         rows[n++] = {T::CheckBox,    c.show.name, c.show.text, {x, 28, right, 45},
                      c.show.setting, 0,           0,           kSilver};
-        rows[n++] = {
-            T::CheckBox, c.halved.name, c.halved.text, {x, 50, right, 67}, c.halved.setting, 0,
-            0,           kSilver};
+        // What the two dials share is named by its dial's heading: "Moon Phase Left".
+        rows[n++] = Spoken({T::CheckBox,
+                            c.halved.name,
+                            c.halved.text,
+                            {x, 50, right, 67},
+                            c.halved.setting,
+                            0,
+                            0,
+                            kSilver},
+                           c.heading.text);
         for (int f = 0; f < 3; ++f) {
             const Named& field = c.fields[f];
             const int top = 76 + 28 * f;
             rows[n++] = {
                 T::Label, field.name, kFieldCaptions[f], {x, top + 4, x + 84, top + 18}, {}, 0,
                 0,        kSilver};
-            rows[n++] = {T::SpinEdit,   field.text, "",         {x + 88, top, x + 148, top + 21},
-                         field.setting, 0,          kMaxima[f], 0,
-                         kCaps[f]};
+            rows[n++] = Spoken({T::SpinEdit,
+                                field.text,
+                                "",
+                                {x + 88, top, x + 148, top + 21},
+                                field.setting,
+                                0,
+                                kMaxima[f],
+                                0,
+                                kCaps[f]},
+                               c.heading.text);
         }
         rows[n++] = {T::Label, c.colours.name, c.colours.text, {x, 166, right, 180}, {}, 0,
                      0,        kSilver};
@@ -85,11 +99,12 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
             // Wide enough for "Night Back Clr" in the dialog font of every screen.
             const int column = k % c.panelsPerRow, top = 186 + 26 * (k / c.panelsPerRow);
             const int left = x + 94 * column, width = 90;
-            rows[n++] = {T::ColourPanel,
-                         c.panels[k].name,
-                         c.panels[k].text,
-                         {left, top, left + width, top + 21},
-                         c.panels[k].setting};
+            rows[n++] = Spoken({T::ColourPanel,
+                                c.panels[k].name,
+                                c.panels[k].text,
+                                {left, top, left + width, top + 21},
+                                c.panels[k].setting},
+                               c.heading.text);
         }
     }
     return rows;

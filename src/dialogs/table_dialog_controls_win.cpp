@@ -9,6 +9,7 @@
 
 #include "base/lazy_library_win.h"
 #include "base/message_seam_win.h"
+#include "windows/accessible_win.h"
 
 namespace marvix {
 
@@ -90,18 +91,20 @@ void TableDialog::CreateControl(const ControlRow& row) {
                 HWND radio =
                     AddControl(kind, "BUTTON", text.c_str(),
                                BS_AUTORADIOBUTTON | (item == 0 ? kTab : 0), at, id + 1 + item);
+                DescribeControl(radio, {.name = AccessibleName(rows_, row, text)});
                 if (item++ == 0) control = radio;
             }
-            break;
+            return;
         }
         case ControlType::SpinEdit:  // its arrows come when the window first shows
         case ControlType::Edit:
             control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
             break;
         case ControlType::ColourPanel:
+            // A button the dialog paints in the colour: it takes the focus, and Space or Enter
+            // opens the chooser as a click does.
             control =
-                AddControl(kind, "STATIC", caption.c_str(),
-                           SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER | WS_GROUP, r, id);
+                AddControl(kind, "BUTTON", caption.c_str(), BS_OWNERDRAW | WS_BORDER | kTab, r, id);
             break;
         case ControlType::FontButton:
         case ControlType::PushButton:
@@ -118,6 +121,9 @@ void TableDialog::CreateControl(const ControlRow& row) {
                                  r, id);
             break;
     }
+    // A colour panel's name says its colour too, and changes with it (see ShowRow).
+    if (row.type != ControlType::Label && row.type != ControlType::Separator)
+        DescribeControl(control, {.name = AccessibleName(rows_, row)});
 }
 
 // The spin edits' arrows are the only common control: the DLL that has them (and those it

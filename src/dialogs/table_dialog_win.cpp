@@ -1,6 +1,7 @@
 #include "dialogs/table_dialog_win.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <string>
@@ -8,6 +9,7 @@
 #include "base/gdi_surface_win.h"
 #include "base/message_seam_win.h"
 #include "settings/encodings.h"
+#include "windows/accessible_win.h"
 #include "windows/choosers_win.h"
 
 namespace marvix {
@@ -52,6 +54,12 @@ const SettingDef* TableDialog::Bound(const ControlRow& row) const {
     return row.setting.empty() ? nullptr : FindSetting(row.setting);
 }
 
+const ControlRow* TableDialog::RowOfId(int id) const {
+    const size_t index =
+        id >= kFirstId ? static_cast<size_t>((id - kFirstId) / kIdsPerRow) : rows_.size();
+    return index < rows_.size() ? &rows_[index] : nullptr;
+}
+
 const ControlRow* TableDialog::RowOf(HWND control) const {
     const auto window = std::find(windows_.begin(), windows_.end(), control);
     return window == windows_.end() ? nullptr : &rows_[size_t(window - windows_.begin())];
@@ -93,6 +101,9 @@ void TableDialog::ShowRow(const ControlRow& row, Typing typing) {
             }
             panelColours_[IndexOf(row)] = GdiSurface::ToColorRef(value.value_or(Colour{}));
             InvalidateRect(control, nullptr, TRUE);
+            DescribeControl(control, {.role = ROLE_SYSTEM_PUSHBUTTON,
+                                      .name = AccessibleName(rows_, row) + ", " +
+                                              ColourInWords(value.value_or(Colour{}))});
             break;
         }
         default: break;
@@ -129,7 +140,8 @@ bool TableDialog::OnCommand(int id, int notification) {
     if (filling_) return true;
     switch (row.type) {
         case ControlType::ColourPanel:
-            if (notification == STN_CLICKED || notification == STN_DBLCLK) ColourPanelClick(row);
+            if (notification == BN_CLICKED || notification == BN_DOUBLECLICKED)
+                ColourPanelClick(row);
             return true;
         case ControlType::PushButton:
             if (notification == BN_CLICKED) Pressed(row);
@@ -274,34 +286,55 @@ void TableDialog::SetFieldValue(std::string_view name, int32_t value) {
 }
 
 LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
-    const int id = GetDlgCtrlID(control);
-    const size_t index =
-        id >= kFirstId ? static_cast<size_t>((id - kFirstId) / kIdsPerRow) : rows_.size();
-    const ControlRow* row = index < rows_.size() ? &rows_[index] : nullptr;
-    if (row && row->type == ControlType::ColourPanel) {
-        // The panel's own colour: the DC's brush, nothing to create or free per paint.
-        const COLORREF background = panelColours_[index];
-        const std::optional<Colour> wanted = PanelCaption(*row);
-        const Colour caption = ReadableOn(
-            Colour{background},
-            wanted ? std::optional(Colour{GdiSurface::ToColorRef(*wanted)}) : std::nullopt);
-        SetTextColor(dc, caption.value);
-        SetBkColor(dc, background);
-        SetDCBrushColor(dc, background);
-        return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-    }
-    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    if (row) text = row->colour;
-    SetTextColor(dc, text);
+    const ControlRow* row = RowOfId(GetDlgCtrlID(control));
+    SetTextColor(dc, row ? row->colour : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, Layout().background);
     // A real brush: buttons may paint with it in a DC of their own, where a DC brush's colour
     // would not be the one set here.
     return reinterpret_cast<LRESULT>(BackgroundBrush());
 }
 
+TableDialog::PanelColours TableDialog::PanelColoursOf(const ControlRow& row) const {
+    const COLORREF face = panelColours_[IndexOf(row)];
+    const std::optional<Colour> wanted = PanelCaption(row);
+    const Colour caption =
+        ReadableOn(Colour{face},
+                   wanted ? std::optional(Colour{GdiSurface::ToColorRef(*wanted)}) : std::nullopt);
+    return {face, caption.value};
+}
+
+// A colour panel: its colour, its caption in a colour readable on it, and the focus frame.
+void TableDialog::DrawColourPanel(const DRAWITEMSTRUCT& item) {
+    const ControlRow* row = RowOfId(static_cast<int>(item.CtlID));
+    if (!row || row->type != ControlType::ColourPanel) return;
+    const auto [background, caption] = PanelColoursOf(*row);
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    // The DC's brush: nothing to create or free per paint.
+    SetDCBrushColor(dc, background);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, caption);
+    const std::string text(row->caption);
+    DrawTextA(dc, text.c_str(), int(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, previous);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&r, -2, -2);
+        SetTextColor(dc, caption);
+        SetBkColor(dc, background);
+        DrawFocusRect(dc, &r);
+    }
+}
+
 LRESULT TableDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
         return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    }
+    if (message == WM_DRAWITEM) {
+        DrawColourPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     }
     // The arrows have stepped their field (with the mouse or the arrow keys): a value to apply
     // at once, unlike one typed.

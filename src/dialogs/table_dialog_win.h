@@ -29,6 +29,12 @@ public:
     void ShowSettings() final;
     // The control of that name (the first of its windows), for the dialog and for tests.
     HWND Control(std::string_view name) const;
+    // What a colour panel is painted in: its colour, and its caption in one readable on it.
+    struct PanelColours {
+        COLORREF face;
+        COLORREF caption;
+    };
+    PanelColours PanelColoursOf(const ControlRow& row) const;
 
 protected:
     // Before the fill: the write-backs a dialog makes on purpose. After it: lists and the like.
@@ -78,6 +84,8 @@ private:
     // Whether a fill may set the text of the field the user is typing in: only when they leave.
     enum class Typing { Keep, Overwrite };
     const ControlRow* RowOf(HWND control) const;
+    // The row a control identifier belongs to (a radio item's, an arrow's), or nullptr.
+    const ControlRow* RowOfId(int id) const;
     size_t IndexOf(const ControlRow& row) const { return static_cast<size_t>(&row - rows_.data()); }
     void CreateControl(const ControlRow& row);
     void CreateArrows(const ControlRow& row);
@@ -93,6 +101,7 @@ private:
     void FontButtonClick(const ControlRow& row);
     void Browse(const ControlRow& row);
     LRESULT ColourStatic(HDC dc, HWND control);
+    void DrawColourPanel(const DRAWITEMSTRUCT& item);
 
     std::span<const ControlRow> rows_;
     std::vector<HWND> windows_;           // per row: its window (a radio group's first item)

@@ -61,6 +61,8 @@ Room RoomFor(HWND control, int dpi) {
     if (kind == "button") {
         if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
             return {client.right - 6, client.bottom - 4};
+        // A colour panel: the dialog draws its caption across the whole of it.
+        if (type == BS_OWNERDRAW) return {client.right, client.bottom};
         return {client.right - (12 * dpi / 96 + 1) - Extent(control, "0").cx / 2, client.bottom};
     }
     if (kind == "edit") {
@@ -191,11 +193,8 @@ TEST_F(DialogCaptions, ColourPanelCaptionsStandOutOnTheirColour) {
             dialog->ShowSettings();
             for (const ControlRow& row : table.rows) {
                 if (row.type != ControlType::ColourPanel) continue;
-                HDC dc = CreateCompatibleDC(nullptr);
-                SendMessageA(dialog->Window(), WM_CTLCOLORSTATIC, WPARAM(dc),
-                             LPARAM(dialog->Control(row.name)));
-                const Colour text{GetTextColor(dc)}, behind{GetBkColor(dc)};
-                DeleteDC(dc);
+                const auto [face, caption] = dialog->PanelColoursOf(row);
+                const Colour text{caption}, behind{face};
                 EXPECT_EQ(behind, background) << row.name << ": the panel shows its colour";
                 EXPECT_GE(ContrastRatio(text, behind), 3.0) << table.className << " " << row.name;
             }

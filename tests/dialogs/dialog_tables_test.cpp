@@ -2,10 +2,14 @@
 // typed into it.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
+#include "dialogs/digital_dialog.h"
+#include "dialogs/hands_dialog.h"
 #include "dialogs/settings_windows.h"
+#include "dialogs/spelling_dialog.h"
 
 namespace marvix {
 namespace {
@@ -91,8 +95,10 @@ TEST(DialogTables, CapsFollowTheClockPicture) {
     EXPECT_EQ(maximum(Cap::DesktopY), 767);
     // No monitor known: the row's own bounds.
     const ClockMeasures unknown{{200, 150}, {1024, 738}, {}};
-    EXPECT_EQ(BoundsOf({ControlType::SpinEdit, "", "", {}, "", -32000, 9999, 0, Cap::DesktopX},
-                       unknown).minimum, -32000);
+    EXPECT_EQ(
+        BoundsOf({ControlType::SpinEdit, "", "", {}, "", -32000, 9999, 0, Cap::DesktopX}, unknown)
+            .minimum,
+        -32000);
 }
 
 TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {
@@ -116,6 +122,52 @@ TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {
     for (const auto& [text, held] : cases)
         EXPECT_EQ(HeldSpinValue(text, bounds), held) << '"' << text << '"';
     EXPECT_EQ(HeldSpinValue("-3", {-10, 10}), -3);
+}
+
+}  // namespace
+}  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// What a screen reader calls each control a user can reach: words of its own, never the same
+// as another's in its window.
+TEST(DialogTables, EveryControlHasAnAccessibleNameOfItsOwn) {
+    for (const DialogTable& table : AllDialogTables()) {
+        std::map<std::string, std::string_view> names;
+        auto add = [&](const std::string& name, std::string_view row) {
+            const std::string where = std::string(table.className) + " " + std::string(row);
+            EXPECT_FALSE(name.empty()) << where;
+            const auto [at, added] = names.emplace(name, row);
+            EXPECT_TRUE(added) << where << " and " << at->second << " are both \"" << name << '"';
+        };
+        for (const ControlRow& row : table.rows) {
+            if (row.type == ControlType::Label || row.type == ControlType::Separator) continue;
+            if (row.type != ControlType::RadioGroup) {
+                add(AccessibleName(table.rows, row), row.name);
+                continue;
+            }
+            for (std::string_view items = row.items; !items.empty();) {
+                const size_t bar = items.find('|');
+                add(AccessibleName(table.rows, row, items.substr(0, bar)), row.name);
+                items = bar == std::string_view::npos ? "" : items.substr(bar + 1);
+            }
+        }
+    }
+}
+
+TEST(DialogTables, AGridCellIsNamedByItsRowAndColumnAndAColourByItsName) {
+    const auto name = [](std::span<const ControlRow> rows, std::string_view control) {
+        return AccessibleName(rows, *FindRow(rows, control));
+    };
+    EXPECT_EQ(name(kHandsDialogRows, "SpinEdit14"), "Hour Length");
+    EXPECT_EQ(name(kHandsDialogRows, "Panel3"), "Sec Color");
+    EXPECT_EQ(name(kHandsDialogRows, "SpinEdit12"), "Left") << "the common pivot, under no heading";
+    EXPECT_EQ(name(kDigitalDialogRows, "SpinEdit7"), "HOUR Left");
+    EXPECT_EQ(name(kSpellingDialogRows, "Edit1"), "Days 1");
+    EXPECT_EQ(ColourInWords(Colour{0x0000FF00}), "lime");
+    EXPECT_EQ(ColourInWords(Colour{0x8000000F}), "btn face");
+    EXPECT_EQ(ColourInWords(Colour{0x00123456}), "red 86, green 52, blue 18");
 }
 
 }  // namespace

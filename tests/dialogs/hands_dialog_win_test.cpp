@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "../support/dialog_fixture_win.h"
+#include "../support/screen_reader_win.h"
 #include "../support/test_bitmaps.h"
 #include "dialogs/hands_dialog.h"
 #include "dialogs/hands_dialog_win.h"
@@ -136,6 +138,42 @@ TEST_F(HandsDialogTest, DraggingOneOrderItemOntoAnotherSwapsThemAndResetRestores
 
     Click("Button1");
     EXPECT_EQ(Order(), original);
+}
+
+// By keyboard alone: Space on a colour panel opens its chooser, and the panel then tells a screen
+// reader its new colour; in the Order list the arrows only select, Ctrl and an arrow swap.
+TEST_F(HandsDialogTest, SpaceOpensAColourPanelAndCtrlArrowsMoveAHandInTheOrder) {
+    Start();
+    OpenHands();
+    ChooserScript chooser;
+    chooser.AnswerColour(Colour{0x0000FF00});
+    SetFocus(Control("Panel1"));
+    PressKey(VK_SPACE);
+    EXPECT_EQ(chooser.Opened(), 1);
+    EXPECT_EQ(Clock().Settings().CHourStr.text, "clLime");
+    ScreenReader reader([this] { Pump(); });
+    EXPECT_EQ(
+        reader.RolesAndNames({Control("Panel1")}),
+        std::vector<std::string>{std::to_string(ROLE_SYSTEM_PUSHBUTTON) + "\tHour Color, lime"});
+
+    HWND list = Control("ListBox1");
+    SetFocus(list);
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    PressKey(VK_DOWN);
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
+    const std::vector<std::string> defaults{"Sec", "Min", "Hour", "Dat",
+                                            "Day", "Mon", "Int2", "Int1"};
+    EXPECT_EQ(Order(), defaults) << "an arrow alone swaps nothing";
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PressKey(VK_DOWN);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(Order(), (std::vector<std::string>{"Sec", "Hour", "Min", "Dat", "Day", "Mon", "Int2",
+                                                 "Int1"}));
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 2) << "the selection goes with the hand";
 }
 
 TEST_F(HandsDialogTest, AColourPickedIsStoredByNameAndACancelWritesNothing) {
