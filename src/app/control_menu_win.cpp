@@ -129,12 +129,12 @@ void ControlMenuWindow::DrawPanel(const DRAWITEMSTRUCT& item) {
     DrawTextA(dc, look->caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, previous);
     if (item.itemState & ODS_FOCUS) {
-        // Inside the bevel, in the caption's colour: a dotted frame shows on every panel colour.
+        // A solid frame inside the bevel, in the caption's colour: a dotted one vanished on the
+        // light panels.
         RECT focus = {r.left + look->bevel + 1, r.top + look->bevel + 1, r.right - look->bevel - 1,
                       r.bottom - look->bevel - 1};
-        SetTextColor(dc, look->text);
-        SetBkColor(dc, look->face);
-        DrawFocusRect(dc, &focus);
+        SetDCBrushColor(dc, look->text);
+        FrameRect(dc, &focus, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     }
 }
 

@@ -321,10 +321,10 @@ void TableDialog::DrawColourPanel(const DRAWITEMSTRUCT& item) {
     DrawTextA(dc, text.c_str(), int(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, previous);
     if (item.itemState & ODS_FOCUS) {
+        // Solid, in the caption's colour: it shows on every colour a panel can have.
         InflateRect(&r, -2, -2);
-        SetTextColor(dc, caption);
-        SetBkColor(dc, background);
-        DrawFocusRect(dc, &r);
+        SetDCBrushColor(dc, caption);
+        FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     }
 }
 
