@@ -21,12 +21,6 @@ protected:
         time_.time.second = second;
         SendMessageA(ClockHwnd(), WM_TIMER, ClockTimers::kSave, 0);
     }
-    // A key pressed and let go on the focused window, through the program's message loop.
-    void Press(WPARAM key) {
-        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
-        PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
-        Pump();
-    }
     void FocusTheClock() {
         SetForegroundWindow(ClockHwnd());
         SetFocus(ClockHwnd());
@@ -75,32 +69,27 @@ TEST_F(ScreenReaderTest, OneNameChangeIsAnnouncedAtEachTurnOfTheMinute) {
 TEST_F(ScreenReaderTest, ShiftF10ThenArrowsAndEnterOpenTheHandsWindowAndEscapeClosesTheMenu) {
     Start();
     FocusTheClock();
-    // Shift held, as this thread's keyboard state says when F10 arrives.
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
-    PostMessageA(ClockHwnd(), WM_SYSKEYDOWN, VK_F10, 1);
-    Pump();
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
+    WithKeyHeld(VK_SHIFT, [this] {
+        PostMessageA(ClockHwnd(), WM_SYSKEYDOWN, VK_F10, 1);
+        Pump();
+    });
     ControlMenuWindow& menu = app_->ControlMenu();
     ASSERT_TRUE(menu.IsVisible()) << "Shift+F10 opens the menu";
     ASSERT_EQ(GetFocus(), GetDlgItem(menu.Window(), ControlMenuWindow::kFace));
 
-    Press(VK_DOWN);
+    PressKey(VK_DOWN);
     EXPECT_EQ(GetFocus(), GetDlgItem(menu.Window(), ControlMenuWindow::kHands));
-    Press(VK_RETURN);
+    PressKey(VK_RETURN);
     EXPECT_TRUE(app_->Dialog(DialogId::Hands).IsVisible()) << "Enter on \"Hand Settings\"";
     app_->Dialog(DialogId::Hands).Hide();
 
     menu.Show();
     Pump();
-    Press(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
     EXPECT_FALSE(menu.IsVisible());
 
     FocusTheClock();
-    Press(VK_RETURN);
+    PressKey(VK_RETURN);
     EXPECT_TRUE(menu.IsVisible()) << "Enter on the clock opens it too";
 }
 

@@ -164,13 +164,7 @@ TEST_F(HandsDialogTest, SpaceOpensAColourPanelAndCtrlArrowsMoveAHandInTheOrder) 
     const std::vector<std::string> defaults{"Sec", "Min", "Hour", "Dat",
                                             "Day", "Mon", "Int2", "Int1"};
     EXPECT_EQ(Order(), defaults) << "an arrow alone swaps nothing";
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    PressKey(VK_DOWN);
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    WithKeyHeld(VK_CONTROL, [this] { PressKey(VK_DOWN); });
     EXPECT_EQ(Order(), (std::vector<std::string>{"Sec", "Hour", "Min", "Dat", "Day", "Mon", "Int2",
                                                  "Int1"}));
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 2) << "the selection goes with the hand";

@@ -119,11 +119,6 @@ std::string NameOf(HWND control) {
 
 class KeyboardAndNamesTest : public ClockFixture {
 protected:
-    void PressKey(WPARAM key) {
-        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
-        PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
-        Pump();
-    }
     ScreenReader reader_{[this] { Pump(); }};
 };
 

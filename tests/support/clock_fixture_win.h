@@ -50,6 +50,23 @@ protected:
         GetWindowRect(hwnd, &r);
         return r;
     }
+    // A key pressed and let go in the focused window, through the program's message loop.
+    void PressKey(WPARAM key) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
+        Pump();
+    }
+    // `action` runs with `key` (Shift, Ctrl) held down, as this thread's keyboard state says.
+    template <class Action>
+    static void WithKeyHeld(int key, Action action) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[key] = 0x80;
+        SetKeyboardState(keys);
+        action();
+        keys[key] = 0;
+        SetKeyboardState(keys);
+    }
     // Lets posted and sent messages arrive, as the program's message loop would.
     void Pump() {
         MSG message;

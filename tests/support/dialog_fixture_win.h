@@ -63,12 +63,6 @@ protected:
         t.second = uint16_t(seconds % 60);
         t.minute = uint16_t(t.minute + seconds / 60);
     }
-    // A key pressed and let go in the focused control, through the message loop.
-    void PressKey(WPARAM key) {
-        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
-        PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
-        Pump();
-    }
     // Focus into the field and out again, as a user leaving it.
     void Leave(const char* name) {
         SetFocus(Control(name));
