@@ -121,7 +121,7 @@ void TableDialog::CreateControl(const ControlRow& row) {
                                  r, id);
             break;
     }
-    // A colour panel's name says its colour too, and changes with it (see ShowRow).
+    // Named for screen readers; a colour panel's name takes its colour when it is filled.
     if (row.type != ControlType::Label && row.type != ControlType::Separator)
         DescribeControl(control, {.name = AccessibleName(rows_, row)});
 }
