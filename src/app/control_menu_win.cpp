@@ -7,6 +7,7 @@
 #include "base/lazy_library_win.h"
 #include "base/version.h"
 #include "windows/accessible_win.h"
+#include "windows/painted_panel_win.h"
 
 namespace marvix {
 
@@ -104,38 +105,9 @@ void ControlMenuWindow::Press(int panel) {
 void ControlMenuWindow::DrawPanel(const DRAWITEMSTRUCT& item) {
     const PanelLook* look = LookOf(static_cast<int>(item.CtlID));
     if (!look) return;
-    HDC dc = item.hDC;
-    RECT r = item.rcItem;
-    SetDCBrushColor(dc, look->face);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    // A raised bevel: light along the top and left, dark along the bottom and right.
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    for (int i = 0; i < look->bevel; ++i) {
-        RECT edge = {r.left + i, r.top + i, r.right - i, r.bottom - i};
-        SetDCPenColor(dc, pressed ? 0x00404040 : 0x00FFFFFF);
-        SelectObject(dc, GetStockObject(DC_PEN));
-        MoveToEx(dc, edge.left, edge.bottom - 1, nullptr);
-        LineTo(dc, edge.left, edge.top);
-        LineTo(dc, edge.right - 1, edge.top);
-        SetDCPenColor(dc, pressed ? 0x00FFFFFF : 0x00404040);
-        LineTo(dc, edge.right - 1, edge.bottom - 1);
-        LineTo(dc, edge.left, edge.bottom - 1);
-    }
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0));
-    if (look->bold) font = host_.DialogFont(true);
-    HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, look->text);
-    DrawTextA(dc, look->caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, previous);
-    if (item.itemState & ODS_FOCUS) {
-        // A solid frame inside the bevel, in the caption's colour: a dotted one vanished on the
-        // light panels.
-        RECT focus = {r.left + look->bevel + 1, r.top + look->bevel + 1, r.right - look->bevel - 1,
-                      r.bottom - look->bevel - 1};
-        SetDCBrushColor(dc, look->text);
-        FrameRect(dc, &focus, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    }
+    PaintPanel(
+        item, look->caption,
+        {look->face, look->text, look->bevel, look->bold ? host_.DialogFont(true) : nullptr});
 }
 
 LRESULT ControlMenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -86,10 +86,6 @@ const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view nam
     return nullptr;
 }
 
-}  // namespace marvix
-
-namespace marvix {
-
 namespace {
 
 bool IsLabel(const ControlRow& row) {

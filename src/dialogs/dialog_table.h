@@ -154,7 +154,8 @@ std::string AccessibleName(std::span<const ControlRow> rows, const ControlRow& r
 // A radio group's item: the group's name, then the item's.
 std::string AccessibleName(std::span<const ControlRow> rows, const ControlRow& group,
                            std::string_view item);
-// A colour as a screen reader says it: its name ("lime", "button face"), else its parts.
+// A colour as a screen reader says it: its name in the colour-name table, in words ("lime",
+// "btn face"), else its parts ("red 86, green 52, blue 18").
 std::string ColourInWords(Colour colour);
 
 // The row of that name, or nullptr.

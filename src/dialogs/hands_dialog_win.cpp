@@ -75,31 +75,31 @@ void HandsWindow::ResetOrder() {
 }
 
 void HandsWindow::OrderDragStarted() {
-    const LRESULT selected = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
-    dragSource_ = selected >= 0 && selected < 8 ? static_cast<int>(selected) : -1;
+    // LB_ERR (-1) when no item is selected: the button-up then swaps nothing.
+    dragSource_ = static_cast<int>(SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0));
 }
 
 // The item under the button-up trades places with the one under the button-down. A button-up
 // without a button-down in the list (one pressed elsewhere) changes nothing.
 void HandsWindow::OrderDragEnded() {
-    const int source = std::exchange(dragSource_, -1);
-    const LRESULT target = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
-    if (source < 0 || target < 0 || target >= 8 || target == source) return;
-    SwapStackingSlots(ChangeSettings(), static_cast<size_t>(source), static_cast<size_t>(target));
-    FillOrderList();
-    SendMessageA(Control("ListBox1"), LB_SETCURSEL, WPARAM(target), 0);
+    SwapInOrder(std::exchange(dragSource_, -1),
+                SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0));
 }
 
 // The keyboard's way to the same swaps: the selected hand trades places with its neighbour. The
 // arrows alone only move the selection, so nothing is swapped by a key pressed by accident.
 void HandsWindow::MoveSelectedHand(int step) {
-    HWND list = Control("ListBox1");
-    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    const LRESULT target = selected + step;
-    if (selected < 0 || selected >= 8 || target < 0 || target >= 8) return;
-    SwapStackingSlots(ChangeSettings(), static_cast<size_t>(selected), static_cast<size_t>(target));
+    const LRESULT selected = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
+    SwapInOrder(selected, selected + step);
+}
+
+// Two hands trade places in the drawing order; the selection goes with the one moved.
+void HandsWindow::SwapInOrder(LRESULT source, LRESULT target) {
+    const auto inList = [](LRESULT item) { return item >= 0 && item < LRESULT(kHandCount); };
+    if (!inList(source) || !inList(target) || source == target) return;
+    SwapStackingSlots(ChangeSettings(), static_cast<size_t>(source), static_cast<size_t>(target));
     FillOrderList();
-    SendMessageA(list, LB_SETCURSEL, WPARAM(target), 0);
+    SendMessageA(Control("ListBox1"), LB_SETCURSEL, WPARAM(target), 0);
 }
 
 LRESULT CALLBACK HandsWindow::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {

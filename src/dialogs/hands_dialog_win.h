@@ -29,6 +29,7 @@ private:
     void OrderDragStarted();
     void OrderDragEnded();
     void MoveSelectedHand(int step);
+    void SwapInOrder(LRESULT source, LRESULT target);
     void ResetOrder();
     void FillOrderList();
     void ShowOwnPivots();

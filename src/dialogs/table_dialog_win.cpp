@@ -11,6 +11,7 @@
 #include "settings/encodings.h"
 #include "windows/accessible_win.h"
 #include "windows/choosers_win.h"
+#include "windows/painted_panel_win.h"
 
 namespace marvix {
 
@@ -132,11 +133,10 @@ void TableDialog::ShowText(HWND control, const std::string& text, Typing typing)
 }
 
 bool TableDialog::OnCommand(int id, int notification) {
-    if (id < kFirstId) return false;
-    const size_t index = static_cast<size_t>((id - kFirstId) / kIdsPerRow);
+    const ControlRow* found = RowOfId(id);
+    if (!found) return false;
+    const ControlRow& row = *found;
     const int item = (id - kFirstId) % kIdsPerRow;
-    if (index >= rows_.size()) return false;
-    const ControlRow& row = rows_[index];
     if (filling_) return true;
     switch (row.type) {
         case ControlType::ColourPanel:
@@ -307,25 +307,8 @@ TableDialog::PanelColours TableDialog::PanelColoursOf(const ControlRow& row) con
 void TableDialog::DrawColourPanel(const DRAWITEMSTRUCT& item) {
     const ControlRow* row = RowOfId(static_cast<int>(item.CtlID));
     if (!row || row->type != ControlType::ColourPanel) return;
-    const auto [background, caption] = PanelColoursOf(*row);
-    HDC dc = item.hDC;
-    RECT r = item.rcItem;
-    // The DC's brush: nothing to create or free per paint.
-    SetDCBrushColor(dc, background);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, caption);
-    const std::string text(row->caption);
-    DrawTextA(dc, text.c_str(), int(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, previous);
-    if (item.itemState & ODS_FOCUS) {
-        // Solid, in the caption's colour: it shows on every colour a panel can have.
-        InflateRect(&r, -2, -2);
-        SetDCBrushColor(dc, caption);
-        FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    }
+    const auto [face, caption] = PanelColoursOf(*row);
+    PaintPanel(item, std::string(row->caption).c_str(), {face, caption, 0, nullptr});
 }
 
 LRESULT TableDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

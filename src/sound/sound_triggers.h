@@ -28,9 +28,6 @@ public:
     virtual void Play(const SoundRequest& request) = 0;
 };
 
-// What the sound rules keep from tick to tick: which triggers have sounded in their minute, the
-// tick/tock phase and the tick or tock the one-second step has made due. The clock's own state,
-// never stored.
 // The next alarm to ring after the minute of `time`, as hour (0 to 23) and minute; none while
 // every alarm is off. An alarm set for this very minute rings next tomorrow.
 struct AlarmTime {
@@ -40,6 +37,9 @@ struct AlarmTime {
 };
 std::optional<AlarmTime> NextAlarm(const ClockSettings& settings, const LocalTime& time);
 
+// What the sound rules keep from tick to tick: which triggers have sounded in their minute, the
+// tick/tock phase and the tick or tock the one-second step has made due. The clock's own state,
+// never stored.
 struct SoundLatches {
     std::array<bool, 5> alarmDone{};  // alarms 1 to 5
     bool hourChimeDone = false;

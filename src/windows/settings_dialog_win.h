@@ -8,7 +8,8 @@
 // The keyboard works as in a dialog, though the window is built in code: the message loop passes
 // its keys through IsDialogMessage (Tab, arrows), Enter presses the focused push button or panel
 // (or the default button) or lets the dialog act on the focused field, and Escape does what the
-// close box does. The focus comes back to the control that had it when the window is activated again.
+// close box does. The focus comes back to the control that had it when the window is activated
+// again.
 //
 // A settings window first shows beside the clock, where the change it makes can be watched, until
 // the user moves it: from then on it stays where they put it.

@@ -91,6 +91,10 @@ TEST_F(ScreenReaderTest, ShiftF10ThenArrowsAndEnterOpenTheHandsWindowAndEscapeCl
     FocusTheClock();
     PressKey(VK_RETURN);
     EXPECT_TRUE(menu.IsVisible()) << "Enter on the clock opens it too";
+    menu.Hide();
+    FocusTheClock();
+    PressKey(VK_APPS);
+    EXPECT_TRUE(menu.IsVisible()) << "and so does the context-menu key";
 }
 
 // Each panel is a push button to a screen reader, named by its caption.

@@ -124,12 +124,6 @@ TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {
     EXPECT_EQ(HeldSpinValue("-3", {-10, 10}), -3);
 }
 
-}  // namespace
-}  // namespace marvix
-
-namespace marvix {
-namespace {
-
 // What a screen reader calls each control a user can reach: words of its own, never the same
 // as another's in its window.
 TEST(DialogTables, EveryControlHasAnAccessibleNameOfItsOwn) {

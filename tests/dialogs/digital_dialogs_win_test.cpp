@@ -20,19 +20,16 @@ protected:
         HWND panel = Control(name);
         RECT r;
         GetClientRect(panel, &r);
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
-        ReleaseDC(nullptr, screen);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        SendMessageA(panel, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+        const BorrowedDc screen(nullptr);
+        const ScopedMemoryDc dc(CreateCompatibleDC(screen.Get()));
+        const ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), r.right, r.bottom));
+        const HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
+        SendMessageA(panel, WM_PRINTCLIENT, WPARAM(dc.Get()), PRF_CLIENT);
         bool found = false;
         for (int y = 0; y < r.bottom && !found; ++y) {
-            for (int x = 0; x < r.right && !found; ++x) found = GetPixel(dc, x, y) == colour;
+            for (int x = 0; x < r.right && !found; ++x) found = GetPixel(dc.Get(), x, y) == colour;
         }
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+        SelectObject(dc.Get(), old);
         return found;
     }
 };

@@ -7,8 +7,6 @@
 
 #include "../support/clock_fixture_win.h"
 #include "../support/screen_reader_win.h"
-#include "app/control_menu_win.h"
-#include "windows/choosers_win.h"
 
 namespace marvix {
 namespace {
