@@ -11,7 +11,7 @@
 
 #include "app/application_win.h"
 #include "app/clock_pictures_win.h"
-#include "app/clock_window_win.h"
+#include "app/running_clock_win.h"
 #include "base/system_time_win.h"
 #include "dialogs/settings_windows_win.h"
 #include "frame/frame.h"
@@ -56,10 +56,10 @@ void Report(const char* name, ClockPictures& pictures, ClockSettings& settings, 
     StillTime time;
     FrameSurfaces frame = pictures.Frame();
     const Size size = pictures.face.GetSize();
-    const LiveState live;
-    // What a tick does to the frame: the face's write-backs, then the composition.
+    LiveState live;
+    // What a tick does to the frame: the face laid out, then the composition.
     const double compose = MedianMicroseconds(runs, [&] {
-        StoreFaceWriteBacks(settings, frame);
+        live.layout = LayOutFace(settings, frame.face.GetSize(), frame.display.GetSize());
         ComposeFrame(settings, live, frame, SampleInstant(time));
     });
     const double copy = MedianMicroseconds(runs, [&] {
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     StillTime time;
     Application app(GetModuleHandleA(nullptr), time, MakeSettingsWindow);
     if (!app.Create()) return 1;
-    ClockWindow& clock = app.Clock();
+    RunningClock& clock = app.Clock();
     const double tick = MedianMicroseconds(runs, [&] { clock.Tick(); });
     // A paint of the whole window, as when a frame changes everywhere.
     const double paint = MedianMicroseconds(runs, [&] {

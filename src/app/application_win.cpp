@@ -7,6 +7,7 @@
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
 #include "app/resource.h"
+#include "app/running_clock_win.h"
 #include "app/single_instance_win.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
@@ -49,7 +50,7 @@ LRESULT CALLBACK Application::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The taskbar button activates this window; the user means the clock.
-    ClockWindow* clock = LiveClock();
+    RunningClock* clock = LiveClock();
     if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && clock &&
         IsWindowVisible(clock->Window())) {
         SetForegroundWindow(clock->Window());
@@ -88,7 +89,7 @@ bool Application::Create() {
     // Shown before the clock exists: the clock's first activation may take the button away.
     ShowWindow(owner_, SW_SHOWNOACTIVATE);
 
-    clock_ = std::make_unique<ClockWindow>(*this, time_);
+    clock_ = std::make_unique<RunningClock>(*this, model_, time_);
     if (!clock_->Create()) return false;
     auto makeDialog = [&](DialogId id) {
         dialogs_[static_cast<size_t>(id)] = makeSettingsWindow_(*this, id);
@@ -124,8 +125,9 @@ void Application::Dispatch(MSG& message) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    // Every change a user makes begins with a key or a button: the clock shows it at its next
-    // step even when its tick had planned to sleep longer.
+    // An edit of the settings brings the tick forward itself; a key or a button may also change
+    // what the clock looks like in ways no setting says (a window shown over it, a font chosen),
+    // and the clock shows it at its next step even when its tick had planned to sleep longer.
     if (IsUserInput(message.message) && LiveClock()) clock_->TickSoon();
 }
 
@@ -134,10 +136,9 @@ HFONT Application::DialogFont(bool bold) {
     if (!font) {
         const int dpi = GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY);
         const DialogFontChoice choice = DialogFontFor(dpi);
-        font.Reset(CreateFontA(-choice.pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
-                               FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                               std::string(choice.face).c_str()));
+        font.Reset(CreateFontA(-choice.pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                               FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               DEFAULT_QUALITY, DEFAULT_PITCH, std::string(choice.face).c_str()));
         // Controls given no font draw with the system's; nothing else is lost.
         if (!font) ReportFailureOnce("Cannot create the dialog font.");
     }

@@ -10,10 +10,11 @@
 #include <memory>
 
 #include "app/clock_owner_win.h"
-#include "app/clock_window_win.h"
 #include "app/program_commands_win.h"
+#include "app/running_clock_win.h"
 #include "base/local_time.h"
 #include "base/scoped_handles_win.h"
+#include "frame/clock_model.h"
 #include "windows/settings_window_host_win.h"
 
 namespace marvix {
@@ -41,7 +42,9 @@ public:
 
     HINSTANCE Instance() const override { return instance_; }
     HWND Owner() const override { return owner_; }
-    ClockWindow& Clock() override { return *clock_; }
+    RunningClock& Clock() override { return *clock_; }
+    // The clock apart from its window: its settings, live state and the rules of its tick.
+    ClockModel& Model() { return model_; }
     // Whether the clock window is there still: once it is gone, the program is ending.
     bool HasClock() const { return LiveClock() != nullptr; }
     ControlMenuWindow& ControlMenu() { return *controlMenu_; }
@@ -72,7 +75,7 @@ public:
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    ClockWindow* LiveClock() const { return clock_ && clock_->Window() ? clock_.get() : nullptr; }
+    RunningClock* LiveClock() const { return clock_ && clock_->Window() ? clock_.get() : nullptr; }
 
     HINSTANCE instance_;
     TimeSource& time_;
@@ -83,7 +86,8 @@ private:
     ScopedFont dialogFont_;
     ScopedFont boldDialogFont_;
     HWND owner_ = nullptr;
-    std::unique_ptr<ClockWindow> clock_;
+    ClockModel model_;
+    std::unique_ptr<RunningClock> clock_;
     std::unique_ptr<ControlMenuWindow> controlMenu_;
     std::unique_ptr<ExitConfirmationWindow> exitConfirmation_;
     std::array<std::unique_ptr<SettingsDialog>, kDialogCount> dialogs_;

@@ -1,48 +1,54 @@
-// Loading a configuration file into the running clock, and saving the clock's look to one.
-#include "app/clock_window_win.h"
+// The running clock's face and configuration files: a face picked, the snapshot face resized, a
+// configuration loaded into the clock and the clock's look saved to one.
+#include "app/running_clock_win.h"
 
 #include "digital/display_fonts.h"
 
 namespace marvix {
 
-bool ClockWindow::LoadConfiguration(const std::string& path) {
-    std::optional<ClockSettings> loaded = files_.Load(path, settings_);
+bool RunningClock::LoadConfiguration(const std::string& path) {
+    std::optional<ClockSettings> loaded = files_.Load(path, Settings());
     if (!loaded) return false;
-    ChangeSettings() = std::move(*loaded);
-    // A new setup: what sounded this minute under the old one does not hold it back.
-    ClearSoundLatches(sounds_);
-    ApplyLoadedSettings();
+    model_.Replace(std::move(*loaded));
+    Retime();
+    // An empty face name keeps the face that is shown.
+    PrepareFaceAndWindow(kTooLargeOnLoad);
+    app_.ShowTaskbarButton(!Settings().HideMe);
+    ApplyDisplayFonts(Settings(), model_.Live().displays.fonts);
+    // After the restacking, so that the snapshot is of what lies behind the clock where it now
+    // stands; taken once, since each hides the clock and waits on the window thread.
+    Restack();
+    if (Settings().UseWall) TakeSnapshot();
+    app_.RefreshOpenDialogs();
     return true;
 }
 
-void ClockWindow::ApplyLoadedSettings() {
-    Retime();
-    // An empty face name keeps the face that is shown.
-    RefreshScreens();
-    PrepareFace(settings_, *pictures_, live_.screen, kTooLargeOnLoad);
-    FitWindowToFace();
-    app_.ShowTaskbarButton(!settings_.HideMe);
-    ApplyDisplayFonts(settings_, live_.displays.fonts);
-    if (settings_.UseWall) TakeSnapshot();
-    Restack();
-    if (settings_.UseWall) TakeSnapshot();
-    app_.RefreshOpenDialogs();
-}
-
-void ClockWindow::LoadFace(const std::string& path) {
+void RunningClock::LoadFace(const std::string& path) {
     const FaceLoad loaded = LoadFaceFile(path, *pictures_, kTooLargeOnLoad);
     if (loaded.test == FaceTest::Refused) return;
-    if (loaded.face && loaded.display) ChangeSettings().BackPic = path;
-    FitFaceToScreen(live_.screen, *pictures_);
+    if (loaded.face && loaded.display) model_.Edit().BackPic = path;
+    FitFaceToScreen(model_.Live().screen, *pictures_);
     pictures_->display.Resize(pictures_->face.GetSize());
-    FitWindowToFace();
+    placement_.FitToFace(pictures_->face.GetSize(), Settings());
     Redraw();
 }
 
-bool ClockWindow::SaveConfiguration(const std::string& path) {
+// The snapshot face at a new size: the window, both pictures and the requested centre follow,
+// the shape is cut again and the desktop behind the window taken anew.
+void RunningClock::ResizeSnapshot(Size size) {
+    pictures_->face.Resize(size);
+    pictures_->display.Resize(size);
+    ClockSettings& s = model_.Edit();
+    s.ACX.requested = size.width / 2;
+    s.ACY.requested = size.height / 2;
+    placement_.Resize(size, Settings());
+    TakeSnapshot();
+}
+
+bool RunningClock::SaveConfiguration(const std::string& path) {
     // The font colours written are the fonts' own, and the settings follow them.
-    RegenerateFontColourTexts(ChangeSettings());
-    return files_.Save(path, settings_, live_.displays.fonts);
+    RegenerateFontColourTexts(model_.Edit());
+    return files_.Save(path, model_.Written(WrittenTo::File), model_.Live().displays.fonts);
 }
 
 }  // namespace marvix

@@ -7,7 +7,6 @@
 #include "app/resource.h"
 #include "base/message_seam_win.h"
 #include "base/scoped_handles_win.h"
-#include "frame/face_geometry.h"
 
 namespace marvix {
 
@@ -112,14 +111,13 @@ void UseFallbackFace(ClockPictures& p) {
     p.face.CopyFrom(p.fallback, Rect{0, 0, 100, 100}, {0, 0});
 }
 
-void PrepareFace(ClockSettings& s, ClockPictures& p, Size screen, const char* tooLarge) {
+void PrepareFace(const ClockSettings& s, ClockPictures& p, Size screen, const char* tooLarge) {
     if (!s.BackPic.empty() && !s.UseWall) LoadFaceFile(s.BackPic, p, tooLarge);
     if (s.UseWall) {
         p.display.Resize({s.TranWidth, s.TranHeight});
         p.face.Resize({s.TranWidth, s.TranHeight});
     }
     FitFaceToScreen(screen, p);
-    StoreHandGeometry(s, EffectiveHandGeometry(s, p.face.GetSize()));
 }
 
 // The screen's context spans every monitor in screen coordinates, so a place on a monitor left

@@ -45,10 +45,9 @@ FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures,
 bool FitFaceToScreen(Size screen, ClockPictures& pictures);
 
 // The steps on the face at start-up (and, with kTooLargeOnLoad, after a configuration file is
-// loaded): load BackPic unless it is empty or UseWall is set, size the pictures for UseWall,
-// take the fallback face when the face does not fit the maximized-window area `screen`, and
-// store the hand geometry the face gives.
-void PrepareFace(ClockSettings& settings, ClockPictures& pictures, Size screen,
+// loaded): load BackPic unless it is empty or UseWall is set, size the pictures for UseWall, and
+// take the fallback face when the face does not fit the maximized-window area `screen`.
+void PrepareFace(const ClockSettings& settings, ClockPictures& pictures, Size screen,
                  const char* tooLarge = kTooLargeAtStart);
 
 // TooBig: the fallback face in place of one larger than the screen.

@@ -1,17 +1,41 @@
-// The clock window's outline and place: its region, the screen-boundary clamp, the z-position
-// and the desktop snapshot.
-#include "app/clock_window_win.h"
+#include "app/clock_placement_win.h"
 
-#include "frame/placement.h"
+#include "app/clock_pictures_win.h"
 #include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
-void ClockWindow::Reshape() {
+void ClockPlacement::Attach(HWND window) {
+    window_ = window;
+    Moved();
+}
+
+void ClockPlacement::Moved() { GetWindowRect(window_, &frame_); }
+
+void ClockPlacement::RefreshScreens() {
+    screen_ = MaximizedArea();
+    ReadMonitors(monitors_);
+}
+
+bool ClockPlacement::MonitorsChanged() {
+    ReadMonitors(monitorsSeen_);
+    return monitorsSeen_ != monitors_;
+}
+
+Rect ClockPlacement::Desktop() const {
+    Rect desktop;
+    for (const Monitor& monitor : monitors_) desktop = Union(desktop, monitor.bounds);
+    return desktop;
+}
+
+bool ClockPlacement::KeepOnScreen(const ClockSettings& s) {
+    return KeepWindowOnScreen(window_, frame_, monitors_, s.IgnoreBoundary);
+}
+
+void ClockPlacement::Reshape(const ClockSettings& s) {
     RECT client;
-    GetClientRect(hwnd_, &client);
-    const WindowRegion region =
-        RegionForShape(settings_.CShape, settings_.RSqr, {client.right, client.bottom});
+    GetClientRect(window_, &client);
+    const WindowRegion region = RegionForShape(s.CShape, s.RSqr, {client.right, client.bottom});
     const Rect& b = region.bounds;
     HRGN handle = nullptr;
     if (region.shape == RegionShape::Ellipse) {
@@ -20,11 +44,11 @@ void ClockWindow::Reshape() {
         handle = CreateRoundRectRgn(b.left, b.top, b.right, b.bottom, region.corner, region.corner);
     }
     // SetWindowRgn owns the region from here on; a null region shows the whole rectangle.
-    if (!SetWindowRgn(hwnd_, handle, TRUE) && handle) DeleteObject(handle);
+    if (!SetWindowRgn(window_, handle, TRUE) && handle) DeleteObject(handle);
 }
 
-void ClockWindow::Restack() {
-    const ZOrderSteps steps = ZOrderForFacePos(settings_.FacePos);
+void ClockPlacement::Restack(const ClockSettings& s) {
+    const ZOrderSteps steps = ZOrderForFacePos(s.FacePos);
     for (int i = 0; i < steps.count; ++i) {
         HWND after = steps.steps[i] == ZOrder::TopMost     ? HWND_TOPMOST
                      : steps.steps[i] == ZOrder::NoTopMost ? HWND_NOTOPMOST
@@ -32,89 +56,44 @@ void ClockWindow::Restack() {
         // Activating a window raises it, which would undo the move to the bottom at once. A
         // hidden clock (in the tray, or not yet shown at start) takes its place unseen: showing
         // it would bring back a clock whose timers are stopped.
-        const bool shown = IsWindowVisible(hwnd_) != FALSE;
+        const bool shown = IsWindowVisible(window_) != FALSE;
         const UINT activation = after == HWND_BOTTOM || !shown ? SWP_NOACTIVATE : 0;
-        SetWindowPos(hwnd_, after, 0, 0, 0, 0,
+        SetWindowPos(window_, after, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | (shown ? SWP_SHOWWINDOW : 0) | activation);
     }
 }
 
-// Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
-// screens are taken at start and again whenever the monitors or a work area change.
-void ClockWindow::RefreshScreens() {
-    live_.screen = MaximizedArea();
-    ReadMonitors(monitors_);
-}
-
-void ClockWindow::WatchMonitors() {
-    ReadMonitors(monitorsSeen_);
-    if (monitorsSeen_ != monitors_) DisplaysChanged();
-}
-
-Rect ClockWindow::Desktop() const {
-    Rect desktop;
-    for (const Monitor& monitor : monitors_) desktop = Union(desktop, monitor.bounds);
-    return desktop;
-}
-
-// Every tick holds the window: the rectangle comes from the last move, not from the window
-// manager, and the monitors from the last change, so a tick asks the platform nothing.
-bool ClockWindow::KeepOnScreen() {
-    return KeepWindowOnScreen(hwnd_, frame_, monitors_, settings_.IgnoreBoundary);
-}
-
-void ClockWindow::DisplaysChanged() {
-    RefreshScreens();
-    MoveTo({settings_.FL, settings_.FT});
-    KeepOnScreen();
-    app_.ShowLiveValues();
-}
-
-// Sizes the window to the face, puts it at FL, FT, keeps it on the screen (with IgnoreBoundary,
-// only from off every monitor), and cuts it to its shape: what start-up and a loaded
-// configuration both do.
-void ClockWindow::FitWindowToFace() {
-    const Size face = pictures_->face.GetSize();
-    // A borderless popup: the window is its client area.
-    SetWindowPos(hwnd_, nullptr, settings_.FL, settings_.FT, face.width, face.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    KeepOnScreen();
-    Reshape();
-}
-
-void ClockWindow::MoveTo(Point topLeft) {
-    SetWindowPos(hwnd_, nullptr, topLeft.x, topLeft.y, 0, 0,
+void ClockPlacement::MoveTo(Point topLeft) {
+    SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The snapshot face at a new size: the window, both pictures and the requested centre follow,
-// the shape is cut again and the desktop behind the window taken anew.
-void ClockWindow::ResizeSnapshot(Size size) {
-    pictures_->face.Resize(size);
-    pictures_->display.Resize(size);
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ClockSettings& s = ChangeSettings();
-    s.ACX.requested = size.width / 2;
-    s.ACY.requested = size.height / 2;
-    Reshape();
-    TakeSnapshot();
+void ClockPlacement::FitToFace(Size face, const ClockSettings& s) {
+    // A borderless popup: the window is its client area.
+    SetWindowPos(window_, nullptr, s.FL, s.FT, face.width, face.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepOnScreen(s);
+    Reshape(s);
 }
 
-void ClockWindow::ShowTaskbarButton(bool show) { app_.ShowTaskbarButton(show); }
+void ClockPlacement::Resize(Size size, const ClockSettings& s) {
+    SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Reshape(s);
+}
 
-void ClockWindow::TakeSnapshot() {
+void ClockPlacement::TakeSnapshot(GdiSurface& face) {
     RECT frame;
-    GetWindowRect(hwnd_, &frame);
-    const bool shown = IsWindowVisible(hwnd_) != FALSE;
-    ShowWindow(hwnd_, SW_HIDE);
+    GetWindowRect(window_, &frame);
+    const bool shown = IsWindowVisible(window_) != FALSE;
+    ShowWindow(window_, SW_HIDE);
     // Give the windows behind the clock time to repaint before their pixels are taken.
     Sleep(100);
-    CaptureDesktop(pictures_->face, {frame.left, frame.top});
+    CaptureDesktop(face, {frame.left, frame.top});
     Sleep(100);
     // A clock hidden in the tray stays hidden. Shown without activation: the settings window
     // that asked for the snapshot keeps the keyboard, and the field being typed in its text.
-    if (shown) ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    if (shown) ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
 
 }  // namespace marvix

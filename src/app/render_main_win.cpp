@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
     Win32Registry registry;
     std::vector<std::string> errors;
     ReadAllSettings(settings, registry, errors);
-    LiveState live{MaximizedArea(), {}};
+    LiveState live;
+    live.screen = MaximizedArea();
     ApplyDisplayFonts(settings, live.displays.fonts);
 
     ClockPictures pictures;
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
     }
     if (settings.UseWall) CaptureDesktop(pictures.face, {settings.FL, settings.FT});
     FrameSurfaces frame = pictures.Frame();
-    StoreFaceWriteBacks(settings, frame);
+    live.layout = LayOutFace(settings, frame.face.GetSize(), frame.display.GetSize());
     ComposeFrame(settings, live, frame, at);
 
     for (const std::string& error : errors) std::fprintf(stderr, "%s\n", error.c_str());

@@ -20,9 +20,9 @@ void SettingsSaver::MarkUnchanged(const ClockSettings& settings) {
 
 // 321 values, each opened, written and closed: tens of milliseconds under Wine, so a worker
 // writes them from its own copy while the window goes on.
-void SettingsSaver::SaveIfSettled(const ClockSettings& settings) {
+void SettingsSaver::SaveIfSettled(const ClockModel& clock) {
     if (!settled_.Settled(changes_)) return;
-    std::vector<std::string> values = ExitValues(settings);
+    std::vector<std::string> values = ExitValues(clock.Written(WrittenTo::Registry));
     const bool differs = settled_.Differs(values);
     settled_.Stored(values, changes_);
     if (!differs) return;
@@ -35,7 +35,7 @@ void SettingsSaver::SaveIfSettled(const ClockSettings& settings) {
     });
 }
 
-void SettingsSaver::SaveAtExit(ClockSettings& settings) {
+void SettingsSaver::SaveAtExit(ClockSettings settings) {
     // A save under way finishes first: the exit save is the last word.
     Collect();
     if (std::exchange(savedAtExit_, true)) return;

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "frame/clock_model.h"
 #include "settings/clock_settings.h"
 #include "settings/registry_store_win.h"
 #include "settings/settled_save.h"
@@ -35,11 +36,13 @@ public:
     // The record as it stands is the one the settled saves compare with: only later changes are
     // written.
     void MarkUnchanged(const ClockSettings& settings);
-    // A check (every half second): starts a save of `settings` once a change has settled and
-    // differs from what is stored. Call when no save is under way.
-    void SaveIfSettled(const ClockSettings& settings);
-    // The exit save, once: written on this thread after any save under way, every failure shown.
-    void SaveAtExit(ClockSettings& settings);
+    // A check (every half second): starts a save of the clock's record, as the registry is
+    // written it, once a change has settled and differs from what is stored. Call when no save is
+    // under way.
+    void SaveIfSettled(const ClockModel& clock);
+    // The exit save of the record as the registry is written it, once: written on this thread
+    // after any save under way, every failure shown.
+    void SaveAtExit(ClockSettings settings);
 
 private:
     Win32Registry registry_;

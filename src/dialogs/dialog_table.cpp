@@ -53,17 +53,9 @@ int32_t HeldSpinValue(std::string_view text, SpinBounds bounds) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, bounds.minimum, bounds.maximum));
 }
 
-int32_t BoundInteger(const ClockSettings& s, const SettingDef& def) {
-    if (const auto* geometry = std::get_if<GeometrySetting ClockSettings::*>(&def.field)) {
-        return (s.**geometry).effective;
-    }
-    if (const auto* integer = std::get_if<int32_t ClockSettings::*>(&def.field)) return s.**integer;
-    return 0;
-}
-
 void StoreBoundInteger(ClockSettings& s, const SettingDef& def, int32_t value) {
     if (const auto* geometry = std::get_if<GeometrySetting ClockSettings::*>(&def.field)) {
-        s.** geometry = {value, value};
+        (s.**geometry).requested = value;
     } else if (const auto* integer = std::get_if<int32_t ClockSettings::*>(&def.field)) {
         s.** integer = value;
     }

@@ -138,9 +138,7 @@ SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock);
 // digits it has), the minimum for text that is no number at all. Never overflows.
 int32_t HeldSpinValue(std::string_view text, SpinBounds bounds);
 
-// What a spin edit shows of its setting: a Geometry setting its effective value.
-int32_t BoundInteger(const ClockSettings& settings, const SettingDef& def);
-// A user's value: a Geometry setting takes it as both its requested and its effective value.
+// A user's value: a Geometry setting takes it as its requested value.
 void StoreBoundInteger(ClockSettings& settings, const SettingDef& def, int32_t value);
 
 // The font slot whose face setting that is (DFont1 to DFont12), or nullptr.

@@ -131,22 +131,23 @@ const std::array<std::string_view, 8> kLengthFields = LengthFields();
 const std::array<std::string_view, 2> kCommonPivotFields = {"SpinEdit12", "SpinEdit13"};
 const std::array<std::string_view, 16> kOwnPivotFields = OwnPivotFields();
 
-void WriteBackHandGeometry(ClockSettings& s, const ClockMeasures& clock) {
+void WriteBackHandGeometry(ClockSettings& s, const FaceLayout& layout, const ClockMeasures& clock) {
     auto writeBack = [&](std::string_view field) {
         const ControlRow& row = *FindRow(kRows, field);
         const SettingDef& def = *FindSetting(row.setting);
         const SpinBounds bounds = BoundsOf(row, clock);
-        const int32_t shown = std::clamp(BoundInteger(s, def), bounds.minimum, bounds.maximum);
+        const int32_t shown =
+            std::clamp(ShownInteger(s, layout, def), bounds.minimum, bounds.maximum);
         StoreBoundInteger(s, def, shown);
     };
     for (std::string_view field : kLengthFields) writeBack(field);
     for (std::string_view field : kCommonPivotFields) writeBack(field);
 }
 
-void PivotsTogether(ClockSettings& s) {
+void PivotsTogether(ClockSettings& s, const FaceLayout& layout) {
     for (const HandSpec& hand : kHands) {
-        s.*hand.x = s.ACX.effective;
-        s.*hand.y = s.ACY.effective;
+        s.*hand.x = layout.hands.centre.x;
+        s.*hand.y = layout.hands.centre.y;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialogs/dialog_table.h"
+#include "frame/face_layout.h"
 
 namespace marvix {
 
@@ -20,12 +21,14 @@ extern const std::array<std::string_view, 8> kLengthFields;
 extern const std::array<std::string_view, 2> kCommonPivotFields;
 extern const std::array<std::string_view, 16> kOwnPivotFields;
 
-// Step 1 of ShowSettings: each Length field and the common pivot show the effective value, held to
-// the field's bounds, and a field's value is the setting's requested one as well.
-void WriteBackHandGeometry(ClockSettings& settings, const ClockMeasures& clock);
+// Step 1 of ShowSettings: each Length field and the common pivot show the effective value (as
+// `layout` has it), held to the field's bounds, and a field's value is the setting's requested one
+// as well.
+void WriteBackHandGeometry(ClockSettings& settings, const FaceLayout& layout,
+                           const ClockMeasures& clock);
 
 // "Together": every hand's own pivot becomes the effective common pivot.
-void PivotsTogether(ClockSettings& settings);
+void PivotsTogether(ClockSettings& settings, const FaceLayout& layout);
 
 // The Order list: HandZ0 (drawn last, on top) to HandZ7.
 std::array<std::string, 8> StackingOrder(const ClockSettings& settings);

@@ -23,9 +23,10 @@ void HandsWindow::CreateControls() {
 // What ShowSettings writes on purpose: the effective lengths and common pivot become the requested
 // ones, and "Together" holds every own pivot at the common one.
 void HandsWindow::BeforeFill() {
+    const FaceLayout& layout = host_.Clock().Layout();
     ClockSettings& s = ChangeSettings();
-    WriteBackHandGeometry(s, Measures());
-    if (s.THand) PivotsTogether(s);
+    WriteBackHandGeometry(s, layout, Measures());
+    if (s.THand) PivotsTogether(s, layout);
 }
 
 void HandsWindow::AfterFill() { FillOrderList(); }
@@ -46,19 +47,20 @@ void HandsWindow::ShowOwnPivots() {
 }
 
 void HandsWindow::Changed(const ControlRow& row) {
+    const FaceLayout& layout = host_.Clock().Layout();
     ClockSettings& s = ChangeSettings();
     switch (row.effect) {
         case Effect::Retime: host_.Clock().Retime(); break;
         case Effect::ShowCommonPivot:
-            WriteBackHandGeometry(s, Measures());
+            WriteBackHandGeometry(s, layout, Measures());
             for (std::string_view field : kCommonPivotFields) ShowControl(field);
             break;
         case Effect::ShowLengths:
-            WriteBackHandGeometry(s, Measures());
+            WriteBackHandGeometry(s, layout, Measures());
             for (std::string_view field : kLengthFields) ShowControl(field);
             break;
         case Effect::PivotsTogether:
-            if (s.THand) PivotsTogether(s);
+            if (s.THand) PivotsTogether(s, layout);
             ShowOwnPivots();
             break;
         default: break;

@@ -8,6 +8,7 @@
 
 #include "base/gdi_surface_win.h"
 #include "base/message_seam_win.h"
+#include "frame/face_layout.h"
 #include "settings/encodings.h"
 #include "windows/accessible_win.h"
 #include "windows/choosers_win.h"
@@ -119,7 +120,10 @@ void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typ
     HWND arrows = GetDlgItem(Window(), GetDlgCtrlID(control) + kArrowsItem);
     SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
     const int32_t shown =
-        std::clamp(Shown(row, BoundInteger(Settings(), def)), bounds.minimum, bounds.maximum);
+        std::clamp(Shown(row, typing == Typing::Overwrite
+                                  ? StoredInteger(Settings(), def)
+                                  : ShownInteger(Settings(), host_.Clock().Layout(), def)),
+                   bounds.minimum, bounds.maximum);
     ShowText(control, IntegerText(shown), typing);
 }
 

@@ -82,6 +82,8 @@ private:
     static constexpr int kArrowsItem = 1;
 
     // Whether a fill may set the text of the field the user is typing in: only when they leave.
+    // The field left then shows the value it stored, held to its bounds; what the clock makes of
+    // a derived value (a length the face overrules) comes with the next fill.
     enum class Typing { Keep, Overwrite };
     const ControlRow* RowOf(HWND control) const;
     // The row a control identifier belongs to (a radio item's, an arrow's), or nullptr.

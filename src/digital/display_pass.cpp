@@ -23,19 +23,8 @@ DisplayPlaces PlacedDisplays(const ClockSettings& s, Size face) {
     return places;
 }
 
-bool StoreDisplayPlaces(ClockSettings& s, const DisplayPlaces& places) {
-    bool changed = false;
-    for (size_t i = 0; i < kAutoPlacedDisplays; ++i) {
-        const DisplaySpec& spec = kDisplays[i];
-        changed = changed || s.*spec.x != places[i].x || s.*spec.y != places[i].y;
-        s.*spec.x = places[i].x;
-        s.*spec.y = places[i].y;
-    }
-    return changed;
-}
-
-void DrawDigitalDisplays(const ClockSettings& s, const DisplayLook& look, FrameSurfaces& f,
-                         const ClockInstant& now) {
+void DrawDigitalDisplays(const ClockSettings& s, const DisplayLook& look,
+                         const DisplayPlaces& places, FrameSurfaces& f, const ClockInstant& now) {
     const int faceWidth = f.display.GetSize().width;
     for (size_t i = 0; i < kDisplayCount; ++i) {
         const DisplaySpec& spec = kDisplays[i];
@@ -49,7 +38,7 @@ void DrawDigitalDisplays(const ClockSettings& s, const DisplayLook& look, FrameS
         if (size.width <= 0 || size.height <= 0) continue;
         box.Resize(size);
 
-        const Point at{s.*spec.x, s.*spec.y};
+        const Point at = i < kAutoPlacedDisplays ? places[i] : Point{s.*spec.x, s.*spec.y};
         const bool transparent = s.*spec.transparent;
         const Colour background = (s.*spec.background).value;
         if (transparent) {

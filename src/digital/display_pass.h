@@ -15,15 +15,14 @@ inline constexpr int kFramePointSize = 8;
 
 // Where displays 1 to 9 stand on a face of this size: one with automatic placement where the face
 // puts it, the others where their settings put them, but held to X <= the face's width and
-// Y <= its height. AM/PM, INTER1 and INTER2 are never moved.
+// Y <= its height. AM/PM, INTER1 and INTER2 are never moved. Derived: the clock keeps them beside
+// its settings, and writes them into the displays' X and Y only when it saves.
 using DisplayPlaces = std::array<Point, kAutoPlacedDisplays>;
 DisplayPlaces PlacedDisplays(const ClockSettings& settings, Size face);
 
-// The places written back into the displays' X and Y settings, where the next tick, the settings
-// windows and the stores find them. Returns whether any changed.
-bool StoreDisplayPlaces(ClockSettings& settings, const DisplayPlaces& places);
-
+// Displays 1 to 9 stand at `places`, the others where their settings put them.
 void DrawDigitalDisplays(const ClockSettings& settings, const DisplayLook& look,
-                         FrameSurfaces& surfaces, const ClockInstant& now);
+                         const DisplayPlaces& places, FrameSurfaces& surfaces,
+                         const ClockInstant& now);
 
 }  // namespace marvix

@@ -1,7 +1,6 @@
 #include "frame/frame.h"
 
 #include "digital/display_pass.h"
-#include "frame/face_geometry.h"
 #include "hands/hand_drawing.h"
 #include "phases/day_phase.h"
 #include "phases/moon_phase.h"
@@ -20,16 +19,10 @@ void CopyFace(const ClockSettings& s, FrameSurfaces& f) {
                           Rect::At({0, 0}, display));
 }
 
-bool StoreFaceWriteBacks(ClockSettings& s, const FrameSurfaces& f) {
-    const bool geometry = StoreHandGeometry(s, EffectiveHandGeometry(s, f.face.GetSize()));
-    const bool places = StoreDisplayPlaces(s, PlacedDisplays(s, f.display.GetSize()));
-    return geometry || places;
-}
-
 void ComposeFrame(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,
                   const ClockInstant& now) {
     ComposeUnderHands(s, live, f, now);
-    ComposeHands(s, f, now);
+    ComposeHands(s, live, f, now);
 }
 
 void ComposeUnderHands(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,
@@ -37,15 +30,16 @@ void ComposeUnderHands(const ClockSettings& s, const LiveState& live, FrameSurfa
     CopyFace(s, f);
     if (s.ShowMoon) MoonPhase(s, live.screen, f, now);
     if (s.ShowDay) DayPhase(s, live.screen, f, now);
-    DrawDigitalDisplays(s, live.displays, f, now);
+    DrawDigitalDisplays(s, live.displays, live.layout.displays, f, now);
 }
 
-void ComposeHands(const ClockSettings& s, FrameSurfaces& f, const ClockInstant& now) {
+void ComposeHands(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,
+                  const ClockInstant& now) {
     // The hands turn by the second reading of the clock; the calendar hands keep the first one's
     // date, so around midnight they may lag the time of day by one tick.
     const HandPositions hands =
         PrepareHands(s, now.time, now.handsTime, now.utcBias, f.display.GetSize().width);
-    HandPass(f.display, s, hands);
+    HandPass(f.display, s, live.layout.hands, hands);
 }
 
 }  // namespace marvix

@@ -13,13 +13,8 @@ namespace marvix {
 // The face copy: the whole face into the display picture, mirrored left to right when Reversed.
 void CopyFace(const ClockSettings& settings, FrameSurfaces& surfaces);
 
-// What the face gives the settings before a frame is composed on it, stored there on purpose: the
-// hand geometry (from the face picture's size) and the self-placing displays' places (from the
-// display picture's). Returns whether a stored value changed.
-bool StoreFaceWriteBacks(ClockSettings& settings, const FrameSurfaces& surfaces);
-
 // Everything a tick draws at the instant `now`, in its order, after the shell has sampled the
-// clock, kept the window in place, started the sounds and stored the face's write-backs: the face
+// clock, kept the window in place, started the sounds and laid out the face (live.layout): the face
 // copy, the moon and day/night dials, the twelve digital displays, then the hand preparation
 // (from the instant's second reading) and the hands in stacking order.
 void ComposeFrame(const ClockSettings& settings, const LiveState& live, FrameSurfaces& surfaces,
@@ -29,6 +24,7 @@ void ComposeFrame(const ClockSettings& settings, const LiveState& live, FrameSur
 // second, and the hands over it.
 void ComposeUnderHands(const ClockSettings& settings, const LiveState& live,
                        FrameSurfaces& surfaces, const ClockInstant& now);
-void ComposeHands(const ClockSettings& settings, FrameSurfaces& surfaces, const ClockInstant& now);
+void ComposeHands(const ClockSettings& settings, const LiveState& live, FrameSurfaces& surfaces,
+                  const ClockInstant& now);
 
 }  // namespace marvix

@@ -60,7 +60,7 @@ void FrameCache::ListNow(const ClockSettings& s, const LiveState& live, FrameSur
     now_.list.Clear();
     ComposeUnderHands(s, live, listed, now);
     now_.handsFrom = now_.list.CallCount();
-    ComposeHands(s, listed, now);
+    ComposeHands(s, live, listed, now);
 }
 
 }  // namespace marvix

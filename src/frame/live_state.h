@@ -4,6 +4,7 @@
 
 #include "base/geometry.h"
 #include "digital/digital_displays.h"
+#include "frame/face_layout.h"
 
 namespace marvix {
 
@@ -12,6 +13,9 @@ struct LiveState {
     // work area changes: the face falls back when larger, and no dial is drawn larger.
     Size screen;
     DisplayLook displays;
+    // The face's effective hand geometry and the displays' places, as the settings give them on
+    // the face shown.
+    FaceLayout layout;
 };
 
 }  // namespace marvix

@@ -19,13 +19,13 @@ struct HandOutline {
     Point corner1, corner2;
 };
 
-HandOutline OutlineOf(const ClockSettings& s, const HandPositions& positions, Hand hand) {
+HandOutline OutlineOf(const ClockSettings& s, const HandGeometry& geometry,
+                      const HandPositions& positions, Hand hand) {
     const size_t index = static_cast<size_t>(hand);
     const HandSpec& spec = kHands[index];
-    const int L = (s.*spec.length).effective;
+    const int L = geometry.lengths[index];
     const int W = s.*spec.width;
-    const Point pivot = s.THand ? Point{s.ACX.effective, s.ACY.effective}
-                                : Point{positions.pivotX[index], s.*spec.y};
+    const Point pivot = s.THand ? geometry.centre : Point{positions.pivotX[index], s.*spec.y};
     const Dial dial = DialOf(s, hand);
     const double theta = positions.angle[index];
     const double q = positions.dialPosition[index];
@@ -66,14 +66,15 @@ void DrawArm(Surface& surface, HandStyle style, const HandOutline& o, Point end,
 
 }  // namespace
 
-void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& positions, Hand hand) {
+void DrawHand(Surface& surface, const ClockSettings& s, const HandGeometry& geometry,
+              const HandPositions& positions, Hand hand) {
     const HandSpec& spec = kHands[static_cast<size_t>(hand)];
     const Colour colour = (s.*spec.colour).value;
     const int W = s.*spec.width;
     const HandStyle style = HandStyleOf(s.*spec.style);
     const bool show = s.*spec.show;
     const bool tail = s.*spec.tail;
-    const HandOutline o = OutlineOf(s, positions, hand);
+    const HandOutline o = OutlineOf(s, geometry, positions, hand);
     auto drawHand = [&](int width) {
         DrawArm(surface, style, o, o.tip, o.toTip, {colour, width}, colour);
     };
@@ -95,11 +96,13 @@ void DrawHand(Surface& surface, const ClockSettings& s, const HandPositions& pos
     if (show) drawHand(W);
 }
 
-void HandPass(Surface& surface, const ClockSettings& s, const HandPositions& positions) {
+void HandPass(Surface& surface, const ClockSettings& s, const HandGeometry& geometry,
+              const HandPositions& positions) {
     for (size_t slot = kStackingSlots.size(); slot-- > 0;) {
         const std::string& token = s.*kStackingSlots[slot];
         for (size_t i = 0; i < kHandCount; ++i) {
-            if (token == kHands[i].token) DrawHand(surface, s, positions, static_cast<Hand>(i));
+            if (token == kHands[i].token)
+                DrawHand(surface, s, geometry, positions, static_cast<Hand>(i));
         }
     }
 }

@@ -6,15 +6,18 @@
 
 #include "base/surface.h"
 #include "hands/hand_family.h"
+#include "hands/hand_geometry.h"
 #include "hands/hand_positions.h"
 
 namespace marvix {
 
 // One hand: HourHand, MinuteHand, SecondHand ... Internet2Hand are each this call with its Hand.
-void DrawHand(Surface& surface, const ClockSettings& settings, const HandPositions& positions,
-              Hand hand);
+// Its length and the common pivot are the face's effective ones.
+void DrawHand(Surface& surface, const ClockSettings& settings, const HandGeometry& geometry,
+              const HandPositions& positions, Hand hand);
 
 // Slot 7 first, slot 0 last and on top; each slot draws every hand whose token it holds exactly.
-void HandPass(Surface& surface, const ClockSettings& settings, const HandPositions& positions);
+void HandPass(Surface& surface, const ClockSettings& settings, const HandGeometry& geometry,
+              const HandPositions& positions);
 
 }  // namespace marvix

@@ -6,10 +6,7 @@ namespace marvix {
 
 ClockSettings DefaultSettings() {
     ClockSettings settings;
-    for (const SettingDef& def : AllSettings()) {
-        AssignSettingText(settings, def, def.defaultText, GeometryValue::Requested);
-        AssignSettingText(settings, def, def.defaultText, GeometryValue::Effective);
-    }
+    for (const SettingDef& def : AllSettings()) AssignSettingText(settings, def, def.defaultText);
     return settings;
 }
 

@@ -2,9 +2,8 @@
 
 // ClockSettings: the one record of everything the user can change, and nothing else. Its fields
 // are generated from settings_table.def and carry the registry value names; a field's type keeps
-// what belongs to the value (a colour's text with its resolved colour, a style set, requested and
-// effective hand geometry). What the clock works out or keeps while it runs lives beside it, with
-// the clock.
+// what belongs to the value (a colour's text with its resolved colour, a style set, a requested
+// hand geometry). What the clock works out or keeps while it runs lives beside it, with the clock.
 
 #include <array>
 #include <cstdint>
@@ -25,12 +24,12 @@ struct ColourSetting {
     Colour value;
 };
 
-// Hand lengths and the common centre exist twice: what a store or the hands dialog asked for,
-// and what the face geometry rule made of it for the current face. The registry keeps the
-// effective value, configuration files the requested one.
+// A hand length or the common centre as a store or the hands dialog asked for it. What the face
+// geometry rule makes of it for the current face is derived and kept by the clock; the registry
+// is written the effective value, configuration files the requested one.
 struct GeometrySetting {
     int32_t requested = 0;
-    int32_t effective = 0;
+    friend bool operator==(const GeometrySetting&, const GeometrySetting&) = default;
 };
 
 // clang-format off

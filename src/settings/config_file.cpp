@@ -205,7 +205,7 @@ std::string SaveConfigText(const ClockSettings& s, const DisplayFonts& fonts,
             case Rule::FontStyle: line(std::string(FontStyleLetters(s.*slot.style))); break;
             case Rule::FontColour: line(ColourText(font.colour)); break;
             case Rule::Blank: line(""); break;
-            default: line(SettingText(s, *FindSetting(l.name), GeometryValue::Requested)); break;
+            default: line(SettingText(s, *FindSetting(l.name))); break;
         }
     }
     return out;
@@ -231,7 +231,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 std::optional<std::string> LoadLine(ClockSettings& s, LegacyTriples& triples, const Line& l,
                                     std::string_view value) {
     auto assign = [&](std::string_view name, std::string_view text) {
-        return AssignSettingText(s, *FindSetting(name), text, GeometryValue::Requested);
+        return AssignSettingText(s, *FindSetting(name), text);
     };
     const FontSlotFields& slot = kFontSlots[size_t(l.index)];
     const FontSlotFields& first = kFontSlots[0];

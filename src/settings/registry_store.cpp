@@ -57,9 +57,9 @@ void ReadSettings(ClockSettings& settings, RegistryValues& store, SettingSequenc
         } else if (stored.text) {
             text = *stored.text;
         }
-        if (!AssignSettingText(settings, *def, text, GeometryValue::Requested)) {
+        if (!AssignSettingText(settings, *def, text)) {
             errors.push_back(NotAnIntegerMessage(text));
-            AssignSettingText(settings, *def, def->defaultText, GeometryValue::Requested);
+            AssignSettingText(settings, *def, def->defaultText);
         }
     }
 }
@@ -84,8 +84,7 @@ bool WriteSettings(ClockSettings& settings, RegistryValues& store, SettingSequen
                    std::vector<std::string>& errors) {
     RegenerateFontColourTexts(settings);
     for (const SettingDef* def : sequence) {
-        std::string error =
-            store.WriteValue(def->name, SettingText(settings, *def, GeometryValue::Effective));
+        std::string error = store.WriteValue(def->name, SettingText(settings, *def));
         if (!error.empty()) {
             errors.push_back(std::move(error));
             return false;
@@ -104,7 +103,7 @@ std::vector<std::string> ExitValues(const ClockSettings& settings) {
                                                           return slot.colour == *colour;
                                                       });
         values.push_back(fontColour ? ColourText((settings.**colour).value)
-                                    : SettingText(settings, *def, GeometryValue::Effective));
+                                    : SettingText(settings, *def));
     }
     return values;
 }

@@ -58,13 +58,14 @@ void ReadSettings(ClockSettings& settings, RegistryValues& store, SettingSequenc
 void ReadAllSettings(ClockSettings& settings, RegistryValues& store,
                      std::vector<std::string>& errors);
 
-// Regenerates the font colour texts, then writes the sequence with the effective hand
-// geometry. Stops at the first value the store refuses, reporting it; returns false then.
+// Regenerates the font colour texts, then writes the sequence. The clock hands it its record with
+// the derived face layout folded in (the effective hand geometry, the placed displays). Stops at
+// the first value the store refuses, reporting it; returns false then.
 bool WriteSettings(ClockSettings& settings, RegistryValues& store, SettingSequence sequence,
                    std::vector<std::string>& errors);
 
 // The texts the exit save writes, in its order, without touching the record: the font colour
-// texts as they would be regenerated, the effective hand geometry.
+// texts as they would be regenerated. Given the record with the face layout folded in.
 std::vector<std::string> ExitValues(const ClockSettings& settings);
 // Writes `values` (one per setting of the sequence) as WriteSettings does.
 bool WriteValues(RegistryValues& store, SettingSequence sequence,

@@ -51,8 +51,7 @@ const SettingDef* FindSetting(std::string_view name) {
     return nullptr;
 }
 
-bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::string_view text,
-                       GeometryValue geometry) {
+bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::string_view text) {
     // clang-format off
     return std::visit(
         Overloaded{
@@ -81,8 +80,7 @@ bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::stri
             [&](GeometrySetting ClockSettings::*field) {
                 std::optional<int32_t> value = ParseInteger(text);
                 if (!value) return false;
-                GeometrySetting& g = settings.*field;
-                (geometry == GeometryValue::Requested ? g.requested : g.effective) = *value;
+                (settings.*field).requested = *value;
                 return true;
             },
         },
@@ -90,8 +88,7 @@ bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::stri
     // clang-format on
 }
 
-std::string SettingText(const ClockSettings& settings, const SettingDef& def,
-                        GeometryValue geometry) {
+std::string SettingText(const ClockSettings& settings, const SettingDef& def) {
     return std::visit(
         Overloaded{
             [&](int32_t ClockSettings::*field) { return IntegerText(settings.*field); },
@@ -102,9 +99,7 @@ std::string SettingText(const ClockSettings& settings, const SettingDef& def,
             },
             [&](std::string ClockSettings::*field) { return settings.*field; },
             [&](GeometrySetting ClockSettings::*field) {
-                const GeometrySetting& g = settings.*field;
-                return IntegerText(geometry == GeometryValue::Requested ? g.requested
-                                                                        : g.effective);
+                return IntegerText((settings.*field).requested);
             },
         },
         def.field);

@@ -16,9 +16,6 @@ namespace marvix {
 
 enum class Encoding { Integer, Boolean, ColourText, StyleLetters, String };
 
-// Geometry settings are held twice; a store says which of the two it means.
-enum class GeometryValue { Requested, Effective };
-
 using SettingField = std::variant<int32_t ClockSettings::*, bool ClockSettings::*,
                                   ColourSetting ClockSettings::*, FontStyle ClockSettings::*,
                                   std::string ClockSettings::*, GeometrySetting ClockSettings::*>;
@@ -52,11 +49,9 @@ const SettingDef* FindSetting(std::string_view name);
 
 // Converts text into the field. Fails, changing nothing, only when an integer or colour text
 // does not convert; the caller reports NotAnIntegerMessage(text).
-bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::string_view text,
-                       GeometryValue geometry);
+bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::string_view text);
 
 // The field as stored text.
-std::string SettingText(const ClockSettings& settings, const SettingDef& def,
-                        GeometryValue geometry);
+std::string SettingText(const ClockSettings& settings, const SettingDef& def);
 
 }  // namespace marvix

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/geometry.h"
+#include "frame/face_layout.h"
 #include "settings/clock_settings.h"
 #include "sound/sound_triggers.h"
 
@@ -18,6 +19,8 @@ public:
     // have settled. A reader takes Settings() instead, or every window shown would keep the
     // clock from ever finding its settings settled.
     virtual ClockSettings& ChangeSettings() = 0;
+    // The face's effective hand geometry and the displays' places, as the settings give them now.
+    virtual const FaceLayout& Layout() = 0;
     // The clock window's rectangle on the screen, and its face's size.
     virtual Rect Frame() const = 0;
     virtual Size FaceSize() const = 0;

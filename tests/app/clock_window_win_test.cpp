@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "../support/clock_fixture_win.h"
+#include "../support/test_bitmaps.h"
 #include "app/control_menu_win.h"
 #include "app/exit_confirmation_win.h"
 
@@ -84,7 +85,7 @@ TEST_F(ClockWindowTest, TheTrayTipStartsWithTheTimeAndDateAndTurnsWithTheMinute)
 
 TEST_F(ClockWindowTest, ATickThatChangesNoPixelSendsNothingToTheWindow) {
     Start();
-    ClockWindow& clock = Clock();
+    RunningClock& clock = Clock();
     clock.Tick();
     const unsigned shown = clock.FramesShown();
     clock.Tick();  // the same instant: the same frame
@@ -114,7 +115,7 @@ TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
     EXPECT_EQ(messages_.Messages().front().style, MessageStyle::Error);
     EXPECT_EQ(Clock().Settings().MonthNames1, "Janvier") << "reading went on past the errors";
     EXPECT_EQ(Clock().Settings().FSize6, 11);
-    EXPECT_EQ(Clock().Live().displays.fonts[5].pointSize, 11);
+    EXPECT_EQ(Clock().Model().Live().displays.fonts[5].pointSize, 11);
 
     SetForegroundWindow(app_->ControlMenu().Window());
     SetForegroundWindow(ClockHwnd());
@@ -235,22 +236,22 @@ TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     EXPECT_EQ(Clock().TickStep(), 10u);
     // Let the real timers fire for a while: frames are composed and the colon phase flips. (It
     // may flip twice: the blink timer runs from the clock's creation, before the other windows.)
-    const bool phase = Clock().Live().displays.colonsShown;
+    const bool phase = Clock().Model().Live().displays.colonsShown;
     bool flipped = false;
     const DWORD until = GetTickCount() + 700;
     while (GetTickCount() < until) {
         MSG message;
         if (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-        flipped = flipped || Clock().Live().displays.colonsShown != phase;
+        flipped = flipped || Clock().Model().Live().displays.colonsShown != phase;
     }
     EXPECT_TRUE(flipped);
-    EXPECT_EQ(Clock().Instant().time, time_.time) << "the tick sampled the clock's seam";
+    EXPECT_EQ(Clock().Model().Instant().time, time_.time) << "the tick sampled the clock's seam";
 }
 
 TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMayChangeTheFrame) {
     Store("Smooth", "true");
     Start();
-    ClockWindow& clock = Clock();
+    RunningClock& clock = Clock();
     clock.Tick();
     // The default clock at 10:15:30.000: its smooth second hand moves within the standard tick.
     const UINT sleep = clock.NextTickIn();
@@ -266,7 +267,7 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     clock.ChangeSettings().Tick = true;
     clock.PaceTickTock();
     EXPECT_EQ(clock.NextTickIn(), 10u) << "a tick sound now due";
-    EXPECT_TRUE(clock.Sounds().tickDue);
+    EXPECT_TRUE(clock.Model().Sounds().tickDue);
     clock.ChangeSettings().Tick = false;  // the tick due is not to be played here
     clock.Tick();
     // A key or a click anywhere in the program may change a setting.
@@ -278,6 +279,35 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     clock.Retime();
     clock.Tick();
     EXPECT_EQ(clock.NextTickIn(), 250u) << "the standard tick never sleeps longer";
+}
+
+// No key or click comes with these edits: the edit itself brings the tick to its next step, and
+// that tick shows it.
+TEST_F(ClockWindowTest, AnEditWithNoInputReachesTheScreenWithinOneTick) {
+    Store("Smooth", "true");
+    Start();
+    RunningClock& clock = Clock();
+    // The clock as it starts, not mirrored, to come back to.
+    const std::string config = WriteTempFile("marvix-as-started.ccf", {});
+    ASSERT_TRUE(clock.SaveConfiguration(config));
+    const struct {
+        const char* what;
+        std::function<bool(RunningClock&)> edit;
+    } edits[] = {
+        {"a setting changed by the program",
+         [](RunningClock& c) { return c.ChangeSettings().Reversed = true; }},
+        {"a configuration loaded by the program",
+         [&](RunningClock& c) { return c.LoadConfiguration(config); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        clock.Tick();
+        ASSERT_GT(clock.NextTickIn(), clock.TickStep()) << what << ": the tick sleeps";
+        ASSERT_TRUE(edit(clock)) << what;
+        EXPECT_EQ(clock.NextTickIn(), clock.TickStep()) << what;
+        const unsigned frames = clock.FramesShown();
+        clock.Tick();
+        EXPECT_EQ(clock.FramesShown(), frames + 1) << what << ": shown by the next tick";
+    }
 }
 
 TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
@@ -357,7 +387,7 @@ TEST_F(ClockWindowTest, ALongFontNameIsAppliedCutAndKeptWhole) {
     Store("FStyle1", "bi");
     Store("CFont1", "clRed");
     Start();
-    const Font& font = Clock().Live().displays.fonts[0];
+    const Font& font = Clock().Model().Live().displays.fonts[0];
     EXPECT_EQ(font.face, forty.substr(0, 31));
     EXPECT_EQ(font.pointSize, 14);
     EXPECT_EQ(font.style, FontStyle{FontStyle::kBold | FontStyle::kItalic});

@@ -12,7 +12,7 @@ using SoakTest = ClockFixture;
 
 // One smooth tick as the message loop runs it: 10 ms later, the timer, then the paint of the
 // finished frame. Every tenth tick the whole window is repainted, as when it is uncovered.
-void Tick(ClockWindow& clock, FixedClock& time, int index) {
+void Tick(RunningClock& clock, FixedClock& time, int index) {
     uint16_t& ms = time.time.millisecond;
     ms = static_cast<uint16_t>(ms + 10);
     if (ms >= 1000) {
@@ -25,7 +25,7 @@ void Tick(ClockWindow& clock, FixedClock& time, int index) {
 }
 
 // What a user changes now and then, one change every 500 ticks in turn: each redraws a layer.
-void ChangeSomething(ClockWindow& clock, int change) {
+void ChangeSomething(RunningClock& clock, int change) {
     ClockSettings& s = clock.ChangeSettings();
     switch (change % 5) {
         case 0: s.Reversed = !s.Reversed; break;
@@ -52,7 +52,7 @@ TEST_F(SoakTest, TwentyThousandSmoothTicksLeaveNoGdiObjectHandleOrMemoryBehind) 
     Store("SHandStyle", "1");
     Store("MHandStyle", "2");
     Start();
-    ClockWindow& clock = Clock();
+    RunningClock& clock = Clock();
     // Caches and heaps settle over two rounds of every change, which come back to the start.
     for (int i = 0; i < 5000; ++i) {
         if (i % 500 == 0) ChangeSomething(clock, i / 500);

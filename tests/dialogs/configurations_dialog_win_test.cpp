@@ -158,12 +158,12 @@ TEST_F(ConfigurationsTest, LoadingClearsWhatHasSoundedThisMinute) {
     Clock().ChangeSettings().Chime1 = true;
     time_.time = {2026, 12, 7, 2, 11, 0, 0, 0};
     Clock().Tick();
-    ASSERT_TRUE(Clock().Sounds().hourChimeDone);
+    ASSERT_TRUE(Clock().Model().Sounds().hourChimeDone);
     Type("mylook");
     dialog_->SaveUnderTypedName();
     ASSERT_TRUE(Pick("mylook.ccf"));
     dialog_->LoadPickedFile();
-    EXPECT_FALSE(Clock().Sounds().hourChimeDone);
+    EXPECT_FALSE(Clock().Model().Sounds().hourChimeDone);
     Clock().Tick();
     EXPECT_EQ(player.played.size(), 2u) << "the hour chime again";
 }

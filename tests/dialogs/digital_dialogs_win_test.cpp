@@ -60,7 +60,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
     Type("SpinEdit10", "500");
     EXPECT_EQ(s.PX, 500);
     Clock().Tick();
-    EXPECT_EQ(s.PX, 200) << "the display is held to the face";
+    EXPECT_EQ(Clock().Model().Layout().displays[1].x, 200) << "the display is held to the face";
     EXPECT_EQ(Text("SpinEdit10"), "500") << "only placed displays are shown by the tick";
 
     Click("BitBtn3");  // DAY's "U"
@@ -151,7 +151,7 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     Clock().Tick();
     GdiSurface measure;
     EXPECT_EQ(Clock().Pictures().digits[0].GetSize(),
-              measure.TextExtent("Dimanche ", Clock().Live().displays.fonts[0]))
+              measure.TextExtent("Dimanche ", Clock().Model().Live().displays.fonts[0]))
         << "padded to Wednesday's nine letters";
     Type("Edit9", "");
     EXPECT_EQ(s.DayNames9, "");

@@ -50,8 +50,9 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     Leave("SpinEdit14");
     EXPECT_EQ(Text("SpinEdit14"), "200");
     Clock().Tick();
-    EXPECT_EQ(s.AHS.effective, 150 / 5) << "200 does not fit the smaller side: automatic lengths";
-    EXPECT_EQ(s.AMS.effective, 150 / 3);
+    const HandGeometry& hands = Clock().Model().Layout().hands;
+    EXPECT_EQ(hands.lengths[0], 150 / 5) << "200 does not fit the smaller side: automatic lengths";
+    EXPECT_EQ(hands.lengths[1], 150 / 3);
 
     Type("SpinEdit14", "abc");
     EXPECT_EQ(s.AHS.requested, 0);
@@ -101,8 +102,7 @@ TEST_F(HandsDialogTest, TogetherPutsEveryHandOnTheCommonPivotAndSmoothSetsTheTic
     Start();
     OpenHands();
     const ClockSettings& s = Clock().Settings();
-    ASSERT_EQ(s.ACX.effective, 100);
-    ASSERT_EQ(s.ACY.effective, 100);
+    ASSERT_EQ(Clock().Model().Layout().hands.centre, (Point{100, 100}));
     EXPECT_EQ(s.HX, 5) << "untouched while Together is off";
 
     Click("CheckBox5");

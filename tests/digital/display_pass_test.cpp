@@ -11,12 +11,9 @@ namespace {
 TEST(DisplayPlacement, AutomaticPositionsOnATwoHundredPixelFace) {
     ClockSettings s = DefaultSettings();
     s.PDate = s.PDay = true;
-    EXPECT_TRUE(StoreDisplayPlaces(s, PlacedDisplays(s, {200, 200})));
-    EXPECT_EQ(s.PX, 167);
-    EXPECT_EQ(s.PY, 96);
-    EXPECT_EQ(s.PDX, 167);
-    EXPECT_EQ(s.PDY, 107);
-    EXPECT_FALSE(StoreDisplayPlaces(s, PlacedDisplays(s, {200, 200}))) << "placed already";
+    const DisplayPlaces places = PlacedDisplays(s, {200, 200});
+    EXPECT_EQ(places[size_t(Display::Date)], (Point{167, 96}));
+    EXPECT_EQ(places[size_t(Display::Day)], (Point{167, 107}));
 }
 
 TEST(DisplayPlacement, OthersAreHeldToTheFaceAndTheLastThreeNeverMove) {
@@ -27,12 +24,10 @@ TEST(DisplayPlacement, OthersAreHeldToTheFaceAndTheLastThreeNeverMove) {
     s.PAMPMX = 500;
     s.PAMPM = true;
     s.PIntern2Y = 999;
-    StoreDisplayPlaces(s, PlacedDisplays(s, {200, 200}));
-    EXPECT_EQ(s.PX, 200);
-    EXPECT_EQ(s.PMnY, 200);
-    EXPECT_EQ(s.PHrX, -40) << "no lower bound";
-    EXPECT_EQ(s.PAMPMX, 500);
-    EXPECT_EQ(s.PIntern2Y, 999);
+    const DisplayPlaces places = PlacedDisplays(s, {200, 200});
+    EXPECT_EQ(places[size_t(Display::Date)].x, 200);
+    EXPECT_EQ(places[size_t(Display::Month)].y, 200);
+    EXPECT_EQ(places[size_t(Display::Hour)].x, -40) << "no lower bound";
 }
 
 class DisplayPassTest : public ::testing::Test {
@@ -40,7 +35,8 @@ protected:
     std::vector<std::string> Draw() {
         frame.log.clear();
         FrameSurfaces f = frame.Surfaces();
-        DrawDigitalDisplays(s, DisplayLook{}, f, clock.Instant());
+        DrawDigitalDisplays(s, DisplayLook{}, PlacedDisplays(s, f.display.GetSize()), f,
+                            clock.Instant());
         return frame.log;
     }
 
@@ -77,6 +73,15 @@ TEST_F(DisplayPassTest, MirroredBoxesLandFromTheRightEdgeAndReadMirrored) {
     s.SDate = false;
     s.PHrX = 10;
     EXPECT_EQ(Draw().back(), "display: stretch 11,0 -12x13 from digit4 to 178,61 12x13");
+}
+
+TEST_F(DisplayPassTest, AmPmStandsWhereItsSettingsSayEvenWithAutomaticPlacement) {
+    s.SDay = s.SDate = false;
+    s.SAMPM = s.PAMPM = true;
+    s.PAMPMX = 500;
+    s.PAMPMY = 20;
+    const std::string last = Draw().back();
+    EXPECT_NE(last.find("to 500,20"), std::string::npos) << last;
 }
 
 TEST_F(DisplayPassTest, AnEmptyTextDrawsNothing) {

@@ -16,7 +16,7 @@ namespace marvix {
 namespace {
 
 void Set(ClockSettings& s, const char* name, const char* text) {
-    ASSERT_TRUE(AssignSettingText(s, *FindSetting(name), text, GeometryValue::Requested)) << name;
+    ASSERT_TRUE(AssignSettingText(s, *FindSetting(name), text)) << name;
 }
 
 // Every layer on: both dials, all twelve displays with blinking colons, all eight hands.
@@ -111,7 +111,8 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
             });
         }
 
-        StoreFaceWriteBacks(fresh, freshFrame);
+        freshLive.layout =
+            LayOutFace(fresh, freshFrame.face.GetSize(), freshFrame.display.GetSize());
         ComposeFrame(fresh, freshLive, freshFrame, clock.Instant());
         const Picture frame = freshPictures.display.ToPicture();
         const size_t soundsBefore = sounds.played.size();
@@ -121,7 +122,8 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
             ASSERT_EQ(sounds.played.size(), soundsBefore) << "a sound slept over at step " << step;
         } else {
             RunSoundTriggers(cached, cachedLatches, clock.time, cachedSounds);
-            StoreFaceWriteBacks(cached, cachedFrame);
+            cachedLive.layout =
+                LayOutFace(cached, cachedFrame.face.GetSize(), cachedFrame.display.GetSize());
             const auto area = cache.Compose(cached, cachedLive, cachedFrame,
                                             cachedPictures.underHands, clock.Instant());
             ASSERT_EQ(cachedPictures.display.ToPicture().pixels, frame.pixels) << "step " << step;

@@ -9,11 +9,13 @@ namespace {
 
 using Frame = RecordingFrame;
 
-// What a tick does: the face's write-backs stored, then the frame composed at `now`.
-void Tick(ClockSettings& settings, Frame& frame, const ClockInstant& now) {
+// What a tick does: the face laid out, then the frame composed at `now`.
+LiveState Tick(ClockSettings& settings, Frame& frame, const ClockInstant& now) {
     FrameSurfaces surfaces = frame.Surfaces();
-    StoreFaceWriteBacks(settings, surfaces);
-    ComposeFrame(settings, LiveState{}, surfaces, now);
+    LiveState live;
+    live.layout = LayOutFace(settings, surfaces.face.GetSize(), surfaces.display.GetSize());
+    ComposeFrame(settings, live, surfaces, now);
+    return live;
 }
 
 TEST(Frame, BeginsWithAPlainCopyOfTheWholeFace) {
@@ -51,10 +53,10 @@ TEST(Frame, GeometryFollowsTheFaceOnEveryTick) {
     frame.display.Resize({300, 120});
     frame.log.clear();
     ClockSettings settings = DefaultSettings();
-    Tick(settings, frame, FixedClock().Instant());
-    EXPECT_EQ(settings.ACX.effective, 150);
-    EXPECT_EQ(settings.ACY.effective, 60);
-    EXPECT_EQ(settings.AHS.effective, 24);
+    const HandGeometry hands = Tick(settings, frame, FixedClock().Instant()).layout.hands;
+    EXPECT_EQ(hands.centre.x, 150);
+    EXPECT_EQ(hands.centre.y, 60);
+    EXPECT_EQ(hands.lengths[size_t(Hand::Hour)], 24);
     EXPECT_EQ(frame.log.front(), "display: copy 0,0 300x120 from face to 0,0");
 }
 

@@ -26,7 +26,7 @@ struct StillClock {
         clock.time = {2026, 12, 7, 2, 10, 59, 59, 900};
         FrameSurfaces f = frame.Surfaces();
         FrameSurfaces surfaces{f.display, face, f.digits, f.moon, f.dayNight};
-        StoreFaceWriteBacks(s, surfaces);
+        live.layout = LayOutFace(s, surfaces.face.GetSize(), surfaces.display.GetSize());
         cache.Compose(s, live, surfaces, underHands, clock.Instant());
         return StepsToNextTick(s, live, sounds, cache, surfaces, clock.Instant(), stepMs);
     }

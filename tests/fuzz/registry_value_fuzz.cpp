@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> errors;
     ReadSettings(settings, store, one, errors);
     // What was read, or the default in its place, is text that reads back to the same value.
-    const std::string text = SettingText(settings, def, GeometryValue::Requested);
+    const std::string text = SettingText(settings, def);
     ClockSettings again = settings;
-    if (!AssignSettingText(again, def, text, GeometryValue::Requested)) __builtin_trap();
-    if (SettingText(again, def, GeometryValue::Requested) != text) __builtin_trap();
+    if (!AssignSettingText(again, def, text)) __builtin_trap();
+    if (SettingText(again, def) != text) __builtin_trap();
     return 0;
 }

@@ -18,14 +18,11 @@ std::string P(int x, int y) { return std::to_string(x) + "," + std::to_string(y)
 
 class HandDrawingTest : public ::testing::Test {
 protected:
-    HandDrawingTest() : s(DefaultSettings()) {
-        s.ACX.effective = 100;
-        s.ACY.effective = 100;
-    }
+    HandDrawingTest() : s(DefaultSettings()) { g.centre = {100, 100}; }
     std::vector<std::string> Draw(Hand hand, const LocalTime& time) {
         log.clear();
         RecordingSurface surface("frame", {200, 200}, &log);
-        DrawHand(surface, s, PrepareHands(s, time, time, 0, 200), hand);
+        DrawHand(surface, s, g, PrepareHands(s, time, time, 0, 200), hand);
         return log;
     }
     static LocalTime At(int h, int m, int sec) {
@@ -33,11 +30,12 @@ protected:
     }
 
     ClockSettings s;
+    HandGeometry g;  // the face's effective lengths and common pivot
     std::vector<std::string> log;
 };
 
 TEST_F(HandDrawingTest, LineHourHandRunsOnThroughThePivotIntoItsTail) {
-    s.AHS.effective = 40;
+    g.lengths[0] = 40;
     s.HWT = 3;
     EXPECT_EQ(Draw(Hand::Hour, At(3, 0, 0)),
               (std::vector<std::string>{"frame: move 100,100", "frame: line 140,100 width 3",
@@ -45,7 +43,7 @@ TEST_F(HandDrawingTest, LineHourHandRunsOnThroughThePivotIntoItsTail) {
 }
 
 TEST_F(HandDrawingTest, SecondHandDrawsItsThickTailFirst) {
-    s.ASS.effective = 40;
+    g.lengths[2] = 40;
     s.SWT = 1;
     EXPECT_EQ(Draw(Hand::Second, At(3, 0, 15)),
               (std::vector<std::string>{"frame: move 100,100", "frame: line 90,100 width 2",
@@ -53,7 +51,7 @@ TEST_F(HandDrawingTest, SecondHandDrawsItsThickTailFirst) {
 }
 
 TEST_F(HandDrawingTest, TriangleAndKiteCornersLieTwoPixelsFromThePivot) {
-    s.AHS.effective = 40;
+    g.lengths[0] = 40;
     s.HWT = 1;
     s.HHandStyle = 1;
     EXPECT_EQ(Draw(Hand::Hour, At(12, 0, 0)),
@@ -63,7 +61,7 @@ TEST_F(HandDrawingTest, TriangleAndKiteCornersLieTwoPixelsFromThePivot) {
 }
 
 TEST_F(HandDrawingTest, BarRunsToTheTipsDistanceAndItsTailAQuarterBack) {
-    s.AHS.effective = 40;
+    g.lengths[0] = 40;
     s.HWT = 3;
     s.HHandStyle = 2;
     EXPECT_EQ(Draw(Hand::Hour, At(3, 0, 0)),
@@ -73,7 +71,7 @@ TEST_F(HandDrawingTest, BarRunsToTheTipsDistanceAndItsTailAQuarterBack) {
 }
 
 TEST_F(HandDrawingTest, ZeroLengthDegeneratesToTheBaseLine) {
-    s.AHS.effective = 0;
+    g.lengths[0] = 0;
     s.HWT = 1;
     s.HandE = false;
     s.HHandStyle = 1;
@@ -86,7 +84,7 @@ TEST_F(HandDrawingTest, ZeroLengthDegeneratesToTheBaseLine) {
 
 TEST_F(HandDrawingTest, MirroredTriangleAtHalfPastThreeKeepsItsCornersSquareToIt) {
     s.Reversed = true;
-    s.AHS.effective = 40;
+    g.lengths[0] = 40;
     s.HWT = 3;
     s.HHandStyle = 1;
     s.HandE = false;
@@ -130,7 +128,7 @@ protected:
     std::vector<std::string> Order() {
         log.clear();
         RecordingSurface surface("frame", {200, 200}, &log);
-        HandPass(surface, s, PrepareHands(s, At(3, 0, 0), At(3, 0, 0), 0, 200));
+        HandPass(surface, s, g, PrepareHands(s, At(3, 0, 0), At(3, 0, 0), 0, 200));
         const char* names[] = {"Hour", "Min", "Sec", "Dat", "Day", "Mon", "Int1", "Int2"};
         std::vector<std::string> order;
         bool secondMove[8] = {};

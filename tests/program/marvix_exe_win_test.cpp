@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../support/programs_win.h"
+#include "app/single_instance_win.h"
 #include "base/scoped_handles_win.h"
 #include "settings/registry_store_win.h"
 #include "windows/login_start.h"
@@ -53,6 +54,12 @@ protected:
     static void StopRunningClock() {
         PostMessageA(FindWindowA("TApplication", "Marvo"), WM_CLOSE, 0, 0);
         ASSERT_TRUE(Within(10000, [] { return ClockWindows().empty(); }));
+        // The process goes some time after its windows: until then it holds the one-clock
+        // mutex, and a clock started meanwhile (by the next login) would find it and end.
+        ASSERT_TRUE(Within(10000, [] {
+            const ScopedHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, SingleClock::kMutexName));
+            return !mutex;
+        }));
     }
 
     HANDLE Start() {

@@ -69,7 +69,7 @@ ClockSettings EverythingChanged() {
             case SettingKind::StyleLetters: text = n % 2 ? "bi" : "s"; break;
             case SettingKind::String: text = "text " + std::string(def.name); break;
         }
-        EXPECT_TRUE(AssignSettingText(s, def, text, GeometryValue::Requested)) << def.name;
+        EXPECT_TRUE(AssignSettingText(s, def, text)) << def.name;
     }
     return s;
 }
@@ -86,9 +86,7 @@ TEST(ConfigFile, SaveThenLoadCarriesEverySettingButTrayAndStill) {
     for (const SettingDef& def : AllSettings()) {
         if (def.name == "Tray" || def.name == "Still") continue;
         ++carried;
-        EXPECT_EQ(SettingText(*loaded.settings, def, GeometryValue::Requested),
-                  SettingText(saved, def, GeometryValue::Requested))
-            << def.name;
+        EXPECT_EQ(SettingText(*loaded.settings, def), SettingText(saved, def)) << def.name;
     }
     EXPECT_EQ(carried, 320);
     EXPECT_TRUE(loaded.settings->Tray);

@@ -149,8 +149,7 @@ TEST(ReadSettings, EmptyKeyYieldsEveryDefault) {
     ReadAllSettings(settings, registry, errors);
     EXPECT_TRUE(errors.empty());
     for (const SettingDef& def : AllSettings()) {
-        EXPECT_EQ(SettingText(settings, def, GeometryValue::Requested), def.defaultText)
-            << def.name;
+        EXPECT_EQ(SettingText(settings, def), def.defaultText) << def.name;
     }
 }
 
@@ -194,10 +193,10 @@ TEST(ReadSettings, HandGeometryGoesIntoTheRequestedValues) {
     ReadSettings(settings, registry, StartupSettings(), errors);
     EXPECT_EQ(settings.AHS.requested, 44);
     EXPECT_EQ(settings.ACX.requested, 90);
-    EXPECT_EQ(settings.AHS.effective, 0);
 }
 
-TEST(WriteSettings, WritesEffectiveGeometryRegeneratedFontColoursAndOtherColoursAsStored) {
+// The clock hands the store its record with the effective geometry folded in (see Folded).
+TEST(WriteSettings, WritesTheGeometryGivenRegeneratedFontColoursAndOtherColoursAsStored) {
     MemoryRegistry registry;
     registry.values = {
         {"CFont4", "255"}, {"ColorDayStr", "clwhite"}, {"ColorDateStr", "255"}, {"AHS", "500"}};
@@ -205,7 +204,7 @@ TEST(WriteSettings, WritesEffectiveGeometryRegeneratedFontColoursAndOtherColours
     std::vector<std::string> errors;
     ReadSettings(settings, registry, StartupSettings(), errors);
     ReadSettings(settings, registry, DisplayFontSettings(), errors);
-    settings.AHS.effective = 40;
+    settings.AHS.requested = 40;
 
     ASSERT_TRUE(WriteSettings(settings, registry, ExitSettings(), errors));
     EXPECT_TRUE(errors.empty());
@@ -251,7 +250,7 @@ TEST(WriteSettings, EveryChangedValueSurvivesARestart) {
     before.HandZ0 = "hour";
     before.WavDrive = "d:";
     before.DayNames8 = "Dim";
-    before.ASS.effective = 72;
+    before.ASS.requested = 72;
 
     MemoryRegistry registry;
     std::vector<std::string> errors;
@@ -283,7 +282,7 @@ TEST(SettledSave, WritesExactlyWhatTheExitSaveWrites) {
     ClockSettings s = DefaultSettings();
     s.CFont2 = {"$0000FF00", Colour{0x0000FF00}};  // the exit save regenerates it: "clLime"
     s.DFont3 = "A Typeface Name Of Forty Characters Long";
-    s.AHS = {300, 40};
+    s.AHS = {40};  // the effective length, folded in as the clock saves
     s.HandZ0 = "Hour";
     MemoryRegistry atExit, whileRunning;
     std::vector<std::string> errors;

@@ -88,8 +88,7 @@ TEST_F(RegistryStoreTest, WithoutAKeyEverySettingIsItsDefaultAndTheExitWrites321
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(KeyExists()) << "the first read creates the key";
     for (const SettingDef& def : AllSettings()) {
-        EXPECT_EQ(SettingText(settings, def, GeometryValue::Requested), def.defaultText)
-            << def.name;
+        EXPECT_EQ(SettingText(settings, def), def.defaultText) << def.name;
     }
     EXPECT_TRUE(AllValues().empty()) << "reading writes nothing";
 

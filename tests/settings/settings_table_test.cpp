@@ -196,29 +196,26 @@ TEST(DefaultSettings, HoldEveryDefaultTypedAndResolved) {
 TEST(SettingText, EveryDefaultWritesBackAsItsDefaultText) {
     const ClockSettings s = DefaultSettings();
     for (const SettingDef& def : AllSettings()) {
-        EXPECT_EQ(SettingText(s, def, GeometryValue::Effective), def.defaultText) << def.name;
+        EXPECT_EQ(SettingText(s, def), def.defaultText) << def.name;
     }
 }
 
 TEST(SettingText, ColourTextsStayAsStoredWhileTheirValueIsResolved) {
     ClockSettings s;
-    ASSERT_TRUE(
-        AssignSettingText(s, *FindSetting("ColorDayStr"), "clwhite", GeometryValue::Requested));
+    ASSERT_TRUE(AssignSettingText(s, *FindSetting("ColorDayStr"), "clwhite"));
     EXPECT_EQ(s.ColorDayStr.value, Colour{0x00FFFFFF});
-    EXPECT_EQ(SettingText(s, *FindSetting("ColorDayStr"), GeometryValue::Requested), "clwhite");
+    EXPECT_EQ(SettingText(s, *FindSetting("ColorDayStr")), "clwhite");
 
-    ASSERT_TRUE(
-        AssignSettingText(s, *FindSetting("ColorDateStr"), "255", GeometryValue::Requested));
+    ASSERT_TRUE(AssignSettingText(s, *FindSetting("ColorDateStr"), "255"));
     EXPECT_EQ(s.ColorDateStr.value, Colour::Rgb(255, 0, 0));
-    EXPECT_EQ(SettingText(s, *FindSetting("ColorDateStr"), GeometryValue::Requested), "255");
+    EXPECT_EQ(SettingText(s, *FindSetting("ColorDateStr")), "255");
 }
 
 TEST(SettingText, FontColoursAreRegeneratedFromTheirValue) {
     ClockSettings s;
-    ASSERT_TRUE(AssignSettingText(s, *FindSetting("CFont3"), "clwhite", GeometryValue::Requested));
-    ASSERT_TRUE(AssignSettingText(s, *FindSetting("CFont4"), "255", GeometryValue::Requested));
-    ASSERT_TRUE(
-        AssignSettingText(s, *FindSetting("CFont5"), "$00abcdef", GeometryValue::Requested));
+    ASSERT_TRUE(AssignSettingText(s, *FindSetting("CFont3"), "clwhite"));
+    ASSERT_TRUE(AssignSettingText(s, *FindSetting("CFont4"), "255"));
+    ASSERT_TRUE(AssignSettingText(s, *FindSetting("CFont5"), "$00abcdef"));
     RegenerateFontColourTexts(s);
     EXPECT_EQ(s.CFont3.text, "clWhite");
     EXPECT_EQ(s.CFont4.text, "clRed");
@@ -227,36 +224,27 @@ TEST(SettingText, FontColoursAreRegeneratedFromTheirValue) {
 
 TEST(SettingText, FailedConversionLeavesTheFieldAlone) {
     ClockSettings s = DefaultSettings();
-    EXPECT_FALSE(AssignSettingText(s, *FindSetting("FL"), "12a", GeometryValue::Requested));
+    EXPECT_FALSE(AssignSettingText(s, *FindSetting("FL"), "12a"));
     EXPECT_EQ(s.FL, 194);
-    EXPECT_FALSE(AssignSettingText(s, *FindSetting("CSecStr"), "bluish", GeometryValue::Requested));
+    EXPECT_FALSE(AssignSettingText(s, *FindSetting("CSecStr"), "bluish"));
     EXPECT_EQ(s.CSecStr.text, "$00FF0000");
-    EXPECT_FALSE(AssignSettingText(s, *FindSetting("AHS"), "", GeometryValue::Requested));
+    EXPECT_FALSE(AssignSettingText(s, *FindSetting("AHS"), ""));
     EXPECT_EQ(s.AHS.requested, 0);
-}
-
-TEST(SettingText, GeometryKeepsRequestedAndEffectiveApart) {
-    ClockSettings s;
-    const SettingDef& ahs = *FindSetting("AHS");
-    ASSERT_TRUE(AssignSettingText(s, ahs, "55", GeometryValue::Requested));
-    s.AHS.effective = 40;
-    EXPECT_EQ(SettingText(s, ahs, GeometryValue::Requested), "55");
-    EXPECT_EQ(SettingText(s, ahs, GeometryValue::Effective), "40");
 }
 
 TEST(SettingText, StylesAndStringsRoundTrip) {
     ClockSettings s;
     const SettingDef& style = *FindSetting("FStyle2");
-    ASSERT_TRUE(AssignSettingText(s, style, "bi", GeometryValue::Requested));
+    ASSERT_TRUE(AssignSettingText(s, style, "bi"));
     EXPECT_EQ(s.FStyle2, FontStyle{FontStyle::kBold | FontStyle::kItalic});
-    EXPECT_EQ(SettingText(s, style, GeometryValue::Requested), "bi");
+    EXPECT_EQ(SettingText(s, style), "bi");
 
     s.FStyle2 = FontStyle{FontStyle::kItalic | FontStyle::kUnderline};
-    EXPECT_EQ(SettingText(s, style, GeometryValue::Requested), "");
+    EXPECT_EQ(SettingText(s, style), "");
 
     const SettingDef& wavDir = *FindSetting("WavDir");
-    ASSERT_TRUE(AssignSettingText(s, wavDir, " C:\\Sounds\\ ", GeometryValue::Requested));
-    EXPECT_EQ(SettingText(s, wavDir, GeometryValue::Requested), " C:\\Sounds\\ ");
+    ASSERT_TRUE(AssignSettingText(s, wavDir, " C:\\Sounds\\ "));
+    EXPECT_EQ(SettingText(s, wavDir), " C:\\Sounds\\ ");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/application_win.h"
-#include "app/clock_window_win.h"
+#include "app/running_clock_win.h"
 #include "base/message_seam_win.h"
 #include "dialogs/settings_windows_win.h"
 #include "fixed_clock.h"
@@ -40,7 +40,7 @@ protected:
         EXPECT_TRUE(app_->Create());
         return *app_;
     }
-    ClockWindow& Clock() { return app_->Clock(); }
+    RunningClock& Clock() { return app_->Clock(); }
     HWND ClockHwnd() { return app_->Clock().Window(); }
     // Ends the program as "STOP" does; the clock window saves the settings as it goes.
     void Stop() { app_->Terminate(); }

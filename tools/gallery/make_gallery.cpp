@@ -40,8 +40,7 @@ int main(int argc, char** argv) {
         const size_t equals = line.find('=');
         const SettingDef* def =
             equals == std::string::npos ? nullptr : FindSetting(Trimmed(line.substr(0, equals)));
-        if (!def || !AssignSettingText(settings, *def, Trimmed(line.substr(equals + 1)),
-                                       GeometryValue::Requested)) {
+        if (!def || !AssignSettingText(settings, *def, Trimmed(line.substr(equals + 1)))) {
             std::cerr << argv[1] << ":" << number << ": not a setting and its value\n";
             return 1;
         }

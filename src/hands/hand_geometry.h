@@ -1,7 +1,8 @@
 #pragma once
 
 // The face geometry rule: the clock centre and the hand lengths the drawing uses, derived from
-// the requested ones and the size of the face.
+// the requested ones and the size of the face. Derived, never stored while the clock runs: the
+// clock works them out for its face and keeps them beside its settings.
 
 #include <array>
 #include <cstdint>
@@ -14,12 +15,9 @@ namespace marvix {
 // The centre and the eight hand lengths that drawing uses on a face of this size.
 struct HandGeometry {
     Point centre;
-    std::array<int32_t, 8> lengths{};  // hour, minute, second, date, day, month, Internet 1 and 2
+    std::array<int32_t, 8> lengths{};  // in the hands' order: hour, minute, ... Internet 2
+    friend bool operator==(const HandGeometry&, const HandGeometry&) = default;
 };
 HandGeometry EffectiveHandGeometry(const ClockSettings& settings, Size face);
-
-// The geometry written back as the effective values of ACX, ACY and the hand lengths, where the
-// hands, the settings windows and the registry find them. Returns whether any changed.
-bool StoreHandGeometry(ClockSettings& settings, const HandGeometry& geometry);
 
 }  // namespace marvix

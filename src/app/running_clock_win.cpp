@@ -1,0 +1,197 @@
+// The running clock's life: start-up, the settings read and saved, the display fonts, the clock
+// in words, and what the window's messages mean.
+#include "app/running_clock_win.h"
+
+#include <utility>
+#include <vector>
+
+#include "base/message_seam_win.h"
+#include "digital/display_fonts.h"
+#include "frame/clock_reading.h"
+#include "settings/registry_store.h"
+#include "windows/accessible_win.h"
+
+namespace marvix {
+
+namespace {
+
+void ReportAll(const std::vector<std::string>& errors) {
+    for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
+}
+
+}  // namespace
+
+RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock)
+    : app_(app),
+      model_(model),
+      clock_(clock),
+      pictures_(std::make_unique<ClockPictures>()),
+      window_(app, *this) {
+    model_.Observe(*this);
+    window_.Show(pictures_->display);
+}
+
+void RunningClock::WindowCreated() {
+    HWND hwnd = window_.Window();
+    placement_.Attach(hwnd);
+
+    std::vector<std::string> errors;
+    ClockSettings& s = model_.Edit();
+    ReadSettings(s, saver_.Store(), TraySetting(), errors);
+    if (s.Tray) ShowWindow(hwnd, SW_HIDE);
+    ReadSettings(s, saver_.Store(), StartupSettings(), errors);
+    Retime();
+    ReportAll(errors);
+
+    ReadTheClock();
+    PrepareFaceAndWindow(kTooLargeAtStart);
+    Restack();
+    if (Settings().UseWall) TakeSnapshot();
+    FrameSurfaces frame = pictures_->Frame();
+    CopyFace(Settings(), frame);
+    if (Settings().Tray && IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_HIDE);
+
+    timers_.Begin(hwnd);
+    timers_.Start();
+}
+
+void RunningClock::PrepareFaceAndWindow(const char* tooLarge) {
+    // The face is tested against the maximized-window area.
+    RefreshScreens();
+    PrepareFace(Settings(), *pictures_, model_.Live().screen, tooLarge);
+    placement_.FitToFace(pictures_->face.GetSize(), Settings());
+    Layout();
+}
+
+const FaceLayout& RunningClock::Layout() {
+    model_.LayOutFace(pictures_->face.GetSize(), pictures_->display.GetSize());
+    return model_.Layout();
+}
+
+void RunningClock::FirstActivation() {
+    activated_ = true;
+    ReadDisplayFonts();
+    app_.ShowTaskbarButton(!Settings().HideMe);
+    if (Settings().Tray && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
+}
+
+const DisplayFonts& RunningClock::ReadDisplayFonts() {
+    if (!displayFontsRead_) LoadDisplayFonts();
+    return model_.Live().displays.fonts;
+}
+
+void RunningClock::ApplyDisplayFont(size_t slot) {
+    marvix::ApplyDisplayFont(Settings(), model_.Live().displays.fonts, slot);
+    TickSoon();
+}
+
+void RunningClock::LoadDisplayFonts() {
+    displayFontsRead_ = true;
+    std::vector<std::string> errors;
+    ReadSettings(model_.Edit(), saver_.Store(), DisplayFontSettings(), errors);
+    ApplyDisplayFonts(Settings(), model_.Live().displays.fonts);
+    ReportAll(errors);
+}
+
+void RunningClock::ReadTheClock() {
+    const LocalTime t = SampleInstant(clock_).time;
+    const LocalTime minute{t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, 0, 0};
+    if (minute == readMinute_) return;
+    readMinute_ = minute;
+    reading_ = ClockReading(Settings(), t);
+    window_.Tray().SetReading(reading_);
+    AnnounceNameChange(Window());
+}
+
+void RunningClock::SettingsEdited() {
+    saver_.NoteChange();
+    timers_.TickSoon();
+}
+
+void RunningClock::SaveTimer() {
+    // One save at a time: a change made meanwhile is seen again at the next check.
+    if (saver_.IsSaving()) return;
+    saver_.Collect();
+    // What a save writes includes the fonts, read from the registry if never read yet.
+    ReadDisplayFonts();
+    saver_.SaveIfSettled(model_);
+}
+
+void RunningClock::MarkSettingsUnchanged() {
+    ReadDisplayFonts();
+    saver_.MarkUnchanged(model_.Written(WrittenTo::Registry));
+}
+
+void RunningClock::SaveSettings() {
+    saver_.Collect();
+    // A clock that was never activated (it started in the tray and stopped from there) may not
+    // have read its fonts yet; read them now so that the save writes them back as they were.
+    ReadDisplayFonts();
+    saver_.SaveAtExit(model_.Written(WrittenTo::Registry));
+}
+
+void RunningClock::WindowDestroyed() {
+    timers_.End();
+    SaveSettings();
+    app_.ClockDestroyed();
+}
+
+void RunningClock::TimerFired(UINT_PTR timer) {
+    if (timer == ClockTimers::kTick) Tick();
+    if (timer == ClockTimers::kTickTock) PaceTickTock();
+    if (timer == ClockTimers::kBlink) BlinkColons();
+    if (timer == ClockTimers::kSave) {
+        SaveTimer();
+        ReadTheClock();
+        if (std::exchange(watchMonitorsNext_, !watchMonitorsNext_)) WatchMonitors();
+    }
+}
+
+void RunningClock::TimeChanged() {
+    timers_.TickSoon();
+    ReadTheClock();
+}
+
+void RunningClock::Dragged(Point topLeft) {
+    ClockSettings& s = model_.Edit();
+    s.FL = topLeft.x;
+    s.FT = topLeft.y;
+    // The face dialog's Left and Top follow the clock.
+    app_.ShowLiveValues();
+}
+
+void RunningClock::TrayChanged(bool inTray) {
+    model_.Edit().Tray = inTray;
+    if (inTray) {
+        timers_.Stop();
+    } else {
+        timers_.Start();
+    }
+}
+
+void RunningClock::ComeForward() {
+    window_.ShowFromTray();
+    SetForegroundWindow(Window());
+}
+
+// Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
+// screens are taken at start and again whenever the monitors or a work area change.
+void RunningClock::RefreshScreens() {
+    placement_.RefreshScreens();
+    model_.Live().screen = placement_.Screen();
+}
+
+void RunningClock::ScreensChanged() { RefreshScreens(); }
+
+void RunningClock::WatchMonitors() {
+    if (placement_.MonitorsChanged()) DisplaysChanged();
+}
+
+void RunningClock::DisplaysChanged() {
+    RefreshScreens();
+    MoveTo({Settings().FL, Settings().FT});
+    placement_.KeepOnScreen(Settings());
+    app_.ShowLiveValues();
+}
+
+}  // namespace marvix
