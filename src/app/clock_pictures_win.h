@@ -13,12 +13,12 @@
 namespace marvix {
 
 struct ClockPictures {
-    GdiSurface display;                 // Image1
-    GdiSurface face;                    // Image2
-    std::array<GdiSurface, 12> digits;  // Image3 .. Image18, in font-slot order
-    GdiSurface moon{{49, 49}};          // Image14
-    GdiSurface dayNight{{49, 49}};      // Image15
-    GdiSurface fallback;                // Image6
+    GdiSurface display;                 // what the window shows, composed at every tick
+    GdiSurface face;                    // the face picture
+    std::array<GdiSurface, 12> digits;  // the digital displays', in font-slot order
+    GdiSurface moon{{49, 49}};          // the moon dial's
+    GdiSurface dayNight{{49, 49}};      // the day/night dial's
+    GdiSurface fallback;                // the face for one too large for the screen
     GdiSurface underHands;              // the frame without its hands, kept between ticks
 
     ClockPictures();

@@ -12,7 +12,7 @@ class ControlMenuWindow final : public SettingsDialog {
 public:
     ControlMenuWindow(SettingsWindowHost& host, ProgramCommands& program);
 
-    // The panels' control identifiers, by what each opens or does (Panel1 to Panel10 in order).
+    // The panels' control identifiers, by what each opens or does, in the menu's order.
     // clang-format off
     enum PanelId {
         kFace = 101, kHands, kDigital, kAlarms, kStop, kHelp, kConfigurations, kSetTime, kPhases,

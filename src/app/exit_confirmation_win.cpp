@@ -6,8 +6,9 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    "TForm9", "EXIT PROGRAM?", {139, 59}, 0x00800040, {0, 0}, true,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::Never, false, false,
+    .className = "TForm9", .caption = "EXIT PROGRAM?", .client = {139, 59}, .background = 0x00800040,
+    .position = {0, 0}, .centred = true, .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels,
+    .clamp = Clamp::Never, .createOnActivation = false, .besideClock = false,
 };
 // clang-format on
 

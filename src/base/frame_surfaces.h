@@ -10,11 +10,11 @@
 namespace marvix {
 
 struct FrameSurfaces {
-    Surface& display;                 // Image1: the picture the window shows
-    const Surface& face;              // Image2: the face, never drawn on by the tick
+    Surface& display;                 // the picture the window shows
+    const Surface& face;              // the face, never drawn on by the tick
     std::array<Surface*, 12> digits;  // the display surfaces, in font-slot order DAY, DATE, ...
-    Surface& moon;                    // Image14
-    Surface& dayNight;                // Image15
+    Surface& moon;                    // the moon dial's own picture
+    Surface& dayNight;                // the day/night dial's own picture
 };
 
 }  // namespace marvix

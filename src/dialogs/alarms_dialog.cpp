@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "sound/sound_triggers.h"
+
 namespace marvix {
 
 namespace {
@@ -9,66 +11,136 @@ namespace {
 constexpr uint32_t kWhite = 0x00FFFFFF;
 constexpr char kWavFilter[] = "WAV files|*.wav|All Files|*.*";
 using T = ControlType;
+using C = AlarmsControl;
 
-constexpr ControlRow Check(std::string_view name, std::string_view caption, int top,
-                           std::string_view setting) {
-    return {T::CheckBox, name, caption, {8, top + 2, 118, top + 19}, setting, 0, 0, kWhite};
-}
-// A sound's field and buttons are named for a screen reader by the sound ("Ticking test").
-constexpr ControlRow File(std::string_view name, int top, std::string_view setting,
-                          std::string_view sound) {
-    return Spoken({T::Edit, name, "", {122, top, 312, top + 21}, setting}, sound, "sound file");
-}
-constexpr ControlRow Test(std::string_view name, int top, std::string_view field,
-                          std::string_view sound) {
-    ControlRow row{T::PushButton, name, "test", {316, top, 356, top + 21}};
-    row.field = field;
-    row.effect = Effect::PlaySound;
-    row.context = sound;
-    return row;
-}
-constexpr ControlRow Browse(std::string_view name, int top, std::string_view field,
-                            std::string_view sound) {
-    ControlRow row{T::BrowseButton, name, "Browse", {360, top, 436, top + 21}};
-    row.items = kWavFilter;
-    row.field = field;
-    row.context = sound;
-    return row;
-}
-
-// The sound rows, then the alarm editor; "\xBC", "\xBD" and "\xBE" are the quarters in the
-// program's 8-bit code page.
-// clang-format off
-constexpr std::array kRows = {
-    Check("CheckBox15", "Ticking", 8, "Tick"), File("Edit4", 8, "TickStr", "Ticking"), Test("Button8", 8, "Edit4", "Ticking"), Browse("Button5", 8, "Edit4", "Ticking"),
-    Check("CheckBox1", "Tocking", 34, "Tock"), File("Edit7", 34, "TockStr", "Tocking"), Test("Button2", 34, "Edit7", "Tocking"), Browse("Button16", 34, "Edit7", "Tocking"),
-    Check("CheckBox16", "Hour Chime", 60, "Chime1"), File("Edit5", 60, "C1Str", "Hour Chime"), Test("Button9", 60, "Edit5", "Hour Chime"), Browse("Button6", 60, "Edit5", "Hour Chime"),
-    ControlRow{T::CheckBox, "CheckBox8", "Chime number of hours", {24, 84, 240, 101}, "ChimeNum", 0, 0, kWhite},
-    Check("CheckBox2", "\xBC Hr Chime", 106, "Chime3"), File("Edit8", 106, "C3Str", "\xBC Hr Chime"), Test("Button14", 106, "Edit8", "\xBC Hr Chime"), Browse("Button17", 106, "Edit8", "\xBC Hr Chime"),
-    Check("CheckBox17", "\xBD Hr Chime", 132, "Chime2"), File("Edit6", 132, "C2Str", "\xBD Hr Chime"), Test("Button10", 132, "Edit6", "\xBD Hr Chime"), Browse("Button7", 132, "Edit6", "\xBD Hr Chime"),
-    Check("CheckBox3", "\xBE Hr Chime", 158, "Chime4"), File("Edit9", 158, "C4Str", "\xBE Hr Chime"), Test("Button15", 158, "Edit9", "\xBE Hr Chime"), Browse("Button18", 158, "Edit9", "\xBE Hr Chime"),
-
-    ControlRow{T::Label, "Label1", "Alarm #", {8, 204, 60, 218}, {}, 0, 0, kWhite},
-    With({T::SpinEdit, "SpinEdit7", "", {64, 200, 112, 221}, {}, 1, 5}, Effect::ChooseAlarm),
-    File("Edit12", 200, "A1Str", "Alarm"), Test("Button23", 200, "Edit12", "Alarm"), Browse("Button24", 200, "Edit12", "Alarm"),
-    Check("CheckBox18", "Alarm On", 228, "Alarm1"),
-    ControlRow{T::Label, "Label2", "H", {122, 232, 134, 246}, {}, 0, 0, kWhite},
-    Spoken(With({T::SpinEdit, "SpinEdit5", "", {136, 228, 184, 249}, "A1H", 1, 12}, Effect::AlarmHour), "Alarm"),
-    ControlRow{T::Label, "Label3", "M", {194, 232, 206, 246}, {}, 0, 0, kWhite},
-    Spoken({T::SpinEdit, "SpinEdit6", "", {208, 228, 256, 249}, "A1M", 0, 59}, "Alarm"),
-    ControlRow{T::CheckBox, "CheckBox19", "pm", {268, 230, 320, 247}, "A1PM", 0, 0, kWhite},
+// A sound row: its box, its file, "test" and "Browse", each named for a screen reader by the sound
+// ("Ticking test").
+struct Sound {
+    std::string_view caption;
+    Setting on, file;
 };
-// clang-format on
+// "\xBC", "\xBD" and "\xBE" are the quarters in the program's 8-bit code page.
+constexpr Sound kSounds[] = {
+    {.caption = "Ticking", .on = Setting::Tick, .file = Setting::TickStr},
+    {.caption = "Tocking", .on = Setting::Tock, .file = Setting::TockStr},
+    {.caption = "Hour Chime", .on = Setting::Chime1, .file = Setting::C1Str},
+    {.caption = "\xBC Hr Chime", .on = Setting::Chime3, .file = Setting::C3Str},
+    {.caption = "\xBD Hr Chime", .on = Setting::Chime2, .file = Setting::C2Str},
+    {.caption = "\xBE Hr Chime", .on = Setting::Chime4, .file = Setting::C4Str},
+};
+constexpr int kSoundTops[] = {8, 34, 60, 106, 132, 158};
+
+// A file's field and its "test" and "Browse" buttons, the field being `file`.
+constexpr void AddFileRow(ControlRow* rows, size_t& n, ControlId file, C test, C browse,
+                          size_t index, int top, Setting setting, std::string_view sound) {
+    rows[n++] = {.type = T::Edit,
+                 .id = file,
+                 .place = {122, top, 312, top + 21},
+                 .setting = setting,
+                 .context = sound,
+                 .spoken = "sound file"};
+    rows[n++] = {.type = T::PushButton,
+                 .id = IdOf(test, index),
+                 .caption = "test",
+                 .place = {316, top, 356, top + 21},
+                 .field = file,
+                 .effect = Effect::PlaySound,
+                 .context = sound};
+    rows[n++] = {.type = T::BrowseButton,
+                 .id = IdOf(browse, index),
+                 .caption = "Browse",
+                 .place = {360, top, 436, top + 21},
+                 .items = kWavFilter,
+                 .field = file,
+                 .context = sound};
+}
+
+constexpr size_t kRowCount = std::size(kSounds) * 4 + 1 + 11;
+
+// The sound rows, the hour chime's count, then the alarm editor, bound to alarm 1 and pointed at
+// the alarm "Alarm #" shows.
+constexpr std::array<ControlRow, kRowCount> BuildRows() {
+    std::array<ControlRow, kRowCount> rows{};
+    size_t n = 0;
+    for (size_t i = 0; i < std::size(kSounds); ++i) {
+        const Sound& sound = kSounds[i];
+        const int top = kSoundTops[i];
+        rows[n++] = {.type = T::CheckBox,
+                     .id = IdOf(C::SoundOn, i),
+                     .caption = sound.caption,
+                     .place = {8, top + 2, 118, top + 19},
+                     .setting = sound.on,
+                     .colour = kWhite};
+        AddFileRow(rows.data(), n, IdOf(C::SoundFile, i), C::SoundTest, C::SoundBrowse, i, top,
+                   sound.file, sound.caption);
+        // The chime count sits under the hour chime's row.
+        if (sound.on == Setting::Chime1) {
+            rows[n++] = {.type = T::CheckBox,
+                         .id = IdOf(C::ChimeCount),
+                         .caption = "Chime number of hours",
+                         .place = {24, 84, 240, 101},
+                         .setting = Setting::ChimeNum,
+                         .colour = kWhite};
+        }
+    }
+    const AlarmFields& first = kAlarms[0];
+    rows[n++] = {.caption = "Alarm #", .place = {8, 204, 60, 218}, .colour = kWhite};
+    rows[n++] = {.type = T::SpinEdit,
+                 .id = IdOf(C::AlarmNumber),
+                 .place = {64, 200, 112, 221},
+                 .minimum = 1,
+                 .maximum = 5,
+                 .effect = Effect::ChooseAlarm};
+    AddFileRow(rows.data(), n, IdOf(C::AlarmFile), C::AlarmTest, C::AlarmBrowse, 0, 200,
+               SettingOf(first.file), "Alarm");
+    rows[n++] = {.type = T::CheckBox,
+                 .id = IdOf(C::AlarmOn),
+                 .caption = "Alarm On",
+                 .place = {8, 230, 118, 247},
+                 .setting = SettingOf(first.on),
+                 .colour = kWhite};
+    rows[n++] = {.caption = "H", .place = {122, 232, 134, 246}, .colour = kWhite};
+    rows[n++] = {.type = T::SpinEdit,
+                 .id = IdOf(C::AlarmHour),
+                 .place = {136, 228, 184, 249},
+                 .setting = SettingOf(first.hour),
+                 .minimum = 1,
+                 .maximum = 12,
+                 .effect = Effect::AlarmHour,
+                 .context = "Alarm"};
+    rows[n++] = {.caption = "M", .place = {194, 232, 206, 246}, .colour = kWhite};
+    rows[n++] = {.type = T::SpinEdit,
+                 .id = IdOf(C::AlarmMinute),
+                 .place = {208, 228, 256, 249},
+                 .setting = SettingOf(first.minute),
+                 .maximum = 59,
+                 .context = "Alarm"};
+    rows[n++] = {.type = T::CheckBox,
+                 .id = IdOf(C::AlarmPm),
+                 .caption = "pm",
+                 .place = {268, 230, 320, 247},
+                 .setting = SettingOf(first.afternoon),
+                 .colour = kWhite};
+    return rows;
+}
+
+constexpr std::array kRows = BuildRows();
 
 }  // namespace
 
 const std::span<const ControlRow> kAlarmsDialogRows = kRows;
 
-std::string AlarmSetting(std::string_view setting, int alarm) {
-    std::string name(setting);
-    const size_t one = name.find('1');
-    if (one != std::string::npos) name[one] = static_cast<char>('0' + alarm);
-    return name;
+std::optional<Setting> AlarmSetting(AlarmsControl control, int alarm) {
+    if (alarm < 1 || alarm > int(std::size(kAlarms))) return std::nullopt;
+    const AlarmFields& a = kAlarms[size_t(alarm - 1)];
+    switch (control) {
+        case C::AlarmFile: return SettingOf(a.file);
+        case C::AlarmOn: return SettingOf(a.on);
+        case C::AlarmHour: return SettingOf(a.hour);
+        case C::AlarmMinute: return SettingOf(a.minute);
+        case C::AlarmPm: return SettingOf(a.afternoon);
+        default: return std::nullopt;
+    }
 }
 
 int32_t ShownAlarmHour(int32_t stored) { return stored == 0 ? 12 : stored; }

@@ -5,23 +5,36 @@
 // the alarm "Alarm #" shows.
 
 #include <array>
+#include <optional>
 #include <span>
-#include <string>
 
 #include "dialogs/dialog_table.h"
 
 namespace marvix {
 
-extern const std::span<const ControlRow> kAlarmsDialogRows;
-
-// The alarm editor's controls: file, "Alarm On", "H", "M", "pm".
-inline constexpr std::array<std::string_view, 5> kAlarmEditor = {
-    "Edit12", "CheckBox18", "SpinEdit5", "SpinEdit6", "CheckBox19",
+// The controls the window or a test reaches; a sound row's by the row (0 ticking, 1 tocking, 2 the
+// hour chime, 3 to 5 the quarter, half and three-quarter chimes).
+enum class AlarmsControl : uint16_t {
+    SoundOn = 1,
+    SoundFile,
+    SoundTest,
+    SoundBrowse,
+    ChimeCount,
+    AlarmNumber,
+    AlarmFile,
+    AlarmTest,
+    AlarmBrowse,
+    AlarmOn,
+    AlarmHour,
+    AlarmMinute,
+    AlarmPm,
 };
 
-// The setting of alarm `alarm` (1 to 5) that an editor row bound to alarm 1's `setting` edits:
-// "A1Str" for alarm 3 is "A3Str", "Alarm1" is "Alarm3".
-std::string AlarmSetting(std::string_view setting, int alarm);
+extern const std::span<const ControlRow> kAlarmsDialogRows;
+
+// The setting of alarm `alarm` (1 to 5) that an editor control edits (its file, "Alarm On", "H",
+// "M", "pm"); none for any other control.
+std::optional<Setting> AlarmSetting(AlarmsControl control, int alarm);
 
 // What the "H" field shows of a stored hour: 0, the default, is midnight, which the field's 1 to
 // 12 say as 12 (without "pm").

@@ -1,25 +1,16 @@
 #include "dialogs/alarms_dialog_win.h"
 
-#include <algorithm>
-
 #include "dialogs/alarms_dialog.h"
 
 namespace marvix {
-
-namespace {
-
-bool IsAlarmEditor(const ControlRow& row) {
-    return std::find(kAlarmEditor.begin(), kAlarmEditor.end(), row.name) != kAlarmEditor.end();
-}
-
-}  // namespace
 
 AlarmsWindow::AlarmsWindow(SettingsWindowHost& host, const DialogLayout& layout)
     : TableDialog(host, layout, kAlarmsDialogRows) {}
 
 const SettingDef* AlarmsWindow::Bound(const ControlRow& row) const {
-    if (!IsAlarmEditor(row)) return TableDialog::Bound(row);
-    return FindSetting(AlarmSetting(row.setting, alarm_));
+    const std::optional<Setting> setting =
+        AlarmSetting(static_cast<AlarmsControl>(row.id.role), alarm_);
+    return setting ? &DefOf(*setting) : TableDialog::Bound(row);
 }
 
 int32_t AlarmsWindow::Shown(const ControlRow& row, int32_t stored) const {
@@ -30,7 +21,7 @@ int32_t AlarmsWindow::Shown(const ControlRow& row, int32_t stored) const {
 // a file picked for alarm 3 goes to alarm 3.)
 void AlarmsWindow::BeforeFill() {
     alarm_ = 1;
-    SetFieldValue("SpinEdit7", alarm_);
+    SetFieldValue(IdOf(AlarmsControl::AlarmNumber), alarm_);
 }
 
 void AlarmsWindow::Changed(const ControlRow& row) {
@@ -38,8 +29,12 @@ void AlarmsWindow::Changed(const ControlRow& row) {
 }
 
 void AlarmsWindow::ShowChosenAlarm() {
-    alarm_ = HeldValue("SpinEdit7");
-    for (std::string_view control : kAlarmEditor) ShowControl(control);
+    alarm_ = HeldValue(IdOf(AlarmsControl::AlarmNumber));
+    for (AlarmsControl control :
+         {AlarmsControl::AlarmFile, AlarmsControl::AlarmOn, AlarmsControl::AlarmHour,
+          AlarmsControl::AlarmMinute, AlarmsControl::AlarmPm}) {
+        ShowControl(IdOf(control));
+    }
 }
 
 // "test": the row's file once, played to its end on a worker thread, whatever the sound is

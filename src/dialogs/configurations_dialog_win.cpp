@@ -18,9 +18,10 @@ constexpr int kWidth = 220;
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    "TForm8", "Configurations", {kWidth, 357}, 0x00800040, {140, 30}, false,
-    kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kLists,
-    Clamp::OnActivationUnlessIgnored, false,
+    .className = "TForm8", .caption = "Configurations", .client = {kWidth, 357}, .background = 0x00800040,
+    .position = {140, 30}, .centred = false,
+    .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kLists,
+    .clamp = Clamp::OnActivationUnlessIgnored, .createOnActivation = false,
 };
 // clang-format on
 

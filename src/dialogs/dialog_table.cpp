@@ -61,9 +61,8 @@ void StoreBoundInteger(ClockSettings& s, const SettingDef& def, int32_t value) {
     }
 }
 
-const FontSlotFields* FontSlotOf(std::string_view faceSetting) {
-    const SettingDef* def = FindSetting(faceSetting);
-    const auto* face = def ? std::get_if<std::string ClockSettings::*>(&def->field) : nullptr;
+const FontSlotFields* FontSlotOf(Setting faceSetting) {
+    const auto* face = std::get_if<std::string ClockSettings::*>(&DefOf(faceSetting).field);
     if (!face) return nullptr;
     for (const FontSlotFields& slot : kFontSlots) {
         if (slot.face == *face) return &slot;
@@ -71,9 +70,9 @@ const FontSlotFields* FontSlotOf(std::string_view faceSetting) {
     return nullptr;
 }
 
-const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view name) {
+const ControlRow* FindRow(std::span<const ControlRow> rows, ControlId id) {
     for (const ControlRow& row : rows) {
-        if (row.name == name) return &row;
+        if (id && row.id == id) return &row;
     }
     return nullptr;
 }

@@ -86,18 +86,34 @@ enum class Effect {
     PlaySound,    // "test": the field's sound played once
 };
 
+// A control's role in its window, by the window's own enumeration of its controls (a snapshot
+// width field, the Order list), and for a control repeated along a grid the row or column it
+// stands in (the hand, the display, the dial). A label or a line that nothing reaches has none.
+struct ControlId {
+    uint16_t role = 0;
+    uint16_t index = 0;
+    constexpr explicit operator bool() const { return role != 0; }
+    friend constexpr bool operator==(ControlId, ControlId) = default;
+};
+// A window's roles start at 1. The index: a number, or the enumeration of the grid's rows (Hand,
+// Display).
+template <class Role, class Index = size_t>
+constexpr ControlId IdOf(Role role, Index index = 0) {
+    return {static_cast<uint16_t>(role), static_cast<uint16_t>(index)};
+}
+
 struct ControlRow {
     ControlType type = ControlType::Label;
-    std::string_view name = {};     // the control's own name: "SpinEdit14", "CheckBox6", "Panel1"
-    std::string_view caption = {};  // label, box or button text; a radio group's heading
-    Rect place = {};                // in client pixels
-    std::string_view setting = {};  // the bound setting's registry name, or empty
-    int32_t minimum = 0;            // spin edits
+    ControlId id = {};
+    std::string_view caption = {};        // label, box or button text; a radio group's heading
+    Rect place = {};                      // in client pixels
+    std::optional<Setting> setting = {};  // the bound setting, if any
+    int32_t minimum = 0;                  // spin edits
     int32_t maximum = 0;
     uint32_t colour = 0;  // text colour of labels, check boxes and radio items, $00BBGGRR
     Cap cap = Cap::None;
     std::string_view items = {};  // radio items or a file filter, '|' between them
-    std::string_view field = {};  // the edit a push or Browse button acts on
+    ControlId field = {};         // the edit a push or Browse button acts on
     Apply apply = Apply::AtOnce;
     Effect effect = Effect::None;
     // For screen readers: what the control belongs to, said before its own words ("HOUR",
@@ -105,20 +121,6 @@ struct ControlRow {
     std::string_view context = {};
     std::string_view spoken = {};
 };
-
-// A row with what a screen reader says of it, for tables built from positional rows.
-constexpr ControlRow Spoken(ControlRow row, std::string_view context,
-                            std::string_view spoken = {}) {
-    row.context = context;
-    row.spoken = spoken;
-    return row;
-}
-
-// A row with its effect, for tables built from positional rows.
-constexpr ControlRow With(ControlRow row, Effect effect) {
-    row.effect = effect;
-    return row;
-}
 
 struct SpinBounds {
     int32_t minimum;
@@ -142,7 +144,7 @@ int32_t HeldSpinValue(std::string_view text, SpinBounds bounds);
 void StoreBoundInteger(ClockSettings& settings, const SettingDef& def, int32_t value);
 
 // The font slot whose face setting that is (DFont1 to DFont12), or nullptr.
-const FontSlotFields* FontSlotOf(std::string_view faceSetting);
+const FontSlotFields* FontSlotOf(Setting faceSetting);
 
 // A control's accessible name: the words that label it on screen, unique within its window.
 // Its context, then its own words (the spoken ones, else its caption); a control without words of
@@ -156,7 +158,7 @@ std::string AccessibleName(std::span<const ControlRow> rows, const ControlRow& g
 // "btn face"), else its parts ("red 86, green 52, blue 18").
 std::string ColourInWords(Colour colour);
 
-// The row of that name, or nullptr.
-const ControlRow* FindRow(std::span<const ControlRow> rows, std::string_view name);
+// The row of that role, or nullptr.
+const ControlRow* FindRow(std::span<const ControlRow> rows, ControlId id);
 
 }  // namespace marvix

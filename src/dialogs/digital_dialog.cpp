@@ -1,57 +1,42 @@
 #include "dialogs/digital_dialog.h"
 
+#include "digital/digital_displays.h"
+
 namespace marvix {
 
 namespace {
 
 constexpr uint32_t kRed = 0x000000FF, kWhite = 0x00FFFFFF, kYellow = 0x0000FFFF;
 using T = ControlType;
+using C = DigitalControl;
 
-struct Named {
-    std::string_view name, text;
-};
-struct Bound {
-    std::string_view name, setting;
-};
-struct Extra {
-    std::string_view name, caption, setting;
-};
-struct Field {
-    std::string_view label, name, setting;
-};
-struct Panel {
-    std::string_view name, caption, setting;
-};
-
-// One display's column, as the digital displays dialog lays it out: its band (HOUR to AM/PM
-// above the line, DAY to INTER2 below), its place in the band, its display, then its controls and
-// the settings they are bound to.
+// What the dialog adds to a display's own table: where its column stands (HOUR to AM/PM above the
+// line, DAY to INTER2 below it), the option only it has, the case setting its "L", "M" and "U"
+// buttons set, and its colour panel's caption.
 struct Column {
-    int band, column;
-    size_t display;
-    Named heading;
-    Bound show, autoPlace, transparent;
-    Extra extra;
-    std::array<std::string_view, 3> caseButtons;  // "L", "M", "U"
-    Field left, top;
-    Panel panel;
-    std::string_view font;
+    Display display;
+    int band = 0, column = 0;
+    std::string_view extraCaption = {};
+    std::optional<Setting> extra = {};
+    std::optional<Setting> letterCase = {};
+    std::string_view colourCaption = {};
 };
 
+// In the Tab order: the upper band, then the lower.
 // clang-format off
-constexpr Column kColumnSpecs[] = {
-    {0, 0, 4, {"Label1", "HOUR"}, {"CheckBox17", "SHour"}, {"CheckBox16", "PHour"}, {"CheckBox18", "TranHour"}, {"CheckBox31", "Military", "DHMilitary"}, {}, {"Label13", "SpinEdit7", "PHrX"}, {"Label14", "SpinEdit8", "PHrY"}, {"Panel9", "Hour Clr", "ColorHourStr"}, "Button5"},
-    {0, 1, 5, {"Label2", "MINUTE"}, {"CheckBox20", "SMin"}, {"CheckBox19", "PMin"}, {"CheckBox21", "TranMin"}, {}, {}, {"Label15", "SpinEdit9", "PMinX"}, {"Label16", "SpinEdit12", "PMinY"}, {"Panel11", "Min Clr", "ColorMinStr"}, "Button6"},
-    {0, 2, 6, {"Label3", "SECOND"}, {"CheckBox23", "SSec"}, {"CheckBox22", "PSec"}, {"CheckBox24", "TranSec"}, {}, {}, {"Label17", "SpinEdit13", "PSecX"}, {"Label18", "SpinEdit14", "PSecY"}, {"Panel13", "Sec Clr", "ColorSecStr"}, "Button7"},
-    {0, 3, 7, {"Label4", "COLON1"}, {"CheckBox26", "SColon1"}, {"CheckBox25", "PColon1"}, {"CheckBox27", "TranColon1"}, {"CheckBox32", "Blink", "C1Blink"}, {}, {"Label19", "SpinEdit15", "PColon1X"}, {"Label20", "SpinEdit16", "PColon1Y"}, {"Panel15", "C1 Color", "ColorColon1Str"}, "Button8"},
-    {0, 4, 8, {"Label5", "COLON2"}, {"CheckBox29", "SColon2"}, {"CheckBox28", "PColon2"}, {"CheckBox30", "TranColon2"}, {"CheckBox33", "Blink", "C2Blink"}, {}, {"Label21", "SpinEdit17", "PColon2X"}, {"Label22", "SpinEdit18", "PColon2Y"}, {"Panel17", "C2 Color", "ColorColon2Str"}, "Button9"},
-    {0, 5, 9, {"Label6", "AM/PM"}, {"CheckBox35", "SAMPM"}, {"CheckBox34", "PAMPM"}, {"CheckBox36", "TranAMPM"}, {}, {}, {"Label23", "SpinEdit19", "PAMPMX"}, {"Label24", "SpinEdit20", "PAMPMY"}, {"Panel19", "AP Color", "ColorAMPMStr"}, "Button10"},
-    {1, 0, 0, {"Label7", "DAY"}, {"CheckBox4", "SDay"}, {"CheckBox3", "PDay"}, {"CheckBox6", "TranDay"}, {"CheckBox13", "LongN", "LongDayName"}, {"BitBtn1", "BitBtn2", "BitBtn3"}, {"Label25", "SpinEdit1", "PDX"}, {"Label26", "SpinEdit2", "PDY"}, {"Panel2", "Day Clr", "ColorDayStr"}, "Button2"},
-    {1, 1, 1, {"Label8", "DATE"}, {"CheckBox1", "SDate"}, {"CheckBox2", "PDate"}, {"CheckBox5", "TranDate"}, {}, {}, {"Label27", "SpinEdit10", "PX"}, {"Label28", "SpinEdit11", "PY"}, {"Panel1", "Date Clr", "ColorDateStr"}, "Button1"},
-    {1, 2, 2, {"Label9", "MONTH"}, {"CheckBox8", "SMonth"}, {"CheckBox7", "PMonth"}, {"CheckBox9", "TranMonth"}, {"CheckBox14", "LongN", "LongMonthName"}, {"BitBtn4", "BitBtn5", "BitBtn6"}, {"Label29", "SpinEdit3", "PMnX"}, {"Label30", "SpinEdit4", "PMnY"}, {"Panel4", "Mon Clr", "ColorMonthStr"}, "Button3"},
-    {1, 3, 3, {"Label10", "YEAR"}, {"CheckBox11", "SYear"}, {"CheckBox10", "PYear"}, {"CheckBox12", "TranYear"}, {"CheckBox15", "4 digit", "LongYearName"}, {}, {"Label31", "SpinEdit5", "PYrX"}, {"Label32", "SpinEdit6", "PYrY"}, {"Panel6", "Year Clr", "ColorYearStr"}, "Button4"},
-    {1, 4, 10, {"Label11", "INTER1"}, {"CheckBox38", "SIntern1"}, {"CheckBox37", "PIntern1"}, {"CheckBox39", "TranIntern1"}, {}, {}, {"Label33", "SpinEdit21", "PIntern1X"}, {"Label34", "SpinEdit22", "PIntern1Y"}, {"Panel21", "I1 Color", "ColorIntern1Str"}, "Button11"},
-    {1, 5, 11, {"Label12", "INTER2"}, {"CheckBox41", "SIntern2"}, {"CheckBox40", "PIntern2"}, {"CheckBox42", "TranIntern2"}, {}, {}, {"Label35", "SpinEdit23", "PIntern2X"}, {"Label36", "SpinEdit24", "PIntern2Y"}, {"Panel23", "I2 Color", "ColorIntern2Str"}, "Button12"},
+constexpr Column kColumns[] = {
+    {.display = Display::Hour, .band = 0, .column = 0, .extraCaption = "Military", .extra = Setting::DHMilitary, .colourCaption = "Hour Clr"},
+    {.display = Display::Minute, .band = 0, .column = 1, .colourCaption = "Min Clr"},
+    {.display = Display::Second, .band = 0, .column = 2, .colourCaption = "Sec Clr"},
+    {.display = Display::Colon1, .band = 0, .column = 3, .extraCaption = "Blink", .extra = Setting::C1Blink, .colourCaption = "C1 Color"},
+    {.display = Display::Colon2, .band = 0, .column = 4, .extraCaption = "Blink", .extra = Setting::C2Blink, .colourCaption = "C2 Color"},
+    {.display = Display::AmPm, .band = 0, .column = 5, .colourCaption = "AP Color"},
+    {.display = Display::Day, .band = 1, .column = 0, .extraCaption = "LongN", .extra = Setting::LongDayName, .letterCase = Setting::DayCaseInt, .colourCaption = "Day Clr"},
+    {.display = Display::Date, .band = 1, .column = 1, .colourCaption = "Date Clr"},
+    {.display = Display::Month, .band = 1, .column = 2, .extraCaption = "LongN", .extra = Setting::LongMonthName, .letterCase = Setting::MonthCaseInt, .colourCaption = "Mon Clr"},
+    {.display = Display::Year, .band = 1, .column = 3, .extraCaption = "4 digit", .extra = Setting::LongYearName, .colourCaption = "Year Clr"},
+    {.display = Display::Inter1, .band = 1, .column = 4, .colourCaption = "I1 Color"},
+    {.display = Display::Inter2, .band = 1, .column = 5, .colourCaption = "I2 Color"},
 };
 // clang-format on
 
@@ -61,76 +46,99 @@ constexpr int kMargin = 3, kColumnWidth = 76, kColumnPitch = 79, kLowerBandTop =
 
 constexpr size_t CountRows() {
     size_t n = 1;  // the line between the bands
-    for (const Column& c : kColumnSpecs)
-        n += 10 + (c.extra.name.empty() ? 0 : 1) + (c.caseButtons[0].empty() ? 0 : 3);
+    for (const Column& c : kColumns) n += 10 + (c.extra ? 1 : 0) + (c.letterCase ? 3 : 0);
     return n;
 }
 
-// The line between the bands, then column by column, top to bottom, which is the Tab order: the name in red, Show, Auto P, TranP,
-// the column's extras, Left and Top, the colour panel (the display's background, its caption in
-// the display's text colour, which the dialog gives it) and Font.
+// The line between the bands, then column by column, top to bottom, which is the Tab order: the
+// display's name in red, Show, Auto P, TranP, the column's extras, Left and Top, the colour panel
+// (the display's background, its caption in the display's text colour, which the dialog gives
+// it) and Font.
 constexpr std::array<ControlRow, CountRows()> BuildRows() {
     std::array<ControlRow, CountRows()> rows{};
     size_t n = 0;
-    rows[n++] = {T::Separator,
-                 "Panel25",
-                 "",
-                 {0, kLowerBandTop - 5, kDigitalClientWidth, kLowerBandTop - 3}};
-    for (const Column& c : kColumnSpecs) {
+    rows[n++] = {.type = T::Separator,
+                 .place = {0, kLowerBandTop - 5, kDigitalClientWidth, kLowerBandTop - 3}};
+    for (const Column& c : kColumns) {
+        const size_t d = static_cast<size_t>(c.display);
+        const DisplaySpec& display = kDisplays[d];
         const int x = kMargin + kColumnPitch * c.column, top = c.band == 0 ? 4 : kLowerBandTop;
         auto at = [&](int y, int height, int dx = 0, int width = kColumnWidth) {
             return Rect{x + dx, top + y, x + dx + width, top + y + height};
         };
+        auto box = [&](C role, std::string_view caption, int y, SettingField field) {
+            return ControlRow{.type = T::CheckBox,
+                              .id = IdOf(role, d),
+                              .caption = caption,
+                              .place = at(y, 16),
+                              .setting = SettingOf(field),
+                              .colour = kWhite};
+        };
         const size_t heading = n;
-        rows[n++] = {T::Label, c.heading.name, c.heading.text, at(0, 14), {}, 0, 0, kRed};
-        rows[n++] = {T::CheckBox, c.show.name, "Show", at(15, 16), c.show.setting, 0, 0, kWhite};
-        rows[n++] = With({T::CheckBox, c.autoPlace.name, "Auto P", at(31, 16), c.autoPlace.setting,
-                          0, 0, kWhite},
-                         Effect::PlaceByHand);
-        rows[n++] = {
-            T::CheckBox, c.transparent.name, "TranP", at(47, 16), c.transparent.setting, 0, 0,
-            kWhite};
-        if (!c.extra.name.empty()) {
-            rows[n++] = {T::CheckBox, c.extra.name, c.extra.caption, at(63, 16), c.extra.setting, 0,
-                         0,           kYellow};
+        rows[n++] = {.caption = display.name, .place = at(0, 14), .colour = kRed};
+        rows[n++] = box(C::Show, "Show", 15, display.show);
+        rows[n] = box(C::AutoPlace, "Auto P", 31, display.autoPlace);
+        rows[n++].effect = Effect::PlaceByHand;
+        rows[n++] = box(C::Transparent, "TranP", 47, display.transparent);
+        if (c.extra) {
+            rows[n++] = {.type = T::CheckBox,
+                         .id = IdOf(C::Extra, d),
+                         .caption = c.extraCaption,
+                         .place = at(63, 16),
+                         .setting = c.extra,
+                         .colour = kYellow};
         }
-        if (!c.caseButtons[0].empty()) {
+        if (c.letterCase) {
+            constexpr C kButtons[] = {C::LowerCase, C::AsSpelled, C::UpperCase};
             constexpr std::string_view kLetters[] = {"L", "M", "U"};
             constexpr std::string_view kCases[] = {"lower case", "as spelled", "upper case"};
             for (int k = 0; k < 3; ++k) {
-                rows[n++] = Spoken(
-                    With({T::PushButton, c.caseButtons[k], kLetters[k], at(80, 18, 18 * k, 17)},
-                         Effect::LetterCase),
-                    {}, kCases[k]);
+                rows[n++] = {.type = T::PushButton,
+                             .id = IdOf(kButtons[k], d),
+                             .caption = kLetters[k],
+                             .place = at(80, 18, 18 * k, 17),
+                             .setting = c.letterCase,
+                             .effect = Effect::LetterCase,
+                             .spoken = kCases[k]};
             }
         }
-        rows[n++] = {T::Label, c.left.label, "Left", at(99, 14), {}, 0, 0, kWhite};
-        rows[n++] = {T::SpinEdit, c.left.name, "", at(113, 20), c.left.setting, 0, 999999};
-        rows[n++] = {T::Label, c.top.label, "Top", at(134, 14), {}, 0, 0, kWhite};
-        rows[n++] = {T::SpinEdit, c.top.name, "", at(148, 20), c.top.setting, 0, 999999};
-        rows[n++] = {T::ColourPanel, c.panel.name, c.panel.caption, at(172, 19), c.panel.setting};
-        rows[n++] = With({T::FontButton, c.font, "Font", at(194, 19), kFontFaceSettings[c.display]},
-                         Effect::DisplayFont);
+        rows[n++] = {.caption = "Left", .place = at(99, 14), .colour = kWhite};
+        rows[n++] = {.type = T::SpinEdit,
+                     .id = IdOf(C::Left, d),
+                     .place = at(113, 20),
+                     .setting = SettingOf(display.x),
+                     .maximum = 999999};
+        rows[n++] = {.caption = "Top", .place = at(134, 14), .colour = kWhite};
+        rows[n++] = {.type = T::SpinEdit,
+                     .id = IdOf(C::Top, d),
+                     .place = at(148, 20),
+                     .setting = SettingOf(display.y),
+                     .maximum = 999999};
+        rows[n++] = {.type = T::ColourPanel,
+                     .id = IdOf(C::Colour, d),
+                     .caption = c.colourCaption,
+                     .place = at(172, 19),
+                     .setting = SettingOf(display.background)};
+        rows[n++] = {.type = T::FontButton,
+                     .id = IdOf(C::Font, d),
+                     .caption = "Font",
+                     .place = at(194, 19),
+                     .setting = SettingOf(kFontSlots[d].face),
+                     .effect = Effect::DisplayFont};
         // A screen reader names each control by its display first: "HOUR Show", "DAY Left".
-        for (size_t i = heading + 1; i < n; ++i) rows[i].context = c.heading.text;
+        for (size_t i = heading + 1; i < n; ++i) rows[i].context = display.name;
     }
     return rows;
 }
 
 constexpr std::array kRows = BuildRows();
 
-constexpr std::array<DigitalColumn, 12> BuildColumns() {
-    std::array<DigitalColumn, 12> columns{};
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const Column& c = kColumnSpecs[i];
-        columns[i] = {c.display, c.autoPlace.name, c.left.name, c.top.name, c.panel.name, c.font};
-    }
-    return columns;
-}
-
 }  // namespace
 
 const std::span<const ControlRow> kDigitalDialogRows = kRows;
-const std::array<DigitalColumn, 12> kDigitalColumns = BuildColumns();
+
+int32_t LetterCaseOf(DigitalControl button) {
+    return button == C::LowerCase ? 1 : button == C::AsSpelled ? 2 : 3;
+}
 
 }  // namespace marvix

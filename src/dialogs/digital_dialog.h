@@ -10,37 +10,28 @@
 
 namespace marvix {
 
+// The controls the window or a test reaches, each by its display's index (0 DAY to 11 INTER2,
+// the font-slot order).
+enum class DigitalControl : uint16_t {
+    Show = 1,
+    AutoPlace,
+    Transparent,
+    Extra,  // "Military", "Blink", "LongN" or "4 digit", where the display has one
+    LowerCase,
+    AsSpelled,
+    UpperCase,
+    Left,
+    Top,
+    Colour,
+    Font,
+};
+
 extern const std::span<const ControlRow> kDigitalDialogRows;
 
 // Six columns of controls, each wide enough for its captions and six-digit fields.
 inline constexpr int kDigitalClientWidth = 480;
 
-// What a column's special handlers need: its display (0 DAY to 11 INTER2, the font-slot order),
-// the controls whose effects go beyond their setting, and its Left/Top fields.
-struct DigitalColumn {
-    size_t display;
-    std::string_view autoPlace, left, top, panel, font;
-};
-extern const std::array<DigitalColumn, 12> kDigitalColumns;
-
-// The face setting of each font slot, in font-slot order: what a "Font" button is bound to.
-inline constexpr std::array<std::string_view, 12> kFontFaceSettings = {
-    "DFont1", "DFont2", "DFont3", "DFont4",  "DFont5",  "DFont6",
-    "DFont7", "DFont8", "DFont9", "DFont10", "DFont11", "DFont12",
-};
-
-// The "L", "M" and "U" buttons: which case setting each sets to what.
-struct CaseButton {
-    std::string_view name, setting;
-    int32_t value;
-};
-inline constexpr std::array<CaseButton, 6> kCaseButtons = {{
-    {"BitBtn1", "DayCaseInt", 1},
-    {"BitBtn2", "DayCaseInt", 2},
-    {"BitBtn3", "DayCaseInt", 3},
-    {"BitBtn4", "MonthCaseInt", 1},
-    {"BitBtn5", "MonthCaseInt", 2},
-    {"BitBtn6", "MonthCaseInt", 3},
-}};
+// The value an "L", "M" or "U" button gives its case setting.
+int32_t LetterCaseOf(DigitalControl button);
 
 }  // namespace marvix

@@ -9,14 +9,7 @@ namespace {
 
 constexpr std::array<int32_t, 2> kNothingShown = {INT32_MIN, INT32_MIN};
 
-// The column whose control that is, by any of its special controls.
-const DigitalColumn* ColumnOf(std::string_view control) {
-    for (const DigitalColumn& column : kDigitalColumns) {
-        if (control == column.autoPlace || control == column.panel || control == column.font)
-            return &column;
-    }
-    return nullptr;
-}
+DigitalControl RoleOf(const ControlRow& row) { return static_cast<DigitalControl>(row.id.role); }
 
 }  // namespace
 
@@ -31,49 +24,44 @@ void DigitalWindow::BeforeFill() {
 
 // A panel is the display's background with the caption in the display's text colour.
 std::optional<Colour> DigitalWindow::PanelCaption(const ControlRow& row) const {
-    const DigitalColumn* column = ColumnOf(row.name);
-    if (!column) return std::nullopt;
-    return (host_.Clock().Settings().*kFontSlots[column->display].colour).value;
+    if (RoleOf(row) != DigitalControl::Colour) return std::nullopt;
+    return (host_.Clock().Settings().*kFontSlots[row.id.index].colour).value;
 }
 
 void DigitalWindow::Changed(const ControlRow& row) {
-    const DigitalColumn* column = ColumnOf(row.name);
-    if (!column) return;
+    const size_t d = row.id.index;
     ClockSettings& s = ChangeSettings();
-    const DisplaySpec& display = kDisplays[column->display];
+    const DisplaySpec& display = kDisplays[d];
     if (row.effect == Effect::PlaceByHand && !(s.*display.autoPlace)) {
         // Placed by hand from now on, where it was last placed: the position the fields show.
-        s.*display.x = HeldValue(column->left);
-        s.*display.y = HeldValue(column->top);
+        s.*display.x = HeldValue(IdOf(DigitalControl::Left, d));
+        s.*display.y = HeldValue(IdOf(DigitalControl::Top, d));
     } else if (row.effect == Effect::DisplayFont) {
-        host_.Clock().ApplyDisplayFont(column->display);
-        ShowControl(column->panel);
+        host_.Clock().ApplyDisplayFont(d);
+        ShowControl(IdOf(DigitalControl::Colour, d));
     }
 }
 
+// "L", "M", "U": the button's case setting takes the button's case.
 void DigitalWindow::Pressed(const ControlRow& row) {
-    if (row.effect != Effect::LetterCase) return;
-    // Which case setting the button sets, and to what, is the button's own.
-    for (const CaseButton& button : kCaseButtons) {
-        if (row.name != button.name) continue;
-        ChangeSettings().*std::get<int32_t ClockSettings::*>(FindSetting(button.setting)->field) =
-            button.value;
-    }
+    if (row.effect != Effect::LetterCase || !row.setting) return;
+    ChangeSettings().*std::get<int32_t ClockSettings::*>(DefOf(*row.setting).field) =
+        LetterCaseOf(RoleOf(row));
 }
 
 // Called after every frame: up to a hundred times a second in smooth mode, so a field is touched
 // only when its display has moved since the field last showed it.
 void DigitalWindow::ShowLiveValues() {
     const ClockSettings& s = Settings();
-    for (const DigitalColumn& column : kDigitalColumns) {
-        const DisplaySpec& display = kDisplays[column.display];
-        if (column.display >= kAutoPlacedDisplays || !(s.*display.autoPlace)) continue;
-        std::array<int32_t, 2>& shown = shownPlaces_[column.display];
-        const std::array<int32_t, 2> now = {s.*display.x, s.*display.y};
+    const FaceLayout& layout = host_.Clock().Layout();
+    for (size_t d = 0; d < kAutoPlacedDisplays; ++d) {
+        if (!(s.*kDisplays[d].autoPlace)) continue;
+        std::array<int32_t, 2>& shown = shownPlaces_[d];
+        const std::array<int32_t, 2> now = {layout.displays[d].x, layout.displays[d].y};
         if (now == shown) continue;
         shown = now;
-        ShowControl(column.left);
-        ShowControl(column.top);
+        ShowControl(IdOf(DigitalControl::Left, d));
+        ShowControl(IdOf(DigitalControl::Top, d));
     }
 }
 

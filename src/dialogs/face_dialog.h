@@ -11,6 +11,25 @@
 
 namespace marvix {
 
+// The controls the window or a test reaches.
+enum class FaceControl : uint16_t {
+    ChooseFace = 1,
+    FaceName,
+    Shape,
+    Stacking,
+    IgnoreBoundary,
+    Moveable,
+    Left,
+    Top,
+    CornerSize,
+    HideTaskbar,
+    StartWithWindows,
+    StealWallpaper,
+    UseWallpaper,
+    SnapshotWidth,
+    SnapshotHeight,
+};
+
 extern const std::span<const ControlRow> kFaceDialogRows;
 
 inline constexpr char kFaceFilter[] = "Face pictures|*.bmp;*.jpg;*.jpeg|All Files|*.*";

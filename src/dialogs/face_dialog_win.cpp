@@ -28,7 +28,7 @@ FaceWindow::FaceWindow(SettingsWindowHost& host, const DialogLayout& layout)
 void FaceWindow::CreateControls() {
     TableDialog::CreateControls();
     // A long file name ends in "..." rather than in a letter cut in half.
-    HWND name = Control("FaceName");
+    HWND name = Control(IdOf(FaceControl::FaceName));
     SetWindowLongA(name, GWL_STYLE, GetWindowLongA(name, GWL_STYLE) | SS_ENDELLIPSIS | SS_NOPREFIX);
 }
 
@@ -55,13 +55,13 @@ void FaceWindow::AfterFill() {
                              : s.BackPic.empty()
                                  ? "built in"
                                  : s.BackPic.substr(s.BackPic.find_last_of("\\/") + 1);
-    SetWindowTextA(Control("FaceName"), ("Face: " + name).c_str());
+    SetWindowTextA(Control(IdOf(FaceControl::FaceName)), ("Face: " + name).c_str());
     ShowStartWithWindows();
 }
 
 // As the Run key has it now: a value left by a copy of the program that has since moved is off.
 void FaceWindow::ShowStartWithWindows() {
-    SendMessageA(Control("StartWithWindows"), BM_SETCHECK,
+    SendMessageA(Control(IdOf(FaceControl::StartWithWindows)), BM_SETCHECK,
                  StartsWithWindows() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -116,8 +116,8 @@ void FaceWindow::Changed(const ControlRow& row) {
             break;
         case Effect::NameFace: AfterFill(); break;
         case Effect::StartWithWindows:
-            if (!SetStartWithWindows(SendMessageA(Control("StartWithWindows"), BM_GETCHECK, 0, 0) ==
-                                     BST_CHECKED))
+            if (!SetStartWithWindows(SendMessageA(Control(IdOf(FaceControl::StartWithWindows)),
+                                                  BM_GETCHECK, 0, 0) == BST_CHECKED))
                 ShowMessage(kCannotChangeLoginStart, MessageStyle::Error);
             ShowStartWithWindows();
             break;
@@ -134,8 +134,8 @@ void FaceWindow::Pressed(const ControlRow& row) {
 void FaceWindow::StealWallpaper() {
     host_.Clock().TakeSnapshot();
     ClockSettings& s = ChangeSettings();
-    s.TranWidth = HeldValue("SpinEdit3");
-    s.TranHeight = HeldValue("SpinEdit4");
+    s.TranWidth = HeldValue(IdOf(FaceControl::SnapshotWidth));
+    s.TranHeight = HeldValue(IdOf(FaceControl::SnapshotHeight));
 }
 
 // A dragged clock: "Left" and "Top" show where it is, and nothing else happens.
@@ -143,8 +143,8 @@ void FaceWindow::ShowLiveValues() {
     const ClockSettings& s = Settings();
     if (s.FL == shownPlace_.x && s.FT == shownPlace_.y) return;
     shownPlace_ = {s.FL, s.FT};
-    ShowControl("SpinEdit1");
-    ShowControl("SpinEdit2");
+    ShowControl(IdOf(FaceControl::Left));
+    ShowControl(IdOf(FaceControl::Top));
 }
 
 }  // namespace marvix

@@ -12,14 +12,29 @@
 
 namespace marvix {
 
-extern const std::span<const ControlRow> kHandsDialogRows;
+// The controls the window or a test reaches; a hand's own (Show to Tail) by its hand's index.
+enum class HandsControl : uint16_t {
+    Centre = 1,
+    Mirrored,
+    Smooth,
+    AutoSize,
+    Together,
+    HourMilitary,
+    CentreLeft,
+    CentreTop,
+    Show,
+    Colour,
+    Length,
+    Width,
+    Left,
+    Top,
+    Style,
+    Tail,
+    Order,
+    ResetOrder,
+};
 
-// The names of the eight Length fields, the two common pivot fields and the sixteen own pivot
-// fields (Left and Top, row by row), taken from the table: ShowSettings writes the lengths and the
-// common pivot back as the requested ones, "Auto Size", "Center" and "Together" reload them.
-extern const std::array<std::string_view, 8> kLengthFields;
-extern const std::array<std::string_view, 2> kCommonPivotFields;
-extern const std::array<std::string_view, 16> kOwnPivotFields;
+extern const std::span<const ControlRow> kHandsDialogRows;
 
 // Step 1 of ShowSettings: each Length field and the common pivot show the effective value (as
 // `layout` has it), held to the field's bounds, and a field's value is the setting's requested one

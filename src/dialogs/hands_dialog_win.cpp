@@ -13,7 +13,7 @@ void HandsWindow::CreateControls() {
     TableDialog::CreateControls();
     // The list's own procedure is kept and called: a subclass of the classic kind, which needs
     // nothing from the common controls (they are loaded only when a window first shows).
-    HWND list = Control("ListBox1");
+    HWND list = Control(IdOf(HandsControl::Order));
     DescribeControl(list, {.name = "Order", .description = kOrderKeys});
     SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     listBoxProc_ = reinterpret_cast<WNDPROC>(
@@ -32,7 +32,7 @@ void HandsWindow::BeforeFill() {
 void HandsWindow::AfterFill() { FillOrderList(); }
 
 void HandsWindow::FillOrderList() {
-    HWND list = Control("ListBox1");
+    HWND list = Control(IdOf(HandsControl::Order));
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& token : StackingOrder(Settings())) {
@@ -43,7 +43,10 @@ void HandsWindow::FillOrderList() {
 }
 
 void HandsWindow::ShowOwnPivots() {
-    for (std::string_view field : kOwnPivotFields) ShowControl(field);
+    for (size_t i = 0; i < kHandCount; ++i) {
+        ShowControl(IdOf(HandsControl::Left, i));
+        ShowControl(IdOf(HandsControl::Top, i));
+    }
 }
 
 void HandsWindow::Changed(const ControlRow& row) {
@@ -53,11 +56,12 @@ void HandsWindow::Changed(const ControlRow& row) {
         case Effect::Retime: host_.Clock().Retime(); break;
         case Effect::ShowCommonPivot:
             WriteBackHandGeometry(s, layout, Measures());
-            for (std::string_view field : kCommonPivotFields) ShowControl(field);
+            ShowControl(IdOf(HandsControl::CentreLeft));
+            ShowControl(IdOf(HandsControl::CentreTop));
             break;
         case Effect::ShowLengths:
             WriteBackHandGeometry(s, layout, Measures());
-            for (std::string_view field : kLengthFields) ShowControl(field);
+            for (size_t i = 0; i < kHandCount; ++i) ShowControl(IdOf(HandsControl::Length, i));
             break;
         case Effect::PivotsTogether:
             if (s.THand) PivotsTogether(s, layout);
@@ -78,20 +82,21 @@ void HandsWindow::ResetOrder() {
 
 void HandsWindow::OrderDragStarted() {
     // LB_ERR (-1) when no item is selected: the button-up then swaps nothing.
-    dragSource_ = static_cast<int>(SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0));
+    dragSource_ =
+        static_cast<int>(SendMessageA(Control(IdOf(HandsControl::Order)), LB_GETCURSEL, 0, 0));
 }
 
 // The item under the button-up trades places with the one under the button-down. A button-up
 // without a button-down in the list (one pressed elsewhere) changes nothing.
 void HandsWindow::OrderDragEnded() {
     SwapInOrder(std::exchange(dragSource_, -1),
-                SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0));
+                SendMessageA(Control(IdOf(HandsControl::Order)), LB_GETCURSEL, 0, 0));
 }
 
 // The keyboard's way to the same swaps: the selected hand trades places with its neighbour. The
 // arrows alone only move the selection, so nothing is swapped by a key pressed by accident.
 void HandsWindow::MoveSelectedHand(int step) {
-    const LRESULT selected = SendMessageA(Control("ListBox1"), LB_GETCURSEL, 0, 0);
+    const LRESULT selected = SendMessageA(Control(IdOf(HandsControl::Order)), LB_GETCURSEL, 0, 0);
     SwapInOrder(selected, selected + step);
 }
 
@@ -101,7 +106,7 @@ void HandsWindow::SwapInOrder(LRESULT source, LRESULT target) {
     if (!inList(source) || !inList(target) || source == target) return;
     SwapStackingSlots(ChangeSettings(), static_cast<size_t>(source), static_cast<size_t>(target));
     FillOrderList();
-    SendMessageA(Control("ListBox1"), LB_SETCURSEL, WPARAM(target), 0);
+    SendMessageA(Control(IdOf(HandsControl::Order)), LB_SETCURSEL, WPARAM(target), 0);
 }
 
 LRESULT CALLBACK HandsWindow::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,36 +9,38 @@ namespace {
 constexpr uint32_t kSilver = 0x00C0C0C0;
 constexpr int kNoLimit = 99999;
 using T = ControlType;
+using C = PhaseControl;
 
-struct Named {
-    std::string_view name = {}, text = {}, setting = {};
+struct Panel {
+    std::string_view caption = {};
+    std::optional<Setting> setting = {};
 };
 
-// One dial's column, as the phase dialog lays it out: its left edge, its controls and their
-// settings, and its colour panels (one or two to a row).
+// One dial's column, as the phase dialog lays it out: its left edge, its heading, its settings,
+// and its colour panels (one or two to a row).
 struct DialColumn {
     int left;
-    Named heading, show, halved;
-    std::array<Named, 3>
-        fields;     // "Display Size", "Left", "Top": the label, the field, the setting
-    Named colours;  // the "Display Colors" heading
+    std::string_view heading, show;
+    Setting shown, halved;
+    std::array<Setting, 3> fields;  // "Display Size", "Left", "Top"
+    C colours;
     int panelsPerRow;
-    std::array<Named, 6> panels;  // unused ones have no name
+    std::array<Panel, 6> panels;  // unused ones have no caption
 };
 
 // clang-format off
 constexpr DialColumn kColumns[] = {
-    {8, {"Label1", "Moon Phase"}, {"CheckBox1", "Show Moon Phase", "ShowMoon"}, {"CheckBox3", "Display Halved", "MoonHalf"},
-     {{{"Label2", "SpinEdit1", "PhaseSize"}, {"Label3", "SpinEdit2", "MoonPhaseLeft"}, {"Label4", "SpinEdit3", "MoonPhaseTop"}}},
-     {"Label5", "Display Colors"}, 1,
-     {{{"Panel2", "Base Clr", "PhaseBaseColorStr"}, {"Panel3", "Back Clr", "PhaseBackColorStr"},
-       {"Panel4", "Moon Clr", "MoonColorStr"}, {"Panel5", "MOut Clr", "MoonOutColorStr"}}}},
-    {192, {"Label6", "Day/Night Phase"}, {"CheckBox2", "Show Day/Night Phase", "ShowDay"}, {"CheckBox4", "Display Halved", "DayHalf"},
-     {{{"Label7", "SpinEdit4", "DayPhaseSize"}, {"Label8", "SpinEdit5", "DayPhaseLeft"}, {"Label9", "SpinEdit6", "DayPhaseTop"}}},
-     {"Label10", "Display Colors"}, 2,
-     {{{"Panel6", "Base Clr", "DayBaseColorStr"}, {"Panel7", "Day Back Clr", "DayBackColorStr"},
-       {"Panel8", "Night Back Clr", "NightBackColorStr"}, {"Panel9", "Day Clr", "DayColorStr"},
-       {"Panel10", "DOut Clr", "DayOutColorStr"}, {"Panel11", "Night Clr", "NightColorStr"}}}},
+    {.left = 8, .heading = "Moon Phase", .show = "Show Moon Phase", .shown = Setting::ShowMoon, .halved = Setting::MoonHalf,
+     .fields = {Setting::PhaseSize, Setting::MoonPhaseLeft, Setting::MoonPhaseTop},
+     .colours = C::MoonColour, .panelsPerRow = 1,
+     .panels = {{{.caption = "Base Clr", .setting = Setting::PhaseBaseColorStr}, {.caption = "Back Clr", .setting = Setting::PhaseBackColorStr},
+                 {.caption = "Moon Clr", .setting = Setting::MoonColorStr}, {.caption = "MOut Clr", .setting = Setting::MoonOutColorStr}}}},
+    {.left = 192, .heading = "Day/Night Phase", .show = "Show Day/Night Phase", .shown = Setting::ShowDay, .halved = Setting::DayHalf,
+     .fields = {Setting::DayPhaseSize, Setting::DayPhaseLeft, Setting::DayPhaseTop},
+     .colours = C::DayColour, .panelsPerRow = 2,
+     .panels = {{{.caption = "Base Clr", .setting = Setting::DayBaseColorStr}, {.caption = "Day Back Clr", .setting = Setting::DayBackColorStr},
+                 {.caption = "Night Back Clr", .setting = Setting::NightBackColorStr}, {.caption = "Day Clr", .setting = Setting::DayColorStr},
+                 {.caption = "DOut Clr", .setting = Setting::DayOutColorStr}, {.caption = "Night Clr", .setting = Setting::NightColorStr}}}},
 };
 // clang-format on
 
@@ -46,65 +48,63 @@ constexpr size_t CountRows() {
     size_t n = 1;  // the divider
     for (const DialColumn& c : kColumns) {
         n += 10;
-        for (const Named& panel : c.panels) n += panel.name.empty() ? 0 : 1;
+        for (const Panel& panel : c.panels) n += panel.setting ? 1 : 0;
     }
     return n;
 }
 
-// The divider between the columns, then column by column, top to bottom: the heading, Show, "Display Halved", the three fields (the
-// size held to the screen, the place to the face), then the colour panels.
+// The divider between the columns, then column by column, top to bottom: the heading, Show,
+// "Display Halved", the three fields (the size held to the screen, the place to the face), then
+// the colour panels. What the two dials share is named by its dial's heading: "Moon Phase Left".
 constexpr std::array<ControlRow, CountRows()> BuildRows() {
     constexpr std::string_view kFieldCaptions[] = {"Display Size", "Left", "Top"};
+    constexpr C kFields[] = {C::Size, C::Left, C::Top};
     constexpr int kMaxima[] = {kNoLimit, 9999, 9999};
     constexpr Cap kCaps[] = {Cap::LargerScreenSide, Cap::FaceWidth, Cap::FaceHeight};
     std::array<ControlRow, CountRows()> rows{};
     size_t n = 0;
-    rows[n++] = {T::Separator, "Panel1", "", {183, 4, 186, 318}};
-    for (const DialColumn& c : kColumns) {
+    rows[n++] = {.type = T::Separator, .place = {183, 4, 186, 318}};
+    for (size_t dial = 0; dial < std::size(kColumns); ++dial) {
+        const DialColumn& c = kColumns[dial];
         const int x = c.left, right = x + 168;
-        rows[n++] = {T::Label, c.heading.name, c.heading.text, {x, 8, right, 22}, {}, 0,
-                     0,        kSilver};
-        rows[n++] = {T::CheckBox,    c.show.name, c.show.text, {x, 28, right, 45},
-                     c.show.setting, 0,           0,           kSilver};
-        // What the two dials share is named by its dial's heading: "Moon Phase Left".
-        rows[n++] = Spoken({T::CheckBox,
-                            c.halved.name,
-                            c.halved.text,
-                            {x, 50, right, 67},
-                            c.halved.setting,
-                            0,
-                            0,
-                            kSilver},
-                           c.heading.text);
+        rows[n++] = {.caption = c.heading, .place = {x, 8, right, 22}, .colour = kSilver};
+        rows[n++] = {.type = T::CheckBox,
+                     .id = IdOf(C::Show, dial),
+                     .caption = c.show,
+                     .place = {x, 28, right, 45},
+                     .setting = c.shown,
+                     .colour = kSilver};
+        rows[n++] = {.type = T::CheckBox,
+                     .id = IdOf(C::Halved, dial),
+                     .caption = "Display Halved",
+                     .place = {x, 50, right, 67},
+                     .setting = c.halved,
+                     .colour = kSilver,
+                     .context = c.heading};
         for (int f = 0; f < 3; ++f) {
-            const Named& field = c.fields[f];
             const int top = 76 + 28 * f;
-            rows[n++] = {
-                T::Label, field.name, kFieldCaptions[f], {x, top + 4, x + 84, top + 18}, {}, 0,
-                0,        kSilver};
-            rows[n++] = Spoken({T::SpinEdit,
-                                field.text,
-                                "",
-                                {x + 88, top, x + 148, top + 21},
-                                field.setting,
-                                0,
-                                kMaxima[f],
-                                0,
-                                kCaps[f]},
-                               c.heading.text);
+            rows[n++] = {.caption = kFieldCaptions[f],
+                         .place = {x, top + 4, x + 84, top + 18},
+                         .colour = kSilver};
+            rows[n++] = {.type = T::SpinEdit,
+                         .id = IdOf(kFields[f], dial),
+                         .place = {x + 88, top, x + 148, top + 21},
+                         .setting = c.fields[f],
+                         .maximum = kMaxima[f],
+                         .cap = kCaps[f],
+                         .context = c.heading};
         }
-        rows[n++] = {T::Label, c.colours.name, c.colours.text, {x, 166, right, 180}, {}, 0,
-                     0,        kSilver};
-        for (int k = 0; k < 6 && !c.panels[k].name.empty(); ++k) {
+        rows[n++] = {.caption = "Display Colors", .place = {x, 166, right, 180}, .colour = kSilver};
+        for (size_t k = 0; k < c.panels.size() && c.panels[k].setting; ++k) {
             // Wide enough for "Night Back Clr" in the dialog font of every screen.
-            const int column = k % c.panelsPerRow, top = 186 + 26 * (k / c.panelsPerRow);
+            const int column = int(k) % c.panelsPerRow, top = 186 + 26 * (int(k) / c.panelsPerRow);
             const int left = x + 94 * column, width = 90;
-            rows[n++] = Spoken({T::ColourPanel,
-                                c.panels[k].name,
-                                c.panels[k].text,
-                                {left, top, left + width, top + 21},
-                                c.panels[k].setting},
-                               c.heading.text);
+            rows[n++] = {.type = T::ColourPanel,
+                         .id = IdOf(c.colours, k),
+                         .caption = c.panels[k].caption,
+                         .place = {left, top, left + width, top + 21},
+                         .setting = c.panels[k].setting,
+                         .context = c.heading};
         }
     }
     return rows;

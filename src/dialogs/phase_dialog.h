@@ -9,6 +9,10 @@
 
 namespace marvix {
 
+// The controls the window or a test reaches, each by its dial (0 the moon, 1 day/night); a colour
+// panel by its place among the dial's panels.
+enum class PhaseControl : uint16_t { Show = 1, Halved, Size, Left, Top, MoonColour, DayColour };
+
 extern const std::span<const ControlRow> kPhaseDialogRows;
 
 }  // namespace marvix

@@ -13,12 +13,12 @@ namespace marvix {
 
 std::span<const DialogTable> AllDialogTables() {
     static const std::array<DialogTable, 6> tables = {{
-        {"TForm2", kHandsDialogRows},
-        {"TForm3", kPhaseDialogRows},
-        {"TForm5", kFaceDialogRows},
-        {"TForm6", kDigitalDialogRows},
-        {"TForm7", kAlarmsDialogRows},
-        {"TForm10", kSpellingDialogRows},
+        {.className = "TForm2", .rows = kHandsDialogRows},
+        {.className = "TForm3", .rows = kPhaseDialogRows},
+        {.className = "TForm5", .rows = kFaceDialogRows},
+        {.className = "TForm6", .rows = kDigitalDialogRows},
+        {.className = "TForm7", .rows = kAlarmsDialogRows},
+        {.className = "TForm10", .rows = kSpellingDialogRows},
     }};
     return tables;
 }

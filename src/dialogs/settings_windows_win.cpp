@@ -23,20 +23,19 @@ constexpr uint32_t kPurple = 0x00800040;
 // screen. (ConfigurationsWindow has its own.)
 // clang-format off
 constexpr DialogLayout kLayouts[kDialogCount] = {
-    {"TForm2", "Marvix Hands", {671, 279}, kPurple, {20, 20}, false, kEightKinds | kLists,
-     Clamp::OnCreateAndActivation, true},
-    {"TForm3", "Phase Displays", {384, 322}, kPurple, {40, 40}, false, kEightKinds,
-     Clamp::OnCreateAndActivation, true},
-    {"TForm5", "Marvix Face", {269, 395}, kPurple, {60, 20}, false, kEightKinds,
-     Clamp::OnCreateAndActivationUnlessIgnored, true},
-    {"TForm6", "Marvix Digital Displays", {kDigitalClientWidth, 456}, kPurple, {0, 0}, true, kEightKinds,
-     Clamp::OnCreateAndActivation, true},
-    {"TForm7", "Marvix Alarms/sounds", {444, 290}, kPurple, {80, 60}, false,
-     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits,
-     Clamp::OnCreateAndActivation, true},
+    {.className = "TForm2", .caption = "Marvix Hands", .client = {671, 279}, .background = kPurple, .position = {20, 20}, .centred = false,
+     .fontKinds = kEightKinds | kLists, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
+    {.className = "TForm3", .caption = "Phase Displays", .client = {384, 322}, .background = kPurple, .position = {40, 40}, .centred = false,
+     .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
+    {.className = "TForm5", .caption = "Marvix Face", .client = {269, 395}, .background = kPurple, .position = {60, 20}, .centred = false,
+     .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivationUnlessIgnored, .createOnActivation = true},
+    {.className = "TForm6", .caption = "Marvix Digital Displays", .client = {kDigitalClientWidth, 456}, .background = kPurple, .position = {0, 0}, .centred = true,
+     .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
+    {.className = "TForm7", .caption = "Marvix Alarms/sounds", .client = {444, 290}, .background = kPurple, .position = {80, 60}, .centred = false,
+     .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
     {},  // ConfigurationsWindow: configurations_dialog_win.cpp
-    {"TForm10", "Spelling", {516, 371}, kPurple, {0, 0}, true,
-     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, Clamp::OnCreateAndActivation, true},
+    {.className = "TForm10", .caption = "Spelling", .client = {516, 371}, .background = kPurple, .position = {0, 0}, .centred = true,
+     .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
 };
 // clang-format on
 

@@ -33,14 +33,14 @@ TableDialog::TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
       windows_(rows.size(), nullptr),
       panelColours_(rows.size(), 0) {}
 
-const ControlRow& TableDialog::Row(std::string_view name) const { return *FindRow(rows_, name); }
+const ControlRow& TableDialog::Row(ControlId id) const { return *FindRow(rows_, id); }
 
 ClockMeasures TableDialog::Measures() const {
     return {host_.Clock().FaceSize(), host_.Clock().ScreenArea(), host_.Clock().Desktop()};
 }
 
-HWND TableDialog::Control(std::string_view name) const {
-    const ControlRow* row = FindRow(rows_, name);
+HWND TableDialog::Control(ControlId id) const {
+    const ControlRow* row = FindRow(rows_, id);
     return row ? windows_[IndexOf(*row)] : nullptr;
 }
 
@@ -50,10 +50,10 @@ void TableDialog::ShowSettings() {
     AfterFill();
 }
 
-void TableDialog::ShowControl(std::string_view name) { ShowRow(Row(name)); }
+void TableDialog::ShowControl(ControlId id) { ShowRow(Row(id)); }
 
 const SettingDef* TableDialog::Bound(const ControlRow& row) const {
-    return row.setting.empty() ? nullptr : FindSetting(row.setting);
+    return row.setting ? &DefOf(*row.setting) : nullptr;
 }
 
 const ControlRow* TableDialog::RowOfId(int id) const {
@@ -214,7 +214,7 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
 
 void TableDialog::FieldLeft(const ControlRow& row) {
     if (!Bound(row)) {
-        SetFieldValue(row.name, HeldValue(row.name));
+        SetFieldValue(row.id, HeldValue(row.id));
         return;
     }
     Settle(row);
@@ -224,7 +224,7 @@ void TableDialog::FieldLeft(const ControlRow& row) {
 void TableDialog::Settle(const ControlRow& row) {
     if (unsettled_ != &row) return;
     unsettled_ = nullptr;
-    StoreBoundInteger(ChangeSettings(), *Bound(row), HeldValue(row.name));
+    StoreBoundInteger(ChangeSettings(), *Bound(row), HeldValue(row.id));
     Changed(row);
 }
 
@@ -247,7 +247,7 @@ void TableDialog::ColourPanelClick(const ControlRow& row) {
 }
 
 void TableDialog::FontButtonClick(const ControlRow& row) {
-    const FontSlotFields* slot = FontSlotOf(row.setting);
+    const FontSlotFields* slot = row.setting ? FontSlotOf(*row.setting) : nullptr;
     if (!slot) return;
     const ClockSettings& s = Settings();
     // The chooser opens on the font the display is drawn in: with no face stored, that is the
@@ -278,14 +278,14 @@ void TableDialog::Browse(const ControlRow& row) {
     if (picked) SetWindowTextA(field, picked->c_str());
 }
 
-int32_t TableDialog::HeldValue(std::string_view name) const {
-    const ControlRow& row = Row(name);
+int32_t TableDialog::HeldValue(ControlId id) const {
+    const ControlRow& row = Row(id);
     return HeldSpinValue(WindowText(windows_[IndexOf(row)]), BoundsOf(row, Measures()));
 }
 
-void TableDialog::SetFieldValue(std::string_view name, int32_t value) {
+void TableDialog::SetFieldValue(ControlId id, int32_t value) {
     filling_ = true;
-    ShowText(Control(name), IntegerText(value), Typing::Overwrite);
+    ShowText(Control(id), IntegerText(value), Typing::Overwrite);
     filling_ = false;
 }
 

@@ -27,8 +27,8 @@ public:
 
     // Fills every bound control from the settings, then lets the dialog fill the rest.
     void ShowSettings() final;
-    // The control of that name (the first of its windows), for the dialog and for tests.
-    HWND Control(std::string_view name) const;
+    // The control of that role (the first of its windows), for the dialog and for tests.
+    HWND Control(ControlId id) const;
     // What a colour panel is painted in: its colour, and its caption in one readable on it.
     struct PanelColours {
         COLORREF face;
@@ -60,12 +60,12 @@ protected:
 
     // A spin edit that holds a value of the dialog's own: its value held to its bounds, and
     // setting it (behind the guard).
-    int32_t HeldValue(std::string_view name) const;
-    void SetFieldValue(std::string_view name, int32_t value);
+    int32_t HeldValue(ControlId id) const;
+    void SetFieldValue(ControlId id, int32_t value);
 
-    // Shows the setting of the named control again, behind the guard (not while it is typed in).
-    void ShowControl(std::string_view name);
-    const ControlRow& Row(std::string_view name) const;
+    // Shows the setting of the control again, behind the guard (not while it is typed in).
+    void ShowControl(ControlId id);
+    const ControlRow& Row(ControlId id) const;
     // What the spin edits' caps follow, as the clock has it now.
     ClockMeasures Measures() const;
 

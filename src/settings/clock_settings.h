@@ -59,7 +59,17 @@ struct FontSlotFields {
     FontStyle ClockSettings::*style;
     ColourSetting ClockSettings::*colour;
 };
-extern const std::array<FontSlotFields, 12> kFontSlots;
+#define MARVIX_FONT_SLOT(n)                                                    \
+    FontSlotFields {                                                           \
+        .face = &ClockSettings::DFont##n, .size = &ClockSettings::FSize##n,    \
+        .style = &ClockSettings::FStyle##n, .colour = &ClockSettings::CFont##n \
+    }
+inline constexpr std::array<FontSlotFields, 12> kFontSlots = {
+    MARVIX_FONT_SLOT(1), MARVIX_FONT_SLOT(2),  MARVIX_FONT_SLOT(3),  MARVIX_FONT_SLOT(4),
+    MARVIX_FONT_SLOT(5), MARVIX_FONT_SLOT(6),  MARVIX_FONT_SLOT(7),  MARVIX_FONT_SLOT(8),
+    MARVIX_FONT_SLOT(9), MARVIX_FONT_SLOT(10), MARVIX_FONT_SLOT(11), MARVIX_FONT_SLOT(12),
+};
+#undef MARVIX_FONT_SLOT
 
 // The font each digital display draws with, in font-slot order: made from the slot's settings
 // when they are applied, but not a setting itself (a slot with no face name keeps the face its

@@ -32,9 +32,9 @@ enum class Rule {
 
 struct Line {
     Rule rule = Rule::Blank;
-    std::string_view name = {};  // the setting, for rules that have one
-    int index = 0;               // the triple (0 A .. 4 E), or the font slot (0 .. 11)
-    int channel = 0;             // of a triple: 0 red, 1 green, 2 blue
+    const SettingDef* setting = nullptr;  // for rules that have one
+    int index = 0;                        // the triple (0 A .. 4 E), or the font slot (0 .. 11)
+    int channel = 0;                      // of a triple: 0 red, 1 green, 2 blue
     std::string_view fallback = {};
 };
 
@@ -42,89 +42,94 @@ class LineTable {
 public:
     LineTable() {
         for (int channel = 0; channel < 3; ++channel) {
-            for (int triple = 0; triple < 3; ++triple) Add({Rule::Channel, {}, triple, channel});
+            for (int triple = 0; triple < 3; ++triple)
+                Add({.rule = Rule::Channel, .index = triple, .channel = channel});
         }
         // clang-format off
-        Names(Rule::MustParse, {"FL", "FT", "PX", "PY", "PDX", "PDY", "CShape", "AHS", "AMS", "ASS",
-                                "ACX", "ACY", "HX", "HY", "MX", "MY", "SX", "SY", "HWT", "MWT",
-                                "SWT", "A1H", "A2H", "A3H", "A4H", "A5H", "A1M", "A2M", "A3M",
-                                "A4M", "A5M", "RSqr"});
-        for (int channel = 0; channel < 3; ++channel) Add({Rule::Channel, {}, 3, channel});
-        Names(Rule::Text, {"BackPic", "DLetter", "DDir", "TickStr", "TockStr", "A1Str", "A2Str",
-                           "A3Str", "A4Str", "A5Str", "C1Str", "C2Str", "C3Str", "C4Str",
-                           "WavDrive", "WavDir"});
+        Names(Rule::MustParse, {Setting::FL, Setting::FT, Setting::PX, Setting::PY, Setting::PDX, Setting::PDY, Setting::CShape, Setting::AHS, Setting::AMS, Setting::ASS,
+                                Setting::ACX, Setting::ACY, Setting::HX, Setting::HY, Setting::MX, Setting::MY, Setting::SX, Setting::SY, Setting::HWT, Setting::MWT,
+                                Setting::SWT, Setting::A1H, Setting::A2H, Setting::A3H, Setting::A4H, Setting::A5H, Setting::A1M, Setting::A2M, Setting::A3M,
+                                Setting::A4M, Setting::A5M, Setting::RSqr});
+        for (int channel = 0; channel < 3; ++channel) Add({.rule = Rule::Channel, .index = 3, .channel = channel});
+        Names(Rule::Text, {Setting::BackPic, Setting::DLetter, Setting::DDir, Setting::TickStr, Setting::TockStr, Setting::A1Str, Setting::A2Str,
+                           Setting::A3Str, Setting::A4Str, Setting::A5Str, Setting::C1Str, Setting::C2Str, Setting::C3Str, Setting::C4Str,
+                           Setting::WavDrive, Setting::WavDir});
         Font(0);
-        Add({Rule::Blank});
-        Names(Rule::TrueOnlyTrue, {"SDate", "PDate", "SDay", "PDay", "CHands", "AutoHand", "THand",
-                                   "DispH", "DispM", "DispS", "Chime1", "Chime2", "Chime3",
-                                   "Chime4", "Tick", "Tock", "Alarm1", "Alarm2", "Alarm3",
-                                   "Alarm4", "Alarm5", "A1PM", "A2PM", "A3PM", "A4PM", "A5PM"});
-        Add({Rule::EmptyOr, "FacePos", 0, 0, "1"});
-        Names(Rule::TrueUnlessFalse, {"MoveIt", "HandE", "ChimeNum", "HideMe"});
-        Names(Rule::TrueOnlyTrue, {"Reversed"});
-        for (int channel = 0; channel < 3; ++channel) Add({Rule::ChannelOrD, {}, 4, channel});
+        Add({.rule = Rule::Blank});
+        Names(Rule::TrueOnlyTrue, {Setting::SDate, Setting::PDate, Setting::SDay, Setting::PDay, Setting::CHands, Setting::AutoHand, Setting::THand,
+                                   Setting::DispH, Setting::DispM, Setting::DispS, Setting::Chime1, Setting::Chime2, Setting::Chime3,
+                                   Setting::Chime4, Setting::Tick, Setting::Tock, Setting::Alarm1, Setting::Alarm2, Setting::Alarm3,
+                                   Setting::Alarm4, Setting::Alarm5, Setting::A1PM, Setting::A2PM, Setting::A3PM, Setting::A4PM, Setting::A5PM});
+        Add({.rule = Rule::EmptyOr, .setting = &DefOf(Setting::FacePos), .fallback = "1"});
+        Names(Rule::TrueUnlessFalse, {Setting::MoveIt, Setting::HandE, Setting::ChimeNum, Setting::HideMe});
+        Names(Rule::TrueOnlyTrue, {Setting::Reversed});
+        for (int channel = 0; channel < 3; ++channel) Add({.rule = Rule::ChannelOrD, .index = 4, .channel = channel});
         Font(1);
-        Names(Rule::TrueUnlessFalse, {"HandE2", "HandE3"});
-        Names(Rule::TrueOnlyTrue, {"UseWall"});
-        Names(Rule::IntegerOr, {"TranWidth", "TranHeight"}, "100");
-        Names(Rule::TrueOnlyTrue, {"TranDate", "TranDay"});
-        Triple("CHourStr", 0);
-        Triple("CMinStr", 1);
-        Triple("CSecStr", 2);
-        Triple("ColorDateStr", 3);
-        Triple("ColorDayStr", 4);
-        Names(Rule::TrueOnlyTrue, {"Smooth"});
-        Names(Rule::IntegerOr, {"HHandStyle", "MHandStyle", "SHandStyle"}, "0");
-        Names(Rule::IntegerOr, {"PMnX", "PMnY", "PYrX", "PYrY", "PHrX", "PHrY", "PMinX", "PMinY",
-                                "PSecX", "PSecY", "PColon1X", "PColon1Y", "PColon2X", "PColon2Y"},
+        Names(Rule::TrueUnlessFalse, {Setting::HandE2, Setting::HandE3});
+        Names(Rule::TrueOnlyTrue, {Setting::UseWall});
+        Names(Rule::IntegerOr, {Setting::TranWidth, Setting::TranHeight}, "100");
+        Names(Rule::TrueOnlyTrue, {Setting::TranDate, Setting::TranDay});
+        Triple(Setting::CHourStr, 0);
+        Triple(Setting::CMinStr, 1);
+        Triple(Setting::CSecStr, 2);
+        Triple(Setting::ColorDateStr, 3);
+        Triple(Setting::ColorDayStr, 4);
+        Names(Rule::TrueOnlyTrue, {Setting::Smooth});
+        Names(Rule::IntegerOr, {Setting::HHandStyle, Setting::MHandStyle, Setting::SHandStyle}, "0");
+        Names(Rule::IntegerOr, {Setting::PMnX, Setting::PMnY, Setting::PYrX, Setting::PYrY, Setting::PHrX, Setting::PHrY, Setting::PMinX, Setting::PMinY,
+                                Setting::PSecX, Setting::PSecY, Setting::PColon1X, Setting::PColon1Y, Setting::PColon2X, Setting::PColon2Y},
               "1");
-        Names(Rule::IntegerOr, {"ADtS", "ADyS", "AMnS"}, "0");
-        Names(Rule::IntegerOr, {"DDtX", "DDtY", "DyX", "DyY", "MnX", "MnY"}, "1");
-        Names(Rule::IntegerOr, {"DtWT", "DyWT", "MnWT"}, "1");
+        Names(Rule::IntegerOr, {Setting::ADtS, Setting::ADyS, Setting::AMnS}, "0");
+        Names(Rule::IntegerOr, {Setting::DDtX, Setting::DDtY, Setting::DyX, Setting::DyY, Setting::MnX, Setting::MnY}, "1");
+        Names(Rule::IntegerOr, {Setting::DtWT, Setting::DyWT, Setting::MnWT}, "1");
         for (int slot = 2; slot <= 8; ++slot) Font(slot);
-        Names(Rule::TrueOnlyTrue, {"SMonth", "PMonth", "SYear", "PYear", "SHour", "PHour", "SMin",
-                                   "PMin", "SSec", "PSec", "SColon1", "PColon1", "SColon2",
-                                   "PColon2", "DispDate", "DispDay", "DispMonth"});
-        Names(Rule::TrueUnlessFalse, {"HandDt", "HandDy", "HandMn"});
-        Names(Rule::TrueOnlyTrue, {"TranMonth", "TranYear", "TranHour", "TranMin", "TranSec",
-                                   "TranColon1", "TranColon2"});
-        for (const char* name : {"CDateStr", "CDayStr", "CMonthStr"}) Triple(name, 2);
-        for (const char* name : {"ColorMonthStr", "ColorYearStr", "ColorHourStr", "ColorMinStr",
-                                 "ColorSecStr", "ColorColon1Str", "ColorColon2Str"}) {
+        Names(Rule::TrueOnlyTrue, {Setting::SMonth, Setting::PMonth, Setting::SYear, Setting::PYear, Setting::SHour, Setting::PHour, Setting::SMin,
+                                   Setting::PMin, Setting::SSec, Setting::PSec, Setting::SColon1, Setting::PColon1, Setting::SColon2,
+                                   Setting::PColon2, Setting::DispDate, Setting::DispDay, Setting::DispMonth});
+        Names(Rule::TrueUnlessFalse, {Setting::HandDt, Setting::HandDy, Setting::HandMn});
+        Names(Rule::TrueOnlyTrue, {Setting::TranMonth, Setting::TranYear, Setting::TranHour, Setting::TranMin, Setting::TranSec,
+                                   Setting::TranColon1, Setting::TranColon2});
+        for (Setting name : {Setting::CDateStr, Setting::CDayStr, Setting::CMonthStr}) Triple(name, 2);
+        for (Setting name : {Setting::ColorMonthStr, Setting::ColorYearStr, Setting::ColorHourStr, Setting::ColorMinStr,
+                                 Setting::ColorSecStr, Setting::ColorColon1Str, Setting::ColorColon2Str}) {
             Triple(name, 4);
         }
-        Names(Rule::IntegerOr, {"DateHandStyle", "DayHandStyle", "MonthHandStyle"}, "0");
-        Names(Rule::TrueOnlyTrue, {"LongDayName", "LongMonthName", "LongYearName", "DHMilitary",
-                                   "C1Blink", "C2Blink", "HourMil", "IgnoreBoundary"});
-        WithDefaults(Rule::TextOr, {"HandZ0", "HandZ1", "HandZ2", "HandZ3", "HandZ4", "HandZ5"});
-        Names(Rule::IntegerOr, {"DayCaseInt", "MonthCaseInt"}, "2");
-        Names(Rule::IntegerOr, {"PhaseSize"}, "120");
-        Names(Rule::IntegerOr, {"MoonPhaseLeft", "MoonPhaseTop"}, "0");
-        WithDefaults(Rule::ColourOr, {"PhaseBaseColorStr", "PhaseBackColorStr", "MoonColorStr",
-                                      "MoonOutColorStr"});
-        Names(Rule::TrueOnlyTrue, {"ShowMoon", "MoonHalf"});
-        Names(Rule::IntegerOr, {"DayPhaseSize"}, "120");
-        Names(Rule::IntegerOr, {"DayPhaseLeft", "DayPhaseTop"}, "0");
-        WithDefaults(Rule::ColourOr, {"DayBaseColorStr", "DayBackColorStr", "NightBackColorStr",
-                                      "DayColorStr", "DayOutColorStr", "NightColorStr"});
-        Names(Rule::TrueOnlyTrue, {"ShowDay", "DayHalf"});
-        for (int n = 1; n <= 14; ++n) WithDefault(Rule::TextOr, "DayNames" + std::to_string(n));
-        for (int n = 1; n <= 24; ++n) WithDefault(Rule::TextOr, "MonthNames" + std::to_string(n));
-        Names(Rule::IntegerOr, {"AInternet1", "AInternet2"}, "0");
-        Names(Rule::IntegerOr, {"Internet1X", "Internet1Y", "Internet2X", "Internet2Y",
-                                "Internet1WT", "Internet2WT"},
+        Names(Rule::IntegerOr, {Setting::DateHandStyle, Setting::DayHandStyle, Setting::MonthHandStyle}, "0");
+        Names(Rule::TrueOnlyTrue, {Setting::LongDayName, Setting::LongMonthName, Setting::LongYearName, Setting::DHMilitary,
+                                   Setting::C1Blink, Setting::C2Blink, Setting::HourMil, Setting::IgnoreBoundary});
+        WithDefaults(Rule::TextOr, {Setting::HandZ0, Setting::HandZ1, Setting::HandZ2, Setting::HandZ3, Setting::HandZ4, Setting::HandZ5});
+        Names(Rule::IntegerOr, {Setting::DayCaseInt, Setting::MonthCaseInt}, "2");
+        Names(Rule::IntegerOr, {Setting::PhaseSize}, "120");
+        Names(Rule::IntegerOr, {Setting::MoonPhaseLeft, Setting::MoonPhaseTop}, "0");
+        WithDefaults(Rule::ColourOr, {Setting::PhaseBaseColorStr, Setting::PhaseBackColorStr, Setting::MoonColorStr,
+                                      Setting::MoonOutColorStr});
+        Names(Rule::TrueOnlyTrue, {Setting::ShowMoon, Setting::MoonHalf});
+        Names(Rule::IntegerOr, {Setting::DayPhaseSize}, "120");
+        Names(Rule::IntegerOr, {Setting::DayPhaseLeft, Setting::DayPhaseTop}, "0");
+        WithDefaults(Rule::ColourOr, {Setting::DayBaseColorStr, Setting::DayBackColorStr, Setting::NightBackColorStr,
+                                      Setting::DayColorStr, Setting::DayOutColorStr, Setting::NightColorStr});
+        Names(Rule::TrueOnlyTrue, {Setting::ShowDay, Setting::DayHalf});
+        for (int n = 0; n < 14; ++n) WithDefault(Rule::TextOr, After(Setting::DayNames1, n));
+        for (int n = 0; n < 24; ++n) WithDefault(Rule::TextOr, After(Setting::MonthNames1, n));
+        Names(Rule::IntegerOr, {Setting::AInternet1, Setting::AInternet2}, "0");
+        Names(Rule::IntegerOr, {Setting::Internet1X, Setting::Internet1Y, Setting::Internet2X, Setting::Internet2Y,
+                                Setting::Internet1WT, Setting::Internet2WT},
               "1");
-        Names(Rule::TrueOnlyTrue, {"DispInternet1", "DispInternet2", "HandInternet1", "HandInternet2"});
-        for (const char* name : {"CInternet1Str", "CInternet2Str"}) Triple(name, 2);
-        Names(Rule::IntegerOr, {"Internet1HandStyle", "Internet2HandStyle"}, "0");
+        Names(Rule::TrueOnlyTrue, {Setting::DispInternet1, Setting::DispInternet2, Setting::HandInternet1, Setting::HandInternet2});
+        for (Setting name : {Setting::CInternet1Str, Setting::CInternet2Str}) Triple(name, 2);
+        Names(Rule::IntegerOr, {Setting::Internet1HandStyle, Setting::Internet2HandStyle}, "0");
         // clang-format on
-        WithDefaults(Rule::TextOr, {"HandZ6", "HandZ7"});
+        WithDefaults(Rule::TextOr, {Setting::HandZ6, Setting::HandZ7});
         Names(Rule::IntegerOr,
-              {"PAMPMX", "PAMPMY", "PIntern1X", "PIntern1Y", "PIntern2X", "PIntern2Y"}, "1");
+              {Setting::PAMPMX, Setting::PAMPMY, Setting::PIntern1X, Setting::PIntern1Y,
+               Setting::PIntern2X, Setting::PIntern2Y},
+              "1");
         for (int slot = 9; slot <= 11; ++slot) Font(slot);
-        Names(Rule::TrueOnlyTrue, {"SAMPM", "PAMPM", "SIntern1", "PIntern1", "SIntern2", "PIntern2",
-                                   "TranAMPM", "TranIntern1", "TranIntern2"});
-        for (const char* name : {"ColorAMPMStr", "ColorIntern1Str", "ColorIntern2Str"})
+        Names(Rule::TrueOnlyTrue, {Setting::SAMPM, Setting::PAMPM, Setting::SIntern1,
+                                   Setting::PIntern1, Setting::SIntern2, Setting::PIntern2,
+                                   Setting::TranAMPM, Setting::TranIntern1, Setting::TranIntern2});
+        for (Setting name :
+             {Setting::ColorAMPMStr, Setting::ColorIntern1Str, Setting::ColorIntern2Str})
             Triple(name, 4);
     }
 
@@ -132,29 +137,30 @@ public:
 
 private:
     void Add(Line line) { lines_.push_back(line); }
-    void Names(Rule rule, std::initializer_list<std::string_view> names,
-               std::string_view fallback = {}) {
-        for (std::string_view name : names) Add({rule, Def(name).name, 0, 0, fallback});
+    void Names(Rule rule, std::initializer_list<Setting> names, std::string_view fallback = {}) {
+        for (Setting name : names)
+            Add({.rule = rule, .setting = &DefOf(name), .fallback = fallback});
     }
-    void WithDefault(Rule rule, const std::string& name) {
-        const SettingDef& def = Def(name);
-        Add({rule, def.name, 0, 0, def.defaultText});
+    void WithDefault(Rule rule, Setting name) {
+        const SettingDef& def = DefOf(name);
+        Add({.rule = rule, .setting = &def, .fallback = def.defaultText});
     }
-    void WithDefaults(Rule rule, std::initializer_list<std::string_view> names) {
-        for (std::string_view name : names) WithDefault(rule, std::string(name));
+    void WithDefaults(Rule rule, std::initializer_list<Setting> names) {
+        for (Setting name : names) WithDefault(rule, name);
     }
-    void Triple(std::string_view name, int triple) {
-        Add({Rule::ColourOrTriple, Def(name).name, triple});
+    void Triple(Setting name, int triple) {
+        Add({.rule = Rule::ColourOrTriple, .setting = &DefOf(name), .index = triple});
     }
     void Font(int slot) {
         for (Rule rule : {Rule::FontFace, Rule::FontSize, Rule::FontStyle, Rule::FontColour}) {
-            Add({rule, {}, slot});
+            Add({.rule = rule, .index = slot});
         }
     }
-    static const SettingDef& Def(std::string_view name) {
-        const SettingDef* def = FindSetting(name);
-        if (!def) std::abort();  // a name misspelt in the table above
-        return *def;
+    // The day names, and the month names, stand in the settings table one after another.
+    static_assert(size_t(Setting::DayNames14) - size_t(Setting::DayNames1) == 13);
+    static_assert(size_t(Setting::MonthNames24) - size_t(Setting::MonthNames1) == 23);
+    static Setting After(Setting first, int n) {
+        return static_cast<Setting>(static_cast<size_t>(first) + size_t(n));
     }
 
     std::vector<Line> lines_;
@@ -205,7 +211,7 @@ std::string SaveConfigText(const ClockSettings& s, const DisplayFonts& fonts,
             case Rule::FontStyle: line(std::string(FontStyleLetters(s.*slot.style))); break;
             case Rule::FontColour: line(ColourText(font.colour)); break;
             case Rule::Blank: line(""); break;
-            default: line(SettingText(s, *FindSetting(l.name))); break;
+            default: line(SettingText(s, *l.setting)); break;
         }
     }
     return out;
@@ -230,8 +236,8 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 // fails the whole file).
 std::optional<std::string> LoadLine(ClockSettings& s, LegacyTriples& triples, const Line& l,
                                     std::string_view value) {
-    auto assign = [&](std::string_view name, std::string_view text) {
-        return AssignSettingText(s, *FindSetting(name), text);
+    auto assign = [&](const SettingDef* def, std::string_view text) {
+        return AssignSettingText(s, *def, text);
     };
     const FontSlotFields& slot = kFontSlots[size_t(l.index)];
     const FontSlotFields& first = kFontSlots[0];
@@ -247,25 +253,25 @@ std::optional<std::string> LoadLine(ClockSettings& s, LegacyTriples& triples, co
                 ParseInteger(value).value_or(triples[3].*ChannelField(l.channel));
             break;
         case Rule::MustParse:
-            if (!assign(l.name, value)) return std::string(value);
+            if (!assign(l.setting, value)) return std::string(value);
             break;
         case Rule::EmptyOr:
-            if (!assign(l.name, value.empty() ? l.fallback : value)) return std::string(value);
+            if (!assign(l.setting, value.empty() ? l.fallback : value)) return std::string(value);
             break;
         case Rule::IntegerOr:
-            if (!assign(l.name, value)) assign(l.name, l.fallback);
+            if (!assign(l.setting, value)) assign(l.setting, l.fallback);
             break;
         case Rule::Text:
-        case Rule::TrueOnlyTrue: assign(l.name, value); break;
-        case Rule::TrueUnlessFalse: assign(l.name, value == "false" ? "false" : "true"); break;
-        case Rule::TextOr: assign(l.name, value.empty() ? l.fallback : value); break;
+        case Rule::TrueOnlyTrue: assign(l.setting, value); break;
+        case Rule::TrueUnlessFalse: assign(l.setting, value == "false" ? "false" : "true"); break;
+        case Rule::TextOr: assign(l.setting, value.empty() ? l.fallback : value); break;
         case Rule::ColourOrTriple:
         case Rule::ColourOr: {
             const std::string colour = !value.empty() ? std::string(value)
                                        : l.rule == Rule::ColourOr
                                            ? std::string(l.fallback)
                                            : BuiltFromTriple(triples[size_t(l.index)]);
-            if (!assign(l.name, colour)) return colour;
+            if (!assign(l.setting, colour)) return colour;
             break;
         }
         case Rule::FontFace:

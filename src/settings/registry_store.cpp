@@ -7,7 +7,7 @@ namespace marvix {
 
 namespace {
 
-const SettingDef& DefOf(SettingField field) {
+const SettingDef& RowOfField(SettingField field) {
     for (const SettingDef& def : AllSettings()) {
         if (def.field == field) return def;
     }
@@ -20,17 +20,17 @@ struct Sequences {
 
     Sequences() {
         for (const FontSlotFields& slot : kFontSlots) {
-            fonts.push_back(&DefOf(slot.face));
-            fonts.push_back(&DefOf(slot.size));
+            fonts.push_back(&RowOfField(slot.face));
+            fonts.push_back(&RowOfField(slot.size));
         }
-        for (const FontSlotFields& slot : kFontSlots) fonts.push_back(&DefOf(slot.style));
-        for (const FontSlotFields& slot : kFontSlots) fonts.push_back(&DefOf(slot.colour));
+        for (const FontSlotFields& slot : kFontSlots) fonts.push_back(&RowOfField(slot.style));
+        for (const FontSlotFields& slot : kFontSlots) fonts.push_back(&RowOfField(slot.colour));
 
-        tray.push_back(FindSetting("Tray"));
+        tray.push_back(&DefOf(Setting::Tray));
         for (const SettingDef& def : AllSettings()) {
             const bool isFont = std::find(fonts.begin(), fonts.end(), &def) != fonts.end();
             if (&def != tray.front() && !isFont) startup.push_back(&def);
-            if (def.name != "Still") exit.push_back(&def);
+            if (&def != &DefOf(Setting::Still)) exit.push_back(&def);
         }
     }
 };

@@ -30,7 +30,11 @@ static_assert(InitialisedBy<ClockSettings>(std::make_index_sequence<kSettingCoun
               "ClockSettings must hold exactly the settings table's fields");
 
 constexpr std::array<SettingDef, kSettingCount> kTable = {{
-#define X(kind, name, defaultText) {#name, SettingKind::kind, defaultText, &ClockSettings::name},
+#define X(kindOf, nameOf, defaultOf) \
+    {.name = #nameOf,                \
+     .kind = SettingKind::kindOf,    \
+     .defaultText = defaultOf,       \
+     .field = &ClockSettings::nameOf},
 #include "settings/settings_table.def"
 #undef X
 }};
@@ -43,6 +47,8 @@ template <class... Fs> Overloaded(Fs...) -> Overloaded<Fs...>;
 }  // namespace
 
 std::span<const SettingDef, kSettingCount> AllSettings() { return kTable; }
+
+const SettingDef& DefOf(Setting setting) { return kTable[static_cast<size_t>(setting)]; }
 
 const SettingDef* FindSetting(std::string_view name) {
     for (const SettingDef& def : kTable) {

@@ -41,10 +41,37 @@ struct SettingDef {
 
 inline constexpr size_t kSettingCount = 322;
 
+// Every setting by its name, in the table's order: what names a setting in code (a dialog's row, a
+// line of the configuration file) names it so, and a misspelt name does not build.
+enum class Setting : uint16_t {
+#define X(kind, name, defaultText) name,
+#include "settings/settings_table.def"
+#undef X
+};
+
+// The table's row of a setting.
+const SettingDef& DefOf(Setting setting);
+
+// Each setting's field, in the table's order.
+inline constexpr std::array<SettingField, kSettingCount> kSettingFields = {{
+#define X(kind, name, defaultText) SettingField{&ClockSettings::name},
+#include "settings/settings_table.def"
+#undef X
+}};
+
+// The setting a field holds, for tables that name their settings by field (the hands' and the
+// displays'). Asked at compile time, a field of no setting does not build.
+constexpr Setting SettingOf(SettingField field) {
+    size_t i = 0;
+    while (kSettingFields[i] != field) ++i;
+    return static_cast<Setting>(i);
+}
+
 // In the order the registry store writes them at exit, Still last.
 std::span<const SettingDef, kSettingCount> AllSettings();
 
-// The row of that registry value name (exact case), or nullptr.
+// The row of that registry value name (exact case), or nullptr: for names read from text (a
+// recipe, a test's table), never for names the code itself spells.
 const SettingDef* FindSetting(std::string_view name);
 
 // Converts text into the field. Fails, changing nothing, only when an integer or colour text

@@ -6,23 +6,6 @@ namespace marvix {
 
 namespace {
 
-using S = ClockSettings;
-
-struct AlarmFields {
-    bool S::*on;
-    int32_t S::*hour;
-    int32_t S::*minute;
-    bool S::*afternoon;
-    std::string S::*file;
-};
-constexpr std::array<AlarmFields, 5> kAlarms = {{
-    {&S::Alarm1, &S::A1H, &S::A1M, &S::A1PM, &S::A1Str},
-    {&S::Alarm2, &S::A2H, &S::A2M, &S::A2PM, &S::A2Str},
-    {&S::Alarm3, &S::A3H, &S::A3M, &S::A3PM, &S::A3Str},
-    {&S::Alarm4, &S::A4H, &S::A4M, &S::A4PM, &S::A4Str},
-    {&S::Alarm5, &S::A5H, &S::A5M, &S::A5PM, &S::A5Str},
-}};
-
 // The alarm's hour of the day: 12 with pm is noon, 12 without is midnight.
 int TargetHour(int hour, bool afternoon) {
     if (afternoon) return hour < 12 ? hour + 12 : hour;

@@ -28,6 +28,24 @@ public:
     virtual void Play(const SoundRequest& request) = 0;
 };
 
+// Where each of the five daily alarms keeps its settings, alarm 1 first.
+struct AlarmFields {
+    bool ClockSettings::*on;
+    int32_t ClockSettings::*hour;  // 1 to 12 as the alarms window sets it; 0 is midnight
+    int32_t ClockSettings::*minute;
+    bool ClockSettings::*afternoon;
+    std::string ClockSettings::*file;
+};
+// clang-format off
+inline constexpr std::array<AlarmFields, 5> kAlarms = {{
+    {.on = &ClockSettings::Alarm1, .hour = &ClockSettings::A1H, .minute = &ClockSettings::A1M, .afternoon = &ClockSettings::A1PM, .file = &ClockSettings::A1Str},
+    {.on = &ClockSettings::Alarm2, .hour = &ClockSettings::A2H, .minute = &ClockSettings::A2M, .afternoon = &ClockSettings::A2PM, .file = &ClockSettings::A2Str},
+    {.on = &ClockSettings::Alarm3, .hour = &ClockSettings::A3H, .minute = &ClockSettings::A3M, .afternoon = &ClockSettings::A3PM, .file = &ClockSettings::A3Str},
+    {.on = &ClockSettings::Alarm4, .hour = &ClockSettings::A4H, .minute = &ClockSettings::A4M, .afternoon = &ClockSettings::A4PM, .file = &ClockSettings::A4Str},
+    {.on = &ClockSettings::Alarm5, .hour = &ClockSettings::A5H, .minute = &ClockSettings::A5M, .afternoon = &ClockSettings::A5PM, .file = &ClockSettings::A5Str},
+}};
+// clang-format on
+
 // The next alarm to ring after the minute of `time`, as hour (0 to 23) and minute; none while
 // every alarm is off. An alarm set for this very minute rings next tomorrow.
 struct AlarmTime {

@@ -13,6 +13,7 @@
 #include "app/control_menu_win.h"
 #include "app/exit_confirmation_win.h"
 #include "app/help_window_win.h"
+#include "dialogs/face_dialog.h"
 #include "windows/screen_clamp_win.h"
 
 namespace marvix {
@@ -55,12 +56,14 @@ protected:
         // waited for, so what it did is watched for instead.
         StartProgram("Z:\\bin\\bash " + std::string(script) + " " + layout);
         DWORD since = 0;
-        ASSERT_TRUE(Within(10000, [&] {
-            Pump();
-            if (MonitorBounds() != expected) since = 0;
-            else if (!since) since = GetTickCount();
-            return since && GetTickCount() - since >= 500;
-        })) << "the layout " << layout;
+        ASSERT_TRUE(Within(10000,
+                           [&] {
+                               Pump();
+                               if (MonitorBounds() != expected) since = 0;
+                               else if (!since) since = GetTickCount();
+                               return since && GetTickCount() - since >= 500;
+                           }))
+            << "the layout " << layout;
     }
     // A left drag of the clock by `by`, as the mouse does it.
     void Drag(POINT by) {
@@ -146,13 +149,13 @@ TEST_F(MonitorsTest, APlaceLeftOfTheMainMonitorIsKeptShownAndWrittenToFiles) {
     Start();
     EXPECT_TRUE(ClockAt(-600, 100));
     Open();
-    EXPECT_EQ(Text("SpinEdit1"), "-600");
+    EXPECT_EQ(Text(IdOf(FaceControl::Left)), "-600");
 
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     const std::string file = std::string(folder) + "left-of-main.ccf";
     ASSERT_TRUE(Clock().SaveConfiguration(file));
-    Type("SpinEdit1", "300");
+    Type(IdOf(FaceControl::Left), "300");
     Pump();
     ASSERT_TRUE(ClockAt(300, 100));
     ASSERT_TRUE(Clock().LoadConfiguration(file));
@@ -161,8 +164,8 @@ TEST_F(MonitorsTest, APlaceLeftOfTheMainMonitorIsKeptShownAndWrittenToFiles) {
     DeleteFileA(file.c_str());
 
     // Typed at a person's pace, the minus sign first.
-    TypeKeys("SpinEdit1", "-700", 150);
-    Leave("SpinEdit1");
+    TypeKeys(IdOf(FaceControl::Left), "-700", 150);
+    Leave(IdOf(FaceControl::Left));
     EXPECT_EQ(Clock().Settings().FL, -700);
     EXPECT_TRUE(ClockAt(-700, 100));
 }

@@ -187,7 +187,7 @@ TEST_F(DialogCaptions, ColourPanelCaptionsStandOutOnTheirColour) {
             const Colour background{dialog->Layout().background};
             for (const ControlRow& row : table.rows) {
                 if (row.type != ControlType::ColourPanel) continue;
-                s.*std::get<ColourSetting ClockSettings::*>(FindSetting(row.setting)->field) = {
+                s.*std::get<ColourSetting ClockSettings::*>(DefOf(*row.setting).field) = {
                     ColourText(background), background};
             }
             dialog->ShowSettings();
@@ -195,8 +195,9 @@ TEST_F(DialogCaptions, ColourPanelCaptionsStandOutOnTheirColour) {
                 if (row.type != ControlType::ColourPanel) continue;
                 const auto [face, caption] = dialog->PanelColoursOf(row);
                 const Colour text{caption}, behind{face};
-                EXPECT_EQ(behind, background) << row.name << ": the panel shows its colour";
-                EXPECT_GE(ContrastRatio(text, behind), 3.0) << table.className << " " << row.name;
+                EXPECT_EQ(behind, background) << row.caption << ": the panel shows its colour";
+                EXPECT_GE(ContrastRatio(text, behind), 3.0)
+                    << table.className << " " << row.caption;
             }
         }
     }

@@ -10,6 +10,8 @@
 #include "dialogs/hands_dialog.h"
 #include "dialogs/settings_windows.h"
 #include "dialogs/spelling_dialog.h"
+#include "digital/digital_displays.h"
+#include "hands/hand_family.h"
 
 namespace marvix {
 namespace {
@@ -27,27 +29,38 @@ std::set<SettingKind> BindableKinds(ControlType type) {
     }
 }
 
-TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) {
+std::string Where(const DialogTable& table, const ControlRow& row) {
+    return std::string(table.className) + " " + std::to_string(row.id.role) + "/" +
+           std::to_string(row.id.index) + " \"" + std::string(row.caption) + '"';
+}
+
+// A control a user can reach has a role of its own; a label or a line has none.
+TEST(DialogTables, EveryControlHasARoleOnceIsBoundToASettingOfItsTypeAndSanelyBounded) {
     ASSERT_FALSE(AllDialogTables().empty());
     for (const DialogTable& table : AllDialogTables()) {
-        std::set<std::string_view> names;
+        std::set<std::pair<uint16_t, uint16_t>> ids;
         for (const ControlRow& row : table.rows) {
-            const std::string where = std::string(table.className) + " " + std::string(row.name);
-            EXPECT_FALSE(row.name.empty()) << where;
-            EXPECT_TRUE(names.insert(row.name).second) << where << " named twice";
+            const std::string where = Where(table, row);
+            const bool reachable =
+                row.type != ControlType::Label && row.type != ControlType::Separator;
+            if (reachable || row.id) {
+                EXPECT_TRUE(row.id) << where;
+                EXPECT_TRUE(ids.insert({row.id.role, row.id.index}).second) << where << " twice";
+            }
             EXPECT_LT(row.place.left, row.place.right) << where;
             EXPECT_LT(row.place.top, row.place.bottom) << where;
 
             const std::set<SettingKind> kinds = BindableKinds(row.type);
             if (kinds.empty()) {
-                EXPECT_TRUE(row.setting.empty()) << where << " cannot be bound";
-            } else if (!(row.setting.empty() &&
+                // The one exception: "L", "M" and "U" name the case setting they set.
+                const bool letterCase = row.effect == Effect::LetterCase;
+                EXPECT_EQ(row.setting.has_value(), letterCase) << where << " cannot be bound";
+            } else if (!(!row.setting &&
                          (row.type == ControlType::SpinEdit ||
                           (row.type == ControlType::CheckBox && row.effect != Effect::None)))) {
                 // Unbound: a field whose value the dialog holds, or a box the dialog acts on.
-                const SettingDef* def = FindSetting(row.setting);
-                ASSERT_NE(def, nullptr) << where << " bound to '" << row.setting << "'";
-                EXPECT_TRUE(kinds.contains(def->kind))
+                ASSERT_TRUE(row.setting) << where << " bound to nothing";
+                EXPECT_TRUE(kinds.contains(DefOf(*row.setting).kind))
                     << where << " bound to a setting of another kind";
             }
             if (row.type == ControlType::SpinEdit) {
@@ -57,13 +70,14 @@ TEST(DialogTables, EveryRowIsNamedOnceBoundToASettingOfItsTypeAndSanelyBounded) 
                 EXPECT_EQ(row.maximum, 0) << where << " has bounds but is no spin edit";
                 EXPECT_EQ(row.cap, Cap::None) << where;
             }
-            if (!row.field.empty() || row.type == ControlType::BrowseButton) {
+            if (row.field || row.type == ControlType::BrowseButton) {
                 const ControlRow* field = FindRow(table.rows, row.field);
                 ASSERT_NE(field, nullptr) << where << " acts on no control of its dialog";
                 EXPECT_EQ(field->type, ControlType::Edit) << where;
             }
             if (row.type == ControlType::FontButton) {
-                EXPECT_NE(FontSlotOf(row.setting), nullptr) << where << " bound to no font slot";
+                ASSERT_TRUE(row.setting) << where;
+                EXPECT_NE(FontSlotOf(*row.setting), nullptr) << where << " bound to no font slot";
             }
             // A push button does only what its row's effect says.
             if (row.type == ControlType::PushButton) {
@@ -80,7 +94,8 @@ TEST(DialogTables, CapsFollowTheClockPicture) {
     // A second monitor of 800 x 600 left of the main one.
     const ClockMeasures clock{{200, 150}, {1024, 738}, {-800, 0, 1024, 768}};
     auto bounds = [&](Cap cap) {
-        return BoundsOf({ControlType::SpinEdit, "", "", {}, "", -32000, 9999, 0, cap}, clock);
+        return BoundsOf(
+            {.type = ControlType::SpinEdit, .minimum = -32000, .maximum = 9999, .cap = cap}, clock);
     };
     auto maximum = [&](Cap cap) { return bounds(cap).maximum; };
     EXPECT_EQ(maximum(Cap::None), 9999);
@@ -95,10 +110,13 @@ TEST(DialogTables, CapsFollowTheClockPicture) {
     EXPECT_EQ(maximum(Cap::DesktopY), 767);
     // No monitor known: the row's own bounds.
     const ClockMeasures unknown{{200, 150}, {1024, 738}, {}};
-    EXPECT_EQ(
-        BoundsOf({ControlType::SpinEdit, "", "", {}, "", -32000, 9999, 0, Cap::DesktopX}, unknown)
-            .minimum,
-        -32000);
+    EXPECT_EQ(BoundsOf({.type = ControlType::SpinEdit,
+                        .minimum = -32000,
+                        .maximum = 9999,
+                        .cap = Cap::DesktopX},
+                       unknown)
+                  .minimum,
+              -32000);
 }
 
 TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {
@@ -128,22 +146,22 @@ TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {
 // as another's in its window.
 TEST(DialogTables, EveryControlHasAnAccessibleNameOfItsOwn) {
     for (const DialogTable& table : AllDialogTables()) {
-        std::map<std::string, std::string_view> names;
-        auto add = [&](const std::string& name, std::string_view row) {
-            const std::string where = std::string(table.className) + " " + std::string(row);
+        std::map<std::string, std::string> names;
+        auto add = [&](const std::string& name, const ControlRow& row) {
+            const std::string where = Where(table, row);
             EXPECT_FALSE(name.empty()) << where;
-            const auto [at, added] = names.emplace(name, row);
+            const auto [at, added] = names.emplace(name, where);
             EXPECT_TRUE(added) << where << " and " << at->second << " are both \"" << name << '"';
         };
         for (const ControlRow& row : table.rows) {
             if (row.type == ControlType::Label || row.type == ControlType::Separator) continue;
             if (row.type != ControlType::RadioGroup) {
-                add(AccessibleName(table.rows, row), row.name);
+                add(AccessibleName(table.rows, row), row);
                 continue;
             }
             for (std::string_view items = row.items; !items.empty();) {
                 const size_t bar = items.find('|');
-                add(AccessibleName(table.rows, row, items.substr(0, bar)), row.name);
+                add(AccessibleName(table.rows, row, items.substr(0, bar)), row);
                 items = bar == std::string_view::npos ? "" : items.substr(bar + 1);
             }
         }
@@ -151,14 +169,15 @@ TEST(DialogTables, EveryControlHasAnAccessibleNameOfItsOwn) {
 }
 
 TEST(DialogTables, AGridCellIsNamedByItsRowAndColumnAndAColourByItsName) {
-    const auto name = [](std::span<const ControlRow> rows, std::string_view control) {
+    const auto name = [](std::span<const ControlRow> rows, ControlId control) {
         return AccessibleName(rows, *FindRow(rows, control));
     };
-    EXPECT_EQ(name(kHandsDialogRows, "SpinEdit14"), "Hour Length");
-    EXPECT_EQ(name(kHandsDialogRows, "Panel3"), "Sec Color");
-    EXPECT_EQ(name(kHandsDialogRows, "SpinEdit12"), "Left") << "the common pivot, under no heading";
-    EXPECT_EQ(name(kDigitalDialogRows, "SpinEdit7"), "HOUR Left");
-    EXPECT_EQ(name(kSpellingDialogRows, "Edit1"), "Days 1");
+    EXPECT_EQ(name(kHandsDialogRows, IdOf(HandsControl::Length, Hand::Hour)), "Hour Length");
+    EXPECT_EQ(name(kHandsDialogRows, IdOf(HandsControl::Colour, Hand::Second)), "Sec Color");
+    EXPECT_EQ(name(kHandsDialogRows, IdOf(HandsControl::CentreLeft)), "Left")
+        << "the common pivot, under no heading";
+    EXPECT_EQ(name(kDigitalDialogRows, IdOf(DigitalControl::Left, Display::Hour)), "HOUR Left");
+    EXPECT_EQ(name(kSpellingDialogRows, IdOf(SpellingControl::DayName, 0)), "Days 1");
     EXPECT_EQ(ColourInWords(Colour{0x0000FF00}), "lime");
     EXPECT_EQ(ColourInWords(Colour{0x8000000F}), "btn face");
     EXPECT_EQ(ColourInWords(Colour{0x00123456}), "red 86, green 52, blue 18");

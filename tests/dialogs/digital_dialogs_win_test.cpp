@@ -5,6 +5,9 @@
 #include "../support/dialog_fixture_win.h"
 #include "app/control_menu_win.h"
 #include "base/gdi_surface_win.h"
+#include "dialogs/digital_dialog.h"
+#include "dialogs/spelling_dialog.h"
+#include "digital/digital_displays.h"
 #include "windows/choosers_win.h"
 
 namespace marvix {
@@ -16,7 +19,7 @@ protected:
 
     // The colour the dialog gives a control's text when it paints it.
     // Whether the panel, painted as the dialog paints it, shows `colour` (its caption's).
-    bool PaintedIn(const char* name, COLORREF colour) {
+    bool PaintedIn(ControlId name, COLORREF colour) {
         HWND panel = Control(name);
         RECT r;
         GetClientRect(panel, &r);
@@ -45,25 +48,28 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
     Open();
     ClockSettings& s = Clock().ChangeSettings();
     Clock().Tick();
-    EXPECT_EQ(Text("SpinEdit10"), "167") << "the tick shows where it placed DATE";
-    EXPECT_EQ(Text("SpinEdit11"), "96");
+    EXPECT_EQ(Text(IdOf(DigitalControl::Left, Display::Date)), "167")
+        << "the tick shows where it placed DATE";
+    EXPECT_EQ(Text(IdOf(DigitalControl::Top, Display::Date)), "96");
     s.PX = 5;
-    Click("CheckBox2");  // DATE's Auto P off: it stays where the fields say
+    Click(IdOf(DigitalControl::AutoPlace,
+               Display::Date));  // DATE's Auto P off: it stays where the fields say
     EXPECT_FALSE(s.PDate);
     EXPECT_EQ(s.PX, 167);
     EXPECT_EQ(s.PY, 96);
 
-    Click("CheckBox28");  // COLON2's Auto P
+    Click(IdOf(DigitalControl::AutoPlace, Display::Colon2));  // COLON2's Auto P
     EXPECT_TRUE(s.PColon2);
     EXPECT_FALSE(s.PColon1);
 
-    Type("SpinEdit10", "500");
+    Type(IdOf(DigitalControl::Left, Display::Date), "500");
     EXPECT_EQ(s.PX, 500);
     Clock().Tick();
     EXPECT_EQ(Clock().Model().Layout().displays[1].x, 200) << "the display is held to the face";
-    EXPECT_EQ(Text("SpinEdit10"), "500") << "only placed displays are shown by the tick";
+    EXPECT_EQ(Text(IdOf(DigitalControl::Left, Display::Date)), "500")
+        << "only placed displays are shown by the tick";
 
-    Click("BitBtn3");  // DAY's "U"
+    Click(IdOf(DigitalControl::UpperCase, Display::Day));  // DAY's "U"
     EXPECT_EQ(s.DayCaseInt, 3);
 }
 
@@ -73,7 +79,7 @@ TEST_F(DigitalDialogTest, AFontPickedIsStoredAndDrawnWith) {
     Open();
     ChooserScript chooser;
     chooser.AnswerFont(FontChoice{"Arial", 12, {FontStyle::kBold}, Colour{0x000000FF}});
-    Click("Button1");  // DATE's "Font"
+    Click(IdOf(DigitalControl::Font, Display::Date));  // DATE's "Font"
     Clock().Tick();
     const GdiSurface& date = Clock().Pictures().digits[1];
     bool red = false;
@@ -81,7 +87,8 @@ TEST_F(DigitalDialogTest, AFontPickedIsStoredAndDrawnWith) {
         for (int x = 0; x < date.GetSize().width; ++x) red = red || date.PixelAt(x, y) == 0xFF0000u;
     }
     EXPECT_TRUE(red) << "the DATE text is drawn in red";
-    EXPECT_TRUE(PaintedIn("Panel1", RGB(255, 0, 0))) << "DATE's caption in its text colour";
+    EXPECT_TRUE(PaintedIn(IdOf(DigitalControl::Colour, Display::Date), RGB(255, 0, 0)))
+        << "DATE's caption in its text colour";
     Stop();
     EXPECT_EQ(Stored("DFont2"), "Arial");
     EXPECT_EQ(Stored("FSize2"), "12");
@@ -100,10 +107,10 @@ TEST_F(DigitalDialogTest, OpeningBothDialogsAndCancellingAFontChangeNothingStore
     const std::vector<std::string> before = StoredValues();
     Start();
     Open();
-    EXPECT_EQ(Text("SpinEdit10"), "0");
+    EXPECT_EQ(Text(IdOf(DigitalControl::Left, Display::Date)), "0");
     ChooserScript chooser;
     chooser.AnswerFont(std::nullopt);
-    Click("Button1");
+    Click(IdOf(DigitalControl::Font, Display::Date));
     EXPECT_EQ(chooser.Opened(), 1);
     EXPECT_EQ(chooser.LastInitialFont().face, "A Typeface Name Of Forty Characters Long");
     app_->Dialog(DialogId::Spelling).Show();
@@ -128,14 +135,15 @@ TEST_F(DigitalDialogTest, AClockStartedInTheTrayShowsItsFontsAsStored) {
     Pump();
     ASSERT_TRUE(Dialog().IsVisible());
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
-    EXPECT_TRUE(PaintedIn("Panel4", RGB(255, 0, 0))) << "MONTH's caption in its text colour";
+    EXPECT_TRUE(PaintedIn(IdOf(DigitalControl::Colour, Display::Month), RGB(255, 0, 0)))
+        << "MONTH's caption in its text colour";
     ChooserScript chooser;
-    Click("Button3");  // MONTH's "Font", cancelled
+    Click(IdOf(DigitalControl::Font, Display::Month));  // MONTH's "Font", cancelled
     EXPECT_EQ(chooser.LastInitialFont().face, "Arial");
     EXPECT_EQ(chooser.LastInitialFont().pointSize, 14);
     // With no face stored, the chooser opened on the first installed font, and OK then changed
     // a display the user had not touched.
-    Click("Button2");  // DAY's "Font"
+    Click(IdOf(DigitalControl::Font, Display::Day));  // DAY's "Font"
     EXPECT_EQ(chooser.LastInitialFont().face, GdiSurface::kDefaultFace);
     EXPECT_EQ(chooser.LastInitialFont().pointSize, 8);
 }
@@ -146,14 +154,14 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     Start();
     Open();
     ClockSettings& s = Clock().ChangeSettings();
-    Type("Edit1", "Dimanche");
+    Type(IdOf(SpellingControl::DayName, 0), "Dimanche");
     EXPECT_EQ(s.DayNames1, "Dimanche");
     Clock().Tick();
     GdiSurface measure;
     EXPECT_EQ(Clock().Pictures().digits[0].GetSize(),
               measure.TextExtent("Dimanche ", Clock().Model().Live().displays.fonts[0]))
         << "padded to Wednesday's nine letters";
-    Type("Edit9", "");
+    Type(IdOf(SpellingControl::DayName, 8), "");
     EXPECT_EQ(s.DayNames9, "");
 
     // A configuration loaded while the dialog is open shows in its fields.
@@ -161,9 +169,9 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     const std::string file =
         std::string(getenv("TEMP") ? getenv("TEMP") : "C:\\") + "\\marvix-spelling.ccf";
     ASSERT_TRUE(Clock().SaveConfiguration(file));
-    Type("Edit2", "Monday");
+    Type(IdOf(SpellingControl::DayName, 1), "Monday");
     ASSERT_TRUE(Clock().LoadConfiguration(file));
-    EXPECT_EQ(Text("Edit2"), "Lundi");
+    EXPECT_EQ(Text(IdOf(SpellingControl::DayName, 1)), "Lundi");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "../support/test_bitmaps.h"
 #include "base/bitmap_file.h"
 #include "dialogs/configurations_dialog_win.h"
+#include "dialogs/face_dialog.h"
 #include "windows/choosers_win.h"
 #include "windows/login_start.h"
 
@@ -21,7 +22,7 @@ protected:
     FaceDialogTest() : DialogFixture(DialogId::Face) {}
 
     // Item `item` of a radio group, counted from 0.
-    void ClickRadio(const char* group, int item) {
+    void ClickRadio(ControlId group, int item) {
         HWND first = Control(group);
         HWND radio = GetDlgItem(Dialog().Window(), GetDlgCtrlID(first) + item);
         SendMessageA(radio, BM_CLICK, 0, 0);
@@ -43,11 +44,11 @@ protected:
 TEST_F(FaceDialogTest, CornerSizeIsHeldBetweenNothingAndTheFaceWidth) {
     Start();
     Open();
-    Type("SpinEdit32", "500");
+    Type(IdOf(FaceControl::CornerSize), "500");
     EXPECT_EQ(Clock().Settings().RSqr, 200);
-    Leave("SpinEdit32");
-    EXPECT_EQ(Text("SpinEdit32"), "200");
-    Type("SpinEdit32", "-5");
+    Leave(IdOf(FaceControl::CornerSize));
+    EXPECT_EQ(Text(IdOf(FaceControl::CornerSize)), "200");
+    Type(IdOf(FaceControl::CornerSize), "-5");
     EXPECT_EQ(Clock().Settings().RSqr, 0);
 }
 
@@ -65,7 +66,7 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
     Picture colourful{50, 50, std::vector<uint32_t>(2500, 0x336699)};
     const std::vector<uint8_t> bytes = EncodeBitmapFile24(colourful);
     chooser.AnswerFile(WriteTempFile("marvix-24bit.bmp", bytes));
-    Click("Button2");
+    Click(IdOf(FaceControl::ChooseFace));
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{"Clock face bmp cannot have more than 256 colors."});
     EXPECT_EQ(ClientSize(), (Size{200, 200}));
@@ -74,16 +75,16 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
 
     const std::string wide = WriteTempFile("marvix-2000x100.bmp", SolidBitmap(2000, 100, 0xFFFFFF));
     chooser.AnswerFile(wide);
-    Click("Button2");
+    Click(IdOf(FaceControl::ChooseFace));
     EXPECT_EQ(ClientSize(), (Size{100, 100})) << "the fallback face";
     EXPECT_FALSE(Contains(ClockHwnd(), 1, 1)) << "still round";
     EXPECT_TRUE(Contains(ClockHwnd(), 50, 50));
     EXPECT_EQ(s.BackPic, wide);
     EXPECT_EQ(s.DDir + "\\marvix-2000x100.bmp", wide) << "browsed there";
     // They showed 200 x 200 for the face that had replaced it, and no name said which it was.
-    EXPECT_EQ(Text("SpinEdit3"), "100");
-    EXPECT_EQ(Text("SpinEdit4"), "100");
-    EXPECT_EQ(Text("FaceName"), "Face: marvix-2000x100.bmp");
+    EXPECT_EQ(Text(IdOf(FaceControl::SnapshotWidth)), "100");
+    EXPECT_EQ(Text(IdOf(FaceControl::SnapshotHeight)), "100");
+    EXPECT_EQ(Text(IdOf(FaceControl::FaceName)), "Face: marvix-2000x100.bmp");
 
     auto& configurations =
         static_cast<ConfigurationsWindow&>(app_->Dialog(DialogId::Configurations));
@@ -97,8 +98,8 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     Start();
     Open();
     const ClockSettings& s = Clock().Settings();
-    ClickRadio("RadioGroup2", 0);  // "Top"
-    ClickRadio("RadioGroup2", 2);  // "Bottom"
+    ClickRadio(IdOf(FaceControl::Stacking), 0);  // "Top"
+    ClickRadio(IdOf(FaceControl::Stacking), 2);  // "Bottom"
     EXPECT_EQ(s.FacePos, 2);
     SendMessageA(Dialog().Window(), WM_CLOSE, 0, 0);
     // Another program's window opened over the clock stays over it, tick after tick.
@@ -116,14 +117,14 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     DestroyWindow(other);
     Open();
 
-    Type("SpinEdit3", "150");
-    Leave("SpinEdit3");
+    Type(IdOf(FaceControl::SnapshotWidth), "150");
+    Leave(IdOf(FaceControl::SnapshotWidth));
     EXPECT_EQ(s.TranWidth, 150);
     EXPECT_EQ(ClientSize(), (Size{200, 200})) << "without the snapshot face, only the setting";
-    Click("CheckBox3");
-    Type("SpinEdit3", "120");
+    Click(IdOf(FaceControl::UseWallpaper));
+    Type(IdOf(FaceControl::SnapshotWidth), "120");
     EXPECT_EQ(ClientSize().width, 200) << "not while typing";
-    Leave("SpinEdit3");
+    Leave(IdOf(FaceControl::SnapshotWidth));
     EXPECT_EQ(ClientSize().width, 120);
     EXPECT_EQ(s.ACX.requested, 60);
 }
@@ -135,7 +136,7 @@ TEST_F(FaceDialogTest, ASnapshotSizeTypedKeyByKeyAppliesOnlyWhenTyped) {
     Start();
     Open();
     const ClockSettings& s = Clock().Settings();
-    Click("CheckBox3");  // the snapshot face
+    Click(IdOf(FaceControl::UseWallpaper));  // the snapshot face
     ASSERT_TRUE(s.UseWall);
     Size largest{};
     afterEachKey_ = [&] {
@@ -143,12 +144,13 @@ TEST_F(FaceDialogTest, ASnapshotSizeTypedKeyByKeyAppliesOnlyWhenTyped) {
                    std::max(largest.height, ClientSize().height)};
     };
     for (const char* typed : {"150", "250"}) {
-        TypeKeys("SpinEdit3", typed, 200);
-        EXPECT_EQ(Text("SpinEdit3"), typed);
+        TypeKeys(IdOf(FaceControl::SnapshotWidth), typed, 200);
+        EXPECT_EQ(Text(IdOf(FaceControl::SnapshotWidth)), typed);
         PressKey(VK_RETURN);
         EXPECT_EQ(s.TranWidth, std::stoi(typed));
         EXPECT_EQ(ClientSize().width, std::stoi(typed));
-        EXPECT_EQ(GetFocus(), Control("SpinEdit3")) << "the keys still go to the field";
+        EXPECT_EQ(GetFocus(), Control(IdOf(FaceControl::SnapshotWidth)))
+            << "the keys still go to the field";
     }
     PressKey(VK_UP);  // the arrows step the size, and apply it at once
     EXPECT_EQ(s.TranWidth, 251);
@@ -170,8 +172,9 @@ TEST_F(FaceDialogTest, LeftTypedKeyByKeyWhileTheClockTicksKeepsEveryKey) {
     Open();
     for (DWORD msPerKey : {200u, 300u}) {
         for (int attempt = 0; attempt < 10; ++attempt) {
-            TypeKeys("SpinEdit1", "140", msPerKey);
-            EXPECT_EQ(Text("SpinEdit1"), "140") << msPerKey << " ms a key, try " << attempt;
+            TypeKeys(IdOf(FaceControl::Left), "140", msPerKey);
+            EXPECT_EQ(Text(IdOf(FaceControl::Left)), "140")
+                << msPerKey << " ms a key, try " << attempt;
             EXPECT_EQ(Clock().Settings().FL, 140) << msPerKey << " ms a key, try " << attempt;
         }
     }
@@ -192,8 +195,8 @@ TEST_F(FaceDialogTest, DraggingTheClockOnlyShowsInLeftAndTop) {
     SendMessageA(ClockHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(100, 130));
     EXPECT_EQ(Clock().Settings().FL, 3);
     EXPECT_EQ(WindowRect(ClockHwnd()).left, 3);
-    EXPECT_EQ(Text("SpinEdit1"), "3");
-    EXPECT_EQ(Text("SpinEdit2"), std::to_string(before.top + 30));
+    EXPECT_EQ(Text(IdOf(FaceControl::Left)), "3");
+    EXPECT_EQ(Text(IdOf(FaceControl::Top)), std::to_string(before.top + 30));
 }
 
 // The box re-activated the dialog, which filled it again and showed the box again.
@@ -234,7 +237,8 @@ TEST_F(FaceDialogTest, OpeningTheDialogOfAClockInTheTrayChangesNothing) {
     Start();
     Open();
     for (int item = 0; item < 3; ++item) {
-        HWND radio = GetDlgItem(Dialog().Window(), GetDlgCtrlID(Control("RadioGroup1")) + item);
+        HWND radio =
+            GetDlgItem(Dialog().Window(), GetDlgCtrlID(Control(IdOf(FaceControl::Shape))) + item);
         EXPECT_EQ(SendMessageA(radio, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "shape 5 has no button";
     }
     SendMessageA(Dialog().Window(), WM_CLOSE, 0, 0);
@@ -252,7 +256,7 @@ TEST_F(FaceDialogTest, AClockHiddenInTheTrayStaysThereUntilItsIconIsClicked) {
     Start();
     SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
     Open();
-    ClickRadio("RadioGroup2", 0);  // "Top"
+    ClickRadio(IdOf(FaceControl::Stacking), 0);  // "Top"
     EXPECT_EQ(Clock().Settings().FacePos, 0);
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -281,10 +285,10 @@ TEST_F(FaceDialogTest, StartWithWindowsWritesAndRemovesTheRunValueForThisProgram
     SetRunValue("\"C:\\An old copy\\marvix.exe\"");
     Start();
     Open();
-    HWND box = Control("StartWithWindows");
+    HWND box = Control(IdOf(FaceControl::StartWithWindows));
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "a moved copy's value is off";
 
-    Click("StartWithWindows");
+    Click(IdOf(FaceControl::StartWithWindows));
     EXPECT_EQ(RunValue(), "\"" + std::string(self) + "\"") << "replaced by this program's";
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
     Stop();
@@ -292,9 +296,9 @@ TEST_F(FaceDialogTest, StartWithWindowsWritesAndRemovesTheRunValueForThisProgram
 
     Start();
     Open();
-    box = Control("StartWithWindows");
+    box = Control(IdOf(FaceControl::StartWithWindows));
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED) << "shown as the key has it";
-    Click("StartWithWindows");
+    Click(IdOf(FaceControl::StartWithWindows));
     EXPECT_EQ(RunValue(), "");
     EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }

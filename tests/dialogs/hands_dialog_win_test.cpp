@@ -23,7 +23,7 @@ protected:
     HandsWindow& OpenHands() { return static_cast<HandsWindow&>(Open()); }
     // The mouse over the Order list: down on one item, moved and up on another.
     void DragOrder(int from, int to) {
-        HWND list = Control("ListBox1");
+        HWND list = Control(IdOf(HandsControl::Order));
         RECT a{}, b{};
         SendMessageA(list, LB_GETITEMRECT, WPARAM(from), LPARAM(&a));
         SendMessageA(list, LB_GETITEMRECT, WPARAM(to), LPARAM(&b));
@@ -45,25 +45,25 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     OpenHands();
     const ClockSettings& s = Clock().Settings();
 
-    Type("SpinEdit14", "300");
+    Type(IdOf(HandsControl::Length, Hand::Hour), "300");
     EXPECT_EQ(s.AHS.requested, 200) << "capped at the larger side of the face";
-    Leave("SpinEdit14");
-    EXPECT_EQ(Text("SpinEdit14"), "200");
+    Leave(IdOf(HandsControl::Length, Hand::Hour));
+    EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "200");
     Clock().Tick();
     const HandGeometry& hands = Clock().Model().Layout().hands;
     EXPECT_EQ(hands.lengths[0], 150 / 5) << "200 does not fit the smaller side: automatic lengths";
     EXPECT_EQ(hands.lengths[1], 150 / 3);
 
-    Type("SpinEdit14", "abc");
+    Type(IdOf(HandsControl::Length, Hand::Hour), "abc");
     EXPECT_EQ(s.AHS.requested, 0);
-    Leave("SpinEdit14");
-    EXPECT_EQ(Text("SpinEdit14"), "0");
-    Type("SpinEdit14", "99999999999");
+    Leave(IdOf(HandsControl::Length, Hand::Hour));
+    EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "0");
+    Type(IdOf(HandsControl::Length, Hand::Hour), "99999999999");
     EXPECT_EQ(s.AHS.requested, 200);
-    Type("SpinEdit17", "99999999999");  // the hour hand's width, 1 to 20
+    Type(IdOf(HandsControl::Width, Hand::Hour), "99999999999");  // the hour hand's width, 1 to 20
     EXPECT_EQ(s.HWT, 20);
-    Leave("SpinEdit17");
-    EXPECT_EQ(Text("SpinEdit17"), "20");
+    Leave(IdOf(HandsControl::Width, Hand::Hour));
+    EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "20");
 }
 
 std::string ClassOf(HWND window) {
@@ -76,7 +76,7 @@ std::string ClassOf(HWND window) {
 // to their field, and a click on one is a user's change.
 TEST_F(HandsDialogTest, ASpinEditsArrowsComeWithTheFirstShowingAndStepTheSetting) {
     Start();
-    HWND field = Control("SpinEdit17");  // the hour hand's width, 1 to 20
+    HWND field = Control(IdOf(HandsControl::Width, Hand::Hour));  // the hour hand's width, 1 to 20
     EXPECT_NE(ClassOf(GetWindow(field, GW_HWNDNEXT)), "msctls_updown32");
 
     OpenHands();
@@ -91,7 +91,7 @@ TEST_F(HandsDialogTest, ASpinEditsArrowsComeWithTheFirstShowingAndStepTheSetting
     ASSERT_EQ(Clock().Settings().HWT, 3);
     SendMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 2));  // the upper arrow
     SendMessageA(arrows, WM_LBUTTONUP, 0, MAKELPARAM(4, 2));
-    EXPECT_EQ(Text("SpinEdit17"), "4");
+    EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "4");
     EXPECT_EQ(Clock().Settings().HWT, 4);
 }
 
@@ -105,19 +105,19 @@ TEST_F(HandsDialogTest, TogetherPutsEveryHandOnTheCommonPivotAndSmoothSetsTheTic
     ASSERT_EQ(Clock().Model().Layout().hands.centre, (Point{100, 100}));
     EXPECT_EQ(s.HX, 5) << "untouched while Together is off";
 
-    Click("CheckBox5");
+    Click(IdOf(HandsControl::Together));
     EXPECT_TRUE(s.THand);
     for (const HandSpec& hand : kHands) {
         EXPECT_EQ(s.*hand.x, 100) << hand.token;
         EXPECT_EQ(s.*hand.y, 100) << hand.token;
     }
-    EXPECT_EQ(Text("SpinEdit20"), "100");
-    EXPECT_EQ(Text("SpinEdit42"), "100");
+    EXPECT_EQ(Text(IdOf(HandsControl::Left, Hand::Hour)), "100");
+    EXPECT_EQ(Text(IdOf(HandsControl::Top, Hand::Internet2)), "100");
 
-    Click("CheckBox2");
+    Click(IdOf(HandsControl::Smooth));
     EXPECT_TRUE(s.Smooth);
     EXPECT_EQ(Clock().TickStep(), 10u);
-    Click("CheckBox2");
+    Click(IdOf(HandsControl::Smooth));
     EXPECT_EQ(Clock().TickStep(), 250u);
 }
 
@@ -129,14 +129,14 @@ TEST_F(HandsDialogTest, DraggingOneOrderItemOntoAnotherSwapsThemAndResetRestores
     EXPECT_EQ(Order(), (std::vector<std::string>{"Hour", "Min", "Sec", "Dat", "Day", "Mon", "Int2",
                                                  "Int1"}));
     char first[16] = {};
-    SendMessageA(Control("ListBox1"), LB_GETTEXT, 0, LPARAM(first));
+    SendMessageA(Control(IdOf(HandsControl::Order)), LB_GETTEXT, 0, LPARAM(first));
     EXPECT_STREQ(first, "Hour");
 
     // A button pressed elsewhere and released over the list swaps nothing.
-    SendMessageA(Control("ListBox1"), WM_LBUTTONUP, 0, MAKELPARAM(4, 2));
+    SendMessageA(Control(IdOf(HandsControl::Order)), WM_LBUTTONUP, 0, MAKELPARAM(4, 2));
     EXPECT_EQ(Order()[0], "Hour");
 
-    Click("Button1");
+    Click(IdOf(HandsControl::ResetOrder));
     EXPECT_EQ(Order(), original);
 }
 
@@ -147,16 +147,16 @@ TEST_F(HandsDialogTest, SpaceOpensAColourPanelAndCtrlArrowsMoveAHandInTheOrder) 
     OpenHands();
     ChooserScript chooser;
     chooser.AnswerColour(Colour{0x0000FF00});
-    SetFocus(Control("Panel1"));
+    SetFocus(Control(IdOf(HandsControl::Colour, Hand::Hour)));
     PressKey(VK_SPACE);
     EXPECT_EQ(chooser.Opened(), 1);
     EXPECT_EQ(Clock().Settings().CHourStr.text, "clLime");
     ScreenReader reader([this] { Pump(); });
     EXPECT_EQ(
-        reader.RolesAndNames({Control("Panel1")}),
+        reader.RolesAndNames({Control(IdOf(HandsControl::Colour, Hand::Hour))}),
         std::vector<std::string>{std::to_string(ROLE_SYSTEM_PUSHBUTTON) + "\tHour Color, lime"});
 
-    HWND list = Control("ListBox1");
+    HWND list = Control(IdOf(HandsControl::Order));
     SetFocus(list);
     SendMessageA(list, LB_SETCURSEL, 0, 0);
     PressKey(VK_DOWN);
@@ -178,12 +178,12 @@ TEST_F(HandsDialogTest, AColourPickedIsStoredByNameAndACancelWritesNothing) {
     ChooserScript chooser;
 
     chooser.AnswerColour(Colour{0x000000FF});
-    Click("Panel1");
+    Click(IdOf(HandsControl::Colour, Hand::Hour));
     EXPECT_EQ(s.CHourStr.text, "clRed");
     EXPECT_EQ(s.CHourStr.value, Colour{0x000000FF});
 
     chooser.AnswerColour(std::nullopt);
-    Click("Panel2");
+    Click(IdOf(HandsControl::Colour, Hand::Minute));
     EXPECT_EQ(chooser.Opened(), 2);
     EXPECT_EQ(chooser.LastInitialColour(), Colour{0x8000000F}) << "opened with the system colour";
     EXPECT_EQ(s.CMinStr.text, "clBtnFace");
@@ -196,7 +196,7 @@ TEST_F(HandsDialogTest, AColourPickedIsStoredByNameAndACancelWritesNothing) {
     app_->Dialog(DialogId::Hands).ShowSettings();
     EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"'Bleu' is not a valid integer value"});
     EXPECT_EQ(s.CSecStr.text, "Bleu");
-    EXPECT_EQ(Text("SpinEdit17"), "9");
+    EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "9");
 }
 
 // Filling at start and at every activation used to store what the fields could show: style 3
@@ -214,9 +214,10 @@ TEST_F(HandsDialogTest, OpeningAndClosingTheDialogChangesNothingStored) {
 
     Start();
     HandsWindow& hands = OpenHands();
-    EXPECT_EQ(Text("SpinEdit1"), "2") << "the style field shows the nearest value it can";
-    EXPECT_EQ(Text("SpinEdit17"), "1");
-    EXPECT_EQ(Text("SpinEdit20"), "0");
+    EXPECT_EQ(Text(IdOf(HandsControl::Style, Hand::Hour)), "2")
+        << "the style field shows the nearest value it can";
+    EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "1");
+    EXPECT_EQ(Text(IdOf(HandsControl::Left, Hand::Hour)), "0");
     SendMessageA(hands.Window(), WM_CLOSE, 0, 0);
     Pump();
     EXPECT_FALSE(hands.IsVisible());
@@ -232,12 +233,12 @@ TEST_F(HandsDialogTest, ReturningFromItsOwnWindowIsNoNewActivation) {
     Clock().ChangeSettings().HWT = 7;
     VisitOwnWindow();
     ASSERT_EQ(GetActiveWindow(), hands.Window());
-    EXPECT_EQ(Text("SpinEdit17"), "3");
+    EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "3");
 
     SetActiveWindow(ClockHwnd());
     SetActiveWindow(hands.Window());
     Pump();
-    EXPECT_EQ(Text("SpinEdit17"), "7") << "a real activation fills again";
+    EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "7") << "a real activation fills again";
 }
 
 }  // namespace

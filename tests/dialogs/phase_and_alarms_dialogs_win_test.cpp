@@ -8,7 +8,9 @@
 #include "../support/process_counters_win.h"
 #include "../support/recording_player.h"
 #include "../support/test_bitmaps.h"
+#include "dialogs/alarms_dialog.h"
 #include "dialogs/alarms_dialog_win.h"
+#include "dialogs/phase_dialog.h"
 #include "windows/choosers_win.h"
 
 namespace marvix {
@@ -36,15 +38,15 @@ TEST_F(PhaseDialogTest, PlacesAreHeldWithinTheFaceAndHalvingShowsAtOnce) {
     Start();
     Open();
     const ClockSettings& s = Clock().Settings();
-    Type("SpinEdit2", "250");
+    Type(IdOf(PhaseControl::Left, 0), "250");
     EXPECT_EQ(s.MoonPhaseLeft, 200);
-    Leave("SpinEdit2");
-    EXPECT_EQ(Text("SpinEdit2"), "200");
+    Leave(IdOf(PhaseControl::Left, 0));
+    EXPECT_EQ(Text(IdOf(PhaseControl::Left, 0)), "200");
 
-    Type("SpinEdit2", "0");
+    Type(IdOf(PhaseControl::Left, 0), "0");
     const GdiSurface& frame = Clock().Pictures().display;
     EXPECT_EQ(frame.PixelAt(30, 90), 0xFFFFFFu) << "the dial's ground below its horizon";
-    Click("CheckBox3");  // "Display Halved"
+    Click(IdOf(PhaseControl::Halved, 0));  // "Display Halved"
     EXPECT_TRUE(s.MoonHalf);
     EXPECT_EQ(frame.PixelAt(30, 90), 0x203040u) << "only the sky half, at once";
 }
@@ -56,10 +58,10 @@ TEST_F(PhaseDialogTest, ColoursAreStoredByNameAndACancelWritesNothing) {
     const ClockSettings& s = Clock().Settings();
     ChooserScript chooser;
     chooser.AnswerColour(Colour{0x000000FF});
-    Click("Panel4");
+    Click(IdOf(PhaseControl::MoonColour, 2));
     EXPECT_EQ(s.MoonColorStr.text, "clRed");
     chooser.AnswerColour(std::nullopt);
-    Click("Panel3");
+    Click(IdOf(PhaseControl::MoonColour, 1));
     EXPECT_EQ(chooser.Opened(), 2);
     EXPECT_EQ(s.PhaseBackColorStr.text, "$00800000") << "not rewritten as clNavy";
 }
@@ -71,7 +73,8 @@ TEST_F(PhaseDialogTest, ADisplaySizeIsHeldToTheScreen) {
     Open();
     const ClockSettings& s = Clock().Settings();
     const size_t before = PrivateBytes();
-    for (const char* typed : {"1", "12", "120", "1200", "12000"}) Type("SpinEdit1", typed);
+    for (const char* typed : {"1", "12", "120", "1200", "12000"})
+        Type(IdOf(PhaseControl::Size, 0), typed);
     const Size screen = Clock().ScreenArea();
     EXPECT_EQ(s.PhaseSize, std::max(screen.width, screen.height));
     EXPECT_LT(PrivateBytes(), before + 8 * 1024 * 1024);
@@ -83,10 +86,10 @@ TEST_F(AlarmsDialogTest, TheEditorEditsTheAlarmItsNumberShows) {
     Start();
     Open();
     const ClockSettings& s = Clock().Settings();
-    Type("SpinEdit7", "3");
-    EXPECT_EQ(Text("SpinEdit5"), "7");
-    EXPECT_EQ(Text("Edit12"), "three.wav");
-    Click("CheckBox18");  // "Alarm On"
+    Type(IdOf(AlarmsControl::AlarmNumber), "3");
+    EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmHour)), "7");
+    EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmFile)), "three.wav");
+    Click(IdOf(AlarmsControl::AlarmOn));  // "Alarm On"
     EXPECT_TRUE(s.Alarm3);
     EXPECT_FALSE(s.Alarm1);
 
@@ -95,14 +98,14 @@ TEST_F(AlarmsDialogTest, TheEditorEditsTheAlarmItsNumberShows) {
     EXPECT_EQ(Alarms().Alarm(), 3);
     ChooserScript chooser;
     chooser.AnswerFile("C:\\sounds\\bell.wav");
-    Click("Button24");
+    Click(IdOf(AlarmsControl::AlarmBrowse));
     EXPECT_EQ(s.A3Str, "C:\\sounds\\bell.wav");
     EXPECT_EQ(s.A1Str, "");
     chooser.AnswerFile(std::nullopt);
-    Click("Button24");
+    Click(IdOf(AlarmsControl::AlarmBrowse));
     EXPECT_EQ(s.A3Str, "C:\\sounds\\bell.wav");
 
-    Type("SpinEdit7", "9");
+    Type(IdOf(AlarmsControl::AlarmNumber), "9");
     EXPECT_EQ(Alarms().Alarm(), 5) << "held to 1 to 5";
 }
 
@@ -113,14 +116,14 @@ TEST_F(AlarmsDialogTest, TestPlaysOnceToTheEndAndNeverHoldsTheWindow) {
     Open();
     RecordingPlayer recorder;
     Clock().UsePlayer(recorder);
-    Click("Button9");  // the hour chime's "test"
+    Click(IdOf(AlarmsControl::SoundTest, 2));  // the hour chime's "test"
     EXPECT_EQ(recorder.played, (std::vector<SoundRequest>{{"chime.wav", 1, true}}));
 
     // A sound of three seconds plays on its own thread.
     TPlayFile slow(&ThreeSecondSound);
     Clock().UsePlayer(slow);
     const auto start = std::chrono::steady_clock::now();
-    Click("Button9");
+    Click(IdOf(AlarmsControl::SoundTest, 2));
     DWORD_PTR answer = 0;
     EXPECT_TRUE(
         SendMessageTimeoutA(Dialog().Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &answer));
@@ -134,9 +137,9 @@ TEST_F(AlarmsDialogTest, OpeningAndClosingChangesNoStoredHour) {
     Store("A2H", "15");
     Start();
     Open();
-    EXPECT_EQ(Text("SpinEdit5"), "12") << "midnight, said the field's way";
-    Type("SpinEdit7", "2");
-    EXPECT_EQ(Text("SpinEdit5"), "12");
+    EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmHour)), "12") << "midnight, said the field's way";
+    Type(IdOf(AlarmsControl::AlarmNumber), "2");
+    EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmHour)), "12");
     SendMessageA(Dialog().Window(), WM_CLOSE, 0, 0);
     Stop();
     EXPECT_EQ(Stored("A1H"), "0");

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "../support/clock_fixture_win.h"
+#include "dialogs/hands_dialog.h"
 #include "dialogs/table_dialog_win.h"
 #include "settings/registry_store.h"
 
@@ -48,7 +49,7 @@ TEST_F(SettledSaveTest, AChangeIsInTheRegistryBeforeTheProcessEnds) {
     auto& hands = static_cast<TableDialog&>(app_->Dialog(DialogId::Hands));
     hands.Show();
     Pump();
-    SendMessageA(hands.Control("CheckBox2"), BM_CLICK, 0, 0);  // "Smooth"
+    SendMessageA(hands.Control(IdOf(HandsControl::Smooth)), BM_CLICK, 0, 0);  // "Smooth"
     ASSERT_TRUE(Clock().Settings().Smooth);
     RunFor(3000, *app_);
     // A machine busy with other work may deliver the half-second checks late.

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the settings-dialog tests share: the program started as at start, and a user's actions
-// on one dialog's controls by their names.
+// on one dialog's controls by their roles.
 
 #include <windows.h>
 
@@ -25,10 +25,10 @@ protected:
         Pump();
         return Dialog();
     }
-    HWND Control(const char* name) { return Dialog().Control(name); }
+    HWND Control(ControlId id) { return Dialog().Control(id); }
     // As typing does: the edit's text changes and it tells the dialog.
-    void Type(const char* name, const char* text) { SetWindowTextA(Control(name), text); }
-    std::string Text(const char* name) {
+    void Type(ControlId name, const char* text) { SetWindowTextA(Control(name), text); }
+    std::string Text(ControlId name) {
         char text[MAX_PATH] = {};
         GetWindowTextA(Control(name), text, sizeof text);
         return text;
@@ -43,7 +43,7 @@ protected:
     }
     // A user typing into the field, one key every `msPerKey`, over all it held: each key reaches
     // the field through the program's message loop while the clock goes on ticking.
-    void TypeKeys(const char* name, const char* text, DWORD msPerKey) {
+    void TypeKeys(ControlId name, const char* text, DWORD msPerKey) {
         SetForegroundWindow(Dialog().Window());
         SetFocus(Control(name));
         SendMessageA(Control(name), EM_SETSEL, 0, -1);
@@ -64,11 +64,11 @@ protected:
         t.minute = uint16_t(t.minute + seconds / 60);
     }
     // Focus into the field and out again, as a user leaving it.
-    void Leave(const char* name) {
+    void Leave(ControlId name) {
         SetFocus(Control(name));
         SetFocus(Dialog().Window());
     }
-    void Click(const char* name) {
+    void Click(ControlId name) {
         SendMessageA(Control(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
         SendMessageA(Control(name), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
         Pump();
