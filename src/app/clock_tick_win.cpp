@@ -1,8 +1,22 @@
-// The running clock's timer handlers: the tick, which composes every frame and plans when it will
-// next have something to do, the one-second tick/tock pacing and the colon blink.
+// The running clock's timers: the tick, which composes every frame and plans when it will next
+// have something to do, the one-second tick/tock pacing, the colon blink and the half-second
+// checks.
 #include "app/running_clock_win.h"
 
+#include <utility>
+
 namespace marvix {
+
+void RunningClock::TimerFired(UINT_PTR timer) {
+    if (timer == ClockTimers::kTick) Tick();
+    if (timer == ClockTimers::kTickTock) PaceTickTock();
+    if (timer == ClockTimers::kBlink) BlinkColons();
+    if (timer == ClockTimers::kSave) {
+        SaveTimer();
+        ReadTheClock();
+        if (std::exchange(watchMonitorsNext_, !watchMonitorsNext_)) WatchMonitors();
+    }
+}
 
 void RunningClock::PlanNextTick() {
     if (!timers_.Running()) return;

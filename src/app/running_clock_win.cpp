@@ -136,17 +136,6 @@ void RunningClock::WindowDestroyed() {
     app_.ClockDestroyed();
 }
 
-void RunningClock::TimerFired(UINT_PTR timer) {
-    if (timer == ClockTimers::kTick) Tick();
-    if (timer == ClockTimers::kTickTock) PaceTickTock();
-    if (timer == ClockTimers::kBlink) BlinkColons();
-    if (timer == ClockTimers::kSave) {
-        SaveTimer();
-        ReadTheClock();
-        if (std::exchange(watchMonitorsNext_, !watchMonitorsNext_)) WatchMonitors();
-    }
-}
-
 void RunningClock::TimeChanged() {
     timers_.TickSoon();
     ReadTheClock();
