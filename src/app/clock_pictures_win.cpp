@@ -7,6 +7,7 @@
 #include "app/resource.h"
 #include "base/message_seam_win.h"
 #include "base/scoped_handles_win.h"
+#include "settings/config_store_win.h"
 
 namespace marvix {
 
@@ -73,7 +74,8 @@ FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures, const ch
         // A file too short to hold the bit count is no bitmap we could load.
         if (!file || !ReadFile(file.Get(), header, sizeof header, &read, nullptr) ||
             read != sizeof header || !GetFileSizeEx(file.Get(), &size)) {
-            ShowMessage(kCannotLoadFile);
+            // Named whole: a face named relative to some folder is looked for in the current one.
+            ShowMessage(NamingFile(kCannotLoadFile, FullPathOf(path)));
             return {};
         }
     }

@@ -2,15 +2,17 @@
 
 #include "base/message_seam_win.h"
 #include "settings/config_store_win.h"
+#include "settings/file_paths.h"
 #include "windows/clock_messages.h"
 
 namespace marvix {
 
 std::optional<ClockSettings> ConfigurationFiles::Load(const std::string& path,
                                                       const ClockSettings& current) {
-    const std::optional<std::string> text = ReadConfigFile(path);
+    const std::string whole = FullPathOf(path);
+    const std::optional<std::string> text = ReadConfigFile(whole);
     if (!text) {
-        ShowMessage(kCannotLoadFile);
+        ShowMessage(NamingFile(kCannotLoadFile, whole));
         return std::nullopt;
     }
     ConfigLoad loaded = LoadConfigText(*text, current);
@@ -19,6 +21,10 @@ std::optional<ClockSettings> ConfigurationFiles::Load(const std::string& path,
         return std::nullopt;
     }
     triples_ = loaded.triples;
+    // The file names its face and sounds from its own folder; the clock holds them whole, so that
+    // the next start finds them from whatever folder it starts in. The file itself is not
+    // touched.
+    ResolveFilePaths(*loaded.settings, FolderOf(whole));
     return std::move(loaded.settings);
 }
 

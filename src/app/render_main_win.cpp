@@ -15,6 +15,7 @@
 #include "settings/config_file.h"
 #include "settings/config_store_win.h"
 #include "settings/encodings.h"
+#include "settings/file_paths.h"
 #include "settings/registry_store_win.h"
 #include "windows/screen_clamp_win.h"
 
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         settings = std::move(*loaded.settings);
+        ResolveFilePaths(settings, FolderOf(FullPathOf(*config)));
         ApplyDisplayFonts(settings, live.displays.fonts);
         PrepareFace(settings, pictures, live.screen, kTooLargeOnLoad);
     }

@@ -16,6 +16,7 @@ UINT BoxFlags(MessageStyle style) {
     switch (style) {
         case MessageStyle::Information: return MB_OK | MB_ICONINFORMATION;
         case MessageStyle::Error: return MB_OK | MB_ICONERROR;
+        case MessageStyle::Question: return MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
         case MessageStyle::Plain: break;
     }
     return MB_OK;
@@ -42,6 +43,16 @@ void ShowMessage(std::string_view text, MessageStyle style) {
     // Owned by this thread's active window, so the box comes up in front of whatever dialog
     // caused it. The caption is the application title.
     MessageBoxA(GetActiveWindow(), owned.c_str(), kProgramTitle, BoxFlags(style));
+}
+
+bool AskYesNo(std::string_view question) {
+    if (g_capture) {
+        g_capture->messages_.push_back({std::string(question), MessageStyle::Question});
+        return g_capture->answer_;
+    }
+    const std::string owned(question);
+    return MessageBoxA(GetActiveWindow(), owned.c_str(), kProgramTitle,
+                       BoxFlags(MessageStyle::Question)) == IDYES;
 }
 
 void ReportFailureOnce(std::string_view text) {

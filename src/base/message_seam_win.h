@@ -14,9 +14,13 @@ enum class MessageStyle {
     Plain,        // a plain box with an OK button
     Information,  // an information box with an OK button
     Error,        // the error report: conversion and store failures
+    Question,     // a question with Yes and No
 };
 
 void ShowMessage(std::string_view text, MessageStyle style = MessageStyle::Plain);
+
+// Asks the user a question with Yes and No (No the default button); returns whether they said yes.
+bool AskYesNo(std::string_view question);
 
 // For failures of the platform itself (a window class, a DC or a bitmap that cannot be made):
 // shown as an error the first time a text is reported in the process, never again, so a failure
@@ -39,10 +43,14 @@ public:
     const std::vector<Message>& Messages() const { return messages_; }
     std::vector<std::string> Texts() const;
     void Clear() { messages_.clear(); }
+    // What every question is answered while the capture lives: yes, unless a test says no.
+    void AnswerQuestions(bool yes) { answer_ = yes; }
 
 private:
     friend void ShowMessage(std::string_view text, MessageStyle style);
+    friend bool AskYesNo(std::string_view question);
     std::vector<Message> messages_;
+    bool answer_ = true;
     MessageCapture* previous_;
 };
 

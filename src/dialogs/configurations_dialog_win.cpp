@@ -223,7 +223,14 @@ void ConfigurationsWindow::SaveUnderTypedName() {
         ShowMessage(kCannotSaveFile);
         return;
     }
-    host_.Clock().SaveConfiguration(InFolder(CurrentFolder(), *name));
+    const std::string path = InFolder(CurrentFolder(), *name);
+    // A click on Save right after a file was picked names that file: it is replaced only when the
+    // user says so (a gallery file, say, is no scratch pad).
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        !AskYesNo("Replace " + *name + "?")) {
+        return;
+    }
+    host_.Clock().SaveConfiguration(path);
     Relist();
 }
 

@@ -15,6 +15,12 @@ constexpr LONGLONG kMaxConfigBytes = 1 << 20;
 
 }  // namespace
 
+std::string FullPathOf(const std::string& path) {
+    char whole[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof whole, whole, nullptr);
+    return length > 0 && length < sizeof whole ? std::string(whole, length) : path;
+}
+
 std::optional<std::string> ReadConfigFile(const std::string& path) {
     ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -2,6 +2,9 @@
 
 // The messages the clock window, its render tool and the settings windows say alike.
 
+#include <string>
+#include <string_view>
+
 namespace marvix {
 
 inline constexpr char kCannotLoadFile[] =
@@ -11,5 +14,11 @@ inline constexpr char kCannotOpenGraphic[] = "Could not open the graphic file re
 // What a face file larger than the limit is told: at start-up, and when a configuration is loaded.
 inline constexpr char kTooLargeAtStart[] = "File too large to place. Can be no larger than 3 Meg.";
 inline constexpr char kTooLargeOnLoad[] = "File too large to place.";
+
+// A message about a file: its sentence, then, after a blank line, the file's full name.
+inline std::string NamingFile(std::string_view sentence, std::string_view fullPath) {
+    std::string text(sentence);
+    return (text += "\n\n") += fullPath;
+}
 
 }  // namespace marvix

@@ -74,18 +74,61 @@ TEST_F(FaceFileTest, AFaceWiderThanTheScreenGivesTheFallbackFace) {
         << "the next start tries the same face again";
 }
 
+// A configuration names its face from its own folder, as the gallery's do. Loaded, the clock
+// holds the face's whole path, so that the next start finds it from any folder; the file keeps
+// its own text.
+TEST_F(FaceFileTest, AFaceNamedFromItsConfigurationsFolderLastsAcrossAStartElsewhere) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "marvix-gallery";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryA((folder + "\\faces").c_str(), nullptr);
+    WriteTempFile("marvix-gallery\\faces\\wide.bmp", SolidBitmap(96, 64, 0x3366CC));
+    const std::string config = folder + "\\wide.ccf";
+    Start();
+    Clock().ChangeSettings().BackPic = "faces\\wide.bmp";
+    ASSERT_TRUE(Clock().SaveConfiguration(config));
+    Clock().ChangeSettings().BackPic = "";
+
+    SetCurrentDirectoryA("C:\\");
+    ASSERT_TRUE(Clock().LoadConfiguration(config));
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(Clock().Settings().BackPic, folder + "\\faces\\wide.bmp");
+    EXPECT_EQ(Client(), (Size{96, 64}));
+    Stop();
+    app_.reset();
+
+    SetCurrentDirectoryA(temp);  // another folder than the one the first clock ran in
+    Start();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(Client(), (Size{96, 64}));
+    EXPECT_EQ(FacePixel(10, 10), 0x3366CCu);
+    char text[4096] = {};
+    FILE* file = std::fopen(config.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    text[std::fread(text, 1, sizeof text - 1, file)] = 0;
+    std::fclose(file);
+    EXPECT_NE(std::string(text).find("\r\nfaces\\wide.bmp\r\n"), std::string::npos)
+        << "the file keeps naming its face from its own folder";
+}
+
+// The message names the file whole: a face named relative to another folder is looked for in the
+// one the clock started in.
 TEST_F(FaceFileTest, MissingShortAndLyingFilesAreReportedAndStartUpGoesOn) {
     Store("BackPic", "C:\\no\\such\\face.bmp");
     Start();
-    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kCannotLoad});
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{std::string(kCannotLoad) + "\n\nC:\\no\\such\\face.bmp"});
     EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
     EXPECT_EQ(Client(), (Size{200, 200}));
     app_.reset();
     messages_.Clear();
 
-    Store("BackPic", WriteTempFile("marvix-short.bmp", std::vector<uint8_t>(20, 'B')));
+    const std::string shortFile = WriteTempFile("marvix-short.bmp", std::vector<uint8_t>(20, 'B'));
+    Store("BackPic", shortFile);
     Start();
-    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{kCannotLoad});
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{std::string(kCannotLoad) + "\n\n" + shortFile});
     app_.reset();
     messages_.Clear();
 

@@ -188,11 +188,21 @@ TEST_F(ConfigurationsTest, ALoadedFilesLegacyColourLinesAreSavedAgain) {
     DeleteFileA(Path("again.ccf").c_str());
 }
 
-TEST_F(ConfigurationsTest, SavingAgainOverwritesThePickedFile) {
+// A picked file's name is in the name box, so one click on Save would write over it: it asks.
+TEST_F(ConfigurationsTest, SavingOverThePickedFileAsksAndOnlyYesReplacesIt) {
     Type("mylook");
     dialog_->SaveUnderTypedName();
+    EXPECT_TRUE(messages_.Messages().empty()) << "a new file needs no question";
+    const std::vector<std::string> saved = ReadLines(Path("mylook.ccf"));
     Clock().ChangeSettings().CShape = 2;
     ASSERT_TRUE(Pick("mylook.ccf"));
+    messages_.AnswerQuestions(false);
+    dialog_->SaveUnderTypedName();
+    ASSERT_EQ(messages_.Messages().size(), 1u);
+    EXPECT_EQ(messages_.Messages()[0].text, "Replace mylook.ccf?");
+    EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Question);
+    EXPECT_EQ(ReadLines(Path("mylook.ccf")), saved) << "No writes nothing";
+    messages_.AnswerQuestions(true);
     dialog_->SaveUnderTypedName();
     EXPECT_EQ(ReadLines(Path("mylook.ccf"))[15], "2");
     EXPECT_EQ(GetFileAttributesA(Path("mylook.ccf.ccf").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -220,7 +230,8 @@ TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
     dialog_->LoadPickedFile();
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{
-                  "Unable to load specified file. File may not exist or be corrupt."});
+                  "Unable to load specified file. File may not exist or be corrupt.\n\n" +
+                  Path("mylook.ccf")});
     EXPECT_EQ(Clock().Settings().CShape, 2);
 
     // FT good, FL empty: nothing of the file reaches the clock.

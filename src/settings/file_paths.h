@@ -1,0 +1,28 @@
+#pragma once
+
+// The files a clock's look names (its face, its sounds) as a configuration file names them:
+// relative to the file's own folder, so that a gallery works wherever it is unpacked or
+// installed. The clock holds them whole once loaded, so that the next start finds them whatever
+// folder it starts in.
+
+#include <string>
+#include <string_view>
+
+#include "settings/clock_settings.h"
+
+namespace marvix {
+
+// Whether a Windows path names its file from a drive's root ("C:\x", "\\server\x", "\x") or from
+// a drive's current folder ("C:x"), rather than from a folder the reader has to know.
+bool IsRelativePath(std::string_view path);
+
+// The folder a path lies in, without its last separator; empty for a bare name.
+std::string_view FolderOf(std::string_view path);
+
+// `path` as seen from `folder`: unchanged when it is empty or not relative.
+std::string ResolvedAgainst(std::string_view folder, std::string_view path);
+
+// The face and every sound file the settings name, resolved against `folder`.
+void ResolveFilePaths(ClockSettings& settings, std::string_view folder);
+
+}  // namespace marvix
