@@ -72,10 +72,15 @@ FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures, const ch
     {
         ScopedFile file = OpenForReading(path);
         // A file too short to hold the bit count is no bitmap we could load.
-        if (!file || !ReadFile(file.Get(), header, sizeof header, &read, nullptr) ||
-            read != sizeof header || !GetFileSizeEx(file.Get(), &size)) {
-            // Named whole: a face named relative to some folder is looked for in the current one.
-            ShowMessage(NamingFile(kCannotLoadFile, FullPathOf(path)));
+        // Named whole: a face named relative to some folder is looked for in the current one.
+        if (!file) {
+            const unsigned long error = GetLastError();
+            ShowMessage(NamingFile(kCannotLoadFile, FullPathOf(path), FileProblemInWords(error)));
+            return {};
+        }
+        if (!ReadFile(file.Get(), header, sizeof header, &read, nullptr) || read != sizeof header ||
+            !GetFileSizeEx(file.Get(), &size)) {
+            ShowMessage(NamingFile(kCannotLoadFile, FullPathOf(path), kTooShortForAPicture));
             return {};
         }
     }

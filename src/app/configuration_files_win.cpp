@@ -10,9 +10,10 @@ namespace marvix {
 std::optional<ClockSettings> ConfigurationFiles::Load(const std::string& path,
                                                       const ClockSettings& current) {
     const std::string whole = FullPathOf(path);
-    const std::optional<std::string> text = ReadConfigFile(whole);
+    unsigned long error = 0;
+    const std::optional<std::string> text = ReadConfigFile(whole, &error);
     if (!text) {
-        ShowMessage(NamingFile(kCannotLoadFile, whole));
+        ShowMessage(NamingFile(kCannotLoadFile, whole, FileProblemInWords(error)));
         return std::nullopt;
     }
     ConfigLoad loaded = LoadConfigText(*text, current);
@@ -30,8 +31,10 @@ std::optional<ClockSettings> ConfigurationFiles::Load(const std::string& path,
 
 bool ConfigurationFiles::Save(const std::string& path, const ClockSettings& settings,
                               const DisplayFonts& fonts) const {
-    if (!WriteConfigFile(path, SaveConfigText(settings, fonts, triples_))) {
-        ShowMessage(kCannotSaveFile);
+    const std::string whole = FullPathOf(path);
+    unsigned long error = 0;
+    if (!WriteConfigFile(whole, SaveConfigText(settings, fonts, triples_), &error)) {
+        ShowMessage(NamingFile(kCannotSaveFile, whole, FileProblemInWords(error)));
         return false;
     }
     return true;

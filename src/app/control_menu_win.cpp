@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include "base/lazy_library_win.h"
+#include "base/message_seam_win.h"
 #include "base/version.h"
 #include "windows/accessible_win.h"
 #include "windows/painted_panel_win.h"
@@ -131,10 +132,12 @@ const PanelLook* LookOf(int id) {
 void OpenDateAndTimeSettings() {
     static const auto execute =
         LazyFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
-    if (execute) {
-        execute(GetDesktopWindow(), "open", "rundll32.exe",
-                "shell32.dll,Control_RunDLL timedate.cpl", "", SW_SHOWDEFAULT);
-    }
+    // ShellExecute answers 32 or less when it could not start the program.
+    const bool opened =
+        execute && reinterpret_cast<INT_PTR>(execute(GetDesktopWindow(), "open", "rundll32.exe",
+                                                     "shell32.dll,Control_RunDLL timedate.cpl", "",
+                                                     SW_SHOWDEFAULT)) > 32;
+    if (!opened) ShowMessage("Unable to open the date and time settings of Windows.");
 }
 
 }  // namespace

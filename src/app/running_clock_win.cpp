@@ -43,7 +43,7 @@ void RunningClock::WindowCreated() {
     Retime();
     ReportAll(errors);
 
-    ReadTheClock();
+    ReadFromSettled();
     PrepareFaceAndWindow(kTooLargeAtStart);
     Restack();
     if (Settings().UseWall) TakeSnapshot();
@@ -98,7 +98,10 @@ void RunningClock::ReadTheClock() {
     const LocalTime minute{t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, 0, 0};
     if (minute == readMinute_) return;
     readMinute_ = minute;
-    reading_ = ClockReading(Settings(), t);
+    std::string reading = ClockReading(readFrom_, t);
+    // A screen reader hears of the clock only when its words change.
+    if (reading == reading_) return;
+    reading_ = std::move(reading);
     window_.Tray().SetReading(reading_);
     AnnounceNameChange(Window());
 }
@@ -114,12 +117,19 @@ void RunningClock::SaveTimer() {
     saver_.Collect();
     // What a save writes includes the fonts, read from the registry if never read yet.
     ReadDisplayFonts();
-    saver_.SaveIfSettled(model_);
+    if (saver_.SaveIfSettled(model_)) ReadFromSettled();
+}
+
+void RunningClock::ReadFromSettled() {
+    readFrom_ = Settings();
+    readMinute_ = {0, 0, 0, 0, 0, 0, 0, 0};
+    ReadTheClock();
 }
 
 void RunningClock::MarkSettingsUnchanged() {
     ReadDisplayFonts();
     saver_.MarkUnchanged(model_.Written(WrittenTo::Registry));
+    ReadFromSettled();
 }
 
 void RunningClock::SaveSettings() {

@@ -103,8 +103,8 @@ public:
     // Every half second: saves the settings once a change has settled (see SettingsSaver).
     void SaveTimer();
     // Every half second, the tick's pause in the tray notwithstanding: the clock in words, for
-    // the tray icon's tip and for screen readers, made anew when the minute turns or the time
-    // is set; a screen reader is told of each new reading.
+    // the tray icon's tip and for screen readers, made anew when the minute turns, the time is set
+    // or the settings have settled; a screen reader is told of each new reading.
     void ReadTheClock();
     // Every second: monitors plugged or unplugged, or a work area changed, are handled as
     // WM_DISPLAYCHANGE handles them. Windows sends that message, but Wine sends no window any
@@ -135,6 +135,8 @@ private:
     void SettingsEdited() override;
 
     void LoadDisplayFonts();
+    // The settings have settled: the clock in words is read from them from now on.
+    void ReadFromSettled();
     void SaveSettings();
     void RefreshScreens();
     // The face prepared (BackPic, the snapshot size, the fallback), the window fitted to it and
@@ -160,6 +162,9 @@ private:
     // The clock in words, for the tray tip and as the window's accessible name: what a screen
     // reader says the clock is.
     std::string reading_;
+    // What the clock in words is read from: the settings as they last settled, so that an alarm
+    // halfway typed (its hour passing through 13 on the way to 21) is never told.
+    ClockSettings readFrom_;
     bool activated_ = false;
     bool displayFontsRead_ = false;
     unsigned framesShown_ = 0;

@@ -20,12 +20,12 @@ void SettingsSaver::MarkUnchanged(const ClockSettings& settings) {
 
 // 321 values, each opened, written and closed: tens of milliseconds under Wine, so a worker
 // writes them from its own copy while the window goes on.
-void SettingsSaver::SaveIfSettled(const ClockModel& clock) {
-    if (!settled_.Settled(changes_)) return;
+bool SettingsSaver::SaveIfSettled(const ClockModel& clock) {
+    if (!settled_.Settled(changes_)) return false;
     std::vector<std::string> values = ExitValues(clock.Written(WrittenTo::Registry));
     const bool differs = settled_.Differs(values);
     settled_.Stored(values, changes_);
-    if (!differs) return;
+    if (!differs) return true;
     saving_ = true;
     worker_ = std::thread([this, values = std::move(values)] {
         std::vector<std::string> errors;
@@ -33,6 +33,7 @@ void SettingsSaver::SaveIfSettled(const ClockModel& clock) {
         errors_ = std::move(errors);
         saving_ = false;
     });
+    return true;
 }
 
 void SettingsSaver::SaveAtExit(ClockSettings settings) {

@@ -38,8 +38,8 @@ public:
     void MarkUnchanged(const ClockSettings& settings);
     // A check (every half second): starts a save of the clock's record, as the registry is
     // written it, once a change has settled and differs from what is stored. Call when no save is
-    // under way.
-    void SaveIfSettled(const ClockModel& clock);
+    // under way. Returns whether the changes had settled.
+    bool SaveIfSettled(const ClockModel& clock);
     // The exit save of the record as the registry is written it, once: written on this thread
     // after any save under way, every failure shown.
     void SaveAtExit(ClockSettings settings);

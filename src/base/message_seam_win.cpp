@@ -17,9 +17,10 @@ UINT BoxFlags(MessageStyle style) {
         case MessageStyle::Information: return MB_OK | MB_ICONINFORMATION;
         case MessageStyle::Error: return MB_OK | MB_ICONERROR;
         case MessageStyle::Question: return MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
-        case MessageStyle::Plain: break;
+        case MessageStyle::Warning: break;
     }
-    return MB_OK;
+    // Every box says by its icon what kind of news it brings.
+    return MB_OK | MB_ICONWARNING;
 }
 
 }  // namespace

@@ -11,13 +11,13 @@
 namespace marvix {
 
 enum class MessageStyle {
-    Plain,        // a plain box with an OK button
+    Warning,      // something asked for did not happen: a warning box with an OK button
     Information,  // an information box with an OK button
     Error,        // the error report: conversion and store failures
     Question,     // a question with Yes and No
 };
 
-void ShowMessage(std::string_view text, MessageStyle style = MessageStyle::Plain);
+void ShowMessage(std::string_view text, MessageStyle style = MessageStyle::Warning);
 
 // Asks the user a question with Yes and No (No the default button); returns whether they said yes.
 bool AskYesNo(std::string_view question);

@@ -7,6 +7,7 @@
 #include "base/scoped_handles_win.h"
 #include "dialogs/configurations_dialog.h"
 #include "settings/config_file.h"
+#include "settings/file_paths.h"
 #include "windows/accessible_win.h"
 #include "windows/clock_messages.h"
 
@@ -215,14 +216,32 @@ void ConfigurationsWindow::OpenPickedDrive() {
     Relist();
 }
 
+// Why a typed name cannot be saved under, as the message says it, if it cannot.
+std::optional<std::string> ConfigurationsWindow::SaveNameProblem(const std::string& typed) const {
+    if (typed.empty()) return NamingFile(kCannotSaveFile, "No file name was given.");
+    const std::string path = InFolder(CurrentFolder(), typed);
+    // A typed name may name its own folder or drive ("D:\\clocks\\desk"): only the file's own
+    // name is held to what a file name can hold.
+    std::string_view own(typed);
+    own.remove_prefix(own.find_last_of("\\/") + 1);
+    if (own.size() == typed.size() && own.size() >= 2 && own[1] == ':') own.remove_prefix(2);
+    if (const std::optional<char> c = ForbiddenFileNameCharacter(own)) {
+        return NamingFile(kCannotSaveFile, path,
+                          std::string("A file name cannot hold the character \"") + *c + "\".");
+    }
+    if (!ConfigSaveName(typed))
+        return NamingFile(kCannotSaveFile, path, "The name needs more than four characters.");
+    return std::nullopt;
+}
+
 void ConfigurationsWindow::SaveUnderTypedName() {
     char typed[MAX_PATH] = {};
     GetDlgItemTextA(Window(), kNameBox, typed, MAX_PATH);
-    const std::optional<std::string> name = ConfigSaveName(typed);
-    if (!name) {
-        ShowMessage(kCannotSaveFile);
+    if (const std::optional<std::string> problem = SaveNameProblem(typed)) {
+        ShowMessage(*problem);
         return;
     }
+    const std::optional<std::string> name = ConfigSaveName(typed);
     const std::string path = InFolder(CurrentFolder(), *name);
     // A click on Save right after a file was picked names that file: it is replaced only when the
     // user says so (a gallery file, say, is no scratch pad).

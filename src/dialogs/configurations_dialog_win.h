@@ -5,6 +5,7 @@
 // and a name box with "Save" (or Enter). The folder shown is the process's current folder, so a
 // bare name is saved there.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    std::optional<std::string> SaveNameProblem(const std::string& typed) const;
     void ListDrives(const std::string& folder);
     void ListFolders(const std::string& folder);
     void ListFiles(const std::string& folder);

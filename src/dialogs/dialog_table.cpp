@@ -34,7 +34,7 @@ SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock) {
     return {minimum, std::max(maximum, minimum)};
 }
 
-int32_t HeldSpinValue(std::string_view text, SpinBounds bounds) {
+std::optional<int32_t> ReadSpinValue(std::string_view text, SpinBounds bounds) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     bool negative = false;
@@ -42,15 +42,19 @@ int32_t HeldSpinValue(std::string_view text, SpinBounds bounds) {
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    if (text.empty() ||
+    if (text.empty() || (negative && bounds.minimum >= 0) ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return bounds.minimum;
+        return std::nullopt;
     }
     // Digits beyond what any bound can need only push the value further out.
     int64_t magnitude = 0;
     for (char c : text) magnitude = std::min<int64_t>(magnitude * 10 + (c - '0'), int64_t{1} << 40);
     const int64_t value = negative ? -magnitude : magnitude;
     return static_cast<int32_t>(std::clamp<int64_t>(value, bounds.minimum, bounds.maximum));
+}
+
+int32_t HeldSpinValue(std::string_view text, SpinBounds bounds) {
+    return ReadSpinValue(text, bounds).value_or(bounds.minimum);
 }
 
 void StoreBoundInteger(ClockSettings& s, const SettingDef& def, int32_t value) {

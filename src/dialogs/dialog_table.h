@@ -136,8 +136,12 @@ struct ClockMeasures {
 // The row's bounds with its cap applied.
 SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock);
 
-// What a spin edit makes of typed text: a decimal number held to the bounds (however many
-// digits it has), the minimum for text that is no number at all. Never overflows.
+// What a spin edit reads of typed text: a decimal number (a sign, then digits; a minus only where
+// the bounds allow negatives) held to the bounds however many digits it has, or nothing for text
+// that is no such number (empty, "7x", "-5" in a field of lengths), which then never reaches the
+// setting. Never overflows.
+std::optional<int32_t> ReadSpinValue(std::string_view text, SpinBounds bounds);
+// The same, the minimum for text that is no number: what a field the dialog holds itself shows.
 int32_t HeldSpinValue(std::string_view text, SpinBounds bounds);
 
 // A user's value: a Geometry setting takes it as its requested value.

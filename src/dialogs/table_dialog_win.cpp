@@ -200,9 +200,13 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
                 unsettled_ = &row;
                 return;
             }
-            StoreBoundInteger(s, *def,
-                              HeldSpinValue(WindowText(control), BoundsOf(row, Measures())));
-            break;
+            // An entry that is no number (emptied, "7x") never reaches the setting: leaving the
+            // field shows the value the clock has again.
+            if (const std::optional<int32_t> typed = TypedValue(row)) {
+                StoreBoundInteger(s, *def, *typed);
+                break;
+            }
+            return;
         case ControlType::Edit:
             if (notification != EN_CHANGE) return;
             s.*std::get<std::string ClockSettings::*>(def->field) = WindowText(control);
@@ -224,7 +228,9 @@ void TableDialog::FieldLeft(const ControlRow& row) {
 void TableDialog::Settle(const ControlRow& row) {
     if (unsettled_ != &row) return;
     unsettled_ = nullptr;
-    StoreBoundInteger(ChangeSettings(), *Bound(row), HeldValue(row.id));
+    const std::optional<int32_t> typed = TypedValue(row);
+    if (!typed) return;
+    StoreBoundInteger(ChangeSettings(), *Bound(row), *typed);
     Changed(row);
 }
 
@@ -276,6 +282,10 @@ void TableDialog::Browse(const ControlRow& row) {
     // Set outside the guard: the field's EN_CHANGE stores the pick as a user's change. A cancel
     // changes nothing.
     if (picked) SetWindowTextA(field, picked->c_str());
+}
+
+std::optional<int32_t> TableDialog::TypedValue(const ControlRow& row) const {
+    return ReadSpinValue(WindowText(windows_[IndexOf(row)]), BoundsOf(row, Measures()));
 }
 
 int32_t TableDialog::HeldValue(ControlId id) const {

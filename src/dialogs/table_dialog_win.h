@@ -99,6 +99,8 @@ private:
     // field shows the value held to its bounds.
     void FieldLeft(const ControlRow& row);
     void Settle(const ControlRow& row);
+    // What the field's text reads as, held to its bounds; nothing when it is no number.
+    std::optional<int32_t> TypedValue(const ControlRow& row) const;
     void ColourPanelClick(const ControlRow& row);
     void FontButtonClick(const ControlRow& row);
     void Browse(const ControlRow& row);

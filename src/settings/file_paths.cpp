@@ -37,6 +37,15 @@ std::string ResolvedAgainst(std::string_view folder, std::string_view path) {
     return whole += path;
 }
 
+std::optional<char> ForbiddenFileNameCharacter(std::string_view name) {
+    constexpr std::string_view kForbidden = "\\/:*?\"<>|";
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 32 || kForbidden.find(c) != std::string_view::npos)
+            return c;
+    }
+    return std::nullopt;
+}
+
 void ResolveFilePaths(ClockSettings& settings, std::string_view folder) {
     for (std::string ClockSettings::*file : kFileSettings)
         settings.*file = ResolvedAgainst(folder, settings.*file);

@@ -5,6 +5,7 @@
 // installed. The clock holds them whole once loaded, so that the next start finds them whatever
 // folder it starts in.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,10 @@ std::string_view FolderOf(std::string_view path);
 
 // `path` as seen from `folder`: unchanged when it is empty or not relative.
 std::string ResolvedAgainst(std::string_view folder, std::string_view path);
+
+// The first character a Windows file name cannot hold (a separator, a colon, a wildcard, a quote,
+// an angle bracket, a bar, a control character), if the name has one.
+std::optional<char> ForbiddenFileNameCharacter(std::string_view name);
 
 // The face and every sound file the settings name, resolved against `folder`.
 void ResolveFilePaths(ClockSettings& settings, std::string_view folder);

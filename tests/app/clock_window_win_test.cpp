@@ -83,6 +83,28 @@ TEST_F(ClockWindowTest, TheTrayTipStartsWithTheTimeAndDateAndTurnsWithTheMinute)
     EXPECT_EQ(Clock().Tray().Tip(), "10:16, Monday 7 December 2026" + help);
 }
 
+// The tip tells the alarm as it settles, as the save writes it: never one halfway typed (an hour
+// passing through "1" on its way to "11").
+TEST_F(ClockWindowTest, TheTrayTipTellsAnAlarmOnlyOnceItHasSettled) {
+    Store("Alarm1", "true");
+    Store("A1H", "7");
+    Store("A1M", "30");
+    Start();
+    const auto tip = [&] { return std::string(Clock().Tray().Tip()); };
+    EXPECT_NE(tip().find("10:15, Monday 7 December 2026, alarm at 7:30"), std::string::npos)
+        << tip();
+    Clock().ChangeSettings().A1H = 1;
+    time_.time.minute = 16;
+    SendMessageA(ClockHwnd(), WM_TIMER, ClockTimers::kSave, 0);
+    EXPECT_NE(tip().find("10:16, Monday 7 December 2026, alarm at 7:30"), std::string::npos)
+        << "the minute turns; the alarm is still being typed: " << tip();
+    Clock().ChangeSettings().A1H = 11;
+    for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check)
+        SendMessageA(ClockHwnd(), WM_TIMER, ClockTimers::kSave, 0);
+    EXPECT_NE(tip().find("10:16, Monday 7 December 2026, alarm at 11:30"), std::string::npos)
+        << "settled: " << tip();
+}
+
 TEST_F(ClockWindowTest, ATickThatChangesNoPixelSendsNothingToTheWindow) {
     Start();
     RunningClock& clock = Clock();

@@ -118,7 +118,8 @@ TEST_F(FaceFileTest, MissingShortAndLyingFilesAreReportedAndStartUpGoesOn) {
     Store("BackPic", "C:\\no\\such\\face.bmp");
     Start();
     EXPECT_EQ(messages_.Texts(),
-              std::vector<std::string>{std::string(kCannotLoad) + "\n\nC:\\no\\such\\face.bmp"});
+              std::vector<std::string>{std::string(kCannotLoad) +
+                                       "\n\nC:\\no\\such\\face.bmp\nThere is no such folder."});
     EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
     EXPECT_EQ(Client(), (Size{200, 200}));
     app_.reset();
@@ -128,7 +129,8 @@ TEST_F(FaceFileTest, MissingShortAndLyingFilesAreReportedAndStartUpGoesOn) {
     Store("BackPic", shortFile);
     Start();
     EXPECT_EQ(messages_.Texts(),
-              std::vector<std::string>{std::string(kCannotLoad) + "\n\n" + shortFile});
+              std::vector<std::string>{std::string(kCannotLoad) + "\n\n" + shortFile +
+                                       "\nIt is too short to be a picture."});
     app_.reset();
     messages_.Clear();
 

@@ -210,14 +210,38 @@ TEST_F(ConfigurationsTest, SavingOverThePickedFileAsksAndOnlyYesReplacesIt) {
         << "no temporary file left";
 }
 
-TEST_F(ConfigurationsTest, ShortNamesAreRefused) {
-    for (const char* name : {"", "abcd", ".ccf"}) {
+// The sentence of old stays first; the lines after it say which file and what is wrong with it.
+TEST_F(ConfigurationsTest, NamesThatCannotBeSavedUnderSayWhy) {
+    const std::string sentence = "Unable to save specified file.\n\n";
+    const std::pair<const char*, std::string> cases[] = {
+        {"", sentence + "No file name was given."},
+        {"abcd", sentence + Path("abcd") + "\nThe name needs more than four characters."},
+        {".ccf", sentence + Path(".ccf") + "\nThe name needs more than four characters."},
+        {"a/b:c?", sentence + "a/b:c?\nA file name cannot hold the character \":\"."},
+        {"tea time?",
+         sentence + Path("tea time?") + "\nA file name cannot hold the character \"?\"."},
+    };
+    for (const auto& [name, said] : cases) {
         messages_.Clear();
         Type(name);
         dialog_->SaveUnderTypedName();
-        EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"Unable to save specified file."})
-            << name;
+        EXPECT_EQ(messages_.Texts(), std::vector<std::string>{said}) << name;
+        ASSERT_EQ(messages_.Messages().size(), 1u);
+        EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning) << "with its icon";
     }
+    // A name that names its own folder and drive is no bad name.
+    messages_.Clear();
+    Type((folder_ + "\\whole path").c_str());
+    dialog_->SaveUnderTypedName();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_NE(GetFileAttributesA(Path("whole path.ccf").c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(Path("whole path.ccf").c_str());
+    // A folder that is gone: the write fails and says why.
+    messages_.Clear();
+    EXPECT_FALSE(Clock().SaveConfiguration(folder_ + "\\no such folder\\look.ccf"));
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{sentence + folder_ + "\\no such folder\\look.ccf\n" +
+                                       "There is no such folder."});
 }
 
 TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
@@ -231,7 +255,7 @@ TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{
                   "Unable to load specified file. File may not exist or be corrupt.\n\n" +
-                  Path("mylook.ccf")});
+                  Path("mylook.ccf") + "\nThere is no such file."});
     EXPECT_EQ(Clock().Settings().CShape, 2);
 
     // FT good, FL empty: nothing of the file reaches the clock.

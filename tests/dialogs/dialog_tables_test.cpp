@@ -119,27 +119,38 @@ TEST(DialogTables, CapsFollowTheClockPicture) {
               -32000);
 }
 
-TEST(DialogTables, TypedTextIsHeldToTheBoundsWithoutOverflow) {
+// What a field reads of typed text: a number held to the bounds, or nothing, which never reaches
+// the setting; a field the dialog holds itself shows the minimum then.
+TEST(DialogTables, TypedTextIsReadAndHeldToTheBoundsWithoutOverflow) {
     const SpinBounds bounds{1, 200};
-    const std::pair<const char*, int32_t> cases[] = {
-        {"42", 42},
-        {" 42 ", 42},
-        {"+7", 7},
-        {"300", 200},
-        {"0", 1},
-        {"-5", 1},
-        {"99999999999", 200},
-        {"-99999999999", 1},
-        {"999999999999999999999999", 200},
-        {"abc", 1},
-        {"", 1},
-        {"12a", 1},
-        {"-", 1},
-        {"$FF", 1},
+    const std::optional<int32_t> none;
+    const struct {
+        const char* text;
+        std::optional<int32_t> read;
+        int32_t held;
+    } cases[] = {
+        {"42", 42, 42},
+        {" 42 ", 42, 42},
+        {"+7", 7, 7},
+        {"300", 200, 200},
+        {"0", 1, 1},
+        {"-5", none, 1},  // no minus where the bounds have no negatives
+        {"99999999999", 200, 200},
+        {"-99999999999", none, 1},
+        {"999999999999999999999999", 200, 200},
+        {"abc", none, 1},
+        {"", none, 1},
+        {"7x", none, 1},
+        {"12a", none, 1},
+        {"-", none, 1},
+        {"$FF", none, 1},
     };
-    for (const auto& [text, held] : cases)
-        EXPECT_EQ(HeldSpinValue(text, bounds), held) << '"' << text << '"';
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadSpinValue(c.text, bounds), c.read) << '"' << c.text << '"';
+        EXPECT_EQ(HeldSpinValue(c.text, bounds), c.held) << '"' << c.text << '"';
+    }
     EXPECT_EQ(HeldSpinValue("-3", {-10, 10}), -3);
+    EXPECT_EQ(ReadSpinValue("-30", {-10, 10}), -10);
 }
 
 // What a screen reader calls each control a user can reach: words of its own, never the same

@@ -48,8 +48,35 @@ TEST_F(FaceDialogTest, CornerSizeIsHeldBetweenNothingAndTheFaceWidth) {
     EXPECT_EQ(Clock().Settings().RSqr, 200);
     Leave(IdOf(FaceControl::CornerSize));
     EXPECT_EQ(Text(IdOf(FaceControl::CornerSize)), "200");
-    Type(IdOf(FaceControl::CornerSize), "-5");
-    EXPECT_EQ(Clock().Settings().RSqr, 0);
+    // No number, or a minus where there are no negatives: the setting keeps its value (it used to
+    // store 0), and leaving the field shows it again.
+    for (const char* typed : {"-5", "", "7x"}) {
+        Type(IdOf(FaceControl::CornerSize), typed);
+        EXPECT_EQ(Clock().Settings().RSqr, 200) << '"' << typed << '"';
+    }
+    Leave(IdOf(FaceControl::CornerSize));
+    EXPECT_EQ(Text(IdOf(FaceControl::CornerSize)), "200");
+}
+
+// Keys that make no number leave the clock where it is: "abc" in Left used to store 0 and move the
+// clock to the screen's edge, an emptied Top the same.
+TEST_F(FaceDialogTest, KeysThatMakeNoNumberLeaveTheClockWhereItIs) {
+    Store("FL", "300");
+    Store("FT", "200");
+    Start();
+    Open();
+    const RECT before = WindowRect(ClockHwnd());
+    TypeKeys(IdOf(FaceControl::Left), "abc", 30);
+    EXPECT_EQ(Text(IdOf(FaceControl::Left)), "abc") << "the keys reached the field";
+    TypeKeys(IdOf(FaceControl::Top), "\b", 30);  // all of it selected, then Backspace
+    EXPECT_EQ(Text(IdOf(FaceControl::Top)), "");
+    EXPECT_EQ(Clock().Settings().FL, 300);
+    EXPECT_EQ(Clock().Settings().FT, 200);
+    const RECT after = WindowRect(ClockHwnd());
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    Leave(IdOf(FaceControl::Top));
+    EXPECT_EQ(Text(IdOf(FaceControl::Top)), "200") << "the clock's own value, back";
 }
 
 TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {

@@ -54,10 +54,11 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     EXPECT_EQ(hands.lengths[0], 150 / 5) << "200 does not fit the smaller side: automatic lengths";
     EXPECT_EQ(hands.lengths[1], 150 / 3);
 
+    // Text that is no length leaves the length alone (it used to store 0, and the hand vanished).
     Type(IdOf(HandsControl::Length, Hand::Hour), "abc");
-    EXPECT_EQ(s.AHS.requested, 0);
+    EXPECT_EQ(s.AHS.requested, 200);
     Leave(IdOf(HandsControl::Length, Hand::Hour));
-    EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "0");
+    EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "200");
     Type(IdOf(HandsControl::Length, Hand::Hour), "99999999999");
     EXPECT_EQ(s.AHS.requested, 200);
     Type(IdOf(HandsControl::Width, Hand::Hour), "99999999999");  // the hour hand's width, 1 to 20

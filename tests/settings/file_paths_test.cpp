@@ -43,5 +43,22 @@ TEST(FilePaths, TheFaceAndEverySoundAreResolvedAndNothingElse) {
     EXPECT_EQ(s.DDir, "faces") << "a folder to browse from, not a file the clock reads";
 }
 
+TEST(FilePaths, TheFirstCharacterAFileNameCannotHoldIsFound) {
+    const std::pair<const char*, std::optional<char>> cases[] = {
+        {"desk clock.ccf", std::nullopt},
+        {"a/b:c?", '/'},
+        {"tea?", '?'},
+        {"x*y", '*'},
+        {"say \"hi\"", '"'},
+        {"<x>", '<'},
+        {"a|b", '|'},
+        {"tab\there", '\t'},
+        {"back\\slash", '\\'},
+        {"", std::nullopt},
+    };
+    for (const auto& [name, found] : cases)
+        EXPECT_EQ(ForbiddenFileNameCharacter(name), found) << name;
+}
+
 }  // namespace
 }  // namespace marvix
