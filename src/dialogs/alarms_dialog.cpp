@@ -1,5 +1,6 @@
 #include "dialogs/alarms_dialog.h"
 
+#include <algorithm>
 #include <array>
 
 #include "sound/sound_triggers.h"
@@ -104,8 +105,8 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
                  .id = IdOf(C::AlarmHour),
                  .place = {136, 228, 184, 249},
                  .setting = SettingOf(first.hour),
-                 .minimum = 1,
-                 .maximum = 12,
+                 .minimum = 0,
+                 .maximum = 23,
                  .effect = Effect::AlarmHour,
                  .context = "Alarm"};
     rows[n++] = {.caption = "M", .place = {194, 232, 206, 246}, .colour = kWhite};
@@ -143,6 +144,12 @@ std::optional<Setting> AlarmSetting(AlarmsControl control, int alarm) {
     }
 }
 
-int32_t ShownAlarmHour(int32_t stored) { return stored == 0 ? 12 : stored; }
+int32_t ShownAlarmHour(int32_t stored) { return stored == 0 ? 12 : std::min(stored, 12); }
+
+AlarmHourEntry AlarmHourTyped(int32_t typed) {
+    if (typed == 0) return {.hour = 0, .afternoon = false};
+    if (typed > 12) return {.hour = typed - 12, .afternoon = true};
+    return {.hour = typed};
+}
 
 }  // namespace marvix

@@ -37,7 +37,16 @@ extern const std::span<const ControlRow> kAlarmsDialogRows;
 std::optional<Setting> AlarmSetting(AlarmsControl control, int alarm);
 
 // What the "H" field shows of a stored hour: 0, the default, is midnight, which the field's 1 to
-// 12 say as 12 (without "pm").
+// 12 say as 12 (without "pm"); an hour beyond 12 (a registry may hold one) is shown held to 12.
 int32_t ShownAlarmHour(int32_t stored);
+
+// What an hour typed into "H" sets: 1 to 12 the hour, pm as it is; 13 to 23 the hour less twelve,
+// with pm; 0 midnight (shown as 12), without pm. The field takes a 24-hour time as well.
+struct AlarmHourEntry {
+    int32_t hour;
+    std::optional<bool> afternoon = {};  // unchanged when empty
+    friend bool operator==(const AlarmHourEntry&, const AlarmHourEntry&) = default;
+};
+AlarmHourEntry AlarmHourTyped(int32_t typed);
 
 }  // namespace marvix

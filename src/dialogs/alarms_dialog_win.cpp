@@ -1,6 +1,7 @@
 #include "dialogs/alarms_dialog_win.h"
 
 #include "dialogs/alarms_dialog.h"
+#include "sound/sound_triggers.h"
 
 namespace marvix {
 
@@ -26,6 +27,19 @@ void AlarmsWindow::BeforeFill() {
 
 void AlarmsWindow::Changed(const ControlRow& row) {
     if (row.effect == Effect::ChooseAlarm) ShowChosenAlarm();
+    if (row.effect == Effect::AlarmHour) TakeHourOfTheDay();
+}
+
+// "19" is 7 with pm: the hour as "H" shows it, and "pm" ticked to go with it. The field shows
+// the new hour once the user leaves it.
+void AlarmsWindow::TakeHourOfTheDay() {
+    const AlarmFields& alarm = kAlarms[size_t(alarm_ - 1)];
+    ClockSettings& s = ChangeSettings();
+    const AlarmHourEntry entry = AlarmHourTyped(s.*alarm.hour);
+    s.*alarm.hour = entry.hour;
+    if (!entry.afternoon) return;
+    s.*alarm.afternoon = *entry.afternoon;
+    ShowControl(IdOf(AlarmsControl::AlarmPm));
 }
 
 void AlarmsWindow::ShowChosenAlarm() {

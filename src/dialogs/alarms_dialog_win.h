@@ -22,6 +22,7 @@ protected:
 
 private:
     void ShowChosenAlarm();
+    void TakeHourOfTheDay();
 
     int alarm_ = 1;
 };

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "dialogs/alarms_dialog.h"
 #include "dialogs/digital_dialog.h"
 #include "dialogs/hands_dialog.h"
 #include "dialogs/settings_windows.h"
@@ -151,6 +152,22 @@ TEST(DialogTables, TypedTextIsReadAndHeldToTheBoundsWithoutOverflow) {
     }
     EXPECT_EQ(HeldSpinValue("-3", {-10, 10}), -3);
     EXPECT_EQ(ReadSpinValue("-30", {-10, 10}), -10);
+}
+
+// "H" takes a 24-hour time as well: "19" is 7 with pm, "0" midnight without pm.
+TEST(DialogTables, AnAlarmHourTypedTheTwentyFourHourWayTakesItsPm) {
+    const std::pair<int32_t, AlarmHourEntry> cases[] = {
+        {0, {.hour = 0, .afternoon = false}},
+        {1, {.hour = 1}},
+        {12, {.hour = 12}},
+        {13, {.hour = 1, .afternoon = true}},
+        {19, {.hour = 7, .afternoon = true}},
+        {23, {.hour = 11, .afternoon = true}},
+    };
+    for (const auto& [typed, entry] : cases) EXPECT_EQ(AlarmHourTyped(typed), entry) << typed;
+    EXPECT_EQ(ShownAlarmHour(0), 12);
+    EXPECT_EQ(ShownAlarmHour(7), 7);
+    EXPECT_EQ(ShownAlarmHour(15), 12) << "a stored hour beyond the field's, held";
 }
 
 // What a screen reader calls each control a user can reach: words of its own, never the same

@@ -80,6 +80,24 @@ TEST_F(PhaseDialogTest, ADisplaySizeIsHeldToTheScreen) {
     EXPECT_LT(PrivateBytes(), before + 8 * 1024 * 1024);
 }
 
+// "13" used to become 12, which with pm is noon.
+TEST_F(AlarmsDialogTest, AnHourTypedTheTwentyFourHourWayTakesItsPm) {
+    Start();
+    Open();
+    const ClockSettings& s = Clock().Settings();
+    TypeKeys(IdOf(AlarmsControl::AlarmHour), "19", 30);
+    EXPECT_EQ(s.A1H, 7);
+    EXPECT_TRUE(s.A1PM);
+    EXPECT_EQ(SendMessageA(Control(IdOf(AlarmsControl::AlarmPm)), BM_GETCHECK, 0, 0), BST_CHECKED);
+    Leave(IdOf(AlarmsControl::AlarmHour));
+    EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmHour)), "7");
+    TypeKeys(IdOf(AlarmsControl::AlarmHour), "0", 30);
+    Leave(IdOf(AlarmsControl::AlarmHour));
+    EXPECT_EQ(s.A1H, 0);
+    EXPECT_FALSE(s.A1PM);
+    EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmHour)), "12") << "midnight, said the field's way";
+}
+
 TEST_F(AlarmsDialogTest, TheEditorEditsTheAlarmItsNumberShows) {
     Store("A3H", "7");
     Store("A3Str", "three.wav");
