@@ -107,7 +107,7 @@ void FaceWindow::Changed(const ControlRow& row) {
             // The next tick holds the window on the screen unless IgnoreBoundary. A place the
             // user typed is no drag for the live refresh to show.
             clock.MoveTo({s.FL, s.FT});
-            shownPlace_ = {s.FL, s.FT};
+            shownPlace_ = {clock.Frame().left, clock.Frame().top};
             break;
         case Effect::ResizeSnapshot:
             // Only the snapshot face takes its size from these fields; the size applies once the
@@ -138,13 +138,22 @@ void FaceWindow::StealWallpaper() {
     s.TranHeight = HeldValue(IdOf(FaceControl::SnapshotHeight));
 }
 
-// A dragged clock: "Left" and "Top" show where it is, and nothing else happens.
+// A dragged clock, or one the screen clamp moved: "Left" and "Top" show where it is, and nothing
+// else happens.
 void FaceWindow::ShowLiveValues() {
-    const ClockSettings& s = Settings();
-    if (s.FL == shownPlace_.x && s.FT == shownPlace_.y) return;
-    shownPlace_ = {s.FL, s.FT};
+    const Rect frame = host_.Clock().Frame();
+    if (frame.left == shownPlace_.x && frame.top == shownPlace_.y) return;
+    shownPlace_ = {frame.left, frame.top};
     ShowControl(IdOf(FaceControl::Left));
     ShowControl(IdOf(FaceControl::Top));
+}
+
+// "Left" and "Top" show where the clock is, after the screen clamp, rather than where it was
+// asked to be: a place typed beyond the screen shows where the clock stopped.
+int32_t FaceWindow::Shown(const ControlRow& row, int32_t stored) const {
+    if (row.id == IdOf(FaceControl::Left)) return host_.Clock().Frame().left;
+    if (row.id == IdOf(FaceControl::Top)) return host_.Clock().Frame().top;
+    return stored;
 }
 
 }  // namespace marvix

@@ -21,6 +21,7 @@ protected:
     void AfterFill() override;
     void Changed(const ControlRow& row) override;
     void Pressed(const ControlRow& row) override;
+    int32_t Shown(const ControlRow& row, int32_t stored) const override;
 
 private:
     void ChooseFace();
@@ -29,7 +30,7 @@ private:
     void ShowStartWithWindows();
     std::string StartFolder() const;
 
-    POINT shownPlace_{INT32_MIN, INT32_MIN};  // what Left and Top last showed of a drag
+    POINT shownPlace_{INT32_MIN, INT32_MIN};  // where Left and Top last showed the clock
 };
 
 }  // namespace marvix

@@ -79,6 +79,19 @@ TEST_F(FaceDialogTest, KeysThatMakeNoNumberLeaveTheClockWhereItIs) {
     EXPECT_EQ(Text(IdOf(FaceControl::Top)), "200") << "the clock's own value, back";
 }
 
+// "99999" in Left used to show 1023 while the clock sat at 824, against the screen's edge.
+TEST_F(FaceDialogTest, LeftAndTopShowWhereTheScreenClampPutTheClock) {
+    Start();
+    Open();
+    Type(IdOf(FaceControl::Left), "99999");
+    Leave(IdOf(FaceControl::Left));
+    Clock().Tick();  // the clamp
+    const RECT frame = WindowRect(ClockHwnd());
+    ASSERT_LT(frame.left, 1023) << "held on the screen";
+    EXPECT_EQ(Text(IdOf(FaceControl::Left)), std::to_string(frame.left));
+    EXPECT_EQ(Text(IdOf(FaceControl::Top)), std::to_string(frame.top));
+}
+
 TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
