@@ -33,6 +33,20 @@ void RunningClock::LoadFace(const std::string& path) {
     Redraw();
 }
 
+void RunningClock::ShowOwnFace() {
+    if (Settings().BackPic.empty()) {
+        pictures_->UseBuiltInFace();
+    } else if (LoadFaceFile(Settings().BackPic, *pictures_, kTooLargeOnLoad).test !=
+               FaceTest::Passed) {
+        // Reported; the snapshot is no face of the clock's own any more.
+        pictures_->UseBuiltInFace();
+    }
+    FitFaceToScreen(model_.Live().screen, *pictures_);
+    pictures_->display.Resize(pictures_->face.GetSize());
+    placement_.FitToFace(pictures_->face.GetSize(), Settings());
+    Redraw();
+}
+
 // The snapshot face at a new size: the window, both pictures and the requested centre follow,
 // the shape is cut again and the desktop behind the window taken anew.
 void RunningClock::ResizeSnapshot(Size size) {

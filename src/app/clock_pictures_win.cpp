@@ -52,11 +52,15 @@ std::optional<Picture> LoadPicture(const std::string& path) {
 }  // namespace
 
 ClockPictures::ClockPictures() {
+    UseBuiltInFace();
+    fallback.LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
+    for (GdiSurface& digit : digits) digit.Resize({17, 9});
+}
+
+void ClockPictures::UseBuiltInFace() {
     const Picture builtIn = ResourcePicture(IDR_FACE);
     face.LoadPicture(builtIn);
     display.LoadPicture(builtIn);
-    fallback.LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
-    for (GdiSurface& digit : digits) digit.Resize({17, 9});
 }
 
 FrameSurfaces ClockPictures::Frame() {

@@ -23,6 +23,8 @@ struct ClockPictures {
 
     ClockPictures();
     FrameSurfaces Frame();
+    // The built-in face in the face and display pictures, as at start.
+    void UseBuiltInFace();
 };
 
 // What became of a face file: refused (not opened, or more than 256 colours: nothing changes),

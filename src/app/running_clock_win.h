@@ -83,6 +83,7 @@ public:
     // the screen, then the window fitted, held on the screen and cut to its shape. BackPic names
     // it only when both pictures loaded, so that the next start shows what is shown now.
     void LoadFace(const std::string& path) override;
+    void ShowOwnFace() override;
     // Configuration files, as the configurations window loads and saves them; every failure is
     // reported through the message seam. A file that does not load changes nothing.
     bool LoadConfiguration(const std::string& path) override;

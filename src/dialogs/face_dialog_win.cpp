@@ -114,7 +114,11 @@ void FaceWindow::Changed(const ControlRow& row) {
             // typing has settled (Apply::WhenSettled), never at each keystroke.
             if (s.UseWall) clock.ResizeSnapshot({s.TranWidth, s.TranHeight});
             break;
-        case Effect::NameFace: AfterFill(); break;
+        case Effect::NameFace:
+            // Unticked, the clock gives up the snapshot and has its own face back at once.
+            if (!s.UseWall) clock.ShowOwnFace();
+            AfterFill();
+            break;
         case Effect::StartWithWindows:
             if (!SetStartWithWindows(SendMessageA(Control(IdOf(FaceControl::StartWithWindows)),
                                                   BM_GETCHECK, 0, 0) == BST_CHECKED))

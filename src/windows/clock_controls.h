@@ -54,6 +54,9 @@ public:
 
     // A face picked: tested, loaded, the window fitted to it. Every failure is reported.
     virtual void LoadFace(const std::string& path) = 0;
+    // The snapshot face given up: the face the settings name (BackPic, else the built-in one)
+    // back in its place, the window fitted to it.
+    virtual void ShowOwnFace() = 0;
     // Configuration files; every failure is reported, and a file that does not load changes
     // nothing.
     virtual bool LoadConfiguration(const std::string& path) = 0;

@@ -167,6 +167,12 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     Leave(IdOf(FaceControl::SnapshotWidth));
     EXPECT_EQ(ClientSize().width, 120);
     EXPECT_EQ(s.ACX.requested, 60);
+    // Unticked, the clock has its own face back: it used to say "Face: built in" and keep the
+    // snapshot.
+    Click(IdOf(FaceControl::UseWallpaper));
+    EXPECT_FALSE(s.UseWall);
+    EXPECT_EQ(ClientSize(), (Size{200, 200}));
+    EXPECT_EQ(Clock().Pictures().face.PixelAt(100, 100), 0x800000u) << "the built-in face";
 }
 
 // Each key typed into "TWidth" resized the clock and took a snapshot, which activated the clock
