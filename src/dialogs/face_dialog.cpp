@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "settings/file_paths.h"
+
 namespace marvix {
 
 namespace {
@@ -45,10 +47,9 @@ constexpr std::array kRows = {
 const std::span<const ControlRow> kFaceDialogRows = kRows;
 
 BrowsedFolder FolderOfPick(std::string_view path) {
-    const size_t slash = path.find_last_of("\\/");
     BrowsedFolder browsed;
     if (!path.empty()) browsed.letter = std::string(1, path.front());
-    if (slash != std::string_view::npos) browsed.folder = std::string(path.substr(0, slash));
+    browsed.folder = std::string(FolderOf(path));
     // "C:\face.bmp" lies in "C:\", not in "C:".
     if (browsed.folder.size() == 2 && browsed.folder[1] == ':') browsed.folder += '\\';
     return browsed;
