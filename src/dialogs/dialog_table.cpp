@@ -1,6 +1,7 @@
 #include "dialogs/dialog_table.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "settings/encodings.h"
@@ -55,6 +56,29 @@ std::optional<int32_t> ReadSpinValue(std::string_view text, SpinBounds bounds) {
 
 int32_t HeldSpinValue(std::string_view text, SpinBounds bounds) {
     return ReadSpinValue(text, bounds).value_or(bounds.minimum);
+}
+
+bool TypedCharacterFits(std::string_view text, size_t start, size_t end, char typed,
+                        SpinBounds bounds) {
+    if (static_cast<unsigned char>(typed) < ' ') return true;  // Backspace, Ctrl+C, Ctrl+V ...
+    end = std::min(end, text.size());
+    start = std::min(start, end);
+    // Nothing may go in front of a minus that stays.
+    const bool beforeMinus = start == 0 && end < text.size() && text[end] == '-';
+    if (typed >= '0' && typed <= '9') return !beforeMinus;
+    // A minus only at the start, where negatives are allowed, and only one.
+    return typed == '-' && bounds.minimum < 0 && start == 0 &&
+           text.substr(end).find('-') == std::string_view::npos;
+}
+
+std::string BoundsInWords(SpinBounds bounds) {
+    return "From " + std::to_string(bounds.minimum) + " to " + std::to_string(bounds.maximum);
+}
+
+bool IsIdle(const ControlRow& row, const ClockSettings& s) {
+    if (!row.idle.box) return false;
+    const auto* box = std::get_if<bool ClockSettings::*>(&DefOf(*row.idle.box).field);
+    return box && s.**box == row.idle.ticked;
 }
 
 void StoreBoundInteger(ClockSettings& s, const SettingDef& def, int32_t value) {

@@ -102,6 +102,14 @@ constexpr ControlId IdOf(Role role, Index index = 0) {
     return {static_cast<uint16_t>(role), static_cast<uint16_t>(index)};
 }
 
+// A control that does nothing while a box is ticked (or unticked): a hand's length while the clock
+// sizes the hands itself. It is greyed then, showing the value in force; its setting keeps what it
+// holds.
+struct IdleWhile {
+    std::optional<Setting> box = {};
+    bool ticked = true;
+};
+
 struct ControlRow {
     ControlType type = ControlType::Label;
     ControlId id = {};
@@ -120,11 +128,13 @@ struct ControlRow {
     // "Moon Phase"), and its own words where the window shows none beside it ("Show").
     std::string_view context = {};
     std::string_view spoken = {};
+    IdleWhile idle = {};
 };
 
 struct SpinBounds {
     int32_t minimum;
     int32_t maximum;
+    friend bool operator==(SpinBounds, SpinBounds) = default;
 };
 // What a cap follows: the clock's face, the main screen's maximised-window area and the desktop
 // (the rectangle holding every monitor), as the clock has them now.
@@ -143,6 +153,16 @@ SpinBounds BoundsOf(const ControlRow& row, const ClockMeasures& clock);
 std::optional<int32_t> ReadSpinValue(std::string_view text, SpinBounds bounds);
 // The same, the minimum for text that is no number: what a field the dialog holds itself shows.
 int32_t HeldSpinValue(std::string_view text, SpinBounds bounds);
+// Whether a character typed over the selection [start, end) of a spin edit's text may go in:
+// digits, a leading minus where the bounds allow negatives, and the keys that edit (Backspace,
+// Ctrl+V); a paste that brings other text is left to ReadSpinValue.
+bool TypedCharacterFits(std::string_view text, size_t start, size_t end, char typed,
+                        SpinBounds bounds);
+// The bounds as a field's tooltip says them.
+std::string BoundsInWords(SpinBounds bounds);
+
+// Whether the control does nothing with the settings as they are (see IdleWhile).
+bool IsIdle(const ControlRow& row, const ClockSettings& settings);
 
 // A user's value: a Geometry setting takes it as its requested value.
 void StoreBoundInteger(ClockSettings& settings, const SettingDef& def, int32_t value);

@@ -102,18 +102,23 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
                              .spoken = kCases[k]};
             }
         }
+        // A display that places itself is where the face puts it, whatever the fields hold.
+        const IdleWhile placedByFace =
+            d < kAutoPlacedDisplays ? IdleWhile{SettingOf(display.autoPlace)} : IdleWhile{};
         rows[n++] = {.caption = "Left", .place = at(99, 14), .colour = kWhite};
         rows[n++] = {.type = T::SpinEdit,
                      .id = IdOf(C::Left, d),
                      .place = at(113, 20),
                      .setting = SettingOf(display.x),
-                     .maximum = 999999};
+                     .maximum = 999999,
+                     .idle = placedByFace};
         rows[n++] = {.caption = "Top", .place = at(134, 14), .colour = kWhite};
         rows[n++] = {.type = T::SpinEdit,
                      .id = IdOf(C::Top, d),
                      .place = at(148, 20),
                      .setting = SettingOf(display.y),
-                     .maximum = 999999};
+                     .maximum = 999999,
+                     .idle = placedByFace};
         rows[n++] = {.type = T::ColourPanel,
                      .id = IdOf(C::Colour, d),
                      .caption = c.colourCaption,

@@ -36,9 +36,9 @@ constexpr std::array kRows = {
     ControlRow{.type = T::PushButton, .id = IdOf(FaceControl::StealWallpaper), .caption = "Steal Wallpaper Background", .place = {8, 302, 230, 325}, .effect = Effect::StealWallpaper},
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::UseWallpaper), .place = {236, 305, 256, 322}, .setting = Setting::UseWall, .colour = kWhite, .effect = Effect::NameFace, .spoken = "Use Wallpaper Background"},
     ControlRow{.type = T::Label, .caption = "TWidth", .place = {8, 340, 66, 354}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotWidth), .place = {70, 336, 140, 357}, .setting = Setting::TranWidth, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotWidth), .place = {70, 336, 140, 357}, .setting = Setting::TranWidth, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, false}},
     ControlRow{.type = T::Label, .caption = "THeight", .place = {8, 370, 66, 384}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotHeight), .place = {70, 366, 140, 387}, .setting = Setting::TranHeight, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotHeight), .place = {70, 366, 140, 387}, .setting = Setting::TranHeight, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, false}},
 };
 // clang-format on
 

@@ -35,9 +35,9 @@ constexpr ControlRow kFixedRows[] = {
     {.type = T::CheckBox, .id = IdOf(C::Together), .caption = "Together", .place = {12, 126, 150, 143}, .setting = Setting::THand, .colour = kYellow, .effect = Effect::PivotsTogether},
     {.type = T::CheckBox, .id = IdOf(C::HourMilitary), .caption = "Hr Military", .place = {12, 150, 150, 167}, .setting = Setting::HourMil, .colour = kYellow},
     {.caption = "Left", .place = {12, 192, 44, 206}, .colour = kLime},
-    {.type = T::SpinEdit, .id = IdOf(C::CentreLeft), .place = {48, 188, 112, 209}, .setting = Setting::ACX, .maximum = 9999, .cap = Cap::FaceWidth},
+    {.type = T::SpinEdit, .id = IdOf(C::CentreLeft), .place = {48, 188, 112, 209}, .setting = Setting::ACX, .maximum = 9999, .cap = Cap::FaceWidth, .idle = {Setting::CHands}},
     {.caption = "Top", .place = {12, 222, 44, 236}, .colour = kLime},
-    {.type = T::SpinEdit, .id = IdOf(C::CentreTop), .place = {48, 218, 112, 239}, .setting = Setting::ACY, .maximum = 9999, .cap = Cap::FaceHeight},
+    {.type = T::SpinEdit, .id = IdOf(C::CentreTop), .place = {48, 218, 112, 239}, .setting = Setting::ACY, .maximum = 9999, .cap = Cap::FaceHeight, .idle = {Setting::CHands}},
 };
 // The Order list and its reset, at the right: Tab reaches them after the hands' rows.
 constexpr ControlRow kOrderRows[] = {
@@ -67,13 +67,17 @@ constexpr void AddHandRow(std::array<ControlRow, kRowCount>& rows, size_t& n, si
     rows[n++].spoken = "Color";
     rows[n] = cell(T::SpinEdit, C::Length, h.length, at(276, 332, 21));
     rows[n].maximum = 9999;
+    rows[n].idle = {Setting::AutoHand};
     rows[n++].cap = Cap::LargerFaceSide;
     rows[n] = cell(T::SpinEdit, C::Width, h.width, at(338, 382, 21));
     rows[n].minimum = 1;
     rows[n++].maximum = 20;
+    // The hand's own pivot, which Together holds at the common one.
     rows[n] = cell(T::SpinEdit, C::Left, h.x, at(388, 444, 21));
+    rows[n].idle = {Setting::THand};
     rows[n++].maximum = 9999;
     rows[n] = cell(T::SpinEdit, C::Top, h.y, at(450, 506, 21));
+    rows[n].idle = {Setting::THand};
     rows[n++].maximum = 9999;
     rows[n] = cell(T::SpinEdit, C::Style, h.style, at(512, 552, 21));
     rows[n++].maximum = 2;

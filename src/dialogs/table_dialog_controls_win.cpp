@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,17 +45,41 @@ std::vector<std::string> Items(std::string_view items) {
 
 void EnsureCommonControls() {
     static const bool initialised = [] {
-        // The up-down arrows only: ICC_STANDARD_CLASSES belongs to common controls 6, which this
+        // The up-down arrows and the tooltips only: ICC_STANDARD_CLASSES belongs to common controls 6, which this
         // program does not ask for, and the version it gets would refuse the whole call.
         const auto initialise =
             LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
         return initialise && initialise(&controls) != FALSE;
     }();
     if (!initialised) ReportFailureOnce("Cannot load the common controls.");
 }
 
+// What a number field puts itself in front of: the edit's own procedure, and its dialog.
+struct NumberField {
+    WNDPROC previous;
+    const TableDialog* dialog;
+};
+constexpr char kNumberFieldProperty[] = "Marvix.NumberField";
+
 }  // namespace
+
+LRESULT CALLBACK TableDialog::NumberFieldProc(HWND field, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    auto* number = static_cast<NumberField*>(GetPropA(field, kNumberFieldProperty));
+    if (!number) return DefWindowProcA(field, message, wParam, lParam);
+    const WNDPROC previous = number->previous;
+    if (message == WM_CHAR && !number->dialog->LetsIn(field, static_cast<char>(wParam))) {
+        MessageBeep(MB_OK);  // as an edit for numbers only does: the key was heard, and refused
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        RemovePropA(field, kNumberFieldProperty);
+        SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        delete number;
+    }
+    return CallWindowProcA(previous, field, message, wParam, lParam);
+}
 
 void TableDialog::CreateControls() {
     for (const ControlRow& row : rows_) CreateControl(row);
@@ -124,12 +149,22 @@ void TableDialog::CreateControl(const ControlRow& row) {
     // Named for screen readers; a colour panel's name takes its colour when it is filled.
     if (row.type != ControlType::Label && row.type != ControlType::Separator)
         DescribeControl(control, {.name = AccessibleName(rows_, row)});
+    if (row.type == ControlType::SpinEdit && control) {
+        auto number = std::make_unique<NumberField>(NumberField{nullptr, this});
+        if (!SetPropA(control, kNumberFieldProperty, number.get())) return;
+        number.release()->previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NumberFieldProc)));
+    }
 }
 
 // The spin edits' arrows are the only common control: the DLL that has them (and those it
 // brings) loads with the first settings window shown, not with the clock.
 void TableDialog::CreateControlsForShowing() {
     EnsureCommonControls();
+    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
     for (const ControlRow& row : rows_) {
         if (row.type == ControlType::SpinEdit) CreateArrows(row);
     }
@@ -148,8 +183,27 @@ void TableDialog::CreateArrows(const ControlRow& row) {
                    Rect::At({r.right, r.top}, {16, r.Height()}), GetDlgCtrlID(field) + kArrowsItem);
     SetWindowPos(arrows, field, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
-    const SpinBounds bounds = BoundsOf(row, Measures());
-    SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
+    // The field's tooltip says its bounds, which ShowBounds gives it with the arrows'.
+    TOOLINFOA tool = TipOf(field, const_cast<char*>(""));
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    ShowBounds(row, BoundsOf(row, Measures()));
+}
+
+std::string TableDialog::Tip(ControlId id) const {
+    char text[80] = {};  // the tooltips copy at most 80 characters
+    TOOLINFOA tool = TipOf(Control(id), text);
+    SendMessageA(tips_, TTM_GETTEXTA, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TOOLINFOA TableDialog::TipOf(HWND field, char* text) const {
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // what every version of the tooltips knows
+    tool.hwnd = Window();
+    tool.uId = reinterpret_cast<UINT_PTR>(field);
+    tool.lpszText = text;
+    return tool;
 }
 
 }  // namespace marvix

@@ -11,12 +11,8 @@
 #include "frame/face_layout.h"
 #include "settings/encodings.h"
 #include "windows/accessible_win.h"
-#include "windows/choosers_win.h"
-#include "windows/painted_panel_win.h"
 
 namespace marvix {
-
-namespace {
 
 std::string WindowText(HWND control) {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
@@ -24,14 +20,13 @@ std::string WindowText(HWND control) {
     return text;
 }
 
-}  // namespace
-
 TableDialog::TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
                          std::span<const ControlRow> rows)
     : SettingsDialog(host, layout),
       rows_(rows),
       windows_(rows.size(), nullptr),
-      panelColours_(rows.size(), 0) {}
+      panelColours_(rows.size(), 0),
+      shownBounds_(rows.size(), SpinBounds{0, -1}) {}  // none shown yet
 
 const ControlRow& TableDialog::Row(ControlId id) const { return *FindRow(rows_, id); }
 
@@ -111,20 +106,40 @@ void TableDialog::ShowRow(const ControlRow& row, Typing typing) {
         default: break;
     }
     filling_ = false;
+    if (row.idle.box) {
+        const BOOL active = !IsIdle(row, s);
+        EnableWindow(control, active);
+        if (row.type == ControlType::SpinEdit)
+            EnableWindow(GetDlgItem(Window(), GetDlgCtrlID(control) + kArrowsItem), active);
+    }
+}
+
+void TableDialog::ShowIdleRows(const ControlRow& box) {
+    for (const ControlRow& row : rows_) {
+        if (row.idle.box && row.idle.box == box.setting) ShowRow(row);
+    }
 }
 
 void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typing typing) {
-    HWND control = windows_[IndexOf(row)];
     const SpinBounds bounds = BoundsOf(row, Measures());
-    // The cap can change with the face, so the arrows learn the bounds at every fill.
-    HWND arrows = GetDlgItem(Window(), GetDlgCtrlID(control) + kArrowsItem);
-    SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
+    ShowBounds(row, bounds);
     const int32_t shown =
-        std::clamp(Shown(row, typing == Typing::Overwrite
-                                  ? StoredInteger(Settings(), def)
-                                  : ShownInteger(Settings(), host_.Clock().Layout(), def)),
+        std::clamp(Shown(row, ShownInteger(Settings(), host_.Clock().Layout(), def)),
                    bounds.minimum, bounds.maximum);
-    ShowText(control, IntegerText(shown), typing);
+    ShowText(windows_[IndexOf(row)], IntegerText(shown), typing);
+}
+
+// The cap can change with the face, so the arrows and the tooltip learn the bounds at every fill.
+void TableDialog::ShowBounds(const ControlRow& row, SpinBounds bounds) {
+    SpinBounds& shown = shownBounds_[IndexOf(row)];
+    HWND field = windows_[IndexOf(row)];
+    HWND arrows = GetDlgItem(Window(), GetDlgCtrlID(field) + kArrowsItem);
+    if (bounds == shown || !arrows) return;  // the arrows and tips come with the first showing
+    shown = bounds;
+    SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
+    std::string words = BoundsInWords(bounds);
+    TOOLINFOA tool = TipOf(field, words.data());
+    SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // Only a text that differs is set: an edit's caret and selection stay where the user left them.
@@ -142,6 +157,11 @@ bool TableDialog::OnCommand(int id, int notification) {
     const ControlRow& row = *found;
     const int item = (id - kFirstId) % kIdsPerRow;
     if (filling_) return true;
+    if (notification == EN_SETFOCUS &&
+        (row.type == ControlType::SpinEdit || row.type == ControlType::Edit)) {
+        focusText_ = WindowText(windows_[IndexOf(row)]);
+        return true;
+    }
     switch (row.type) {
         case ControlType::ColourPanel:
             if (notification == BN_CLICKED || notification == BN_DOUBLECLICKED)
@@ -214,6 +234,7 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
         default: return;
     }
     Changed(row);
+    if (row.type == ControlType::CheckBox) ShowIdleRows(row);
 }
 
 void TableDialog::FieldLeft(const ControlRow& row) {
@@ -229,7 +250,8 @@ void TableDialog::Settle(const ControlRow& row) {
     if (unsettled_ != &row) return;
     unsettled_ = nullptr;
     const std::optional<int32_t> typed = TypedValue(row);
-    if (!typed) return;
+    // Typing that came back to the value in force changes nothing (no new snapshot).
+    if (!typed || *typed == StoredInteger(Settings(), *Bound(row))) return;
     StoreBoundInteger(ChangeSettings(), *Bound(row), *typed);
     Changed(row);
 }
@@ -240,48 +262,26 @@ void TableDialog::EnterPressed(HWND focus) {
     if (row && row->type == ControlType::SpinEdit) FieldLeft(*row);
 }
 
-void TableDialog::ColourPanelClick(const ControlRow& row) {
-    const SettingDef* def = Bound(row);
-    if (!def) return;
-    const auto field = std::get<ColourSetting ClockSettings::*>(def->field);
-    // A cancelled chooser writes nothing: the text stays as stored, a system colour included.
-    const std::optional<Colour> picked = PickColour(Window(), (Settings().*field).value);
-    if (!picked) return;
-    ChangeSettings().*field = {ColourText(*picked), *picked};
-    ShowRow(row);
-    Changed(row);
+// Escape in a field the user has typed in puts back what it held when it took the focus, as a
+// change of theirs; in a field left as it was, the window closes as usual.
+bool TableDialog::EscapePressed(HWND focus) {
+    const ControlRow* row = RowOf(focus);
+    if (!row || (row->type != ControlType::SpinEdit && row->type != ControlType::Edit) ||
+        WindowText(focus) == focusText_) {
+        return false;
+    }
+    SetWindowTextA(focus, focusText_.c_str());
+    if (row->type == ControlType::SpinEdit) Settle(*row);
+    SendMessageA(focus, EM_SETSEL, 0, -1);
+    return true;
 }
 
-void TableDialog::FontButtonClick(const ControlRow& row) {
-    const FontSlotFields* slot = row.setting ? FontSlotOf(*row.setting) : nullptr;
-    if (!slot) return;
-    const ClockSettings& s = Settings();
-    // The chooser opens on the font the display is drawn in: with no face stored, that is the
-    // surface's own, and OK without a change must leave the display as it is.
-    const std::string& drawn =
-        host_.Clock().ReadDisplayFonts()[size_t(slot - kFontSlots.data())].face;
-    const std::string face = !(s.*slot->face).empty() ? s.*slot->face
-                             : !drawn.empty()         ? drawn
-                                                      : GdiSurface::kDefaultFace;
-    const FontChoice initial{face, s.*slot->size, s.*slot->style, (s.*slot->colour).value};
-    // A cancelled chooser writes nothing: what it was opened with is no choice of the user's.
-    const std::optional<FontChoice> picked = PickFont(Window(), initial);
-    if (!picked) return;
-    ClockSettings& changed = ChangeSettings();
-    changed.*slot->face = picked->face;
-    changed.*slot->size = picked->pointSize;
-    changed.*slot->style = picked->style;
-    changed.*slot->colour = {ColourText(picked->colour), picked->colour};
-    Changed(row);
-}
-
-void TableDialog::Browse(const ControlRow& row) {
-    HWND field = Control(row.field);
-    const std::optional<std::string> picked =
-        PickFile(Window(), {std::string(row.items), WindowText(field), {}});
-    // Set outside the guard: the field's EN_CHANGE stores the pick as a user's change. A cancel
-    // changes nothing.
-    if (picked) SetWindowTextA(field, picked->c_str());
+bool TableDialog::LetsIn(HWND field, char typed) const {
+    const ControlRow* row = RowOf(field);
+    if (!row) return true;
+    DWORD start = 0, end = 0;
+    SendMessageA(field, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    return TypedCharacterFits(WindowText(field), start, end, typed, BoundsOf(*row, Measures()));
 }
 
 std::optional<int32_t> TableDialog::TypedValue(const ControlRow& row) const {
@@ -297,32 +297,6 @@ void TableDialog::SetFieldValue(ControlId id, int32_t value) {
     filling_ = true;
     ShowText(Control(id), IntegerText(value), Typing::Overwrite);
     filling_ = false;
-}
-
-LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
-    const ControlRow* row = RowOfId(GetDlgCtrlID(control));
-    SetTextColor(dc, row ? row->colour : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, Layout().background);
-    // A real brush: buttons may paint with it in a DC of their own, where a DC brush's colour
-    // would not be the one set here.
-    return reinterpret_cast<LRESULT>(BackgroundBrush());
-}
-
-TableDialog::PanelColours TableDialog::PanelColoursOf(const ControlRow& row) const {
-    const COLORREF face = panelColours_[IndexOf(row)];
-    const std::optional<Colour> wanted = PanelCaption(row);
-    const Colour caption =
-        ReadableOn(Colour{face},
-                   wanted ? std::optional(Colour{GdiSurface::ToColorRef(*wanted)}) : std::nullopt);
-    return {face, caption.value};
-}
-
-// A colour panel: its colour, its caption in a colour readable on it, and the focus frame.
-void TableDialog::DrawColourPanel(const DRAWITEMSTRUCT& item) {
-    const ControlRow* row = RowOfId(static_cast<int>(item.CtlID));
-    if (!row || row->type != ControlType::ColourPanel) return;
-    const auto [face, caption] = PanelColoursOf(*row);
-    PaintPanel(item, std::string(row->caption).c_str(), {face, caption, 0, nullptr});
 }
 
 LRESULT TableDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

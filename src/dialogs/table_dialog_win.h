@@ -8,17 +8,30 @@
 // Filling never writes. It runs behind a guard: the notifications that setting a control's
 // value sends (an edit's EN_CHANGE) are not a user's change. A field shows its value held to
 // its bounds; the setting keeps what it holds until the user changes the field. A field the user
-// is typing in is never filled: only leaving it (or Enter) shows it again.
+// is typing in is never filled: only leaving it (or Enter) shows it again, with the value the clock
+// has (a length as the hand is drawn). Escape in a field puts back what it held when it took the
+// focus.
+//
+// A number field lets in only what can make a number within its bounds, and its tooltip says
+// them. A control that does nothing while a box is ticked is greyed (IdleWhile).
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include "dialogs/dialog_table.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
+
+// What a control shows as its text.
+std::string WindowText(HWND control);
 
 class TableDialog : public SettingsDialog {
 public:
@@ -29,6 +42,9 @@ public:
     void ShowSettings() final;
     // The control of that role (the first of its windows), for the dialog and for tests.
     HWND Control(ControlId id) const;
+    std::span<const ControlRow> Rows() const { return rows_; }
+    // What the control's tooltip says, as the tooltips have it.
+    std::string Tip(ControlId id) const;
     // What a colour panel is painted in: its colour, and its caption in one readable on it.
     struct PanelColours {
         COLORREF face;
@@ -73,6 +89,7 @@ protected:
     void CreateControlsForShowing() override;
     bool OnCommand(int id, int notification) override;
     void EnterPressed(HWND focus) override;
+    bool EscapePressed(HWND focus) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -91,6 +108,14 @@ private:
     size_t IndexOf(const ControlRow& row) const { return static_cast<size_t>(&row - rows_.data()); }
     void CreateControl(const ControlRow& row);
     void CreateArrows(const ControlRow& row);
+    // Keys that cannot make a number never reach a number field.
+    static LRESULT CALLBACK NumberFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
+    bool LetsIn(HWND field, char typed) const;
+    void ShowBounds(const ControlRow& row, SpinBounds bounds);
+    // The field's tool in the tooltips, with its text.
+    TOOLINFOA TipOf(HWND field, char* text) const;
+    // Greys the rows that do nothing while the box of `box` is as it is.
+    void ShowIdleRows(const ControlRow& box);
     void ShowRow(const ControlRow& row, Typing typing = Typing::Keep);
     void ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typing typing);
     void ShowText(HWND control, const std::string& text, Typing typing);
@@ -108,8 +133,11 @@ private:
     void DrawColourPanel(const DRAWITEMSTRUCT& item);
 
     std::span<const ControlRow> rows_;
-    std::vector<HWND> windows_;           // per row: its window (a radio group's first item)
-    std::vector<COLORREF> panelColours_;  // per row: what a colour panel shows
+    std::vector<HWND> windows_;            // per row: its window (a radio group's first item)
+    std::vector<COLORREF> panelColours_;   // per row: what a colour panel shows
+    std::vector<SpinBounds> shownBounds_;  // per row: the bounds its arrows and tooltip have
+    HWND tips_ = nullptr;                  // the tooltips, owned by the window
+    std::string focusText_;                // what the field with the focus held when it took it
     bool filling_ = false;
     const ControlRow* unsettled_ = nullptr;  // a field typed in whose value is not applied yet
 };

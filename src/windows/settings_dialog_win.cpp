@@ -201,7 +201,9 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_COMMAND:
             // IsDialogMessage's Escape.
             if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
-                SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+                HWND focus = GetFocus();
+                if (!(focus && IsChild(hwnd_, focus) && EscapePressed(focus)))
+                    SendMessageA(hwnd_, WM_CLOSE, 0, 0);
                 return 0;
             }
             // IsDialogMessage's Enter where no push button is the default (there is no OK).

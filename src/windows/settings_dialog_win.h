@@ -8,7 +8,7 @@
 // The keyboard works as in a dialog, though the window is built in code: the message loop passes
 // its keys through IsDialogMessage (Tab, arrows), Enter presses the focused push button or panel
 // (or the default button) or lets the dialog act on the focused field, and Escape does what the
-// close box does. The focus comes back to the control that had it when the window is activated
+// close box does, unless a field being typed in takes it back to its value. The focus comes back to the control that had it when the window is activated
 // again.
 //
 // A settings window first shows beside the clock, where the change it makes can be watched, until
@@ -81,6 +81,12 @@ protected:
     virtual HWND InitialFocus() const { return GetNextDlgTabItem(hwnd_, nullptr, FALSE); }
     // Enter with the focus on a control that is no push button.
     virtual void EnterPressed(HWND focus) { (void)focus; }
+    // Escape: whether the focused control took it (a field putting back its value); if not, the
+    // window closes.
+    virtual bool EscapePressed(HWND focus) {
+        (void)focus;
+        return false;
+    }
     virtual void CreateControls() {}
     // Just before the window first shows: controls a hidden window has no use for, made late so
     // a clock whose settings windows are never opened does not load what they need.

@@ -2,6 +2,7 @@
 // typed into it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -152,6 +153,31 @@ TEST(DialogTables, TypedTextIsReadAndHeldToTheBoundsWithoutOverflow) {
     }
     EXPECT_EQ(HeldSpinValue("-3", {-10, 10}), -3);
     EXPECT_EQ(ReadSpinValue("-30", {-10, 10}), -10);
+}
+
+// The keys a field lets in: digits, one leading minus where negatives are allowed, the editing
+// keys; "x" or a minus in a field of lengths never shows.
+TEST(DialogTables, AFieldTakesDigitsAndALeadingMinusOnlyWhereTheBoundsAllowIt) {
+    const SpinBounds lengths{0, 200}, places{-1280, 1023};
+    const struct {
+        const char* text;
+        size_t start, end;
+        char typed;
+        SpinBounds bounds;
+        bool fits;
+    } cases[] = {
+        {"12", 2, 2, '7', lengths, true},    {"12", 2, 2, 'x', lengths, false},
+        {"12", 0, 0, '-', lengths, false},   {"12", 0, 0, '-', places, true},
+        {"12", 1, 1, '-', places, false},    {"-12", 0, 0, '-', places, false},
+        {"-12", 0, 0, '5', places, false},   {"-12", 0, 1, '5', places, true},
+        {"-12", 0, 3, '-', places, true},    {"12", 1, 1, '\b', lengths, true},
+        {"12", 0, 2, '\x16', lengths, true}, {"12", 2, 2, ' ', lengths, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TypedCharacterFits(c.text, c.start, c.end, c.typed, c.bounds), c.fits)
+            << '"' << c.text << "\" [" << c.start << ',' << c.end << ") '" << c.typed << '\'';
+    }
+    EXPECT_EQ(BoundsInWords(places), "From -1280 to 1023");
 }
 
 // "H" takes a 24-hour time as well: "19" is 7 with pm, "0" midnight without pm.

@@ -67,7 +67,13 @@ TEST_F(FaceDialogTest, KeysThatMakeNoNumberLeaveTheClockWhereItIs) {
     Open();
     const RECT before = WindowRect(ClockHwnd());
     TypeKeys(IdOf(FaceControl::Left), "abc", 30);
-    EXPECT_EQ(Text(IdOf(FaceControl::Left)), "abc") << "the keys reached the field";
+    EXPECT_EQ(Text(IdOf(FaceControl::Left)), "300") << "letters never go into a number field";
+    TypeKeys(IdOf(FaceControl::Left), "4x-", 30);
+    EXPECT_EQ(Text(IdOf(FaceControl::Left)), "4") << "nor a minus where there are no negatives";
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(Text(IdOf(FaceControl::Left)), "300") << "Escape puts back the value it had";
+    EXPECT_EQ(Clock().Settings().FL, 300);
+    EXPECT_TRUE(Dialog().IsVisible()) << "Escape in a field typed in does not close the window";
     TypeKeys(IdOf(FaceControl::Top), "\b", 30);  // all of it selected, then Backspace
     EXPECT_EQ(Text(IdOf(FaceControl::Top)), "");
     EXPECT_EQ(Clock().Settings().FL, 300);
@@ -77,6 +83,13 @@ TEST_F(FaceDialogTest, KeysThatMakeNoNumberLeaveTheClockWhereItIs) {
     EXPECT_EQ(after.top, before.top);
     Leave(IdOf(FaceControl::Top));
     EXPECT_EQ(Text(IdOf(FaceControl::Top)), "200") << "the clock's own value, back";
+
+    // The tooltip gives the bounds, which follow the screen.
+    EXPECT_EQ(Dialog().Tip(IdOf(FaceControl::Top)),
+              "From 0 to " + std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1));
+    SetFocus(Control(IdOf(FaceControl::Left)));
+    PressKey(VK_ESCAPE);  // a field as it was: Escape closes the window
+    EXPECT_FALSE(Dialog().IsVisible());
 }
 
 // "99999" in Left used to show 1023 while the clock sat at 824, against the screen's edge.
@@ -157,10 +170,12 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     DestroyWindow(other);
     Open();
 
+    // Without the snapshot face the size does nothing: the field is greyed, and the clock keeps
+    // its size.
+    EXPECT_FALSE(IsWindowEnabled(Control(IdOf(FaceControl::SnapshotWidth))));
     Type(IdOf(FaceControl::SnapshotWidth), "150");
     Leave(IdOf(FaceControl::SnapshotWidth));
-    EXPECT_EQ(s.TranWidth, 150);
-    EXPECT_EQ(ClientSize(), (Size{200, 200})) << "without the snapshot face, only the setting";
+    EXPECT_EQ(ClientSize(), (Size{200, 200}));
     Click(IdOf(FaceControl::UseWallpaper));
     Type(IdOf(FaceControl::SnapshotWidth), "120");
     EXPECT_EQ(ClientSize().width, 200) << "not while typing";

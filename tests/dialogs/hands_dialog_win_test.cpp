@@ -8,8 +8,12 @@
 #include "../support/dialog_fixture_win.h"
 #include "../support/screen_reader_win.h"
 #include "../support/test_bitmaps.h"
+#include "dialogs/digital_dialog.h"
+#include "dialogs/face_dialog.h"
 #include "dialogs/hands_dialog.h"
 #include "dialogs/hands_dialog_win.h"
+#include "digital/digital_displays.h"
+#include "frame/face_layout.h"
 #include "hands/hand_family.h"
 #include "settings/settings_table.h"
 #include "windows/choosers_win.h"
@@ -48,7 +52,9 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     Type(IdOf(HandsControl::Length, Hand::Hour), "300");
     EXPECT_EQ(s.AHS.requested, 200) << "capped at the larger side of the face";
     Leave(IdOf(HandsControl::Length, Hand::Hour));
-    EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "200");
+    // The field shows the length the hand is drawn at: 200 does not fit the smaller side, so the
+    // hands take their automatic lengths (it used to show 200, a length no hand had).
+    EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "30");
     Clock().Tick();
     const HandGeometry& hands = Clock().Model().Layout().hands;
     EXPECT_EQ(hands.lengths[0], 150 / 5) << "200 does not fit the smaller side: automatic lengths";
@@ -58,13 +64,49 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     Type(IdOf(HandsControl::Length, Hand::Hour), "abc");
     EXPECT_EQ(s.AHS.requested, 200);
     Leave(IdOf(HandsControl::Length, Hand::Hour));
-    EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "200");
+    EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "30");
     Type(IdOf(HandsControl::Length, Hand::Hour), "99999999999");
     EXPECT_EQ(s.AHS.requested, 200);
     Type(IdOf(HandsControl::Width, Hand::Hour), "99999999999");  // the hour hand's width, 1 to 20
     EXPECT_EQ(s.HWT, 20);
     Leave(IdOf(HandsControl::Width, Hand::Hour));
     EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "20");
+}
+
+// A field that does nothing while its box is as it is goes grey, its arrows with it, and shows
+// the value in force; ticking the box back brings it back.
+TEST_F(HandsDialogTest, AFieldIsGreyedWhileItsBoxMakesItDoNothing) {
+    const struct {
+        DialogId dialog;
+        ControlId box, field;
+        bool greyedTicked;
+    } cases[] = {
+        {DialogId::Hands, IdOf(HandsControl::AutoSize), IdOf(HandsControl::Length, Hand::Minute),
+         true},
+        {DialogId::Hands, IdOf(HandsControl::Together), IdOf(HandsControl::Top, Hand::Day), true},
+        {DialogId::Hands, IdOf(HandsControl::Centre), IdOf(HandsControl::CentreLeft), true},
+        {DialogId::Face, IdOf(FaceControl::UseWallpaper), IdOf(FaceControl::SnapshotHeight), false},
+        {DialogId::Digital, IdOf(DigitalControl::AutoPlace, Display::Day),
+         IdOf(DigitalControl::Left, Display::Day), true},
+    };
+    Start();
+    for (const auto& c : cases) {
+        dialog_ = c.dialog;
+        Open();
+        const std::string where = Dialog().Layout().caption + (" " + std::to_string(c.box.role));
+        HWND field = Control(c.field), arrows = GetWindow(field, GW_HWNDNEXT);
+        for (int click = 0; click < 3; ++click) {
+            const bool ticked = SendMessageA(Control(c.box), BM_GETCHECK, 0, 0) == BST_CHECKED;
+            const bool greyed = ticked == c.greyedTicked;
+            EXPECT_EQ(!IsWindowEnabled(field), greyed) << where << " click " << click;
+            EXPECT_EQ(!IsWindowEnabled(arrows), greyed) << where << " click " << click;
+            const SettingDef& def = DefOf(*FindRow(Dialog().Rows(), c.field)->setting);
+            EXPECT_EQ(Text(c.field),
+                      std::to_string(ShownInteger(Clock().Settings(), Clock().Layout(), def)))
+                << where << " shows the value in force";
+            Click(c.box);
+        }
+    }
 }
 
 std::string ClassOf(HWND window) {
