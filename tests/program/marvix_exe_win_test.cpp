@@ -62,8 +62,8 @@ protected:
         }));
     }
 
-    HANDLE Start() {
-        ScopedHandle process = StartProgram("\"" + Program() + "\"");
+    HANDLE Start(const std::string& folder = "") {
+        ScopedHandle process = StartProgram("\"" + Program() + "\"", folder);
         if (!process) return nullptr;
         started_.push_back(std::move(process));
         return started_.back().Get();
@@ -78,6 +78,38 @@ protected:
 
     std::vector<ScopedHandle> started_;
 };
+
+// A key pressed and let go on the keyboard, as the window with the keyboard focus gets it.
+void PressKey(WORD key) {
+    keybd_event(BYTE(key), BYTE(MapVirtualKeyA(key, 0)), 0, 0);
+    keybd_event(BYTE(key), BYTE(MapVirtualKeyA(key, 0)), KEYEVENTF_KEYUP, 0);
+    Sleep(150);  // the clock's thread takes it in its own time
+}
+
+// The share of the window's pixels on the screen that are the picture's, sampled every 4 pixels.
+double ShareShowing(HWND window, const std::string& picture) {
+    const ScopedBitmap face(static_cast<HBITMAP>(
+        LoadImageA(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const BorrowedDc screen(nullptr);
+    const ScopedMemoryDc faceDc(CreateCompatibleDC(screen.Get())),
+        shownDc(CreateCompatibleDC(screen.Get()));
+    const ScopedBitmap shown(CreateCompatibleBitmap(screen.Get(), width, height));
+    if (!face || !shown) return 0;
+    SelectObject(faceDc.Get(), face.Get());
+    SelectObject(shownDc.Get(), shown.Get());
+    BitBlt(shownDc.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
+    int same = 0, all = 0;
+    for (int y = 0; y < height; y += 4) {
+        for (int x = 0; x < width; x += 4, ++all)
+            same += GetPixel(faceDc.Get(), x, y) == GetPixel(shownDc.Get(), x, y);
+    }
+    return all ? double(same) / all : 0;
+}
+
+bool AMessageBoxIsShown() { return FindWindowA("#32770", nullptr) != nullptr; }
 
 TEST_F(MarvixExeTest, ASecondStartEndsLeavingOneClockAndTheRegistryAsItWas) {
     StartFirst();
@@ -138,6 +170,59 @@ TEST_F(MarvixExeTest, StartWithWindowsStartsTheClockAtTheNextLoginAndUntickedDoe
     ASSERT_EQ(RunToEnd("wineboot.exe"), 0u);
     Sleep(3000);
     EXPECT_TRUE(ClockWindows().empty()) << "no clock at the next login";
+}
+
+// The gallery clock a user picks with the keys in the configurations window keeps its face when
+// the clock next starts from another folder: the face named from the gallery's own folder used
+// to be looked for in the folder the clock started in, and every start said it could not load.
+TEST_F(MarvixExeTest, AGalleryClockPickedWithTheKeysKeepsItsFaceAtTheNextStartElsewhere) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string desk = std::string(temp) + "marvix-desk", gallery = desk + "\\gallery";
+    const std::string shipped = Program().substr(0, Program().rfind('\\')) + "\\gallery";
+    const std::string face = gallery + "\\faces\\twenty-four.bmp";
+    for (const std::string& folder : {desk, gallery, gallery + "\\faces"})
+        CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA((shipped + "\\twenty-four.ccf").c_str(),
+                          (gallery + "\\twenty-four.ccf").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((shipped + "\\faces\\twenty-four.bmp").c_str(), face.c_str(), FALSE));
+
+    Start(desk);
+    ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
+    HWND clock = ClockWindows().front();
+    // The built-in face, to begin with: only the corners, black in the picture and on the screen
+    // outside the round window, are alike.
+    EXPECT_LT(ShareShowing(clock, face), 0.3);
+    PostMessageA(FindWindowA("TForm4", nullptr), WM_COMMAND, MAKEWPARAM(107, BN_CLICKED), 0);
+    HWND configurations = nullptr;
+    ASSERT_TRUE(Within(5000, [&] {
+        configurations = FindWindowA("TForm8", nullptr);
+        return configurations && IsWindowVisible(configurations);
+    }));
+    SetForegroundWindow(configurations);
+    Sleep(300);
+    // From the file list back to the folders, down to the gallery and into it; on to its files,
+    // the first, and Enter loads it.
+    keybd_event(VK_SHIFT, 0, 0, 0);
+    PressKey(VK_TAB);
+    keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    for (WORD key : {VK_DOWN, VK_RETURN, VK_TAB, VK_DOWN, VK_RETURN}) PressKey(key);
+    EXPECT_TRUE(Within(5000, [&] { return ShareShowing(clock, face) > 0.5; }))
+        << ShareShowing(clock, face);
+    EXPECT_FALSE(AMessageBoxIsShown());
+    StopRunningClock();
+    EXPECT_STREQ(StoredValues()["BackPic"].c_str(), face.c_str()) << "held whole";
+
+    Start("C:\\");
+    ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
+    clock = ClockWindows().front();
+    EXPECT_TRUE(Within(5000, [&] { return ShareShowing(clock, face) > 0.5; }))
+        << ShareShowing(clock, face);
+    Sleep(500);
+    EXPECT_FALSE(AMessageBoxIsShown());
+    for (const std::string& file : {face, gallery + "\\twenty-four.ccf"}) DeleteFileA(file.c_str());
+    for (const std::string& folder : {gallery + "\\faces", gallery, desk})
+        RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
