@@ -76,9 +76,12 @@ std::string BoundsInWords(SpinBounds bounds) {
 }
 
 bool IsIdle(const ControlRow& row, const ClockSettings& s) {
-    if (!row.idle.box) return false;
-    const auto* box = std::get_if<bool ClockSettings::*>(&DefOf(*row.idle.box).field);
-    return box && s.**box == row.idle.ticked;
+    if (!row.idle.setting) return false;
+    const SettingField& field = DefOf(*row.idle.setting).field;
+    int32_t value = 0;
+    if (const auto* box = std::get_if<bool ClockSettings::*>(&field)) value = s.**box;
+    if (const auto* integer = std::get_if<int32_t ClockSettings::*>(&field)) value = s.**integer;
+    return (value == row.idle.value) != row.idle.otherThanValue;
 }
 
 void StoreBoundInteger(ClockSettings& s, const SettingDef& def, int32_t value) {

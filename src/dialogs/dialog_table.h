@@ -102,12 +102,14 @@ constexpr ControlId IdOf(Role role, Index index = 0) {
     return {static_cast<uint16_t>(role), static_cast<uint16_t>(index)};
 }
 
-// A control that does nothing while a box is ticked (or unticked): a hand's length while the clock
-// sizes the hands itself. It is greyed then, showing the value in force; its setting keeps what it
-// holds.
+// A control that does nothing while a box is ticked (or unticked), or while a radio group has
+// an item chosen (or any but that one): a hand's length while the clock sizes the hands itself,
+// the corner size of a shape without rounded corners. It is greyed then, showing the value in
+// force; its setting keeps what it holds.
 struct IdleWhile {
-    std::optional<Setting> box = {};
-    bool ticked = true;
+    std::optional<Setting> setting = {};  // a Boolean (ticked is 1) or an Integer setting
+    int32_t value = 1;
+    bool otherThanValue = false;  // idle while the setting holds any other value
 };
 
 struct ControlRow {

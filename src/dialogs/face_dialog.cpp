@@ -29,16 +29,16 @@ constexpr std::array kRows = {
     ControlRow{.type = T::Label, .caption = "Top", .place = {138, 188, 186, 202}, .colour = kLime},
     ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::Top), .place = {190, 184, 261, 205}, .setting = Setting::FT, .minimum = -32000, .maximum = 32000, .cap = Cap::DesktopY, .effect = Effect::MoveClock},
     ControlRow{.type = T::Label, .caption = "Corner size", .place = {8, 218, 86, 232}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::CornerSize), .place = {90, 214, 160, 235}, .setting = Setting::RSqr, .maximum = 99999, .cap = Cap::FaceWidth, .effect = Effect::ReshapeRounded},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::CornerSize), .place = {90, 214, 160, 235}, .setting = Setting::RSqr, .maximum = 99999, .cap = Cap::FaceWidth, .effect = Effect::ReshapeRounded, .idle = {Setting::CShape, 2, true}},
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::HideTaskbar), .caption = "Hide taskbar", .place = {8, 244, 261, 261}, .setting = Setting::HideMe, .colour = kWhite, .effect = Effect::TaskbarButton},
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::StartWithWindows), .caption = "Start with Windows", .place = {8, 266, 261, 283}, .colour = kWhite, .effect = Effect::StartWithWindows},
     ControlRow{.type = T::Separator, .place = {0, 292, 269, 294}},
     ControlRow{.type = T::PushButton, .id = IdOf(FaceControl::StealWallpaper), .caption = "Steal Wallpaper Background", .place = {8, 302, 230, 325}, .effect = Effect::StealWallpaper},
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::UseWallpaper), .place = {236, 305, 256, 322}, .setting = Setting::UseWall, .colour = kWhite, .effect = Effect::NameFace, .spoken = "Use Wallpaper Background"},
     ControlRow{.type = T::Label, .caption = "TWidth", .place = {8, 340, 66, 354}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotWidth), .place = {70, 336, 140, 357}, .setting = Setting::TranWidth, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, false}},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotWidth), .place = {70, 336, 140, 357}, .setting = Setting::TranWidth, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, 0}},
     ControlRow{.type = T::Label, .caption = "THeight", .place = {8, 370, 66, 384}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotHeight), .place = {70, 366, 140, 387}, .setting = Setting::TranHeight, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, false}},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotHeight), .place = {70, 366, 140, 387}, .setting = Setting::TranHeight, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, 0}},
 };
 // clang-format on
 

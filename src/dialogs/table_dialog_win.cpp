@@ -106,7 +106,7 @@ void TableDialog::ShowRow(const ControlRow& row, Typing typing) {
         default: break;
     }
     filling_ = false;
-    if (row.idle.box) {
+    if (row.idle.setting) {
         const BOOL active = !IsIdle(row, s);
         EnableWindow(control, active);
         if (row.type == ControlType::SpinEdit)
@@ -116,7 +116,7 @@ void TableDialog::ShowRow(const ControlRow& row, Typing typing) {
 
 void TableDialog::ShowIdleRows(const ControlRow& box) {
     for (const ControlRow& row : rows_) {
-        if (row.idle.box && row.idle.box == box.setting) ShowRow(row);
+        if (row.idle.setting && row.idle.setting == box.setting) ShowRow(row);
     }
 }
 
@@ -234,7 +234,7 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
         default: return;
     }
     Changed(row);
-    if (row.type == ControlType::CheckBox) ShowIdleRows(row);
+    ShowIdleRows(row);
 }
 
 void TableDialog::FieldLeft(const ControlRow& row) {

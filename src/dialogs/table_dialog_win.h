@@ -114,7 +114,8 @@ private:
     void ShowBounds(const ControlRow& row, SpinBounds bounds);
     // The field's tool in the tooltips, with its text.
     TOOLINFOA TipOf(HWND field, char* text) const;
-    // Greys the rows that do nothing while the box of `box` is as it is.
+    // Greys the rows that do nothing while the setting of `box` (a box, a radio group) holds what
+    // it holds, and brings back the others.
     void ShowIdleRows(const ControlRow& box);
     void ShowRow(const ControlRow& row, Typing typing = Typing::Keep);
     void ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typing typing);

@@ -42,6 +42,7 @@ protected:
 };
 
 TEST_F(FaceDialogTest, CornerSizeIsHeldBetweenNothingAndTheFaceWidth) {
+    Store("CShape", "2");  // "Both", the shape with rounded corners
     Start();
     Open();
     Type(IdOf(FaceControl::CornerSize), "500");

@@ -107,6 +107,15 @@ TEST_F(HandsDialogTest, AFieldIsGreyedWhileItsBoxMakesItDoNothing) {
             Click(c.box);
         }
     }
+    // The corner size rounds only the shape with rounded corners, "Both".
+    dialog_ = DialogId::Face;
+    Open();
+    HWND corner = Control(IdOf(FaceControl::CornerSize));
+    EXPECT_FALSE(IsWindowEnabled(corner)) << "round";
+    const int round = GetDlgCtrlID(Control(IdOf(FaceControl::Shape)));
+    SendMessageA(GetDlgItem(Dialog().Window(), round + 2), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_TRUE(IsWindowEnabled(corner)) << "both";
 }
 
 std::string ClassOf(HWND window) {
