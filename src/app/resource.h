@@ -6,3 +6,4 @@
 #define IDR_FACE 101
 #define IDR_FALLBACK_FACE 102
 #define IDR_HELP 103
+#define IDR_ALARM_SOUND 104

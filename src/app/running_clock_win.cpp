@@ -40,6 +40,7 @@ void RunningClock::WindowCreated() {
     ReadSettings(s, saver_.Store(), TraySetting(), errors);
     if (s.Tray) ShowWindow(hwnd, SW_HIDE);
     ReadSettings(s, saver_.Store(), StartupSettings(), errors);
+    ReadSettings(s, saver_.ProgramStore(), ProgramSequence(), errors);
     Retime();
     ReportAll(errors);
 

@@ -16,6 +16,7 @@
 #include "app/clock_timers_win.h"
 #include "app/clock_window_win.h"
 #include "app/configuration_files_win.h"
+#include "app/resource.h"
 #include "app/settings_saver_win.h"
 #include "base/system_time_win.h"
 #include "frame/clock_model.h"
@@ -156,7 +157,7 @@ private:
     ClockTimers timers_;
     SettingsSaver saver_;
     ConfigurationFiles files_;
-    TPlayFile ownPlayer_;
+    TPlayFile ownPlayer_{&PlaySoundWhenLoaded, MAKEINTRESOURCEA(IDR_ALARM_SOUND)};
     SoundPlayer* player_ = &ownPlayer_;
     bool watchMonitorsNext_ = false;  // every other half-second check looks at the monitors
     LocalTime readMinute_{0, 0, 0, 0, 0, 0, 0, 0};  // the minute ReadTheClock last read

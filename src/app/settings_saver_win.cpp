@@ -16,20 +16,28 @@ void SettingsSaver::Collect() {
 
 void SettingsSaver::MarkUnchanged(const ClockSettings& settings) {
     settled_.Stored(ExitValues(settings), changes_);
+    programSettled_.Stored(ProgramValues(settings), changes_);
 }
 
 // 321 values, each opened, written and closed: tens of milliseconds under Wine, so a worker
 // writes them from its own copy while the window goes on.
 bool SettingsSaver::SaveIfSettled(const ClockModel& clock) {
-    if (!settled_.Settled(changes_)) return false;
+    const bool settled = settled_.Settled(changes_);
+    if (!programSettled_.Settled(changes_) || !settled) return false;
     std::vector<std::string> values = ExitValues(clock.Written(WrittenTo::Registry));
-    const bool differs = settled_.Differs(values);
+    std::vector<std::string> program = ProgramValues(clock.Settings());
+    const bool differs = settled_.Differs(values),
+               programDiffers = programSettled_.Differs(program);
     settled_.Stored(values, changes_);
-    if (!differs) return true;
+    programSettled_.Stored(program, changes_);
+    if (!differs) values.clear();
+    if (!programDiffers) program.clear();
+    if (values.empty() && program.empty()) return true;
     saving_ = true;
-    worker_ = std::thread([this, values = std::move(values)] {
+    worker_ = std::thread([this, values = std::move(values), program = std::move(program)] {
         std::vector<std::string> errors;
-        WriteValues(*store_, ExitSettings(), values, errors);
+        if (!values.empty()) WriteValues(*store_, ExitSettings(), values, errors);
+        if (!program.empty()) WriteValues(*programStore_, ProgramSequence(), program, errors);
         errors_ = std::move(errors);
         saving_ = false;
     });
@@ -41,7 +49,8 @@ void SettingsSaver::SaveAtExit(ClockSettings settings) {
     Collect();
     if (std::exchange(savedAtExit_, true)) return;
     std::vector<std::string> errors;
-    WriteSettings(settings, *store_, ExitSettings(), errors);
+    if (WriteSettings(settings, *store_, ExitSettings(), errors))
+        WriteSettings(settings, *programStore_, ProgramSequence(), errors);
     for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
 }
 

@@ -24,8 +24,10 @@ public:
     SettingsSaver(const SettingsSaver&) = delete;
     SettingsSaver& operator=(const SettingsSaver&) = delete;
 
-    // The registry, unless a test counts the reads and writes.
+    // The registry, unless a test counts the reads and writes: the clock's key, and the program's
+    // subkey for its own settings.
     RegistryValues& Store() { return *store_; }
+    RegistryValues& ProgramStore() { return *programStore_; }
     void UseStore(RegistryValues& store) { store_ = &store; }
 
     bool IsSaving() const { return saving_; }
@@ -46,8 +48,13 @@ public:
 
 private:
     Win32Registry registry_;
+    Win32Registry programRegistry_{kProgramKeyPath};
     RegistryValues* store_ = &registry_;
+    RegistryValues* programStore_ = &programRegistry_;
+    // Each key is compared and written on its own: a label typed rewrites the subkey alone. Both
+    // see the same changes, so they settle together.
     SettledSave settled_;
+    SettledSave programSettled_;
     uint64_t changes_ = 0;
     std::thread worker_;
     std::atomic<bool> saving_ = false;

@@ -33,6 +33,12 @@ int64_t DaysFromCivil(int year, int month, int day) {
     return int64_t{era} * 146097 + dayOfEra - 719468;
 }
 
+int64_t MillisecondsSince1970(const LocalTime& t) {
+    const int64_t days = DaysFromCivil(t.year, t.month, t.day);
+    return ((days * 24 + t.hour) * 60 + t.minute) * 60'000 + t.second * int64_t{1000} +
+           t.millisecond;
+}
+
 LocalTime AddMilliseconds(const LocalTime& t, int64_t milliseconds) {
     constexpr int64_t kDay = 86'400'000;
     const int64_t sinceMidnight =

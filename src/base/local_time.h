@@ -24,6 +24,10 @@ struct LocalTime {
 // Days from 1 January 1970 to the date, in the Gregorian calendar.
 int64_t DaysFromCivil(int year, int month, int day);
 
+// Milliseconds from 1 January 1970 to the local time, by the calendar alone: what two readings
+// are apart, a change of daylight time in between aside.
+int64_t MillisecondsSince1970(const LocalTime& time);
+
 // The local time `milliseconds` later (earlier when negative), by the calendar alone: a change of
 // daylight time in between is not applied.
 LocalTime AddMilliseconds(const LocalTime& time, int64_t milliseconds);

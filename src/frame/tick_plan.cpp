@@ -12,6 +12,8 @@ namespace {
 class WouldSound final : public SoundPlayer {
 public:
     void Play(const SoundRequest&) override { sounded = true; }
+    void Ring(const std::string&) override { sounded = true; }
+    void Silence() override { sounded = true; }
     bool sounded = false;
 };
 

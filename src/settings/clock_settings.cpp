@@ -7,6 +7,8 @@ namespace marvix {
 ClockSettings DefaultSettings() {
     ClockSettings settings;
     for (const SettingDef& def : AllSettings()) AssignSettingText(settings, def, def.defaultText);
+    for (const SettingDef& def : ProgramSettings())
+        AssignSettingText(settings, def, def.defaultText);
     return settings;
 }
 

@@ -45,6 +45,8 @@ template <> struct SettingFieldType<SettingKind::Geometry> { using type = Geomet
 struct ClockSettings {
 #define X(kind, name, defaultText) SettingFieldType<SettingKind::kind>::type name{};
 #include "settings/settings_table.def"
+// The program's own settings come after the clock's.
+#include "settings/program_settings.def"
 #undef X
 };
 

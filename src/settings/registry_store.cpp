@@ -16,7 +16,7 @@ const SettingDef& RowOfField(SettingField field) {
 }
 
 struct Sequences {
-    std::vector<const SettingDef*> tray, startup, fonts, exit;
+    std::vector<const SettingDef*> tray, startup, fonts, exit, program;
 
     Sequences() {
         for (const FontSlotFields& slot : kFontSlots) {
@@ -32,6 +32,7 @@ struct Sequences {
             if (&def != tray.front() && !isFont) startup.push_back(&def);
             if (&def != &DefOf(Setting::Still)) exit.push_back(&def);
         }
+        for (const SettingDef& def : ProgramSettings()) program.push_back(&def);
     }
 };
 
@@ -46,6 +47,7 @@ SettingSequence TraySetting() { return TheSequences().tray; }
 SettingSequence StartupSettings() { return TheSequences().startup; }
 SettingSequence DisplayFontSettings() { return TheSequences().fonts; }
 SettingSequence ExitSettings() { return TheSequences().exit; }
+SettingSequence ProgramSequence() { return TheSequences().program; }
 
 void ReadSettings(ClockSettings& settings, RegistryValues& store, SettingSequence sequence,
                   std::vector<std::string>& errors) {
@@ -105,6 +107,13 @@ std::vector<std::string> ExitValues(const ClockSettings& settings) {
         values.push_back(fontColour ? ColourText((settings.**colour).value)
                                     : SettingText(settings, *def));
     }
+    return values;
+}
+
+std::vector<std::string> ProgramValues(const ClockSettings& settings) {
+    std::vector<std::string> values;
+    values.reserve(ProgramSequence().size());
+    for (const SettingDef* def : ProgramSequence()) values.push_back(SettingText(settings, *def));
     return values;
 }
 

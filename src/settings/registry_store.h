@@ -45,6 +45,9 @@ SettingSequence StartupSettings();
 SettingSequence DisplayFontSettings();
 // The 321 values written at exit: every setting but Still.
 SettingSequence ExitSettings();
+// The program's own settings, under the clock key's subkey: read at start after the clock's,
+// written with them.
+SettingSequence ProgramSequence();
 
 // Reads each setting of the sequence; hand geometry goes into the requested values. A value the store does not hold takes its default
 // silently. One it cannot read, or whose text does not convert, is reported in `errors` and
@@ -67,6 +70,8 @@ bool WriteSettings(ClockSettings& settings, RegistryValues& store, SettingSequen
 // The texts the exit save writes, in its order, without touching the record: the font colour
 // texts as they would be regenerated. Given the record with the face layout folded in.
 std::vector<std::string> ExitValues(const ClockSettings& settings);
+// The texts of the program's own settings, in ProgramSequence's order.
+std::vector<std::string> ProgramValues(const ClockSettings& settings);
 // Writes `values` (one per setting of the sequence) as WriteSettings does.
 bool WriteValues(RegistryValues& store, SettingSequence sequence,
                  std::span<const std::string> values, std::vector<std::string>& errors);

@@ -10,10 +10,10 @@ namespace marvix {
 
 namespace {
 
-ScopedRegKey OpenOrCreateKey() {
+ScopedRegKey OpenOrCreateKey(const char* path) {
     HKEY key = nullptr;
-    LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, nullptr,
-                                  REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, &key, nullptr);
     return ScopedRegKey(status == ERROR_SUCCESS ? key : nullptr);
 }
 
@@ -29,7 +29,7 @@ std::string NamedMessage(std::string_view before, std::string_view name) {
 StoredText Win32Registry::ReadValue(std::string_view name) {
     // A key that can be neither opened nor created reads as empty, so the clock still starts on
     // its defaults; the exit save then reports the failure once.
-    ScopedRegKey key = OpenOrCreateKey();
+    ScopedRegKey key = OpenOrCreateKey(keyPath_);
     if (!key) return {};
 
     const std::string valueName(name);
@@ -63,8 +63,8 @@ StoredText Win32Registry::ReadValue(std::string_view name) {
 }
 
 std::string Win32Registry::WriteValue(std::string_view name, std::string_view text) {
-    ScopedRegKey key = OpenOrCreateKey();
-    if (!key) return std::string("Failed to create key ") + kRegistryKeyPath;
+    ScopedRegKey key = OpenOrCreateKey(keyPath_);
+    if (!key) return std::string("Failed to create key ") + keyPath_;
 
     const std::string valueName(name);
     const std::string data(text);

@@ -9,9 +9,11 @@ namespace {
 constexpr size_t kRowsInTable = 0
 #define X(kind, name, defaultText) +1
 #include "settings/settings_table.def"
+// The program's own settings come after the clock's.
+#include "settings/program_settings.def"
 #undef X
     ;
-static_assert(kRowsInTable == kSettingCount, "settings_table.def must list every setting once");
+static_assert(kRowsInTable == kAllSettingCount, "the tables must list every setting once");
 
 // The record holds the table's rows and nothing else: what the clock works out while it runs
 // belongs with the clock, or a store, a file or the settled save would miss it or carry it. An
@@ -25,17 +27,19 @@ template <class Record, size_t... I>
 constexpr bool InitialisedBy(std::index_sequence<I...>) {
     return requires { Record{(void(I), AnyField{})...}; };
 }
-static_assert(InitialisedBy<ClockSettings>(std::make_index_sequence<kSettingCount>()) &&
-                  !InitialisedBy<ClockSettings>(std::make_index_sequence<kSettingCount + 1>()),
+static_assert(InitialisedBy<ClockSettings>(std::make_index_sequence<kAllSettingCount>()) &&
+                  !InitialisedBy<ClockSettings>(std::make_index_sequence<kAllSettingCount + 1>()),
               "ClockSettings must hold exactly the settings table's fields");
 
-constexpr std::array<SettingDef, kSettingCount> kTable = {{
+constexpr std::array<SettingDef, kAllSettingCount> kTable = {{
 #define X(kindOf, nameOf, defaultOf) \
     {.name = #nameOf,                \
      .kind = SettingKind::kindOf,    \
      .defaultText = defaultOf,       \
      .field = &ClockSettings::nameOf},
 #include "settings/settings_table.def"
+// The program's own settings come after the clock's.
+#include "settings/program_settings.def"
 #undef X
 }};
 
@@ -46,7 +50,13 @@ template <class... Fs> Overloaded(Fs...) -> Overloaded<Fs...>;
 
 }  // namespace
 
-std::span<const SettingDef, kSettingCount> AllSettings() { return kTable; }
+std::span<const SettingDef, kSettingCount> AllSettings() {
+    return std::span(kTable).first<kSettingCount>();
+}
+
+std::span<const SettingDef, kProgramSettingCount> ProgramSettings() {
+    return std::span(kTable).last<kProgramSettingCount>();
+}
 
 const SettingDef& DefOf(Setting setting) { return kTable[static_cast<size_t>(setting)]; }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The table of the 322 persisted settings, built from settings_table.def: each row's name,
-// kind, default text and field. The registry store, configuration files and dialogs all work
-// from it, so no other file spells a setting's name for storage.
+// The table of the 322 persisted settings of the clock, built from settings_table.def, and of the
+// program's own beyond them (program_settings.def): each row's name, kind, default text and
+// field. The registry store, configuration files and dialogs all work from it, so no other file
+// spells a setting's name for storage.
 
 #include <array>
 #include <span>
@@ -39,13 +40,18 @@ struct SettingDef {
     }
 };
 
+// The clock's own settings, then the program's (program_settings.def), kept under a subkey.
 inline constexpr size_t kSettingCount = 322;
+inline constexpr size_t kProgramSettingCount = 16;
+inline constexpr size_t kAllSettingCount = kSettingCount + kProgramSettingCount;
 
 // Every setting by its name, in the table's order: what names a setting in code (a dialog's row, a
 // line of the configuration file) names it so, and a misspelt name does not build.
 enum class Setting : uint16_t {
 #define X(kind, name, defaultText) name,
 #include "settings/settings_table.def"
+// The program's own settings come after the clock's.
+#include "settings/program_settings.def"
 #undef X
 };
 
@@ -53,9 +59,11 @@ enum class Setting : uint16_t {
 const SettingDef& DefOf(Setting setting);
 
 // Each setting's field, in the table's order.
-inline constexpr std::array<SettingField, kSettingCount> kSettingFields = {{
+inline constexpr std::array<SettingField, kAllSettingCount> kSettingFields = {{
 #define X(kind, name, defaultText) SettingField{&ClockSettings::name},
 #include "settings/settings_table.def"
+// The program's own settings come after the clock's.
+#include "settings/program_settings.def"
 #undef X
 }};
 
@@ -67,8 +75,10 @@ constexpr Setting SettingOf(SettingField field) {
     return static_cast<Setting>(i);
 }
 
-// In the order the registry store writes them at exit, Still last.
+// The clock's settings, in the order the registry store writes them at exit, Still last.
 std::span<const SettingDef, kSettingCount> AllSettings();
+// The program's own settings, kept under the subkey, in their order.
+std::span<const SettingDef, kProgramSettingCount> ProgramSettings();
 
 // The row of that registry value name (exact case), or nullptr: for names read from text (a
 // recipe, a test's table), never for names the code itself spells.

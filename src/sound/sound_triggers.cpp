@@ -6,12 +6,6 @@ namespace marvix {
 
 namespace {
 
-// The alarm's hour of the day: 12 with pm is noon, 12 without is midnight.
-int TargetHour(int hour, bool afternoon) {
-    if (afternoon) return hour < 12 ? hour + 12 : hour;
-    return hour == 12 ? 0 : hour;
-}
-
 // A chime sounds once in its minute and is re-armed by any other minute.
 void Chime(bool on, int minute, int chimeMinute, bool& done, const std::string& file, int repeat,
            SoundPlayer& player) {
@@ -32,19 +26,48 @@ void SoundIfDue(bool& due, const std::string& file, SoundPlayer& player) {
 
 }  // namespace
 
+int AlarmHourOfDay(const ClockSettings& s, const AlarmFields& alarm) {
+    const int hour = s.*alarm.hour;
+    if (s.*alarm.afternoon) return hour < 12 ? hour + 12 : hour;
+    return hour == 12 ? 0 : hour;
+}
+
+bool RingsOnDayOf(const ClockSettings& s, const AlarmFields& alarm, const LocalTime& time) {
+    // 1 Sunday to 7 Saturday, as bits from Monday (bit 0) to Sunday (bit 6).
+    const int bit = (DayOfWeek(time.year, time.month, time.day) + 5) % 7;
+    return (s.*alarm.days >> bit) & 1;
+}
+
+void SoundTheBell(AlarmBell::Sound sound, const ClockSettings& s, const AlarmBell& bell,
+                  SoundPlayer& player) {
+    if (sound == AlarmBell::Sound::Start) player.Ring(s.*kAlarms[bell.Alarm()].file);
+    if (sound == AlarmBell::Sound::Stop) player.Silence();
+}
+
 std::optional<AlarmTime> NextAlarm(const ClockSettings& s, const LocalTime& t) {
-    constexpr int kMinutesADay = 24 * 60;
-    const int now = t.hour * 60 + t.minute;
+    constexpr int64_t kDayMs = 24 * 60 * 60'000;
+    LocalTime minute = t;
+    minute.second = minute.millisecond = 0;
+    const int64_t now = MillisecondsSince1970(minute);
     std::optional<AlarmTime> next;
-    int soonest = kMinutesADay + 1;
+    int64_t soonest = 0;
     for (const AlarmFields& alarm : kAlarms) {
         if (!(s.*alarm.on)) continue;
-        const AlarmTime at{TargetHour(s.*alarm.hour, s.*alarm.afternoon), s.*alarm.minute};
-        int away = (at.hour * 60 + at.minute - now + kMinutesADay) % kMinutesADay;
-        if (away == 0) away = kMinutesADay;  // this minute's alarm has rung: next tomorrow
-        if (away < soonest) {
-            soonest = away;
-            next = at;
+        const AlarmTime at{AlarmHourOfDay(s, alarm), s.*alarm.minute};
+        LocalTime today = minute;
+        today.hour = uint16_t(at.hour);
+        today.minute = uint16_t(at.minute);
+        // The first of the next eight days on which it rings, after this minute (this minute's
+        // alarm has rung: next on its next day).
+        for (int day = 0; day <= 7; ++day) {
+            const LocalTime when = AddMilliseconds(today, day * kDayMs);
+            const int64_t ms = MillisecondsSince1970(when);
+            if (ms <= now || !RingsOnDayOf(s, alarm, when)) continue;
+            if (!next || ms < soonest) {
+                soonest = ms;
+                next = at;
+            }
+            break;
         }
     }
     return next;
@@ -52,20 +75,36 @@ std::optional<AlarmTime> NextAlarm(const ClockSettings& s, const LocalTime& t) {
 
 void RunSoundTriggers(const ClockSettings& s, SoundLatches& l, const LocalTime& t,
                       SoundPlayer& player) {
-    // An alarm sounds once in its minute and, like a chime, is re-armed by any other minute it
-    // sees while on. (Re-arming only in the minute right after it left an alarm silenced and
-    // switched on again, or one moved to a later time, mute for the rest of the run.)
+    // An alarm that rings until answered whose minute the clock did not see (it slept, or was
+    // set forward) rings now, once, and says it is late.
+    if (l.lastTick) {
+        if (const std::optional<MissedAlarm> missed = MissedAlarmBetween(s, *l.lastTick, t))
+            SoundTheBell(l.bell.Ring(missed->alarm, missed->due, t, true), s, l.bell, player);
+    }
+    l.lastTick = t;
+
+    // An alarm sounds once in its minute, on its days, and, like a chime, is re-armed by any other
+    // minute it sees while on. (Re-arming only in the minute right after it left an alarm
+    // silenced and switched on again, or one moved to a later time, mute for the rest of the
+    // run.) One that rings until answered rings the bell instead of playing its file once.
     for (size_t i = 0; i < kAlarms.size(); ++i) {
         const AlarmFields& alarm = kAlarms[i];
         if (!(s.*alarm.on)) continue;
-        const int hour = TargetHour(s.*alarm.hour, s.*alarm.afternoon);
-        if (t.hour != hour || t.minute != s.*alarm.minute) {
+        if (t.hour != AlarmHourOfDay(s, alarm) || t.minute != s.*alarm.minute ||
+            !RingsOnDayOf(s, alarm, t)) {
             l.alarmDone[i] = false;
         } else if (!l.alarmDone[i]) {
-            player.Play({s.*alarm.file, 1, true});
+            LocalTime due = t;
+            due.second = due.millisecond = 0;
+            if (s.*alarm.ringUntilAnswered) {
+                SoundTheBell(l.bell.Ring(i, due, t, false), s, l.bell, player);
+            } else {
+                player.Play({s.*alarm.file, 1, true});
+            }
             l.alarmDone[i] = true;
         }
     }
+    SoundTheBell(l.bell.Step(s, t), s, l.bell, player);
 
     const int dialHour = t.hour == 0 ? 12 : t.hour > 12 ? t.hour - 12 : t.hour;
     Chime(s.Chime1, t.minute, 0, l.hourChimeDone, s.C1Str, s.ChimeNum ? dialHour : 1, player);

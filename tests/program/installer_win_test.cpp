@@ -152,10 +152,12 @@ TEST_F(InstallerTest, AskedToTheUninstallerRemovesTheSettingsButNotAnotherCopysL
     Install();
     const std::string otherCopy = RunCommandFor("C:\\Clocks\\marvix.exe");
     SetRunValue(otherCopy);
+    ASSERT_EQ(Win32Registry(kProgramKeyPath).WriteValue("SnoozeMinutes", "15"), "");
     Uninstall("/S /REMOVESETTINGS");
     EXPECT_TRUE(StoredValues().empty());
     HKEY key = nullptr;
-    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS)
+        << "the program's own subkey with it";
     EXPECT_EQ(RunValue(), otherCopy);
 }
 

@@ -26,7 +26,7 @@ std::string Program() {
 class MarvixExeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath);
         RemoveRunValue();
     }
     void TearDown() override {

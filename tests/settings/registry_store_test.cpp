@@ -125,6 +125,13 @@ TEST(RegistrySequences, StartupReadsTrayFirstThenTheRestButTheFonts) {
     }
     seen.insert("Tray");
     EXPECT_EQ(seen.size(), 322u);
+    // The program's own settings are read from their subkey, never from the clock's key, and a
+    // clock's key or a file never holds them.
+    for (const std::string& own : Names(ProgramSequence())) {
+        EXPECT_FALSE(seen.count(own)) << own;
+        for (const std::string& exit : Names(ExitSettings())) EXPECT_NE(own, exit);
+    }
+    EXPECT_EQ(ProgramSequence().size(), ProgramSettings().size());
 }
 
 TEST(RegistrySequences, FontsAreReadNameAndSizeThenStylesThenColours) {

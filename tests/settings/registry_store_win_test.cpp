@@ -24,7 +24,7 @@ protected:
     void SetUp() override { DeleteKey(); }
     void TearDown() override { DeleteKey(); }
 
-    static void DeleteKey() { RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath); }
+    static void DeleteKey() { RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath); }
 
     static bool KeyExists() {
         HKEY key = nullptr;

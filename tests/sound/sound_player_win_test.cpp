@@ -26,11 +26,15 @@ std::mutex g_mutex;
 std::vector<PlayCall> g_calls;
 
 // Stands in for PlaySoundA: records the call, and a waiting play takes a while, as a sound does.
+// A stop (no file) is recorded as "stop", the program's own sound as "built-in"; "missing.wav"
+// cannot be played.
 BOOL WINAPI RecordingPlay(LPCSTR file, HMODULE, DWORD flags) {
+    const std::string name = !file ? "stop" : (flags & SND_RESOURCE) ? "built-in" : file;
     {
         std::lock_guard<std::mutex> lock(g_mutex);
-        g_calls.push_back({file, flags, GetCurrentThreadId()});
+        g_calls.push_back({name, flags, GetCurrentThreadId()});
     }
+    if (!file || name == "missing.wav") return name != "missing.wav";
     if (!(flags & SND_ASYNC)) Sleep(100);
     return TRUE;
 }
@@ -121,6 +125,42 @@ TEST_F(SoundPlayerTest, BackgroundRequestsStartWithoutWaitingAndNothingPlaysForN
     ASSERT_EQ(g_calls.size(), 1u);
     EXPECT_EQ(g_calls[0].file, "tick.wav");
     EXPECT_EQ(g_calls[0].flags, 0x20013u);
+}
+
+// An alarm that rings until answered: its file again each time it ends, the built-in sound where
+// the file is empty or will not play, and nothing once silenced.
+TEST_F(SoundPlayerTest, TheBellRingsAgainUntilSilencedWithTheBuiltInSoundForAFileThatWillNot) {
+    TPlayFile player(&RecordingPlay, "ALARM");
+    const struct {
+        const char* file;
+        std::string played;
+        DWORD flags;
+    } cases[] = {
+        {"wake.wav", "wake.wav", kPlayAndWait},
+        {"", "built-in", kPlayResourceAndWait},
+        {"missing.wav", "built-in", kPlayResourceAndWait},
+    };
+    for (const auto& c : cases) {
+        g_calls.clear();
+        player.Ring(c.file);
+        EXPECT_TRUE(WaitFor([&] { return CallCount() >= 4; }, 3000)) << c.file;
+        const DWORD before = GetTickCount();
+        player.Silence();
+        EXPECT_LT(GetTickCount() - before, 300u) << "silenced at once";
+        const size_t calls = CallCount();
+        Sleep(250);
+        std::lock_guard<std::mutex> lock(g_mutex);
+        EXPECT_EQ(g_calls.size(), calls) << c.file << ": nothing after Silence";
+        int played = 0;
+        for (const PlayCall& call : g_calls) {
+            if (call.file == "stop" || call.file == "missing.wav") continue;
+            EXPECT_EQ(call.file, c.played);
+            EXPECT_EQ(call.flags, c.flags);
+            ++played;
+        }
+        EXPECT_GE(played, 2) << c.file << ": again each time it ends";
+        EXPECT_EQ(g_calls.back().file, "stop") << "the sound under way is cut";
+    }
 }
 
 // A short tone, made here: 8 kHz, 8 bits, mono, a tenth of a second.

@@ -21,10 +21,10 @@ namespace marvix {
 
 class ClockFixture : public ::testing::Test {
 protected:
-    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath); }
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath); }
     void TearDown() override {
         app_.reset();
-        RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath);
     }
 
     static void Store(const char* name, const std::string& text) {

@@ -128,7 +128,7 @@ inline void LeaveNoClockBehind() {
         WaitForSingleObject(process.Get(), 5000);
     }
     RemoveRunValue();
-    RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath);
 }
 
 }  // namespace marvix

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: settings-window-shots FOLDER\n");
         return 2;
     }
-    RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath);
     // The configurations window shows the gallery beside the program.
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -78,6 +78,6 @@ int main(int argc, char** argv) {
         Pump(app, 100);
     }
     app.Terminate();
-    RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath);
     return failures;
 }
