@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/alarm_window_win.h"
 #include "app/clock_window_win.h"
 #include "app/control_menu_win.h"
 #include "app/exit_confirmation_win.h"
@@ -36,6 +37,7 @@ Application::Application(HINSTANCE instance, TimeSource& clock,
 
 Application::~Application() {
     help_.reset();
+    alarm_.reset();
     for (auto& dialog : dialogs_) dialog.reset();
     controlMenu_.reset();
     exitConfirmation_.reset();
@@ -183,5 +185,14 @@ void Application::Terminate() {
 }
 
 void Application::ClockDestroyed() { PostQuitMessage(0); }
+
+void Application::ShowAlarm(const AlarmNotice& notice, bool canSnooze) {
+    if (!alarm_) alarm_ = std::make_unique<AlarmWindow>(*this);
+    alarm_->Ring(notice, canSnooze);
+}
+
+void Application::HideAlarm() {
+    if (alarm_ && alarm_->Window()) alarm_->Hide();
+}
 
 }  // namespace marvix

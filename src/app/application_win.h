@@ -19,6 +19,7 @@
 
 namespace marvix {
 
+class AlarmWindow;
 class ControlMenuWindow;
 class ExitConfirmationWindow;
 class SettingsDialog;
@@ -69,6 +70,10 @@ public:
     void Terminate() override;
 
     void ClockDestroyed() override;
+    // The alarm window, made when an alarm first rings.
+    void ShowAlarm(const AlarmNotice& notice, bool canSnooze) override;
+    void HideAlarm() override;
+    AlarmWindow* Alarm() { return alarm_.get(); }
     // The active settings window, whose keys go through IsDialogMessage.
     void SetActiveDialog(HWND dialog) override { activeDialog_ = dialog; }
 
@@ -92,6 +97,7 @@ private:
     std::unique_ptr<ExitConfirmationWindow> exitConfirmation_;
     std::array<std::unique_ptr<SettingsDialog>, kDialogCount> dialogs_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<AlarmWindow> alarm_;
     HWND activeDialog_ = nullptr;
     UINT showClockMessage_ = 0;  // from a later start of the program (see SingleClock)
     UINT stopClockMessage_ = 0;  // from an installer or uninstaller

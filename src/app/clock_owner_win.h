@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "frame/clock_reading.h"
+
 namespace marvix {
 
 class ClockOwner {
@@ -20,6 +22,9 @@ public:
     virtual void RefreshOpenDialogs() = 0;
     // After a frame or a move: open settings windows show what the clock has just changed.
     virtual void ShowLiveValues() = 0;
+    // The alarm window, showing what the bell rings for, or hidden.
+    virtual void ShowAlarm(const AlarmNotice& notice, bool canSnooze) = 0;
+    virtual void HideAlarm() = 0;
     // The clock window is gone: the program ends.
     virtual void ClockDestroyed() = 0;
 

@@ -29,10 +29,31 @@ void RunningClock::Tick() {
     if (Settings().Tray && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
     const bool moved = placement_.KeepOnScreen(Settings());
     model_.Sound(now.time, *player_);
+    ShowBell();
     // What the settings windows show of the clock (its place, the placed displays) can change
     // only with the frame or the place.
     if (ComposeAndShow(now) || moved) app_.ShowLiveValues();
     PlanNextTick();
+}
+
+void RunningClock::AnswerAlarm(std::optional<int> snoozeMinutes) {
+    model_.AnswerAlarm(snoozeMinutes, SampleInstant(clock_).time, *player_);
+    ShowBell();
+    timers_.TickSoon();
+}
+
+void RunningClock::ShowBell() {
+    const AlarmBell& bell = model_.Sounds().bell;
+    const BellShown now{bell.GetState(), bell.Alarm(), bell.Due()};
+    if (now == bellShown_) return;
+    bellShown_ = now;
+    if (now.state == AlarmBell::State::Ringing || now.state == AlarmBell::State::Unanswered) {
+        app_.ShowAlarm(NoticeOf(Settings(), bell), now.state == AlarmBell::State::Ringing);
+    } else {
+        app_.HideAlarm();
+    }
+    readMinute_ = {0, 0, 0, 0, 0, 0, 0, 0};
+    ReadTheClock();
 }
 
 void RunningClock::Redraw() {

@@ -99,7 +99,8 @@ void RunningClock::ReadTheClock() {
     const LocalTime minute{t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, 0, 0};
     if (minute == readMinute_) return;
     readMinute_ = minute;
-    std::string reading = ClockReading(readFrom_, t);
+    std::string reading =
+        ClockReading(readFrom_, t) + AlarmNews(readFrom_, model_.Sounds().bell, paused_);
     // A screen reader hears of the clock only when its words change.
     if (reading == reading_) return;
     reading_ = std::move(reading);
@@ -162,11 +163,16 @@ void RunningClock::Dragged(Point topLeft) {
 
 void RunningClock::TrayChanged(bool inTray) {
     model_.Edit().Tray = inTray;
+    paused_ = inTray;
     if (inTray) {
         timers_.Stop();
     } else {
+        // What fell due while the clock was hidden is not made up.
+        model_.ResumeAfterPause();
         timers_.Start();
     }
+    readMinute_ = {0, 0, 0, 0, 0, 0, 0, 0};
+    ReadTheClock();
 }
 
 void RunningClock::ComeForward() {

@@ -90,6 +90,7 @@ public:
     bool LoadConfiguration(const std::string& path) override;
     bool SaveConfiguration(const std::string& path) override;
     void Play(const SoundRequest& request) override { player_->Play(request); }
+    void AnswerAlarm(std::optional<int> snoozeMinutes) override;
 
     // Another start of the program found this clock running: it is what the user wanted to see,
     // brought out of the tray and to the front.
@@ -147,6 +148,8 @@ private:
     void PlanNextTick();
     // Composes the frame and shows what changed; returns whether the frame may have changed.
     bool ComposeAndShow(const ClockInstant& now);
+    // The alarm window and the tray tip follow the bell, when it has changed.
+    void ShowBell();
 
     ClockOwner& app_;
     ClockModel& model_;
@@ -167,6 +170,15 @@ private:
     // What the clock in words is read from: the settings as they last settled, so that an alarm
     // halfway typed (its hour passing through 13 on the way to 21) is never told.
     ClockSettings readFrom_;
+    // What the alarm window last showed of the bell.
+    struct BellShown {
+        AlarmBell::State state = AlarmBell::State::Quiet;
+        size_t alarm = 0;
+        LocalTime due;
+        friend bool operator==(const BellShown&, const BellShown&) = default;
+    } bellShown_;
+    // Hidden by a double-click: the tick and its alarms wait until the clock is shown again.
+    bool paused_ = false;
     bool activated_ = false;
     bool displayFontsRead_ = false;
     unsigned framesShown_ = 0;

@@ -56,7 +56,10 @@ constexpr void AddFileRow(ControlRow* rows, size_t& n, ControlId file, C test, C
                  .context = sound};
 }
 
-constexpr size_t kRowCount = std::size(kSounds) * 4 + 1 + 11;
+constexpr std::string_view kDays[] = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
+constexpr std::string_view kDayNames[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                          "Friday", "Saturday", "Sunday"};
+constexpr size_t kRowCount = std::size(kSounds) * 4 + 1 + 11 + 2 + std::size(kDays) + 2;
 
 // The sound rows, the hour chime's count, then the alarm editor, bound to alarm 1 and pointed at
 // the alarm "Alarm #" shows.
@@ -122,6 +125,34 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
                  .place = {268, 230, 320, 247},
                  .setting = SettingOf(first.afternoon),
                  .colour = kWhite};
+    // What this program adds to an alarm: ringing until answered, its days, its label.
+    rows[n++] = {.type = T::CheckBox,
+                 .id = IdOf(C::AlarmRing),
+                 .caption = "Ring until stopped",
+                 .place = {8, 258, 150, 275},
+                 .setting = SettingOf(first.ringUntilAnswered),
+                 .colour = kWhite};
+    rows[n++] = {.caption = "Label", .place = {160, 262, 200, 276}, .colour = kWhite};
+    rows[n++] = {.type = T::Edit,
+                 .id = IdOf(C::AlarmLabel),
+                 .place = {204, 258, 436, 279},
+                 .setting = SettingOf(first.label),
+                 .maximum = 40,
+                 .context = "Alarm",
+                 .spoken = "label"};
+    rows[n++] = {.caption = "Days", .place = {8, 290, 50, 304}, .colour = kWhite};
+    for (size_t day = 0; day < std::size(kDays); ++day) {
+        const int left = 54 + 54 * static_cast<int>(day);
+        rows[n++] = {.type = T::CheckBox,
+                     .id = IdOf(C::AlarmDay, day),
+                     .caption = kDays[day],
+                     .place = {left, 288, left + 52, 305},
+                     .setting = SettingOf(first.days),
+                     .colour = kWhite,
+                     .context = "Alarm on",
+                     .spoken = kDayNames[day],
+                     .bit = static_cast<int8_t>(day)};
+    }
     return rows;
 }
 
@@ -140,6 +171,9 @@ std::optional<Setting> AlarmSetting(AlarmsControl control, int alarm) {
         case C::AlarmHour: return SettingOf(a.hour);
         case C::AlarmMinute: return SettingOf(a.minute);
         case C::AlarmPm: return SettingOf(a.afternoon);
+        case C::AlarmRing: return SettingOf(a.ringUntilAnswered);
+        case C::AlarmDay: return SettingOf(a.days);
+        case C::AlarmLabel: return SettingOf(a.label);
         default: return std::nullopt;
     }
 }

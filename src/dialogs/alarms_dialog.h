@@ -28,12 +28,15 @@ enum class AlarmsControl : uint16_t {
     AlarmHour,
     AlarmMinute,
     AlarmPm,
+    AlarmRing,  // "Ring until stopped"
+    AlarmDay,   // by the day, 0 Monday to 6 Sunday
+    AlarmLabel,
 };
 
 extern const std::span<const ControlRow> kAlarmsDialogRows;
 
 // The setting of alarm `alarm` (1 to 5) that an editor control edits (its file, "Alarm On", "H",
-// "M", "pm"); none for any other control.
+// "M", "pm", "Ring until stopped", a day's box, the label); none for any other control.
 std::optional<Setting> AlarmSetting(AlarmsControl control, int alarm);
 
 // What the "H" field shows of a stored hour: 0, the default, is midnight, which the field's 1 to

@@ -44,10 +44,8 @@ void AlarmsWindow::TakeHourOfTheDay() {
 
 void AlarmsWindow::ShowChosenAlarm() {
     alarm_ = HeldValue(IdOf(AlarmsControl::AlarmNumber));
-    for (AlarmsControl control :
-         {AlarmsControl::AlarmFile, AlarmsControl::AlarmOn, AlarmsControl::AlarmHour,
-          AlarmsControl::AlarmMinute, AlarmsControl::AlarmPm}) {
-        ShowControl(IdOf(control));
+    for (const ControlRow& row : Rows()) {
+        if (AlarmSetting(static_cast<AlarmsControl>(row.id.role), alarm_)) ShowControl(row.id);
     }
 }
 

@@ -20,10 +20,11 @@ namespace marvix {
 
 enum class ControlType {
     Label,         // text in its colour on the dialog's background
-    CheckBox,      // a Boolean setting
+    CheckBox,      // a Boolean setting, or a bit of an Integer one
     RadioGroup,    // an Integer setting: the index of the chosen item
     SpinEdit,      // an Integer or Geometry setting within bounds, or a value the dialog holds
-    Edit,          // a String setting, one line: a name, or the path of a file
+    Edit,          // a String setting, one line: a name, the path of a file; `maximum`, if
+                   // set, is the most characters it takes
     ColourPanel,   // a ColourText setting, painted in its colour with a caption readable on it;
                    // a click opens the colour chooser
     FontButton,    // bound to a font slot's face (DFont1 ...); opens the font chooser for the slot
@@ -131,6 +132,8 @@ struct ControlRow {
     std::string_view context = {};
     std::string_view spoken = {};
     IdleWhile idle = {};
+    // A box bound to one bit of an Integer setting (an alarm's day), counted from 0.
+    int8_t bit = -1;
 };
 
 struct SpinBounds {

@@ -31,7 +31,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivationUnlessIgnored, .createOnActivation = true},
     {.className = "TForm6", .caption = "Marvix Digital Displays", .client = {kDigitalClientWidth, 456}, .background = kPurple, .position = {0, 0}, .centred = true,
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
-    {.className = "TForm7", .caption = "Marvix Alarms/sounds", .client = {444, 290}, .background = kPurple, .position = {80, 60}, .centred = false,
+    {.className = "TForm7", .caption = "Marvix Alarms/sounds", .client = {444, 314}, .background = kPurple, .position = {80, 60}, .centred = false,
      .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
     {},  // ConfigurationsWindow: configurations_dialog_win.cpp
     {.className = "TForm10", .caption = "Spelling", .client = {516, 371}, .background = kPurple, .position = {0, 0}, .centred = true,

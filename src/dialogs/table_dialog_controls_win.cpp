@@ -124,6 +124,8 @@ void TableDialog::CreateControl(const ControlRow& row) {
         case ControlType::SpinEdit:  // its arrows come when the window first shows
         case ControlType::Edit:
             control = AddControl(kind, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | kTab, r, id);
+            if (row.type == ControlType::Edit && row.maximum > 0)
+                SendMessageA(control, EM_LIMITTEXT, WPARAM(row.maximum), 0);
             break;
         case ControlType::ColourPanel:
             // A button the dialog paints in the colour: it takes the focus, and Space or Enter

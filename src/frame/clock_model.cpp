@@ -27,6 +27,13 @@ void ClockModel::Sound(const LocalTime& time, SoundPlayer& player) {
     RunSoundTriggers(settings_, sounds_, time, player);
 }
 
+void ClockModel::AnswerAlarm(std::optional<int> snoozeMinutes, const LocalTime& time,
+                             SoundPlayer& player) {
+    AlarmBell& bell = sounds_.bell;
+    SoundTheBell(snoozeMinutes ? bell.Snooze(*snoozeMinutes, time) : bell.Dismiss(), settings_,
+                 bell, player);
+}
+
 std::optional<Rect> ClockModel::Compose(FrameSurfaces& f, Surface& underHands,
                                         const ClockInstant& now) {
     now_ = now;

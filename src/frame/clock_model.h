@@ -57,6 +57,12 @@ public:
     void LayOutFace(Size face, Size display);
     // The tick's sound pass at `time`.
     void Sound(const LocalTime& time, SoundPlayer& player);
+    // The alarm ringing until answered, answered at `time`: snoozed for that many minutes, or
+    // dismissed.
+    void AnswerAlarm(std::optional<int> snoozeMinutes, const LocalTime& time, SoundPlayer& player);
+    // The clock shown again after a pause (hidden by a double-click): what fell due meanwhile is
+    // not made up.
+    void ResumeAfterPause() { sounds_.lastTick.reset(); }
     // The frame at `now`, laid out and composed where it changed (see FrameCache); returns the
     // part of the display picture that may have changed.
     std::optional<Rect> Compose(FrameSurfaces& surfaces, Surface& underHands,

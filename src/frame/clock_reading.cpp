@@ -26,4 +26,27 @@ std::string ClockReading(const ClockSettings& s, const LocalTime& t) {
     return reading;
 }
 
+AlarmNotice NoticeOf(const ClockSettings& s, const AlarmBell& bell) {
+    const AlarmFields& alarm = kAlarms[bell.Alarm()];
+    const LocalTime& due = bell.Due();
+    AlarmNotice notice{HoursAndMinutes(due.hour, due.minute), s.*alarm.label, {}};
+    if (notice.label.empty()) notice.label = "Alarm " + std::to_string(bell.Alarm() + 1);
+    if (bell.GetState() == AlarmBell::State::Unanswered) {
+        notice.note = "Not answered: it rang for ten minutes.";
+    } else if (bell.Late()) {
+        notice.note = "Due at " + notice.time + " on " + LongDayName(s, due.dayOfWeek) +
+                      ", while the clock could not ring.";
+    }
+    return notice;
+}
+
+std::string AlarmNews(const ClockSettings& s, const AlarmBell& bell, bool paused) {
+    if (paused) return ", alarms paused";
+    const AlarmBell::State state = bell.GetState();
+    if (state != AlarmBell::State::Ringing && state != AlarmBell::State::Unanswered) return {};
+    const AlarmNotice notice = NoticeOf(s, bell);
+    return (state == AlarmBell::State::Ringing ? ", alarm ringing: " : ", alarm not answered: ") +
+           notice.time + ", " + notice.label;
+}
+
 }  // namespace marvix

@@ -7,6 +7,7 @@
 
 #include "base/local_time.h"
 #include "settings/clock_settings.h"
+#include "sound/alarm_bell.h"
 
 namespace marvix {
 
@@ -14,5 +15,20 @@ namespace marvix {
 // spelling window's): "10:09, Tuesday 8 December 2026", and ", alarm at 7:30" while an alarm is
 // on (the next to ring). Hours run 0 to 23, which reads the same in every language.
 std::string ClockReading(const ClockSettings& settings, const LocalTime& time);
+
+// What the tray tip adds to the reading: the alarm ringing ("alarm ringing: 7:30, Wake up"), or
+// one not answered, or "alarms paused" while the clock is hidden by a double-click; else nothing.
+std::string AlarmNews(const ClockSettings& settings, const AlarmBell& bell, bool paused);
+
+// What the alarm window says of the alarm the bell rings for: its time in the clock's words, its
+// label (else "Alarm 1"), and a line on when it was due if it rang late, or that it was not
+// answered.
+struct AlarmNotice {
+    std::string time;
+    std::string label;
+    std::string note;
+    friend bool operator==(const AlarmNotice&, const AlarmNotice&) = default;
+};
+AlarmNotice NoticeOf(const ClockSettings& settings, const AlarmBell& bell);
 
 }  // namespace marvix

@@ -18,9 +18,7 @@ constexpr char kCommonDialogs[] = "comdlg32.dll";
 
 ChooserScript* g_script = nullptr;
 
-int ScreenPixelsPerInch() {
-    return GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY);
-}
+int ScreenPixelsPerInch() { return GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // What a settings window may ask of the clock it changes, and nothing more: the settings to edit,
 // and the few effects on the clock window that a setting has beyond the next frame.
 
+#include <optional>
 #include <string>
 
 #include "base/geometry.h"
@@ -63,6 +64,8 @@ public:
     virtual bool SaveConfiguration(const std::string& path) = 0;
     // "test": a sound played as the clock plays its own.
     virtual void Play(const SoundRequest& request) = 0;
+    // The alarm that rings until answered: snoozed for that many minutes, or dismissed.
+    virtual void AnswerAlarm(std::optional<int> snoozeMinutes) = 0;
 
 protected:
     ~ClockControls() = default;

@@ -53,6 +53,13 @@ void SettingsDialog::Show() {
     SetForegroundWindow(hwnd_);
 }
 
+void SettingsDialog::ShowWithoutFocus() {
+    if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
+    if (!IsWindowVisible(hwnd_) && !placedByUser_) PlaceOnClocksMonitor();
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
 // On the clock's monitor, clear of the taskbar; the clamp then has nothing to do. A settings
 // window shows beside the clock, the control menu and the exit confirmation in the middle.
 void SettingsDialog::PlaceOnClocksMonitor() {

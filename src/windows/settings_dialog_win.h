@@ -69,6 +69,9 @@ public:
     bool IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
     // Makes the window visible and active; an already visible one just comes to the front.
     void Show();
+    // Shows it (beside the clock until the user moves it) above every other window, leaving the
+    // focus where it is: what the user is typing in keeps the keys.
+    void ShowWithoutFocus();
     void Hide();
     // Copies the current settings into the controls.
     virtual void ShowSettings() {}

@@ -44,6 +44,10 @@ TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack)
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
     EXPECT_FALSE(Clock().TimersRunning());
     EXPECT_TRUE(Clock().Settings().Tray);
+    const auto paused = [&] {
+        return std::string(Clock().Tray().Tip()).find(", alarms paused") != std::string::npos;
+    };
+    EXPECT_TRUE(paused()) << "the tip says its alarms wait";
 
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
     EXPECT_TRUE(app_->ControlMenu().IsVisible());
@@ -55,6 +59,7 @@ TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack)
     EXPECT_TRUE(Clock().TimersRunning());
     EXPECT_FALSE(Clock().Settings().Tray);
     EXPECT_FALSE(Clock().IsDragging());
+    EXPECT_FALSE(paused());
 }
 
 TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {

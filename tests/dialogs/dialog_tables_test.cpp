@@ -57,6 +57,11 @@ TEST(DialogTables, EveryControlHasARoleOnceIsBoundToASettingOfItsTypeAndSanelyBo
                 // The one exception: "L", "M" and "U" name the case setting they set.
                 const bool letterCase = row.effect == Effect::LetterCase;
                 EXPECT_EQ(row.setting.has_value(), letterCase) << where << " cannot be bound";
+            } else if (row.bit >= 0) {
+                // A box for one bit (an alarm's day) is bound to an Integer setting.
+                ASSERT_TRUE(row.setting) << where;
+                EXPECT_EQ(DefOf(*row.setting).kind, SettingKind::Integer) << where;
+                EXPECT_LT(row.bit, 31) << where;
             } else if (!(!row.setting &&
                          (row.type == ControlType::SpinEdit ||
                           (row.type == ControlType::CheckBox && row.effect != Effect::None)))) {
@@ -67,6 +72,9 @@ TEST(DialogTables, EveryControlHasARoleOnceIsBoundToASettingOfItsTypeAndSanelyBo
             }
             if (row.type == ControlType::SpinEdit) {
                 EXPECT_LT(row.minimum, row.maximum) << where;
+            } else if (row.type == ControlType::Edit) {
+                EXPECT_EQ(row.minimum, 0) << where;
+                EXPECT_GE(row.maximum, 0) << where << ": the most characters it takes, if any";
             } else {
                 EXPECT_EQ(row.minimum, 0) << where << " has bounds but is no spin edit";
                 EXPECT_EQ(row.maximum, 0) << where << " has bounds but is no spin edit";

@@ -2,12 +2,20 @@
 // produce, with the choosers scripted and the sounds recorded.
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <chrono>
+
+#include <atomic>
+#include <string>
 
 #include "../support/dialog_fixture_win.h"
 #include "../support/process_counters_win.h"
 #include "../support/recording_player.h"
+#include "../support/screen_reader_win.h"
 #include "../support/test_bitmaps.h"
+#include "app/alarm_window_win.h"
+#include "app/resource.h"
 #include "dialogs/alarms_dialog.h"
 #include "dialogs/alarms_dialog_win.h"
 #include "dialogs/phase_dialog.h"
@@ -18,6 +26,22 @@ namespace {
 
 BOOL WINAPI ThreeSecondSound(LPCSTR, HMODULE, DWORD) {
     Sleep(3000);
+    return TRUE;
+}
+
+std::atomic<int> g_wakePlays{0}, g_builtInPlays{0};
+
+// A sound of 150 ms: "wake.wav", or the program's own alarm sound; any other file will not play.
+BOOL WINAPI TimedBell(LPCSTR file, HMODULE, DWORD flags) {
+    if (!file) return TRUE;  // a stop
+    if (flags & SND_RESOURCE) {
+        ++g_builtInPlays;
+    } else if (std::string(file) == "wake.wav") {
+        ++g_wakePlays;
+    } else {
+        return FALSE;
+    }
+    Sleep(150);
     return TRUE;
 }
 
@@ -162,6 +186,91 @@ TEST_F(AlarmsDialogTest, OpeningAndClosingChangesNoStoredHour) {
     Stop();
     EXPECT_EQ(Stored("A1H"), "0");
     EXPECT_EQ(Stored("A2H"), "15");
+}
+
+// The live clock, its timers running and its time going on with the test's, rings two alarms set
+// in the editor to ring until stopped: each comes up beside the clock within two seconds of its
+// minute without taking the focus, rings again and again until answered, and is silent once
+// answered; the one with no file rings with the built-in sound. What the editor set is stored
+// under the program's subkey, and the clock's key holds none of it.
+TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilAnswered) {
+    Store("Alarm1", "true");
+    Store("A1H", "10");
+    Store("A1M", "16");
+    Store("A1Str", "wake.wav");
+    Store("Alarm2", "true");
+    Store("A2H", "10");
+    Store("A2M", "17");
+    Start();
+    TPlayFile bell(&TimedBell, MAKEINTRESOURCEA(IDR_ALARM_SOUND));
+    Clock().UsePlayer(bell);
+    Open();
+    Click(IdOf(AlarmsControl::AlarmRing));
+    Click(IdOf(AlarmsControl::AlarmDay, 6));  // not on Sundays
+    TypeKeys(IdOf(AlarmsControl::AlarmLabel), "Wake up", 30);
+    Type(IdOf(AlarmsControl::AlarmNumber), "2");
+    Click(IdOf(AlarmsControl::AlarmRing));
+    HWND typingIn = Control(IdOf(AlarmsControl::AlarmLabel));
+    SetFocus(typingIn);
+
+    const auto runUntil = [&](auto condition, DWORD ms) {
+        for (DWORD passed = 0; passed < ms && !condition(); passed += 50) {
+            Wait(50);
+            AdvanceClock(50);
+        }
+        return condition();
+    };
+    const auto ringing = [&] { return app_->Alarm() && app_->Alarm()->IsVisible(); };
+    const auto press = [&](int button) {
+        SendDlgItemMessageA(app_->Alarm()->Window(), button, BM_CLICK, 0, 0);
+        Pump();
+    };
+    const struct {
+        int minute;
+        std::atomic<int>& plays;
+        int answer;
+        std::string tip;
+    } alarms[] = {
+        {16, g_wakePlays, AlarmWindow::kDismiss, ", alarm ringing: 10:16, Wake up"},
+        {17, g_builtInPlays, AlarmWindow::kSnooze, ", alarm ringing: 10:17, Alarm 2"},
+    };
+    for (const auto& alarm : alarms) {
+        time_.time.minute = uint16_t(alarm.minute - 1);
+        time_.time.second = 58;
+        ASSERT_TRUE(runUntil(ringing, 5000)) << alarm.minute;
+        EXPECT_EQ(time_.time.minute, alarm.minute);
+        EXPECT_LT(time_.time.second, 2) << "within two seconds of its minute";
+        RECT shown{}, clock = WindowRect(ClockHwnd());
+        GetWindowRect(app_->Alarm()->Window(), &shown);
+        EXPECT_FALSE(IntersectRect(&shown, &shown, &clock)) << "beside the clock, not over it";
+        EXPECT_EQ(GetFocus(), typingIn) << "the keys stay where they were";
+        const std::string tip = Clock().Tray().Tip();
+        EXPECT_NE(tip.find(alarm.tip), std::string::npos) << tip;
+        if (alarm.minute == 16) {
+            ScreenReader reader([&] { Pump(); });
+            EXPECT_EQ(reader.RolesAndNames({app_->Alarm()->Window()}).at(0),
+                      std::to_string(ROLE_SYSTEM_ALERT) + "\tMarvix alarm: 10:16, Wake up");
+        }
+        EXPECT_TRUE(runUntil([&] { return alarm.plays >= 2; }, 3000)) << "again each time it ends";
+        press(alarm.answer);  // a click: the alarm window is active for it
+        EXPECT_FALSE(ringing());
+        const int plays = alarm.plays;
+        Wait(400);
+        EXPECT_EQ(alarm.plays, plays) << "silent once answered";
+        EXPECT_EQ(GetFocus(), typingIn) << "answered, the keys go back where they went";
+    }
+    EXPECT_EQ(app_->Model().Sounds().bell.GetState(), AlarmBell::State::Snoozed);
+
+    // The settled save has written the subkey while the clock ran; the exit save keeps it.
+    Win32Registry program(kProgramKeyPath);
+    EXPECT_EQ(program.ReadValue("Alarm1Label").text, "Wake up") << "saved once settled";
+    Stop();
+    EXPECT_EQ(program.ReadValue("Alarm1Ring").text, "true");
+    EXPECT_EQ(program.ReadValue("Alarm1Days").text, "63");
+    EXPECT_EQ(program.ReadValue("Alarm1Label").text, "Wake up");
+    EXPECT_EQ(program.ReadValue("Alarm2Ring").text, "true");
+    for (const SettingDef& own : ProgramSettings())
+        EXPECT_EQ(Stored(std::string(own.name).c_str()), "<missing>") << own.name;
 }
 
 }  // namespace

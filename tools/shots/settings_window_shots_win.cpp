@@ -1,4 +1,4 @@
-// Pictures of the seven settings windows for the README: the program is started as at start (on a
+// Pictures of the seven settings windows and the alarm window for the README: the program is started as at start (on a
 // registry key of its own defaults), each window is shown beside the clock in turn, and its frame
 // is copied from the screen into FOLDER\<class>.bmp. tools/make-screenshots runs it.
 #include <windows.h>
@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/alarm_window_win.h"
 #include "app/application_win.h"
 #include "base/bitmap_file.h"
 #include "base/gdi_surface_win.h"
@@ -77,6 +78,12 @@ int main(int argc, char** argv) {
         dialog.Hide();
         Pump(app, 100);
     }
+    // The alarm window, as an alarm with a label rings.
+    app.ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
+    Pump(app, 400);
+    const std::string alarm = std::string(argv[1]) + "\\MarvixAlarm.bmp";
+    if (!app.Alarm() || !Shoot(app.Alarm()->Window(), alarm)) ++failures;
+    std::printf("%s\n", alarm.c_str());
     app.Terminate();
     RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath);
     return failures;
