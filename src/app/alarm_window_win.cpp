@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "base/colour.h"
 #include "windows/accessible_win.h"
 
 namespace marvix {
@@ -63,7 +64,7 @@ void AlarmWindow::Ring(const AlarmNotice& notice, bool canSnooze) {
     EnableWindow(GetDlgItem(Window(), kSnoozeMinutes), canSnooze);
     ShowSettings();
     // The time stands out: the dialog font in bold, given after the window's own fonts.
-    SendDlgItemMessageA(Window(), kTime, WM_SETFONT, WPARAM(host_.DialogFont(true)), TRUE);
+    SendDlgItemMessageA(Window(), kTime, WM_SETFONT, WPARAM(Font(true)), TRUE);
     words_ = notice.time + ", " + notice.label + (notice.note.empty() ? "" : ". " + notice.note);
     ShowWithoutFocus();
     NotifyWinEvent(EVENT_SYSTEM_ALERT, Window(), OBJID_CLIENT, CHILDID_SELF);
@@ -109,7 +110,7 @@ LRESULT AlarmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CTLCOLORSTATIC: {
             HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(255, 255, 255));
+            SetTextColor(dc, ReadableOn(Colour{Layout().background}).value);
             SetBkColor(dc, Layout().background);
             return reinterpret_cast<LRESULT>(BackgroundBrush());
         }

@@ -133,18 +133,18 @@ void Application::Dispatch(MSG& message) {
     if (IsUserInput(message.message) && LiveClock()) clock_->TickSoon();
 }
 
-HFONT Application::DialogFont(bool bold) {
-    ScopedFont& font = bold ? boldDialogFont_ : dialogFont_;
-    if (!font) {
-        const int dpi = GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY);
-        const DialogFontChoice choice = DialogFontFor(dpi);
-        font.Reset(CreateFontA(-choice.pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                               FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               DEFAULT_QUALITY, DEFAULT_PITCH, std::string(choice.face).c_str()));
-        // Controls given no font draw with the system's; nothing else is lost.
-        if (!font) ReportFailureOnce("Cannot create the dialog font.");
+HFONT Application::DialogFont(int dpi, bool bold) {
+    for (const DialogFontAt& made : dialogFonts_) {
+        if (made.dpi == dpi && made.bold == bold) return made.font.Get();
     }
-    return font.Get();
+    const DialogFontChoice choice = DialogFontFor(dpi);
+    ScopedFont font(CreateFontA(-choice.pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH, std::string(choice.face).c_str()));
+    // Controls given no font draw with the system's; nothing else is lost.
+    if (!font) ReportFailureOnce("Cannot create the dialog font.");
+    dialogFonts_.push_back({dpi, bold, std::move(font)});
+    return dialogFonts_.back().font.Get();
 }
 
 void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }
@@ -172,12 +172,28 @@ void Application::ShowLiveValues() {
 
 void Application::ShowSettingsWindow(DialogId id) { Dialog(id).Show(); }
 
-void Application::ShowHelp() { help_->ShowTopic(HelpWindow::kContents); }
+std::optional<Rect> Application::MenuFrame() const {
+    if (!controlMenu_ || !controlMenu_->IsVisible()) return std::nullopt;
+    RECT frame;
+    GetWindowRect(controlMenu_->Window(), &frame);
+    return Rect{frame.left, frame.top, frame.right, frame.bottom};
+}
 
+// Beside the clock, clear of the control menu it was asked from.
+void Application::ShowHelp() {
+    std::vector<Rect> clear;
+    if (const std::optional<Rect> menu = MenuFrame()) clear.push_back(*menu);
+    help_->ShowTopic(HelpWindow::kContents, clock_->Frame(), clear);
+}
+
+// Beside the window F1 was pressed in, clear of the clock.
 void Application::ShowHelpFor(HWND window) {
     char className[32] = {};
     GetClassNameA(window, className, sizeof className);
-    help_->ShowTopic(className);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const Rect clock = clock_->Frame();
+    help_->ShowTopic(className, {frame.left, frame.top, frame.right, frame.bottom}, {&clock, 1});
 }
 
 void Application::Terminate() {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/clock_owner_win.h"
 #include "app/program_commands_win.h"
@@ -52,8 +53,9 @@ public:
     ExitConfirmationWindow& ExitConfirmation() { return *exitConfirmation_; }
     SettingsDialog& Dialog(DialogId id) { return *dialogs_[static_cast<size_t>(id)]; }
 
-    // The font ApplyDialogFont gives dialog controls (DialogFontFor), made once.
-    HFONT DialogFont(bool bold = false) override;
+    // The font ApplyDialogFont gives dialog controls (DialogFontFor), made once for each
+    // resolution.
+    HFONT DialogFont(int dpi, bool bold = false) override;
     void ShowTaskbarButton(bool show) override;
     // Right button on the clock or on the tray icon.
     void ShowMenuOrExitConfirmation() override;
@@ -76,6 +78,7 @@ public:
     AlarmWindow* Alarm() { return alarm_.get(); }
     // The active settings window, whose keys go through IsDialogMessage.
     void SetActiveDialog(HWND dialog) override { activeDialog_ = dialog; }
+    std::optional<Rect> MenuFrame() const override;
 
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -88,8 +91,12 @@ private:
     // The classes outlive their windows: the destructor destroys every window first.
     ScopedWindowClass ownerClass_;
     ScopedWindowClass clockClass_;
-    ScopedFont dialogFont_;
-    ScopedFont boldDialogFont_;
+    struct DialogFontAt {
+        int dpi;
+        bool bold;
+        ScopedFont font;
+    };
+    std::vector<DialogFontAt> dialogFonts_;
     HWND owner_ = nullptr;
     ClockModel model_;
     std::unique_ptr<RunningClock> clock_;

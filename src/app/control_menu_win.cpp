@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include "base/colour.h"
 #include "base/lazy_library_win.h"
 #include "base/message_seam_win.h"
 #include "base/version.h"
@@ -179,9 +180,10 @@ void ControlMenuWindow::Press(int panel) {
 void ControlMenuWindow::DrawPanel(const DRAWITEMSTRUCT& item) {
     const PanelLook* look = LookOf(static_cast<int>(item.CtlID));
     if (!look) return;
-    PaintPanel(
-        item, look->caption,
-        {look->face, look->text, look->bevel, look->bold ? host_.DialogFont(true) : nullptr});
+    // The caption's colour where it reads on the panel, else black or white.
+    const COLORREF text = ReadableOn(Colour{look->face}, Colour{look->text}).value;
+    PaintPanel(item, look->caption,
+               {look->face, text, look->bevel, look->bold ? Font(true) : nullptr});
 }
 
 LRESULT ControlMenuWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

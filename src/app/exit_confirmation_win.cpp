@@ -6,7 +6,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "TForm9", .caption = "EXIT PROGRAM?", .client = {139, 59}, .background = 0x00800040,
+    .className = "TForm9", .caption = "EXIT PROGRAM?", .client = {151, 59}, .background = 0x00800040,
     .position = {0, 0}, .centred = true, .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels,
     .clamp = Clamp::Never, .createOnActivation = false, .besideClock = false,
 };
@@ -18,11 +18,12 @@ ExitConfirmationWindow::ExitConfirmationWindow(SettingsWindowHost& host, Program
     : SettingsDialog(host, kLayout), program_(program) {}
 
 void ExitConfirmationWindow::CreateControls() {
-    AddControl(kGroupBoxes, "BUTTON", "Exit Program Yes/No?", BS_GROUPBOX, {4, 2, 135, 55}, -1);
-    AddControl(kButtons, "BUTTON", "Yes", BS_PUSHBUTTON | WS_TABSTOP, Rect::At({24, 24}, {33, 20}),
+    // Wide enough for its caption, which the frame used to cut at its last letter.
+    AddControl(kGroupBoxes, "BUTTON", "Exit Program Yes/No?", BS_GROUPBOX, {4, 2, 147, 55}, -1);
+    AddControl(kButtons, "BUTTON", "Yes", BS_PUSHBUTTON | WS_TABSTOP, Rect::At({30, 24}, {33, 20}),
                kYes);
     AddControl(kButtons, "BUTTON", "No", BS_DEFPUSHBUTTON | WS_TABSTOP,
-               Rect::At({82, 24}, {33, 20}), kNo);
+               Rect::At({88, 24}, {33, 20}), kNo);
 }
 
 bool ExitConfirmationWindow::OnCommand(int id, int notification) {

@@ -1,6 +1,9 @@
 #include "app/help_window_win.h"
 
+#include <algorithm>
+
 #include "app/resource.h"
+#include "base/geometry.h"
 #include "base/window_thunk_win.h"
 #include "windows/screen_clamp_win.h"
 
@@ -32,16 +35,25 @@ std::string_view HelpWindow::CurrentTopic() const {
     return current_ < topics_.size() ? std::string_view(topics_[current_].key) : kContents;
 }
 
+Size HelpWindow::HelpSize(int dpi) {
+    const Size work = MaximizedArea();
+    return {std::min(AtDpi(720, dpi), work.width), std::min(AtDpi(480, dpi), work.height)};
+}
+
 bool HelpWindow::Create() {
     WNDCLASSEXA windowClass = WindowClassOf(app_.Instance(), kClassName, WindowProc);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass_ = ScopedWindowClass(windowClass);
     if (!windowClass_) return false;
+    // 720 by 480 at 96 pixels per inch, scaled to the screen's, and no larger than the main
+    // screen's work area.
+    dpi_ = DpiOf(nullptr);
+    const Size size = HelpSize(dpi_);
     hwnd_ = CreateWindowExA(0, kClassName, "Marvix Help", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 720, 480, app_.Owner(), nullptr,
-                            app_.Instance(), this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, size.width, size.height, app_.Owner(),
+                            nullptr, app_.Instance(), this);
     if (!hwnd_) return false;
-    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    dpi_ = DpiOf(hwnd_);
     list_ = CreateWindowExA(
         WS_EX_CLIENTEDGE, "LISTBOX", "",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
@@ -52,7 +64,7 @@ bool HelpWindow::Create() {
                                 ES_READONLY | ES_AUTOVSCROLL,
                             0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kTopicText), app_.Instance(),
                             nullptr);
-    for (HWND control : {list_, text_}) SendMessageA(control, WM_SETFONT, WPARAM(font), FALSE);
+    ApplyFont();
     for (const HelpTopic& topic : topics_) {
         SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(topic.title.c_str()));
     }
@@ -60,8 +72,20 @@ bool HelpWindow::Create() {
     return true;
 }
 
-void HelpWindow::ShowTopic(std::string_view key) {
+void HelpWindow::ShowTopic(std::string_view key, Rect anchor, std::span<const Rect> clearOf) {
     if (!hwnd_ && !Create()) return;
+    if (!IsWindowVisible(hwnd_) && !anchor.Empty()) {
+        const std::vector<Monitor> monitors = Monitors();
+        RECT frame;
+        GetWindowRect(hwnd_, &frame);
+        if (!monitors.empty()) {
+            const Point at =
+                PlaceBeside(anchor, {frame.right - frame.left, frame.bottom - frame.top},
+                            MonitorFor(anchor, monitors).work, 8, clearOf);
+            SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
     size_t index = 0;
     for (size_t i = 0; i < topics_.size(); ++i) {
         if (topics_[i].key == key) index = i;
@@ -84,8 +108,15 @@ void HelpWindow::SelectTopic(size_t index) {
 void HelpWindow::Layout() {
     RECT client;
     GetClientRect(hwnd_, &client);
-    MoveWindow(list_, 0, 0, kListWidth, client.bottom, TRUE);
-    MoveWindow(text_, kListWidth, 0, client.right - kListWidth, client.bottom, TRUE);
+    const int list = AtDpi(kListWidth, dpi_);
+    MoveWindow(list_, 0, 0, list, client.bottom, TRUE);
+    MoveWindow(text_, list, 0, client.right - list, client.bottom, TRUE);
+}
+
+// The dialog font at the window's resolution: the stock GUI font keeps the screen's.
+void HelpWindow::ApplyFont() {
+    const HFONT font = app_.DialogFont(dpi_);
+    for (HWND control : {list_, text_}) SendMessageA(control, WM_SETFONT, WPARAM(font), TRUE);
 }
 
 LRESULT CALLBACK HelpWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -97,7 +128,18 @@ LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE: Layout(); return 0;
         case WM_CLOSE: ShowWindow(hwnd_, SW_HIDE); return 0;
-        case WM_DPICHANGED: FollowDpiChange(hwnd_, lParam); return 0;
+        case WM_DPICHANGED: {
+            // Onto a monitor of another resolution: the size Windows suggests, and the list and
+            // the text laid out and lettered for it.
+            dpi_ = HIWORD(wParam);
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            ApplyFont();
+            SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
+                         suggested.right - suggested.left, suggested.bottom - suggested.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            Layout();
+            return 0;
+        }
         // Its keys go through IsDialogMessage too: the arrows stay in the list, Escape closes.
         case WM_ACTIVATE:
             app_.SetActiveDialog(LOWORD(wParam) != WA_INACTIVE ? hwnd_ : nullptr);

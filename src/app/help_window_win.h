@@ -7,11 +7,13 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/help_text.h"
+#include "base/geometry.h"
 #include "base/scoped_handles_win.h"
 #include "windows/settings_window_host_win.h"
 
@@ -29,9 +31,13 @@ public:
     HelpWindow& operator=(const HelpWindow&) = delete;
 
     // Shows the help at the topic of that key (a settings window's class name, or kContents),
-    // creating the window the first time; an unknown key shows the contents.
-    void ShowTopic(std::string_view key);
+    // creating the window the first time; an unknown key shows the contents. Opened, it comes up
+    // beside `anchor` (the window it was asked from, or the clock) on its monitor, clear of the
+    // windows of `clearOf` where there is room.
+    void ShowTopic(std::string_view key, Rect anchor = {}, std::span<const Rect> clearOf = {});
     HWND Window() const { return hwnd_; }
+    // Its size when first made: 720 by 480 at 96 pixels per inch, scaled, within the work area.
+    static Size HelpSize(int dpi);
     std::string_view CurrentTopic() const;
 
 private:
@@ -39,6 +45,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Create();
     void Layout();
+    void ApplyFont();
     void SelectTopic(size_t index);
 
     SettingsWindowHost& app_;
@@ -48,6 +55,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND list_ = nullptr;
     HWND text_ = nullptr;
+    int dpi_ = 96;
 };
 
 }  // namespace marvix

@@ -26,7 +26,7 @@ double ContrastRatio(Colour a, Colour b) {
 }
 
 Colour ReadableOn(Colour background, std::optional<Colour> wanted) {
-    constexpr double kReadable = 3.0;
+    constexpr double kReadable = 4.5;  // WCAG's least for text of an ordinary size
     if (wanted && ContrastRatio(*wanted, background) >= kReadable) return *wanted;
     const Colour black = Colour::Rgb(0, 0, 0), white = Colour::Rgb(255, 255, 255);
     return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;

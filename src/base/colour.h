@@ -29,8 +29,9 @@ inline constexpr Colour kNoColour{0x1FFFFFFF};
 // ratio of their relative luminances, each plus 0.05, the larger over the smaller (WCAG 2).
 double ContrastRatio(Colour a, Colour b);
 
-// A caption colour for text on `background`: `wanted` while it stands out at least 3 to 1 (what
-// large or bold text needs to be read), else black or white, whichever stands out more.
+// A caption colour for text on `background`: `wanted` while it stands out at least 4.5 to 1 (what
+// text of an ordinary size needs to be read), else black or white, whichever stands out more. Every
+// window draws its captions through it.
 Colour ReadableOn(Colour background, std::optional<Colour> wanted = std::nullopt);
 
 }  // namespace marvix

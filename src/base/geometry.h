@@ -33,12 +33,26 @@ struct Rect {
     friend constexpr bool operator==(Rect, Rect) = default;
 };
 
+// A length laid out for 96 pixels per inch, at `dpi`, to the nearest pixel (half a pixel away
+// from zero). A rectangle's edges scale each on its own, so that controls that touch at 96 still
+// touch, and each is within a pixel of its exact size.
+constexpr int AtDpi(int length, int dpi) {
+    return length >= 0 ? (length * dpi + 48) / 96 : -((-length * dpi + 48) / 96);
+}
+constexpr Size AtDpi(Size size, int dpi) {
+    return {AtDpi(size.width, dpi), AtDpi(size.height, dpi)};
+}
+
 // The smallest rectangle holding both; an empty one adds nothing.
 constexpr Rect Union(Rect a, Rect b) {
     if (a.Empty()) return b;
     if (b.Empty()) return a;
     return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
             a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
+constexpr Rect AtDpi(Rect r, int dpi) {
+    return {AtDpi(r.left, dpi), AtDpi(r.top, dpi), AtDpi(r.right, dpi), AtDpi(r.bottom, dpi)};
 }
 
 // The part of `a` inside `b`, or an empty rectangle.

@@ -111,20 +111,23 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
                  .minimum = 0,
                  .maximum = 23,
                  .effect = Effect::AlarmHour,
-                 .context = "Alarm"};
+                 .context = "Alarm",
+                 .tip = "The alarm's hour: 1 to 12 with pm for the afternoon, or 0 to 23"};
     rows[n++] = {.caption = "M", .place = {194, 232, 206, 246}, .colour = kWhite};
     rows[n++] = {.type = T::SpinEdit,
                  .id = IdOf(C::AlarmMinute),
                  .place = {208, 228, 256, 249},
                  .setting = SettingOf(first.minute),
                  .maximum = 59,
-                 .context = "Alarm"};
+                 .context = "Alarm",
+                 .tip = "The alarm's minute"};
     rows[n++] = {.type = T::CheckBox,
                  .id = IdOf(C::AlarmPm),
                  .caption = "pm",
                  .place = {268, 230, 320, 247},
                  .setting = SettingOf(first.afternoon),
-                 .colour = kWhite};
+                 .colour = kWhite,
+                 .tip = "The hour is after noon"};
     // What this program adds to an alarm: ringing until answered, its days, its label.
     rows[n++] = {.type = T::CheckBox,
                  .id = IdOf(C::AlarmRing),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/colour.h"
 #include "base/message_seam_win.h"
 #include "base/scoped_handles_win.h"
 #include "dialogs/configurations_dialog.h"
@@ -108,7 +109,9 @@ void ConfigurationsWindow::CreateControls() {
         AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 68}, {kInner, 97}), kFolderList);
     HWND files = AddControl(kLists, "LISTBOX", "", kList | LBS_SORT,
                             Rect::At({8, 172}, {kInner, 97}), kFileList);
-    AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 277}, {kWidth, 2}), kSeparator);
+    // Two short: an etched line's window grows two pixels along it.
+    AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 277}, {kWidth - 2, 2}),
+               kSeparator);
     AddControl(kLabels, "STATIC", "Save  Clock Configuration", SS_CENTER,
                Rect::At({0, 285}, {kWidth, 14}), kSaveHeading);
     HWND saveName = AddControl(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
@@ -278,9 +281,10 @@ LRESULT ConfigurationsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM 
         // the window's purple.
         HDC dc = reinterpret_cast<HDC>(wParam);
         const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-        SetTextColor(dc, id == kSaveHeading  ? RGB(0, 255, 0)
-                         : id == kFolderPath ? RGB(255, 255, 255)
-                                             : RGB(0, 255, 255));
+        const COLORREF wanted = id == kSaveHeading  ? RGB(0, 255, 0)
+                                : id == kFolderPath ? RGB(255, 255, 255)
+                                                    : RGB(0, 255, 255);
+        SetTextColor(dc, ReadableOn(Colour{Layout().background}, Colour{wanted}).value);
         SetBkColor(dc, Layout().background);
         return reinterpret_cast<LRESULT>(BackgroundBrush());
     }

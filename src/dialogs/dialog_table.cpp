@@ -75,6 +75,11 @@ std::string BoundsInWords(SpinBounds bounds) {
     return "From " + std::to_string(bounds.minimum) + " to " + std::to_string(bounds.maximum);
 }
 
+std::string FieldTip(const ControlRow& row, SpinBounds bounds) {
+    return row.tip.empty() ? BoundsInWords(bounds)
+                           : std::string(row.tip) + ". " + BoundsInWords(bounds);
+}
+
 bool IsIdle(const ControlRow& row, const ClockSettings& s) {
     if (!row.idle.setting) return false;
     const SettingField& field = DefOf(*row.idle.setting).field;

@@ -134,6 +134,9 @@ struct ControlRow {
     IdleWhile idle = {};
     // A box bound to one bit of an Integer setting (an alarm's day), counted from 0.
     int8_t bit = -1;
+    // What the control does, in one sentence, for a caption that is terse or an abbreviation:
+    // its tooltip, and its description to a screen reader. A field's tooltip adds its bounds.
+    std::string_view tip = {};
 };
 
 struct SpinBounds {
@@ -165,6 +168,8 @@ bool TypedCharacterFits(std::string_view text, size_t start, size_t end, char ty
                         SpinBounds bounds);
 // The bounds as a field's tooltip says them.
 std::string BoundsInWords(SpinBounds bounds);
+// A field's tooltip: the row's sentence, if it has one, then its bounds.
+std::string FieldTip(const ControlRow& row, SpinBounds bounds);
 
 // Whether the control does nothing with the settings as they are (see IdleWhile).
 bool IsIdle(const ControlRow& row, const ClockSettings& settings);

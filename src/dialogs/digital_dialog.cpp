@@ -18,6 +18,7 @@ struct Column {
     int band = 0, column = 0;
     std::string_view extraCaption = {};
     std::optional<Setting> extra = {};
+    std::string_view extraTip = {};
     std::optional<Setting> letterCase = {};
     std::string_view colourCaption = {};
 };
@@ -25,16 +26,16 @@ struct Column {
 // In the Tab order: the upper band, then the lower.
 // clang-format off
 constexpr Column kColumns[] = {
-    {.display = Display::Hour, .band = 0, .column = 0, .extraCaption = "Military", .extra = Setting::DHMilitary, .colourCaption = "Hour Clr"},
+    {.display = Display::Hour, .band = 0, .column = 0, .extraCaption = "Military", .extra = Setting::DHMilitary, .extraTip = "The hour from 0 to 23", .colourCaption = "Hour Clr"},
     {.display = Display::Minute, .band = 0, .column = 1, .colourCaption = "Min Clr"},
     {.display = Display::Second, .band = 0, .column = 2, .colourCaption = "Sec Clr"},
-    {.display = Display::Colon1, .band = 0, .column = 3, .extraCaption = "Blink", .extra = Setting::C1Blink, .colourCaption = "C1 Color"},
-    {.display = Display::Colon2, .band = 0, .column = 4, .extraCaption = "Blink", .extra = Setting::C2Blink, .colourCaption = "C2 Color"},
+    {.display = Display::Colon1, .band = 0, .column = 3, .extraCaption = "Blink", .extra = Setting::C1Blink, .extraTip = "The colon blinks every half second", .colourCaption = "C1 Color"},
+    {.display = Display::Colon2, .band = 0, .column = 4, .extraCaption = "Blink", .extra = Setting::C2Blink, .extraTip = "The colon blinks every half second", .colourCaption = "C2 Color"},
     {.display = Display::AmPm, .band = 0, .column = 5, .colourCaption = "AP Color"},
-    {.display = Display::Day, .band = 1, .column = 0, .extraCaption = "LongN", .extra = Setting::LongDayName, .letterCase = Setting::DayCaseInt, .colourCaption = "Day Clr"},
+    {.display = Display::Day, .band = 1, .column = 0, .extraCaption = "LongN", .extra = Setting::LongDayName, .extraTip = "The whole name of the day, not its short one", .letterCase = Setting::DayCaseInt, .colourCaption = "Day Clr"},
     {.display = Display::Date, .band = 1, .column = 1, .colourCaption = "Date Clr"},
-    {.display = Display::Month, .band = 1, .column = 2, .extraCaption = "LongN", .extra = Setting::LongMonthName, .letterCase = Setting::MonthCaseInt, .colourCaption = "Mon Clr"},
-    {.display = Display::Year, .band = 1, .column = 3, .extraCaption = "4 digit", .extra = Setting::LongYearName, .colourCaption = "Year Clr"},
+    {.display = Display::Month, .band = 1, .column = 2, .extraCaption = "LongN", .extra = Setting::LongMonthName, .extraTip = "The whole name of the month, not its short one", .letterCase = Setting::MonthCaseInt, .colourCaption = "Mon Clr"},
+    {.display = Display::Year, .band = 1, .column = 3, .extraCaption = "4 digit", .extra = Setting::LongYearName, .extraTip = "The year with four digits", .colourCaption = "Year Clr"},
     {.display = Display::Inter1, .band = 1, .column = 4, .colourCaption = "I1 Color"},
     {.display = Display::Inter2, .band = 1, .column = 5, .colourCaption = "I2 Color"},
 };
@@ -78,20 +79,26 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
         rows[n++] = {.caption = display.name, .place = at(0, 14), .colour = kRed};
         rows[n++] = box(C::Show, "Show", 15, display.show);
         rows[n] = box(C::AutoPlace, "Auto P", 31, display.autoPlace);
+        rows[n].tip = "The face places this display; untick it to place this display yourself";
         rows[n++].effect = Effect::PlaceByHand;
-        rows[n++] = box(C::Transparent, "TranP", 47, display.transparent);
+        rows[n] = box(C::Transparent, "TranP", 47, display.transparent);
+        rows[n++].tip = "No box behind the display: its text stands on the face";
         if (c.extra) {
             rows[n++] = {.type = T::CheckBox,
                          .id = IdOf(C::Extra, d),
                          .caption = c.extraCaption,
                          .place = at(63, 16),
                          .setting = c.extra,
-                         .colour = kYellow};
+                         .colour = kYellow,
+                         .tip = c.extraTip};
         }
         if (c.letterCase) {
             constexpr C kButtons[] = {C::LowerCase, C::AsSpelled, C::UpperCase};
             constexpr std::string_view kLetters[] = {"L", "M", "U"};
             constexpr std::string_view kCases[] = {"lower case", "as spelled", "upper case"};
+            constexpr std::string_view kTips[] = {"Names in lower case",
+                                                  "Names as typed in the spelling window",
+                                                  "Names in upper case"};
             for (int k = 0; k < 3; ++k) {
                 rows[n++] = {.type = T::PushButton,
                              .id = IdOf(kButtons[k], d),
@@ -99,7 +106,8 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
                              .place = at(80, 18, 18 * k, 17),
                              .setting = c.letterCase,
                              .effect = Effect::LetterCase,
-                             .spoken = kCases[k]};
+                             .spoken = kCases[k],
+                             .tip = kTips[k]};
             }
         }
         // A display that places itself is where the face puts it, whatever the fields hold.

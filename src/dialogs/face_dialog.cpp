@@ -20,7 +20,7 @@ using T = ControlType;
 constexpr std::array kRows = {
     ControlRow{.type = T::PushButton, .id = IdOf(FaceControl::ChooseFace), .caption = "Choose Face...", .place = {8, 8, 261, 31}, .effect = Effect::ChooseFace},
     ControlRow{.type = T::Label, .id = IdOf(FaceControl::FaceName), .place = {8, 37, 261, 51}, .colour = kWhite},
-    ControlRow{.type = T::RadioGroup, .id = IdOf(FaceControl::Shape), .caption = "Clock Shape", .place = {8, 58, 130, 130}, .setting = Setting::CShape, .colour = kWhite, .items = "Round|Square|Both", .effect = Effect::Reshape},
+    ControlRow{.type = T::RadioGroup, .id = IdOf(FaceControl::Shape), .caption = "Clock Shape", .place = {8, 58, 130, 130}, .setting = Setting::CShape, .colour = kWhite, .items = "Round|Square|Both", .effect = Effect::Reshape, .tip = "Round, square, or both: a square whose corners Corner size rounds"},
     ControlRow{.type = T::RadioGroup, .id = IdOf(FaceControl::Stacking), .caption = "Window Position", .place = {138, 58, 261, 130}, .setting = Setting::FacePos, .colour = kWhite, .items = "Top|None|Bottom", .effect = Effect::Restack},
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::IgnoreBoundary), .caption = "Ignore Screen Boundary", .place = {8, 138, 261, 155}, .setting = Setting::IgnoreBoundary, .colour = kWhite},
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::Moveable), .caption = "Moveable", .place = {8, 160, 261, 177}, .setting = Setting::MoveIt, .colour = kWhite},
@@ -34,11 +34,11 @@ constexpr std::array kRows = {
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::StartWithWindows), .caption = "Start with Windows", .place = {8, 266, 261, 283}, .colour = kWhite, .effect = Effect::StartWithWindows},
     ControlRow{.type = T::Separator, .place = {0, 292, 269, 294}},
     ControlRow{.type = T::PushButton, .id = IdOf(FaceControl::StealWallpaper), .caption = "Steal Wallpaper Background", .place = {8, 302, 230, 325}, .effect = Effect::StealWallpaper},
-    ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::UseWallpaper), .place = {236, 305, 256, 322}, .setting = Setting::UseWall, .colour = kWhite, .effect = Effect::NameFace, .spoken = "Use Wallpaper Background"},
+    ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::UseWallpaper), .place = {236, 305, 256, 322}, .setting = Setting::UseWall, .colour = kWhite, .effect = Effect::NameFace, .spoken = "Steal Wallpaper Background at every start", .tip = "Take a new snapshot of the desktop behind the clock at every start"},
     ControlRow{.type = T::Label, .caption = "TWidth", .place = {8, 340, 66, 354}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotWidth), .place = {70, 336, 140, 357}, .setting = Setting::TranWidth, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, 0}},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotWidth), .place = {70, 336, 140, 357}, .setting = Setting::TranWidth, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, 0}, .tip = "Width of the snapshot face, in pixels"},
     ControlRow{.type = T::Label, .caption = "THeight", .place = {8, 370, 66, 384}, .colour = kLime},
-    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotHeight), .place = {70, 366, 140, 387}, .setting = Setting::TranHeight, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, 0}},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotHeight), .place = {70, 366, 140, 387}, .setting = Setting::TranHeight, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, 0}, .tip = "Height of the snapshot face, in pixels"},
 };
 // clang-format on
 

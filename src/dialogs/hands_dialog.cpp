@@ -32,8 +32,8 @@ constexpr ControlRow kFixedRows[] = {
     {.type = T::CheckBox, .id = IdOf(C::Mirrored), .caption = "Mirrored", .place = {12, 54, 150, 71}, .setting = Setting::Reversed, .colour = kYellow},
     {.type = T::CheckBox, .id = IdOf(C::Smooth), .caption = "Smooth", .place = {12, 78, 150, 95}, .setting = Setting::Smooth, .colour = kYellow, .effect = Effect::Retime},
     {.type = T::CheckBox, .id = IdOf(C::AutoSize), .caption = "Auto Size", .place = {12, 102, 150, 119}, .setting = Setting::AutoHand, .colour = kYellow, .effect = Effect::ShowLengths},
-    {.type = T::CheckBox, .id = IdOf(C::Together), .caption = "Together", .place = {12, 126, 150, 143}, .setting = Setting::THand, .colour = kYellow, .effect = Effect::PivotsTogether},
-    {.type = T::CheckBox, .id = IdOf(C::HourMilitary), .caption = "Hr Military", .place = {12, 150, 150, 167}, .setting = Setting::HourMil, .colour = kYellow},
+    {.type = T::CheckBox, .id = IdOf(C::Together), .caption = "Together", .place = {12, 126, 150, 143}, .setting = Setting::THand, .colour = kYellow, .effect = Effect::PivotsTogether, .tip = "Every hand turns about the common pivot"},
+    {.type = T::CheckBox, .id = IdOf(C::HourMilitary), .caption = "Hr Military", .place = {12, 150, 150, 167}, .setting = Setting::HourMil, .colour = kYellow, .tip = "The hour hand goes round once a day, on a 24-hour dial"},
     {.caption = "Left", .place = {12, 192, 44, 206}, .colour = kLime},
     {.type = T::SpinEdit, .id = IdOf(C::CentreLeft), .place = {48, 188, 112, 209}, .setting = Setting::ACX, .maximum = 9999, .cap = Cap::FaceWidth, .idle = {Setting::CHands}},
     {.caption = "Top", .place = {12, 222, 44, 236}, .colour = kLime},
@@ -80,8 +80,10 @@ constexpr void AddHandRow(std::array<ControlRow, kRowCount>& rows, size_t& n, si
     rows[n].idle = {Setting::THand};
     rows[n++].maximum = 9999;
     rows[n] = cell(T::SpinEdit, C::Style, h.style, at(512, 552, 21));
+    rows[n].tip = "The hand's shape: 0 a line, 1 and 2 shapes of their own";
     rows[n++].maximum = 2;
-    rows[n++] = cell(T::CheckBox, C::Tail, h.tail, at(560, 576, 17));
+    rows[n] = cell(T::CheckBox, C::Tail, h.tail, at(560, 576, 17));
+    rows[n++].tip = "A short tail behind the pivot";
     // A screen reader names each cell by its hand, then its column: "Hour Length".
     for (size_t k = n - kControlsPerHand; k < n; ++k) rows[k].context = h.name;
 }

@@ -54,7 +54,9 @@ void TableDialog::Browse(const ControlRow& row) {
 
 LRESULT TableDialog::ColourStatic(HDC dc, HWND control) {
     const ControlRow* row = RowOfId(GetDlgCtrlID(control));
-    SetTextColor(dc, row ? row->colour : GetSysColor(COLOR_WINDOWTEXT));
+    // The table's colour where it reads on the window's background, else black or white.
+    SetTextColor(dc, row ? ReadableOn(Colour{Layout().background}, Colour{row->colour}).value
+                         : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, Layout().background);
     // A real brush: buttons may paint with it in a DC of their own, where a DC brush's colour
     // would not be the one set here.

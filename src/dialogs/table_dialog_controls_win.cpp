@@ -84,7 +84,7 @@ LRESULT CALLBACK TableDialog::NumberFieldProc(HWND field, UINT message, WPARAM w
 void TableDialog::CreateControls() {
     for (const ControlRow& row : rows_) CreateControl(row);
     // The design font for every control; ApplyDialogFont then gives its kinds the font for the screen.
-    const HFONT font = host_.DialogFont();
+    const HFONT font = Font();
     for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         SendMessageA(child, WM_SETFONT, WPARAM(font), FALSE);
     }
@@ -116,7 +116,8 @@ void TableDialog::CreateControl(const ControlRow& row) {
                 HWND radio =
                     AddControl(kind, "BUTTON", text.c_str(),
                                BS_AUTORADIOBUTTON | (item == 0 ? kTab : 0), at, id + 1 + item);
-                DescribeControl(radio, {.name = AccessibleName(rows_, row, text)});
+                DescribeControl(radio, {.name = AccessibleName(rows_, row, text),
+                                        .description = std::string(row.tip)});
                 if (item++ == 0) control = radio;
             }
             return;
@@ -138,10 +139,16 @@ void TableDialog::CreateControl(const ControlRow& row) {
         case ControlType::BrowseButton:
             control = AddControl(kind, "BUTTON", caption.c_str(), BS_PUSHBUTTON | kTab, r, id);
             break;
-        case ControlType::Separator:
-            control = AddControl(kind, "STATIC", "",
-                                 r.Width() >= r.Height() ? SS_ETCHEDHORZ : SS_ETCHEDVERT, r, id);
+        case ControlType::Separator: {
+            // An etched line's window grows two pixels along it: asked two short, it reaches the
+            // window's edge and stays inside it.
+            const bool across = r.Width() >= r.Height();
+            const Rect line = across ? Rect{r.left, r.top, r.right - 2, r.bottom}
+                                     : Rect{r.left, r.top, r.right, r.bottom - 2};
+            control =
+                AddControl(kind, "STATIC", "", across ? SS_ETCHEDHORZ : SS_ETCHEDVERT, line, id);
             break;
+        }
         case ControlType::List:
             control = AddControl(kind, "LISTBOX", "",
                                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | kTab,
@@ -150,7 +157,8 @@ void TableDialog::CreateControl(const ControlRow& row) {
     }
     // Named for screen readers; a colour panel's name takes its colour when it is filled.
     if (row.type != ControlType::Label && row.type != ControlType::Separator)
-        DescribeControl(control, {.name = AccessibleName(rows_, row)});
+        DescribeControl(control,
+                        {.name = AccessibleName(rows_, row), .description = std::string(row.tip)});
     if (row.type == ControlType::SpinEdit && control) {
         auto number = std::make_unique<NumberField>(NumberField{nullptr, this});
         if (!SetPropA(control, kNumberFieldProperty, number.get())) return;
@@ -169,6 +177,18 @@ void TableDialog::CreateControlsForShowing() {
                             GetModuleHandleA(nullptr), nullptr);
     for (const ControlRow& row : rows_) {
         if (row.type == ControlType::SpinEdit) CreateArrows(row);
+        // A terse caption's sentence, on each of a radio group's items.
+        if (row.type == ControlType::SpinEdit || row.tip.empty()) continue;
+        std::string text(row.tip);
+        const int first = GetDlgCtrlID(windows_[IndexOf(row)]);
+        const int items = row.type == ControlType::RadioGroup ? kIdsPerRow - 1 : 1;
+        for (int item = 0; item < items; ++item) {
+            HWND control = GetDlgItem(Window(), first + item);
+            if (!control) break;
+            TOOLINFOA tool = TipOf(control, text.data());
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        }
     }
 }
 
@@ -192,8 +212,20 @@ void TableDialog::CreateArrows(const ControlRow& row) {
     ShowBounds(row, BoundsOf(row, Measures()));
 }
 
+// Laid out again for a new resolution: each field's arrows take their place at its edge again.
+void TableDialog::LaidOut() {
+    for (const ControlRow& row : rows_) {
+        HWND field = windows_[IndexOf(row)];
+        if (row.type != ControlType::SpinEdit || !field) continue;
+        HWND arrows = GetDlgItem(Window(), GetDlgCtrlID(field) + kArrowsItem);
+        if (arrows) SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
+    }
+}
+
 std::string TableDialog::Tip(ControlId id) const {
-    char text[80] = {};  // the tooltips copy at most 80 characters
+    // Older tooltips copy the whole text whatever room is given: room for far more than a
+    // sentence and its bounds.
+    char text[512] = {};
     TOOLINFOA tool = TipOf(Control(id), text);
     SendMessageA(tips_, TTM_GETTEXTA, std::size(text), reinterpret_cast<LPARAM>(&tool));
     return text;

@@ -141,7 +141,7 @@ void TableDialog::ShowBounds(const ControlRow& row, SpinBounds bounds) {
     if (bounds == shown || !arrows) return;  // the arrows and tips come with the first showing
     shown = bounds;
     SendMessageA(arrows, UDM_SETRANGE32, WPARAM(bounds.minimum), LPARAM(bounds.maximum));
-    std::string words = BoundsInWords(bounds);
+    std::string words = FieldTip(row, bounds);
     TOOLINFOA tool = TipOf(field, words.data());
     SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }

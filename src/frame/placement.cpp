@@ -69,7 +69,7 @@ int Within(int wanted, int length, int low, int high) {
 
 }  // namespace
 
-Point PlaceBeside(Rect anchor, Size window, Rect area, int gap) {
+Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const Rect> clearOf) {
     const int alongY = Within(anchor.top, window.height, area.top, area.bottom);
     const int alongX = Within(anchor.left, window.width, area.left, area.right);
     struct Side {
@@ -82,11 +82,19 @@ Point PlaceBeside(Rect anchor, Size window, Rect area, int gap) {
         {{alongX, anchor.bottom + gap}, area.bottom - anchor.bottom - gap - window.height},
         {{alongX, anchor.top - gap - window.height}, anchor.top - gap - window.height - area.top},
     };
+    const auto clear = [&](Point at) {
+        const Rect placed = Rect::At(at, window);
+        return std::none_of(clearOf.begin(), clearOf.end(),
+                            [&](Rect other) { return !Intersection(placed, other).Empty(); });
+    };
     const Side* best = &sides[0];
+    const Side* roomy = nullptr;
     for (const Side& side : sides) {
-        if (side.room >= 0) return side.at;
+        if (side.room >= 0 && clear(side.at)) return side.at;
+        if (side.room >= 0 && !roomy) roomy = &side;
         if (side.room > best->room) best = &side;
     }
+    if (roomy) return roomy->at;
     return {Within(best->at.x, window.width, area.left, area.right),
             Within(best->at.y, window.height, area.top, area.bottom)};
 }

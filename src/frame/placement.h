@@ -48,9 +48,11 @@ Point KeepOnScreen(Rect window, std::span<const Monitor> monitors, bool ignoreBo
 
 // Where a settings window first shows: beside the clock (`anchor`), on the right, else the left,
 // else below, else above, `gap` pixels away and wholly inside `area` (the work area of the
-// clock's screen), so that the change it makes can be watched. Where no side has room, it takes
-// the side with the most and is pulled inside the area, over the clock.
-Point PlaceBeside(Rect anchor, Size window, Rect area, int gap);
+// clock's screen), so that the change it makes can be watched; the first side that also keeps
+// clear of every rectangle of `clearOf` (the control menu, the clock beside a window help was
+// asked from), else the first with room. Where no side has room, it takes the side with the most
+// and is pulled inside the area, over the anchor.
+Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const Rect> clearOf = {});
 
 // Where a window shows centred in `area` (the work area of the clock's monitor); one larger than
 // the area starts at its top-left.

@@ -1,17 +1,16 @@
 #pragma once
 
 // ApplyDialogFont's choice: the system's small raster sans-serif at 8 points on a screen of 96
-// pixels per inch, and its serif sibling at 6 points on any other, where the sans-serif would not
-// scale. The windows are laid out in pixels, so on a screen finer than 144 pixels per inch the
-// serif keeps the height it has there: at 6 points it would outgrow the fields and boxes.
+// pixels per inch, the resolution every window is laid out for; on any other, where the windows
+// are scaled and the raster face has no size to match, Tahoma at 8 points, which scales with them
+// and is on every Windows from 2000 on.
 
-#include <algorithm>
 #include <string_view>
 
 namespace marvix {
 
 struct DialogFontChoice {
-    std::string_view face;  // "MS Sans Serif" is SSERIFE.FON, "MS Serif" SERIFE.FON
+    std::string_view face;  // "MS Sans Serif" is SSERIFE.FON
     int pixels;             // the character height
 };
 
@@ -21,7 +20,7 @@ constexpr int PointsToPixels(int points, int pixelsPerInch) {
 
 constexpr DialogFontChoice DialogFontFor(int pixelsPerInch) {
     if (pixelsPerInch == 96) return {"MS Sans Serif", PointsToPixels(8, 96)};
-    return {"MS Serif", std::min(PointsToPixels(6, pixelsPerInch), PointsToPixels(6, 144))};
+    return {"Tahoma", PointsToPixels(8, pixelsPerInch)};
 }
 
 }  // namespace marvix

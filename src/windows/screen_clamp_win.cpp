@@ -1,5 +1,8 @@
 #include "windows/screen_clamp_win.h"
 
+#include "base/lazy_library_win.h"
+#include "base/scoped_handles_win.h"
+
 namespace marvix {
 
 Size MaximizedArea() {
@@ -42,6 +45,15 @@ void ClampWindow(HWND window) {
     RECT frame;
     GetWindowRect(window, &frame);
     KeepWindowOnScreen(window, frame, Monitors(), false);
+}
+
+int DpiOf(HWND window) {
+    static const auto perMonitor =
+        LazyFunction<UINT(WINAPI*)(HWND)>("user32.dll", "GetDpiForWindow");
+    if (window && perMonitor) {
+        if (const UINT dpi = perMonitor(window)) return int(dpi);
+    }
+    return GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY);
 }
 
 void FollowDpiChange(HWND window, LPARAM suggested) {

@@ -29,10 +29,13 @@ void ClampWindow(HWND window);
 bool KeepWindowOnScreen(HWND window, const RECT& frame, std::span<const Monitor> monitors,
                         bool ignoreBoundary);
 
-// WM_DPICHANGED: the window was moved onto a monitor of another resolution, or the monitor's
-// resolution changed. The windows are laid out in pixels and the clock's face is drawn pixel for
-// pixel, so a window keeps its size and takes only the place Windows suggests (`suggested` is the
-// message's rectangle).
+// WM_DPICHANGED for the clock: the window was moved onto a monitor of another resolution, or the
+// monitor's resolution changed. The clock's face is drawn pixel for pixel, so the clock keeps its
+// size and takes only the place Windows suggests (`suggested` is the message's rectangle).
 void FollowDpiChange(HWND window, LPARAM suggested);
+
+// The pixels per inch of the monitor the window is on (Windows 10 and later know each monitor's),
+// else of the screen; of the screen when there is no window yet.
+int DpiOf(HWND window);
 
 }  // namespace marvix

@@ -28,7 +28,10 @@ bool SettingsDialog::Create() {
 
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_TOOLWINDOW;
-    RECT frame{0, 0, layout_.client.width, layout_.client.height};
+    // The screen's resolution until the window knows its monitor's.
+    dpi_ = DpiOf(nullptr);
+    const Size client = AtDpi(layout_.client, dpi_);
+    RECT frame{0, 0, client.width, client.height};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     int left = layout_.position.x, top = layout_.position.y;
@@ -39,6 +42,15 @@ bool SettingsDialog::Create() {
     hwnd_ = CreateWindowExA(exStyle, layout_.className, layout_.caption, style, left, top, width,
                             height, host_.Owner(), nullptr, host_.Instance(), this);
     if (!hwnd_) return false;
+    // A monitor of its own resolution (Windows 10 and later): the window's size follows it.
+    if (const int own = DpiOf(hwnd_); own != dpi_) {
+        dpi_ = own;
+        const Size scaled = AtDpi(layout_.client, dpi_);
+        RECT framed{0, 0, scaled.width, scaled.height};
+        AdjustWindowRectEx(&framed, style, FALSE, exStyle);
+        SetWindowPos(hwnd_, nullptr, 0, 0, framed.right - framed.left, framed.bottom - framed.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     CreateControls();
     Prepare(true);
     return true;
@@ -71,8 +83,12 @@ void SettingsDialog::PlaceOnClocksMonitor() {
     GetWindowRect(hwnd_, &window);
     const Size size{window.right - window.left, window.bottom - window.top};
     constexpr int kGap = 8;
+    // Clear of the control menu it was opened from, where a side of the clock has room.
+    const std::optional<Rect> menu = host_.MenuFrame();
+    const std::span<const Rect> clear =
+        menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>();
     const Point at =
-        layout_.besideClock ? PlaceBeside(clock, size, work, kGap) : CentreIn(size, work);
+        layout_.besideClock ? PlaceBeside(clock, size, work, kGap, clear) : CentreIn(size, work);
     SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -80,10 +96,12 @@ void SettingsDialog::Hide() { ShowWindow(hwnd_, SW_HIDE); }
 
 HWND SettingsDialog::AddControl(ControlKind kind, const char* windowClass, const char* text,
                                 DWORD style, Rect b, int id) {
-    HWND control = CreateWindowExA(
-        0, windowClass, text, WS_CHILD | WS_VISIBLE | style, b.left, b.top, b.Width(), b.Height(),
-        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), host_.Instance(), nullptr);
-    if (control) controls_.push_back({control, kind});
+    const Rect at = AtDpi(b, dpi_);
+    HWND control = CreateWindowExA(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, at.left,
+                                   at.top, at.Width(), at.Height(), hwnd_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   host_.Instance(), nullptr);
+    if (control) controls_.push_back({control, kind, b});
     return control;
 }
 
@@ -153,7 +171,7 @@ void SettingsDialog::MoveFocus(WPARAM wParam, LPARAM lParam) {
 }
 
 void SettingsDialog::ApplyDialogFont() {
-    HFONT font = host_.DialogFont();
+    HFONT font = Font();
     for (const Control& control : controls_) {
         if (layout_.fontKinds & control.kind)
             SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), TRUE);
@@ -161,6 +179,22 @@ void SettingsDialog::ApplyDialogFont() {
 }
 
 void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_); }
+
+void SettingsDialog::FollowResolution(int dpi, const RECT& suggested) {
+    if (dpi <= 0) return;
+    dpi_ = dpi;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const HFONT font = Font();
+    for (const Control& control : controls_) {
+        const Rect at = AtDpi(control.design, dpi_);
+        SetWindowPos(control.hwnd, nullptr, at.left, at.top, at.Width(), at.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), FALSE);
+    }
+    LaidOut();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
 
 // The settings are shown again, then the focus goes back where the user left it, as a dialog's
 // does: the refill finds no field being typed in, and the keys go on where they went.
@@ -196,7 +230,9 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         // Only a move the user makes has this pair around it, never one of the program's own.
         case WM_EXITSIZEMOVE: placedByUser_ = true; return 0;
         case WM_CLOSE: Hide(); return 0;
-        case WM_DPICHANGED: FollowDpiChange(hwnd_, lParam); return 0;
+        case WM_DPICHANGED:
+            FollowResolution(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);

@@ -13,6 +13,10 @@
 //
 // A settings window first shows beside the clock, where the change it makes can be watched, until
 // the user moves it: from then on it stays where they put it.
+//
+// Every window is laid out for 96 pixels per inch and shown scaled to the resolution of its
+// monitor, its fonts with it; moved onto a monitor of another resolution, it takes the size and
+// place Windows suggests and lays itself out again.
 
 #include <windows.h>
 
@@ -44,7 +48,7 @@ enum class Clamp {
 struct DialogLayout {
     const char* className;
     const char* caption;
-    Size client;
+    Size client;          // at 96 pixels per inch
     uint32_t background;  // $00BBGGRR
     Point position;       // initial top-left, unless centred
     bool centred;
@@ -101,8 +105,14 @@ protected:
     }
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // A control at `bounds` as laid out for 96 pixels per inch.
     HWND AddControl(ControlKind kind, const char* windowClass, const char* text, DWORD style,
                     Rect bounds, int id);
+    // The resolution the window is laid out for now, and the dialog font at it.
+    int Dpi() const { return dpi_; }
+    HFONT Font(bool bold = false) const { return host_.DialogFont(dpi_, bold); }
+    // After the controls were laid out again for a new resolution.
+    virtual void LaidOut() {}
     const ClockSettings& Settings() const { return host_.Clock().Settings(); }
     // Every change to the settings is made through this, so that the clock saves it.
     ClockSettings& ChangeSettings() { return host_.Clock().ChangeSettings(); }
@@ -117,6 +127,9 @@ private:
     void MoveFocus(WPARAM wParam, LPARAM lParam);
     bool IsOwnWindow(HWND other) const;
     void ApplyDialogFont();
+    // WM_DPICHANGED: every control at its place and font for `dpi`, the window where Windows
+    // suggests.
+    void FollowResolution(int dpi, const RECT& suggested);
     void ClampToScreen();
     // Where it first shows, on the clock's monitor: beside the clock, or centred.
     void PlaceOnClocksMonitor();
@@ -131,8 +144,10 @@ private:
     struct Control {
         HWND hwnd;
         ControlKind kind;
+        Rect design;  // at 96 pixels per inch
     };
     std::vector<Control> controls_;
+    int dpi_ = 96;
     bool shownBefore_ = false;
     bool placedByUser_ = false;
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left

@@ -9,6 +9,9 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
+
+#include "base/geometry.h"
 
 #include "windows/clock_controls.h"
 
@@ -24,11 +27,14 @@ public:
     virtual HINSTANCE Instance() const = 0;
     // The window that owns every window of the program (and carries its taskbar button).
     virtual HWND Owner() const = 0;
-    // The font every settings window gives its controls on this screen, made once.
-    virtual HFONT DialogFont(bool bold = false) = 0;
+    // The font every settings window gives its controls at this many pixels per inch, made once
+    // for each.
+    virtual HFONT DialogFont(int dpi, bool bold = false) = 0;
     // The active settings window, whose keys the message loop passes through IsDialogMessage.
     virtual void SetActiveDialog(HWND dialog) = 0;
     virtual ClockControls& Clock() = 0;
+    // The control menu's frame while it shows: a window it opens comes up clear of it.
+    virtual std::optional<Rect> MenuFrame() const = 0;
 
 protected:
     ~SettingsWindowHost() = default;

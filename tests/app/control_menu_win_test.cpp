@@ -62,6 +62,32 @@ TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack)
     EXPECT_FALSE(paused());
 }
 
+// A settings window opened from the control menu comes up beside the clock where it is clear of
+// the menu (below it here: on the right it would lie over the menu); help, asked for with F1,
+// beside that window and clear of the clock.
+TEST_F(ControlMenuTest, WindowsOpenedFromTheMenuOrWithF1ComeUpClearOfIt) {
+    Store("FL", "0");
+    Store("FT", "0");
+    Start();
+    SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50));
+    Pump();
+    ASSERT_TRUE(app_->ControlMenu().IsVisible());
+    app_->ControlMenu().Press(ControlMenuWindow::kFace);
+    Pump();
+    HWND face = app_->Dialog(DialogId::Face).Window();
+    RECT overlap;
+    const RECT menu = WindowRect(app_->ControlMenu().Window()), clock = WindowRect(ClockHwnd());
+    const RECT shown = WindowRect(face);
+    EXPECT_FALSE(IntersectRect(&overlap, &shown, &menu)) << "clear of the menu";
+    EXPECT_FALSE(IntersectRect(&overlap, &shown, &clock)) << "beside the clock";
+    EXPECT_GE(shown.top, clock.bottom) << "below it";
+    app_->ShowHelpFor(face);
+    Pump();
+    const RECT help = WindowRect(app_->Help().Window());
+    EXPECT_FALSE(IntersectRect(&overlap, &help, &shown)) << "beside the window it was asked from";
+    EXPECT_FALSE(IntersectRect(&overlap, &help, &clock)) << "clear of the clock";
+}
+
 TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
     Store("Tray", "true");
     Start();

@@ -129,6 +129,28 @@ TEST(DialogTables, CapsFollowTheClockPicture) {
               -32000);
 }
 
+// A terse caption or an abbreviation is explained in a sentence of its row: the control's own, or,
+// for a label, the field it names (the next row).
+TEST(DialogTables, TerseCaptionsHaveASentenceThatSaysWhatTheControlDoes) {
+    const std::set<std::string_view> terse = {
+        "TWidth", "THeight", "TranP",    "Auto P",      "LongN", "L", "M", "U", "Round|Square|Both",
+        "Blink",  "4 digit", "Military", "Hr Military", "H",     "pm"};
+    std::set<std::string_view> explained;
+    for (const DialogTable& table : AllDialogTables()) {
+        for (size_t i = 0; i < table.rows.size(); ++i) {
+            const ControlRow& row = table.rows[i];
+            const std::string_view caption = row.items.empty() ? row.caption : row.items;
+            if (!terse.contains(caption)) continue;
+            const ControlRow& explaining = row.type == ControlType::Label ? table.rows[i + 1] : row;
+            EXPECT_FALSE(explaining.tip.empty()) << Where(table, row);
+            EXPECT_EQ(explaining.tip.find('.'), std::string_view::npos)
+                << Where(table, row) << ": one sentence, its bounds added after";
+            explained.insert(caption);
+        }
+    }
+    EXPECT_EQ(explained, terse);
+}
+
 // What a field reads of typed text: a number held to the bounds, or nothing, which never reaches
 // the setting; a field the dialog holds itself shows the minimum then.
 TEST(DialogTables, TypedTextIsReadAndHeldToTheBoundsWithoutOverflow) {

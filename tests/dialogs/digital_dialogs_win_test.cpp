@@ -74,7 +74,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
 }
 
 TEST_F(DigitalDialogTest, AFontPickedIsStoredAndDrawnWith) {
-    Store("ColorDateStr", "clWhite");  // where red can be read
+    Store("ColorDateStr", "clBlack");  // where red can be read (4.5 to 1)
     Start();
     Open();
     ChooserScript chooser;
@@ -127,7 +127,7 @@ TEST_F(DigitalDialogTest, AClockStartedInTheTrayShowsItsFontsAsStored) {
     Store("DFont3", "Arial");
     Store("FSize3", "14");
     Store("CFont3", "clRed");
-    Store("ColorMonthStr", "clWhite");  // where red can be read
+    Store("ColorMonthStr", "clBlack");  // where red can be read (4.5 to 1)
     Start();
     Pump();
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);

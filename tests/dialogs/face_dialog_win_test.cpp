@@ -85,9 +85,14 @@ TEST_F(FaceDialogTest, KeysThatMakeNoNumberLeaveTheClockWhereItIs) {
     Leave(IdOf(FaceControl::Top));
     EXPECT_EQ(Text(IdOf(FaceControl::Top)), "200") << "the clock's own value, back";
 
-    // The tooltip gives the bounds, which follow the screen.
+    // The tooltip gives the bounds, which follow the screen, after what a terse caption means.
     EXPECT_EQ(Dialog().Tip(IdOf(FaceControl::Top)),
               "From 0 to " + std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1));
+    EXPECT_EQ(Dialog().Tip(IdOf(FaceControl::SnapshotWidth)),
+              "Width of the snapshot face, in pixels. From 8 to " +
+                  std::to_string(Clock().ScreenArea().width));
+    EXPECT_EQ(Dialog().Tip(IdOf(FaceControl::UseWallpaper)),
+              "Take a new snapshot of the desktop behind the clock at every start");
     SetFocus(Control(IdOf(FaceControl::Left)));
     PressKey(VK_ESCAPE);  // a field as it was: Escape closes the window
     EXPECT_FALSE(Dialog().IsVisible());

@@ -40,7 +40,8 @@ TEST(ScreenClamp, KeepsAWindowOnItsOwnMonitorAndBringsBackOneThatIsOffThemAll) {
     const Monitor main{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
     const Monitor right{{1024, 0, 1824, 600}, {1024, 0, 1824, 600}};
     const Monitor left{{-800, 0, 0, 600}, {-800, 0, 0, 600}};
-    const std::vector<Monitor> rightOfMain{main, right}, leftOfMain{main, left}, mainOnly{main}, none;
+    const std::vector<Monitor> rightOfMain{main, right}, leftOfMain{main, left}, mainOnly{main},
+        none;
     struct Case {
         const char* what;
         const std::vector<Monitor>& monitors;
@@ -48,15 +49,43 @@ TEST(ScreenClamp, KeepsAWindowOnItsOwnMonitorAndBringsBackOneThatIsOffThemAll) {
         bool ignoreBoundary;
         Point expected;
     } cases[] = {
-        {"on the second monitor, it stays", rightOfMain, {1300, 100, 1500, 300}, false, {1300, 100}},
+        {"on the second monitor, it stays",
+         rightOfMain,
+         {1300, 100, 1500, 300},
+         false,
+         {1300, 100}},
         {"left of the main one, it stays", leftOfMain, {-600, 100, -400, 300}, false, {-600, 100}},
-        {"past the second's bottom, which is above the main's", rightOfMain, {1300, 500, 1500, 700}, false, {1300, 400}},
-        {"mostly on the second: inside it", rightOfMain, {1000, 100, 1200, 300}, false, {1025, 100}},
+        {"past the second's bottom, which is above the main's",
+         rightOfMain,
+         {1300, 500, 1500, 700},
+         false,
+         {1300, 400}},
+        {"mostly on the second: inside it",
+         rightOfMain,
+         {1000, 100, 1200, 300},
+         false,
+         {1025, 100}},
         {"mostly on the main: inside it", rightOfMain, {900, 100, 1100, 300}, false, {824, 100}},
-        {"off every monitor: onto the nearest", rightOfMain, {2000, 900, 2200, 1100}, false, {1624, 400}},
-        {"its monitor unplugged: onto the main one", mainOnly, {1300, 100, 1500, 300}, false, {824, 100}},
-        {"left monitor unplugged, past the main's left", mainOnly, {-600, 100, -400, 300}, false, {1, 100}},
-        {"clamp off, partly off the screen: stays", rightOfMain, {1700, 500, 1900, 700}, true, {1700, 500}},
+        {"off every monitor: onto the nearest",
+         rightOfMain,
+         {2000, 900, 2200, 1100},
+         false,
+         {1624, 400}},
+        {"its monitor unplugged: onto the main one",
+         mainOnly,
+         {1300, 100, 1500, 300},
+         false,
+         {824, 100}},
+        {"left monitor unplugged, past the main's left",
+         mainOnly,
+         {-600, 100, -400, 300},
+         false,
+         {1, 100}},
+        {"clamp off, partly off the screen: stays",
+         rightOfMain,
+         {1700, 500, 1900, 700},
+         true,
+         {1700, 500}},
         {"clamp off, off every monitor: back", mainOnly, {1300, 100, 1500, 300}, true, {824, 100}},
         {"no monitor known: stays", none, {1300, 100, 1500, 300}, false, {1300, 100}},
     };
@@ -74,10 +103,12 @@ TEST(ScreenClamp, CentredInTheAreaOrAtItsTopLeftWhenLarger) {
 TEST(SettingsWindowPlace, BesideTheClockWhereItFitsElseOverItInsideTheArea) {
     const Rect area{0, 0, 1024, 738};
     const Rect clock{194, 105, 394, 305};
+    const Rect menu{708, 150, 846, 472};  // the control menu
     struct Case {
         Rect clock;
         Size window;
         Point expected;
+        std::vector<Rect> clearOf = {};
     } cases[] = {
         {clock, {300, 450}, {402, 105}},                 // right, level with the clock's top
         {{700, 105, 900, 305}, {300, 450}, {392, 105}},  // left
@@ -86,9 +117,11 @@ TEST(SettingsWindowPlace, BesideTheClockWhereItFitsElseOverItInsideTheArea) {
         {{600, 600, 800, 738}, {300, 450}, {292, 288}},  // left, pulled up into the area
         {{0, 0, 1024, 738}, {300, 450}, {724, 0}},       // no room anywhere: over the clock
         {{100, 200, 950, 600}, {300, 300}, {100, 0}},    // the most room is above
+        {{500, 105, 700, 305}, {300, 450}, {192, 105}, {menu}},  // left, clear of the menu
+        {clock, {680, 300}, {194, 313}, {menu}},  // below, over the menu: no side is clear
     };
     for (const Case& c : cases) {
-        const Point at = PlaceBeside(c.clock, c.window, area, 8);
+        const Point at = PlaceBeside(c.clock, c.window, area, 8, c.clearOf);
         EXPECT_EQ(at, c.expected) << c.clock.left << "," << c.clock.top;
         const Rect placed = Rect::At(at, c.window);
         EXPECT_EQ(Intersection(placed, area), placed) << "wholly inside the area";

@@ -9,6 +9,9 @@
 
 #include "app/alarm_window_win.h"
 #include "app/application_win.h"
+#include "app/control_menu_win.h"
+#include "app/exit_confirmation_win.h"
+#include "app/help_window_win.h"
 #include "base/bitmap_file.h"
 #include "base/gdi_surface_win.h"
 #include "base/local_time.h"
@@ -78,6 +81,23 @@ int main(int argc, char** argv) {
         dialog.Hide();
         Pump(app, 100);
     }
+    // The control menu, the exit confirmation and help, each in turn.
+    for (SettingsDialog* window : {static_cast<SettingsDialog*>(&app.ControlMenu()),
+                                   static_cast<SettingsDialog*>(&app.ExitConfirmation())}) {
+        window->Show();
+        Pump(app, 400);
+        const std::string path = std::string(argv[1]) + "\\" + window->Layout().className + ".bmp";
+        if (!Shoot(window->Window(), path)) ++failures;
+        std::printf("%s\n", path.c_str());
+        window->Hide();
+        Pump(app, 100);
+    }
+    app.ShowHelp();
+    Pump(app, 400);
+    const std::string help = std::string(argv[1]) + "\\MarvixHelp.bmp";
+    if (!Shoot(app.Help().Window(), help)) ++failures;
+    std::printf("%s\n", help.c_str());
+    ShowWindow(app.Help().Window(), SW_HIDE);
     // The alarm window, as an alarm with a label rings.
     app.ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
     Pump(app, 400);
