@@ -96,4 +96,31 @@ void ClockPlacement::TakeSnapshot(GdiSurface& face) {
     if (shown) ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
 
+void ClockPlacement::ApplyOverlay(const ClockSettings& s) {
+    const OverlayStyle style = OverlayStyleFor(s.ClickThrough, s.Opacity);
+    if (style == overlay_) return;
+    overlay_ = style;
+    LONG ex = GetWindowLongA(window_, GWL_EXSTYLE) & ~(WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    if (style.layered) ex |= WS_EX_LAYERED;
+    // Clicks pass only through a layered window: WS_EX_TRANSPARENT alone passes nothing.
+    if (style.clickThrough) ex |= WS_EX_TRANSPARENT;
+    SetWindowLongA(window_, GWL_EXSTYLE, ex);
+    if (style.layered) SetLayeredWindowAttributes(window_, 0, style.alpha, LWA_ALPHA);
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool ClockPlacement::FullScreenInFront() const {
+    HWND front = GetForegroundWindow();
+    if (!front || monitors_.empty()) return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(front, &process);
+    if (process == GetCurrentProcessId()) return false;
+    RECT r;
+    GetWindowRect(front, &r);
+    const LONG style = GetWindowLongA(front, GWL_STYLE);
+    return CoversMonitor({r.left, r.top, r.right, r.bottom}, MonitorFor(Frame(), monitors_).bounds,
+                         (style & WS_CAPTION) == WS_CAPTION, IsZoomed(front) != FALSE);
+}
+
 }  // namespace marvix

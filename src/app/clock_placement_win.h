@@ -51,6 +51,11 @@ public:
     void Resize(Size size, const ClockSettings& settings);
     // The desktop behind the window becomes `face`: the window hides while its pixels are taken.
     void TakeSnapshot(GdiSurface& face);
+    // ClickThrough and Opacity: the window layered, see-through and passing clicks as they say,
+    // or a plain window again.
+    void ApplyOverlay(const ClockSettings& settings);
+    // Whether another program's full-screen window is in front on the clock's monitor.
+    bool FullScreenInFront() const;
 
 private:
     HWND window_ = nullptr;
@@ -58,6 +63,7 @@ private:
     Size screen_;
     std::vector<Monitor> monitors_;
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
+    OverlayStyle overlay_;
 };
 
 }  // namespace marvix

@@ -14,6 +14,7 @@ void RunningClock::TimerFired(UINT_PTR timer) {
     if (timer == ClockTimers::kSave) {
         SaveTimer();
         ReadTheClock();
+        WatchFullScreen();
         if (std::exchange(watchMonitorsNext_, !watchMonitorsNext_)) WatchMonitors();
     }
 }

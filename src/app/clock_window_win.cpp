@@ -147,9 +147,11 @@ void ClockWindow::HideToTray() {
 }
 
 void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
-    if (mouseMessage == WM_LBUTTONDOWN) {
+    // A clock that takes no clicks is reached through its icon: the left button opens the menu
+    // too, once the clock is out of the tray.
+    if (mouseMessage == WM_LBUTTONDOWN && (!IsWindowVisible(hwnd_) || !events_.ClickThrough())) {
         ShowFromTray();
-    } else if (mouseMessage == WM_RBUTTONDOWN) {
+    } else if (mouseMessage == WM_LBUTTONDOWN || mouseMessage == WM_RBUTTONDOWN) {
         app_.ShowMenuOrExitConfirmation();
     }
 }

@@ -40,6 +40,8 @@ public:
     virtual const std::string& Reading() const = 0;
     // The left button may drag the window (MoveIt).
     virtual bool Moveable() const = 0;
+    // ClickThrough: the clock takes no click, so the tray icon's left click opens the menu.
+    virtual bool ClickThrough() const = 0;
 
 protected:
     ~ClockWindowEvents() = default;

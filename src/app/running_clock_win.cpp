@@ -47,6 +47,7 @@ void RunningClock::WindowCreated() {
     ReadFromSettled();
     PrepareFaceAndWindow(kTooLargeAtStart);
     Restack();
+    ApplyOverlay();
     if (Settings().UseWall) TakeSnapshot();
     FrameSurfaces frame = pictures_->Frame();
     CopyFace(Settings(), frame);
@@ -101,6 +102,7 @@ void RunningClock::ReadTheClock() {
     readMinute_ = minute;
     std::string reading =
         ClockReading(readFrom_, t) + AlarmNews(readFrom_, model_.Sounds().bell, paused_);
+    if (readFrom_.ClickThrough) reading += ", click-through";
     // A screen reader hears of the clock only when its words change.
     if (reading == reading_) return;
     reading_ = std::move(reading);
@@ -191,6 +193,18 @@ void RunningClock::ScreensChanged() { RefreshScreens(); }
 
 void RunningClock::WatchMonitors() {
     if (placement_.MonitorsChanged()) DisplaysChanged();
+}
+
+void RunningClock::WatchFullScreen() {
+    const bool covered = Settings().HideForFullScreen && placement_.FullScreenInFront();
+    if (covered && !hiddenForFullScreen_ && IsWindowVisible(Window())) {
+        hiddenForFullScreen_ = true;
+        ShowWindow(Window(), SW_HIDE);
+    } else if (!covered && hiddenForFullScreen_) {
+        hiddenForFullScreen_ = false;
+        // Back where it was, unless the user sent it to the tray meanwhile.
+        if (!Settings().Tray) ShowWindow(Window(), SW_SHOWNOACTIVATE);
+    }
 }
 
 void RunningClock::DisplaysChanged() {

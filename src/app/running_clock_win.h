@@ -68,6 +68,7 @@ public:
     Rect Desktop() const override { return placement_.Desktop(); }
     void Reshape() override { placement_.Reshape(Settings()); }
     void Restack() override { placement_.Restack(Settings()); }
+    void ApplyOverlay() override { placement_.ApplyOverlay(Settings()); }
     void MoveTo(Point topLeft) override { placement_.MoveTo(topLeft); }
     void ResizeSnapshot(Size size) override;
     void TakeSnapshot() override { placement_.TakeSnapshot(pictures_->face); }
@@ -109,6 +110,10 @@ public:
     // the tray icon's tip and for screen readers, made anew when the minute turns, the time is set
     // or the settings have settled; a screen reader is told of each new reading.
     void ReadTheClock();
+    // Every half second, with "Hide over full-screen programs": the clock hides while another
+    // program's full-screen window is in front on its monitor, and shows again where it was when
+    // that window goes. Its timers run on: its alarms still ring.
+    void WatchFullScreen();
     // Every second: monitors plugged or unplugged, or a work area changed, are handled as
     // WM_DISPLAYCHANGE handles them. Windows sends that message, but Wine sends no window any
     // word of a monitor the X server took away; the look costs a fifth of a millisecond there.
@@ -134,6 +139,7 @@ private:
     void WindowDestroyed() override;
     const std::string& Reading() const override { return reading_; }
     bool Moveable() const override { return Settings().MoveIt; }
+    bool ClickThrough() const override { return Settings().ClickThrough; }
     // ClockModel::Observer
     void SettingsEdited() override;
 
@@ -179,6 +185,7 @@ private:
     } bellShown_;
     // Hidden by a double-click: the tick and its alarms wait until the clock is shown again.
     bool paused_ = false;
+    bool hiddenForFullScreen_ = false;
     bool activated_ = false;
     bool displayFontsRead_ = false;
     unsigned framesShown_ = 0;

@@ -39,6 +39,12 @@ constexpr std::array kRows = {
     ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotWidth), .place = {70, 336, 140, 357}, .setting = Setting::TranWidth, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenWidth, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, 0}, .tip = "Width of the snapshot face, in pixels"},
     ControlRow{.type = T::Label, .caption = "THeight", .place = {8, 370, 66, 384}, .colour = kLime},
     ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::SnapshotHeight), .place = {70, 366, 140, 387}, .setting = Setting::TranHeight, .minimum = 8, .maximum = 99999, .cap = Cap::ScreenHeight, .apply = Apply::WhenSettled, .effect = Effect::ResizeSnapshot, .idle = {Setting::UseWall, 0}, .tip = "Height of the snapshot face, in pixels"},
+    // The clock as a quiet overlay.
+    ControlRow{.type = T::Separator, .place = {0, 396, 269, 398}},
+    ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::ClickThrough), .caption = "Click-through", .place = {8, 405, 130, 422}, .setting = Setting::ClickThrough, .colour = kWhite, .effect = Effect::Overlay, .tip = "Clicks pass through the clock to what is below it; the tray icon still opens the menu"},
+    ControlRow{.type = T::Label, .caption = "Opacity", .place = {138, 407, 190, 421}, .colour = kLime},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::Opacity), .place = {194, 403, 244, 424}, .setting = Setting::Opacity, .minimum = 20, .maximum = 100, .effect = Effect::Overlay, .tip = "How much of the clock shows, in per cent"},
+    ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::HideForFullScreen), .caption = "Hide over full-screen programs", .place = {8, 428, 261, 445}, .setting = Setting::HideForFullScreen, .colour = kWhite, .tip = "The clock hides while a game or a video fills its monitor"},
 };
 // clang-format on
 

@@ -28,6 +28,9 @@ enum class FaceControl : uint16_t {
     UseWallpaper,
     SnapshotWidth,
     SnapshotHeight,
+    ClickThrough,
+    Opacity,
+    HideForFullScreen,
 };
 
 extern const std::span<const ControlRow> kFaceDialogRows;

@@ -102,6 +102,7 @@ void FaceWindow::Changed(const ControlRow& row) {
             if (s.CShape == 2) clock.Reshape();
             break;
         case Effect::Restack: clock.Restack(); break;
+        case Effect::Overlay: clock.ApplyOverlay(); break;
         case Effect::TaskbarButton: clock.ShowTaskbarButton(!s.HideMe); break;
         case Effect::MoveClock:
             // The next tick holds the window on the screen unless IgnoreBoundary. A place the

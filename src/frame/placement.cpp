@@ -99,6 +99,19 @@ Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const 
             Within(best->at.y, window.height, area.top, area.bottom)};
 }
 
+OverlayStyle OverlayStyleFor(bool clickThrough, int opacityPercent) {
+    const int percent = std::clamp(opacityPercent, 20, 100);
+    return {.layered = clickThrough || percent < 100,
+            .clickThrough = clickThrough,
+            .alpha = static_cast<uint8_t>((percent * 255 + 50) / 100)};
+}
+
+bool CoversMonitor(Rect window, Rect monitor, bool captioned, bool maximised) {
+    if (captioned || maximised || monitor.Empty()) return false;
+    return window.left <= monitor.left && window.top <= monitor.top &&
+           window.right >= monitor.right && window.bottom >= monitor.bottom;
+}
+
 Point CentreIn(Size window, Rect area) {
     return {std::max(area.left, area.left + (area.Width() - window.width) / 2),
             std::max(area.top, area.top + (area.Height() - window.height) / 2)};

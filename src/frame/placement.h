@@ -4,6 +4,7 @@
 // screen-boundary clamp and the z-position. The shell applies what these decide.
 
 #include <array>
+#include <cstdint>
 #include <span>
 
 #include "base/geometry.h"
@@ -57,6 +58,22 @@ Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const 
 // Where a window shows centred in `area` (the work area of the clock's monitor); one larger than
 // the area starts at its top-left.
 Point CentreIn(Size window, Rect area);
+
+// The clock as an overlay: layered while clicks pass through it or it is see-through, clicks
+// passing while ClickThrough, and its opacity (20 to 100 per cent, a stored value held to them)
+// as an alpha from 0 to 255. At 100 per cent without click-through it is a plain window, which
+// costs nothing and changes no pixel.
+struct OverlayStyle {
+    bool layered = false;
+    bool clickThrough = false;
+    uint8_t alpha = 255;
+    friend bool operator==(const OverlayStyle&, const OverlayStyle&) = default;
+};
+OverlayStyle OverlayStyleFor(bool clickThrough, int opacityPercent);
+
+// Whether a window in front is another program's full-screen one over the clock's monitor: it
+// covers the whole monitor, has no caption and is not merely maximised.
+bool CoversMonitor(Rect window, Rect monitor, bool captioned, bool maximised);
 
 enum class ZOrder { TopMost, NoTopMost, Bottom };
 

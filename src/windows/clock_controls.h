@@ -34,6 +34,8 @@ public:
     virtual void Reshape() = 0;
     // FacePos: above, among or beneath the other windows.
     virtual void Restack() = 0;
+    // ClickThrough and Opacity: the window passes clicks and shows through as they say.
+    virtual void ApplyOverlay() = 0;
     // FL and FT: the window moved there (the next tick holds it on the screen).
     virtual void MoveTo(Point topLeft) = 0;
     // With the snapshot face: the window, its pictures and its centre made this size, and a new

@@ -141,3 +141,49 @@ TEST(ZOrder, StepsForEachFacePos) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// Layered only when it must be: 100 per cent without click-through is today's plain window.
+TEST(Overlay, LayeredOnlyForClickThroughOrSeeThroughAndOpacityHeldTo20To100) {
+    const struct {
+        bool clickThrough;
+        int percent;
+        OverlayStyle style;
+    } cases[] = {
+        {false, 100, {false, false, 255}}, {true, 100, {true, true, 255}},
+        {false, 50, {true, false, 128}},   {true, 20, {true, true, 51}},
+        {false, 5, {true, false, 51}},     {false, 250, {false, false, 255}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(OverlayStyleFor(c.clickThrough, c.percent), c.style)
+            << c.clickThrough << " " << c.percent;
+    }
+}
+
+// A game or a video full screen: no caption, not maximised, the whole monitor; a maximised
+// window, one with a caption or one that leaves part of the monitor is no such thing.
+TEST(Overlay, AFullScreenWindowCoversItsWholeMonitorWithoutACaption) {
+    const Rect monitor{0, 0, 1024, 768}, right{1024, 0, 2304, 1024};
+    const struct {
+        const char* what;
+        Rect window;
+        Rect monitor;
+        bool captioned, maximised, covers;
+    } cases[] = {
+        {"full screen", monitor, monitor, false, false, true},
+        {"larger than it", {-8, -8, 1032, 776}, monitor, false, false, true},
+        {"with a caption", monitor, monitor, true, false, false},
+        {"maximised", monitor, monitor, false, true, false},
+        {"a taskbar's height short", {0, 0, 1024, 738}, monitor, false, false, false},
+        {"on the other monitor", right, monitor, false, false, false},
+        {"no monitor", monitor, {}, false, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CoversMonitor(c.window, c.monitor, c.captioned, c.maximised), c.covers) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace marvix
