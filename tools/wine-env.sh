@@ -106,8 +106,20 @@ active_monitors() {
         sort | tr '\n' ','
 }
 
+# start_compositor DIR: a compositing manager on the display (xcompmgr, no effects), which blends
+# windows that have an alpha; its pid goes to DIR/compositor.pid.
+start_compositor() {
+    local dir=$1
+    xcompmgr -n </dev/null >"$dir/compositor.log" 2>&1 &
+    echo $! >"$dir/compositor.pid"
+}
+
 stop_virtual_display() {
     local dir=$1 pid
+    if [ -f "$dir/compositor.pid" ]; then
+        kill "$(cat "$dir/compositor.pid")" 2>/dev/null || true
+        rm -f "$dir/compositor.pid"
+    fi
     for pid in "$dir/xvfb.pid" "$dir/xorg.pid"; do
         [ -f "$pid" ] || continue
         if [ "$(id -u)" -eq 0 ] || [ "$pid" = "$dir/xvfb.pid" ]; then
