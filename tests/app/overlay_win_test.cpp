@@ -12,6 +12,8 @@
 #include "../support/recording_player.h"
 #include "app/control_menu_win.h"
 #include "app/tray_icon_win.h"
+#include "dialogs/face_dialog.h"
+#include "dialogs/table_dialog_win.h"
 
 namespace marvix {
 namespace {
@@ -96,6 +98,38 @@ TEST_F(OverlayTest, ClicksPassThroughOnlyWhileClickThroughIsOnAndTheTrayStillRea
     EXPECT_NE(GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
     DestroyWindow(below);
     UnregisterClassA(paper.lpszClassName, paper.hInstance);
+}
+
+// Chosen in the face window, the three are stored under the program's subkey at STOP, none of
+// them in the clock's key, and the next start has them.
+TEST_F(OverlayTest, TheChoicesAreStoredUnderTheSubkeyAndKeptByARestart) {
+    Start();
+    TableDialog& face = static_cast<TableDialog&>(app_->Dialog(DialogId::Face));
+    face.Show();
+    Pump();
+    for (FaceControl box : {FaceControl::ClickThrough, FaceControl::HideForFullScreen})
+        SendMessageA(face.Control(IdOf(box)), BM_CLICK, 0, 0);
+    SetWindowTextA(face.Control(IdOf(FaceControl::Opacity)), "60");
+    Pump();
+    EXPECT_EQ(GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TRANSPARENT),
+              WS_EX_LAYERED | WS_EX_TRANSPARENT)
+        << "at once";
+    Stop();
+    app_.reset();
+    Win32Registry program(kProgramKeyPath);
+    EXPECT_EQ(program.ReadValue("ClickThrough").text, "true");
+    EXPECT_EQ(program.ReadValue("Opacity").text, "60");
+    EXPECT_EQ(program.ReadValue("HideForFullScreen").text, "true");
+    for (const char* own : {"ClickThrough", "Opacity", "HideForFullScreen"})
+        EXPECT_EQ(Stored(own), "<missing>") << own << " is not the clock's";
+
+    Start();
+    EXPECT_EQ(GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TRANSPARENT),
+              WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(ClockHwnd(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 153) << "60 per cent";
 }
 
 // Run by the test below in a process of its own: another program's borderless window over the
