@@ -30,14 +30,6 @@ LRESULT CALLBACK BelowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 class OverlayTest : public ClockFixture {
 protected:
-    // The program's own loop for `ms`: its timers, the half-second checks among them, run.
-    void Wait(DWORD ms) {
-        const DWORD start = GetTickCount();
-        for (DWORD passed = 0; passed < ms; passed = GetTickCount() - start) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - passed, QS_ALLINPUT);
-            Pump();
-        }
-    }
     template <class Condition>
     bool WaitFor(Condition condition, DWORD ms) {
         for (DWORD waited = 0; waited < ms && !condition(); waited += 50) Wait(50);

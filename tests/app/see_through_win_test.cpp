@@ -16,13 +16,6 @@ namespace {
 
 class SeeThroughTest : public ClockFixture {
 protected:
-    void Wait(DWORD ms) {
-        const DWORD start = GetTickCount();
-        for (DWORD passed = 0; passed < ms; passed = GetTickCount() - start) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - passed, QS_ALLINPUT);
-            Pump();
-        }
-    }
     // A surface's pixel (0x00RRGGBB) as the screen gives one.
     static COLORREF AsColorRef(uint32_t rgb) {
         return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);

@@ -67,6 +67,14 @@ protected:
         keys[key] = 0;
         SetKeyboardState(keys);
     }
+    // Lets the program run for `ms` as its message loop would, its timers and ticks included.
+    void Wait(DWORD ms) {
+        const DWORD start = GetTickCount();
+        for (DWORD passed = 0; passed < ms; passed = GetTickCount() - start) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - passed, QS_ALLINPUT);
+            Pump();
+        }
+    }
     // Lets posted and sent messages arrive, as the program's message loop would.
     void Pump() {
         MSG message;

@@ -33,14 +33,6 @@ protected:
         GetWindowTextA(Control(name), text, sizeof text);
         return text;
     }
-    // Lets the program run for `ms` as its message loop would, its timers and ticks included.
-    void Wait(DWORD ms) {
-        const DWORD start = GetTickCount();
-        for (DWORD passed = 0; passed < ms; passed = GetTickCount() - start) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - passed, QS_ALLINPUT);
-            Pump();
-        }
-    }
     // A user typing into the field, one key every `msPerKey`, over all it held: each key reaches
     // the field through the program's message loop while the clock goes on ticking.
     void TypeKeys(ControlId name, const char* text, DWORD msPerKey) {
