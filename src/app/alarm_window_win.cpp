@@ -70,10 +70,13 @@ void AlarmWindow::Ring(const AlarmNotice& notice, bool canSnooze) {
     NotifyWinEvent(EVENT_SYSTEM_ALERT, Window(), OBJID_CLIENT, CHILDID_SELF);
 }
 
-void AlarmWindow::Answer(bool snooze) {
+int AlarmWindow::ChosenSnooze() const {
     const LRESULT chosen = SendDlgItemMessageA(Window(), kSnoozeMinutes, CB_GETCURSEL, 0, 0);
-    const int minutes =
-        kSnoozeChoices[chosen >= 0 && chosen < LRESULT(std::size(kSnoozeChoices)) ? chosen : 1];
+    return kSnoozeChoices[chosen >= 0 && chosen < LRESULT(std::size(kSnoozeChoices)) ? chosen : 1];
+}
+
+void AlarmWindow::Answer(bool snooze) {
+    const int minutes = ChosenSnooze();
     // Answered with a click or a key, the window had become the active one: the window the user
     // was in before gets the keys back, rather than whichever Windows would pick.
     if (GetActiveWindow() == Window() && IsWindow(before_) && IsWindowVisible(before_))
@@ -84,9 +87,7 @@ void AlarmWindow::Answer(bool snooze) {
 
 bool AlarmWindow::OnCommand(int id, int notification) {
     if (id == kSnoozeMinutes && notification == CBN_SELCHANGE) {
-        const LRESULT chosen = SendDlgItemMessageA(Window(), kSnoozeMinutes, CB_GETCURSEL, 0, 0);
-        if (chosen >= 0 && chosen < LRESULT(std::size(kSnoozeChoices)))
-            ChangeSettings().SnoozeMinutes = kSnoozeChoices[chosen];
+        ChangeSettings().SnoozeMinutes = ChosenSnooze();
         return true;
     }
     if (notification != BN_CLICKED || (id != kSnooze && id != kDismiss)) return false;

@@ -25,8 +25,6 @@ public:
     // Shows the notice beside the clock without taking the focus; an alarm not answered can no
     // longer be snoozed.
     void Ring(const AlarmNotice& notice, bool canSnooze);
-    // The words it says, as a screen reader hears them.
-    const std::string& Words() const { return words_; }
 
 protected:
     void CreateControls() override;
@@ -38,8 +36,10 @@ protected:
 
 private:
     void Answer(bool snooze);
+    // The snooze length the list shows (10 minutes when it shows none).
+    int ChosenSnooze() const;
 
-    std::string words_;
+    std::string words_;      // what it says, as a screen reader hears it
     HWND before_ = nullptr;  // the window that was active before this one was
 };
 
