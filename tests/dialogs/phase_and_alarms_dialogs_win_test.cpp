@@ -200,7 +200,10 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
     Store("A1Str", "wake.wav");
     Store("Alarm2", "true");
     Store("A2H", "10");
-    Store("A2M", "17");
+    Store("A2M", "18");
+    Store("Alarm3", "true");
+    Store("A3H", "10");
+    Store("A3M", "17");
     Start();
     TPlayFile bell(&TimedBell, MAKEINTRESOURCEA(IDR_ALARM_SOUND));
     Clock().UsePlayer(bell);
@@ -208,8 +211,10 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
     Click(IdOf(AlarmsControl::AlarmRing));
     Click(IdOf(AlarmsControl::AlarmDay, 6));  // not on Sundays
     TypeKeys(IdOf(AlarmsControl::AlarmLabel), "Wake up", 30);
-    Type(IdOf(AlarmsControl::AlarmNumber), "2");
-    Click(IdOf(AlarmsControl::AlarmRing));
+    for (const char* number : {"2", "3"}) {
+        Type(IdOf(AlarmsControl::AlarmNumber), number);
+        Click(IdOf(AlarmsControl::AlarmRing));
+    }
     HWND typingIn = Control(IdOf(AlarmsControl::AlarmLabel));
     SetFocus(typingIn);
 
@@ -221,9 +226,17 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
         return condition();
     };
     const auto ringing = [&] { return app_->Alarm() && app_->Alarm()->IsVisible(); };
-    const auto press = [&](int button) {
-        SendDlgItemMessageA(app_->Alarm()->Window(), button, BM_CLICK, 0, 0);
-        Pump();
+    // A button clicked, or Escape pressed in the window with the focus on Snooze.
+    const auto answer = [&](int how) {
+        HWND window = app_->Alarm()->Window();
+        if (how == VK_ESCAPE) {
+            SetForegroundWindow(window);
+            SetFocus(GetDlgItem(window, AlarmWindow::kSnooze));
+            PressKey(VK_ESCAPE);
+        } else {
+            SendDlgItemMessageA(window, how, BM_CLICK, 0, 0);
+            Pump();
+        }
     };
     const struct {
         int minute;
@@ -232,9 +245,11 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
         std::string tip;
     } alarms[] = {
         {16, g_wakePlays, AlarmWindow::kDismiss, ", alarm ringing: 10:16, Wake up"},
-        {17, g_builtInPlays, AlarmWindow::kSnooze, ", alarm ringing: 10:17, Alarm 2"},
+        {17, g_builtInPlays, VK_ESCAPE, ", alarm ringing: 10:17, Alarm 3"},
+        {18, g_builtInPlays, AlarmWindow::kSnooze, ", alarm ringing: 10:18, Alarm 2"},
     };
     for (const auto& alarm : alarms) {
+        const int playedBefore = alarm.plays;
         time_.time.minute = uint16_t(alarm.minute - 1);
         time_.time.second = 58;
         ASSERT_TRUE(runUntil(ringing, 5000)) << alarm.minute;
@@ -251,15 +266,18 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
             EXPECT_EQ(reader.RolesAndNames({app_->Alarm()->Window()}).at(0),
                       std::to_string(ROLE_SYSTEM_ALERT) + "\tMarvix alarm: 10:16, Wake up");
         }
-        EXPECT_TRUE(runUntil([&] { return alarm.plays >= 2; }, 3000)) << "again each time it ends";
-        press(alarm.answer);  // a click: the alarm window is active for it
+        EXPECT_TRUE(runUntil([&] { return alarm.plays >= playedBefore + 2; }, 3000))
+            << "again each time it ends";
+        answer(alarm.answer);  // the alarm window is active for a click or a key
         EXPECT_FALSE(ringing());
+        EXPECT_EQ(app_->Model().Sounds().bell.GetState() == AlarmBell::State::Snoozed,
+                  alarm.answer == AlarmWindow::kSnooze)
+            << "Escape dismisses, even with the focus on Snooze";
         const int plays = alarm.plays;
         Wait(400);
         EXPECT_EQ(alarm.plays, plays) << "silent once answered";
         EXPECT_EQ(GetFocus(), typingIn) << "answered, the keys go back where they went";
     }
-    EXPECT_EQ(app_->Model().Sounds().bell.GetState(), AlarmBell::State::Snoozed);
 
     // The settled save has written the subkey while the clock ran; the exit save keeps it.
     Win32Registry program(kProgramKeyPath);

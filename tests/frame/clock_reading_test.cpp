@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/clock_settings.h"
+#include "sound/alarm_bell.h"
 
 namespace marvix {
 namespace {
@@ -43,6 +44,59 @@ TEST(ClockReading, TheNextAlarmToRingWhileOneIsOn) {
     for (const Case& c : cases) {
         s.Alarm1 = c.on[0], s.Alarm2 = c.on[1], s.Alarm3 = c.on[2], s.Alarm4 = c.on[3];
         EXPECT_EQ(ClockReading(s, kMorning), c.expected);
+    }
+}
+
+// What the alarm window and the tray tip say of the bell: the time it was due, its label or its
+// number, and why it rings late or no more; nothing once it is snoozed; "alarms paused" above all.
+TEST(ClockReading, TheAlarmWindowAndTheTipTellTheBellsState) {
+    ClockSettings s = DefaultSettings();
+    s.Alarm1 = s.Alarm2 = true;
+    s.Alarm1Label = "Wake up";
+    LocalTime due = kMorning, later = kMorning;
+    due.minute = 50, due.hour = 9;  // 9:50
+    later.minute = 21;              // 10:21, past the ten minutes
+    enum Then { kRinging, kUnanswered, kSnoozed };
+    struct Case {
+        size_t alarm;
+        LocalTime due;
+        bool late;
+        Then then;
+        bool paused;
+        AlarmNotice notice;
+        const char* news;
+    } cases[] = {
+        {0,
+         kMorning,
+         false,
+         kRinging,
+         false,
+         {"10:09", "Wake up", ""},
+         ", alarm ringing: 10:09, Wake up"},
+        {1,
+         due,
+         true,
+         kRinging,
+         false,
+         {"9:50", "Alarm 2", "Due at 9:50 on Tuesday, while the clock could not ring."},
+         ", alarm ringing: 9:50, Alarm 2"},
+        {0,
+         kMorning,
+         false,
+         kUnanswered,
+         false,
+         {"10:09", "Wake up", "Not answered: it rang for ten minutes."},
+         ", alarm not answered: 10:09, Wake up"},
+        {0, kMorning, false, kSnoozed, false, {"10:09", "Wake up", ""}, ""},
+        {0, kMorning, false, kRinging, true, {"10:09", "Wake up", ""}, ", alarms paused"},
+    };
+    for (const Case& c : cases) {
+        AlarmBell bell;
+        bell.Ring(c.alarm, c.due, kMorning, c.late);
+        if (c.then == kUnanswered) bell.Step(s, later);
+        if (c.then == kSnoozed) bell.Snooze(5, kMorning);
+        EXPECT_EQ(NoticeOf(s, bell), c.notice) << c.news;
+        EXPECT_EQ(AlarmNews(s, bell, c.paused), c.news);
     }
 }
 

@@ -4,13 +4,29 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
 #include "../support/fixed_clock.h"
 #include "../support/recording_player.h"
 #include "app/clock_pictures_win.h"
+#include "frame/clock_model.h"
 #include "frame/frame.h"
 #include "frame/frame_cache.h"
 #include "frame/tick_plan.h"
 #include "settings/settings_table.h"
+
+// Every allocation of this test program is counted, for the test that a steady tick makes none.
+std::atomic<long> g_allocations{0};
+
+void* operator new(std::size_t size) {
+    ++g_allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace marvix {
 namespace {
@@ -152,6 +168,35 @@ TEST(FrameCacheTest, EveryFrameAndWhatReachesTheScreenEqualTheFrameComposedFromS
     EXPECT_LT(ticks, 120) << "of 340 steps";
     EXPECT_EQ(sounds.played.size(), 1u) << "the hour chime at midnight";
     EXPECT_EQ(cachedSounds.played, sounds.played);
+}
+
+// A clock runs for weeks: once its layers are drawn and its texts measured, a tick (the frame,
+// the sounds and the plan of the next tick) takes nothing from the heap. Two seconds of smooth
+// ticks settle it; the next five, across seconds, blinks and a minute, must allocate nothing.
+TEST(FrameCacheTest, ASteadyTickAllocatesNothing) {
+    struct SilentPlayer final : SoundPlayer {
+        void Play(const SoundRequest&) override {}
+        void Ring(const std::string&) override {}
+        void Silence() override {}
+    } player;
+    ClockPictures pictures;
+    FrameSurfaces frame = pictures.Frame();
+    ClockModel model;
+    model.Replace(Everything());
+    FixedClock clock;
+    clock.time.second = 56;
+    const auto tick = [&] {
+        model.Compose(frame, pictures.underHands, clock.Instant());
+        model.Sound(clock.time, player);
+        model.StepsToNextTick(frame, 10);
+        if (clock.time.millisecond == 0) model.StepSecond();
+        if (clock.time.millisecond == 500) model.BlinkColons();
+        clock.time = AddMilliseconds(clock.time, 10);
+    };
+    for (int step = 0; step < 200; ++step) tick();
+    const long before = g_allocations;
+    for (int step = 0; step < 500; ++step) tick();
+    EXPECT_EQ(g_allocations - before, 0) << "allocations in 500 ticks from 10:15:58";
 }
 
 }  // namespace
