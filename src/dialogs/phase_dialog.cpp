@@ -14,6 +14,7 @@ using C = PhaseControl;
 struct Panel {
     std::string_view caption = {};
     std::optional<Setting> setting = {};
+    std::string_view tip = {};  // for a caption that does not say what it paints
 };
 
 // One dial's column, as the phase dialog lays it out: its left edge, its heading, its settings,
@@ -33,14 +34,18 @@ constexpr DialColumn kColumns[] = {
     {.left = 8, .heading = "Moon Phase", .show = "Show Moon Phase", .shown = Setting::ShowMoon, .halved = Setting::MoonHalf,
      .fields = {Setting::PhaseSize, Setting::MoonPhaseLeft, Setting::MoonPhaseTop},
      .colours = C::MoonColour, .panelsPerRow = 1,
-     .panels = {{{.caption = "Base Clr", .setting = Setting::PhaseBaseColorStr}, {.caption = "Back Clr", .setting = Setting::PhaseBackColorStr},
-                 {.caption = "Moon Clr", .setting = Setting::MoonColorStr}, {.caption = "MOut Clr", .setting = Setting::MoonOutColorStr}}}},
+     .panels = {{{.caption = "Base Clr", .setting = Setting::PhaseBaseColorStr, .tip = "Colour of the ground below the dial's horizon and of its hub"},
+                 {.caption = "Back Clr", .setting = Setting::PhaseBackColorStr, .tip = "Colour of the sky the moon crosses"},
+                 {.caption = "Moon Clr", .setting = Setting::MoonColorStr},
+                 {.caption = "MOut Clr", .setting = Setting::MoonOutColorStr, .tip = "Colour of the moon's outline"}}}},
     {.left = 192, .heading = "Day/Night Phase", .show = "Show Day/Night Phase", .shown = Setting::ShowDay, .halved = Setting::DayHalf,
      .fields = {Setting::DayPhaseSize, Setting::DayPhaseLeft, Setting::DayPhaseTop},
      .colours = C::DayColour, .panelsPerRow = 2,
-     .panels = {{{.caption = "Base Clr", .setting = Setting::DayBaseColorStr}, {.caption = "Day Back Clr", .setting = Setting::DayBackColorStr},
+     .panels = {{{.caption = "Base Clr", .setting = Setting::DayBaseColorStr, .tip = "Colour of the ground below the dial's horizon"},
+                 {.caption = "Day Back Clr", .setting = Setting::DayBackColorStr},
                  {.caption = "Night Back Clr", .setting = Setting::NightBackColorStr}, {.caption = "Day Clr", .setting = Setting::DayColorStr},
-                 {.caption = "DOut Clr", .setting = Setting::DayOutColorStr}, {.caption = "Night Clr", .setting = Setting::NightColorStr}}}},
+                 {.caption = "DOut Clr", .setting = Setting::DayOutColorStr, .tip = "Colour of the sun's outline"},
+                 {.caption = "Night Clr", .setting = Setting::NightColorStr}}}},
 };
 // clang-format on
 
@@ -104,7 +109,8 @@ constexpr std::array<ControlRow, CountRows()> BuildRows() {
                          .caption = c.panels[k].caption,
                          .place = {left, top, left + width, top + 21},
                          .setting = c.panels[k].setting,
-                         .context = c.heading};
+                         .context = c.heading,
+                         .tip = c.panels[k].tip};
         }
     }
     return rows;

@@ -133,8 +133,9 @@ TEST(DialogTables, CapsFollowTheClockPicture) {
 // for a label, the field it names (the next row).
 TEST(DialogTables, TerseCaptionsHaveASentenceThatSaysWhatTheControlDoes) {
     const std::set<std::string_view> terse = {
-        "TWidth", "THeight", "TranP",    "Auto P",      "LongN", "L", "M", "U", "Round|Square|Both",
-        "Blink",  "4 digit", "Military", "Hr Military", "H",     "pm"};
+        "TWidth", "THeight",           "TranP",    "Auto P",   "LongN",    "L",           "M",
+        "U",      "Round|Square|Both", "Blink",    "4 digit",  "Military", "Hr Military", "H",
+        "pm",     "Base Clr",          "Back Clr", "MOut Clr", "DOut Clr"};
     std::set<std::string_view> explained;
     for (const DialogTable& table : AllDialogTables()) {
         for (size_t i = 0; i < table.rows.size(); ++i) {
