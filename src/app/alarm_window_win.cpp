@@ -6,7 +6,6 @@
 #include <iterator>
 #include <string>
 
-#include "base/colour.h"
 #include "windows/accessible_win.h"
 
 namespace marvix {
@@ -109,12 +108,6 @@ LRESULT AlarmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && lParam) before_ = reinterpret_cast<HWND>(lParam);
             break;
-        case WM_CTLCOLORSTATIC: {
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, ReadableOn(Colour{Layout().background}).value);
-            SetBkColor(dc, Layout().background);
-            return reinterpret_cast<LRESULT>(BackgroundBrush());
-        }
         case WM_GETOBJECT: {
             const LRESULT answer = AnswerGetObject(
                 Window(), wParam, lParam,

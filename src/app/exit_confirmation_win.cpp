@@ -8,7 +8,7 @@ namespace {
 constexpr DialogLayout kLayout{
     .className = "TForm9", .caption = "EXIT PROGRAM?", .client = {151, 59}, .background = 0x00800040,
     .position = {0, 0}, .centred = true, .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels,
-    .clamp = Clamp::Never, .createOnActivation = false, .besideClock = false,
+    .clamp = Clamp::Never, .createOnActivation = false, .besideClock = false, .clipChildren = false,
 };
 // clang-format on
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/colour.h"
 #include "base/message_seam_win.h"
 #include "base/window_thunk_win.h"
 #include "frame/placement.h"
@@ -26,7 +27,8 @@ bool SettingsDialog::Create() {
         return false;
     }
 
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD style =
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | (layout_.clipChildren ? WS_CLIPCHILDREN : 0);
     const DWORD exStyle = WS_EX_TOOLWINDOW;
     // The screen's resolution until the window knows its monitor's.
     dpi_ = DpiOf(nullptr);
@@ -238,6 +240,13 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             GetClientRect(hwnd_, &client);
             FillRect(reinterpret_cast<HDC>(wParam), &client, background_.Get());
             return 1;
+        }
+        case WM_CTLCOLORSTATIC: {
+            // Captions on the window's own background, in a colour that reads on it.
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, ReadableOn(Colour{layout_.background}).value);
+            SetBkColor(dc, layout_.background);
+            return reinterpret_cast<LRESULT>(background_.Get());
         }
         case DM_GETDEFID: return DefaultButton();
         case WM_NEXTDLGCTL: MoveFocus(wParam, lParam); return 0;

@@ -58,6 +58,9 @@ struct DialogLayout {
     // A settings window shows beside the clock it changes; the control menu and the exit
     // confirmation stay where they are put (centred), as they change nothing on the clock.
     bool besideClock = true;
+    // A group box paints only its frame and caption: a window with one around other controls
+    // paints its background beneath its children too.
+    bool clipChildren = true;
 };
 
 class SettingsDialog {

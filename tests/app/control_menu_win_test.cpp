@@ -111,6 +111,15 @@ TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation
     SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
     EXPECT_FALSE(app_->ControlMenu().IsVisible());
     EXPECT_TRUE(app_->ExitConfirmation().IsVisible());
+    // Inside its group box, between the buttons, the window's own purple: a group box paints
+    // only its frame and caption, and the window used to leave the rest unpainted (black).
+    HWND question = app_->ExitConfirmation().Window();
+    UpdateWindow(question);
+    POINT inside{75, 34};
+    ClientToScreen(question, &inside);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, inside.x, inside.y), COLORREF(0x00800040));
+    ReleaseDC(nullptr, screen);
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
     EXPECT_FALSE(app_->ControlMenu().IsVisible());
 
