@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev python3 g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth xcompmgr imagemagick nsis
-          xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils libxrandr2:i386)
+          xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils x11-utils libxrandr2:i386)
 
 missing=()
 for p in "${packages[@]}"; do
