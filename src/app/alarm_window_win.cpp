@@ -94,9 +94,8 @@ bool AlarmWindow::OnCommand(int id, int notification) {
     return true;
 }
 
-// Enter and Escape dismiss it, wherever the focus is in it.
-void AlarmWindow::EnterPressed(HWND) { Answer(false); }
-
+// Escape dismisses it wherever the focus is in it, and so does Enter (see DM_GETDEFID): a person
+// woken by it reaches for either key, and neither snoozes by surprise. Space presses Snooze.
 bool AlarmWindow::EscapePressed(HWND) {
     Answer(false);
     return true;
@@ -105,6 +104,9 @@ bool AlarmWindow::EscapePressed(HWND) {
 LRESULT AlarmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE: Answer(false); return 0;
+        // Enter presses Dismiss, even with the focus on Snooze, where a settings window's Enter
+        // would press the focused button.
+        case DM_GETDEFID: return MAKELRESULT(kDismiss, DC_HASDEFID);
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && lParam) before_ = reinterpret_cast<HWND>(lParam);
             break;

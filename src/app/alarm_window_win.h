@@ -30,7 +30,6 @@ protected:
     void CreateControls() override;
     void ShowSettings() override;
     bool OnCommand(int id, int notification) override;
-    void EnterPressed(HWND focus) override;
     bool EscapePressed(HWND focus) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

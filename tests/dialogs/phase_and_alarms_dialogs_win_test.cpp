@@ -200,10 +200,13 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
     Store("A1Str", "wake.wav");
     Store("Alarm2", "true");
     Store("A2H", "10");
-    Store("A2M", "18");
+    Store("A2M", "19");
     Store("Alarm3", "true");
     Store("A3H", "10");
     Store("A3M", "17");
+    Store("Alarm4", "true");
+    Store("A4H", "10");
+    Store("A4M", "18");
     Start();
     TPlayFile bell(&TimedBell, MAKEINTRESOURCEA(IDR_ALARM_SOUND));
     Clock().UsePlayer(bell);
@@ -211,7 +214,7 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
     Click(IdOf(AlarmsControl::AlarmRing));
     Click(IdOf(AlarmsControl::AlarmDay, 6));  // not on Sundays
     TypeKeys(IdOf(AlarmsControl::AlarmLabel), "Wake up", 30);
-    for (const char* number : {"2", "3"}) {
+    for (const char* number : {"2", "3", "4"}) {
         Type(IdOf(AlarmsControl::AlarmNumber), number);
         Click(IdOf(AlarmsControl::AlarmRing));
     }
@@ -226,13 +229,13 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
         return condition();
     };
     const auto ringing = [&] { return app_->Alarm() && app_->Alarm()->IsVisible(); };
-    // A button clicked, or Escape pressed in the window with the focus on Snooze.
+    // A button clicked, or Escape or Enter pressed in the window with the focus on Snooze.
     const auto answer = [&](int how) {
         HWND window = app_->Alarm()->Window();
-        if (how == VK_ESCAPE) {
+        if (how == VK_ESCAPE || how == VK_RETURN) {
             SetForegroundWindow(window);
             SetFocus(GetDlgItem(window, AlarmWindow::kSnooze));
-            PressKey(VK_ESCAPE);
+            PressKey(WPARAM(how));
         } else {
             SendDlgItemMessageA(window, how, BM_CLICK, 0, 0);
             Pump();
@@ -246,7 +249,8 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
     } alarms[] = {
         {16, g_wakePlays, AlarmWindow::kDismiss, ", alarm ringing: 10:16, Wake up"},
         {17, g_builtInPlays, VK_ESCAPE, ", alarm ringing: 10:17, Alarm 3"},
-        {18, g_builtInPlays, AlarmWindow::kSnooze, ", alarm ringing: 10:18, Alarm 2"},
+        {18, g_builtInPlays, VK_RETURN, ", alarm ringing: 10:18, Alarm 4"},
+        {19, g_builtInPlays, AlarmWindow::kSnooze, ", alarm ringing: 10:19, Alarm 2"},
     };
     for (const auto& alarm : alarms) {
         const int playedBefore = alarm.plays;
@@ -272,7 +276,7 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
         EXPECT_FALSE(ringing());
         EXPECT_EQ(app_->Model().Sounds().bell.GetState() == AlarmBell::State::Snoozed,
                   alarm.answer == AlarmWindow::kSnooze)
-            << "Escape dismisses, even with the focus on Snooze";
+            << "Escape and Enter dismiss, even with the focus on Snooze";
         const int plays = alarm.plays;
         Wait(400);
         EXPECT_EQ(alarm.plays, plays) << "silent once answered";
