@@ -60,6 +60,15 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     EXPECT_EQ(hands.lengths[0], 150 / 5) << "200 does not fit the smaller side: automatic lengths";
     EXPECT_EQ(hands.lengths[1], 150 / 3);
 
+    // Typed at the keys, "7x" and "-5" are 7 and 5: the letter and the minus never go in (they
+    // used to make 0, and the hand vanished).
+    for (const char* typed : {"7x", "-5"}) {
+        TypeKeys(IdOf(HandsControl::Length, Hand::Hour), typed, 30);
+        const std::string digit(1, typed[1] == 'x' ? typed[0] : typed[1]);
+        EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), digit) << typed;
+        EXPECT_EQ(s.AHS.requested, std::stoi(digit)) << typed;
+    }
+    Type(IdOf(HandsControl::Length, Hand::Hour), "200");
     // Text that is no length leaves the length alone (it used to store 0, and the hand vanished).
     Type(IdOf(HandsControl::Length, Hand::Hour), "abc");
     EXPECT_EQ(s.AHS.requested, 200);

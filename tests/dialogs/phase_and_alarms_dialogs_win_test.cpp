@@ -120,6 +120,16 @@ TEST_F(AlarmsDialogTest, AnHourTypedTheTwentyFourHourWayTakesItsPm) {
     EXPECT_EQ(s.A1H, 0);
     EXPECT_FALSE(s.A1PM);
     EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmHour)), "12") << "midnight, said the field's way";
+
+    // Letters never go in ("ab" used to become 1); a minute past 59 is held there and shown so.
+    TypeKeys(IdOf(AlarmsControl::AlarmHour), "ab", 30);
+    Leave(IdOf(AlarmsControl::AlarmHour));
+    EXPECT_EQ(s.A1H, 0);
+    EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmHour)), "12");
+    TypeKeys(IdOf(AlarmsControl::AlarmMinute), "75", 30);
+    Leave(IdOf(AlarmsControl::AlarmMinute));
+    EXPECT_EQ(s.A1M, 59);
+    EXPECT_EQ(Text(IdOf(AlarmsControl::AlarmMinute)), "59");
 }
 
 TEST_F(AlarmsDialogTest, TheEditorEditsTheAlarmItsNumberShows) {
