@@ -35,14 +35,14 @@ HandPositions PrepareHands(const ClockSettings& s, const LocalTime& date, const 
         double stepped, smooth;
     };
     const std::array<Position, kHandCount> positions = {{
-        {s.Smooth ? h + F : h + m / 60, h + F},
-        {s.Smooth ? m + S / 60 : m, m + S / 60},
-        {s.Smooth ? S : sec, S},
-        {d, d},
-        {w, w},
-        {n, n},
-        {double(p.BeatsWhole), double(p.BeatsWhole)},
-        {double(p.BeatsThousandths), double(p.BeatsThousandths)},
+        {.stepped = s.Smooth ? h + F : h + m / 60, .smooth = h + F},
+        {.stepped = s.Smooth ? m + S / 60 : m, .smooth = m + S / 60},
+        {.stepped = s.Smooth ? S : sec, .smooth = S},
+        {.stepped = d, .smooth = d},
+        {.stepped = w, .smooth = w},
+        {.stepped = n, .smooth = n},
+        {.stepped = double(p.BeatsWhole), .smooth = double(p.BeatsWhole)},
+        {.stepped = double(p.BeatsThousandths), .smooth = double(p.BeatsThousandths)},
     }};
     for (size_t i = 0; i < kHandCount; ++i) {
         const double units = DialOf(s, static_cast<Hand>(i)).units;
