@@ -131,6 +131,14 @@ const PanelLook* LookOf(int id) {
 // The system's own date and time settings; the clock does not wait for them, the next tick
 // simply shows the new time. The shell is loaded here, at its only use outside the tray.
 void OpenDateAndTimeSettings() {
+    constexpr char kCannotOpen[] = "Unable to open the date and time settings of Windows.";
+    // rundll32 starts whether or not the applet is there, and then fails where no one sees it:
+    // look for the applet first (Wine, for one, has none).
+    if (SearchPathA(nullptr, "timedate.cpl", nullptr, 0, nullptr, nullptr) == 0) {
+        ShowMessage(std::string(kCannotOpen) +
+                    "\nThis system has no date and time settings panel (timedate.cpl).");
+        return;
+    }
     static const auto execute =
         LazyFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
     // ShellExecute answers 32 or less when it could not start the program.
@@ -138,7 +146,7 @@ void OpenDateAndTimeSettings() {
         execute && reinterpret_cast<INT_PTR>(execute(GetDesktopWindow(), "open", "rundll32.exe",
                                                      "shell32.dll,Control_RunDLL timedate.cpl", "",
                                                      SW_SHOWDEFAULT)) > 32;
-    if (!opened) ShowMessage("Unable to open the date and time settings of Windows.");
+    if (!opened) ShowMessage(kCannotOpen);
 }
 
 }  // namespace

@@ -148,6 +148,17 @@ TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
                      LPARAM(GetDlgItem(app_->ControlMenu().Window(), panel)));
         EXPECT_TRUE(app_->Dialog(dialog).IsVisible()) << panel;
     }
+    // "Set Time" where the system has no date and time panel (Wine has none) says so; it used
+    // to start rundll32, which failed unseen.
+    const bool panel = SearchPathA(nullptr, "timedate.cpl", nullptr, 0, nullptr, nullptr) > 0;
+    SendMessageA(app_->ControlMenu().Window(), WM_COMMAND,
+                 MAKEWPARAM(ControlMenuWindow::kSetTime, BN_CLICKED),
+                 LPARAM(GetDlgItem(app_->ControlMenu().Window(), ControlMenuWindow::kSetTime)));
+    EXPECT_EQ(messages_.Texts(),
+              panel ? std::vector<std::string>{}
+                    : std::vector<std::string>{"Unable to open the date and time settings of "
+                                               "Windows.\nThis system has no date and time "
+                                               "settings panel (timedate.cpl)."});
     app_->ControlMenu().Press(ControlMenuWindow::kHelp);
     HWND help = FindWindowA("MarvixHelp", "Marvix Help");
     ASSERT_NE(help, nullptr);
