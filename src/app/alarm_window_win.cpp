@@ -12,11 +12,9 @@ namespace marvix {
 
 namespace {
 
-constexpr uint32_t kPurple = 0x00800040;
-
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "MarvixAlarm", .caption = "Marvix alarm", .client = {260, 122}, .background = kPurple,
+    .className = "MarvixAlarm", .caption = "Marvix alarm", .client = {260, 122}, .background = kWindowPurple,
     .position = {0, 0}, .centred = false, .fontKinds = kButtons | kLabels | kLists,
     .clamp = Clamp::Never, .createOnActivation = false,
 };

@@ -14,6 +14,7 @@
 #include "base/program.h"
 #include "base/window_thunk_win.h"
 #include "windows/dialog_font.h"
+#include "windows/screen_clamp_win.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
@@ -174,26 +175,22 @@ void Application::ShowSettingsWindow(DialogId id) { Dialog(id).Show(); }
 
 std::optional<Rect> Application::MenuFrame() const {
     if (!controlMenu_ || !controlMenu_->IsVisible()) return std::nullopt;
-    RECT frame;
-    GetWindowRect(controlMenu_->Window(), &frame);
-    return Rect{frame.left, frame.top, frame.right, frame.bottom};
+    return WindowFrame(controlMenu_->Window());
 }
 
 // Beside the clock, clear of the control menu it was asked from.
 void Application::ShowHelp() {
-    std::vector<Rect> clear;
-    if (const std::optional<Rect> menu = MenuFrame()) clear.push_back(*menu);
-    help_->ShowTopic(HelpWindow::kContents, clock_->Frame(), clear);
+    const std::optional<Rect> menu = MenuFrame();
+    help_->ShowTopic(HelpWindow::kContents, clock_->Frame(),
+                     menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>());
 }
 
 // Beside the window F1 was pressed in, clear of the clock.
 void Application::ShowHelpFor(HWND window) {
     char className[32] = {};
     GetClassNameA(window, className, sizeof className);
-    RECT frame;
-    GetWindowRect(window, &frame);
     const Rect clock = clock_->Frame();
-    help_->ShowTopic(className, {frame.left, frame.top, frame.right, frame.bottom}, {&clock, 1});
+    help_->ShowTopic(className, WindowFrame(window), {&clock, 1});
 }
 
 void Application::Terminate() {

@@ -53,8 +53,7 @@ void RunningClock::ShowBell() {
     } else {
         app_.HideAlarm();
     }
-    readMinute_ = {0, 0, 0, 0, 0, 0, 0, 0};
-    ReadTheClock();
+    ReadTheClock(true);
 }
 
 void RunningClock::Redraw() {

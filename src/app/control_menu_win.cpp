@@ -17,7 +17,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 322}, .background = 0x00800040,
+    .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 322}, .background = kWindowPurple,
     .position = {0, 0}, .centred = true, .fontKinds = kPanels | kRadioGroups,
     .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = false,
 };

@@ -6,7 +6,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "TForm9", .caption = "EXIT PROGRAM?", .client = {151, 59}, .background = 0x00800040,
+    .className = "TForm9", .caption = "EXIT PROGRAM?", .client = {151, 59}, .background = kWindowPurple,
     .position = {0, 0}, .centred = true, .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels,
     .clamp = Clamp::Never, .createOnActivation = false, .besideClock = false, .clipChildren = false,
 };

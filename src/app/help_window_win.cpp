@@ -74,18 +74,7 @@ bool HelpWindow::Create() {
 
 void HelpWindow::ShowTopic(std::string_view key, Rect anchor, std::span<const Rect> clearOf) {
     if (!hwnd_ && !Create()) return;
-    if (!IsWindowVisible(hwnd_) && !anchor.Empty()) {
-        const std::vector<Monitor> monitors = Monitors();
-        RECT frame;
-        GetWindowRect(hwnd_, &frame);
-        if (!monitors.empty()) {
-            const Point at =
-                PlaceBeside(anchor, {frame.right - frame.left, frame.bottom - frame.top},
-                            MonitorFor(anchor, monitors).work, 8, clearOf);
-            SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-    }
+    if (!IsWindowVisible(hwnd_) && !anchor.Empty()) PlaceNear(hwnd_, anchor, Near::Beside, clearOf);
     size_t index = 0;
     for (size_t i = 0; i < topics_.size(); ++i) {
         if (topics_[i].key == key) index = i;
@@ -132,11 +121,8 @@ LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Onto a monitor of another resolution: the size Windows suggests, and the list and
             // the text laid out and lettered for it.
             dpi_ = HIWORD(wParam);
-            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
             ApplyFont();
-            SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
-                         suggested.right - suggested.left, suggested.bottom - suggested.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            TakeSuggestedFrame(hwnd_, *reinterpret_cast<const RECT*>(lParam));
             Layout();
             return 0;
         }

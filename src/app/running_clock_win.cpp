@@ -95,11 +95,10 @@ void RunningClock::LoadDisplayFonts() {
     ReportAll(errors);
 }
 
-void RunningClock::ReadTheClock() {
+void RunningClock::ReadTheClock(bool anew) {
     const LocalTime t = SampleInstant(clock_).time;
-    const LocalTime minute{t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, 0, 0};
-    if (minute == readMinute_) return;
-    readMinute_ = minute;
+    if (MinuteOf(t) == readMinute_ && !anew) return;
+    readMinute_ = MinuteOf(t);
     std::string reading =
         ClockReading(readFrom_, t) + AlarmNews(readFrom_, model_.Sounds().bell, paused_);
     if (readFrom_.ClickThrough) reading += ", click-through";
@@ -126,8 +125,7 @@ void RunningClock::SaveTimer() {
 
 void RunningClock::ReadFromSettled() {
     readFrom_ = Settings();
-    readMinute_ = {0, 0, 0, 0, 0, 0, 0, 0};
-    ReadTheClock();
+    ReadTheClock(true);
 }
 
 void RunningClock::MarkSettingsUnchanged() {
@@ -173,8 +171,7 @@ void RunningClock::TrayChanged(bool inTray) {
         model_.ResumeAfterPause();
         timers_.Start();
     }
-    readMinute_ = {0, 0, 0, 0, 0, 0, 0, 0};
-    ReadTheClock();
+    ReadTheClock(true);
 }
 
 void RunningClock::ComeForward() {

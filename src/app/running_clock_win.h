@@ -108,8 +108,9 @@ public:
     void SaveTimer();
     // Every half second, the tick's pause in the tray notwithstanding: the clock in words, for
     // the tray icon's tip and for screen readers, made anew when the minute turns, the time is set
-    // or the settings have settled; a screen reader is told of each new reading.
-    void ReadTheClock();
+    // or the settings have settled; a screen reader is told of each new reading. `anew`: read
+    // within the minute last read too, as what it says of the settings, the bell or a pause changed.
+    void ReadTheClock(bool anew = false);
     // Every half second, with "Hide over full-screen programs": the clock hides while another
     // program's full-screen window is in front on its monitor, and shows again where it was when
     // that window goes. Its timers run on: its alarms still ring.

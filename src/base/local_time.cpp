@@ -40,13 +40,13 @@ int64_t MillisecondsSince1970(const LocalTime& t) {
 }
 
 LocalTime AddMilliseconds(const LocalTime& t, int64_t milliseconds) {
-    constexpr int64_t kDay = 86'400'000;
     const int64_t sinceMidnight =
         ((t.hour * 60 + t.minute) * 60 + t.second) * int64_t{1000} + t.millisecond + milliseconds;
     // Floor division, so that a time before midnight lands on the day before.
     const int64_t dayShift =
-        sinceMidnight >= 0 ? sinceMidnight / kDay : -((kDay - 1 - sinceMidnight) / kDay);
-    const int64_t inDay = sinceMidnight - dayShift * kDay;
+        sinceMidnight >= 0 ? sinceMidnight / kMillisecondsPerDay
+                           : -((kMillisecondsPerDay - 1 - sinceMidnight) / kMillisecondsPerDay);
+    const int64_t inDay = sinceMidnight - dayShift * kMillisecondsPerDay;
 
     // The date of a day count, the inverse of DaysFromCivil.
     const int64_t days = DaysFromCivil(t.year, t.month, t.day) + dayShift + 719468;

@@ -21,6 +21,14 @@ struct LocalTime {
     friend constexpr bool operator==(const LocalTime&, const LocalTime&) = default;
 };
 
+inline constexpr int64_t kMillisecondsPerDay = 86'400'000;
+
+// The start of the time's minute: its seconds and milliseconds dropped.
+constexpr LocalTime MinuteOf(LocalTime time) {
+    time.second = time.millisecond = 0;
+    return time;
+}
+
 // Days from 1 January 1970 to the date, in the Gregorian calendar.
 int64_t DaysFromCivil(int year, int month, int day);
 

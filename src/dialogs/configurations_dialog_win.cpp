@@ -20,7 +20,7 @@ constexpr int kWidth = 220;
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "TForm8", .caption = "Configurations", .client = {kWidth, 357}, .background = 0x00800040,
+    .className = "TForm8", .caption = "Configurations", .client = {kWidth, 357}, .background = kWindowPurple,
     .position = {140, 30}, .centred = false,
     .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kLists,
     .clamp = Clamp::OnActivationUnlessIgnored, .createOnActivation = false,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/face_layout.h"
 #include "settings/encodings.h"
 
 namespace marvix {
@@ -82,11 +83,22 @@ std::string FieldTip(const ControlRow& row, SpinBounds bounds) {
 
 bool IsIdle(const ControlRow& row, const ClockSettings& s) {
     if (!row.idle.setting) return false;
-    const SettingField& field = DefOf(*row.idle.setting).field;
-    int32_t value = 0;
-    if (const auto* box = std::get_if<bool ClockSettings::*>(&field)) value = s.**box;
-    if (const auto* integer = std::get_if<int32_t ClockSettings::*>(&field)) value = s.**integer;
+    const int32_t value = StoredInteger(s, DefOf(*row.idle.setting));
     return (value == row.idle.value) != row.idle.otherThanValue;
+}
+
+bool IsTicked(const ClockSettings& s, const ControlRow& row, const SettingDef& def) {
+    if (row.bit < 0) return s.*std::get<bool ClockSettings::*>(def.field);
+    return (s.*std::get<int32_t ClockSettings::*>(def.field) >> row.bit) & 1;
+}
+
+void SetTicked(ClockSettings& s, const ControlRow& row, const SettingDef& def, bool ticked) {
+    if (row.bit < 0) {
+        s.*std::get<bool ClockSettings::*>(def.field) = ticked;
+        return;
+    }
+    int32_t& bits = s.*std::get<int32_t ClockSettings::*>(def.field);
+    bits = ticked ? bits | (1 << row.bit) : bits & ~(1 << row.bit);
 }
 
 void StoreBoundInteger(ClockSettings& s, const SettingDef& def, int32_t value) {

@@ -175,6 +175,10 @@ std::string FieldTip(const ControlRow& row, SpinBounds bounds);
 // Whether the control does nothing with the settings as they are (see IdleWhile).
 bool IsIdle(const ControlRow& row, const ClockSettings& settings);
 
+// A box's state in the settings: its Boolean, or its bit of an Integer (ControlRow::bit).
+bool IsTicked(const ClockSettings& settings, const ControlRow& row, const SettingDef& def);
+void SetTicked(ClockSettings& settings, const ControlRow& row, const SettingDef& def, bool ticked);
+
 // A user's value: a Geometry setting takes it as its requested value.
 void StoreBoundInteger(ClockSettings& settings, const SettingDef& def, int32_t value);
 

@@ -15,26 +15,24 @@ namespace {
 
 constexpr unsigned kEightKinds =
     kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kPanels | kRadioGroups | kSpinEdits;
-constexpr uint32_t kPurple = 0x00800040;
-
 // The settings windows' frames, indexed by DialogId: class, caption, client size, colour, first
 // place (until the first showing puts it beside the clock), the kinds ApplyDialogFont serves (the lists
 // too, so that none keeps the system's large bold font) and when the window is held on the
 // screen. (ConfigurationsWindow has its own.)
 // clang-format off
 constexpr DialogLayout kLayouts[kDialogCount] = {
-    {.className = "TForm2", .caption = "Marvix Hands", .client = {671, 279}, .background = kPurple, .position = {20, 20}, .centred = false,
+    {.className = "TForm2", .caption = "Marvix Hands", .client = {671, 279}, .background = kWindowPurple, .position = {20, 20}, .centred = false,
      .fontKinds = kEightKinds | kLists, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
-    {.className = "TForm3", .caption = "Phase Displays", .client = {384, 322}, .background = kPurple, .position = {40, 40}, .centred = false,
+    {.className = "TForm3", .caption = "Phase Displays", .client = {384, 322}, .background = kWindowPurple, .position = {40, 40}, .centred = false,
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
-    {.className = "TForm5", .caption = "Marvix Face", .client = {269, 452}, .background = kPurple, .position = {60, 20}, .centred = false,
+    {.className = "TForm5", .caption = "Marvix Face", .client = {269, 452}, .background = kWindowPurple, .position = {60, 20}, .centred = false,
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivationUnlessIgnored, .createOnActivation = true},
-    {.className = "TForm6", .caption = "Marvix Digital Displays", .client = {kDigitalClientWidth, 456}, .background = kPurple, .position = {0, 0}, .centred = true,
+    {.className = "TForm6", .caption = "Marvix Digital Displays", .client = {kDigitalClientWidth, 456}, .background = kWindowPurple, .position = {0, 0}, .centred = true,
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
-    {.className = "TForm7", .caption = "Marvix Alarms/sounds", .client = {444, 314}, .background = kPurple, .position = {80, 60}, .centred = false,
+    {.className = "TForm7", .caption = "Marvix Alarms/sounds", .client = {444, 314}, .background = kWindowPurple, .position = {80, 60}, .centred = false,
      .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
     {},  // ConfigurationsWindow: configurations_dialog_win.cpp
-    {.className = "TForm10", .caption = "Spelling", .client = {516, 371}, .background = kPurple, .position = {0, 0}, .centred = true,
+    {.className = "TForm10", .caption = "Spelling", .client = {516, 371}, .background = kWindowPurple, .position = {0, 0}, .centred = true,
      .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
 };
 // clang-format on

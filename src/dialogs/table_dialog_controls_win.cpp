@@ -4,13 +4,14 @@
 
 #include <commctrl.h>
 
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/lazy_library_win.h"
 #include "base/message_seam_win.h"
 #include "windows/accessible_win.h"
+#include "windows/control_hook_win.h"
 
 namespace marvix {
 
@@ -45,8 +46,9 @@ std::vector<std::string> Items(std::string_view items) {
 
 void EnsureCommonControls() {
     static const bool initialised = [] {
-        // The up-down arrows and the tooltips only: ICC_STANDARD_CLASSES belongs to common controls 6, which this
-        // program does not ask for, and the version it gets would refuse the whole call.
+        // The up-down arrows and the tooltips only: ICC_STANDARD_CLASSES belongs to common
+        // controls 6, which this program does not ask for, and the version it gets would refuse
+        // the whole call.
         const auto initialise =
             LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
@@ -55,31 +57,7 @@ void EnsureCommonControls() {
     if (!initialised) ReportFailureOnce("Cannot load the common controls.");
 }
 
-// What a number field puts itself in front of: the edit's own procedure, and its dialog.
-struct NumberField {
-    WNDPROC previous;
-    const TableDialog* dialog;
-};
-constexpr char kNumberFieldProperty[] = "Marvix.NumberField";
-
 }  // namespace
-
-LRESULT CALLBACK TableDialog::NumberFieldProc(HWND field, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-    auto* number = static_cast<NumberField*>(GetPropA(field, kNumberFieldProperty));
-    if (!number) return DefWindowProcA(field, message, wParam, lParam);
-    const WNDPROC previous = number->previous;
-    if (message == WM_CHAR && !number->dialog->LetsIn(field, static_cast<char>(wParam))) {
-        MessageBeep(MB_OK);  // as an edit for numbers only does: the key was heard, and refused
-        return 0;
-    }
-    if (message == WM_NCDESTROY) {
-        RemovePropA(field, kNumberFieldProperty);
-        SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        delete number;
-    }
-    return CallWindowProcA(previous, field, message, wParam, lParam);
-}
 
 void TableDialog::CreateControls() {
     for (const ControlRow& row : rows_) CreateControl(row);
@@ -159,11 +137,16 @@ void TableDialog::CreateControl(const ControlRow& row) {
     if (row.type != ControlType::Label && row.type != ControlType::Separator)
         DescribeControl(control,
                         {.name = AccessibleName(rows_, row), .description = std::string(row.tip)});
-    if (row.type == ControlType::SpinEdit && control) {
-        auto number = std::make_unique<NumberField>(NumberField{nullptr, this});
-        if (!SetPropA(control, kNumberFieldProperty, number.get())) return;
-        number.release()->previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NumberFieldProc)));
+    // Keys that cannot make a number never reach a number field.
+    if (row.type == ControlType::SpinEdit) {
+        HookControl(
+            control, "number field",
+            [this](HWND field, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+                if (message != WM_CHAR || LetsIn(field, static_cast<char>(wParam)))
+                    return std::nullopt;
+                MessageBeep(MB_OK);  // as an edit for numbers only does: heard, refused
+                return 0;
+            });
     }
 }
 

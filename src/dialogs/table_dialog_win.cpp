@@ -69,13 +69,9 @@ void TableDialog::ShowRow(const ControlRow& row, Typing typing) {
     const ClockSettings& s = Settings();
     filling_ = true;
     switch (row.type) {
-        case ControlType::CheckBox: {
-            const bool ticked =
-                row.bit >= 0 ? (s.*std::get<int32_t ClockSettings::*>(def->field) >> row.bit) & 1
-                             : s.*std::get<bool ClockSettings::*>(def->field);
-            SendMessageA(control, BM_SETCHECK, ticked, 0);
+        case ControlType::CheckBox:
+            SendMessageA(control, BM_SETCHECK, IsTicked(s, row, *def), 0);
             break;
-        }
         case ControlType::RadioGroup: {
             // A value with no item of its own selects none, and stays stored as it is.
             const int32_t chosen = s.*std::get<int32_t ClockSettings::*>(def->field);
@@ -203,17 +199,10 @@ void TableDialog::StoreUserChange(const ControlRow& row, int item, int notificat
     }
     ClockSettings& s = ChangeSettings();
     switch (row.type) {
-        case ControlType::CheckBox: {
+        case ControlType::CheckBox:
             if (notification != BN_CLICKED) return;
-            const bool ticked = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-            if (row.bit >= 0) {
-                int32_t& bits = s.*std::get<int32_t ClockSettings::*>(def->field);
-                bits = ticked ? bits | (1 << row.bit) : bits & ~(1 << row.bit);
-            } else {
-                s.*std::get<bool ClockSettings::*>(def->field) = ticked;
-            }
+            SetTicked(s, row, *def, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
             break;
-        }
         case ControlType::RadioGroup:
             if (notification != BN_CLICKED || item == 0) return;
             s.*std::get<int32_t ClockSettings::*>(def->field) = item - 1;

@@ -109,8 +109,7 @@ private:
     size_t IndexOf(const ControlRow& row) const { return static_cast<size_t>(&row - rows_.data()); }
     void CreateControl(const ControlRow& row);
     void CreateArrows(const ControlRow& row);
-    // Keys that cannot make a number never reach a number field.
-    static LRESULT CALLBACK NumberFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
+    // Whether a key typed in a number field may go in.
     bool LetsIn(HWND field, char typed) const;
     void ShowBounds(const ControlRow& row, SpinBounds bounds);
     // The field's tool in the tooltips, with its text.

@@ -35,6 +35,7 @@ int32_t StoredInteger(const ClockSettings& s, const SettingDef& def) {
     if (const auto* geometry = std::get_if<GeometrySetting ClockSettings::*>(&def.field))
         return (s.**geometry).requested;
     if (const auto* integer = std::get_if<int32_t ClockSettings::*>(&def.field)) return s.**integer;
+    if (const auto* box = std::get_if<bool ClockSettings::*>(&def.field)) return s.**box ? 1 : 0;
     return 0;
 }
 

@@ -23,7 +23,7 @@ struct FaceLayout {
 
 FaceLayout LayOutFace(const ClockSettings& settings, Size face, Size display);
 
-// An integer setting as stored: a Geometry setting's requested value.
+// An integer setting as stored: a Geometry setting's requested value, a Boolean as 1 or 0.
 int32_t StoredInteger(const ClockSettings& settings, const SettingDef& def);
 // What a field shows of an integer setting: a hand length, the common centre or a self-placing
 // display's place as the face has it, any other as stored.

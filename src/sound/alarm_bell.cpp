@@ -6,17 +6,6 @@
 
 namespace marvix {
 
-namespace {
-
-constexpr int64_t kDayMs = 24 * 60 * 60'000;
-
-LocalTime MinuteOf(LocalTime time) {
-    time.second = time.millisecond = 0;
-    return time;
-}
-
-}  // namespace
-
 AlarmBell::Sound AlarmBell::Ring(size_t alarm, const LocalTime& due, const LocalTime& now,
                                  bool late) {
     state_ = State::Ringing;
@@ -71,10 +60,8 @@ std::optional<MissedAlarm> MissedAlarmBetween(const ClockSettings& s, const Loca
         const AlarmFields& alarm = kAlarms[i];
         if (!(s.*alarm.on) || !(s.*alarm.ringUntilAnswered)) continue;
         // The alarm's last minute before now's: today's, or yesterday's.
-        LocalTime due = MinuteOf(now);
-        due.hour = uint16_t(AlarmHourOfDay(s, alarm));
-        due.minute = uint16_t(s.*alarm.minute);
-        if (MillisecondsSince1970(due) >= to) due = AddMilliseconds(due, -kDayMs);
+        LocalTime due = AlarmMinuteOn(s, alarm, now);
+        if (MillisecondsSince1970(due) >= to) due = AddMilliseconds(due, -kMillisecondsPerDay);
         const int64_t dueMs = MillisecondsSince1970(due);
         if (dueMs < from || dueMs >= to || !RingsOnDayOf(s, alarm, due)) continue;
         if (!latest || dueMs > latestMs) {

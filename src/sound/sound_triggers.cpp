@@ -32,6 +32,13 @@ int AlarmHourOfDay(const ClockSettings& s, const AlarmFields& alarm) {
     return hour == 12 ? 0 : hour;
 }
 
+LocalTime AlarmMinuteOn(const ClockSettings& s, const AlarmFields& alarm, const LocalTime& date) {
+    LocalTime minute = MinuteOf(date);
+    minute.hour = uint16_t(AlarmHourOfDay(s, alarm));
+    minute.minute = uint16_t(s.*alarm.minute);
+    return minute;
+}
+
 bool RingsOnDayOf(const ClockSettings& s, const AlarmFields& alarm, const LocalTime& time) {
     // 1 Sunday to 7 Saturday, as bits from Monday (bit 0) to Sunday (bit 6).
     const int bit = (DayOfWeek(time.year, time.month, time.day) + 5) % 7;
@@ -45,27 +52,21 @@ void SoundTheBell(AlarmBell::Sound sound, const ClockSettings& s, const AlarmBel
 }
 
 std::optional<AlarmTime> NextAlarm(const ClockSettings& s, const LocalTime& t) {
-    constexpr int64_t kDayMs = 24 * 60 * 60'000;
-    LocalTime minute = t;
-    minute.second = minute.millisecond = 0;
-    const int64_t now = MillisecondsSince1970(minute);
+    const int64_t now = MillisecondsSince1970(MinuteOf(t));
     std::optional<AlarmTime> next;
     int64_t soonest = 0;
     for (const AlarmFields& alarm : kAlarms) {
         if (!(s.*alarm.on)) continue;
-        const AlarmTime at{AlarmHourOfDay(s, alarm), s.*alarm.minute};
-        LocalTime today = minute;
-        today.hour = uint16_t(at.hour);
-        today.minute = uint16_t(at.minute);
+        const LocalTime today = AlarmMinuteOn(s, alarm, t);
         // The first of the next eight days on which it rings, after this minute (this minute's
         // alarm has rung: next on its next day).
         for (int day = 0; day <= 7; ++day) {
-            const LocalTime when = AddMilliseconds(today, day * kDayMs);
+            const LocalTime when = AddMilliseconds(today, day * kMillisecondsPerDay);
             const int64_t ms = MillisecondsSince1970(when);
             if (ms <= now || !RingsOnDayOf(s, alarm, when)) continue;
             if (!next || ms < soonest) {
                 soonest = ms;
-                next = at;
+                next = AlarmTime{today.hour, today.minute};
             }
             break;
         }
@@ -94,10 +95,8 @@ void RunSoundTriggers(const ClockSettings& s, SoundLatches& l, const LocalTime& 
             !RingsOnDayOf(s, alarm, t)) {
             l.alarmDone[i] = false;
         } else if (!l.alarmDone[i]) {
-            LocalTime due = t;
-            due.second = due.millisecond = 0;
             if (s.*alarm.ringUntilAnswered) {
-                SoundTheBell(l.bell.Ring(i, due, t, false), s, l.bell, player);
+                SoundTheBell(l.bell.Ring(i, MinuteOf(t), t, false), s, l.bell, player);
             } else {
                 player.Play({s.*alarm.file, 1, true});
             }

@@ -58,6 +58,9 @@ inline constexpr std::array<AlarmFields, 5> kAlarms = {{
 
 // The alarm's hour of the day, 0 to 23: 12 with pm is noon, 12 without is midnight.
 int AlarmHourOfDay(const ClockSettings& settings, const AlarmFields& alarm);
+// The alarm's minute on the date of `date`.
+LocalTime AlarmMinuteOn(const ClockSettings& settings, const AlarmFields& alarm,
+                        const LocalTime& date);
 // Whether the alarm rings on the date of `time`: that day's box is ticked.
 bool RingsOnDayOf(const ClockSettings& settings, const AlarmFields& alarm, const LocalTime& time);
 

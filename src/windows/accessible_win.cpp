@@ -3,10 +3,11 @@
 #include <ole2.h>
 #include <oleacc.h>
 
-#include <memory>
+#include <optional>
 #include <utility>
 
 #include "base/lazy_library_win.h"
+#include "windows/control_hook_win.h"
 
 namespace marvix {
 
@@ -182,29 +183,6 @@ private:
     AccessibleFacts facts_;
 };
 
-// The control's facts and the window procedure they were put in front of.
-struct DescribedControl {
-    WNDPROC previous;
-    AccessibleFacts facts;
-};
-
-constexpr char kDescribedProperty[] = "Marvix.Accessible";
-
-LRESULT CALLBACK DescribedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* described = static_cast<DescribedControl*>(GetPropA(control, kDescribedProperty));
-    if (!described) return DefWindowProcA(control, message, wParam, lParam);
-    const WNDPROC previous = described->previous;
-    if (message == WM_GETOBJECT) {
-        const LRESULT answer = AnswerGetObject(control, wParam, lParam, described->facts);
-        if (answer) return answer;
-    } else if (message == WM_NCDESTROY) {
-        RemovePropA(control, kDescribedProperty);
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        delete described;
-    }
-    return CallWindowProcA(previous, control, message, wParam, lParam);
-}
-
 }  // namespace
 
 LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam, const AccessibleFacts& facts) {
@@ -231,16 +209,14 @@ void AnnounceNameChange(HWND window) {
 }
 
 void DescribeControl(HWND control, AccessibleFacts facts) {
-    if (!control) return;
-    if (auto* described = static_cast<DescribedControl*>(GetPropA(control, kDescribedProperty))) {
-        described->facts = std::move(facts);
-        return;
-    }
-    auto owned = std::make_unique<DescribedControl>(DescribedControl{nullptr, std::move(facts)});
-    if (!SetPropA(control, kDescribedProperty, owned.get())) return;
-    owned->previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DescribedControlProc)));
-    owned.release();  // freed at WM_NCDESTROY
+    HookControl(control, "accessible",
+                [facts = std::move(facts)](HWND self, UINT message, WPARAM wParam,
+                                           LPARAM lParam) -> std::optional<LRESULT> {
+                    if (message != WM_GETOBJECT) return std::nullopt;
+                    if (const LRESULT answer = AnswerGetObject(self, wParam, lParam, facts))
+                        return answer;
+                    return std::nullopt;
+                });
 }
 
 }  // namespace marvix

@@ -8,6 +8,7 @@
 #include "base/gdi_surface_win.h"
 #include "base/lazy_library_win.h"
 #include "base/scoped_handles_win.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -17,8 +18,6 @@ namespace {
 constexpr char kCommonDialogs[] = "comdlg32.dll";
 
 ChooserScript* g_script = nullptr;
-
-int ScreenPixelsPerInch() { return GetDeviceCaps(BorrowedDc(nullptr).Get(), LOGPIXELSY); }
 
 }  // namespace
 
@@ -63,7 +62,7 @@ std::optional<FontChoice> PickFont(HWND owner, const FontChoice& initial) {
         g_script->lastInitialFont_ = initial;
         return g_script->Next(g_script->fonts_);
     }
-    const int dpi = ScreenPixelsPerInch();
+    const int dpi = DpiOf(nullptr);
     LOGFONTA font{};
     font.lfHeight = -MulDiv(initial.pointSize, dpi, 72);
     font.lfWeight = initial.style.Has(FontStyle::kBold) ? FW_BOLD : FW_NORMAL;

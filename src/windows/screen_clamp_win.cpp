@@ -62,6 +62,29 @@ void FollowDpiChange(HWND window, LPARAM suggested) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TakeSuggestedFrame(HWND window, const RECT& suggested) {
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Rect WindowFrame(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return FromRECT(frame);
+}
+
+void PlaceNear(HWND window, Rect anchor, Near where, std::span<const Rect> clearOf) {
+    const std::vector<Monitor> monitors = Monitors();
+    if (monitors.empty()) return;
+    const Rect work = MonitorFor(anchor, monitors).work;
+    const Rect frame = WindowFrame(window);
+    const Size size{frame.Width(), frame.Height()};
+    constexpr int kGap = 8;
+    const Point at = where == Near::Beside ? PlaceBeside(anchor, size, work, kGap, clearOf)
+                                           : CentreIn(size, work);
+    SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool KeepWindowOnScreen(HWND window, const RECT& frame, std::span<const Monitor> monitors,
                         bool ignoreBoundary) {
     const Point target = KeepOnScreen(FromRECT(frame), monitors, ignoreBoundary);

@@ -34,6 +34,19 @@ bool KeepWindowOnScreen(HWND window, const RECT& frame, std::span<const Monitor>
 // size and takes only the place Windows suggests (`suggested` is the message's rectangle).
 void FollowDpiChange(HWND window, LPARAM suggested);
 
+// The same for a window laid out at each resolution (the settings windows, help): it takes the
+// whole rectangle Windows suggests, its size included, before laying itself out for the new one.
+void TakeSuggestedFrame(HWND window, const RECT& suggested);
+
+// The window's rectangle on the screen.
+Rect WindowFrame(HWND window);
+
+// Where a window first shows, keeping its size, on the monitor of `anchor` (the clock, or the
+// window it was asked from): beside the anchor and clear of `clearOf` where there is room (see
+// PlaceBeside), or centred in the monitor's work area.
+enum class Near { Beside, Centred };
+void PlaceNear(HWND window, Rect anchor, Near where, std::span<const Rect> clearOf = {});
+
 // The pixels per inch of the monitor the window is on (Windows 10 and later know each monitor's),
 // else of the screen; of the screen when there is no window yet.
 int DpiOf(HWND window);

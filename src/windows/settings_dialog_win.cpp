@@ -30,12 +30,16 @@ bool SettingsDialog::Create() {
     const DWORD style =
         WS_POPUP | WS_CAPTION | WS_SYSMENU | (layout_.clipChildren ? WS_CLIPCHILDREN : 0);
     const DWORD exStyle = WS_EX_TOOLWINDOW;
+    // The window's size at a resolution: its client area scaled, with its frame around it.
+    const auto frameAt = [&](int dpi) {
+        const Size client = AtDpi(layout_.client, dpi);
+        RECT frame{0, 0, client.width, client.height};
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+        return Size{frame.right - frame.left, frame.bottom - frame.top};
+    };
     // The screen's resolution until the window knows its monitor's.
     dpi_ = DpiOf(nullptr);
-    const Size client = AtDpi(layout_.client, dpi_);
-    RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const auto [width, height] = frameAt(dpi_);
     int left = layout_.position.x, top = layout_.position.y;
     if (layout_.centred) {
         left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -47,10 +51,8 @@ bool SettingsDialog::Create() {
     // A monitor of its own resolution (Windows 10 and later): the window's size follows it.
     if (const int own = DpiOf(hwnd_); own != dpi_) {
         dpi_ = own;
-        const Size scaled = AtDpi(layout_.client, dpi_);
-        RECT framed{0, 0, scaled.width, scaled.height};
-        AdjustWindowRectEx(&framed, style, FALSE, exStyle);
-        SetWindowPos(hwnd_, nullptr, 0, 0, framed.right - framed.left, framed.bottom - framed.top,
+        const Size framed = frameAt(dpi_);
+        SetWindowPos(hwnd_, nullptr, 0, 0, framed.width, framed.height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     CreateControls();
@@ -59,39 +61,31 @@ bool SettingsDialog::Create() {
 }
 
 void SettingsDialog::Show() {
-    if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
-    if (!IsWindowVisible(hwnd_)) {
-        if (!placedByUser_) PlaceOnClocksMonitor();
-        ShowWindow(hwnd_, SW_SHOW);
-    }
+    const bool hidden = ReadyToShow();
+    if (hidden) ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
 }
 
 void SettingsDialog::ShowWithoutFocus() {
-    if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
-    if (!IsWindowVisible(hwnd_) && !placedByUser_) PlaceOnClocksMonitor();
+    ReadyToShow();
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+bool SettingsDialog::ReadyToShow() {
+    if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
+    if (IsWindowVisible(hwnd_)) return false;
+    if (!placedByUser_) PlaceOnClocksMonitor();
+    return true;
 }
 
 // On the clock's monitor, clear of the taskbar; the clamp then has nothing to do. A settings
 // window shows beside the clock, the control menu and the exit confirmation in the middle.
 void SettingsDialog::PlaceOnClocksMonitor() {
-    const Rect clock = host_.Clock().Frame();
-    const std::vector<Monitor> monitors = Monitors();
-    if (monitors.empty()) return;
-    const Rect work = MonitorFor(clock, monitors).work;
-    RECT window;
-    GetWindowRect(hwnd_, &window);
-    const Size size{window.right - window.left, window.bottom - window.top};
-    constexpr int kGap = 8;
     // Clear of the control menu it was opened from, where a side of the clock has room.
     const std::optional<Rect> menu = host_.MenuFrame();
-    const std::span<const Rect> clear =
-        menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>();
-    const Point at =
-        layout_.besideClock ? PlaceBeside(clock, size, work, kGap, clear) : CentreIn(size, work);
-    SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceNear(hwnd_, host_.Clock().Frame(), layout_.besideClock ? Near::Beside : Near::Centred,
+              menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>());
 }
 
 void SettingsDialog::Hide() { ShowWindow(hwnd_, SW_HIDE); }
@@ -185,8 +179,7 @@ void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_); }
 void SettingsDialog::FollowResolution(int dpi, const RECT& suggested) {
     if (dpi <= 0) return;
     dpi_ = dpi;
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    TakeSuggestedFrame(hwnd_, suggested);
     const HFONT font = Font();
     for (const Control& control : controls_) {
         const Rect at = AtDpi(control.design, dpi_);

@@ -45,6 +45,9 @@ enum class Clamp {
     OnCreateAndActivationUnlessIgnored,
 };
 
+// The purple behind every window of the program but help ($00BBGGRR).
+inline constexpr uint32_t kWindowPurple = 0x00800040;
+
 struct DialogLayout {
     const char* className;
     const char* caption;
@@ -134,6 +137,9 @@ private:
     // suggests.
     void FollowResolution(int dpi, const RECT& suggested);
     void ClampToScreen();
+    // Before showing: the controls made for showing, the first time; a hidden window placed on
+    // the clock's monitor unless the user has placed it. Returns whether it was hidden.
+    bool ReadyToShow();
     // Where it first shows, on the clock's monitor: beside the clock, or centred.
     void PlaceOnClocksMonitor();
     void Activated(HWND previous);
