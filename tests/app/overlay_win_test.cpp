@@ -30,11 +30,6 @@ LRESULT CALLBACK BelowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 class OverlayTest : public ClockFixture {
 protected:
-    template <class Condition>
-    bool WaitFor(Condition condition, DWORD ms) {
-        for (DWORD waited = 0; waited < ms && !condition(); waited += 50) Wait(50);
-        return condition();
-    }
     void SetOverlay(bool clickThrough) {
         Clock().ChangeSettings().ClickThrough = clickThrough;
         Clock().ApplyOverlay();

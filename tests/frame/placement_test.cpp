@@ -40,8 +40,8 @@ TEST(ScreenClamp, KeepsAWindowOnItsOwnMonitorAndBringsBackOneThatIsOffThemAll) {
     const Monitor main{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
     const Monitor right{{1024, 0, 1824, 600}, {1024, 0, 1824, 600}};
     const Monitor left{{-800, 0, 0, 600}, {-800, 0, 0, 600}};
-    const std::vector<Monitor> rightOfMain{main, right}, leftOfMain{main, left}, mainOnly{main},
-        none;
+    // clang-format off
+    const std::vector<Monitor> rightOfMain{main, right}, leftOfMain{main, left}, mainOnly{main}, none;
     struct Case {
         const char* what;
         const std::vector<Monitor>& monitors;
@@ -49,46 +49,19 @@ TEST(ScreenClamp, KeepsAWindowOnItsOwnMonitorAndBringsBackOneThatIsOffThemAll) {
         bool ignoreBoundary;
         Point expected;
     } cases[] = {
-        {"on the second monitor, it stays",
-         rightOfMain,
-         {1300, 100, 1500, 300},
-         false,
-         {1300, 100}},
+        {"on the second monitor, it stays", rightOfMain, {1300, 100, 1500, 300}, false, {1300, 100}},
         {"left of the main one, it stays", leftOfMain, {-600, 100, -400, 300}, false, {-600, 100}},
-        {"past the second's bottom, which is above the main's",
-         rightOfMain,
-         {1300, 500, 1500, 700},
-         false,
-         {1300, 400}},
-        {"mostly on the second: inside it",
-         rightOfMain,
-         {1000, 100, 1200, 300},
-         false,
-         {1025, 100}},
+        {"past the second's bottom, which is above the main's", rightOfMain, {1300, 500, 1500, 700}, false, {1300, 400}},
+        {"mostly on the second: inside it", rightOfMain, {1000, 100, 1200, 300}, false, {1025, 100}},
         {"mostly on the main: inside it", rightOfMain, {900, 100, 1100, 300}, false, {824, 100}},
-        {"off every monitor: onto the nearest",
-         rightOfMain,
-         {2000, 900, 2200, 1100},
-         false,
-         {1624, 400}},
-        {"its monitor unplugged: onto the main one",
-         mainOnly,
-         {1300, 100, 1500, 300},
-         false,
-         {824, 100}},
-        {"left monitor unplugged, past the main's left",
-         mainOnly,
-         {-600, 100, -400, 300},
-         false,
-         {1, 100}},
-        {"clamp off, partly off the screen: stays",
-         rightOfMain,
-         {1700, 500, 1900, 700},
-         true,
-         {1700, 500}},
+        {"off every monitor: onto the nearest", rightOfMain, {2000, 900, 2200, 1100}, false, {1624, 400}},
+        {"its monitor unplugged: onto the main one", mainOnly, {1300, 100, 1500, 300}, false, {824, 100}},
+        {"left monitor unplugged, past the main's left", mainOnly, {-600, 100, -400, 300}, false, {1, 100}},
+        {"clamp off, partly off the screen: stays", rightOfMain, {1700, 500, 1900, 700}, true, {1700, 500}},
         {"clamp off, off every monitor: back", mainOnly, {1300, 100, 1500, 300}, true, {824, 100}},
         {"no monitor known: stays", none, {1300, 100, 1500, 300}, false, {1300, 100}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(KeepOnScreen(c.window, c.monitors, c.ignoreBoundary), c.expected) << c.what;
     }
@@ -138,12 +111,6 @@ TEST(ZOrder, StepsForEachFacePos) {
     EXPECT_EQ(ZOrderForFacePos(2).steps[1], ZOrder::Bottom);
     EXPECT_EQ(ZOrderForFacePos(3).count, 0);
 }
-
-}  // namespace
-}  // namespace marvix
-
-namespace marvix {
-namespace {
 
 // Layered only when it must be: 100 per cent without click-through is today's plain window.
 TEST(Overlay, LayeredOnlyForClickThroughOrSeeThroughAndOpacityHeldTo20To100) {

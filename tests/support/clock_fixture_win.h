@@ -75,6 +75,12 @@ protected:
             Pump();
         }
     }
+    // Lets the program run until the condition holds, at most `ms`; whether it came to hold.
+    template <class Condition>
+    bool WaitFor(Condition condition, DWORD ms) {
+        for (DWORD waited = 0; waited < ms && !condition(); waited += 50) Wait(50);
+        return condition();
+    }
     // Lets posted and sent messages arrive, as the program's message loop would.
     void Pump() {
         MSG message;
