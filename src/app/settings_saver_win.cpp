@@ -16,22 +16,24 @@ void SettingsSaver::Collect() {
 
 void SettingsSaver::MarkUnchanged(const ClockSettings& settings) {
     settled_.Stored(ExitValues(settings), changes_);
-    programSettled_.Stored(ProgramValues(settings), changes_);
+    programStored_ = ProgramValues(settings);
 }
 
 // 321 values, each opened, written and closed: tens of milliseconds under Wine, so a worker
 // writes them from its own copy while the window goes on.
 bool SettingsSaver::SaveIfSettled(const ClockModel& clock) {
-    const bool settled = settled_.Settled(changes_);
-    if (!programSettled_.Settled(changes_) || !settled) return false;
+    if (!settled_.Settled(changes_)) return false;
     std::vector<std::string> values = ExitValues(clock.Written(WrittenTo::Registry));
     std::vector<std::string> program = ProgramValues(clock.Settings());
-    const bool differs = settled_.Differs(values),
-               programDiffers = programSettled_.Differs(program);
+    const bool differs = settled_.Differs(values);
     settled_.Stored(values, changes_);
-    programSettled_.Stored(program, changes_);
     if (!differs) values.clear();
-    if (!programDiffers) program.clear();
+    // Each key is written only when its own values differ: a label typed rewrites the subkey alone.
+    if (program == programStored_) {
+        program.clear();
+    } else {
+        programStored_ = program;
+    }
     if (values.empty() && program.empty()) return true;
     saving_ = true;
     worker_ = std::thread([this, values = std::move(values), program = std::move(program)] {

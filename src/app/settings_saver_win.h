@@ -51,10 +51,8 @@ private:
     Win32Registry programRegistry_{kProgramKeyPath};
     RegistryValues* store_ = &registry_;
     RegistryValues* programStore_ = &programRegistry_;
-    // Each key is compared and written on its own: a label typed rewrites the subkey alone. Both
-    // see the same changes, so they settle together.
     SettledSave settled_;
-    SettledSave programSettled_;
+    std::vector<std::string> programStored_;  // what the subkey holds, as settled_ for the key
     uint64_t changes_ = 0;
     std::thread worker_;
     std::atomic<bool> saving_ = false;
