@@ -118,7 +118,7 @@ TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation
     POINT inside{75, 34};
     ClientToScreen(question, &inside);
     HDC screen = GetDC(nullptr);
-    EXPECT_EQ(GetPixel(screen, inside.x, inside.y), COLORREF(0x00800040));
+    EXPECT_EQ(GetPixel(screen, inside.x, inside.y), COLORREF(kWindowPurple));
     ReleaseDC(nullptr, screen);
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
     EXPECT_FALSE(app_->ControlMenu().IsVisible());
