@@ -2,13 +2,20 @@
 // configuration loaded into the clock and the clock's look saved to one.
 #include "app/running_clock_win.h"
 
+#include "base/message_seam_win.h"
 #include "digital/display_fonts.h"
+#include "frame/kept_alarms.h"
 
 namespace marvix {
 
 bool RunningClock::LoadConfiguration(const std::string& path) {
     std::optional<ClockSettings> loaded = files_.Load(path, Settings());
     if (!loaded) return false;
+    // Trying a look must not switch off the alarms that wake someone: Yes, the default, keeps them.
+    if (const auto question = KeepAlarmsQuestion(Settings(), *loaded);
+        question && AskYesNo(*question, true)) {
+        KeepAlarms(*loaded, Settings());
+    }
     model_.Replace(std::move(*loaded));
     Retime();
     // An empty face name keeps the face that is shown.

@@ -99,8 +99,7 @@ void RunningClock::ReadTheClock(bool anew) {
     const LocalTime t = SampleInstant(clock_).time;
     if (MinuteOf(t) == readMinute_ && !anew) return;
     readMinute_ = MinuteOf(t);
-    std::string reading =
-        ClockReading(readFrom_, t) + AlarmNews(readFrom_, model_.Sounds().bell, paused_);
+    std::string reading = ReadingWithAlarmNews(readFrom_, model_.Sounds().bell, paused_, t);
     if (readFrom_.ClickThrough) reading += ", click-through";
     // A screen reader hears of the clock only when its words change.
     if (reading == reading_) return;

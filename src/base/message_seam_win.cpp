@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 
 #include "base/program.h"
@@ -23,6 +24,47 @@ UINT BoxFlags(MessageStyle style) {
     return MB_OK | MB_ICONWARNING;
 }
 
+// A message box centres itself on its monitor, far from the window it speaks for on a large
+// screen. Around each box a CBT hook sees the box activated, before it first shows, and puts it
+// over its owner instead, inside the owner's monitor's work area.
+thread_local HWND g_boxOwner = nullptr;
+thread_local HHOOK g_boxHook = nullptr;
+
+LRESULT CALLBACK PutBoxOverOwner(int code, WPARAM wParam, LPARAM lParam) {
+    const LRESULT next = CallNextHookEx(g_boxHook, code, wParam, lParam);
+    if (code != HCBT_ACTIVATE || !g_boxOwner) return next;
+    HWND box = reinterpret_cast<HWND>(wParam);
+    RECT owner{}, frame{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetWindowRect(g_boxOwner, &owner) && GetWindowRect(box, &frame) &&
+        GetMonitorInfoA(MonitorFromWindow(g_boxOwner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        const LONG width = frame.right - frame.left, height = frame.bottom - frame.top;
+        const LONG x = std::max(
+            work.left, std::min((owner.left + owner.right - width) / 2, work.right - width));
+        const LONG y = std::max(
+            work.top, std::min((owner.top + owner.bottom - height) / 2, work.bottom - height));
+        SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    g_boxOwner = nullptr;  // the box's own dialogs, if any, stay where they come up
+    return next;
+}
+
+// The box, owned by this thread's active window so that it comes up in front of whatever window
+// caused it, over that window. The caption is the application title.
+int ShowBox(const std::string& text, UINT flags) {
+    HWND owner = GetActiveWindow();
+    g_boxOwner = owner;
+    g_boxHook =
+        owner ? SetWindowsHookExA(WH_CBT, PutBoxOverOwner, nullptr, GetCurrentThreadId()) : nullptr;
+    const int answer = MessageBoxA(owner, text.c_str(), kProgramTitle, flags);
+    if (g_boxHook) UnhookWindowsHookEx(g_boxHook);
+    g_boxHook = nullptr;
+    g_boxOwner = nullptr;
+    return answer;
+}
+
 }  // namespace
 
 MessageCapture::MessageCapture() : previous_(g_capture) { g_capture = this; }
@@ -40,20 +82,17 @@ void ShowMessage(std::string_view text, MessageStyle style) {
         g_capture->messages_.push_back({std::string(text), style});
         return;
     }
-    const std::string owned(text);
-    // Owned by this thread's active window, so the box comes up in front of whatever dialog
-    // caused it. The caption is the application title.
-    MessageBoxA(GetActiveWindow(), owned.c_str(), kProgramTitle, BoxFlags(style));
+    ShowBox(std::string(text), BoxFlags(style));
 }
 
-bool AskYesNo(std::string_view question) {
+bool AskYesNo(std::string_view question, bool yesByDefault) {
     if (g_capture) {
         g_capture->messages_.push_back({std::string(question), MessageStyle::Question});
         return g_capture->answer_;
     }
-    const std::string owned(question);
-    return MessageBoxA(GetActiveWindow(), owned.c_str(), kProgramTitle,
-                       BoxFlags(MessageStyle::Question)) == IDYES;
+    const UINT flags = BoxFlags(MessageStyle::Question) & ~UINT(MB_DEFBUTTON2);
+    return ShowBox(std::string(question), flags | (yesByDefault ? MB_DEFBUTTON1 : MB_DEFBUTTON2)) ==
+           IDYES;
 }
 
 void ReportFailureOnce(std::string_view text) {

@@ -19,8 +19,9 @@ enum class MessageStyle {
 
 void ShowMessage(std::string_view text, MessageStyle style = MessageStyle::Warning);
 
-// Asks the user a question with Yes and No (No the default button); returns whether they said yes.
-bool AskYesNo(std::string_view question);
+// Asks the user a question with Yes and No (No the default button unless `yesByDefault`);
+// returns whether they said yes.
+bool AskYesNo(std::string_view question, bool yesByDefault = false);
 
 // For failures of the platform itself (a window class, a DC or a bitmap that cannot be made):
 // shown as an error the first time a text is reported in the process, never again, so a failure
@@ -48,7 +49,7 @@ public:
 
 private:
     friend void ShowMessage(std::string_view text, MessageStyle style);
-    friend bool AskYesNo(std::string_view question);
+    friend bool AskYesNo(std::string_view question, bool yesByDefault);
     std::vector<Message> messages_;
     bool answer_ = true;
     MessageCapture* previous_;

@@ -11,6 +11,7 @@
 #include "settings/file_paths.h"
 #include "windows/accessible_win.h"
 #include "windows/clock_messages.h"
+#include "windows/login_start_win.h"
 
 namespace marvix {
 
@@ -31,6 +32,20 @@ std::string CurrentFolder() {
     char folder[MAX_PATH];
     const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
     return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string(".");
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Where the window first opens: the folder a configuration was last loaded from or saved to, else
+// the gallery beside the program, else the folder the program started in.
+void GoToStartFolder(const std::string& lastUsed) {
+    const std::string gallery = std::string(FolderOf(ThisProgram())) + "\\gallery";
+    for (const std::string& folder : {lastUsed, gallery}) {
+        if (!folder.empty() && IsFolder(folder) && SetCurrentDirectoryA(folder.c_str())) return;
+    }
 }
 
 std::string InFolder(const std::string& folder, const std::string& name) {
@@ -127,16 +142,36 @@ void ConfigurationsWindow::CreateControls() {
 }
 
 // Listed when first shown: asking every drive for its label has no place in a clock's start.
-void ConfigurationsWindow::CreateControlsForShowing() { Relist(); }
+void ConfigurationsWindow::CreateControlsForShowing() {
+    GoToStartFolder(host_.Clock().Settings().ConfigFolder);
+    Relist();
+}
 
 HWND ConfigurationsWindow::InitialFocus() const { return GetDlgItem(Window(), kFileList); }
 
 void ConfigurationsWindow::Relist() {
     const std::string folder = CurrentFolder();
-    SetDlgItemTextA(Window(), kFolderPath, folder.c_str());
     ListDrives(folder);
     ListFolders(folder);
+    ShowFolder(folder);
+}
+
+// The folder highlighted is the folder whose path and files show: a single click on a folder
+// shows its files, a double click (or Enter) opens it in the tree.
+void ConfigurationsWindow::ShowFolder(const std::string& folder) {
+    shownFolder_ = folder;
+    SetDlgItemTextA(Window(), kFolderPath, folder.c_str());
     ListFiles(folder);
+}
+
+void ConfigurationsWindow::FolderPicked() {
+    const LRESULT index = SendMessageA(GetDlgItem(Window(), kFolderList), LB_GETCURSEL, 0, 0);
+    if (index >= 0 && size_t(index) < folderPaths_.size()) ShowFolder(folderPaths_[size_t(index)]);
+}
+
+void ConfigurationsWindow::RememberFolder() {
+    if (host_.Clock().Settings().ConfigFolder != shownFolder_)
+        host_.Clock().ChangeSettings().ConfigFolder = shownFolder_;
 }
 
 void ConfigurationsWindow::ListDrives(const std::string& folder) {
@@ -199,7 +234,8 @@ void ConfigurationsWindow::FilePicked() {
 
 void ConfigurationsWindow::LoadPickedFile() {
     const std::string name = SelectedFile();
-    if (!name.empty()) host_.Clock().LoadConfiguration(InFolder(CurrentFolder(), name));
+    if (!name.empty() && host_.Clock().LoadConfiguration(InFolder(shownFolder_, name)))
+        RememberFolder();
 }
 
 void ConfigurationsWindow::OpenPickedFolder() {
@@ -222,7 +258,7 @@ void ConfigurationsWindow::OpenPickedDrive() {
 // Why a typed name cannot be saved under, as the message says it, if it cannot.
 std::optional<std::string> ConfigurationsWindow::SaveNameProblem(const std::string& typed) const {
     if (typed.empty()) return NamingFile(kCannotSaveFile, "No file name was given.");
-    const std::string path = InFolder(CurrentFolder(), typed);
+    const std::string path = InFolder(shownFolder_, typed);
     // A typed name may name its own folder or drive ("D:\\clocks\\desk"): only the file's own
     // name is held to what a file name can hold.
     std::string_view own(typed);
@@ -233,7 +269,7 @@ std::optional<std::string> ConfigurationsWindow::SaveNameProblem(const std::stri
                           std::string("A file name cannot hold the character \"") + *c + "\".");
     }
     if (!ConfigSaveName(typed))
-        return NamingFile(kCannotSaveFile, path, "The name needs more than four characters.");
+        return NamingFile(kCannotSaveFile, path, "A name is needed before \".ccf\".");
     return std::nullopt;
 }
 
@@ -245,15 +281,16 @@ void ConfigurationsWindow::SaveUnderTypedName() {
         return;
     }
     const std::optional<std::string> name = ConfigSaveName(typed);
-    const std::string path = InFolder(CurrentFolder(), *name);
+    const std::string path = InFolder(shownFolder_, *name);
     // A click on Save right after a file was picked names that file: it is replaced only when the
     // user says so (a gallery file, say, is no scratch pad).
     if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
         !AskYesNo("Replace " + *name + "?")) {
         return;
     }
-    host_.Clock().SaveConfiguration(path);
-    Relist();
+    // A name with its own folder saves there; the window goes on showing its own.
+    if (host_.Clock().SaveConfiguration(path) && FolderOf(path) == shownFolder_) RememberFolder();
+    ListFiles(shownFolder_);
 }
 
 // Enter does what a double click would on a list, and saves from the name box.
@@ -267,6 +304,7 @@ void ConfigurationsWindow::EnterPressed(HWND focus) {
 
 bool ConfigurationsWindow::OnCommand(int id, int notification) {
     if (id == kFileList && notification == LBN_SELCHANGE) FilePicked();
+    else if (id == kFolderList && notification == LBN_SELCHANGE) FolderPicked();
     else if (id == kFileList && notification == LBN_DBLCLK) LoadPickedFile();
     else if (id == kFolderList && notification == LBN_DBLCLK) OpenPickedFolder();
     else if (id == kDriveBox && notification == CBN_SELCHANGE) OpenPickedDrive();

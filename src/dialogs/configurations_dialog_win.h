@@ -2,8 +2,9 @@
 
 // ConfigurationsWindow, "Configurations": the drives, the folder tree down to the current folder and its
 // subfolders, the current folder's path, its "*.ccf" files to load from (double click or Enter),
-// and a name box with "Save" (or Enter). The folder shown is the process's current folder, so a
-// bare name is saved there.
+// and a name box with "Save" (or Enter). The folder opened is the process's current folder; the
+// folder shown, whose files are listed and where a bare name is saved, is the one highlighted. It
+// first opens where a configuration was last loaded or saved, else in the gallery.
 
 #include <optional>
 #include <string>
@@ -26,6 +27,7 @@ public:
 
     // The handlers, public so that tests drive them as a user's clicks would.
     void FilePicked();
+    void FolderPicked();  // a single click: the folder's files shown
     void LoadPickedFile();
     void OpenPickedFolder();
     void OpenPickedDrive();
@@ -47,8 +49,11 @@ private:
     void ListFolders(const std::string& folder);
     void ListFiles(const std::string& folder);
     std::string SelectedFile() const;
+    void ShowFolder(const std::string& folder);
+    void RememberFolder();
 
     std::vector<std::string> folderPaths_;  // per item of the folder list: the folder it opens
+    std::string shownFolder_;
 };
 
 }  // namespace marvix

@@ -7,23 +7,31 @@
 
 namespace marvix {
 
-namespace {
-
 std::string HoursAndMinutes(int hour, int minute) {
     char text[16];
     std::snprintf(text, sizeof text, "%d:%02d", hour, minute);
     return text;
 }
 
+namespace {
+
+std::string TimeAndDate(const ClockSettings& s, const LocalTime& t) {
+    return HoursAndMinutes(t.hour, t.minute) + ", " + LongDayName(s, t.dayOfWeek) + " " +
+           std::to_string(t.day) + " " + LongMonthName(s, t.month) + " " + std::to_string(t.year);
+}
+
 }  // namespace
 
-std::string ClockReading(const ClockSettings& s, const LocalTime& t) {
-    std::string reading = HoursAndMinutes(t.hour, t.minute) + ", " + LongDayName(s, t.dayOfWeek) +
-                          " " + std::to_string(t.day) + " " + LongMonthName(s, t.month) + " " +
-                          std::to_string(t.year);
-    if (const auto alarm = NextAlarm(s, t))
-        reading += ", alarm at " + HoursAndMinutes(alarm->hour, alarm->minute);
-    return reading;
+std::string ReadingWithAlarmNews(const ClockSettings& s, const AlarmBell& bell, bool paused,
+                                 const LocalTime& t) {
+    const std::string news = AlarmNews(s, bell, paused);
+    const auto next = NextAlarm(s, t);
+    const AlarmFields& belled = kAlarms[bell.Alarm()];
+    const bool named = !paused && bell.GetState() != AlarmBell::State::Quiet && next &&
+                       *next == AlarmTime{AlarmHourOfDay(s, belled), s.*belled.minute};
+    const std::string alarmAt =
+        next && !named ? ", alarm at " + HoursAndMinutes(next->hour, next->minute) : "";
+    return TimeAndDate(s, t) + alarmAt + news;
 }
 
 AlarmNotice NoticeOf(const ClockSettings& s, const AlarmBell& bell) {
@@ -43,6 +51,12 @@ AlarmNotice NoticeOf(const ClockSettings& s, const AlarmBell& bell) {
 std::string AlarmNews(const ClockSettings& s, const AlarmBell& bell, bool paused) {
     if (paused) return ", alarms paused";
     const AlarmBell::State state = bell.GetState();
+    if (state == AlarmBell::State::Snoozed) {
+        const LocalTime& until = bell.SnoozedUntil();
+        const std::string& label = s.*kAlarms[bell.Alarm()].label;
+        return ", alarm snoozed until " + HoursAndMinutes(until.hour, until.minute) +
+               (label.empty() ? "" : ", " + label);
+    }
     if (state != AlarmBell::State::Ringing && state != AlarmBell::State::Unanswered) return {};
     const AlarmNotice notice = NoticeOf(s, bell);
     return (state == AlarmBell::State::Ringing ? ", alarm ringing: " : ", alarm not answered: ") +

@@ -11,14 +11,21 @@
 
 namespace marvix {
 
+// "7:30": an hour of the day (0 to 23) and its minute.
+std::string HoursAndMinutes(int hour, int minute);
+
+// What the tray tip adds to the reading: the alarm ringing ("alarm ringing: 7:30, Wake up"), one
+// not answered, one snoozed ("alarm snoozed until 7:35", with its label if it has one), or
+// "alarms paused" while the clock is hidden by a double-click; else nothing.
+std::string AlarmNews(const ClockSettings& settings, const AlarmBell& bell, bool paused);
+
 // The time as a person reads it, to the minute, with the user's own day and month names (the
 // spelling window's): "10:09, Tuesday 8 December 2026", and ", alarm at 7:30" while an alarm is
-// on (the next to ring). Hours run 0 to 23, which reads the same in every language.
-std::string ClockReading(const ClockSettings& settings, const LocalTime& time);
-
-// What the tray tip adds to the reading: the alarm ringing ("alarm ringing: 7:30, Wake up"), or
-// one not answered, or "alarms paused" while the clock is hidden by a double-click; else nothing.
-std::string AlarmNews(const ClockSettings& settings, const AlarmBell& bell, bool paused);
+// on (the next to ring), then the alarm news; the next alarm is left out where it is the very
+// alarm the news is about, so that one alarm is named once. Hours run 0 to 23, which reads the
+// same in every language. The tray tip starts with it, and a screen reader reads it.
+std::string ReadingWithAlarmNews(const ClockSettings& settings, const AlarmBell& bell, bool paused,
+                                 const LocalTime& time);
 
 // What the alarm window says of the alarm the bell rings for: its time in the clock's words, its
 // label (else "Alarm 1"), and a line on when it was due if it rang late, or that it was not

@@ -311,9 +311,10 @@ ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current) {
 }
 
 std::optional<std::string> ConfigSaveName(std::string_view name) {
-    if (name.size() <= 4) return std::nullopt;
+    constexpr std::string_view kExtension = ".ccf";
+    if (name.empty() || name == kExtension) return std::nullopt;
     std::string saved(name);
-    if (name.substr(name.size() - 4) != ".ccf") saved += ".ccf";
+    if (!name.ends_with(kExtension)) saved += kExtension;
     return saved;
 }
 

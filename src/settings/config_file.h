@@ -45,9 +45,9 @@ struct ConfigLoad {
 // colour, fails the whole load, so a half-read file never reaches the clock.
 ConfigLoad LoadConfigText(std::string_view text, const ClockSettings& current);
 
-// The name a save uses: unchanged when it is longer than four characters and ends in ".ccf"
-// (exact case), else with ".ccf" added; nullopt for four characters or fewer, which cannot be
-// saved.
+// The name a save uses: unchanged when it ends in ".ccf" (exact case), else with ".ccf" added,
+// so "mine" saves as "mine.ccf"; nullopt for an empty name or one that is nothing but ".ccf",
+// which name no file.
 std::optional<std::string> ConfigSaveName(std::string_view name);
 
 }  // namespace marvix

@@ -20,7 +20,8 @@ AlarmBell::Sound AlarmBell::Snooze(int minutes, const LocalTime& now) {
     if (state_ == State::Quiet) return Sound::Keep;
     const bool ringing = state_ == State::Ringing;
     state_ = State::Snoozed;
-    until_ = MillisecondsSince1970(now) + int64_t{minutes} * 60'000;
+    snoozedUntil_ = AddMilliseconds(now, int64_t{minutes} * 60'000);
+    until_ = MillisecondsSince1970(snoozedUntil_);
     return ringing ? Sound::Stop : Sound::Keep;
 }
 

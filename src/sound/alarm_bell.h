@@ -37,6 +37,8 @@ public:
     size_t Alarm() const { return alarm_; }
     const LocalTime& Due() const { return due_; }
     bool Late() const { return late_; }
+    // When a snoozed alarm rings again.
+    const LocalTime& SnoozedUntil() const { return snoozedUntil_; }
 
     // The alarm falls due: the bell rings for it from `now`, whatever it did before.
     Sound Ring(size_t alarm, const LocalTime& due, const LocalTime& now, bool late);
@@ -51,6 +53,7 @@ private:
     size_t alarm_ = 0;
     LocalTime due_;
     bool late_ = false;
+    LocalTime snoozedUntil_;
     int64_t until_ = 0;  // when the ringing or the snooze ends, in MillisecondsSince1970
 };
 

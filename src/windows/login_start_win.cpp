@@ -9,13 +9,13 @@
 
 namespace marvix {
 
-namespace {
-
 std::string ThisProgram() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     return std::string(path, length < MAX_PATH ? length : 0);
 }
+
+namespace {
 
 ScopedRegKey OpenRunKey(REGSAM access) {
     HKEY key = nullptr;

@@ -104,6 +104,43 @@ TEST_F(ConfigurationsTest, SavesListsLoadsAndAppliesAFile) {
     EXPECT_EQ(Clock().Pictures().display.PixelAt(x, y), 0xFF0000u);
 }
 
+// Trying a gallery clock's look switched every alarm off without a word. Loading asks while an
+// alarm is on: Yes keeps their times, sounds and on flags, No takes the file's; the labels are the
+// program's own and stay either way, and STOP stores what was chosen.
+TEST_F(ConfigurationsTest, LoadingAGalleryClockAsksToKeepTheAlarms) {
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string gallery(exe);
+    gallery.resize(gallery.find_last_of('\\'));  // tests
+    gallery.resize(gallery.find_last_of('\\'));  // the build, where the gallery is copied
+    const std::string desk = gallery + "\\gallery\\desk.ccf";
+    for (const bool keep : {true, false}) {
+        if (!keep) Start();
+        ClockSettings& s = Clock().ChangeSettings();
+        s.Alarm1 = s.Alarm2 = true;
+        s.A1H = 7, s.A1M = 30, s.A2H = 10, s.A2M = 5, s.A2PM = true, s.A2Str = "C:\\tea.wav";
+        s.Alarm2Label = "Tea time";
+        messages_.Clear();
+        messages_.AnswerQuestions(keep);
+        ASSERT_TRUE(Clock().LoadConfiguration(desk));
+        ASSERT_EQ(messages_.Messages().size(), 1u);
+        EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Question);
+        EXPECT_EQ(messages_.Texts()[0].rfind("Keep your alarms?\n\nAlarm 1 at 7:30\n"
+                                             "Alarm 2 at 22:05, Tea time",
+                                             0),
+                  0u)
+            << messages_.Texts()[0];
+        Stop();
+        const char* const expected[][2] = {{"Alarm1", keep ? "true" : "false"},
+                                           {"Alarm2", keep ? "true" : "false"},
+                                           {"A1M", keep ? "30" : "0"},
+                                           {"A2PM", keep ? "true" : "false"},
+                                           {"A2Str", keep ? "C:\\tea.wav" : ""}};
+        for (const auto& [name, text] : expected) EXPECT_EQ(Stored(name), text) << name << keep;
+        EXPECT_EQ(Win32Registry(kProgramKeyPath).ReadValue("Alarm2Label").text, "Tea time");
+    }
+}
+
 // The drive box selected nothing and listed "[-c-]", the folder list "[..]" and "[bin]", the
 // folder that "Save" writes to was shown nowhere, and Enter in the name box did nothing.
 TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
@@ -215,8 +252,7 @@ TEST_F(ConfigurationsTest, NamesThatCannotBeSavedUnderSayWhy) {
     const std::string sentence = "Unable to save specified file.\n\n";
     const std::pair<const char*, std::string> cases[] = {
         {"", sentence + "No file name was given."},
-        {"abcd", sentence + Path("abcd") + "\nThe name needs more than four characters."},
-        {".ccf", sentence + Path(".ccf") + "\nThe name needs more than four characters."},
+        {".ccf", sentence + Path(".ccf") + "\nA name is needed before \".ccf\"."},
         {"a/b:c?", sentence + "a/b:c?\nA file name cannot hold the character \":\"."},
         {"tea time?",
          sentence + Path("tea time?") + "\nA file name cannot hold the character \"?\"."},
@@ -229,6 +265,13 @@ TEST_F(ConfigurationsTest, NamesThatCannotBeSavedUnderSayWhy) {
         ASSERT_EQ(messages_.Messages().size(), 1u);
         EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning) << "with its icon";
     }
+    // Four letters were refused: "mine" is saved as mine.ccf, with no box.
+    messages_.Clear();
+    Type("mine");
+    dialog_->SaveUnderTypedName();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_NE(GetFileAttributesA(Path("mine.ccf").c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(Path("mine.ccf").c_str());
     // A name that names its own folder and drive is no bad name.
     messages_.Clear();
     Type((folder_ + "\\whole path").c_str());

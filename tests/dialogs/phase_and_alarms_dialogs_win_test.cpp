@@ -293,6 +293,10 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
         EXPECT_EQ(GetFocus(), typingIn) << "answered, the keys go back where they went";
     }
 
+    // Snoozed, the tip named the next alarm rather than the snooze: alarm 2 rings again at 10:29.
+    const std::string snoozed = Clock().Tray().Tip();
+    EXPECT_NE(snoozed.find(", alarm snoozed until 10:29"), std::string::npos) << snoozed;
+
     // The settled save has written the subkey while the clock ran; the exit save keeps it.
     Win32Registry program(kProgramKeyPath);
     EXPECT_EQ(program.ReadValue("Alarm1Label").text, "Wake up") << "saved once settled";

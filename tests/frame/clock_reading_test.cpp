@@ -11,6 +11,10 @@ namespace {
 // Tuesday 8 December 2026, 10:09.
 constexpr LocalTime kMorning{2026, 12, 8, 3, 10, 9, 37, 0};
 
+std::string ClockReading(const ClockSettings& s, const LocalTime& t) {
+    return ReadingWithAlarmNews(s, AlarmBell{}, false, t);
+}
+
 TEST(ClockReading, TheTimeAndDateInTheUsersOwnNames) {
     ClockSettings s = DefaultSettings();
     EXPECT_EQ(ClockReading(s, kMorning), "10:09, Tuesday 8 December 2026");
@@ -48,7 +52,8 @@ TEST(ClockReading, TheNextAlarmToRingWhileOneIsOn) {
 }
 
 // What the alarm window and the tray tip say of the bell: the time it was due, its label or its
-// number, and why it rings late or no more; nothing once it is snoozed; "alarms paused" above all.
+// number, and why it rings late or no more; when a snoozed one rings again; "alarms paused" above
+// all.
 TEST(ClockReading, TheAlarmWindowAndTheTipTellTheBellsState) {
     ClockSettings s = DefaultSettings();
     s.Alarm1 = s.Alarm2 = true;
@@ -87,7 +92,20 @@ TEST(ClockReading, TheAlarmWindowAndTheTipTellTheBellsState) {
          false,
          {"10:09", "Wake up", "Not answered: it rang for ten minutes."},
          ", alarm not answered: 10:09, Wake up"},
-        {0, kMorning, false, kSnoozed, false, {"10:09", "Wake up", ""}, ""},
+        {0,
+         kMorning,
+         false,
+         kSnoozed,
+         false,
+         {"10:09", "Wake up", ""},
+         ", alarm snoozed until 10:14, Wake up"},
+        {1,
+         kMorning,
+         false,
+         kSnoozed,
+         false,
+         {"10:09", "Alarm 2", ""},
+         ", alarm snoozed until 10:14"},
         {0, kMorning, false, kRinging, true, {"10:09", "Wake up", ""}, ", alarms paused"},
     };
     for (const Case& c : cases) {
@@ -98,6 +116,28 @@ TEST(ClockReading, TheAlarmWindowAndTheTipTellTheBellsState) {
         EXPECT_EQ(NoticeOf(s, bell), c.notice) << c.news;
         EXPECT_EQ(AlarmNews(s, bell, c.paused), c.news);
     }
+}
+
+// The tip said a ringing alarm twice ("alarm at 10:00, alarm ringing: 10:00, Tea time"): the
+// next alarm is left out while it is the bell's own; another alarm still is named.
+TEST(ClockReading, NamesTheBellsAlarmOnce) {
+    ClockSettings s = DefaultSettings();
+    s.Alarm1 = true, s.A1H = 10, s.A1M = 9, s.Alarm1Label = "Tea time";
+    s.A2H = 11, s.A2M = 30;
+    const std::string today = "10:09, Tuesday 8 December 2026";
+    AlarmBell bell;
+    bell.Ring(0, kMorning, kMorning, false);
+    EXPECT_EQ(ReadingWithAlarmNews(s, bell, false, kMorning),
+              today + ", alarm ringing: 10:09, Tea time");
+    s.Alarm2 = true;
+    EXPECT_EQ(ReadingWithAlarmNews(s, bell, false, kMorning),
+              today + ", alarm at 11:30, alarm ringing: 10:09, Tea time");
+    s.Alarm2 = false;
+    bell.Snooze(5, kMorning);
+    EXPECT_EQ(ReadingWithAlarmNews(s, bell, false, kMorning),
+              today + ", alarm snoozed until 10:14, Tea time");
+    EXPECT_EQ(ReadingWithAlarmNews(s, bell, true, kMorning),
+              today + ", alarm at 10:09, alarms paused");
 }
 
 }  // namespace

@@ -187,6 +187,8 @@ TEST_F(MarvixExeTest, AGalleryClockPickedWithTheKeysKeepsItsFaceAtTheNextStartEl
                           (gallery + "\\twenty-four.ccf").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA((shipped + "\\faces\\twenty-four.bmp").c_str(), face.c_str(), FALSE));
 
+    // The configurations window opens where a configuration was last loaded or saved.
+    ASSERT_EQ(Win32Registry(kProgramKeyPath).WriteValue("ConfigFolder", desk), "");
     Start(desk);
     ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
     HWND clock = ClockWindows().front();
