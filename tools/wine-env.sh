@@ -53,7 +53,7 @@ Section "Screen"
     DefaultDepth 24
     SubSection "Display"
         Depth 24
-        Virtual 2048 1024
+        Virtual 2048 1080
     EndSubSection
 EndSection
 CONF
@@ -66,8 +66,8 @@ CONF
     set_monitor_layout two
 }
 
-# set_monitor_layout two|left|one, on $DISPLAY: the main monitor 1024 x 768 with an 800 x 600 one
-# to its right, or to its left, or alone. xrandr puts the leftmost monitor at 0, 0, so a layout
+# set_monitor_layout two|left|one|full-hd, on $DISPLAY: the main monitor 1024 x 768 with an
+# 800 x 600 one to its right, or to its left, or alone; or one monitor of 1920 x 1080. xrandr puts the leftmost monitor at 0, 0, so a layout
 # is set in one command; a first attempt sometimes does not take, so it is checked and retried.
 set_monitor_layout() {
     local layout=$1 expected
@@ -84,7 +84,10 @@ set_monitor_layout() {
     one)
         command=(--output DUMMY1 --off --output DUMMY0 --mode 1024x768 --pos 0x0 --primary)
         expected="DUMMY0 1024x768+0+0," ;;
-    *) echo "set_monitor_layout two|left|one" >&2; return 2 ;;
+    full-hd)
+        command=(--output DUMMY1 --off --output DUMMY0 --mode 1920x1080 --pos 0x0 --primary)
+        expected="DUMMY0 1920x1080+0+0," ;;
+    *) echo "set_monitor_layout two|left|one|full-hd" >&2; return 2 ;;
     esac
     xrandr --addmode DUMMY1 800x600 2>/dev/null || true
     for _ in $(seq 10); do

@@ -178,6 +178,13 @@ std::optional<Rect> Application::MenuFrame() const {
     return WindowFrame(controlMenu_->Window());
 }
 
+std::vector<Rect> Application::OpenSettingsFrames() const {
+    std::vector<Rect> frames;
+    for (const auto& dialog : dialogs_)
+        if (dialog && dialog->IsVisible()) frames.push_back(WindowFrame(dialog->Window()));
+    return frames;
+}
+
 // Beside the clock, clear of the control menu it was asked from.
 void Application::ShowHelp() {
     const std::optional<Rect> menu = MenuFrame();

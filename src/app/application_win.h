@@ -79,6 +79,7 @@ public:
     // The active settings window, whose keys go through IsDialogMessage.
     void SetActiveDialog(HWND dialog) override { activeDialog_ = dialog; }
     std::optional<Rect> MenuFrame() const override;
+    std::vector<Rect> OpenSettingsFrames() const override;
 
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -18,8 +18,8 @@ namespace {
 // clang-format off
 constexpr DialogLayout kLayout{
     .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 322}, .background = kWindowPurple,
-    .position = {0, 0}, .centred = true, .fontKinds = kPanels | kRadioGroups,
-    .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = false,
+    .position = {0, 0}, .centred = false, .fontKinds = kPanels | kRadioGroups,
+    .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = true,
 };
 // clang-format on
 
@@ -35,7 +35,7 @@ struct PanelLook {
 };
 
 constexpr COLORREF kBlue = 0x00C08080, kWhite = 0x00FFFFFF, kYellow = 0x0000FFFF,
-                   kGray = 0x00808080, kAqua = 0x00FFFF00, kStop = 0x00400080;
+                   kStop = 0x00400080;
 
 // From top to bottom; every panel is 109 pixels wide.
 constexpr PanelLook kPanelLooks[] = {
@@ -107,8 +107,8 @@ constexpr PanelLook kPanelLooks[] = {
      .caption = "Set Time",
      .top = 256,
      .height = 21,
-     .face = kGray,
-     .text = kAqua,
+     .face = kBlue,
+     .text = kWhite,
      .bevel = 2,
      .bold = false},
     {.id = ControlMenuWindow::kStop,

@@ -1,6 +1,8 @@
 #include "frame/placement.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace marvix {
 
@@ -67,36 +69,67 @@ int Within(int wanted, int length, int low, int high) {
     return std::max(low, std::min(wanted, high - length));
 }
 
+int64_t Covered(Rect placed, std::span<const Rect> others) {
+    int64_t covered = 0;
+    for (Rect other : others) {
+        const Rect both = Intersection(placed, other);
+        covered += int64_t{both.Width()} * both.Height();
+    }
+    return covered;
+}
+
+// How far apart two rectangles are, along both axes; 0 when they touch or overlap.
+int Apart(Rect a, Rect b) {
+    return std::max({0, a.left - b.right, b.left - a.right}) +
+           std::max({0, a.top - b.bottom, b.top - a.bottom});
+}
+
 }  // namespace
 
-Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const Rect> clearOf) {
-    const int alongY = Within(anchor.top, window.height, area.top, area.bottom);
-    const int alongX = Within(anchor.left, window.width, area.left, area.right);
-    struct Side {
-        Point at;
-        int room;  // what is left on that side once the window is there
-    };
-    const Side sides[] = {
-        {{anchor.right + gap, alongY}, area.right - anchor.right - gap - window.width},
-        {{anchor.left - gap - window.width, alongY}, anchor.left - gap - window.width - area.left},
-        {{alongX, anchor.bottom + gap}, area.bottom - anchor.bottom - gap - window.height},
-        {{alongX, anchor.top - gap - window.height}, anchor.top - gap - window.height - area.top},
-    };
-    const auto clear = [&](Point at) {
-        const Rect placed = Rect::At(at, window);
-        return std::none_of(clearOf.begin(), clearOf.end(),
-                            [&](Rect other) { return !Intersection(placed, other).Empty(); });
-    };
-    const Side* best = &sides[0];
-    const Side* roomy = nullptr;
-    for (const Side& side : sides) {
-        if (side.room >= 0 && clear(side.at)) return side.at;
-        if (side.room >= 0 && !roomy) roomy = &side;
-        if (side.room > best->room) best = &side;
+Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const Rect> clearOf,
+                  std::span<const Rect> ratherClearOf) {
+    // The places tried: beside the clock and beside each thing in the way, on each side and level
+    // with each edge, and against the area's edges; the clock's own sides first, so that they win
+    // a tie.
+    std::vector<Rect> edges{anchor};
+    edges.insert(edges.end(), clearOf.begin(), clearOf.end());
+    edges.insert(edges.end(), ratherClearOf.begin(), ratherClearOf.end());
+    std::vector<int> xs, ys;
+    for (Rect e : edges) {
+        xs.insert(xs.end(), {e.right + gap, e.left - gap - window.width, e.left});
+        ys.insert(ys.end(), {e.top, e.bottom + gap, e.top - gap - window.height});
     }
-    if (roomy) return roomy->at;
-    return {Within(best->at.x, window.width, area.left, area.right),
-            Within(best->at.y, window.height, area.top, area.bottom)};
+    xs.insert(xs.end(), {area.left, area.right - window.width});
+    ys.insert(ys.end(), {area.top, area.bottom - window.height});
+    const auto inside = [&](Point at) {
+        return Point{Within(at.x, window.width, area.left, area.right),
+                     Within(at.y, window.height, area.top, area.bottom)};
+    };
+    const Point alongside = inside({anchor.left, anchor.top});
+    std::vector<Point> places{
+        {anchor.right + gap, alongside.y},
+        {anchor.left - gap - window.width, alongside.y},
+        {alongside.x, anchor.bottom + gap},
+        {alongside.x, anchor.top - gap - window.height},
+    };
+    for (int y : ys)
+        for (int x : xs) places.push_back({x, y});
+
+    struct Cost {
+        int64_t clock, clearOf, rather;
+        int apart;
+        auto operator<=>(const Cost&) const = default;
+    };
+    std::optional<Cost> best;
+    Point chosen{};
+    for (Point place : places) {
+        const Point at = inside(place);
+        const Rect placed = Rect::At(at, window);
+        const Cost cost{Covered(placed, {&anchor, 1}), Covered(placed, clearOf),
+                        Covered(placed, ratherClearOf), Apart(placed, anchor)};
+        if (!best || cost < *best) best = cost, chosen = at;
+    }
+    return chosen;
 }
 
 OverlayStyle OverlayStyleFor(bool clickThrough, int opacityPercent) {

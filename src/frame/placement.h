@@ -47,13 +47,15 @@ Point ClampToArea(Rect window, Rect area);
 // nearest. With no monitor known it stays.
 Point KeepOnScreen(Rect window, std::span<const Monitor> monitors, bool ignoreBoundary);
 
-// Where a settings window first shows: beside the clock (`anchor`), on the right, else the left,
-// else below, else above, `gap` pixels away and wholly inside `area` (the work area of the
-// clock's screen), so that the change it makes can be watched; the first side that also keeps
-// clear of every rectangle of `clearOf` (the control menu, the clock beside a window help was
-// asked from), else the first with room. Where no side has room, it takes the side with the most
-// and is pulled inside the area, over the anchor.
-Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const Rect> clearOf = {});
+// Where a settings window first shows, wholly inside `area` (the work area of the clock's
+// monitor) and hiding as little as it can: clear of the clock (`anchor`) above all, then of
+// `clearOf` (the control menu, or the clock beside a window help was asked from), then of
+// `ratherClearOf` (the other settings windows open), each by the area it would cover. Of the
+// places that hide least, the nearest the clock, so that the change it makes can be watched: on
+// the right, `gap` pixels away and level with its top, else on the left, below or above, else
+// beside whatever is in the way.
+Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const Rect> clearOf = {},
+                  std::span<const Rect> ratherClearOf = {});
 
 // Where a window shows centred in `area` (the work area of the clock's monitor); one larger than
 // the area starts at its top-left.

@@ -73,15 +73,17 @@ Rect WindowFrame(HWND window) {
     return FromRECT(frame);
 }
 
-void PlaceNear(HWND window, Rect anchor, Near where, std::span<const Rect> clearOf) {
+void PlaceNear(HWND window, Rect anchor, Near where, std::span<const Rect> clearOf,
+               std::span<const Rect> ratherClearOf) {
     const std::vector<Monitor> monitors = Monitors();
     if (monitors.empty()) return;
     const Rect work = MonitorFor(anchor, monitors).work;
     const Rect frame = WindowFrame(window);
     const Size size{frame.Width(), frame.Height()};
     constexpr int kGap = 8;
-    const Point at = where == Near::Beside ? PlaceBeside(anchor, size, work, kGap, clearOf)
-                                           : CentreIn(size, work);
+    const Point at = where == Near::Beside
+                         ? PlaceBeside(anchor, size, work, kGap, clearOf, ratherClearOf)
+                         : CentreIn(size, work);
     SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -42,10 +42,11 @@ void TakeSuggestedFrame(HWND window, const RECT& suggested);
 Rect WindowFrame(HWND window);
 
 // Where a window first shows, keeping its size, on the monitor of `anchor` (the clock, or the
-// window it was asked from): beside the anchor and clear of `clearOf` where there is room (see
-// PlaceBeside), or centred in the monitor's work area.
+// window it was asked from): beside the anchor and clear of `clearOf`, then of `ratherClearOf`,
+// where there is room (see PlaceBeside), or centred in the monitor's work area.
 enum class Near { Beside, Centred };
-void PlaceNear(HWND window, Rect anchor, Near where, std::span<const Rect> clearOf = {});
+void PlaceNear(HWND window, Rect anchor, Near where, std::span<const Rect> clearOf = {},
+               std::span<const Rect> ratherClearOf = {});
 
 // The pixels per inch of the monitor the window is on (Windows 10 and later know each monitor's),
 // else of the screen; of the screen when there is no window yet.

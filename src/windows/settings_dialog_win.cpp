@@ -82,10 +82,12 @@ bool SettingsDialog::ReadyToShow() {
 // On the clock's monitor, clear of the taskbar; the clamp then has nothing to do. A settings
 // window shows beside the clock, the control menu and the exit confirmation in the middle.
 void SettingsDialog::PlaceOnClocksMonitor() {
-    // Clear of the control menu it was opened from, where a side of the clock has room.
+    // Clear of the control menu it was opened from, and of the other settings windows where the
+    // monitor has room.
     const std::optional<Rect> menu = host_.MenuFrame();
     PlaceNear(hwnd_, host_.Clock().Frame(), layout_.besideClock ? Near::Beside : Near::Centred,
-              menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>());
+              menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>(),
+              host_.OpenSettingsFrames());
 }
 
 void SettingsDialog::Hide() { ShowWindow(hwnd_, SW_HIDE); }

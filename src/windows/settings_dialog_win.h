@@ -58,8 +58,9 @@ struct DialogLayout {
     unsigned fontKinds;  // ControlKind bits
     Clamp clamp;
     bool createOnActivation;  // Prepare runs again at every activation
-    // A settings window shows beside the clock it changes; the control menu and the exit
-    // confirmation stay where they are put (centred), as they change nothing on the clock.
+    // A settings window shows beside the clock it changes, and the control menu beside the clock
+    // it was asked from, so that the windows it opens find room clear of both; the exit
+    // confirmation stays where it is put (centred).
     bool besideClock = true;
     // A group box paints only its frame and caption: a window with one around other controls
     // paints its background beneath its children too.

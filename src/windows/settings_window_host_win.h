@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "base/geometry.h"
 
@@ -35,6 +36,9 @@ public:
     virtual ClockControls& Clock() = 0;
     // The control menu's frame while it shows: a window it opens comes up clear of it.
     virtual std::optional<Rect> MenuFrame() const = 0;
+    // The frames of the settings windows that show: a window opening keeps clear of them where
+    // the monitor has room.
+    virtual std::vector<Rect> OpenSettingsFrames() const = 0;
 
 protected:
     ~SettingsWindowHost() = default;

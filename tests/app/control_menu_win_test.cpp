@@ -62,9 +62,9 @@ TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack)
     EXPECT_FALSE(paused());
 }
 
-// A settings window opened from the control menu comes up beside the clock where it is clear of
-// the menu (below it here: on the right it would lie over the menu); help, asked for with F1,
-// beside that window and clear of the clock.
+// The control menu comes up beside the clock, and a settings window opened from it clear of both
+// (on the right of the menu here, level with the clock); help, asked for with F1, beside that
+// window (moved by the user where there is room for help) and clear of the clock.
 TEST_F(ControlMenuTest, WindowsOpenedFromTheMenuOrWithF1ComeUpClearOfIt) {
     Store("FL", "0");
     Store("FT", "0");
@@ -77,13 +77,17 @@ TEST_F(ControlMenuTest, WindowsOpenedFromTheMenuOrWithF1ComeUpClearOfIt) {
     HWND face = app_->Dialog(DialogId::Face).Window();
     RECT overlap;
     const RECT menu = WindowRect(app_->ControlMenu().Window()), clock = WindowRect(ClockHwnd());
-    const RECT shown = WindowRect(face);
+    RECT shown = WindowRect(face);
+    EXPECT_FALSE(IntersectRect(&overlap, &menu, &clock)) << "the menu beside the clock";
     EXPECT_FALSE(IntersectRect(&overlap, &shown, &menu)) << "clear of the menu";
     EXPECT_FALSE(IntersectRect(&overlap, &shown, &clock)) << "beside the clock";
-    EXPECT_GE(shown.top, clock.bottom) << "below it";
+    EXPECT_GE(shown.left, menu.right) << "on the right of the menu";
+    EXPECT_EQ(shown.top, clock.top) << "level with the clock";
+    SetWindowPos(face, nullptr, 0, 220, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     app_->ShowHelpFor(face);
     Pump();
     const RECT help = WindowRect(app_->Help().Window());
+    shown = WindowRect(face);
     EXPECT_FALSE(IntersectRect(&overlap, &help, &shown)) << "beside the window it was asked from";
     EXPECT_FALSE(IntersectRect(&overlap, &help, &clock)) << "clear of the clock";
 }

@@ -82,6 +82,7 @@ TEST(SettingsWindowPlace, BesideTheClockWhereItFitsElseOverItInsideTheArea) {
         Size window;
         Point expected;
         std::vector<Rect> clearOf = {};
+        std::vector<Rect> windows = {};
     } cases[] = {
         {clock, {300, 450}, {402, 105}},                 // right, level with the clock's top
         {{700, 105, 900, 305}, {300, 450}, {392, 105}},  // left
@@ -89,16 +90,26 @@ TEST(SettingsWindowPlace, BesideTheClockWhereItFitsElseOverItInsideTheArea) {
         {{194, 430, 394, 630}, {680, 300}, {194, 122}},  // above
         {{600, 600, 800, 738}, {300, 450}, {292, 288}},  // left, pulled up into the area
         {{0, 0, 1024, 738}, {300, 450}, {724, 0}},       // no room anywhere: over the clock
-        {{100, 200, 950, 600}, {300, 300}, {100, 0}},    // the most room is above
+        {{100, 200, 950, 600}, {300, 300}, {0, 0}},      // over as little of the clock as can be
         {{500, 105, 700, 305}, {300, 450}, {192, 105}, {menu}},  // left, clear of the menu
-        {clock, {680, 300}, {194, 313}, {menu}},  // below, over the menu: no side is clear
+        {clock, {680, 300}, {0, 313}, {menu}},                   // below, moved left of the menu
+        {clock, {300, 450}, {710, 105}, {}, {{402, 105, 702, 555}}},  // beside an open window
     };
     for (const Case& c : cases) {
-        const Point at = PlaceBeside(c.clock, c.window, area, 8, c.clearOf);
+        const Point at = PlaceBeside(c.clock, c.window, area, 8, c.clearOf, c.windows);
         EXPECT_EQ(at, c.expected) << c.clock.left << "," << c.clock.top;
         const Rect placed = Rect::At(at, c.window);
         EXPECT_EQ(Intersection(placed, area), placed) << "wholly inside the area";
     }
+}
+
+// Windows opened over the control menu took the next click meant for it: where nothing is clear,
+// a window covers other settings windows before the menu, and the menu before the clock.
+TEST(SettingsWindowPlace, HidesOtherWindowsBeforeTheMenuAndTheMenuBeforeTheClock) {
+    const Rect area{0, 0, 1024, 738}, clock{0, 0, 200, 738};
+    const Rect menu{212, 0, 412, 738}, open{424, 0, 1024, 738}, wideMenu{212, 0, 1024, 738};
+    EXPECT_EQ(PlaceBeside(clock, {300, 300}, area, 8, {&menu, 1}, {&open, 1}), (Point{420, 0}));
+    EXPECT_EQ(PlaceBeside(clock, {300, 300}, area, 8, {&wideMenu, 1}), (Point{208, 0}));
 }
 
 TEST(ZOrder, StepsForEachFacePos) {
