@@ -1,18 +1,22 @@
 ; The Marvix installer: for the current user alone, with no elevation, into the user's own
 ; programs folder. The build runs makensis with
 ;   VERSION        the project's version ("2.0"); VERSION_QUAD the same in four parts
-;   FILES          the folder make_package.py wrote: files/ and installed-files.nsh
+;   FILES          the folder make_package.py wrote: files/, installed-files.nsh and
+;                  licence-page.txt
 ;   ICON           the program's icon; the side picture of the first and last pages is
 ;                  package/installer.bmp (drawn by tools/art/make_art.py)
 ;   OUTFILE        the setup program to write
 ;
 ; Installs: both programs, the gallery, README.txt (the text for Windows users), LICENSE.txt, a
 ; Start-menu shortcut and the uninstall entry; on request the user's Run value ("Start Marvix
-; with Windows", the same value the face window's "Start with Windows" writes).
+; with Windows", the same value the face window's "Start with Windows" writes), offered but not
+; ticked in advance.
 ;
 ; Silent (/S): installs as the pages' defaults would. Over an earlier install, "Start Marvix with
 ; Windows" stays as the user left it, and a clock that was running is started again.
-; The uninstaller, silent, keeps the settings unless given /REMOVESETTINGS.
+; The uninstaller, silent, keeps the settings unless given /REMOVESETTINGS. It keeps a gallery
+; face that a configuration the user saved into the gallery shows, and leaves nothing behind in
+; the temporary folder.
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -23,6 +27,8 @@ ManifestDPIAware true
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include Sections.nsh
+!include StrFunc.nsh
+!include TextFunc.nsh
 !include "${FILES}/installed-files.nsh"
 
 !define PRODUCT "Marvix"
@@ -63,7 +69,9 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}, MIT licence"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\marvix.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Marvix now"
 
-!insertmacro MUI_PAGE_LICENSE "${FILES}/files/LICENSE.txt"
+!insertmacro MUI_PAGE_WELCOME
+; A paragraph to a line: the page wraps it to its own width at every resolution.
+!insertmacro MUI_PAGE_LICENSE "${FILES}/licence-page.txt"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -73,6 +81,12 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}, MIT licence"
 !insertmacro MUI_LANGUAGE "English"
 
 Var ClockWasRunning
+Var KeptFiles  ; "|path|path|": installed faces that a configuration of the user's shows
+
+${UnStrStr}
+
+; The line of a configuration file that names its face.
+!define FACE_LINE 45
 
 ; Asks every running clock to stop and waits for its program to end, so that it has saved its
 ; settings and its files can be replaced or removed. A clock that will not end leaves the user
@@ -145,7 +159,7 @@ Section "Marvix" SectionProgram
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section "Start Marvix with Windows" SectionLoginStart
+Section /o "Start Marvix with Windows" SectionLoginStart
   WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\marvix.exe"'
 SectionEnd
 
@@ -160,14 +174,11 @@ Section "-Login start turned off"
 SectionEnd
 
 Function .onInit
-  ; A fresh install offers to start with Windows; over an earlier one, the choice stays the
-  ; user's (the face window may have changed it since).
-  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-  ${If} $0 != ""
-    Call RunValueStartsThisCopy
-    ${If} $0 = 0
-      !insertmacro UnselectSection ${SectionLoginStart}
-    ${EndIf}
+  ; A fresh install offers to start with Windows, unticked; over an earlier one, the choice stays
+  ; the user's (the face window may have changed it since).
+  Call RunValueStartsThisCopy
+  ${If} $0 = 1
+    !insertmacro SelectSection ${SectionLoginStart}
   ${EndIf}
 FunctionEnd
 
@@ -180,8 +191,66 @@ Function .onInstSuccess
   ${EndIf}
 FunctionEnd
 
+;   KeptFiles: each installed face that a configuration in the gallery folder, other than the
+; gallery's own, names on its face line (whole, or relative to the gallery).
+Function un.FindKeptFaces
+  StrCpy $KeptFiles "|"
+  FindFirst $0 $1 "$INSTDIR\gallery\*.ccf"
+  ${DoWhile} $1 != ""
+    ${UnStrStr} $2 "${GALLERY_CONFIGURATIONS}" "|$1|"
+    ClearErrors
+    ${If} $2 == ""
+      FileOpen $3 "$INSTDIR\gallery\$1" r
+    ${EndIf}
+    ${If} $2 == ""
+    ${AndIfNot} ${Errors}
+      ${For} $4 1 ${FACE_LINE}
+        StrCpy $5 ""
+        FileRead $3 $5
+      ${Next}
+      FileClose $3
+      ${TrimNewLines} $5 $5
+      StrCpy $6 $5 1 1
+      StrCpy $7 $5 1
+      ${If} $5 != ""
+        ${If} $6 != ":"
+        ${AndIf} $7 != "\"
+          StrCpy $5 "$INSTDIR\gallery\$5"
+        ${EndIf}
+        StrCpy $KeptFiles "$KeptFiles$5|"
+      ${EndIf}
+    ${EndIf}
+    FindNext $0 $1
+  ${Loop}
+  FindClose $0
+FunctionEnd
+
+!macro RemoveUnlessKept path
+  ${UnStrStr} $R0 $KeptFiles "|${path}|"
+  ${If} $R0 == ""
+    Delete "${path}"
+  ${Else}
+    DetailPrint "Kept ${path}: a configuration of yours in the gallery shows it."
+  ${EndIf}
+!macroend
+
+; The uninstaller runs from a copy of itself in the temporary folder, so that it can remove its
+; own file; that copy's folder cannot go while it runs. A hidden command removes it once the
+; uninstaller has ended (it tries for a minute or so).
+Function un.RemoveOwnCopyLater
+  StrLen $0 $TEMP
+  StrCpy $1 $EXEDIR $0
+  ${If} $1 != $TEMP
+    Return
+  ${EndIf}
+  SetOutPath $TEMP
+  ExecShell "" "$SYSDIR\cmd.exe" '/c for /l %i in (1,1,60) do (ping -n 2 127.0.0.1 >nul & \
+    rd /s /q "$EXEDIR" 2>nul & if not exist "$EXEDIR\" exit)' SW_HIDE
+FunctionEnd
+
 Section "Uninstall"
   Call un.StopRunningClock
+  Call un.FindKeptFaces
   !insertmacro RemoveInstalledFiles
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
@@ -205,5 +274,6 @@ Section "Uninstall"
   DeleteRegKey /ifempty HKCU "Software\Tolvane"
   settings_kept:
 
+  Call un.RemoveOwnCopyLater
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -9,8 +9,11 @@ the same byte for byte for the same inputs: entries in order, with one fixed tim
 
 With INSTALLER_DIR, the same files are also written under INSTALLER_DIR/files, with
 INSTALLER_DIR/installed-files.nsh: the installer's two lists of them, one that installs each file
-and one that removes exactly those files and their folders again. The uninstaller removes no more
-than the installer put there, so a clock the user saved into the gallery folder stays.
+and one that removes exactly those files and their folders again, and the gallery's configuration
+names. The uninstaller removes no more than the installer put there, so a clock the user saved
+into the gallery folder stays, and so does a gallery face that such a clock shows. The licence
+is also written as INSTALLER_DIR/licence-page.txt, a paragraph to a line, for the installer's
+licence page, which wraps lines to its own width.
 """
 import sys
 import zipfile
@@ -52,6 +55,13 @@ def windows_path(name):
     return name.replace('/', '\\')
 
 
+def paragraphs(text):
+    """The text with each paragraph's lines joined, so that a box wraps it to its own width."""
+    blocks = text.replace('\r\n', '\n').split('\n\n')
+    return '\r\n\r\n'.join(' '.join(line.strip() for line in block.split('\n')).strip()
+                           for block in blocks) + '\r\n'
+
+
 def write_installer_files(entries, folder):
     files = folder / 'files'
     install = ['!macro InstallFiles']
@@ -68,13 +78,22 @@ def write_installer_files(entries, folder):
             out = '$INSTDIR' if str(parent) == '.' else f'$INSTDIR\\{windows_path(str(parent))}'
             install.append(f'  SetOutPath "{out}"')
         install.append(f'  File "{target.resolve()}"')
-        remove.append(f'  Delete "$INSTDIR\\{windows_path(name)}"')
+        # A gallery face stays while a configuration of the user's shows it.
+        delete = 'RemoveUnlessKept' if name.startswith('gallery/faces/') else 'Delete'
+        remove.append(f'  {"!insertmacro " if delete != "Delete" else ""}{delete} '
+                      f'"$INSTDIR\\{windows_path(name)}"')
         folders.update(p for p in PurePosixPath(name).parents if str(p) != '.')
     # Deepest first; a folder the user has put files of their own into stays.
     for path in sorted(folders, key=lambda p: len(p.parts), reverse=True):
         remove.append(f'  RMDir "$INSTDIR\\{windows_path(str(path))}"')
-    text = '\n'.join(install + ['!macroend', ''] + remove + ['!macroend', ''])
+    configs = '|'.join(PurePosixPath(name).name for name, _ in entries
+                       if PurePosixPath(name).parent == PurePosixPath('gallery')
+                       and name.endswith('.ccf'))
+    text = '\n'.join(install + ['!macroend', ''] + remove + ['!macroend', '',
+                      f'!define GALLERY_CONFIGURATIONS "|{configs}|"', ''])
     (folder / 'installed-files.nsh').write_text(text, encoding='utf-8')
+    licence = dict(entries)['LICENSE.txt'].decode('cp1252')
+    (folder / 'licence-page.txt').write_bytes(paragraphs(licence).encode('cp1252'))
 
 
 def main():
