@@ -32,7 +32,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
     {.className = "TForm7", .caption = "Marvix Alarms/sounds", .client = {444, 314}, .background = kWindowPurple, .position = {80, 60}, .centred = false,
      .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
     {},  // ConfigurationsWindow: configurations_dialog_win.cpp
-    {.className = "TForm10", .caption = "Spelling", .client = {516, 371}, .background = kWindowPurple, .position = {0, 0}, .centred = true,
+    {.className = "TForm10", .caption = "Spelling", .client = {516, 317}, .background = kWindowPurple, .position = {0, 0}, .centred = true,
      .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
 };
 // clang-format on
