@@ -69,6 +69,9 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}, MIT licence"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\marvix.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Marvix now"
 
+!define MUI_WELCOMEPAGE_TEXT "Setup will install Marvix ${VERSION}, a desktop clock, for you alone: it \
+  needs no administrator.$\r$\n$\r$\nA Marvix clock that is running now is stopped first and \
+  keeps its settings, its look and its alarms.$\r$\n$\r$\nClick Next to continue."
 !insertmacro MUI_PAGE_WELCOME
 ; A paragraph to a line: the page wraps it to its own width at every resolution.
 !insertmacro MUI_PAGE_LICENSE "${FILES}/licence-page.txt"

@@ -38,13 +38,15 @@ std::vector<Rect> MonitorBounds() {
 class MonitorsTest : public DialogFixture {
 protected:
     MonitorsTest() : DialogFixture(DialogId::Face) {}
+    // A test run again in a program of its own keeps the layout its parent made.
+    const bool child_ = std::getenv("MARVIX_FROM_THE_MENU") != nullptr;
     void SetUp() override {
         DialogFixture::SetUp();
-        Layout("two", {kMain, kRight});
+        if (!child_) Layout("two", {kMain, kRight});
     }
     void TearDown() override {
         DialogFixture::TearDown();
-        Layout("two", {kMain, kRight});
+        if (!child_) Layout("two", {kMain, kRight});
     }
 
     // Lays the monitors out (tools/monitor-layout, a Unix program that Wine starts), then lets
@@ -246,63 +248,41 @@ TEST_F(MonitorsTest, EveryWindowTakesTheSuggestedPlaceAndAllButTheClockItsSize) 
 
 // At 144 pixels per inch on a 1920 x 1080 screen, the hands, digital, alarms and spelling windows
 // opened over the control menu, whose next click changed "Auto Size" instead. Opened from the
-// menu one after another and left open, each lies clear of the menu and of the clock. Run by the
-// test below in a program of its own, which Wine starts at that resolution.
-class WindowsFromTheMenu : public DialogFixture {
-protected:
-    WindowsFromTheMenu() : DialogFixture(DialogId::Face) {}
-};
-
-TEST_F(WindowsFromTheMenu, OpenClearOfTheMenuAndTheClock) {
-    if (!std::getenv("MARVIX_FROM_THE_MENU")) GTEST_SKIP() << "run at 144 by the test below";
-    Start();
-    ASSERT_EQ(DpiOf(ClockHwnd()), 144);
-    Store("Still", "true");  // a right click brings the menu rather than the exit question
-    Clock().ChangeSettings().Still = true;
-    app_->ShowMenuOrExitConfirmation();
-    Pump();
-    const RECT menu = WindowRect(app_->ControlMenu().Window()), clock = WindowRect(ClockHwnd());
-    const struct {
-        int panel;
-        DialogId window;
-    } panels[] = {
-        {ControlMenuWindow::kFace, DialogId::Face},
-        {ControlMenuWindow::kHands, DialogId::Hands},
-        {ControlMenuWindow::kDigital, DialogId::Digital},
-        {ControlMenuWindow::kPhases, DialogId::Phases},
-        {ControlMenuWindow::kAlarms, DialogId::Alarms},
-        {ControlMenuWindow::kConfigurations, DialogId::Configurations},
-        {ControlMenuWindow::kSpelling, DialogId::Spelling},
-    };
-    for (const auto& [panel, window] : panels) {
-        app_->ControlMenu().Press(panel);
-        Pump();
-        RECT shown = WindowRect(app_->Dialog(window).Window()), both;
-        const char* name = app_->Dialog(window).Layout().className;
-        EXPECT_TRUE(Inside(shown, {0, 0, 1920, 1080})) << name;
-        EXPECT_FALSE(IntersectRect(&both, &shown, &menu)) << name << " over the menu";
-        EXPECT_FALSE(IntersectRect(&both, &shown, &clock)) << name << " over the clock";
-    }
-}
-
+// menu one after another and left open, each lies clear of the menu and of the clock. The test
+// runs itself again in a program of its own, which Wine starts at that resolution.
 TEST_F(MonitorsTest, SettingsWindowsOpenClearOfTheMenuAt144OnAFullHdScreen) {
+    if (child_) {
+        ASSERT_EQ(DpiOf(nullptr), 144);
+        Start();
+        Clock().ChangeSettings().Still = true;  // the right button brings the menu
+        app_->ShowMenuOrExitConfirmation();
+        const RECT menu = WindowRect(app_->ControlMenu().Window()), clock = WindowRect(ClockHwnd());
+        using M = ControlMenuWindow;
+        for (const auto& [panel, id] : {std::pair{M::kFace, DialogId::Face},
+                                        {M::kHands, DialogId::Hands},
+                                        {M::kDigital, DialogId::Digital},
+                                        {M::kPhases, DialogId::Phases},
+                                        {M::kAlarms, DialogId::Alarms},
+                                        {M::kConfigurations, DialogId::Configurations},
+                                        {M::kSpelling, DialogId::Spelling}}) {
+            app_->ControlMenu().Press(panel);
+            RECT shown = WindowRect(app_->Dialog(id).Window()), both;
+            EXPECT_TRUE(Inside(shown, {0, 0, 1920, 1080})) << panel;
+            EXPECT_FALSE(IntersectRect(&both, &shown, &menu)) << panel << " over the menu";
+            EXPECT_FALSE(IntersectRect(&both, &shown, &clock)) << panel << " over the clock";
+        }
+        return;
+    }
     Layout("full-hd", {{0, 0, 1920, 1080}});
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const DWORD dpi = 144;
-    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD,
+                    "\x90\0\0\0", 4);
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     SetEnvironmentVariableA("MARVIX_FROM_THE_MENU", "1");
-    EXPECT_EQ(RunToEnd(std::string("\"") + self +
-                       "\" --gtest_filter=WindowsFromTheMenu.OpenClearOfTheMenuAndTheClock"),
-              0u)
+    EXPECT_EQ(RunToEnd(std::string("\"") + self + "\" --gtest_filter=*OnAFullHdScreen"), 0u)
         << "see above";
     SetEnvironmentVariableA("MARVIX_FROM_THE_MENU", nullptr);
-    RegDeleteValueA(key, "LogPixels");
-    RegCloseKey(key);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels");
 }
 
 }  // namespace
