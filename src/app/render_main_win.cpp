@@ -1,5 +1,7 @@
 // marvix-render: one frame of the clock, as the clock would show it at a given local time, from
 // the settings in the registry (read as at start-up, never written), written as a 24-bit BMP.
+// --smooth-edges on|off draws the hands and dials with or without anti-aliased edges, whatever
+// the registry says.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,7 +26,8 @@ namespace {
 using namespace marvix;
 
 constexpr char kUsage[] =
-    "usage: marvix-render [--bias MINUTES] [--config FILE.ccf] YYYY-MM-DDTHH:MM:SS[.mmm] OUT.bmp\n";
+    "usage: marvix-render [--bias MINUTES] [--config FILE.ccf] [--smooth-edges on|off]\n"
+    "                     YYYY-MM-DDTHH:MM:SS[.mmm] OUT.bmp\n";
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -39,19 +42,24 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::optional<int32_t> bias;
     std::optional<std::string> config;
-    while (args.size() > 2 && (args[0] == "--bias" || args[0] == "--config")) {
-        if (args[0] == "--bias") {
-            bias = ParseInteger(args[1]);
-            if (!bias) {
-                std::fputs(kUsage, stderr);
-                return 2;
-            }
+    std::optional<bool> smooth;
+    bool usable = true;
+    while (usable && args.size() > 2 && args[0].starts_with("--")) {
+        const std::string& option = args[0];
+        const std::string& value = args[1];
+        if (option == "--bias") {
+            usable = (bias = ParseInteger(value)).has_value();
+        } else if (option == "--config") {
+            config = value;
+        } else if (option == "--smooth-edges" && (value == "on" || value == "off")) {
+            smooth = value == "on";
         } else {
-            config = args[1];
+            usable = false;
         }
         args.erase(args.begin(), args.begin() + 2);
     }
-    const std::optional<LocalTime> time = args.size() == 2 ? ParseLocalTime(args[0]) : std::nullopt;
+    const std::optional<LocalTime> time =
+        usable && args.size() == 2 ? ParseLocalTime(args[0]) : std::nullopt;
     if (!time) {
         std::fputs(kUsage, stderr);
         return 2;
@@ -84,6 +92,7 @@ int main(int argc, char** argv) {
         ApplyDisplayFonts(settings, live.displays.fonts);
         PrepareFace(settings, pictures, live.screen, kTooLargeOnLoad);
     }
+    if (smooth) settings.SmoothEdges = *smooth;
     if (settings.UseWall) CaptureDesktop(pictures.face, {settings.FL, settings.FT});
     FrameSurfaces frame = pictures.Frame();
     live.layout = LayOutFace(settings, frame.face.GetSize(), frame.display.GetSize());

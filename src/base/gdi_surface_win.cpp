@@ -175,16 +175,40 @@ void GdiSurface::SelectFont(const Font& font) {
     font_ = font;
 }
 
+PixelTarget GdiSurface::SmoothTarget() {
+    GdiFlush();
+    return {bits_, capacity_.width, bits_ ? size_ : Size{}};
+}
+
+Pen GdiSurface::Resolved(const Pen& pen) {
+    return {Colour{ToColorRef(pen.colour)}, pen.width, true};
+}
+
+Brush GdiSurface::Resolved(const Brush& brush) {
+    return {Colour{ToColorRef(brush.colour)}, brush.clear};
+}
+
 void GdiSurface::MoveTo(Point point) { MoveToEx(dc_.Get(), point.x, point.y, nullptr); }
 
 void GdiSurface::LineTo(Point point, const Pen& pen) {
     ++version_;
+    if (pen.smooth) {
+        POINT from{};
+        GetCurrentPositionEx(dc_.Get(), &from);
+        smooth_.Line(SmoothTarget(), {from.x, from.y}, point, Resolved(pen));
+        MoveToEx(dc_.Get(), point.x, point.y, nullptr);
+        return;
+    }
     SelectPen(pen);
     ::LineTo(dc_.Get(), point.x, point.y);
 }
 
 void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
     ++version_;
+    if (pen.smooth) {
+        smooth_.Polygon(SmoothTarget(), points, Resolved(pen), Resolved(brush));
+        return;
+    }
     SelectPen(pen);
     SelectBrush(brush);
     // The clock's polygons have four corners at most; anything larger takes the heap.
@@ -201,6 +225,10 @@ void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Br
 
 void GdiSurface::Ellipse(Rect b, const Pen& pen, const Brush& brush) {
     ++version_;
+    if (pen.smooth) {
+        smooth_.Ellipse(SmoothTarget(), b, Resolved(pen), Resolved(brush));
+        return;
+    }
     SelectPen(pen);
     SelectBrush(brush);
     ::Ellipse(dc_.Get(), b.left, b.top, b.right, b.bottom);
@@ -208,6 +236,10 @@ void GdiSurface::Ellipse(Rect b, const Pen& pen, const Brush& brush) {
 
 void GdiSurface::Arc(Rect b, Point start, Point end, const Pen& pen) {
     ++version_;
+    if (pen.smooth) {
+        smooth_.Arc(SmoothTarget(), b, start, end, Resolved(pen));
+        return;
+    }
     SelectPen(pen);
     ::Arc(dc_.Get(), b.left, b.top, b.right, b.bottom, start.x, start.y, end.x, end.y);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // The drawing surface on GDI: a memory DC holding a 32-bit top-down DIB section, so every colour
-// is drawn exactly and the pixels can be read directly. Pens and the last font are cached in the
+// is drawn exactly and the pixels can be read directly. A smooth pen's shapes are drawn straight
+// into those pixels, anti-aliased (see SmoothPainter); every other call goes to GDI. Pens and the last font are cached in the
 // surface, so a steady tick creates no GDI objects at all.
 //
 // When GDI cannot make the DC or a bitmap (it is out of resources), the failure is reported once
@@ -15,6 +16,7 @@
 
 #include "base/bitmap_file.h"
 #include "base/scoped_handles_win.h"
+#include "base/smooth_shapes.h"
 #include "base/surface.h"
 
 namespace marvix {
@@ -69,6 +71,10 @@ private:
     void SelectBrush(const Brush& brush);
     void SelectFont(const Font& font);
     static HDC SourceDc(const Surface& source);
+    // The pixels in use, GDI's queued drawing flushed, for the smooth painter to draw into.
+    PixelTarget SmoothTarget();
+    static Pen Resolved(const Pen& pen);
+    static Brush Resolved(const Brush& brush);
 
     // Declared first, so it is deleted last: every object below is deselected (in the destructor)
     // and deleted before the DC goes.
@@ -91,6 +97,8 @@ private:
     };
     std::array<CachedPen, 12> pens_{};
     size_t nextPenSlot_ = 0;
+
+    SmoothPainter smooth_;
 
     Font font_;
     ScopedFont fontHandle_;

@@ -28,9 +28,12 @@ struct FontStyle {
     friend constexpr bool operator==(FontStyle, FontStyle) = default;
 };
 
+// A smooth pen draws its line, and the shape it outlines is filled, with anti-aliased edges;
+// otherwise each pixel is the shape's or not, as GDI draws.
 struct Pen {
     Colour colour;
     int width = 1;
+    bool smooth = false;
     friend bool operator==(const Pen&, const Pen&) = default;
 };
 

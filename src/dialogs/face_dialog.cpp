@@ -45,6 +45,9 @@ constexpr std::array kRows = {
     ControlRow{.type = T::Label, .caption = "Opacity", .place = {138, 407, 190, 421}, .colour = kLime},
     ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::Opacity), .place = {194, 403, 244, 424}, .setting = Setting::Opacity, .minimum = 20, .maximum = 100, .effect = Effect::Overlay, .tip = "How much of the clock shows, in per cent"},
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::HideForFullScreen), .caption = "Hide over full-screen programs", .place = {8, 428, 261, 445}, .setting = Setting::HideForFullScreen, .colour = kWhite, .tip = "The clock hides while a game or a video fills its monitor"},
+    // How the clock is drawn.
+    ControlRow{.type = T::Separator, .place = {0, 454, 269, 456}},
+    ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::SmoothEdges), .caption = "Smooth edges", .place = {8, 463, 261, 480}, .setting = Setting::SmoothEdges, .colour = kWhite, .tip = "Hands and dials drawn with soft, anti-aliased edges"},
 };
 // clang-format on
 

@@ -31,6 +31,7 @@ enum class FaceControl : uint16_t {
     ClickThrough,
     Opacity,
     HideForFullScreen,
+    SmoothEdges,
 };
 
 extern const std::span<const ControlRow> kFaceDialogRows;

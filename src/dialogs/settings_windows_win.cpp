@@ -25,7 +25,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
      .fontKinds = kEightKinds | kLists, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
     {.className = "TForm3", .caption = "Phase Displays", .client = {384, 322}, .background = kWindowPurple, .position = {40, 40}, .centred = false,
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
-    {.className = "TForm5", .caption = "Marvix Face", .client = {269, 452}, .background = kWindowPurple, .position = {60, 20}, .centred = false,
+    {.className = "TForm5", .caption = "Marvix Face", .client = {269, 488}, .background = kWindowPurple, .position = {60, 20}, .centred = false,
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivationUnlessIgnored, .createOnActivation = true},
     {.className = "TForm6", .caption = "Marvix Digital Displays", .client = {kDigitalClientWidth, 456}, .background = kWindowPurple, .position = {0, 0}, .centred = true,
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},

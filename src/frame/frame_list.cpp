@@ -30,7 +30,8 @@ public:
     }
     Pen GetPen() {
         const auto colour = Get<Colour>();
-        return Pen{colour, Get<int>()};
+        const auto width = Get<int>();
+        return Pen{colour, width, Get<bool>()};
     }
     Brush GetBrush() {
         const auto colour = Get<Colour>();
@@ -50,8 +51,8 @@ const Surface& Source(Reader& in, const std::array<Surface*, kFrameSurfaceCount>
 }
 
 void ReplayPolygon(Reader& in, Surface& target) {
-    // At most a handful of corners: a hand's kite or band.
-    std::array<Point, 16> points;
+    // At most a handful of corners (a hand's kite or band), or a smooth dial's half disc.
+    std::array<Point, 64> points;
     const auto count = in.Get<uint32_t>();
     for (size_t i = 0; i < count; ++i) {
         const auto point = in.Get<Point>();
@@ -222,6 +223,7 @@ void ListingSurface::BeginWithPen(DrawCall call, Rect bounds, const Pen& pen) {
 void ListingSurface::PutPen(const Pen& pen) {
     list_.Put(real_->Resolve(pen.colour));
     list_.Put(pen.width);
+    list_.Put(pen.smooth);
 }
 
 void ListingSurface::PutBrush(const Brush& brush) {

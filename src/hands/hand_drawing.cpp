@@ -49,7 +49,7 @@ HandOutline OutlineOf(const ClockSettings& s, const HandGeometry& geometry,
 // the pen stands, or a triangle or bar on the corners.
 void DrawArm(Surface& surface, HandStyle style, const HandOutline& o, Point end, Point offset,
              const Pen& line, Colour colour) {
-    const Pen thin{colour, 1};
+    const Pen thin{colour, 1, line.smooth};
     const Brush brush{colour};
     const Point c1 = o.corner1, c2 = o.corner2;
     switch (style) {
@@ -76,10 +76,10 @@ void DrawHand(Surface& surface, const ClockSettings& s, const HandGeometry& geom
     const bool tail = s.*spec.tail;
     const HandOutline o = OutlineOf(s, geometry, positions, hand);
     auto drawHand = [&](int width) {
-        DrawArm(surface, style, o, o.tip, o.toTip, {colour, width}, colour);
+        DrawArm(surface, style, o, o.tip, o.toTip, {colour, width, s.SmoothEdges}, colour);
     };
     auto drawTail = [&](int width) {
-        DrawArm(surface, style, o, o.tailEnd, o.toTail, {colour, width}, colour);
+        DrawArm(surface, style, o, o.tailEnd, o.toTail, {colour, width, s.SmoothEdges}, colour);
     };
 
     surface.MoveTo(o.pivot);

@@ -52,14 +52,14 @@ void DayPos(Surface& dial, const ClockSettings& s, int S, double nightAngle, dou
     const Point moon = place(nightAngle);
     if (moon.y < c) {
         const Colour night = s.NightColorStr.value;
-        dial.Ellipse(Rect::At(moon, {d, d}), Pen{night}, Brush{night});
+        dial.Ellipse(Rect::At(moon, {d, d}), Pen{night, 1, s.SmoothEdges}, Brush{night});
         // A smaller disc of sky over its upper left leaves a crescent open to the lower right.
         const int cut = (3 * d) / 4;
-        dial.Ellipse(Rect::At(moon, {cut, cut}), Pen{sky}, Brush{sky});
+        dial.Ellipse(Rect::At(moon, {cut, cut}), Pen{sky, 1, s.SmoothEdges}, Brush{sky});
     }
     const Point sun = place(sunAngle);
     if (sun.y < c) {
-        dial.Ellipse(Rect::At(sun, {d, d}), Pen{s.DayOutColorStr.value, d / 15},
+        dial.Ellipse(Rect::At(sun, {d, d}), Pen{s.DayOutColorStr.value, d / 15, s.SmoothEdges},
                      Brush{s.DayColorStr.value});
     }
 }
@@ -73,11 +73,11 @@ void DayPhase(const ClockSettings& s, Size screen, FrameSurfaces& f, const Clock
                                  dial.Resolve(s.NightBackColorStr.value));
     const Point at{s.DayPhaseLeft, s.DayPhaseTop};
     const Colour base = s.DayBaseColorStr.value;
-    BeginDial(dial, f.face, at, S, sky, base);
+    BeginDial(dial, f.face, at, S, sky, base, s.SmoothEdges);
     DayPos(dial, s, S, NightAngle(time), SunAngle(time), sky);
     // The lens of ground over the horizon hides the bodies as they near it.
     const int lens = (2 * S) / 7;
-    dial.Ellipse({0, lens, S, S - lens}, Pen{base}, Brush{base});
+    dial.Ellipse({0, lens, S, S - lens}, Pen{base, 1, s.SmoothEdges}, Brush{base});
     CopyDial(f.display, dial, at, S, s.DayHalf, s.Reversed, f.display.GetSize().width);
 }
 

@@ -75,23 +75,23 @@ void MoonPhase(const ClockSettings& s, Size screen, FrameSurfaces& f, const Cloc
     const Point at{s.MoonPhaseLeft, s.MoonPhaseTop};
     const Colour base = s.PhaseBaseColorStr.value;
     Surface& dial = f.moon;
-    BeginDial(dial, f.face, at, S, s.PhaseBackColorStr.value, base);
+    BeginDial(dial, f.face, at, S, s.PhaseBackColorStr.value, base, s.SmoothEdges);
 
     const double position = MoonCalc(now.time, now.utcBias);
     const double alpha = 2 * std::numbers::pi * (60 - position) / 60;
     const MoonDialSizes z = MoonSizes(S);
     const int x = z.origin + int(std::lrint(z.orbit * std::sin(alpha)));
     const int y = z.origin - int(std::lrint(z.orbit * std::cos(alpha)));
-    dial.Ellipse(Rect::At({x, y}, {z.moon, z.moon}), Pen{s.MoonOutColorStr.value},
+    dial.Ellipse(Rect::At({x, y}, {z.moon, z.moon}), Pen{s.MoonOutColorStr.value, 1, s.SmoothEdges},
                  Brush{s.MoonColorStr.value});
 
     // Horizon discs a little larger than the moon hide it as it rises and sets; then the hub.
     const int discTop = S / 2 - z.horizon / 2;
-    dial.Ellipse(Rect::At({0, discTop}, {z.horizon, z.horizon}), Pen{base}, Brush{base});
-    dial.Ellipse(Rect::At({S - z.horizon, discTop}, {z.horizon, z.horizon}), Pen{base},
+    dial.Ellipse(Rect::At({0, discTop}, {z.horizon, z.horizon}), Pen{base, 1, s.SmoothEdges}, Brush{base});
+    dial.Ellipse(Rect::At({S - z.horizon, discTop}, {z.horizon, z.horizon}), Pen{base, 1, s.SmoothEdges},
                  Brush{base});
     const int k = S / 2 - z.hub / 2;
-    dial.Ellipse(Rect::At({k, k}, {z.hub, z.hub}), Pen{base}, Brush{base});
+    dial.Ellipse(Rect::At({k, k}, {z.hub, z.hub}), Pen{base, 1, s.SmoothEdges}, Brush{base});
 
     CopyDial(f.display, dial, at, S, s.MoonHalf, s.Reversed, f.display.GetSize().width);
 }

@@ -1,6 +1,9 @@
 #include "phases/phase_dial.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
 
 namespace marvix {
 
@@ -9,10 +12,25 @@ int DialSize(int stored, Size screen) {
     return larger > 0 ? std::min(stored, larger) : stored;
 }
 
-void BeginDial(Surface& dial, const Surface& face, Point at, int S, Colour sky, Colour base) {
+void BeginDial(Surface& dial, const Surface& face, Point at, int S, Colour sky, Colour base,
+               bool smooth) {
     dial.Resize({S, S});
     dial.CopyFrom(face, Rect::At(at, {S, S}), {0, 0});
-    dial.Ellipse({0, 0, S, S}, Pen{sky}, Brush{sky});
+    dial.Ellipse({0, 0, S, S}, Pen{sky, 1, smooth}, Brush{sky});
+    if (smooth) {
+        // A fill up to anti-aliased borders would leak through them: the ground is a half disc of
+        // its own, its rim on the sky disc's from the left end of the horizon round to the right.
+        std::array<Point, 41> ground;
+        const double r = (S - 1) / 2.0;
+        for (size_t i = 0; i < ground.size(); ++i) {
+            const double a = std::numbers::pi * double(i) / double(ground.size() - 1);
+            ground[i] = {int(std::lround(r - r * std::cos(a))),
+                         int(std::lround(r + r * std::sin(a)))};
+        }
+        ground.front().y = ground.back().y = S / 2;
+        dial.Polygon(ground, Pen{base, 1, true}, Brush{base});
+        return;
+    }
     dial.MoveTo({0, S / 2});
     dial.LineTo({S, S / 2}, Pen{base});
     dial.Arc({0, 0, S, S}, {0, S / 2}, {S, S / 2}, Pen{base});

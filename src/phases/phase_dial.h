@@ -14,8 +14,10 @@ namespace marvix {
 int DialSize(int stored, Size screen);
 
 // The dial's square surface sized S x S over a copy of the face at `at`, then the sky disc, the
-// horizon line with the lower half of the rim, and the ground filled up to them.
-void BeginDial(Surface& dial, const Surface& face, Point at, int size, Colour sky, Colour base);
+// horizon line with the lower half of the rim, and the ground filled up to them; smooth, the
+// sky disc and the ground's half disc are drawn with anti-aliased edges instead.
+void BeginDial(Surface& dial, const Surface& face, Point at, int size, Colour sky, Colour base,
+               bool smooth = false);
 
 // The dial into the frame at `at`, or at the mirrored place; halved, only its sky half.
 void CopyDial(Surface& frame, const Surface& dial, Point at, int size, bool halved, bool mirrored,

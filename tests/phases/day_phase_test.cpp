@@ -36,6 +36,7 @@ TEST(DayPhase, BodiesTurnOnceADay) {
 class DayPhaseTest : public ::testing::Test {
 protected:
     DayPhaseTest() {
+        s.SmoothEdges = false;  // the dial as GDI draws it, its ground filled up to the rim
         s.DayPhaseLeft = 30;
         s.DayPhaseTop = 10;
     }

@@ -1,0 +1,51 @@
+#include "base/smooth_shapes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace marvix {
+namespace {
+
+double Linear(uint32_t channel) { return std::pow(channel / 255.0, 2.2); }
+
+// A line two pixels wide along a row of pixel centres covers the rows beside it by half: there it
+// is the half blend in linear light (within a tenth), over black and over blue alike; along its
+// middle row it is its own colour, and a row further out is untouched.
+TEST(SmoothShapes, AnEdgeThatHalfCoversAPixelBlendsItByHalf) {
+    const struct {
+        uint32_t under;  // 0x00RRGGBB, as the picture holds it
+        Colour pen;
+        int shift;  // of the channel measured
+    } cases[] = {{0x000000, Colour::Rgb(255, 255, 255), 8}, {0x0000FF, Colour::Rgb(255, 0, 0), 16}};
+    for (const auto& c : cases) {
+        std::vector<uint32_t> pixels(40 * 20, c.under);
+        SmoothPainter painter;
+        painter.Line({pixels.data(), 40, {40, 20}}, {2, 10}, {37, 10}, Pen{c.pen, 2, true});
+        const auto at = [&](int y) { return (pixels[size_t(y) * 40 + 20] >> c.shift) & 0xFF; };
+        EXPECT_NEAR(Linear(at(9)), 0.5, 0.1) << std::hex << c.under;
+        EXPECT_NEAR(Linear(at(11)), 0.5, 0.1);
+        EXPECT_EQ(at(10), 255u);
+        EXPECT_EQ(at(8), (c.under >> c.shift) & 0xFF);
+    }
+}
+
+// A smooth ellipse, as GDI's, keeps to its bounds less their right and bottom edges.
+TEST(SmoothShapes, AnEllipseKeepsToItsBounds) {
+    std::vector<uint32_t> pixels(30 * 30, 0);
+    SmoothPainter painter;
+    painter.Ellipse({pixels.data(), 30, {30, 30}}, {5, 5, 25, 25},
+                    Pen{Colour::Rgb(255, 0, 0), 2, true}, Brush{Colour::Rgb(0, 0, 255)});
+    int outside = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 30; ++x)
+            outside += (x < 5 || y < 5 || x >= 25 || y >= 25) && pixels[size_t(y) * 30 + x] != 0;
+    }
+    EXPECT_EQ(outside, 0) << "pixels drawn outside the bounds";
+    EXPECT_EQ(pixels[15 * 30 + 15], 0xFFu) << "filled with the brush";
+    EXPECT_EQ(pixels[15 * 30 + 6], 0xFF0000u) << "outlined with the pen";
+}
+
+}  // namespace
+}  // namespace marvix
