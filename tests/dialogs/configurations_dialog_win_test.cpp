@@ -118,7 +118,13 @@ TEST_F(ConfigurationsTest, LoadingAGalleryClockAsksToKeepTheAlarms) {
         s.Alarm2Label = "Tea time";
         messages_.AnswerQuestions(keep);
         ASSERT_TRUE(Clock().LoadConfiguration(desk + "\\gallery\\desk.ccf"));
-        EXPECT_EQ(messages_.Messages().back().style, MessageStyle::Question);
+        EXPECT_EQ(messages_.Texts().back(),
+                  "Keep your alarms?\n\nAlarm 1 at 0:30\nAlarm 2 at 12:00, "
+                  "Tea time\n\nYes loads the look and keeps them; No "
+                  "takes the file's alarms too.");
+        messages_.Clear();
+        ASSERT_TRUE(Clock().LoadConfiguration(desk + "\\gallery\\desk.ccf"));
+        EXPECT_EQ(messages_.Messages().empty(), !keep) << "asked again only while an alarm is on";
         Stop();
         for (const char* name : {"Alarm1", "Alarm2", "A2PM"})
             EXPECT_EQ(Stored(name), keep ? "true" : "false");

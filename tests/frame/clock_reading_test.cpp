@@ -121,7 +121,7 @@ TEST(ClockReading, NamesTheBellsAlarmOnce) {
     const std::string today = "10:09, Tuesday 8 December 2026";
     EXPECT_EQ(ReadingWithAlarmNews(s, bell, false, kMorning),
               today + ", alarm ringing: 10:09, Alarm 1");
-    s.Alarm2 = true;
+    s.Alarm2 = true;  // the next alarm another: named
     EXPECT_EQ(ReadingWithAlarmNews(s, bell, false, kMorning),
               today + ", alarm at 11:30, alarm ringing: 10:09, Alarm 1");
 }
