@@ -5,6 +5,8 @@
 #include "base/message_seam_win.h"
 #include "digital/display_fonts.h"
 #include "frame/kept_alarms.h"
+#include "frame/placement.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -36,7 +38,7 @@ void RunningClock::LoadFace(const std::string& path) {
     if (loaded.face && loaded.display) model_.Edit().BackPic = path;
     FitFaceToScreen(model_.Live().screen, *pictures_);
     pictures_->display.Resize(pictures_->face.GetSize());
-    placement_.FitToFace(pictures_->face.GetSize(), Settings());
+    placement_.FitToFace(pictures_->face.DeviceSize(), Settings());
     Redraw();
 }
 
@@ -50,7 +52,7 @@ void RunningClock::ShowOwnFace() {
     }
     FitFaceToScreen(model_.Live().screen, *pictures_);
     pictures_->display.Resize(pictures_->face.GetSize());
-    placement_.FitToFace(pictures_->face.GetSize(), Settings());
+    placement_.FitToFace(pictures_->face.DeviceSize(), Settings());
     Redraw();
 }
 
@@ -62,8 +64,41 @@ void RunningClock::ResizeSnapshot(Size size) {
     ClockSettings& s = model_.Edit();
     s.ACX.requested = size.width / 2;
     s.ACY.requested = size.height / 2;
-    placement_.Resize(size, Settings());
+    placement_.Resize(pictures_->face.DeviceSize(), Settings());
     TakeSnapshot();
+}
+
+// Size, FollowScreenScale or the screen's resolution changed: every picture at the new scale,
+// the face loaded into them again (or the desktop taken again behind a snapshot face), the window
+// sized to it and cut to its shape.
+void RunningClock::Rescale() {
+    const double scale = ClockScale(Settings().Size, Settings().FollowScreenScale, DpiOf(Window()));
+    if (scale == pictures_->display.Scale()) return;
+    pictures_->SetScale(scale);
+    placement_.SetScale(scale);
+    if (!Settings().UseWall) return ShowOwnFace();
+    pictures_->face.Resize({Settings().TranWidth, Settings().TranHeight});
+    pictures_->display.Resize(pictures_->face.GetSize());
+    placement_.FitToFace(pictures_->face.DeviceSize(), Settings());
+    TakeSnapshot();
+    Redraw();
+}
+
+// Ctrl and the mouse wheel over the clock: 10 per cent a notch, the spot under the pointer kept
+// under it as far as the screen allows.
+void RunningClock::Zoomed(int notches, Point pointer) {
+    const int size = SizeAfterWheel(Settings().Size, notches);
+    if (size == Settings().Size) return;
+    const double before = pictures_->display.Scale();
+    const Point was{Frame().left, Frame().top};
+    model_.Edit().Size = size;
+    Rescale();
+    const Point at = KeepSpotUnder(pointer, was, before, pictures_->display.Scale());
+    ClockSettings& s = model_.Edit();
+    s.FL = at.x, s.FT = at.y;
+    MoveTo(at);
+    placement_.KeepOnScreen(Settings());
+    app_.ShowLiveValues();
 }
 
 bool RunningClock::SaveConfiguration(const std::string& path) {

@@ -63,6 +63,14 @@ void ClockPictures::UseBuiltInFace() {
     display.LoadPicture(builtIn);
 }
 
+void ClockPictures::SetScale(double scale) {
+    for (GdiSurface* picture : {&display, &face, &moon, &dayNight, &fallback, &underHands})
+        picture->SetScale(scale);
+    for (GdiSurface& digit : digits) digit.SetScale(scale);
+    fallback.LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
+    UseBuiltInFace();
+}
+
 FrameSurfaces ClockPictures::Frame() {
     std::array<Surface*, 12> digitSurfaces{};
     for (size_t i = 0; i < digits.size(); ++i) digitSurfaces[i] = &digits[i];
@@ -136,7 +144,7 @@ void PrepareFace(const ClockSettings& s, ClockPictures& p, Size screen, const ch
 void CaptureDesktop(GdiSurface& face, Point topLeft) {
     const BorrowedDc screen(nullptr);
     if (!screen) return;
-    const Size size = face.GetSize();
+    const Size size = face.DeviceSize();
     BitBlt(face.DrawingDc(), 0, 0, size.width, size.height, screen.Get(), topLeft.x, topLeft.y,
            SRCCOPY);
 }

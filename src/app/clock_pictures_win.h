@@ -23,6 +23,9 @@ struct ClockPictures {
 
     ClockPictures();
     FrameSurfaces Frame();
+    // Every picture at this many device pixels a face pixel (see GdiSurface::SetScale); what they
+    // held is to be drawn again.
+    void SetScale(double scale);
     // The built-in face in the face and display pictures, as at start.
     void UseBuiltInFace();
 };

@@ -1,5 +1,7 @@
 #include "app/clock_placement_win.h"
 
+#include <cmath>
+
 #include "app/clock_pictures_win.h"
 #include "windows/screen_clamp_win.h"
 
@@ -35,7 +37,8 @@ bool ClockPlacement::KeepOnScreen(const ClockSettings& s) {
 void ClockPlacement::Reshape(const ClockSettings& s) {
     RECT client;
     GetClientRect(window_, &client);
-    const WindowRegion region = RegionForShape(s.CShape, s.RSqr, {client.right, client.bottom});
+    const int corner = int(std::lround(s.RSqr * scale_));
+    const WindowRegion region = RegionForShape(s.CShape, corner, {client.right, client.bottom});
     const Rect& b = region.bounds;
     HRGN handle = nullptr;
     if (region.shape == RegionShape::Ellipse) {

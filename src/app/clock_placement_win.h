@@ -39,8 +39,9 @@ public:
     // Holds the window on the work area of its monitor, or with IgnoreBoundary brings it back
     // only from off every monitor; returns whether it moved.
     bool KeepOnScreen(const ClockSettings& settings);
-    // CShape and RSqr: the window cut to its shape.
+    // CShape and RSqr: the window cut to its shape (RSqr in face pixels, at the scale).
     void Reshape(const ClockSettings& settings);
+    void SetScale(double scale) { scale_ = scale; }
     // FacePos: above, among or beneath the other windows.
     void Restack(const ClockSettings& settings);
     void MoveTo(Point topLeft);
@@ -64,6 +65,7 @@ private:
     std::vector<Monitor> monitors_;
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
     OverlayStyle overlay_;
+    double scale_ = 1.0;
 };
 
 }  // namespace marvix

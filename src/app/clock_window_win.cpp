@@ -1,6 +1,7 @@
 #include "app/clock_window_win.h"
 
 #include <oleacc.h>
+#include <windowsx.h>
 
 #include "app/resource.h"
 #include "base/program.h"
@@ -77,7 +78,15 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam == -1) app_.ShowMenuOrExitConfirmation();
             return 0;
         case WM_DISPLAYCHANGE: events_.DisplaysChanged(); return 0;
-        case WM_DPICHANGED: FollowDpiChange(hwnd_, lParam); return 0;
+        case WM_DPICHANGED:
+            FollowDpiChange(hwnd_, lParam);
+            events_.ResolutionChanged();
+            return 0;
+        case WM_MOUSEWHEEL:
+            if (!(GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL)) break;
+            events_.Zoomed(GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA,
+                           {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
         case WM_SETTINGCHANGE: events_.ScreensChanged(); return 0;
         case WM_ENDSESSION:
             if (wParam) events_.SessionEnding();
@@ -107,7 +116,7 @@ void ClockWindow::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
     if (display_) {
-        const Size size = display_->GetSize();
+        const Size size = display_->DeviceSize();
         BitBlt(dc, 0, 0, size.width, size.height, display_->Dc(), 0, 0, SRCCOPY);
     }
     EndPaint(hwnd_, &paint);
@@ -118,6 +127,7 @@ void ClockWindow::Paint() {
 // paint asks the window server for the update region several times over.
 void ClockWindow::ShowPart(Rect area) {
     if (!display_) return;
+    area = display_->DeviceRect(area);
     if (const BorrowedDc dc(hwnd_); dc) {
         BitBlt(dc.Get(), area.left, area.top, area.Width(), area.Height(), display_->Dc(),
                area.left, area.top, SRCCOPY);

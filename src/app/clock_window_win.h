@@ -28,6 +28,10 @@ public:
     virtual void DisplaysChanged() = 0;
     virtual void ScreensChanged() = 0;
     // The window moved or was resized, by anyone.
+    // Ctrl and the mouse wheel over the clock: so many notches (negative: towards the user).
+    virtual void Zoomed(int notches, Point pointer) = 0;
+    // The resolution of the clock's monitor changed, or it went to a monitor of another.
+    virtual void ResolutionChanged() = 0;
     virtual void WindowMoved() = 0;
     // The user dragged the window's top-left here.
     virtual void Dragged(Point topLeft) = 0;

@@ -1,7 +1,7 @@
 // marvix-render: one frame of the clock, as the clock would show it at a given local time, from
 // the settings in the registry (read as at start-up, never written), written as a 24-bit BMP.
-// --smooth-edges on|off draws the hands and dials with or without anti-aliased edges, whatever
-// the registry says.
+// --smooth-edges on|off draws the hands and dials with or without anti-aliased edges, and --size
+// PERCENT draws the picture at that size (50 to 400), whatever the registry says.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +14,7 @@
 #include "base/message_seam_win.h"
 #include "base/system_time_win.h"
 #include "digital/display_fonts.h"
+#include "frame/placement.h"
 #include "settings/config_file.h"
 #include "settings/config_store_win.h"
 #include "settings/encodings.h"
@@ -27,6 +28,7 @@ using namespace marvix;
 
 constexpr char kUsage[] =
     "usage: marvix-render [--bias MINUTES] [--config FILE.ccf] [--smooth-edges on|off]\n"
+    "                     [--size PERCENT]\n"
     "                     YYYY-MM-DDTHH:MM:SS[.mmm] OUT.bmp\n";
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -43,6 +45,7 @@ int main(int argc, char** argv) {
     std::optional<int32_t> bias;
     std::optional<std::string> config;
     std::optional<bool> smooth;
+    std::optional<int32_t> size;
     bool usable = true;
     while (usable && args.size() > 2 && args[0].starts_with("--")) {
         const std::string& option = args[0];
@@ -53,6 +56,8 @@ int main(int argc, char** argv) {
             config = value;
         } else if (option == "--smooth-edges" && (value == "on" || value == "off")) {
             smooth = value == "on";
+        } else if (option == "--size") {
+            usable = (size = ParseInteger(value)).has_value();
         } else {
             usable = false;
         }
@@ -73,11 +78,18 @@ int main(int argc, char** argv) {
     Win32Registry registry;
     std::vector<std::string> errors;
     ReadAllSettings(settings, registry, errors);
+    // The program's own settings (smooth edges, the size) as the clock reads them.
+    Win32Registry program(kProgramKeyPath);
+    ReadSettings(settings, program, ProgramSequence(), errors);
+    if (size) settings.Size = *size;
+    if (smooth) settings.SmoothEdges = *smooth;
     LiveState live;
     live.screen = MaximizedArea();
     ApplyDisplayFonts(settings, live.displays.fonts);
 
     ClockPictures pictures;
+    // The picture's own size: Size alone, not the screen's scale.
+    pictures.SetScale(ClockScale(settings.Size, false, 96));
     PrepareFace(settings, pictures, live.screen);
     // A configuration file on top, as the configurations window loads one.
     if (config) {
@@ -92,7 +104,6 @@ int main(int argc, char** argv) {
         ApplyDisplayFonts(settings, live.displays.fonts);
         PrepareFace(settings, pictures, live.screen, kTooLargeOnLoad);
     }
-    if (smooth) settings.SmoothEdges = *smooth;
     if (settings.UseWall) CaptureDesktop(pictures.face, {settings.FL, settings.FT});
     FrameSurfaces frame = pictures.Frame();
     live.layout = LayOutFace(settings, frame.face.GetSize(), frame.display.GetSize());

@@ -8,8 +8,10 @@
 #include "base/message_seam_win.h"
 #include "digital/display_fonts.h"
 #include "frame/clock_reading.h"
+#include "frame/placement.h"
 #include "settings/registry_store.h"
 #include "windows/accessible_win.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -45,6 +47,9 @@ void RunningClock::WindowCreated() {
     ReportAll(errors);
 
     ReadFromSettled();
+    const double scale = ClockScale(Settings().Size, Settings().FollowScreenScale, DpiOf(hwnd));
+    pictures_->SetScale(scale);
+    placement_.SetScale(scale);
     PrepareFaceAndWindow(kTooLargeAtStart);
     Restack();
     ApplyOverlay();
@@ -61,7 +66,7 @@ void RunningClock::PrepareFaceAndWindow(const char* tooLarge) {
     // The face is tested against the maximized-window area.
     RefreshScreens();
     PrepareFace(Settings(), *pictures_, model_.Live().screen, tooLarge);
-    placement_.FitToFace(pictures_->face.GetSize(), Settings());
+    placement_.FitToFace(pictures_->face.DeviceSize(), Settings());
     Layout();
 }
 

@@ -86,6 +86,10 @@ public:
     // it only when both pictures loaded, so that the next start shows what is shown now.
     void LoadFace(const std::string& path) override;
     void ShowOwnFace() override;
+    void Rescale() override;
+    // Ctrl and the mouse wheel over the clock, `pointer` on the screen.
+    void Zoomed(int notches, Point pointer) override;
+    void ResolutionChanged() override { Rescale(); }
     // Configuration files, as the configurations window loads and saves them; every failure is
     // reported through the message seam. A file that does not load changes nothing.
     bool LoadConfiguration(const std::string& path) override;

@@ -1,10 +1,13 @@
 #include "base/gdi_surface_win.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/message_seam_win.h"
+#include "base/resample.h"
 
 namespace marvix {
 
@@ -15,8 +18,10 @@ bool SameTypeface(const Font& a, const Font& b) {
     return a.face == b.face && a.pointSize == b.pointSize && a.style == b.style;
 }
 
-int PixelHeightForPoints(HDC dc, int points) {
-    return -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+// At 96 pixels per inch, times the scale: the height the clock has always drawn at 96, and at
+// another screen resolution whatever scale follows it.
+int PixelHeightForPoints(int points, double scale) {
+    return -int(std::lround(points * 96.0 / 72.0 * scale));
 }
 
 }  // namespace
@@ -31,6 +36,7 @@ GdiSurface::GdiSurface(Size size) : dc_(CreateCompatibleDC(nullptr)) {
     originalFont_ = GetCurrentObject(dc_.Get(), OBJ_FONT);
     SetStretchBltMode(dc_.Get(), COLORONCOLOR);
     Allocate(size);
+    logical_ = size_;
 }
 
 GdiSurface::~GdiSurface() {
@@ -75,6 +81,19 @@ bool GdiSurface::Allocate(Size capacity) {
 void GdiSurface::Resize(Size size) {
     size.width = std::max(size.width, 0);
     size.height = std::max(size.height, 0);
+    if (size == logical_) return;
+    logical_ = size;
+    UseDevicePixels({D(size.width), D(size.height)});
+}
+
+void GdiSurface::SetScale(double scale) {
+    if (scale == scale_ || scale <= 0) return;
+    scale_ = scale;
+    ++version_;
+    UseDevicePixels({D(logical_.width), D(logical_.height)});
+}
+
+void GdiSurface::UseDevicePixels(Size size) {
     if (size == size_) return;
     ++version_;
     // Display surfaces change size with their text, many times a second: a bitmap that is large
@@ -88,7 +107,18 @@ void GdiSurface::Resize(Size size) {
     if (size_ != capacity_) IntersectClipRect(dc_.Get(), 0, 0, size_.width, size_.height);
 }
 
+Rect GdiSurface::DeviceRect(Rect area) const {
+    return scale_ == 1.0 ? area
+                         : Intersection(D(area).Inflated(1), {0, 0, size_.width, size_.height});
+}
+
+Pen GdiSurface::DevicePen(const Pen& pen) const {
+    return scale_ == 1.0 ? pen
+                         : Pen{pen.colour, std::max(1, D(std::max(pen.width, 1))), pen.smooth};
+}
+
 uint32_t GdiSurface::PixelAt(int x, int y) const {
+    x = D(x), y = D(y);
     if (x < 0 || y < 0 || x >= size_.width || y >= size_.height) return 0;
     GdiFlush();
     return bits_[static_cast<size_t>(y) * capacity_.width + x] & 0x00FFFFFFu;
@@ -113,10 +143,13 @@ Picture GdiSurface::ToPicture() const {
 void GdiSurface::LoadPicture(const Picture& picture) {
     ++version_;
     Resize({picture.width, picture.height});
+    const Picture resampled = scale_ == 1.0 ? Picture{} : Resampled(picture, size_);
+    const Picture& shown = scale_ == 1.0 ? picture : resampled;
     GdiFlush();
     // Within what the bitmap holds, should a large enough one not have been made.
-    for (int y = 0; y < size_.height; ++y) {
-        std::copy_n(picture.pixels.data() + static_cast<size_t>(y) * picture.width, size_.width,
+    for (int y = 0; y < std::min(size_.height, shown.height); ++y) {
+        std::copy_n(shown.pixels.data() + static_cast<size_t>(y) * shown.width,
+                    std::min(size_.width, shown.width),
                     bits_ + static_cast<size_t>(y) * capacity_.width);
     }
 }
@@ -160,7 +193,7 @@ void GdiSurface::SelectBrush(const Brush& brush) {
 void GdiSurface::SelectFont(const Font& font) {
     if (fontHandle_ && SameTypeface(font, font_)) return;
     LOGFONTA logFont{};
-    logFont.lfHeight = PixelHeightForPoints(dc_.Get(), font.pointSize);
+    logFont.lfHeight = PixelHeightForPoints(font.pointSize, scale_);
     logFont.lfWeight = font.style.Has(FontStyle::kBold) ? FW_BOLD : FW_NORMAL;
     logFont.lfItalic = font.style.Has(FontStyle::kItalic);
     logFont.lfUnderline = font.style.Has(FontStyle::kUnderline);
@@ -177,7 +210,7 @@ void GdiSurface::SelectFont(const Font& font) {
 
 PixelTarget GdiSurface::SmoothTarget() {
     GdiFlush();
-    return {bits_, capacity_.width, bits_ ? size_ : Size{}};
+    return {bits_, capacity_.width, bits_ ? size_ : Size{}, scale_};
 }
 
 Pen GdiSurface::Resolved(const Pen& pen) {
@@ -188,19 +221,21 @@ Brush GdiSurface::Resolved(const Brush& brush) {
     return {Colour{ToColorRef(brush.colour)}, brush.clear};
 }
 
-void GdiSurface::MoveTo(Point point) { MoveToEx(dc_.Get(), point.x, point.y, nullptr); }
+void GdiSurface::MoveTo(Point point) {
+    penAt_ = point;
+    MoveToEx(dc_.Get(), D(point.x), D(point.y), nullptr);
+}
 
 void GdiSurface::LineTo(Point point, const Pen& pen) {
     ++version_;
+    const Point from = std::exchange(penAt_, point);
     if (pen.smooth) {
-        POINT from{};
-        GetCurrentPositionEx(dc_.Get(), &from);
-        smooth_.Line(SmoothTarget(), {from.x, from.y}, point, Resolved(pen));
-        MoveToEx(dc_.Get(), point.x, point.y, nullptr);
+        smooth_.Line(SmoothTarget(), from, point, Resolved(pen));
+        MoveToEx(dc_.Get(), D(point.x), D(point.y), nullptr);
         return;
     }
-    SelectPen(pen);
-    ::LineTo(dc_.Get(), point.x, point.y);
+    SelectPen(DevicePen(pen));
+    ::LineTo(dc_.Get(), D(point.x), D(point.y));
 }
 
 void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
@@ -209,7 +244,7 @@ void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Br
         smooth_.Polygon(SmoothTarget(), points, Resolved(pen), Resolved(brush));
         return;
     }
-    SelectPen(pen);
+    SelectPen(DevicePen(pen));
     SelectBrush(brush);
     // The clock's polygons have four corners at most; anything larger takes the heap.
     POINT small[8];
@@ -219,7 +254,7 @@ void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Br
         large.resize(points.size());
         gdiPoints = large.data();
     }
-    for (size_t i = 0; i < points.size(); ++i) gdiPoints[i] = {points[i].x, points[i].y};
+    for (size_t i = 0; i < points.size(); ++i) gdiPoints[i] = {D(points[i].x), D(points[i].y)};
     ::Polygon(dc_.Get(), gdiPoints, static_cast<int>(points.size()));
 }
 
@@ -229,8 +264,9 @@ void GdiSurface::Ellipse(Rect b, const Pen& pen, const Brush& brush) {
         smooth_.Ellipse(SmoothTarget(), b, Resolved(pen), Resolved(brush));
         return;
     }
-    SelectPen(pen);
+    SelectPen(DevicePen(pen));
     SelectBrush(brush);
+    b = D(b);
     ::Ellipse(dc_.Get(), b.left, b.top, b.right, b.bottom);
 }
 
@@ -240,13 +276,15 @@ void GdiSurface::Arc(Rect b, Point start, Point end, const Pen& pen) {
         smooth_.Arc(SmoothTarget(), b, start, end, Resolved(pen));
         return;
     }
-    SelectPen(pen);
+    SelectPen(DevicePen(pen));
+    b = D(b), start = D(start), end = D(end);
     ::Arc(dc_.Get(), b.left, b.top, b.right, b.bottom, start.x, start.y, end.x, end.y);
 }
 
 void GdiSurface::FillRect(Rect area, Colour colour) {
     ++version_;
     SetDCBrushColor(dc_.Get(), ToColorRef(colour));
+    area = D(area);
     const RECT rect{area.left, area.top, area.right, area.bottom};
     ::FillRect(dc_.Get(), &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
@@ -254,7 +292,7 @@ void GdiSurface::FillRect(Rect area, Colour colour) {
 void GdiSurface::FloodFill(Point seed, Colour border, Colour fill) {
     ++version_;
     SelectBrush(Brush{fill});
-    ExtFloodFill(dc_.Get(), seed.x, seed.y, ToColorRef(border), FLOODFILLBORDER);
+    ExtFloodFill(dc_.Get(), D(seed.x), D(seed.y), ToColorRef(border), FLOODFILLBORDER);
 }
 
 // A display measures its text on every tick, and the text changes once a second at most.
@@ -264,7 +302,11 @@ Size GdiSurface::TextExtent(std::string_view text, const Font& font) {
     SIZE extent{};
     GetTextExtentPoint32A(dc_.Get(), text.data(), static_cast<int>(text.size()), &extent);
     measuredText_ = text;
-    measured_ = {extent.cx, extent.cy};
+    // In face pixels: enough of them to hold the text drawn at the scale.
+    const auto logical = [&](LONG device) {
+        return scale_ == 1.0 ? int(device) : int(std::ceil(device / scale_));
+    };
+    measured_ = {logical(extent.cx), logical(extent.cy)};
     return measured_;
 }
 
@@ -275,7 +317,7 @@ void GdiSurface::WriteText(Point origin, std::string_view text, const Font& font
     SetTextColor(dc_.Get(), ToColorRef(font.colour));
     SetBkMode(dc_.Get(), background.clear ? TRANSPARENT : OPAQUE);
     SetBkColor(dc_.Get(), ToColorRef(background.colour));
-    ::TextOutA(dc_.Get(), origin.x, origin.y, text.data(), static_cast<int>(text.size()));
+    ::TextOutA(dc_.Get(), D(origin.x), D(origin.y), text.data(), static_cast<int>(text.size()));
 }
 
 HDC GdiSurface::SourceDc(const Surface& source) {
@@ -285,12 +327,24 @@ HDC GdiSurface::SourceDc(const Surface& source) {
 
 void GdiSurface::CopyFrom(const Surface& source, Rect from, Point to) {
     ++version_;
+    // Every picture of the clock is at the same scale.
+    from = D(from), to = D(to);
     BitBlt(dc_.Get(), to.x, to.y, from.Width(), from.Height(), SourceDc(source), from.left,
            from.top, SRCCOPY);
 }
 
 void GdiSurface::StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) {
     ++version_;
+    if (scale_ != 1.0) {
+        // The source's columns [x0, x1) of face pixels, whichever way it runs.
+        const int x0 =
+            sourceSize.width < 0 ? sourceOrigin.x + sourceSize.width + 1 : sourceOrigin.x;
+        const int x1 = x0 + std::abs(sourceSize.width);
+        const int y0 = sourceOrigin.y, y1 = sourceOrigin.y + sourceSize.height;
+        sourceOrigin = sourceSize.width < 0 ? Point{D(x1) - 1, D(y0)} : Point{D(x0), D(y0)};
+        sourceSize = {(sourceSize.width < 0 ? -1 : 1) * (D(x1) - D(x0)), D(y1) - D(y0)};
+        to = D(to);
+    }
     StretchBlt(dc_.Get(), to.left, to.top, to.Width(), to.Height(), SourceDc(source),
                sourceOrigin.x, sourceOrigin.y, sourceSize.width, sourceSize.height, SRCCOPY);
 }

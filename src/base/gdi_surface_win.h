@@ -5,6 +5,10 @@
 // into those pixels, anti-aliased (see SmoothPainter); every other call goes to GDI. Pens and the last font are cached in the
 // surface, so a steady tick creates no GDI objects at all.
 //
+// Its coordinates are face pixels; at a scale other than 1 (the clock's size) the bitmap holds that
+// many pixels for each, and every call is drawn at the scale: points, rectangles and pen widths
+// mapped, fonts made at the scaled height, pictures resampled.
+//
 // When GDI cannot make the DC or a bitmap (it is out of resources), the failure is reported once
 // and the surface goes on with what it has: its size never exceeds the bitmap it holds, and with
 // no bitmap at all it is 0 x 0 and draws nothing.
@@ -12,6 +16,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "base/bitmap_file.h"
@@ -38,17 +43,25 @@ public:
         ++version_;
         return dc_.Get();
     }
-    // Pixel (x, y) as 0x00RRGGBB; 0 outside the surface.
+    // The device pixels for each face pixel; the picture is resized to it.
+    void SetScale(double scale);
+    double Scale() const { return scale_; }
+    // The bitmap's pixels in use, and a rectangle of face pixels in them (grown by a pixel at a
+    // scale, so that it holds whatever the rectangle's drawing touched).
+    Size DeviceSize() const { return size_; }
+    Rect DeviceRect(Rect area) const;
+    // Pixel (x, y) of the face's as 0x00RRGGBB; 0 outside the surface.
     uint32_t PixelAt(int x, int y) const;
-    // The pixels as they are now (GDI's queued drawing flushed first).
+    // The pixels as they are now (GDI's queued drawing flushed first), at the scale.
     PixelView Pixels() const;
     Picture ToPicture() const;
+    // A picture of face pixels, resampled to the scale.
     void LoadPicture(const Picture& picture);
 
     // A colour as GDI draws it: system colours resolved now.
     static COLORREF ToColorRef(Colour colour);
 
-    Size GetSize() const override { return size_; }
+    Size GetSize() const override { return logical_; }
     uint32_t Version() const override { return version_; }
     Colour Resolve(Colour colour) const override { return Colour{ToColorRef(colour)}; }
     void Resize(Size size) override;
@@ -75,6 +88,13 @@ private:
     PixelTarget SmoothTarget();
     static Pen Resolved(const Pen& pen);
     static Brush Resolved(const Brush& brush);
+    // Face pixels to the bitmap's.
+    int D(int v) const { return scale_ == 1.0 ? v : int(std::lround(v * scale_)); }
+    Point D(Point p) const { return {D(p.x), D(p.y)}; }
+    Rect D(Rect r) const { return {D(r.left), D(r.top), D(r.right), D(r.bottom)}; }
+    Pen DevicePen(const Pen& pen) const;
+    // The part in use made `device` pixels, on a larger bitmap when it needs one.
+    void UseDevicePixels(Size device);
 
     // Declared first, so it is deleted last: every object below is deselected (in the destructor)
     // and deleted before the DC goes.
@@ -88,7 +108,10 @@ private:
     ScopedBitmap bitmap_;
     uint32_t* bits_ = nullptr;  // the bitmap's pixels, capacity_ wide
     Size capacity_;
-    Size size_;  // the part in use, never beyond capacity_
+    Size size_;     // the part in use, never beyond capacity_
+    Size logical_;  // the same in face pixels
+    double scale_ = 1.0;
+    Point penAt_;  // in face pixels, for a smooth line
     uint32_t version_ = 0;
 
     struct CachedPen {

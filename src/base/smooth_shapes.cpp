@@ -36,8 +36,8 @@ struct Vertex {
     double x, y;
 };
 
-// The centre of a GDI point's pixel.
-Vertex Centre(Point p) { return {p.x + 0.5, p.y + 0.5}; }
+// The centre of a GDI point's pixel, at the target's scale.
+Vertex Centre(Point p, double scale) { return {(p.x + 0.5) * scale, (p.y + 0.5) * scale}; }
 
 constexpr double kTau = 2 * std::numbers::pi;
 
@@ -135,11 +135,12 @@ SmoothPainter::SmoothPainter() : rasteriser_(std::make_unique<Rasteriser>()) {}
 SmoothPainter::~SmoothPainter() = default;
 
 void SmoothPainter::Line(const PixelTarget& target, Point from, Point to, const Pen& pen) {
-    const double width = std::max(pen.width, 1);
+    const bool round = pen.width >= 2;
+    const double width = std::max(pen.width, 1) * target.scale;
     Rasteriser& r = *rasteriser_;
     r.GrowFor(target.size);
-    if (width >= 2) r.AddEllipse(Centre(from), width / 2, width / 2);
-    r.AddSegment(Centre(from), Centre(to), width, width >= 2);
+    if (round) r.AddEllipse(Centre(from, target.scale), width / 2, width / 2);
+    r.AddSegment(Centre(from, target.scale), Centre(to, target.scale), width, round);
     r.Fill(target, pen.colour);
 }
 
@@ -149,22 +150,23 @@ void SmoothPainter::Polygon(const PixelTarget& target, std::span<const Point> po
     r.GrowFor(target.size);
     const int count = int(points.size());
     if (!brush.clear) {
-        r.AddOutline(count, [&](int i) { return Centre(points[size_t(i)]); });
+        r.AddOutline(count, [&](int i) { return Centre(points[size_t(i)], target.scale); });
         r.Fill(target, brush.colour);
     }
-    const double width = std::max(pen.width, 1);
+    const double width = std::max(pen.width, 1) * target.scale;
     for (int i = 0; i < count; ++i)
-        r.AddSegment(Centre(points[size_t(i)]), Centre(points[size_t((i + 1) % count)]), width,
-                     width >= 2);
+        r.AddSegment(Centre(points[size_t(i)], target.scale),
+                     Centre(points[size_t((i + 1) % count)], target.scale), width, pen.width >= 2);
     r.Fill(target, pen.colour);
 }
 
 void SmoothPainter::Ellipse(const PixelTarget& target, Rect b, const Pen& pen, const Brush& brush) {
     Rasteriser& r = *rasteriser_;
     r.GrowFor(target.size);
-    const Vertex c{(b.left + b.right) / 2.0, (b.top + b.bottom) / 2.0};
-    const double rx = b.Width() / 2.0, ry = b.Height() / 2.0;
-    const double width = std::max(pen.width, 1);
+    const double k = target.scale;
+    const Vertex c{(b.left + b.right) / 2.0 * k, (b.top + b.bottom) / 2.0 * k};
+    const double rx = b.Width() / 2.0 * k, ry = b.Height() / 2.0 * k;
+    const double width = std::max(pen.width, 1) * k;
     if (!brush.clear) {
         r.AddEllipse(c, rx - width / 2, ry - width / 2);
         r.Fill(target, brush.colour);
@@ -177,11 +179,14 @@ void SmoothPainter::Ellipse(const PixelTarget& target, Rect b, const Pen& pen, c
 void SmoothPainter::Arc(const PixelTarget& target, Rect b, Point start, Point end, const Pen& pen) {
     Rasteriser& r = *rasteriser_;
     r.GrowFor(target.size);
-    const Vertex c{(b.left + b.right) / 2.0, (b.top + b.bottom) / 2.0};
-    const double width = std::max(pen.width, 1);
-    const double rx = b.Width() / 2.0 - width / 2, ry = b.Height() / 2.0 - width / 2;
+    const double k = target.scale;
+    const Vertex c{(b.left + b.right) / 2.0 * k, (b.top + b.bottom) / 2.0 * k};
+    const double width = std::max(pen.width, 1) * k;
+    const double rx = b.Width() / 2.0 * k - width / 2, ry = b.Height() / 2.0 * k - width / 2;
     // Angles as the eye reads them on the screen, y upward, so counter-clockwise is increasing.
-    const auto angleOf = [&](Point p) { return std::atan2(c.y - Centre(p).y, Centre(p).x - c.x); };
+    const auto angleOf = [&](Point p) {
+        return std::atan2(c.y - Centre(p, target.scale).y, Centre(p, target.scale).x - c.x);
+    };
     const double from = angleOf(start);
     double to = angleOf(end);
     if (to <= from) to += kTau;

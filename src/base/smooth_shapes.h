@@ -18,12 +18,14 @@
 
 namespace marvix {
 
-// The pixels drawn into: `size` of them in use, rows `stride` pixels apart, top row first. Pens
-// and brushes hold plain colours (system colours resolved).
+// The pixels drawn into: `size` of them in use, rows `stride` pixels apart, top row first, and
+// `scale` of them for each of the coordinates' pixels (the clock's size), applied to the shapes
+// before they are rasterised. Pens and brushes hold plain colours (system colours resolved).
 struct PixelTarget {
     uint32_t* pixels = nullptr;
     int stride = 0;
     Size size;
+    double scale = 1.0;
 };
 
 class SmoothPainter {

@@ -72,6 +72,7 @@ enum class Effect {
     StealWallpaper,    // the desktop behind the clock made its face
     StartWithWindows,  // the user's logins start this program, or not
     Overlay,           // click-through and opacity applied to the window
+    Rescale,           // the clock drawn at its size
     // The hands window.
     Retime,           // the tick's step follows Smooth
     ShowCommonPivot,  // the common pivot shown as the clock has it

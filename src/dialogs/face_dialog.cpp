@@ -45,9 +45,11 @@ constexpr std::array kRows = {
     ControlRow{.type = T::Label, .caption = "Opacity", .place = {138, 407, 190, 421}, .colour = kLime},
     ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::Opacity), .place = {194, 403, 244, 424}, .setting = Setting::Opacity, .minimum = 20, .maximum = 100, .effect = Effect::Overlay, .tip = "How much of the clock shows, in per cent"},
     ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::HideForFullScreen), .caption = "Hide over full-screen programs", .place = {8, 428, 261, 445}, .setting = Setting::HideForFullScreen, .colour = kWhite, .tip = "The clock hides while a game or a video fills its monitor"},
-    // How the clock is drawn.
-    ControlRow{.type = T::Separator, .place = {0, 454, 269, 456}},
-    ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::SmoothEdges), .caption = "Smooth edges", .place = {8, 463, 261, 480}, .setting = Setting::SmoothEdges, .colour = kWhite, .tip = "Hands and dials drawn with soft, anti-aliased edges"},
+    // How the clock is drawn: kept short, so that the window fits a 768-pixel screen at 150 %.
+    ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::SmoothEdges), .caption = "Smooth edges", .place = {8, 450, 130, 467}, .setting = Setting::SmoothEdges, .colour = kWhite, .tip = "Hands and dials drawn with soft, anti-aliased edges"},
+    ControlRow{.type = T::Label, .caption = "Size %", .place = {138, 452, 190, 466}, .colour = kLime},
+    ControlRow{.type = T::SpinEdit, .id = IdOf(FaceControl::Size), .place = {194, 448, 244, 469}, .setting = Setting::Size, .minimum = 50, .maximum = 400, .apply = Apply::WhenSettled, .effect = Effect::Rescale, .tip = "The clock's size, in per cent (Ctrl and the mouse wheel over the clock change it too)"},
+    ControlRow{.type = T::CheckBox, .id = IdOf(FaceControl::FollowScreenScale), .caption = "Follow the screen's scale", .place = {8, 471, 261, 488}, .setting = Setting::FollowScreenScale, .colour = kWhite, .effect = Effect::Rescale, .tip = "The clock grows with the scale Windows is set to (150 % makes it half as large again)"},
 };
 // clang-format on
 

@@ -32,6 +32,8 @@ enum class FaceControl : uint16_t {
     Opacity,
     HideForFullScreen,
     SmoothEdges,
+    Size,
+    FollowScreenScale,
 };
 
 extern const std::span<const ControlRow> kFaceDialogRows;

@@ -103,6 +103,7 @@ void FaceWindow::Changed(const ControlRow& row) {
             break;
         case Effect::Restack: clock.Restack(); break;
         case Effect::Overlay: clock.ApplyOverlay(); break;
+        case Effect::Rescale: clock.Rescale(); break;
         case Effect::TaskbarButton: clock.ShowTaskbarButton(!s.HideMe); break;
         case Effect::MoveClock:
             // The next tick holds the window on the screen unless IgnoreBoundary. A place the

@@ -1,6 +1,7 @@
 #include "frame/placement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -130,6 +131,22 @@ Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const 
         if (!best || cost < *best) best = cost, chosen = at;
     }
     return chosen;
+}
+
+double ClockScale(int sizePercent, bool followScreen, int dpi) {
+    const double size = std::clamp(sizePercent, 50, 400) / 100.0;
+    return followScreen && dpi > 0 ? size * dpi / 96.0 : size;
+}
+
+int SizeAfterWheel(int sizePercent, int notches) {
+    return std::clamp(std::clamp(sizePercent, 50, 400) + 10 * notches, 50, 400);
+}
+
+Point KeepSpotUnder(Point pointer, Point topLeft, double before, double after) {
+    const auto keep = [&](int at, int from) {
+        return at - int(std::lround((at - from) / before * after));
+    };
+    return {keep(pointer.x, topLeft.x), keep(pointer.y, topLeft.y)};
 }
 
 OverlayStyle OverlayStyleFor(bool clickThrough, int opacityPercent) {

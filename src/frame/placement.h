@@ -57,6 +57,18 @@ Point KeepOnScreen(Rect window, std::span<const Monitor> monitors, bool ignoreBo
 Point PlaceBeside(Rect anchor, Size window, Rect area, int gap, std::span<const Rect> clearOf = {},
                   std::span<const Rect> ratherClearOf = {});
 
+// The clock's scale, device pixels for each face pixel: its size in per cent (held to 50 to
+// 400), times the screen's own scale (pixels per inch over 96) while it follows the screen.
+double ClockScale(int sizePercent, bool followScreen, int dpi);
+
+// Ctrl and the mouse wheel: the size `notches` steps of 10 per cent on (negative: smaller), held
+// to 50 to 400.
+int SizeAfterWheel(int sizePercent, int notches);
+
+// Where the window's top-left goes when its scale changes from `before` to `after`, so that the
+// spot of the face under `pointer` stays under it.
+Point KeepSpotUnder(Point pointer, Point topLeft, double before, double after);
+
 // Where a window shows centred in `area` (the work area of the clock's monitor); one larger than
 // the area starts at its top-left.
 Point CentreIn(Size window, Rect area);

@@ -47,6 +47,8 @@ public:
     virtual void ShowTaskbarButton(bool show) = 0;
     // Smooth: the tick's step.
     virtual void Retime() = 0;
+    // Size and FollowScreenScale: the clock drawn at its size, the window sized to it.
+    virtual void Rescale() = 0;
     // A change shown now rather than at the next tick.
     virtual void Redraw() = 0;
     // The fonts the digital displays draw with; the slots' settings are read now if the clock has

@@ -311,5 +311,45 @@ TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
     SendMessageA(ClockHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(160, 160));
 }
 
+// Ctrl and the wheel over the clock: 10 per cent a notch, the spot under the pointer kept; STOP
+// keeps the size under the subkey and the next start shows it. At 200 %, a drag to the screen's
+// edge leaves the clock wholly on it, round as ever.
+TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
+    Start();
+    const RECT before = WindowRect(ClockHwnd());
+    const POINT spot{before.left + 150, before.top + 100};
+    SendMessageA(ClockHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA),
+                 MAKELPARAM(spot.x, spot.y));
+    const RECT grown = WindowRect(ClockHwnd());
+    EXPECT_EQ(grown.right - grown.left, 220);
+    EXPECT_NEAR(grown.left + (spot.x - before.left) * 1.1, spot.x, 1)
+        << "the spot stays under the pointer";
+    EXPECT_NEAR(grown.top + (spot.y - before.top) * 1.1, spot.y, 1);
+    SendMessageA(ClockHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(spot.x, spot.y));
+    EXPECT_EQ(WindowRect(ClockHwnd()).right - WindowRect(ClockHwnd()).left, 220)
+        << "Ctrl is needed";
+    Stop();
+    EXPECT_EQ(Win32Registry(kProgramKeyPath).ReadValue("Size").text, "110");
+    EXPECT_EQ(Stored("ACX"), "100") << "numbers stay in face pixels: the centre of a 200 face";
+
+    Win32Registry(kProgramKeyPath).WriteValue("Size", "200");
+    Start();
+    RECT r = WindowRect(ClockHwnd());
+    EXPECT_EQ(r.right - r.left, 400);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(ClockHwnd(), region), ERROR);
+    EXPECT_TRUE(PtInRegion(region, 200, 200) && !PtInRegion(region, 5, 5)) << "round at 200 %";
+    DeleteObject(region);
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(ClockHwnd(), nullptr, work.right - 50, work.bottom - 50, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    Clock().Tick();
+    r = WindowRect(ClockHwnd());
+    EXPECT_TRUE(r.right == work.right && r.bottom == work.bottom && r.right - r.left == 400)
+        << "on the screen";
+}
+
 }  // namespace
 }  // namespace marvix

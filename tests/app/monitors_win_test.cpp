@@ -38,8 +38,20 @@ std::vector<Rect> MonitorBounds() {
 class MonitorsTest : public DialogFixture {
 protected:
     MonitorsTest() : DialogFixture(DialogId::Face) {}
-    // A test run again in a program of its own keeps the layout its parent made.
-    const bool child_ = std::getenv("MARVIX_FROM_THE_MENU") != nullptr;
+    // A test run again in a program of its own, which Wine starts at 144 pixels per inch (it
+    // reads the resolution as a program starts), keeps the layout its parent made.
+    const bool child_ = std::getenv("MARVIX_AT_144") != nullptr;
+    static DWORD RunAt144(const char* filter) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD,
+                        "\x90\0\0\0", 4);
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        SetEnvironmentVariableA("MARVIX_AT_144", "1");
+        const DWORD code = RunToEnd(std::string("\"") + self + "\" --gtest_filter=" + filter);
+        SetEnvironmentVariableA("MARVIX_AT_144", nullptr);
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels");
+        return code;
+    }
     void SetUp() override {
         DialogFixture::SetUp();
         if (!child_) Layout("two", {kMain, kRight});
@@ -248,8 +260,7 @@ TEST_F(MonitorsTest, EveryWindowTakesTheSuggestedPlaceAndAllButTheClockItsSize) 
 
 // At 144 pixels per inch on a 1920 x 1080 screen, the hands, digital, alarms and spelling windows
 // opened over the control menu, whose next click changed "Auto Size" instead. Opened from the
-// menu one after another and left open, each lies clear of the menu and of the clock. The test
-// runs itself again in a program of its own, which Wine starts at that resolution.
+// menu one after another and left open, each lies clear of the menu and of the clock.
 TEST_F(MonitorsTest, SettingsWindowsOpenClearOfTheMenuAt144OnAFullHdScreen) {
     if (child_) {
         ASSERT_EQ(DpiOf(nullptr), 144);
@@ -268,15 +279,28 @@ TEST_F(MonitorsTest, SettingsWindowsOpenClearOfTheMenuAt144OnAFullHdScreen) {
         return;
     }
     Layout("full-hd", {{0, 0, 1920, 1080}});
-    RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD,
-                    "\x90\0\0\0", 4);
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    SetEnvironmentVariableA("MARVIX_FROM_THE_MENU", "1");
-    EXPECT_EQ(RunToEnd(std::string("\"") + self + "\" --gtest_filter=*OnAFullHdScreen"), 0u)
-        << "see above";
-    SetEnvironmentVariableA("MARVIX_FROM_THE_MENU", nullptr);
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels");
+    EXPECT_EQ(RunAt144("*OnAFullHdScreen"), 0u) << "see above";
+}
+
+// At 144 pixels per inch the clock was two-thirds of the size meant: following the screen's scale,
+// a clock of 100 % is half as large again, and as round; not following it, as at 96.
+TEST_F(MonitorsTest, At144TheClockIsHalfAsLargeAgainAndAsRound) {
+    if (!child_) {
+        EXPECT_EQ(RunAt144("*HalfAsLargeAgain*"), 0u) << "see above";
+        return;
+    }
+    Start();
+    RECT r = WindowRect(ClockHwnd());
+    EXPECT_NEAR(r.right - r.left, 300, 2);
+    EXPECT_NEAR(r.bottom - r.top, 300, 2);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(ClockHwnd(), region), ERROR);
+    EXPECT_TRUE(PtInRegion(region, 150, 150) && !PtInRegion(region, 8, 8));
+    DeleteObject(region);
+    Clock().ChangeSettings().FollowScreenScale = false;
+    Clock().Rescale();
+    r = WindowRect(ClockHwnd());
+    EXPECT_EQ(r.right - r.left, 200);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -45,6 +47,28 @@ TEST(SmoothShapes, AnEllipseKeepsToItsBounds) {
     EXPECT_EQ(outside, 0) << "pixels drawn outside the bounds";
     EXPECT_EQ(pixels[15 * 30 + 15], 0xFFu) << "filled with the brush";
     EXPECT_EQ(pixels[15 * 30 + 6], 0xFF0000u) << "outlined with the pen";
+}
+
+// At twice the size a hand reaches twice as far from its pivot, within a pixel: the one scale is
+// applied to every coordinate before the shape is rasterised.
+TEST(SmoothShapes, AtTwiceTheSizeAHandReachesTwiceAsFar) {
+    const auto reach = [](double scale) {
+        const int side = int(100 * scale);
+        std::vector<uint32_t> pixels(size_t(side) * side, 0);
+        SmoothPainter painter;
+        const PixelTarget target{pixels.data(), side, {side, side}, scale};
+        painter.Polygon(target, std::array<Point, 3>{{{50, 50}, {80, 90}, {55, 45}}},
+                        Pen{Colour::Rgb(255, 255, 255), 1, true},
+                        Brush{Colour::Rgb(255, 255, 255)});
+        double farthest = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                if (pixels[size_t(y) * side + x] >> 16 & 0xFF)
+                    farthest = std::max(farthest,
+                                        std::hypot(x + 0.5 - 50.5 * scale, y + 0.5 - 50.5 * scale));
+        return farthest;
+    };
+    EXPECT_NEAR(reach(2), 2 * reach(1), 1);
 }
 
 }  // namespace
