@@ -29,6 +29,24 @@ ScopedFile OpenForReading(const std::string& path) {
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+// The larger copy of a face drawn for large sizes, "name@2x.bmp" beside "name.bmp"; none, and
+// nothing said, when there is no such file or it is no picture.
+std::optional<Picture> LargerCopyOf(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || path.find_first_of("\\/", dot) != std::string::npos) return {};
+    ScopedFile file = OpenForReading(path.substr(0, dot) + "@2x" + path.substr(dot));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > LONGLONG(kMaxFaceFileBytes))
+        return {};
+    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+        read != bytes.size()) {
+        return {};
+    }
+    return DecodeBitmapFile(bytes);
+}
+
 // One picture load, reporting its own failure as the picture loader of old did.
 std::optional<Picture> LoadPicture(const std::string& path) {
     ScopedFile file = OpenForReading(path);
@@ -113,6 +131,13 @@ FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures, const ch
     if (std::optional<Picture> display = LoadPicture(path)) {
         pictures.display.LoadPicture(*display);
         loaded.display = true;
+    }
+    // Above 150 % a larger copy beside the face, if there is one, is resampled in its place.
+    if (loaded.face && pictures.face.Scale() > 1.5) {
+        if (const std::optional<Picture> larger = LargerCopyOf(path)) {
+            pictures.face.LoadPicture(*larger, pictures.face.GetSize());
+            pictures.display.LoadPicture(*larger, pictures.face.GetSize());
+        }
     }
     return loaded;
 }

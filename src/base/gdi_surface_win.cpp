@@ -141,10 +141,15 @@ Picture GdiSurface::ToPicture() const {
 }
 
 void GdiSurface::LoadPicture(const Picture& picture) {
+    LoadPicture(picture, {picture.width, picture.height});
+}
+
+void GdiSurface::LoadPicture(const Picture& picture, Size faceSize) {
     ++version_;
-    Resize({picture.width, picture.height});
-    const Picture resampled = scale_ == 1.0 ? Picture{} : Resampled(picture, size_);
-    const Picture& shown = scale_ == 1.0 ? picture : resampled;
+    Resize(faceSize);
+    const bool asIs = picture.width == size_.width && picture.height == size_.height;
+    const Picture resampled = asIs ? Picture{} : Resampled(picture, size_);
+    const Picture& shown = asIs ? picture : resampled;
     GdiFlush();
     // Within what the bitmap holds, should a large enough one not have been made.
     for (int y = 0; y < std::min(size_.height, shown.height); ++y) {

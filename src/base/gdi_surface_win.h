@@ -55,8 +55,10 @@ public:
     // The pixels as they are now (GDI's queued drawing flushed first), at the scale.
     PixelView Pixels() const;
     Picture ToPicture() const;
-    // A picture of face pixels, resampled to the scale.
+    // A picture of face pixels, resampled to the scale; or a larger copy of a face of
+    // `faceSize`, resampled from its own pixels.
     void LoadPicture(const Picture& picture);
+    void LoadPicture(const Picture& picture, Size faceSize);
 
     // A colour as GDI draws it: system colours resolved now.
     static COLORREF ToColorRef(Colour colour);

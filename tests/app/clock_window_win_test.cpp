@@ -2,9 +2,14 @@
 // stacking, the tick and its timers, dragging, and the exit.
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
+#include <vector>
+
 #include "../support/clock_fixture_win.h"
 #include "../support/test_bitmaps.h"
 #include "app/control_menu_win.h"
+#include "base/bitmap_file.h"
 
 namespace marvix {
 namespace {
@@ -349,6 +354,17 @@ TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     r = WindowRect(ClockHwnd());
     EXPECT_TRUE(r.right == work.right && r.bottom == work.bottom && r.right - r.left == 400)
         << "on the screen";
+
+    // A gallery face at 200 % is its larger copy's pixels, not its own resampled.
+    char exe[MAX_PATH];
+    std::string faces(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
+    faces.resize(faces.rfind("\\tests\\"));
+    ASSERT_TRUE(Clock().LoadConfiguration(faces + "\\gallery\\twenty-four.ccf"));
+    std::ifstream file(faces + "\\gallery\\faces\\twenty-four@2x.bmp", std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    const std::optional<Picture> larger = DecodeBitmapFile(bytes);
+    ASSERT_TRUE(larger && larger->width == 400);
+    EXPECT_EQ(Clock().Pictures().face.ToPicture().pixels, larger->pixels);
 }
 
 }  // namespace

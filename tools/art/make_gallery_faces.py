@@ -3,8 +3,8 @@
 
     make_gallery_faces.py OUTPUT_DIR
 
-writes one 8-bit BMP per gallery clock, drawn from geometry with the helpers of make_art.py; the
-output is the same byte for byte on every run. Each face is made for its configuration: where its
+writes one 8-bit BMP per gallery clock, and a copy at twice its size (name@2x.bmp), drawn from
+geometry with the helpers of make_art.py; the output is the same byte for byte on every run. Each face is made for its configuration: where its
 hands turn, where its dials and displays sit.
 """
 import math
@@ -222,6 +222,9 @@ def main():
         name, width, height, colour = make()
         pixels = render(width, height, colour, samples=2)
         (out / f'{name}.bmp').write_bytes(bmp8(width, height, pixels))
+        # The same face drawn at twice the size, which a clock shown above 150 % resamples from.
+        larger = render(2 * width, 2 * height, lambda x, y, c=colour: c(x / 2, y / 2), samples=2)
+        (out / f'{name}@2x.bmp').write_bytes(bmp8(2 * width, 2 * height, larger))
 
 
 if __name__ == '__main__':
