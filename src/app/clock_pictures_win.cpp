@@ -29,40 +29,38 @@ ScopedFile OpenForReading(const std::string& path) {
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+// The file's bytes, when it opens, is no larger than a face may be and reads whole.
+std::optional<std::vector<uint8_t>> FaceFileBytes(const std::string& path) {
+    ScopedFile file = OpenForReading(path);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > LONGLONG(kMaxFaceFileBytes))
+        return std::nullopt;
+    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+        read != bytes.size()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 // The larger copy of a face drawn for large sizes, "name@2x.bmp" beside "name.bmp"; none, and
 // nothing said, when there is no such file or it is no picture.
 std::optional<Picture> LargerCopyOf(const std::string& path) {
     const size_t dot = path.find_last_of('.');
     if (dot == std::string::npos || path.find_first_of("\\/", dot) != std::string::npos) return {};
-    ScopedFile file = OpenForReading(path.substr(0, dot) + "@2x" + path.substr(dot));
-    LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > LONGLONG(kMaxFaceFileBytes))
-        return {};
-    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-        read != bytes.size()) {
-        return {};
-    }
-    return DecodeBitmapFile(bytes);
+    const auto bytes = FaceFileBytes(path.substr(0, dot) + "@2x" + path.substr(dot));
+    return bytes ? DecodeBitmapFile(*bytes) : std::nullopt;
 }
 
 // One picture load, reporting its own failure as the picture loader of old did.
 std::optional<Picture> LoadPicture(const std::string& path) {
-    ScopedFile file = OpenForReading(path);
-    LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > LONGLONG(kMaxFaceFileBytes)) {
+    const auto bytes = FaceFileBytes(path);
+    if (!bytes) {
         ShowMessage(kCannotOpenGraphic);
         return std::nullopt;
     }
-    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-        read != bytes.size()) {
-        ShowMessage(kCannotOpenGraphic);
-        return std::nullopt;
-    }
-    std::optional<Picture> picture = DecodeBitmapFile(bytes);
+    std::optional<Picture> picture = DecodeBitmapFile(*bytes);
     if (!picture) ShowMessage("Invalid graphic name.");
     return picture;
 }
