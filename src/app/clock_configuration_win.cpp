@@ -1,5 +1,6 @@
-// The running clock's face and configuration files: a face picked, the snapshot face resized, a
-// configuration loaded into the clock and the clock's look saved to one.
+// The running clock's face and configuration files: a face picked, the snapshot face resized, the
+// clock drawn at a new size, a configuration loaded into the clock and the clock's look saved to
+// one.
 #include "app/running_clock_win.h"
 
 #include "base/message_seam_win.h"
@@ -71,11 +72,16 @@ void RunningClock::ResizeSnapshot(Size size) {
 // Size, FollowScreenScale or the screen's resolution changed: every picture at the new scale,
 // the face loaded into them again (or the desktop taken again behind a snapshot face), the window
 // sized to it and cut to its shape.
-void RunningClock::Rescale() {
+bool RunningClock::TakeScale() {
     const double scale = ClockScale(Settings().Size, Settings().FollowScreenScale, DpiOf(Window()));
-    if (scale == pictures_->display.Scale()) return;
+    if (scale == pictures_->display.Scale()) return false;
     pictures_->SetScale(scale);
     placement_.SetScale(scale);
+    return true;
+}
+
+void RunningClock::Rescale() {
+    if (!TakeScale()) return;
     if (!Settings().UseWall) return ShowOwnFace();
     pictures_->face.Resize({Settings().TranWidth, Settings().TranHeight});
     pictures_->display.Resize(pictures_->face.GetSize());

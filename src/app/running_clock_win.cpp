@@ -8,10 +8,8 @@
 #include "base/message_seam_win.h"
 #include "digital/display_fonts.h"
 #include "frame/clock_reading.h"
-#include "frame/placement.h"
 #include "settings/registry_store.h"
 #include "windows/accessible_win.h"
-#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -47,9 +45,7 @@ void RunningClock::WindowCreated() {
     ReportAll(errors);
 
     ReadFromSettled();
-    const double scale = ClockScale(Settings().Size, Settings().FollowScreenScale, DpiOf(hwnd));
-    pictures_->SetScale(scale);
-    placement_.SetScale(scale);
+    TakeScale();
     PrepareFaceAndWindow(kTooLargeAtStart);
     Restack();
     ApplyOverlay();

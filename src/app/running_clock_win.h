@@ -128,6 +128,9 @@ public:
     void MarkSettingsUnchanged();
 
 private:
+    // The scale Size, FollowScreenScale and the monitor's resolution give, taken by the pictures
+    // and the placement; whether it changed.
+    bool TakeScale();
     // ClockWindowEvents
     void WindowCreated() override;
     void FirstActivation() override;

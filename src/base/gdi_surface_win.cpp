@@ -90,6 +90,12 @@ void GdiSurface::SetScale(double scale) {
     if (scale == scale_ || scale <= 0) return;
     scale_ = scale;
     ++version_;
+    // The font was made at the old scale's height, and the text measured with it: both anew.
+    if (fontHandle_) {
+        SelectObject(dc_.Get(), originalFont_);
+        fontHandle_ = ScopedFont();
+    }
+    measuredText_.clear();
     UseDevicePixels({D(logical_.width), D(logical_.height)});
 }
 

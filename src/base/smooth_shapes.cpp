@@ -56,9 +56,11 @@ struct SmoothPainter::Rasteriser {
 
     // The rasteriser's cells and the scanline grow to the largest shape met. They are grown at
     // once to more than any of the clock's shapes on a picture of this size asks (three times its
-    // border's cells), so that a steady tick never takes more from the heap.
+    // border's cells), so that a steady tick never takes more from the heap; a smaller picture
+    // needs no more.
     void GrowFor(Size size) {
-        if (size == grownFor) return;
+        if (size.width <= grownFor.width && size.height <= grownFor.height) return;
+        size = {std::max(size.width, grownFor.width), std::max(size.height, grownFor.height)};
         grownFor = size;
         const double w = size.width, h = size.height;
         for (int ring = 0; ring < 3; ++ring) {

@@ -321,6 +321,12 @@ TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
 // edge leaves the clock wholly on it, round as ever.
 TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     Start();
+    // A text measured in the DAY display's font, in face pixels.
+    const auto dayText = [&] {
+        return Clock().Pictures().digits[0].TextExtent("Mon",
+                                                       app_->Model().Live().displays.fonts[0]);
+    };
+    const Size day = dayText();
     const RECT before = WindowRect(ClockHwnd());
     const POINT spot{before.left + 150, before.top + 100};
     SendMessageA(ClockHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA),
@@ -365,6 +371,10 @@ TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     const std::optional<Picture> larger = DecodeBitmapFile(bytes);
     ASSERT_TRUE(larger && larger->width == 400);
     EXPECT_EQ(Clock().Pictures().face.ToPicture().pixels, larger->pixels);
+    // The displays' fonts follow the size (they kept the height of the size before).
+    Clock().ChangeSettings().Size = 100;
+    Clock().Rescale();
+    EXPECT_EQ(dayText(), day);
 }
 
 }  // namespace
