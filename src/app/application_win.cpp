@@ -94,18 +94,6 @@ bool Application::Create() {
 
     clock_ = std::make_unique<RunningClock>(*this, model_, time_);
     if (!clock_->Create()) return false;
-    auto makeDialog = [&](DialogId id) {
-        dialogs_[static_cast<size_t>(id)] = makeSettingsWindow_(*this, id);
-        return Dialog(id).Create();
-    };
-    controlMenu_ = std::make_unique<ControlMenuWindow>(*this, *this);
-    exitConfirmation_ = std::make_unique<ExitConfirmationWindow>(*this, *this);
-    const bool created = makeDialog(DialogId::Hands) && controlMenu_->Create() &&
-                         makeDialog(DialogId::Face) && makeDialog(DialogId::Digital) &&
-                         makeDialog(DialogId::Alarms) && makeDialog(DialogId::Configurations) &&
-                         exitConfirmation_->Create() && makeDialog(DialogId::Phases) &&
-                         makeDialog(DialogId::Spelling);
-    if (!created) return false;
     clock_->MarkSettingsUnchanged();
 
     if (!clock_->Settings().Tray) ShowWindow(clock_->Window(), SW_SHOWNORMAL);
@@ -148,20 +136,46 @@ HFONT Application::DialogFont(int dpi, bool bold) {
     return dialogFonts_.back().font.Get();
 }
 
+ControlMenuWindow& Application::ControlMenu() {
+    if (!controlMenu_) {
+        controlMenu_ = std::make_unique<ControlMenuWindow>(*this, *this);
+        if (!controlMenu_->Create()) ReportFailureOnce("Cannot create the control menu.");
+    }
+    return *controlMenu_;
+}
+
+ExitConfirmationWindow& Application::ExitConfirmation() {
+    if (!exitConfirmation_) {
+        exitConfirmation_ = std::make_unique<ExitConfirmationWindow>(*this, *this);
+        if (!exitConfirmation_->Create()) ReportFailureOnce("Cannot create the exit window.");
+    }
+    return *exitConfirmation_;
+}
+
+SettingsDialog& Application::Dialog(DialogId id) {
+    std::unique_ptr<SettingsDialog>& dialog = dialogs_[static_cast<size_t>(id)];
+    if (!dialog) {
+        dialog = makeSettingsWindow_(*this, id);
+        if (!dialog->Create()) ReportFailureOnce("Cannot create the settings window.");
+    }
+    return *dialog;
+}
+
 void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }
 
 void Application::ShowMenuOrExitConfirmation() {
     if (LiveClock() && clock_->Settings().Still) {
-        controlMenu_->Show();
+        ControlMenu().Show();
     } else {
-        exitConfirmation_->Show();
+        ExitConfirmation().Show();
     }
 }
 
 void Application::RefreshOpenDialogs() {
     for (DialogId id : {DialogId::Hands, DialogId::Phases, DialogId::Face, DialogId::Digital,
                         DialogId::Alarms, DialogId::Spelling}) {
-        if (Dialog(id).IsVisible()) Dialog(id).ShowSettings();
+        const auto& dialog = dialogs_[static_cast<size_t>(id)];
+        if (dialog && dialog->IsVisible()) dialog->ShowSettings();
     }
 }
 

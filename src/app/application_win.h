@@ -49,9 +49,11 @@ public:
     ClockModel& Model() { return model_; }
     // Whether the clock window is there still: once it is gone, the program is ending.
     bool HasClock() const { return LiveClock() != nullptr; }
-    ControlMenuWindow& ControlMenu() { return *controlMenu_; }
-    ExitConfirmationWindow& ExitConfirmation() { return *exitConfirmation_; }
-    SettingsDialog& Dialog(DialogId id) { return *dialogs_[static_cast<size_t>(id)]; }
+    // The menu and the settings windows are made when first wanted: most days they never are,
+    // and each holds dozens of controls, with their texts and fonts.
+    ControlMenuWindow& ControlMenu();
+    ExitConfirmationWindow& ExitConfirmation();
+    SettingsDialog& Dialog(DialogId id);
 
     // The font ApplyDialogFont gives dialog controls (DialogFontFor), made once for each
     // resolution.

@@ -69,7 +69,6 @@ std::optional<Picture> LoadPicture(const std::string& path) {
 
 ClockPictures::ClockPictures() {
     UseBuiltInFace();
-    fallback.LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
     for (GdiSurface& digit : digits) digit.Resize({17, 9});
 }
 
@@ -80,10 +79,8 @@ void ClockPictures::UseBuiltInFace() {
 }
 
 void ClockPictures::SetScale(double scale) {
-    for (GdiSurface* picture : {&display, &face, &moon, &dayNight, &fallback, &underHands})
-        picture->SetScale(scale);
+    for (GdiSurface* picture : {&display, &face, &moon, &dayNight}) picture->SetScale(scale);
     for (GdiSurface& digit : digits) digit.SetScale(scale);
-    fallback.LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
     UseBuiltInFace();
 }
 
@@ -148,9 +145,9 @@ bool FitFaceToScreen(Size screen, ClockPictures& p) {
 }
 
 void UseFallbackFace(ClockPictures& p) {
-    p.display.Resize({100, 100});
-    p.face.Resize({100, 100});
-    p.face.CopyFrom(p.fallback, Rect{0, 0, 100, 100}, {0, 0});
+    // Read when it is needed, and only then: most clocks never show it.
+    p.face.LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
+    p.display.Resize(p.face.GetSize());
 }
 
 void PrepareFace(const ClockSettings& s, ClockPictures& p, Size screen, const char* tooLarge) {

@@ -18,8 +18,6 @@ struct ClockPictures {
     std::array<GdiSurface, 12> digits;  // the digital displays', in font-slot order
     GdiSurface moon{{49, 49}};          // the moon dial's
     GdiSurface dayNight{{49, 49}};      // the day/night dial's
-    GdiSurface fallback;                // the face for one too large for the screen
-    GdiSurface underHands;              // the frame without its hands, kept between ticks
 
     ClockPictures();
     FrameSurfaces Frame();

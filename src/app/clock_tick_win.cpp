@@ -64,7 +64,7 @@ void RunningClock::Redraw() {
 
 bool RunningClock::ComposeAndShow(const ClockInstant& now) {
     FrameSurfaces frame = pictures_->Frame();
-    const auto area = model_.Compose(frame, pictures_->underHands, now);
+    const auto area = model_.Compose(frame, now);
     if (!area) return false;
     window_.ShowPart(*area);
     ++framesShown_;

@@ -109,8 +109,18 @@ void GdiSurface::UseDevicePixels(Size size) {
     }
     // Without a larger bitmap, the part in use is what the bitmap holds.
     size_ = {std::min(size.width, capacity_.width), std::min(size.height, capacity_.height)};
+    ApplyClip();
+}
+
+void GdiSurface::ClipTo(std::optional<Rect> area) {
+    clip_ = area ? std::optional(D(*area)) : std::nullopt;
+    ApplyClip();
+}
+
+void GdiSurface::ApplyClip() {
     SelectClipRgn(dc_.Get(), nullptr);
     if (size_ != capacity_) IntersectClipRect(dc_.Get(), 0, 0, size_.width, size_.height);
+    if (clip_) IntersectClipRect(dc_.Get(), clip_->left, clip_->top, clip_->right, clip_->bottom);
 }
 
 Rect GdiSurface::DeviceRect(Rect area) const {
@@ -219,9 +229,17 @@ void GdiSurface::SelectFont(const Font& font) {
     font_ = font;
 }
 
+// One painter for every surface: its cells and scanline grow with the largest shape drawn, and
+// kept once per surface they would cost that again for each picture of every clock. Shapes are
+// drawn one at a time, on the windows' thread.
+SmoothPainter& GdiSurface::Painter() {
+    static SmoothPainter painter;
+    return painter;
+}
+
 PixelTarget GdiSurface::SmoothTarget() {
     GdiFlush();
-    return {bits_, capacity_.width, bits_ ? size_ : Size{}, scale_};
+    return {bits_, capacity_.width, bits_ ? size_ : Size{}, scale_, clip_.value_or(Rect{})};
 }
 
 Pen GdiSurface::Resolved(const Pen& pen) {
@@ -241,7 +259,7 @@ void GdiSurface::LineTo(Point point, const Pen& pen) {
     ++version_;
     const Point from = std::exchange(penAt_, point);
     if (pen.smooth) {
-        smooth_.Line(SmoothTarget(), from, point, Resolved(pen));
+        Painter().Line(SmoothTarget(), from, point, Resolved(pen));
         MoveToEx(dc_.Get(), D(point.x), D(point.y), nullptr);
         return;
     }
@@ -252,7 +270,7 @@ void GdiSurface::LineTo(Point point, const Pen& pen) {
 void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
     ++version_;
     if (pen.smooth) {
-        smooth_.Polygon(SmoothTarget(), points, Resolved(pen), Resolved(brush));
+        Painter().Polygon(SmoothTarget(), points, Resolved(pen), Resolved(brush));
         return;
     }
     SelectPen(DevicePen(pen));
@@ -272,7 +290,7 @@ void GdiSurface::Polygon(std::span<const Point> points, const Pen& pen, const Br
 void GdiSurface::Ellipse(Rect b, const Pen& pen, const Brush& brush) {
     ++version_;
     if (pen.smooth) {
-        smooth_.Ellipse(SmoothTarget(), b, Resolved(pen), Resolved(brush));
+        Painter().Ellipse(SmoothTarget(), b, Resolved(pen), Resolved(brush));
         return;
     }
     SelectPen(DevicePen(pen));
@@ -284,7 +302,7 @@ void GdiSurface::Ellipse(Rect b, const Pen& pen, const Brush& brush) {
 void GdiSurface::Arc(Rect b, Point start, Point end, const Pen& pen) {
     ++version_;
     if (pen.smooth) {
-        smooth_.Arc(SmoothTarget(), b, start, end, Resolved(pen));
+        Painter().Arc(SmoothTarget(), b, start, end, Resolved(pen));
         return;
     }
     SelectPen(DevicePen(pen));

@@ -67,6 +67,7 @@ public:
     uint32_t Version() const override { return version_; }
     Colour Resolve(Colour colour) const override { return Colour{ToColorRef(colour)}; }
     void Resize(Size size) override;
+    void ClipTo(std::optional<Rect> area) override;
     void MoveTo(Point point) override;
     void LineTo(Point point, const Pen& pen) override;
     void Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) override;
@@ -88,6 +89,7 @@ private:
     static HDC SourceDc(const Surface& source);
     // The pixels in use, GDI's queued drawing flushed, for the smooth painter to draw into.
     PixelTarget SmoothTarget();
+    static SmoothPainter& Painter();
     static Pen Resolved(const Pen& pen);
     static Brush Resolved(const Brush& brush);
     // Face pixels to the bitmap's.
@@ -95,6 +97,8 @@ private:
     Point D(Point p) const { return {D(p.x), D(p.y)}; }
     Rect D(Rect r) const { return {D(r.left), D(r.top), D(r.right), D(r.bottom)}; }
     Pen DevicePen(const Pen& pen) const;
+    // GDI's clip: the part in use, and within it clip_.
+    void ApplyClip();
     // The part in use made `device` pixels, on a larger bitmap when it needs one.
     void UseDevicePixels(Size device);
 
@@ -113,7 +117,8 @@ private:
     Size size_;     // the part in use, never beyond capacity_
     Size logical_;  // the same in face pixels
     double scale_ = 1.0;
-    Point penAt_;  // in face pixels, for a smooth line
+    std::optional<Rect> clip_;  // in device pixels (see ClipTo)
+    Point penAt_;               // in face pixels, for a smooth line
     uint32_t version_ = 0;
 
     struct CachedPen {
@@ -122,8 +127,6 @@ private:
     };
     std::array<CachedPen, 12> pens_{};
     size_t nextPenSlot_ = 0;
-
-    SmoothPainter smooth_;
 
     Font font_;
     ScopedFont fontHandle_;

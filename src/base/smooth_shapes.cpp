@@ -127,6 +127,8 @@ struct SmoothPainter::Rasteriser {
         PixelFormat format(buffer);
         format.blender().gamma(Gamma());
         agg::renderer_base<PixelFormat> renderer(format);
+        const Rect clip = target.clip;
+        if (!clip.Empty()) renderer.clip_box(clip.left, clip.top, clip.right - 1, clip.bottom - 1);
         agg::render_scanlines_aa_solid(ras, scanline, renderer, AggColour(colour));
         ras.reset();
     }

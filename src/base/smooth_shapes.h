@@ -20,12 +20,13 @@ namespace marvix {
 
 // The pixels drawn into: `size` of them in use, rows `stride` pixels apart, top row first, and
 // `scale` of them for each of the coordinates' pixels (the clock's size), applied to the shapes
-// before they are rasterised. Pens and brushes hold plain colours (system colours resolved).
+// before they are rasterised; `clip` in the pixels' own coordinates. Pens and brushes hold plain colours (system colours resolved).
 struct PixelTarget {
     uint32_t* pixels = nullptr;
     int stride = 0;
     Size size;
     double scale = 1.0;
+    Rect clip;  // the only pixels drawn, unless empty
 };
 
 class SmoothPainter {

@@ -10,6 +10,7 @@
 // canvas: MoveTo sets it, LineTo draws from it and leaves it at the end point.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -89,6 +90,8 @@ public:
     // a negative source width runs leftward from sourceOrigin.x and mirrors the picture.
     virtual void StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize,
                              Rect to) = 0;
+    // From now on every call changes only the pixels inside `area`; nullopt lifts the limit.
+    virtual void ClipTo(std::optional<Rect> area) = 0;
 };
 
 }  // namespace marvix

@@ -34,11 +34,11 @@ void ClockModel::AnswerAlarm(std::optional<int> snoozeMinutes, const LocalTime& 
                  bell, player);
 }
 
-std::optional<Rect> ClockModel::Compose(FrameSurfaces& f, Surface& underHands,
+std::optional<Rect> ClockModel::Compose(FrameSurfaces& f,
                                         const ClockInstant& now) {
     now_ = now;
     LayOutFace(f.face.GetSize(), f.display.GetSize());
-    return frameCache_.Compose(settings_, live_, f, underHands, now_);
+    return frameCache_.Compose(settings_, live_, f, now_);
 }
 
 int ClockModel::StepsToNextTick(FrameSurfaces& f, int stepMs) {

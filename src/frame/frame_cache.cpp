@@ -5,36 +5,36 @@
 namespace marvix {
 
 std::optional<Rect> FrameCache::Compose(const ClockSettings& s, const LiveState& live,
-                                        FrameSurfaces& f, Surface& underHands,
-                                        const ClockInstant& now) {
+                                        FrameSurfaces& f, const ClockInstant& now) {
     ListNow(s, live, f, now);
     const size_t end = now_.list.Size();
+    const bool displayKept = drawn_ && f.display.Version() == displayVersion_;
     const bool sameUnder =
-        drawn_ && underHands.Version() == underHandsVersion_ &&
+        displayKept &&
         SameBytes(now_.list.Bytes(0, now_.HandsOffset()), last_.list.Bytes(0, last_.HandsOffset()));
     const bool sameHands = SameBytes(now_.list.Bytes(now_.HandsOffset(), end),
                                      last_.list.Bytes(last_.HandsOffset(), last_.list.Size()));
-    const bool displayKept = f.display.Version() == displayVersion_;
     // The list just made is the last one from here on; the one before is now_.
     std::swap(now_, last_);
-    if (sameUnder && sameHands && displayKept) return std::nullopt;
+    if (sameUnder && sameHands) return std::nullopt;
 
     const auto real = SurfacesOf(f);
-    const Size size = f.display.GetSize();
-    const Rect whole = Rect::At({0, 0}, size);
+    const Rect whole = Rect::At({0, 0}, f.display.GetSize());
     Rect changed = whole;
     if (!sameUnder) {
         last_.list.Replay(0, last_.HandsOffset(), real);
-        underHands.Resize(size);
-        underHands.CopyFrom(f.display, whole, {0, 0});
-        underHandsVersion_ = underHands.Version();
-    } else if (!displayKept) {
-        f.display.CopyFrom(underHands, whole, {0, 0});
     } else {
-        // Only where the last hands were does the display differ from the layer under them.
+        // Only where the last hands were does the display differ from the layer under them: the
+        // copies that made that layer (the face, the displays' and dials' pictures, all as they
+        // were drawn) are made again there alone. Nothing else is kept for it, so a large clock
+        // holds one picture fewer.
         const Rect lastHands = now_.HandsArea();
         const Rect erase = Intersection(lastHands, whole);
-        if (!erase.Empty()) f.display.CopyFrom(underHands, erase, {erase.left, erase.top});
+        if (!erase.Empty()) {
+            f.display.ClipTo(erase);
+            last_.list.ReplayOnDisplay(0, last_.handsFrom, real);
+            f.display.ClipTo(std::nullopt);
+        }
         // What reaches the screen is narrower: only the hands whose calls changed differ there.
         const auto moved = DifferingArea(now_.list, now_.handsFrom, last_.list, last_.handsFrom);
         changed = Intersection(moved.value_or(Union(lastHands, last_.HandsArea())), whole);

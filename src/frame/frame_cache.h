@@ -3,9 +3,10 @@
 // The tick's frame, drawn only where it changed. Every tick still runs every rule of the frame,
 // into a FrameList; what reaches the pixels depends on how that list differs from the last one:
 // - the same list, on the same face and display pictures: nothing is drawn;
-// - the same layer under the hands: where the last hands were, the copy of that layer kept from
-//   an earlier tick goes back into the display picture, and the hands alone are drawn over it;
-// - otherwise the whole list is drawn, and the layer under the hands kept for the next ticks.
+// - the same layer under the hands: where the last hands were, the copies of the face and of the
+//   displays' and dials' pictures that make that layer are made again, clipped to that area, and
+//   the hands alone are drawn over it;
+// - otherwise the whole list is drawn.
 // The pixels are those a composition from scratch gives at the same instant.
 
 #include <array>
@@ -25,12 +26,11 @@ public:
     FrameCache(const FrameCache&) = delete;
     FrameCache& operator=(const FrameCache&) = delete;
 
-    // Composes the frame as ComposeFrame does, keeping the layer under the hands in `underHands`.
+    // Composes the frame as ComposeFrame does.
     // Returns the part of the display picture whose pixels may have changed (when only hands
     // moved, no more than where the hands that moved were and are), or nullopt when none did.
     std::optional<Rect> Compose(const ClockSettings& settings, const LiveState& live,
-                                FrameSurfaces& surfaces, Surface& underHands,
-                                const ClockInstant& now);
+                                FrameSurfaces& surfaces, const ClockInstant& now);
 
     // Whether a Compose at `now` would leave the pictures as the last one did: the frame the
     // settings give at that instant, listed but not drawn, equals the last, on untouched
@@ -52,10 +52,9 @@ private:
     Listed now_, last_;
     FrameListing listing_{now_.list};
     bool drawn_ = false;
-    // The versions of the two pictures as this cache left them: drawn on by anything else, they
-    // no longer hold what the last list drew.
+    // The display picture's version as this cache left it: drawn on by anything else, it no
+    // longer holds what the last list drew.
     uint32_t displayVersion_ = 0;
-    uint32_t underHandsVersion_ = 0;
 };
 
 }  // namespace marvix

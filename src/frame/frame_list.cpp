@@ -210,6 +210,13 @@ void FrameList::Replay(size_t from, size_t to,
     }
 }
 
+void FrameList::ReplayOnDisplay(size_t firstCall, size_t endCall,
+                                const std::array<Surface*, kFrameSurfaceCount>& on) const {
+    for (size_t i = firstCall; i < endCall && i < calls_.size(); ++i) {
+        if (calls_[i].onDisplay) Replay(OffsetOfCall(i), OffsetOfCall(i + 1), on);
+    }
+}
+
 // Every call notes the part of the display picture it may change.
 void ListingSurface::Begin(DrawCall call, Rect area) { list_.BeginCall(call, id_, area); }
 

@@ -58,6 +58,11 @@ public:
     // Draws the calls between two offsets on the real surfaces, in their order.
     void Replay(size_t from, size_t to, const std::array<Surface*, kFrameSurfaceCount>& on) const;
 
+    // Draws again, in their order, the calls from `firstCall` up to `endCall` that are on the
+    // display picture, taking the other surfaces as they are: those calls drew them already.
+    void ReplayOnDisplay(size_t firstCall, size_t endCall,
+                         const std::array<Surface*, kFrameSurfaceCount>& on) const;
+
     // A call's place in the list and the part of the display picture it may change, with room
     // for pen widths to spare. A call on another surface changes none of it by itself.
     struct Call {
@@ -136,6 +141,8 @@ public:
                    const Brush& background) override;
     void CopyFrom(const Surface& source, Rect from, Point to) override;
     void StretchFrom(const Surface& source, Point sourceOrigin, Size sourceSize, Rect to) override;
+    // A frame is listed whole: the cache clips the real surfaces when it draws a list again.
+    void ClipTo(std::optional<Rect>) override {}
 
 private:
     void Begin(DrawCall call, Rect area);

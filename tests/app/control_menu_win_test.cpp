@@ -12,8 +12,14 @@ namespace {
 
 using ControlMenuTest = ClockFixture;
 
-TEST_F(ControlMenuTest, TheTenWindowsExistWithTheirCaptions) {
+// The menu and the settings windows are made when first wanted, hidden, owned by the taskbar's
+// window and with their captions.
+TEST_F(ControlMenuTest, TheTenWindowsAreMadeWhenWantedWithTheirCaptions) {
     Start();
+    EXPECT_EQ(FindWindowA("TForm4", nullptr), nullptr) << "none at start";
+    app_->ControlMenu();
+    app_->ExitConfirmation();
+    for (size_t id = 0; id < kDialogCount; ++id) app_->Dialog(DialogId(id));
     const char* expected[][2] = {
         {"TForm2", "Marvix Hands"},
         {"TForm3", "Phase Displays"},

@@ -24,7 +24,7 @@ TEST(SmoothShapes, AnEdgeThatHalfCoversAPixelBlendsItByHalf) {
     for (const auto& c : cases) {
         std::vector<uint32_t> pixels(40 * 20, c.under);
         SmoothPainter painter;
-        painter.Line({pixels.data(), 40, {40, 20}}, {2, 10}, {37, 10}, Pen{c.pen, 2, true});
+        painter.Line({pixels.data(), 40, {40, 20}, 1.0, {}}, {2, 10}, {37, 10}, Pen{c.pen, 2, true});
         const auto at = [&](int y) { return (pixels[size_t(y) * 40 + 20] >> c.shift) & 0xFF; };
         EXPECT_NEAR(Linear(at(9)), 0.5, 0.1) << std::hex << c.under;
         EXPECT_NEAR(Linear(at(11)), 0.5, 0.1);
@@ -33,18 +33,19 @@ TEST(SmoothShapes, AnEdgeThatHalfCoversAPixelBlendsItByHalf) {
     }
 }
 
-// A smooth ellipse, as GDI's, keeps to its bounds less their right and bottom edges.
-TEST(SmoothShapes, AnEllipseKeepsToItsBounds) {
+// A smooth ellipse, as GDI's, keeps to its bounds less their right and bottom edges, and to the
+// target's clip.
+TEST(SmoothShapes, AnEllipseKeepsToItsBoundsAndTheClip) {
     std::vector<uint32_t> pixels(30 * 30, 0);
     SmoothPainter painter;
-    painter.Ellipse({pixels.data(), 30, {30, 30}}, {5, 5, 25, 25},
+    painter.Ellipse({pixels.data(), 30, {30, 30}, 1.0, {0, 0, 16, 30}}, {5, 5, 25, 25},
                     Pen{Colour::Rgb(255, 0, 0), 2, true}, Brush{Colour::Rgb(0, 0, 255)});
     int outside = 0;
     for (int y = 0; y < 30; ++y) {
         for (int x = 0; x < 30; ++x)
-            outside += (x < 5 || y < 5 || x >= 25 || y >= 25) && pixels[size_t(y) * 30 + x] != 0;
+            outside += (x < 5 || y < 5 || x >= 16 || y >= 25) && pixels[size_t(y) * 30 + x] != 0;
     }
-    EXPECT_EQ(outside, 0) << "pixels drawn outside the bounds";
+    EXPECT_EQ(outside, 0) << "pixels drawn outside the bounds or the clip";
     EXPECT_EQ(pixels[15 * 30 + 15], 0xFFu) << "filled with the brush";
     EXPECT_EQ(pixels[15 * 30 + 6], 0xFF0000u) << "outlined with the pen";
 }
@@ -56,7 +57,7 @@ TEST(SmoothShapes, AtTwiceTheSizeAHandReachesTwiceAsFar) {
         const int side = int(100 * scale);
         std::vector<uint32_t> pixels(size_t(side) * side, 0);
         SmoothPainter painter;
-        const PixelTarget target{pixels.data(), side, {side, side}, scale};
+        const PixelTarget target{pixels.data(), side, {side, side}, scale, {}};
         painter.Polygon(target, std::array<Point, 3>{{{50, 50}, {80, 90}, {55, 45}}},
                         Pen{Colour::Rgb(255, 255, 255), 1, true},
                         Brush{Colour::Rgb(255, 255, 255)});

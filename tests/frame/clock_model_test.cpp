@@ -19,13 +19,12 @@ protected:
     ClockModelTest() { model.Observe(observer); }
     std::optional<Rect> Compose() {
         FrameSurfaces surfaces = frame.Surfaces();
-        return model.Compose(surfaces, underHands, FixedClock().Instant());
+        return model.Compose(surfaces, FixedClock().Instant());
     }
 
     ClockModel model;
     CountingObserver observer;
     RecordingFrame frame;
-    RecordingSurface underHands{"underHands", {200, 200}, &frame.log};
 };
 
 // An edit is told at once, so the clock saves it and composes it whether or not input woke it.

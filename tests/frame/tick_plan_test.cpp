@@ -14,7 +14,6 @@ struct StillClock {
     // face drawn on by nobody keeps its version.
     std::vector<std::string> faceLog;
     RecordingSurface face{"face", {200, 200}, &faceLog};
-    RecordingSurface underHands{"underHands", {200, 200}, &frame.log};
     ClockSettings s = DefaultSettings();
     LiveState live;
     SoundLatches sounds;
@@ -27,7 +26,7 @@ struct StillClock {
         FrameSurfaces f = frame.Surfaces();
         FrameSurfaces surfaces{f.display, face, f.digits, f.moon, f.dayNight};
         live.layout = LayOutFace(s, surfaces.face.GetSize(), surfaces.display.GetSize());
-        cache.Compose(s, live, surfaces, underHands, clock.Instant());
+        cache.Compose(s, live, surfaces, clock.Instant());
         return StepsToNextTick(s, live, sounds, cache, surfaces, clock.Instant(), stepMs);
     }
 };

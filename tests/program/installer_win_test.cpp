@@ -168,7 +168,7 @@ TEST_F(InstallerTest, InstallingAgainStopsTheRunningClockWhichSavesAndStartsItAg
     RemoveRunValue();
     ScopedHandle first = StartProgram("\"" + Installed("marvix.exe") + "\"");
     ASSERT_TRUE(Within(10000, [] { return ClockWindows().size() == 1; }));
-    ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
+    ASSERT_TRUE(Within(10000, ClockShows));
 
     Install();
     EXPECT_EQ(WaitForSingleObject(first.Get(), 0), WAIT_OBJECT_0) << "stopped before the files";

@@ -38,17 +38,27 @@ protected:
     // "Start with Windows" clicked in the running clock's face window, opened from its control
     // menu as a user opens it.
     static void ClickStartWithWindows() {
-        // The spelling window is the last the program makes.
-        ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
-        PostMessageA(FindWindowA("TForm4", nullptr), WM_COMMAND, MAKEWPARAM(101, BN_CLICKED), 0);
-        HWND face = nullptr;
-        ASSERT_TRUE(Within(5000, [&] {
-            face = FindWindowA("TForm5", nullptr);
-            return face && IsWindowVisible(face);
-        }));
+        ASSERT_TRUE(Within(10000, ClockShows));
+        HWND face = OpenFromMenu(101, "TForm5");
+        ASSERT_NE(face, nullptr);
         HWND box = FindWindowExA(face, nullptr, "Button", "Start with Windows");
         ASSERT_NE(box, nullptr);
         SendMessageA(box, BM_CLICK, 0, 0);
+    }
+    // The settings window of that class, opened by the menu's button of that id, as a user
+    // opens it: the menu by the keyboard (Shift+F10) over the clock.
+    static HWND OpenFromMenu(int button, const char* windowClass) {
+        PostMessageA(ClockWindows().front(), WM_CONTEXTMENU, 0, -1);
+        const auto shown = [](const char* name) {
+            return Within(5000, [&] {
+                HWND window = FindWindowA(name, nullptr);
+                return window && IsWindowVisible(window);
+            });
+        };
+        if (!shown("TForm4")) return nullptr;
+        PostMessageA(FindWindowA("TForm4", nullptr), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     0);
+        return shown(windowClass) ? FindWindowA(windowClass, nullptr) : nullptr;
     }
     // "STOP": the program ends, saving its settings.
     static void StopRunningClock() {
@@ -146,7 +156,7 @@ TEST_F(MarvixExeTest, AClockThatCrashedDoesNotBlockTheNextStart) {
 // and saves as it goes.
 TEST_F(MarvixExeTest, TheStopMessageEndsTheClockWhichSavesItsSettings) {
     StartFirst();
-    ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
+    ASSERT_TRUE(Within(10000, ClockShows));
     ASSERT_TRUE(StoredValues().empty()) << "a first start writes nothing until it has to";
     PostMessageA(FindWindowA("TApplication", "Marvo"), RegisterWindowMessageA("Marvix.StopClock"),
                  0, 0);
@@ -190,17 +200,13 @@ TEST_F(MarvixExeTest, AGalleryClockPickedWithTheKeysKeepsItsFaceAtTheNextStartEl
     // The configurations window opens where a configuration was last loaded or saved.
     ASSERT_EQ(Win32Registry(kProgramKeyPath).WriteValue("ConfigFolder", desk), "");
     Start(desk);
-    ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
+    ASSERT_TRUE(Within(10000, ClockShows));
     HWND clock = ClockWindows().front();
     // The built-in face, to begin with: only the corners, black in the picture and on the screen
     // outside the round window, are alike.
     EXPECT_LT(ShareShowing(clock, face), 0.3);
-    PostMessageA(FindWindowA("TForm4", nullptr), WM_COMMAND, MAKEWPARAM(107, BN_CLICKED), 0);
-    HWND configurations = nullptr;
-    ASSERT_TRUE(Within(5000, [&] {
-        configurations = FindWindowA("TForm8", nullptr);
-        return configurations && IsWindowVisible(configurations);
-    }));
+    HWND configurations = OpenFromMenu(107, "TForm8");
+    ASSERT_NE(configurations, nullptr);
     SetForegroundWindow(configurations);
     Sleep(300);
     // From the file list back to the folders, down to the gallery and into it; on to its files,
@@ -216,7 +222,7 @@ TEST_F(MarvixExeTest, AGalleryClockPickedWithTheKeysKeepsItsFaceAtTheNextStartEl
     EXPECT_STREQ(StoredValues()["BackPic"].c_str(), face.c_str()) << "held whole";
 
     Start("C:\\");
-    ASSERT_TRUE(Within(10000, [] { return FindWindowA("TForm10", nullptr) != nullptr; }));
+    ASSERT_TRUE(Within(10000, ClockShows));
     clock = ClockWindows().front();
     EXPECT_TRUE(Within(5000, [&] { return ShareShowing(clock, face) > 0.5; }))
         << ShareShowing(clock, face);

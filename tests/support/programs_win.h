@@ -65,6 +65,12 @@ inline std::vector<HWND> ClockWindows() {
     return found;
 }
 
+// A started clock has come up: its window shows (the last thing a start does).
+inline bool ClockShows() {
+    const std::vector<HWND> clocks = ClockWindows();
+    return clocks.size() == 1 && IsWindowVisible(clocks.front());
+}
+
 // Every value under the clock's key, by name.
 inline std::map<std::string, std::string> StoredValues() {
     std::map<std::string, std::string> values;

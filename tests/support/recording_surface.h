@@ -51,6 +51,9 @@ public:
         Log("stretch " + At(origin) + " " + Dims(size) + " from " + NameOf(source) + " to " +
             Box(to));
     }
+    void ClipTo(std::optional<Rect> area) override {
+        Log(area ? "clip " + Box(*area) : std::string("unclip"));
+    }
 
 private:
     static std::string At(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
