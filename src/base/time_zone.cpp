@@ -1,0 +1,99 @@
+#include "base/time_zone.h"
+
+#include <cctype>
+
+namespace marvix {
+
+namespace {
+
+int DaysInMonth(int year, int month) {
+    const int64_t first = DaysFromCivil(year, month, 1);
+    const int64_t next = month == 12 ? DaysFromCivil(year + 1, 1, 1) : DaysFromCivil(year, month + 1, 1);
+    return int(next - first);
+}
+
+constexpr int64_t kMillisecondsPerMinute = 60'000;
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
+    const auto lower = [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); };
+    for (size_t at = 0; at + word.size() <= text.size(); ++at) {
+        size_t i = 0;
+        while (i < word.size() && lower(text[at + i]) == lower(word[i])) ++i;
+        if (i == word.size()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+LocalTime ChangeIn(const ZoneChange& change, int year) {
+    int day = change.day;
+    if (change.year != 0) {
+        year = change.year;
+    } else {
+        // The first such weekday of the month, then whole weeks on; the fifth is the last.
+        const int firstWeekday = DayOfWeek(year, change.month, 1) - 1;
+        day = 1 + (change.dayOfWeek - firstWeekday + 7) % 7 + (change.day - 1) * 7;
+        while (day > DaysInMonth(year, change.month)) day -= 7;
+    }
+    return {uint16_t(year),      change.month,         uint16_t(day),
+            DayOfWeek(year, change.month, day),        change.hour,
+            change.minute,       change.second,        change.millisecond};
+}
+
+ZoneReading InZone(const ZoneRule& rule, const LocalTime& utc) {
+    const int32_t standard = rule.bias + rule.standardBias;
+    const int32_t daylight = rule.bias + rule.daylightBias;
+    const auto at = [&](int32_t bias) {
+        return ZoneReading{AddMilliseconds(utc, -bias * kMillisecondsPerMinute), bias};
+    };
+    if (rule.standardStarts.month == 0 || rule.daylightStarts.month == 0) return at(standard);
+
+    // Both changes of the zone's year, in universal time: daylight time starts at a standard
+    // time and ends at a daylight time.
+    const int year = at(standard).time.year;
+    const int64_t now = MillisecondsSince1970(utc);
+    const int64_t starts = MillisecondsSince1970(ChangeIn(rule.daylightStarts, year)) +
+                           standard * kMillisecondsPerMinute;
+    const int64_t ends = MillisecondsSince1970(ChangeIn(rule.standardStarts, year)) +
+                         daylight * kMillisecondsPerMinute;
+    // South of the equator daylight time spans the new year: it starts late and ends early.
+    const bool inDaylight = starts < ends ? now >= starts && now < ends : now >= starts || now < ends;
+    return at(inDaylight ? daylight : standard);
+}
+
+ZoneReading ZonedTime::Read() {
+    const LocalTime local = computer_.Now();
+    const int32_t bias = computer_.UtcBiasMinutes();
+    const LocalTime utc = AddMilliseconds(local, bias * kMillisecondsPerMinute);
+    if (ruleYear_ != utc.year) {
+        ruleYear_ = utc.year;
+        rule_ = rules_.RuleFor(utc.year);
+        lost_ = !rule_;
+    }
+    return rule_ ? InZone(*rule_, utc) : ZoneReading{local, bias};
+}
+
+std::string FirstPlaceOf(std::string_view name) {
+    if (name.starts_with("(")) {
+        const size_t close = name.find(')');
+        if (close != std::string_view::npos) name.remove_prefix(close + 1);
+    }
+    while (name.starts_with(" ")) name.remove_prefix(1);
+    name = name.substr(0, name.find_first_of(",("));
+    while (name.ends_with(" ")) name.remove_suffix(1);
+    return std::string(name);
+}
+
+bool ZoneMatches(std::string_view name, std::string_view typed) {
+    while (!typed.empty()) {
+        const size_t space = typed.find(' ');
+        const std::string_view word = typed.substr(0, space);
+        if (!word.empty() && !ContainsIgnoringCase(name, word)) return false;
+        if (space == std::string_view::npos) break;
+        typed.remove_prefix(space + 1);
+    }
+    return true;
+}
+
+}  // namespace marvix
