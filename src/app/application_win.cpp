@@ -38,11 +38,11 @@ Application::Application(HINSTANCE instance, TimeSource& clock,
 
 Application::~Application() {
     help_.reset();
-    alarm_.reset();
-    for (auto& dialog : dialogs_) dialog.reset();
-    controlMenu_.reset();
-    exitConfirmation_.reset();
-    if (LiveClock()) DestroyWindow(clock_->Window());
+    clocksWindow_.reset();
+    // Every clock's windows go before the classes they were made from; the clocks save as they
+    // go, the first last.
+    ending_ = stopping_ = true;
+    while (!clocks_.empty()) clocks_.pop_back();
     if (owner_) DestroyWindow(owner_);
 }
 
@@ -51,25 +51,33 @@ LRESULT CALLBACK Application::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, 
                           &Application::OwnerMessage);
 }
 
+// Posted to the owner window: messages to show, and clocks to drop, once a handler is done.
+constexpr UINT kAfterHandlerMessage = WM_APP + 1;
+
 LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The taskbar button activates this window; the user means the clock.
-    RunningClock* clock = LiveClock();
-    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && clock &&
-        IsWindowVisible(clock->Window())) {
-        SetForegroundWindow(clock->Window());
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && HasClock() &&
+        IsWindowVisible(Clock().Window())) {
+        SetForegroundWindow(Clock().Window());
         return 0;
     }
     if (message == WM_CLOSE) {
-        Terminate();
+        StopProgram();
         return 0;
     }
-    // A later start's call comes here: the clock itself may be hidden in the tray.
+    if (message == kAfterHandlerMessage) {
+        DropGoneClocks();
+        for (std::string text : std::exchange(toTell_, {})) ShowMessage(text);
+        return 0;
+    }
+    // A later start's call comes here: every clock, some hidden in the tray, comes forward.
     if (message == showClockMessage_ && showClockMessage_ != 0) {
-        if (clock) clock->ComeForward();
+        for (const auto& clock : clocks_)
+            if (clock->IsLive()) clock->Clock().ComeForward();
         return 0;
     }
     if (message == stopClockMessage_ && stopClockMessage_ != 0) {
-        Terminate();
+        StopProgram();
         return 0;
     }
     return DefWindowProcA(owner_, message, wParam, lParam);
@@ -92,12 +100,18 @@ bool Application::Create() {
     // Shown before the clock exists: the clock's first activation may take the button away.
     ShowWindow(owner_, SW_SHOWNOACTIVATE);
 
-    clock_ = std::make_unique<RunningClock>(*this, model_, time_);
-    if (!clock_->Create()) return false;
-    clock_->MarkSettingsUnchanged();
-
-    if (!clock_->Settings().Tray) ShowWindow(clock_->Window(), SW_SHOWNORMAL);
+    clocks_.push_back(MakeClock(FirstClockKeys()));
+    if (!clocks_.front()->Create()) return false;
+    for (int number : StoredClockNumbers()) {
+        std::unique_ptr<ClockHost> clock = MakeClock(OtherClockKeys(number));
+        if (clock->Create()) clocks_.push_back(std::move(clock));
+    }
+    for (const auto& clock : clocks_) clock->ShowAtStart();
     return true;
+}
+
+std::unique_ptr<ClockHost> Application::MakeClock(ClockKeys keys) {
+    return std::make_unique<ClockHost>(*this, time_, makeSettingsWindow_, std::move(keys));
 }
 
 int Application::Run() {
@@ -119,7 +133,9 @@ void Application::Dispatch(MSG& message) {
     // An edit of the settings brings the tick forward itself; a key or a button may also change
     // what the clock looks like in ways no setting says (a window shown over it, a font chosen),
     // and the clock shows it at its next step even when its tick had planned to sleep longer.
-    if (IsUserInput(message.message) && LiveClock()) clock_->TickSoon();
+    if (IsUserInput(message.message))
+        for (const auto& clock : clocks_)
+            if (clock->IsLive()) clock->Clock().TickSoon();
 }
 
 HFONT Application::DialogFont(int dpi, bool bold) {
@@ -136,97 +152,131 @@ HFONT Application::DialogFont(int dpi, bool bold) {
     return dialogFonts_.back().font.Get();
 }
 
-ControlMenuWindow& Application::ControlMenu() {
-    if (!controlMenu_) {
-        controlMenu_ = std::make_unique<ControlMenuWindow>(*this, *this);
-        if (!controlMenu_->Create()) ReportFailureOnce("Cannot create the control menu.");
-    }
-    return *controlMenu_;
-}
-
-ExitConfirmationWindow& Application::ExitConfirmation() {
-    if (!exitConfirmation_) {
-        exitConfirmation_ = std::make_unique<ExitConfirmationWindow>(*this, *this);
-        if (!exitConfirmation_->Create()) ReportFailureOnce("Cannot create the exit window.");
-    }
-    return *exitConfirmation_;
-}
-
-SettingsDialog& Application::Dialog(DialogId id) {
-    std::unique_ptr<SettingsDialog>& dialog = dialogs_[static_cast<size_t>(id)];
-    if (!dialog) {
-        dialog = makeSettingsWindow_(*this, id);
-        if (!dialog->Create()) ReportFailureOnce("Cannot create the settings window.");
-    }
-    return *dialog;
-}
-
 void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }
 
-void Application::ShowMenuOrExitConfirmation() {
-    if (LiveClock() && clock_->Settings().Still) {
-        ControlMenu().Show();
-    } else {
-        ExitConfirmation().Show();
-    }
-}
-
-void Application::RefreshOpenDialogs() {
-    for (DialogId id : {DialogId::Hands, DialogId::Phases, DialogId::Face, DialogId::Digital,
-                        DialogId::Alarms, DialogId::Spelling}) {
-        const auto& dialog = dialogs_[static_cast<size_t>(id)];
-        if (dialog && dialog->IsVisible()) dialog->ShowSettings();
-    }
-}
-
-void Application::ShowLiveValues() {
-    for (const auto& dialog : dialogs_) {
-        if (dialog && dialog->IsVisible()) dialog->ShowLiveValues();
-    }
-}
-
-void Application::ShowSettingsWindow(DialogId id) { Dialog(id).Show(); }
-
-std::optional<Rect> Application::MenuFrame() const {
-    if (!controlMenu_ || !controlMenu_->IsVisible()) return std::nullopt;
-    return WindowFrame(controlMenu_->Window());
-}
-
 std::vector<Rect> Application::OpenSettingsFrames() const {
-    std::vector<Rect> frames;
-    for (const auto& dialog : dialogs_)
-        if (dialog && dialog->IsVisible()) frames.push_back(WindowFrame(dialog->Window()));
-    return frames;
+    return clocks_.front()->OpenSettingsFrames();
 }
 
-// Beside the clock, clear of the control menu it was asked from.
-void Application::ShowHelp() {
-    const std::optional<Rect> menu = MenuFrame();
-    help_->ShowTopic(HelpWindow::kContents, clock_->Frame(),
-                     menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>());
+void Application::ShowHelp(const Rect& clock, std::span<const Rect> clearOf) {
+    help_->ShowTopic(HelpWindow::kContents, clock, clearOf);
 }
 
 // Beside the window F1 was pressed in, clear of the clock.
 void Application::ShowHelpFor(HWND window) {
     char className[32] = {};
     GetClassNameA(window, className, sizeof className);
-    const Rect clock = clock_->Frame();
+    ClockHost* owner = &FirstClock();
+    for (const auto& clock : clocks_)
+        if (clock->OwnsWindow(window) || clock->OwnsWindow(GetWindow(window, GW_OWNER)))
+            owner = clock.get();
+    const Rect clock = owner->Clock().Frame();
     help_->ShowTopic(className, WindowFrame(window), {&clock, 1});
 }
 
-void Application::Terminate() {
-    if (LiveClock()) DestroyWindow(clock_->Window());
+void Application::StopProgram() { StopClocks(nullptr); }
+
+void Application::StopClocks(const ClockHost* going) {
+    stopping_ = true;
+    // The others first, the first clock last; `going` is on its way already.
+    for (auto clock = clocks_.rbegin(); clock != clocks_.rend(); ++clock)
+        if (clock->get() != going && (*clock)->IsLive()) DestroyWindow((*clock)->Clock().Window());
 }
 
-void Application::ClockDestroyed() { PostQuitMessage(0); }
-
-void Application::ShowAlarm(const AlarmNotice& notice, bool canSnooze) {
-    if (!alarm_) alarm_ = std::make_unique<AlarmWindow>(*this);
-    alarm_->Ring(notice, canSnooze);
+void Application::ClockGone(ClockHost& clock) {
+    if (ending_) return;
+    // Closed by the system (a log-off, or a close sent to the window as taskkill sends it): every
+    // clock is saved and kept. Only the user's Remove takes a clock away.
+    if (!clock.WasRemoved() && !stopping_) StopClocks(&clock);
+    // The clock's window is still being destroyed: it counts as gone.
+    bool othersLive = false;
+    for (const auto& other : clocks_) othersLive = othersLive || (other.get() != &clock && other->IsLive());
+    if (stopping_ && !othersLive) PostQuitMessage(0);
+    PostMessageA(owner_, kAfterHandlerMessage, 0, 0);
+    if (!stopping_) ReadingsChanged();
 }
 
-void Application::HideAlarm() {
-    if (alarm_ && alarm_->Window()) alarm_->Hide();
+void Application::DropGoneClocks() {
+    if (stopping_) return;
+    std::erase_if(clocks_, [&](const std::unique_ptr<ClockHost>& clock) {
+        const bool gone = !clock->IsFirst() && !clock->IsLive();
+        if (gone && addFrom_ == clock.get()) addFrom_ = nullptr;
+        return gone;
+    });
+}
+
+void Application::TellLater(std::string text) {
+    toTell_.push_back(std::move(text));
+    PostMessageA(owner_, kAfterHandlerMessage, 0, 0);
+}
+
+void Application::ReadingsChanged() {
+    if (clocks_.empty() || !clocks_.front()->IsLive()) return;
+    std::vector<PlaceReading> places;
+    for (const auto& clock : clocks_)
+        if (clock->IsLive() && !clock->IsFirst())
+            places.push_back({clock->Name(), clock->Clock().TimeNow()});
+    Clock().ShowInTray(TrayWords(Clock().InWords(), places));
+}
+
+ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
+                                 const std::string& label) {
+    std::unique_ptr<ClockHost> clock = MakeClock(OtherClockKeys(FreeClockNumber()));
+    from.Clock().ReadDisplayFonts();
+    ClockSettings copy = from.Model().Written(WrittenTo::Registry);
+    WithoutSounds(copy);
+    copy.Zone = zone;
+    copy.Label = label;
+    copy.Tray = false;
+    // Stored before its window reads them: the new clock starts as any stored clock does.
+    if (!WriteClockSettings(copy, clock->Keys())) return nullptr;
+    if (!clock->Create()) {
+        RemoveClockKeys(clock->Keys().number);
+        return nullptr;
+    }
+    std::vector<Rect> others;
+    for (const auto& other : clocks_)
+        if (other->IsLive()) others.push_back(other->Clock().Frame());
+    clock->Clock().PlaceBeside(from.Clock().Frame(), others);
+    clock->ShowAtStart();
+    clocks_.push_back(std::move(clock));
+    ReadingsChanged();
+    return clocks_.back().get();
+}
+
+void Application::ShowClocksWindow(ClockHost& clock) {
+    addFrom_ = &clock;
+    ClocksList().Show();
+}
+
+ClocksWindow& Application::ClocksList() {
+    if (!clocksWindow_) {
+        clocksWindow_ = std::make_unique<ClocksWindow>(*this, *this);
+        if (!clocksWindow_->Create()) ReportFailureOnce("Cannot create the clocks window.");
+    }
+    return *clocksWindow_;
+}
+
+std::vector<ClockBook::Entry> Application::ClockEntries() const {
+    std::vector<Entry> entries;
+    for (const auto& clock : clocks_)
+        if (clock->IsLive()) entries.push_back({clock->Name(), clock->Model().Settings().Zone});
+    return entries;
+}
+
+bool Application::AddClockFor(const std::string& zone, const std::string& label) {
+    ClockHost* from = addFrom_ && addFrom_->IsLive() ? addFrom_ : &FirstClock();
+    return AddClock(*from, zone, label) != nullptr;
+}
+
+void Application::RemoveClockAt(size_t index) {
+    for (const auto& clock : clocks_) {
+        if (!clock->IsLive()) continue;
+        if (index-- == 0) {
+            if (!clock->IsFirst()) clock->Remove();
+            return;
+        }
+    }
 }
 
 }  // namespace marvix

@@ -1,8 +1,8 @@
 #pragma once
 
 // The program: its owner window (which carries the taskbar button, so HideMe can take it away),
-// the clock window and the nine other windows, created in their fixed order, and the message
-// loop.
+// its clocks (the first, and any others the user added, each in a zone of its own), the help and
+// clocks windows they share, and the message loop.
 
 #include <windows.h>
 
@@ -10,8 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/clock_owner_win.h"
-#include "app/program_commands_win.h"
+#include "app/clock_host_win.h"
+#include "app/clocks_window_win.h"
+#include "app/program_host_win.h"
 #include "app/running_clock_win.h"
 #include "base/local_time.h"
 #include "base/scoped_handles_win.h"
@@ -26,7 +27,7 @@ class ExitConfirmationWindow;
 class SettingsDialog;
 class HelpWindow;
 
-class Application final : public SettingsWindowHost, public ClockOwner, public ProgramCommands {
+class Application final : public SettingsWindowHost, public ProgramHost, public ClockBook {
 public:
     // The settings windows come from `makeSettingsWindow`, which the program's entry hands in.
     Application(HINSTANCE instance, TimeSource& clock, SettingsWindowFactory makeSettingsWindow);
@@ -34,59 +35,70 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Creates the owner window, then ClockWindow, HandsWindow, ControlMenuWindow, FaceWindow, DigitalWindow, AlarmsWindow, ConfigurationsWindow,
-    // ExitConfirmationWindow, PhaseWindow, SpellingWindow. Only the clock is shown (unless it starts in the tray).
+    // Creates the owner window, then the first clock and every other clock stored, and shows
+    // them (unless they start in the tray). Their menus and settings windows come when wanted.
     bool Create();
-    // Runs the message loop until the clock window is gone.
+    // Runs the message loop until every clock window is gone.
     int Run();
     // One message of the loop: keys for the active settings window go through IsDialogMessage.
     void Dispatch(MSG& message);
 
     HINSTANCE Instance() const override { return instance_; }
     HWND Owner() const override { return owner_; }
-    RunningClock& Clock() override { return *clock_; }
-    // The clock apart from its window: its settings, live state and the rules of its tick.
-    ClockModel& Model() { return model_; }
-    // Whether the clock window is there still: once it is gone, the program is ending.
-    bool HasClock() const { return LiveClock() != nullptr; }
-    // The menu and the settings windows are made when first wanted: most days they never are,
-    // and each holds dozens of controls, with their texts and fonts.
-    ControlMenuWindow& ControlMenu();
-    ExitConfirmationWindow& ExitConfirmation();
-    SettingsDialog& Dialog(DialogId id);
+    // The first clock: the one the clock's key holds, which the program cannot be without.
+    RunningClock& Clock() override { return clocks_.front()->Clock(); }
+    ClockHost& FirstClock() { return *clocks_.front(); }
+    // Every clock, the first first.
+    const std::vector<std::unique_ptr<ClockHost>>& Clocks() const { return clocks_; }
+    // A new clock, copied from `from` with its sounds off, in `zone` and labelled `label`, beside
+    // `from`, stored at once; nullptr when it could not be made.
+    ClockHost* AddClock(ClockHost& from, const std::string& zone, const std::string& label);
+    // The first clock's settings, live state and the rules of its tick.
+    ClockModel& Model() { return FirstClock().Model(); }
+    // Whether the first clock's window is there still: once it is gone, the program is ending.
+    bool HasClock() const { return !clocks_.empty() && clocks_.front()->IsLive(); }
+    // The first clock's windows (see ClockHost).
+    ControlMenuWindow& ControlMenu() { return FirstClock().ControlMenu(); }
+    ExitConfirmationWindow& ExitConfirmation() { return FirstClock().ExitConfirmation(); }
+    SettingsDialog& Dialog(DialogId id) { return FirstClock().Dialog(id); }
+    AlarmWindow* Alarm() { return FirstClock().Alarm(); }
+    void ShowMenuOrExitConfirmation() { FirstClock().ShowMenuOrExitConfirmation(); }
+    // "STOP" on the first clock.
+    void Terminate() { StopProgram(); }
 
     // The font ApplyDialogFont gives dialog controls (DialogFontFor), made once for each
     // resolution.
     HFONT DialogFont(int dpi, bool bold = false) override;
     void ShowTaskbarButton(bool show) override;
-    // Right button on the clock or on the tray icon.
-    void ShowMenuOrExitConfirmation() override;
-    void ShowSettingsWindow(DialogId id) override;
-    // "Help": the help at its contents; F1 in a window: at that window's topic.
-    void ShowHelp() override;
+    void ShowHelp(const Rect& clock, std::span<const Rect> clearOf) override;
     void ShowHelpFor(HWND window);
     HelpWindow& Help() { return *help_; }
-    // After a configuration file is loaded: every open settings window shows the new values.
-    void RefreshOpenDialogs() override;
-    // After every frame: open settings windows show what the clock has just changed.
-    void ShowLiveValues() override;
-    // "STOP" and "Yes": ends the program; the clock window's destruction saves the settings.
-    void Terminate() override;
-
-    void ClockDestroyed() override;
-    // The alarm window, made when an alarm first rings.
-    void ShowAlarm(const AlarmNotice& notice, bool canSnooze) override;
-    void HideAlarm() override;
-    AlarmWindow* Alarm() { return alarm_.get(); }
     // The active settings window, whose keys go through IsDialogMessage.
     void SetActiveDialog(HWND dialog) override { activeDialog_ = dialog; }
-    std::optional<Rect> MenuFrame() const override;
+    std::optional<Rect> MenuFrame() const override { return clocks_.front()->MenuFrame(); }
     std::vector<Rect> OpenSettingsFrames() const override;
+
+    void StopProgram() override;
+    void ClockGone(ClockHost& clock) override;
+    void ReadingsChanged() override;
+    void TellLater(std::string text) override;
+    void ShowClocksWindow(ClockHost& clock) override;
+    // The clocks window, made when first wanted.
+    ClocksWindow& ClocksList();
+
+    // ClockBook: the live clocks, the first first.
+    std::vector<Entry> ClockEntries() const override;
+    bool AddClockFor(const std::string& zone, const std::string& label) override;
+    void RemoveClockAt(size_t index) override;
 
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    RunningClock* LiveClock() const { return clock_ && clock_->Window() ? clock_.get() : nullptr; }
+    std::unique_ptr<ClockHost> MakeClock(ClockKeys keys);
+    // Every clock's window destroyed (each saves as it goes) but `going`'s, which already is.
+    void StopClocks(const ClockHost* going);
+    // Clocks whose windows are gone leave the list once their handlers are done.
+    void DropGoneClocks();
 
     HINSTANCE instance_;
     TimeSource& time_;
@@ -101,14 +113,14 @@ private:
     };
     std::vector<DialogFontAt> dialogFonts_;
     HWND owner_ = nullptr;
-    ClockModel model_;
-    std::unique_ptr<RunningClock> clock_;
-    std::unique_ptr<ControlMenuWindow> controlMenu_;
-    std::unique_ptr<ExitConfirmationWindow> exitConfirmation_;
-    std::array<std::unique_ptr<SettingsDialog>, kDialogCount> dialogs_;
+    std::vector<std::unique_ptr<ClockHost>> clocks_;
     std::unique_ptr<HelpWindow> help_;
-    std::unique_ptr<AlarmWindow> alarm_;
+    std::unique_ptr<ClocksWindow> clocksWindow_;
+    ClockHost* addFrom_ = nullptr;  // the clock the clocks window was opened from
+    std::vector<std::string> toTell_;
     HWND activeDialog_ = nullptr;
+    bool stopping_ = false;
+    bool ending_ = false;  // in the destructor
     UINT showClockMessage_ = 0;  // from a later start of the program (see SingleClock)
     UINT stopClockMessage_ = 0;  // from an installer or uninstaller
 };

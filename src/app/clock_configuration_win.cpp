@@ -113,4 +113,12 @@ bool RunningClock::SaveConfiguration(const std::string& path) {
     return files_.Save(path, model_.Written(WrittenTo::File), model_.Live().displays.fonts);
 }
 
+void RunningClock::PlaceBeside(Rect anchor, std::span<const Rect> clearOf) {
+    PlaceNear(Window(), anchor, Near::Beside, clearOf);
+    const Rect at = WindowFrame(Window());
+    ClockSettings& s = model_.Edit();
+    s.FL = at.left, s.FT = at.top;
+    placement_.KeepOnScreen(Settings());
+}
+
 }  // namespace marvix

@@ -25,8 +25,10 @@ public:
     // The alarm window, showing what the bell rings for, or hidden.
     virtual void ShowAlarm(const AlarmNotice& notice, bool canSnooze) = 0;
     virtual void HideAlarm() = 0;
-    // The clock window is gone: the program ends.
+    // The clock window is gone.
     virtual void ClockDestroyed() = 0;
+    // The clock in words changed (see RunningClock::ReadTheClock).
+    virtual void ReadingChanged() = 0;
 
 protected:
     ~ClockOwner() = default;

@@ -101,8 +101,10 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ClockWindow::Created() {
-    tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),
-                                                   IMAGE_ICON, 16, 16, LR_SHARED)));
+    if (withTrayIcon_) {
+        tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),
+                                                       IMAGE_ICON, 16, 16, LR_SHARED)));
+    }
     events_.WindowCreated();
 }
 

@@ -56,7 +56,9 @@ public:
     static constexpr char kClassName[] = "TForm1";
 
     static ScopedWindowClass RegisterWindowClass(HINSTANCE instance);
-    ClockWindow(ClockOwner& app, ClockWindowEvents& events) : app_(app), events_(events) {}
+    // Only the program's first clock has a tray icon.
+    ClockWindow(ClockOwner& app, ClockWindowEvents& events, bool withTrayIcon = true)
+        : app_(app), events_(events), withTrayIcon_(withTrayIcon) {}
     ClockWindow(const ClockWindow&) = delete;
     ClockWindow& operator=(const ClockWindow&) = delete;
     // Creates the window hidden; WindowCreated has run when this returns.
@@ -91,6 +93,7 @@ private:
     ClockWindowEvents& events_;
     const GdiSurface* display_ = nullptr;
     TrayIcon tray_;
+    bool withTrayIcon_;
     WindowDrag drag_;
     bool activated_ = false;  // the first activation has been handled
 };

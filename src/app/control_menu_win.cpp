@@ -17,7 +17,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 322}, .background = kWindowPurple,
+    .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 353}, .background = kWindowPurple,
     .position = {0, 0}, .centred = false, .fontKinds = kPanels | kRadioGroups,
     .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = true,
 };
@@ -95,9 +95,17 @@ constexpr PanelLook kPanelLooks[] = {
      .text = kWhite,
      .bevel = 2,
      .bold = false},
+    {.id = ControlMenuWindow::kClocks,
+     .caption = "Clocks",
+     .top = 225,
+     .height = 21,
+     .face = kBlue,
+     .text = kWhite,
+     .bevel = 2,
+     .bold = false},
     {.id = ControlMenuWindow::kHelp,
      .caption = "Help",
-     .top = 225,
+     .top = 256,
      .height = 21,
      .face = kBlue,
      .text = kYellow,
@@ -105,7 +113,7 @@ constexpr PanelLook kPanelLooks[] = {
      .bold = false},
     {.id = ControlMenuWindow::kSetTime,
      .caption = "Set Time",
-     .top = 256,
+     .top = 287,
      .height = 21,
      .face = kBlue,
      .text = kWhite,
@@ -113,7 +121,7 @@ constexpr PanelLook kPanelLooks[] = {
      .bold = false},
     {.id = ControlMenuWindow::kStop,
      .caption = "STOP",
-     .top = 284,
+     .top = 315,
      .height = 31,
      .face = kStop,
      .text = kWhite,
@@ -179,6 +187,7 @@ void ControlMenuWindow::Press(int panel) {
         case kAlarms: program_.ShowSettingsWindow(DialogId::Alarms); break;
         case kConfigurations: program_.ShowSettingsWindow(DialogId::Configurations); break;
         case kSpelling: program_.ShowSettingsWindow(DialogId::Spelling); break;
+        case kClocks: program_.ShowClocks(); break;
         case kHelp: program_.ShowHelp(); break;
         case kSetTime: OpenDateAndTimeSettings(); break;
         case kStop: program_.Terminate(); break;

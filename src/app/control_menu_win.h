@@ -16,7 +16,7 @@ public:
     // clang-format off
     enum PanelId {
         kFace = 101, kHands, kDigital, kAlarms, kStop, kHelp, kConfigurations, kSetTime, kPhases,
-        kSpelling,
+        kSpelling, kClocks,
     };
     // clang-format on
     // Runs a panel's click, as a click on it does.

@@ -12,6 +12,8 @@ public:
     virtual void ShowSettingsWindow(DialogId id) = 0;
     // The help at its contents.
     virtual void ShowHelp() = 0;
+    // The window that lists every clock.
+    virtual void ShowClocks() = 0;
     // Ends the program; the clock window's destruction saves the settings.
     virtual void Terminate() = 0;
 

@@ -21,12 +21,14 @@ void ReportAll(const std::vector<std::string>& errors) {
 
 }  // namespace
 
-RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock)
+RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock,
+                           const ClockKeys& keys)
     : app_(app),
       model_(model),
       clock_(clock),
       pictures_(std::make_unique<ClockPictures>()),
-      window_(app, *this) {
+      window_(app, *this, keys.First()),
+      saver_(keys) {
     model_.Observe(*this);
     window_.Show(pictures_->display);
 }
@@ -102,10 +104,12 @@ void RunningClock::ReadTheClock(bool anew) {
     readMinute_ = MinuteOf(t);
     std::string reading = ReadingWithAlarmNews(readFrom_, model_.Sounds().bell, paused_, t);
     if (readFrom_.ClickThrough) reading += ", click-through";
+    // A clock for another place says where first.
+    if (!readFrom_.Label.empty()) reading = readFrom_.Label + ", " + reading;
     // A screen reader hears of the clock only when its words change.
     if (reading == reading_) return;
     reading_ = std::move(reading);
-    window_.Tray().SetReading(reading_);
+    app_.ReadingChanged();
     AnnounceNameChange(Window());
 }
 

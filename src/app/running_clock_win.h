@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <string>
 
 #include "app/clock_owner_win.h"
@@ -29,7 +30,9 @@ class RunningClock final : public ClockControls,
                            private ClockWindowEvents,
                            private ClockModel::Observer {
 public:
-    RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock);
+    // `clock` gives the time in the clock's zone; `keys` say where its settings are kept.
+    RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock,
+                 const ClockKeys& keys = FirstClockKeys());
     RunningClock(const RunningClock&) = delete;
     RunningClock& operator=(const RunningClock&) = delete;
     // Creates the window hidden, with the settings read and the face in place.
@@ -50,6 +53,16 @@ public:
     unsigned FramesShown() const { return framesShown_; }
     // Whether the window has been activated yet (the display fonts are read then).
     bool WasActivated() const { return activated_; }
+    // The clock in words, as its tip and its accessible name say it, and its time now.
+    const std::string& InWords() const { return reading_; }
+    LocalTime TimeNow() { return clock_.Now(); }
+    // Where the clock's time comes from: its zone's.
+    TimeSource& ClockTime() { return clock_; }
+    // The tray icon, which only the first clock has, says `words`.
+    void ShowInTray(std::string_view words) { window_.Tray().SetReading(words); }
+    // A new clock: beside `anchor` (the clock it was made from) on that clock's monitor, clear of
+    // it and of `clearOf` (the other clocks) where there is room, and kept there.
+    void PlaceBeside(Rect anchor, std::span<const Rect> clearOf);
 
     // Where every sound goes: a new worker thread per request, unless a test puts a recorder in
     // its place.
@@ -57,6 +70,10 @@ public:
     // Where the settings are read and written: the registry, unless a test counts the writes.
     void UseRegistry(RegistryValues& store) { saver_.UseStore(store); }
     bool IsSaving() const { return saver_.IsSaving(); }
+    // Removed by the user: its window goes without saving, and nothing is written for it again.
+    void Forget() { saver_.Forget(); }
+    // The settings as they stand written at once (a clock just added is kept from then on).
+    void SaveNow();
 
     // What the settings windows may ask (see ClockControls).
     const ClockSettings& Settings() const override { return model_.Settings(); }

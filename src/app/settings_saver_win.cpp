@@ -56,4 +56,13 @@ void SettingsSaver::SaveAtExit(ClockSettings settings) {
     for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
 }
 
+bool WriteClockSettings(ClockSettings settings, const ClockKeys& keys) {
+    Win32Registry clock(keys.clock), program(keys.program);
+    std::vector<std::string> errors;
+    const bool written = WriteSettings(settings, clock, ExitSettings(), errors) &&
+                         WriteSettings(settings, program, ProgramSequence(), errors);
+    for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
+    return written && errors.empty();
+}
+
 }  // namespace marvix

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frame/clock_model.h"
+#include "settings/clock_keys_win.h"
 #include "settings/clock_settings.h"
 #include "settings/registry_store_win.h"
 #include "settings/settled_save.h"
@@ -19,7 +20,8 @@ namespace marvix {
 
 class SettingsSaver {
 public:
-    SettingsSaver() = default;
+    explicit SettingsSaver(const ClockKeys& keys = FirstClockKeys())
+        : registry_(keys.clock), programRegistry_(keys.program) {}
     ~SettingsSaver() { Collect(); }
     SettingsSaver(const SettingsSaver&) = delete;
     SettingsSaver& operator=(const SettingsSaver&) = delete;
@@ -45,10 +47,15 @@ public:
     // The exit save of the record as the registry is written it, once: written on this thread
     // after any save under way, every failure shown.
     void SaveAtExit(ClockSettings settings);
+    // The clock was removed: nothing more is written for it.
+    void Forget() {
+        Collect();
+        savedAtExit_ = true;
+    }
 
 private:
     Win32Registry registry_;
-    Win32Registry programRegistry_{kProgramKeyPath};
+    Win32Registry programRegistry_;
     RegistryValues* store_ = &registry_;
     RegistryValues* programStore_ = &programRegistry_;
     SettledSave settled_;
@@ -59,5 +66,8 @@ private:
     std::vector<std::string> errors_;  // the worker's, read once it has ended
     bool savedAtExit_ = false;
 };
+
+// Every setting of a clock written to its keys at once, each failure shown; whether all were.
+bool WriteClockSettings(ClockSettings settings, const ClockKeys& keys);
 
 }  // namespace marvix

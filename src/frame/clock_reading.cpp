@@ -13,6 +13,18 @@ std::string HoursAndMinutes(int hour, int minute) {
     return text;
 }
 
+std::string TrayWords(const std::string& firstReading, const std::vector<PlaceReading>& others) {
+    static constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                            "Thursday", "Friday", "Saturday"};
+    std::string words = firstReading;
+    for (const PlaceReading& place : others) {
+        char time[8];
+        std::snprintf(time, sizeof time, "%02d:%02d", place.time.hour % 24, place.time.minute % 60);
+        words += '\n' + place.name + ' ' + time + ' ' + kDays[(place.time.dayOfWeek + 6) % 7];
+    }
+    return words;
+}
+
 namespace {
 
 std::string TimeAndDate(const ClockSettings& s, const LocalTime& t) {

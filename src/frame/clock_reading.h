@@ -4,6 +4,7 @@
 // window, and what the tray icon's tip starts with.
 
 #include <string>
+#include <vector>
 
 #include "base/local_time.h"
 #include "settings/clock_settings.h"
@@ -26,6 +27,16 @@ std::string AlarmNews(const ClockSettings& settings, const AlarmBell& bell, bool
 // same in every language. The tray tip starts with it, and a screen reader reads it.
 std::string ReadingWithAlarmNews(const ClockSettings& settings, const AlarmBell& bell, bool paused,
                                  const LocalTime& time);
+
+// Another clock's place and its time there.
+struct PlaceReading {
+    std::string name;
+    LocalTime time;
+};
+
+// The tray tip's words: the first clock's reading alone, or with other clocks a line for each
+// after it, "Tokyo 17:04 Thursday".
+std::string TrayWords(const std::string& firstReading, const std::vector<PlaceReading>& others);
 
 // What the alarm window says of the alarm the bell rings for: its time in the clock's words, its
 // label (else "Alarm 1"), and a line on when it was due if it rang late, or that it was not

@@ -12,6 +12,12 @@ ClockSettings DefaultSettings() {
     return settings;
 }
 
+void WithoutSounds(ClockSettings& s) {
+    s.Tick = s.Tock = false;
+    s.Alarm1 = s.Alarm2 = s.Alarm3 = s.Alarm4 = s.Alarm5 = false;
+    s.Chime1 = s.Chime2 = s.Chime3 = s.Chime4 = false;
+}
+
 void RegenerateFontColourTexts(ClockSettings& settings) {
     for (const FontSlotFields& slot : kFontSlots) {
         ColourSetting& colour = settings.*slot.colour;

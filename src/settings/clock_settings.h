@@ -82,4 +82,8 @@ using DisplayFonts = std::array<Font, 12>;
 // ("255" becomes "clRed") before every save.
 void RegenerateFontColourTexts(ClockSettings& settings);
 
+// A copy of a clock for another place: its ticks, tocks, chimes and alarms off, so that two
+// clocks never sound for the same moment.
+void WithoutSounds(ClockSettings& settings);
+
 }  // namespace marvix

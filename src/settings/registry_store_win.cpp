@@ -29,7 +29,7 @@ std::string NamedMessage(std::string_view before, std::string_view name) {
 StoredText Win32Registry::ReadValue(std::string_view name) {
     // A key that can be neither opened nor created reads as empty, so the clock still starts on
     // its defaults; the exit save then reports the failure once.
-    ScopedRegKey key = OpenOrCreateKey(keyPath_);
+    ScopedRegKey key = OpenOrCreateKey(keyPath_.c_str());
     if (!key) return {};
 
     const std::string valueName(name);
@@ -63,7 +63,7 @@ StoredText Win32Registry::ReadValue(std::string_view name) {
 }
 
 std::string Win32Registry::WriteValue(std::string_view name, std::string_view text) {
-    ScopedRegKey key = OpenOrCreateKey(keyPath_);
+    ScopedRegKey key = OpenOrCreateKey(keyPath_.c_str());
     if (!key) return std::string("Failed to create key ") + keyPath_;
 
     const std::string valueName(name);

@@ -4,6 +4,9 @@
 // subkey "Marvix" under it. Every value is REG_SZ. Each call opens (creating if need be), does one
 // thing and closes the key, so no key stays open between calls.
 
+#include <string>
+#include <utility>
+
 #include "settings/registry_store.h"
 
 namespace marvix {
@@ -13,12 +16,12 @@ inline constexpr char kProgramKeyPath[] = "Software\\Tolvane\\Marvo\\Marvix";
 
 class Win32Registry final : public RegistryValues {
 public:
-    explicit Win32Registry(const char* keyPath = kRegistryKeyPath) : keyPath_(keyPath) {}
+    explicit Win32Registry(std::string keyPath = kRegistryKeyPath) : keyPath_(std::move(keyPath)) {}
     StoredText ReadValue(std::string_view name) override;
     std::string WriteValue(std::string_view name, std::string_view text) override;
 
 private:
-    const char* keyPath_;
+    std::string keyPath_;
 };
 
 }  // namespace marvix

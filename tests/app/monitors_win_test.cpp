@@ -189,7 +189,7 @@ TEST_F(MonitorsTest, TheHandsWindowAndTheControlMenuOpenOnTheClocksMonitor) {
     Store("FL", "1300");
     Store("FT", "100");
     Start();
-    app_->ShowSettingsWindow(DialogId::Hands);
+    app_->FirstClock().ShowSettingsWindow(DialogId::Hands);
     Pump();
     EXPECT_TRUE(Inside(WindowRect(app_->Dialog(DialogId::Hands).Window()), kRight));
     SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50));
@@ -229,7 +229,7 @@ TEST_F(MonitorsTest, TheSnapshotTakesWhatIsBehindTheClockOnAMonitorLeftOfTheMain
 // too, laid out for the new resolution.
 TEST_F(MonitorsTest, EveryWindowTakesTheSuggestedPlaceAndAllButTheClockItsSize) {
     Start();
-    app_->ShowHelp();
+    app_->FirstClock().ShowHelp();
     std::vector<HWND> windows{ClockHwnd(), app_->ControlMenu().Window(),
                               app_->ExitConfirmation().Window(), app_->Help().Window()};
     for (size_t id = 0; id < kDialogCount; ++id)
@@ -271,7 +271,7 @@ TEST_F(MonitorsTest, SettingsWindowsOpenClearOfTheMenuAt144OnAFullHdScreen) {
         // As the menu's buttons open them, one after another, while it shows.
         for (DialogId id : {DialogId::Face, DialogId::Hands, DialogId::Digital, DialogId::Phases,
                             DialogId::Alarms, DialogId::Configurations, DialogId::Spelling}) {
-            app_->ShowSettingsWindow(id);
+            app_->FirstClock().ShowSettingsWindow(id);
             RECT shown = WindowRect(app_->Dialog(id).Window()), both;
             EXPECT_FALSE(IntersectRect(&both, &shown, &menu)) << int(id) << " over the menu";
             EXPECT_FALSE(IntersectRect(&both, &shown, &clock)) << int(id) << " over the clock";

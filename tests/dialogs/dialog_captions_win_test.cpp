@@ -110,7 +110,7 @@ TEST_F(DialogCaptions, FitTheirControlsAtThisResolution) {
     Start();
     // Every window laid out in a table of 96 pixels per inch: the seven settings windows, the
     // control menu, the exit confirmation and the alarm window.
-    app_->ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
+    app_->FirstClock().ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
     std::vector<SettingsDialog*> windows = {&app_->ControlMenu(), &app_->ExitConfirmation(),
                                             app_->Alarm()};
     for (DialogId id : kAll) windows.push_back(&app_->Dialog(id));
@@ -151,7 +151,7 @@ TEST_F(DialogCaptions, FitTheirControlsAtThisResolution) {
     }
     // Help, a window of its own laid out by its size: its 96-pixel size times the scale, as far as
     // the screen has room.
-    app_->ShowHelp();
+    app_->FirstClock().ShowHelp();
     Pump();
     RECT help;
     GetWindowRect(app_->Help().Window(), &help);

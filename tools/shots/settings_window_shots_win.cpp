@@ -92,14 +92,14 @@ int main(int argc, char** argv) {
         window->Hide();
         Pump(app, 100);
     }
-    app.ShowHelp();
+    app.FirstClock().ShowHelp();
     Pump(app, 400);
     const std::string help = std::string(argv[1]) + "\\MarvixHelp.bmp";
     if (!Shoot(app.Help().Window(), help)) ++failures;
     std::printf("%s\n", help.c_str());
     ShowWindow(app.Help().Window(), SW_HIDE);
     // The alarm window, as an alarm with a label rings.
-    app.ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
+    app.FirstClock().ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
     Pump(app, 400);
     const std::string alarm = std::string(argv[1]) + "\\MarvixAlarm.bmp";
     if (!app.Alarm() || !Shoot(app.Alarm()->Window(), alarm)) ++failures;

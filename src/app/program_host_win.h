@@ -1,0 +1,42 @@
+#pragma once
+
+// What one clock asks of the program that holds every clock: the program's windows and fonts,
+// the keyboard routing, the help, and what happens when a clock stops.
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+
+#include "base/geometry.h"
+
+namespace marvix {
+
+class ClockHost;
+
+class ProgramHost {
+public:
+    virtual HINSTANCE Instance() const = 0;
+    // The window that owns every window of the program (and carries its taskbar button).
+    virtual HWND Owner() const = 0;
+    virtual HFONT DialogFont(int dpi, bool bold) = 0;
+    virtual void SetActiveDialog(HWND dialog) = 0;
+    virtual void ShowTaskbarButton(bool show) = 0;
+    // The help at its contents, beside `clock` and clear of `clearOf`.
+    virtual void ShowHelp(const Rect& clock, std::span<const Rect> clearOf) = 0;
+    // "STOP" on the first clock: every clock saved, and the program ends.
+    virtual void StopProgram() = 0;
+    // The clock's window is gone: removed by the user, or closed by the system.
+    virtual void ClockGone(ClockHost& clock) = 0;
+    // A clock's words changed: the tray's tip lists every clock.
+    virtual void ReadingsChanged() = 0;
+    // A message shown once the current handler is done (a tick must not wait on a message box).
+    virtual void TellLater(std::string text) = 0;
+    // The window that lists the clocks, beside `clock`.
+    virtual void ShowClocksWindow(ClockHost& clock) = 0;
+
+protected:
+    ~ProgramHost() = default;
+};
+
+}  // namespace marvix

@@ -1,0 +1,41 @@
+#pragma once
+
+// The platform's time zones: the list Windows knows, by key name ("Tokyo Standard Time") and
+// display name ("(UTC+09:00) Osaka, Sapporo, Tokyo"), and a zone's rule for a year. Windows 8
+// and later list them; earlier, only the computer's own zone is offered.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/time_zone.h"
+
+namespace marvix {
+
+struct ZoneName {
+    std::string key;      // as stored: never changes with the language
+    std::string display;  // as shown
+};
+
+// Every zone Windows knows, in its order (by offset).
+std::vector<ZoneName> SystemZones();
+
+// The zone's display name, or nullopt when Windows does not know the key.
+std::optional<std::string> ZoneDisplayName(const std::string& key);
+
+// A zone's rules as Windows gives them, year by year.
+class SystemZoneRules final : public ZoneRules {
+public:
+    explicit SystemZoneRules(std::string key) : key_(std::move(key)) {}
+    std::optional<ZoneRule> RuleFor(int year) override;
+
+private:
+    std::string key_;
+};
+
+// The rule of TIME_ZONE_INFORMATION.
+ZoneRule RuleOf(const TIME_ZONE_INFORMATION& zone);
+
+}  // namespace marvix

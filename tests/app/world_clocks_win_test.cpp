@@ -1,0 +1,118 @@
+// Clocks for other places, made as a user makes them: in the clocks window, by the keys.
+#include "../support/clock_fixture_win.h"
+#include "../support/recording_player.h"
+#include "app/alarm_window_win.h"
+#include "app/control_menu_win.h"
+#include "digital/display_texts.h"
+#include "settings/clock_keys_win.h"
+
+namespace marvix {
+namespace {
+
+class WorldClocksTest : public ClockFixture {
+protected:
+    void Type(const char* text) {
+        for (; *text; ++text) PostMessageA(GetFocus(), WM_CHAR, WPARAM(*text), 1);
+        Pump();
+    }
+    // The zone the words find, under `label`: typed in the find field, then Tab to the zones and
+    // on to the label (its words selected as the focus comes), and Enter.
+    void AddByKeys(const char* find, const char* label) {
+        SetFocus(GetDlgItem(app_->ClocksList().Window(), ClocksWindow::kFind));
+        Type(find);
+        PressKey(VK_TAB);
+        PressKey(VK_TAB);
+        Type(label);
+        PressKey(VK_RETURN);
+    }
+    static bool Stored(int number) {
+        HKEY key = nullptr;
+        const bool found = RegOpenKeyExA(HKEY_CURRENT_USER, OtherClockKeys(number).clock.c_str(),
+                                         0, KEY_READ, &key) == ERROR_SUCCESS;
+        if (found) RegCloseKey(key);
+        return found;
+    }
+};
+
+// The computer keeps universal time, 10:15 on a Monday: Tokyo's clock shows 19:15, New York's
+// 5:15, each in its words, its hour display and the tray's tip; each face window edits its own
+// clock; Tokyo's alarm rings at Tokyo's time; all three come back after STOP, and Remove takes
+// one away with its subkey.
+TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
+    Start();
+    app_->ControlMenu().Press(ControlMenuWindow::kClocks);
+    ASSERT_TRUE(app_->ClocksList().IsVisible());
+    AddByKeys("tokyo", "Tokyo");
+    AddByKeys("eastern time (us", "New York");
+    ASSERT_EQ(app_->Clocks().size(), 3u) << ::testing::PrintToString(messages_.Texts());
+    ClockHost& tokyo = *app_->Clocks()[1];
+    ClockHost& newYork = *app_->Clocks()[2];
+    EXPECT_EQ(tokyo.Model().Settings().Zone, "Tokyo Standard Time");
+    EXPECT_EQ(newYork.Model().Settings().Zone, "Eastern Standard Time");
+    Wait(600);
+
+    const struct {
+        ClockHost& clock;
+        const char* words;
+        const char* hour;
+    } shown[] = {{tokyo, "Tokyo, 19:15, Monday", " 7"}, {newYork, "New York, 5:15, Monday", " 5"}};
+    for (const auto& c : shown) {
+        EXPECT_EQ(c.clock.Clock().InWords().rfind(c.words, 0), 0u) << c.clock.Clock().InWords();
+        const ClockInstant now = SampleInstant(c.clock.Clock().ClockTime());
+        EXPECT_EQ(DisplayText(Display::Hour, c.clock.Model().Settings(), true, now.time, now.utcBias),
+                  c.hour);
+        RECT both;
+        const RECT first = WindowRect(ClockHwnd()), other = WindowRect(c.clock.Clock().Window());
+        EXPECT_FALSE(IntersectRect(&both, &first, &other)) << "beside the first, clear of it";
+    }
+    const std::string tip = app_->Clock().Tray().Tip();
+    EXPECT_EQ(tip.rfind("10:15", 0), 0u) << tip;
+    EXPECT_NE(tip.find("\nTokyo 19:15 Monday\nNew York 05:15 Monday"), std::string::npos) << tip;
+
+    tokyo.Dialog(DialogId::Face).Show();
+    SendMessageA(FindWindowExA(tokyo.Dialog(DialogId::Face).Window(), nullptr, "Button",
+                               "Smooth edges"),
+                 BM_CLICK, 0, 0);
+    EXPECT_FALSE(tokyo.Model().Settings().SmoothEdges);
+    EXPECT_TRUE(app_->Model().Settings().SmoothEdges) << "the first clock's own stays";
+    EXPECT_TRUE(newYork.Model().Settings().SmoothEdges);
+
+    RecordingPlayer player;
+    tokyo.Clock().UsePlayer(player);
+    ClockSettings& alarm = tokyo.Model().Edit();
+    alarm.Alarm1 = alarm.A1PM = true;
+    alarm.A1H = 7;
+    alarm.A1M = 16;
+    time_.time.minute = 16;
+    Wait(600);
+    EXPECT_EQ(player.played.size(), 1u) << "19:16 in Tokyo";
+    tokyo.Clock().AnswerAlarm(std::nullopt);
+
+    const RECT tokyoAt = WindowRect(tokyo.Clock().Window());
+    Stop();
+    Pump();
+    app_.reset();
+    Start();
+    ASSERT_EQ(app_->Clocks().size(), 3u);
+    const ClockHost& tokyoAgain = *app_->Clocks()[1];
+    EXPECT_EQ(tokyoAgain.Name(), "Tokyo");
+    EXPECT_EQ(tokyoAgain.Model().Settings().Zone, "Tokyo Standard Time");
+    EXPECT_FALSE(tokyoAgain.Model().Settings().SmoothEdges);
+    EXPECT_EQ(WindowRect(app_->Clocks()[1]->Clock().Window()).left, tokyoAt.left);
+    EXPECT_EQ(WindowRect(app_->Clocks()[1]->Clock().Window()).top, tokyoAt.top);
+    EXPECT_EQ(app_->Clocks()[2]->Name(), "New York");
+
+    const int newYorkNumber = app_->Clocks()[2]->Keys().number;
+    ASSERT_TRUE(Stored(newYorkNumber));
+    app_->FirstClock().ShowClocks();
+    HWND list = GetDlgItem(app_->ClocksList().Window(), ClocksWindow::kClockList);
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    SendMessageA(app_->ClocksList().Window(), WM_COMMAND, MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED),
+                 0);
+    Pump();
+    EXPECT_FALSE(Stored(newYorkNumber));
+    EXPECT_EQ(app_->Clocks().size(), 2u);
+}
+
+}  // namespace
+}  // namespace marvix
