@@ -205,6 +205,11 @@ void Application::DropGoneClocks() {
     });
 }
 
+void Application::ShowClocksFromTray() {
+    for (const auto& clock : clocks_)
+        if (clock->IsLive() && clock->Model().Settings().Tray) clock->Clock().ComeForward();
+}
+
 void Application::TellLater(std::string text) {
     toTell_.push_back(std::move(text));
     PostMessageA(owner_, kAfterHandlerMessage, 0, 0);
@@ -227,6 +232,7 @@ ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
     WithoutSounds(copy);
     copy.Zone = zone;
     copy.Label = label;
+    copy.LabelShow = true;
     copy.Tray = false;
     // Stored before its window reads them: the new clock starts as any stored clock does.
     if (!WriteClockSettings(copy, clock->Keys())) return nullptr;

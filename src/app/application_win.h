@@ -82,6 +82,7 @@ public:
     void ClockGone(ClockHost& clock) override;
     void ReadingsChanged() override;
     void TellLater(std::string text) override;
+    void ShowClocksFromTray() override;
     void ShowClocksWindow(ClockHost& clock) override;
     // The clocks window, made when first wanted.
     ClocksWindow& ClocksList();

@@ -77,6 +77,7 @@ public:
     void HideAlarm() override;
     void ClockDestroyed() override { program_.ClockGone(*this); }
     void ReadingChanged() override;
+    void TrayIconPressed() override { program_.ShowClocksFromTray(); }
 
     // ProgramCommands
     void ShowSettingsWindow(DialogId id) override;

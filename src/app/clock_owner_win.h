@@ -29,6 +29,8 @@ public:
     virtual void ClockDestroyed() = 0;
     // The clock in words changed (see RunningClock::ReadTheClock).
     virtual void ReadingChanged() = 0;
+    // The left button on the tray icon brought this clock back.
+    virtual void TrayIconPressed() = 0;
 
 protected:
     ~ClockOwner() = default;

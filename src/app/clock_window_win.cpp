@@ -163,6 +163,8 @@ void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
     // too, once the clock is out of the tray.
     if (mouseMessage == WM_LBUTTONDOWN && (!IsWindowVisible(hwnd_) || !events_.ClickThrough())) {
         ShowFromTray();
+        // The one icon serves every clock: the others hidden in the tray come back with this one.
+        app_.TrayIconPressed();
     } else if (mouseMessage == WM_LBUTTONDOWN || mouseMessage == WM_RBUTTONDOWN) {
         app_.ShowMenuOrExitConfirmation();
     }

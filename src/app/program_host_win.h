@@ -30,6 +30,8 @@ public:
     virtual void ClockGone(ClockHost& clock) = 0;
     // A clock's words changed: the tray's tip lists every clock.
     virtual void ReadingsChanged() = 0;
+    // Every clock hidden in the tray shown again (the tray icon was pressed).
+    virtual void ShowClocksFromTray() = 0;
     // A message shown once the current handler is done (a tick must not wait on a message box).
     virtual void TellLater(std::string text) = 0;
     // The window that lists the clocks, beside `clock`.

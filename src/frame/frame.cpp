@@ -1,5 +1,6 @@
 #include "frame/frame.h"
 
+#include "digital/clock_label.h"
 #include "digital/display_pass.h"
 #include "hands/hand_drawing.h"
 #include "phases/day_phase.h"
@@ -31,6 +32,7 @@ void ComposeUnderHands(const ClockSettings& s, const LiveState& live, FrameSurfa
     if (s.ShowMoon) MoonPhase(s, live.screen, f, now);
     if (s.ShowDay) DayPhase(s, live.screen, f, now);
     DrawDigitalDisplays(s, live.displays, live.layout.displays, f, now);
+    DrawLabel(s, f);
 }
 
 void ComposeHands(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,

@@ -22,24 +22,22 @@ std::optional<Rect> FrameCache::Compose(const ClockSettings& s, const LiveState&
     const Rect whole = Rect::At({0, 0}, f.display.GetSize());
     Rect changed = whole;
     if (!sameUnder) {
-        last_.list.Replay(0, last_.HandsOffset(), real);
+        last_.list.Replay(0, end, real);
     } else {
-        // Only where the last hands were does the display differ from the layer under them: the
-        // copies that made that layer (the face, the displays' and dials' pictures, all as they
-        // were drawn) are made again there alone. Nothing else is kept for it, so a large clock
-        // holds one picture fewer.
-        const Rect lastHands = now_.HandsArea();
-        const Rect erase = Intersection(lastHands, whole);
-        if (!erase.Empty()) {
-            f.display.ClipTo(erase);
+        // Only the hands whose calls changed differ, where they were and where they are: there
+        // alone the copies that made the layer under them (the face, the displays' and dials'
+        // pictures, all as they were drawn) are made again, and every hand is drawn over them,
+        // clipped. Nothing else is kept for it, so a large clock holds one picture fewer, and a
+        // hand that stood still is not drawn again where it stands alone.
+        const auto moved = DifferingArea(now_.list, now_.handsFrom, last_.list, last_.handsFrom);
+        changed = Intersection(moved.value_or(Union(now_.HandsArea(), last_.HandsArea())), whole);
+        if (!changed.Empty()) {
+            f.display.ClipTo(changed);
             last_.list.ReplayOnDisplay(0, last_.handsFrom, real);
+            last_.list.Replay(last_.HandsOffset(), end, real);
             f.display.ClipTo(std::nullopt);
         }
-        // What reaches the screen is narrower: only the hands whose calls changed differ there.
-        const auto moved = DifferingArea(now_.list, now_.handsFrom, last_.list, last_.handsFrom);
-        changed = Intersection(moved.value_or(Union(lastHands, last_.HandsArea())), whole);
     }
-    last_.list.Replay(last_.HandsOffset(), end, real);
     displayVersion_ = f.display.Version();
     drawn_ = true;
     if (changed.Empty()) return std::nullopt;

@@ -3,9 +3,9 @@
 // The tick's frame, drawn only where it changed. Every tick still runs every rule of the frame,
 // into a FrameList; what reaches the pixels depends on how that list differs from the last one:
 // - the same list, on the same face and display pictures: nothing is drawn;
-// - the same layer under the hands: where the last hands were, the copies of the face and of the
-//   displays' and dials' pictures that make that layer are made again, clipped to that area, and
-//   the hands alone are drawn over it;
+// - the same layer under the hands: where the hands that moved were and are, the copies of the
+//   face and of the displays' and dials' pictures that make that layer are made again, and the
+//   hands drawn over them, all clipped to that area;
 // - otherwise the whole list is drawn.
 // The pixels are those a composition from scratch gives at the same instant.
 
