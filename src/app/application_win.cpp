@@ -275,6 +275,12 @@ bool Application::AddClockFor(const std::string& zone, const std::string& label)
     return AddClock(*from, zone, label) != nullptr;
 }
 
+ClockControls& Application::ClockAt(size_t index) {
+    for (const auto& clock : clocks_)
+        if (clock->IsLive() && index-- == 0) return clock->Clock();
+    return Clock();
+}
+
 void Application::RemoveClockAt(size_t index) {
     for (const auto& clock : clocks_) {
         if (!clock->IsLive()) continue;

@@ -91,6 +91,7 @@ public:
     std::vector<Entry> ClockEntries() const override;
     bool AddClockFor(const std::string& zone, const std::string& label) override;
     void RemoveClockAt(size_t index) override;
+    ClockControls& ClockAt(size_t index) override;
 
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,8 @@
 
 #include "base/message_seam_win.h"
 #include "base/time_zone.h"
+#include "settings/encodings.h"
+#include "windows/choosers_win.h"
 
 namespace marvix {
 
@@ -9,7 +11,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "MarvixClocks", .caption = "Clocks", .client = {300, 310}, .background = kWindowPurple,
+    .className = "MarvixClocks", .caption = "Clocks", .client = {300, 362}, .background = kWindowPurple,
     .position = {0, 0}, .centred = false, .fontKinds = kButtons | kEdits | kLabels | kLists,
     .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = true,
 };
@@ -19,6 +21,14 @@ std::string TextOf(HWND control) {
     char text[256] = {};
     GetWindowTextA(control, text, sizeof text);
     return text;
+}
+
+// A clock as the list shows it: its name and its zone.
+std::string LineOf(const ClockBook::Entry& clock) {
+    const std::string zone = clock.zone == kLocalZone
+                                 ? "the computer's own time"
+                                 : ZoneDisplayName(clock.zone).value_or(clock.zone);
+    return (clock.name.empty() ? "This computer" : clock.name) + ", " + zone;
 }
 
 }  // namespace
@@ -34,27 +44,35 @@ void ClocksWindow::CreateControls() {
     AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 24}, {284, 76}), kClockList);
     AddControl(kButtons, "BUTTON", "Remove", BS_PUSHBUTTON | WS_TABSTOP,
                Rect::At({212, 104}, {80, 22}), kRemove);
-    AddControl(kLabels, "STATIC", "Find a zone (type a place):", 0, Rect::At({8, 134}, {284, 14}),
+    // The line between the clocks and a new one.
+    AddControl(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 172}, {300, 2}), -1);
+    // The chosen clock's label: its words, whether the face shows them, and their letters.
+    AddControl(kLabels, "STATIC", "Its label:", 0, Rect::At({8, 108}, {56, 14}), -1);
+    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({66, 105}, {140, 21}), kClockLabel);
+    AddControl(kButtons, "BUTTON", "On the clock", BS_AUTOCHECKBOX | WS_TABSTOP,
+               Rect::At({8, 132}, {110, 17}), kLabelShown);
+    AddControl(kButtons, "BUTTON", "Letters\x85", BS_PUSHBUTTON | WS_TABSTOP,
+               Rect::At({126, 130}, {80, 22}), kLabelLetters);
+    AddControl(kLabels, "STATIC", "Find a zone (type a place):", 0, Rect::At({8, 186}, {284, 14}),
                -1);
-    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({8, 150}, {284, 21}), kFind);
-    AddControl(kLabels, "STATIC", "Zones:", 0, Rect::At({8, 176}, {284, 14}), -1);
-    AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 192}, {284, 80}), kZoneList);
-    AddControl(kLabels, "STATIC", "Label:", 0, Rect::At({8, 283}, {40, 14}), -1);
-    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({50, 280}, {150, 21}), kLabel);
+    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({8, 202}, {284, 21}), kFind);
+    AddControl(kLabels, "STATIC", "Zones:", 0, Rect::At({8, 228}, {284, 14}), -1);
+    AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 244}, {284, 80}), kZoneList);
+    AddControl(kLabels, "STATIC", "Label:", 0, Rect::At({8, 335}, {40, 14}), -1);
+    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({50, 332}, {150, 21}), kLabel);
     AddControl(kButtons, "BUTTON", "Add\x85", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({212, 280}, {80, 22}), kAdd);
+               Rect::At({212, 332}, {80, 22}), kAdd);
 }
 
 void ClocksWindow::ShowSettings() {
     HWND list = Control(kClockList);
+    const LRESULT chosen = SendMessageA(list, LB_GETCURSEL, 0, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const ClockBook::Entry& clock : book_.ClockEntries()) {
-        const std::string zone = clock.zone == kLocalZone
-                                     ? "the computer's own time"
-                                     : ZoneDisplayName(clock.zone).value_or(clock.zone);
-        const std::string name = clock.name.empty() ? "This computer" : clock.name;
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((name + ", " + zone).c_str()));
-    }
+    for (const ClockBook::Entry& clock : book_.ClockEntries())
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LineOf(clock).c_str()));
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    SendMessageA(list, LB_SETCURSEL, chosen >= 0 && chosen < count ? chosen : 0, 0);
+    ShowChosenLabel();
     if (zones_.empty()) {
         zones_ = SystemZones();
         ShowZonesFound();
@@ -107,6 +125,16 @@ bool ClocksWindow::OnCommand(int id, int notification) {
         case kRemove:
             if (notification == BN_CLICKED) Remove();
             return true;
+        case kClockList:
+            if (notification == LBN_SELCHANGE) ShowChosenLabel();
+            return true;
+        case kClockLabel:
+            if (notification == EN_CHANGE && !settingLabel_) LabelEdited(id);
+            return true;
+        case kLabelShown:
+        case kLabelLetters:
+            if (notification == BN_CLICKED) LabelEdited(id);
+            return true;
     }
     return false;
 }
@@ -129,6 +157,51 @@ void ClocksWindow::Add() {
     labelTyped_ = false;
     SetWindowTextA(Control(kFind), "");
     ShowSettings();
+}
+
+ClockControls* ClocksWindow::Chosen() {
+    const LRESULT at = SendMessageA(Control(kClockList), LB_GETCURSEL, 0, 0);
+    if (at < 0 || size_t(at) >= book_.ClockEntries().size()) return nullptr;
+    return &book_.ClockAt(size_t(at));
+}
+
+void ClocksWindow::ShowChosenLabel() {
+    const ClockControls* clock = Chosen();
+    if (!clock) return;
+    settingLabel_ = true;
+    SetWindowTextA(Control(kClockLabel), clock->Settings().Label.c_str());
+    settingLabel_ = false;
+    SendMessageA(Control(kLabelShown), BM_SETCHECK,
+                 clock->Settings().LabelShow ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ClocksWindow::LabelEdited(int id) {
+    ClockControls* clock = Chosen();
+    if (!clock) return;
+    if (id == kLabelLetters) {
+        const ClockSettings& s = clock->Settings();
+        const auto picked = PickFont(Window(), {s.LabelFont, s.LabelSize, s.LabelStyle,
+                                                s.LabelColour.value});
+        if (!picked) return;
+        ClockSettings& changed = clock->ChangeSettings();
+        changed.LabelFont = picked->face;
+        changed.LabelSize = picked->pointSize;
+        changed.LabelStyle = picked->style;
+        changed.LabelColour = {ColourText(picked->colour), picked->colour};
+    } else if (id == kLabelShown) {
+        clock->ChangeSettings().LabelShow =
+            SendMessageA(Control(kLabelShown), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    } else {
+        clock->ChangeSettings().Label = TextOf(Control(kClockLabel));
+        // Its line in the list shows the new name.
+        HWND list = Control(kClockList);
+        const LRESULT at = SendMessageA(list, LB_GETCURSEL, 0, 0);
+        const std::string line = LineOf(book_.ClockEntries()[size_t(at)]);
+        SendMessageA(list, LB_DELETESTRING, WPARAM(at), 0);
+        SendMessageA(list, LB_INSERTSTRING, WPARAM(at), reinterpret_cast<LPARAM>(line.c_str()));
+        SendMessageA(list, LB_SETCURSEL, WPARAM(at), 0);
+    }
+    clock->Redraw();
 }
 
 void ClocksWindow::Remove() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/time_zone_win.h"
+#include "windows/clock_controls.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
@@ -25,6 +26,8 @@ public:
     virtual bool AddClockFor(const std::string& zone, const std::string& label) = 0;
     // The clock at `index` in ClockEntries removed (never the first).
     virtual void RemoveClockAt(size_t index) = 0;
+    // The clock at `index`, whose label the window edits.
+    virtual ClockControls& ClockAt(size_t index) = 0;
 
 protected:
     ~ClockBook() = default;
@@ -34,7 +37,10 @@ class ClocksWindow final : public SettingsDialog {
 public:
     ClocksWindow(SettingsWindowHost& host, ClockBook& book);
 
-    enum ControlId { kClockList = 301, kRemove, kFind, kZoneList, kLabel, kAdd };
+    enum ControlId {
+        kClockList = 301, kRemove, kFind, kZoneList, kLabel, kAdd,
+        kClockLabel, kLabelShown, kLabelLetters,
+    };
     void ShowSettings() override;
 
 protected:
@@ -47,13 +53,17 @@ private:
     void ZonePicked();
     void Add();
     void Remove();
+    // The chosen clock's label, as its fields show and change it.
+    void ShowChosenLabel();
+    void LabelEdited(int id);
+    ClockControls* Chosen();
     HWND Control(int id) const { return GetDlgItem(Window(), id); }
 
     ClockBook& book_;
     std::vector<ZoneName> zones_;     // every zone Windows knows, read when first shown
     std::vector<size_t> zonesShown_;  // those the typed words find, in the list's order
     bool labelTyped_ = false;         // the user typed a label of their own
-    bool settingLabel_ = false;       // the label is being set by the window, not typed
+    bool settingLabel_ = false;       // a field is being set by the window, not typed
 };
 
 }  // namespace marvix

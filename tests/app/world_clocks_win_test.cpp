@@ -35,8 +35,8 @@ protected:
 };
 
 // The computer keeps universal time, 10:15 on a Monday: Tokyo's clock shows 19:15, New York's
-// 5:15, each in its words, its hour display and the tray's tip; each face window edits its own
-// clock; Tokyo's alarm rings at Tokyo's time; all three come back after STOP, and Remove takes
+// 5:15, each in its words, its hour display and the tray's tip; each face window and label edits
+// its own clock; Tokyo's alarm rings at Tokyo's time; all three come back after STOP, and Remove takes
 // one away with its subkey.
 TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     Start();
@@ -69,6 +69,16 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     EXPECT_EQ(tip.rfind("10:15", 0), 0u) << tip;
     EXPECT_NE(tip.find("\nTokyo 19:15 Monday\nNew York 05:15 Monday"), std::string::npos) << tip;
 
+    // Its label, from the clocks window: renamed, and taken off its face.
+    HWND window = app_->ClocksList().Window();
+    SendMessageA(GetDlgItem(window, ClocksWindow::kClockList), LB_SETCURSEL, 1, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ClocksWindow::kClockList, LBN_SELCHANGE), 0);
+    SetWindowTextA(GetDlgItem(window, ClocksWindow::kClockLabel), "Tokyo City");
+    SendMessageA(GetDlgItem(window, ClocksWindow::kLabelShown), BM_CLICK, 0, 0);
+    EXPECT_EQ(tokyo.Name(), "Tokyo City");
+    EXPECT_FALSE(tokyo.Model().Settings().LabelShow);
+    EXPECT_EQ(app_->FirstClock().Name(), "") << "the first clock's stays";
+
     tokyo.Dialog(DialogId::Face).Show();
     SendMessageA(FindWindowExA(tokyo.Dialog(DialogId::Face).Window(), nullptr, "Button",
                                "Smooth edges"),
@@ -95,7 +105,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     Start();
     ASSERT_EQ(app_->Clocks().size(), 3u);
     const ClockHost& tokyoAgain = *app_->Clocks()[1];
-    EXPECT_EQ(tokyoAgain.Name(), "Tokyo");
+    EXPECT_EQ(tokyoAgain.Name(), "Tokyo City");
     EXPECT_EQ(tokyoAgain.Model().Settings().Zone, "Tokyo Standard Time");
     EXPECT_FALSE(tokyoAgain.Model().Settings().SmoothEdges);
     EXPECT_EQ(WindowRect(app_->Clocks()[1]->Clock().Window()).left, tokyoAt.left);
