@@ -205,6 +205,14 @@ void Application::DropGoneClocks() {
     });
 }
 
+std::vector<Rect> Application::OtherClockFrames(const ClockHost& clock) const {
+    std::vector<Rect> frames;
+    for (const auto& other : clocks_)
+        if (other.get() != &clock && other->IsLive() && IsWindowVisible(other->Clock().Window()))
+            frames.push_back(other->Clock().Frame());
+    return frames;
+}
+
 void Application::ShowClocksFromTray() {
     for (const auto& clock : clocks_)
         if (clock->IsLive() && clock->Model().Settings().Tray) clock->Clock().ComeForward();

@@ -86,8 +86,10 @@ std::optional<Rect> ClockHost::MenuFrame() const {
     return WindowFrame(controlMenu_->Window());
 }
 
+// The other clocks count as open windows: a window opened from this clock keeps clear of them
+// where there is room.
 std::vector<Rect> ClockHost::OpenSettingsFrames() const {
-    std::vector<Rect> frames;
+    std::vector<Rect> frames = program_.OtherClockFrames(*this);
     for (const auto& dialog : dialogs_)
         if (dialog && dialog->IsVisible()) frames.push_back(WindowFrame(dialog->Window()));
     return frames;

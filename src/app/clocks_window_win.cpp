@@ -139,6 +139,12 @@ bool ClocksWindow::OnCommand(int id, int notification) {
     return false;
 }
 
+LRESULT ClocksWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Wine asks a check box's colours as a button's: its caption reads on the window as a label's.
+    if (message == WM_CTLCOLORBTN) message = WM_CTLCOLORSTATIC;
+    return SettingsDialog::HandleMessage(message, wParam, lParam);
+}
+
 void ClocksWindow::EnterPressed(HWND focus) {
     if (focus == Control(kFind) || focus == Control(kZoneList) || focus == Control(kLabel)) Add();
 }

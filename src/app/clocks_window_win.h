@@ -47,6 +47,7 @@ protected:
     void CreateControls() override;
     bool OnCommand(int id, int notification) override;
     void EnterPressed(HWND focus) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void ShowZonesFound();

@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "base/geometry.h"
 
@@ -30,6 +31,8 @@ public:
     virtual void ClockGone(ClockHost& clock) = 0;
     // A clock's words changed: the tray's tip lists every clock.
     virtual void ReadingsChanged() = 0;
+    // Where the other clocks than `clock` are on the screen: its windows keep clear of them too.
+    virtual std::vector<Rect> OtherClockFrames(const ClockHost& clock) const = 0;
     // Every clock hidden in the tray shown again (the tray icon was pressed).
     virtual void ShowClocksFromTray() = 0;
     // A message shown once the current handler is done (a tick must not wait on a message box).

@@ -1,5 +1,9 @@
 #include "base/time_zone_win.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
 #include "base/lazy_library_win.h"
 
 namespace marvix {
@@ -25,6 +29,15 @@ std::optional<DYNAMIC_TIME_ZONE_INFORMATION> FindZone(const std::string& key) {
         if (Narrow(zone.TimeZoneKeyName) == key) return zone;
     }
     return std::nullopt;
+}
+
+// The minutes east of universal time a display name starts with: "(UTC+05:30) ..." 330,
+// "(UTC) ..." 0.
+int OffsetOf(const std::string& display) {
+    int hours = 0, minutes = 0;
+    char sign = '+';
+    if (std::sscanf(display.c_str(), "(UTC%c%d:%d)", &sign, &hours, &minutes) < 3) return 0;
+    return (sign == '-' ? -1 : 1) * (hours * 60 + minutes);
 }
 
 ZoneChange ChangeOf(const SYSTEMTIME& t) {
@@ -59,6 +72,10 @@ std::vector<ZoneName> SystemZones() {
     }
     for (ZoneName& name : zones)
         if (name.display.empty()) name.display = name.key;
+    // West to east, as Windows lists them: by the offset the display name starts with.
+    std::stable_sort(zones.begin(), zones.end(), [](const ZoneName& a, const ZoneName& b) {
+        return std::pair(OffsetOf(a.display), a.display) < std::pair(OffsetOf(b.display), b.display);
+    });
     return zones;
 }
 
