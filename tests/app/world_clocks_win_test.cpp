@@ -124,5 +124,24 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     EXPECT_EQ(app_->Clocks().size(), 2u);
 }
 
+// A clock stored for a zone Windows does not know shows the computer's own time, and says so
+// once.
+TEST_F(WorldClocksTest, AZoneWindowsDoesNotKnowShowsLocalTimeAndSaysSoOnce) {
+    Win32Registry atlantis(OtherClockKeys(4).clock);
+    atlantis.WriteValue("Zone", "Atlantis Standard Time");
+    atlantis.WriteValue("Label", "Atlantis");
+    Start();
+    ASSERT_EQ(app_->Clocks().size(), 2u);
+    Wait(1200);
+    EXPECT_EQ(app_->Clocks()[1]->Clock().InWords().rfind("Atlantis, 10:15", 0), 0u)
+        << app_->Clocks()[1]->Clock().InWords();
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{"Windows does not know the time zone \"Atlantis Standard "
+                                       "Time\" for this year: the clock \"Atlantis\" shows the "
+                                       "computer's own time."});
+    EXPECT_EQ(app_->Clocks()[1]->Model().Settings().Zone, "Atlantis Standard Time")
+        << "kept, should Windows know it again";
+}
+
 }  // namespace
 }  // namespace marvix
