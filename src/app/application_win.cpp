@@ -1,5 +1,6 @@
 #include "app/application_win.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/alarm_window_win.h"
@@ -72,8 +73,7 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     // A later start's call comes here: every clock, some hidden in the tray, comes forward.
     if (message == showClockMessage_ && showClockMessage_ != 0) {
-        for (const auto& clock : clocks_)
-            if (clock->IsLive()) clock->Clock().ComeForward();
+        for (ClockHost* clock : LiveClocks()) clock->Clock().ComeForward();
         return 0;
     }
     if (message == stopClockMessage_ && stopClockMessage_ != 0) {
@@ -134,8 +134,7 @@ void Application::Dispatch(MSG& message) {
     // what the clock looks like in ways no setting says (a window shown over it, a font chosen),
     // and the clock shows it at its next step even when its tick had planned to sleep longer.
     if (IsUserInput(message.message))
-        for (const auto& clock : clocks_)
-            if (clock->IsLive()) clock->Clock().TickSoon();
+        for (ClockHost* clock : LiveClocks()) clock->Clock().TickSoon();
 }
 
 HFONT Application::DialogFont(int dpi, bool bold) {
@@ -179,8 +178,9 @@ void Application::StopProgram() { StopClocks(nullptr); }
 void Application::StopClocks(const ClockHost* going) {
     stopping_ = true;
     // The others first, the first clock last; `going` is on its way already.
-    for (auto clock = clocks_.rbegin(); clock != clocks_.rend(); ++clock)
-        if (clock->get() != going && (*clock)->IsLive()) DestroyWindow((*clock)->Clock().Window());
+    std::vector<ClockHost*> live = LiveClocks();
+    for (auto clock = live.rbegin(); clock != live.rend(); ++clock)
+        if (*clock != going) DestroyWindow((*clock)->Clock().Window());
 }
 
 void Application::ClockGone(ClockHost& clock) {
@@ -189,9 +189,9 @@ void Application::ClockGone(ClockHost& clock) {
     // clock is saved and kept. Only the user's Remove takes a clock away.
     if (!clock.WasRemoved() && !stopping_) StopClocks(&clock);
     // The clock's window is still being destroyed: it counts as gone.
-    bool othersLive = false;
-    for (const auto& other : clocks_) othersLive = othersLive || (other.get() != &clock && other->IsLive());
-    if (stopping_ && !othersLive) PostQuitMessage(0);
+    const std::vector<ClockHost*> live = LiveClocks();
+    if (stopping_ && std::ranges::all_of(live, [&](ClockHost* other) { return other == &clock; }))
+        PostQuitMessage(0);
     PostMessageA(owner_, kAfterHandlerMessage, 0, 0);
     if (!stopping_) ReadingsChanged();
 }
@@ -207,15 +207,15 @@ void Application::DropGoneClocks() {
 
 std::vector<Rect> Application::OtherClockFrames(const ClockHost& clock) const {
     std::vector<Rect> frames;
-    for (const auto& other : clocks_)
-        if (other.get() != &clock && other->IsLive() && IsWindowVisible(other->Clock().Window()))
+    for (ClockHost* other : LiveClocks())
+        if (other != &clock && IsWindowVisible(other->Clock().Window()))
             frames.push_back(other->Clock().Frame());
     return frames;
 }
 
 void Application::ShowClocksFromTray() {
-    for (const auto& clock : clocks_)
-        if (clock->IsLive() && clock->Model().Settings().Tray) clock->Clock().ComeForward();
+    for (ClockHost* clock : LiveClocks())
+        if (clock->Model().Settings().Tray) clock->Clock().ComeForward();
 }
 
 void Application::TellLater(std::string text) {
@@ -226,9 +226,8 @@ void Application::TellLater(std::string text) {
 void Application::ReadingsChanged() {
     if (clocks_.empty() || !clocks_.front()->IsLive()) return;
     std::vector<PlaceReading> places;
-    for (const auto& clock : clocks_)
-        if (clock->IsLive() && !clock->IsFirst())
-            places.push_back({clock->Name(), clock->Clock().TimeNow()});
+    for (ClockHost* clock : LiveClocks())
+        if (!clock->IsFirst()) places.push_back({clock->Name(), clock->Clock().TimeNow()});
     Clock().ShowInTray(TrayWords(Clock().InWords(), places));
 }
 
@@ -248,10 +247,7 @@ ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
         RemoveClockKeys(clock->Keys().number);
         return nullptr;
     }
-    std::vector<Rect> others;
-    for (const auto& other : clocks_)
-        if (other->IsLive()) others.push_back(other->Clock().Frame());
-    clock->Clock().PlaceBeside(from.Clock().Frame(), others);
+    clock->Clock().PlaceBeside(from.Clock().Frame(), OtherClockFrames(*clock));
     clock->ShowAtStart();
     clocks_.push_back(std::move(clock));
     ReadingsChanged();
@@ -271,32 +267,16 @@ ClocksWindow& Application::ClocksList() {
     return *clocksWindow_;
 }
 
-std::vector<ClockBook::Entry> Application::ClockEntries() const {
-    std::vector<Entry> entries;
+std::vector<ClockHost*> Application::LiveClocks() const {
+    std::vector<ClockHost*> live;
     for (const auto& clock : clocks_)
-        if (clock->IsLive()) entries.push_back({clock->Name(), clock->Model().Settings().Zone});
-    return entries;
+        if (clock->IsLive()) live.push_back(clock.get());
+    return live;
 }
 
 bool Application::AddClockFor(const std::string& zone, const std::string& label) {
     ClockHost* from = addFrom_ && addFrom_->IsLive() ? addFrom_ : &FirstClock();
     return AddClock(*from, zone, label) != nullptr;
-}
-
-ClockControls& Application::ClockAt(size_t index) {
-    for (const auto& clock : clocks_)
-        if (clock->IsLive() && index-- == 0) return clock->Clock();
-    return Clock();
-}
-
-void Application::RemoveClockAt(size_t index) {
-    for (const auto& clock : clocks_) {
-        if (!clock->IsLive()) continue;
-        if (index-- == 0) {
-            if (!clock->IsFirst()) clock->Remove();
-            return;
-        }
-    }
 }
 
 }  // namespace marvix

@@ -88,11 +88,9 @@ public:
     // The clocks window, made when first wanted.
     ClocksWindow& ClocksList();
 
-    // ClockBook: the live clocks, the first first.
-    std::vector<Entry> ClockEntries() const override;
+    // ClockBook
+    std::vector<ClockHost*> LiveClocks() const override;
     bool AddClockFor(const std::string& zone, const std::string& label) override;
-    void RemoveClockAt(size_t index) override;
-    ClockControls& ClockAt(size_t index) override;
 
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -41,11 +41,16 @@ std::string ClockHost::Name() const {
     return s.Zone == kLocalZone ? std::string() : s.Zone;
 }
 
-void ClockHost::Remove() {
+bool ClockHost::RemoveAfterAsking() {
+    if (IsFirst() ||
+        !AskYesNo("Remove the clock \"" + Name() + "\"? Its settings go with it.", false)) {
+        return false;
+    }
     removed_ = true;
     running_->Forget();
     RemoveClockKeys(keys_.number);
     if (IsLive()) DestroyWindow(running_->Window());
+    return true;
 }
 
 ControlMenuWindow& ClockHost::ControlMenu() {
@@ -146,7 +151,7 @@ void ClockHost::ShowHelp() {
 
 void ClockHost::Terminate() {
     if (IsFirst()) return program_.StopProgram();
-    if (AskYesNo("Remove the clock \"" + Name() + "\"? Its settings go with it.", false)) Remove();
+    RemoveAfterAsking();
 }
 
 }  // namespace marvix

@@ -45,8 +45,9 @@ public:
     bool IsLive() const { return running_ && running_->Window(); }
     // Removed by the user: it is gone with its subkey.
     bool WasRemoved() const { return removed_; }
-    // The user's Remove (or STOP on a clock other than the first): its window and its subkey go.
-    void Remove();
+    // The user's Remove (or STOP on a clock other than the first), once they say yes: its window
+    // and its subkey go. Returns whether it went.
+    bool RemoveAfterAsking();
     ClockModel& Model() { return model_; }
     const ClockModel& Model() const { return model_; }
     // The label, or the zone's first place, or "" for the first clock on local time.

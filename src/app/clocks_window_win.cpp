@@ -23,14 +23,6 @@ std::string TextOf(HWND control) {
     return text;
 }
 
-// A clock as the list shows it: its name and its zone.
-std::string LineOf(const ClockBook::Entry& clock) {
-    const std::string zone = clock.zone == kLocalZone
-                                 ? "the computer's own time"
-                                 : ZoneDisplayName(clock.zone).value_or(clock.zone);
-    return (clock.name.empty() ? "This computer" : clock.name) + ", " + zone;
-}
-
 }  // namespace
 
 ClocksWindow::ClocksWindow(SettingsWindowHost& host, ClockBook& book)
@@ -68,15 +60,23 @@ void ClocksWindow::ShowSettings() {
     HWND list = Control(kClockList);
     const LRESULT chosen = SendMessageA(list, LB_GETCURSEL, 0, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const ClockBook::Entry& clock : book_.ClockEntries())
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LineOf(clock).c_str()));
+    // The zones first: the list names each clock's zone by its display name.
+    if (zones_.empty()) zones_ = SystemZones();
+    for (const ClockHost* clock : book_.LiveClocks())
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LineOf(*clock).c_str()));
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     SendMessageA(list, LB_SETCURSEL, chosen >= 0 && chosen < count ? chosen : 0, 0);
     ShowChosenLabel();
-    if (zones_.empty()) {
-        zones_ = SystemZones();
-        ShowZonesFound();
-    }
+    if (zonesShown_.empty()) ShowZonesFound();
+}
+
+std::string ClocksWindow::LineOf(const ClockHost& clock) const {
+    const std::string& key = clock.Model().Settings().Zone;
+    std::string zone = key == kLocalZone ? "the computer's own time" : key;
+    for (const ZoneName& known : zones_)
+        if (known.key == key) zone = known.display;
+    const std::string name = clock.Name();
+    return (name.empty() ? "This computer" : name) + ", " + zone;
 }
 
 void ClocksWindow::ShowZonesFound() {
@@ -165,25 +165,26 @@ void ClocksWindow::Add() {
     ShowSettings();
 }
 
-ClockControls* ClocksWindow::Chosen() {
+ClockHost* ClocksWindow::Chosen() {
     const LRESULT at = SendMessageA(Control(kClockList), LB_GETCURSEL, 0, 0);
-    if (at < 0 || size_t(at) >= book_.ClockEntries().size()) return nullptr;
-    return &book_.ClockAt(size_t(at));
+    const std::vector<ClockHost*> clocks = book_.LiveClocks();
+    return at >= 0 && size_t(at) < clocks.size() ? clocks[size_t(at)] : nullptr;
 }
 
 void ClocksWindow::ShowChosenLabel() {
-    const ClockControls* clock = Chosen();
-    if (!clock) return;
+    ClockHost* host = Chosen();
+    if (!host) return;
+    const ClockSettings& s = host->Model().Settings();
     settingLabel_ = true;
-    SetWindowTextA(Control(kClockLabel), clock->Settings().Label.c_str());
+    SetWindowTextA(Control(kClockLabel), s.Label.c_str());
     settingLabel_ = false;
-    SendMessageA(Control(kLabelShown), BM_SETCHECK,
-                 clock->Settings().LabelShow ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(Control(kLabelShown), BM_SETCHECK, s.LabelShow ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ClocksWindow::LabelEdited(int id) {
-    ClockControls* clock = Chosen();
-    if (!clock) return;
+    ClockHost* host = Chosen();
+    if (!host) return;
+    RunningClock* clock = &host->Clock();
     if (id == kLabelLetters) {
         const ClockSettings& s = clock->Settings();
         const auto picked = PickFont(Window(), {s.LabelFont, s.LabelSize, s.LabelStyle,
@@ -202,7 +203,7 @@ void ClocksWindow::LabelEdited(int id) {
         // Its line in the list shows the new name.
         HWND list = Control(kClockList);
         const LRESULT at = SendMessageA(list, LB_GETCURSEL, 0, 0);
-        const std::string line = LineOf(book_.ClockEntries()[size_t(at)]);
+        const std::string line = LineOf(*host);
         SendMessageA(list, LB_DELETESTRING, WPARAM(at), 0);
         SendMessageA(list, LB_INSERTSTRING, WPARAM(at), reinterpret_cast<LPARAM>(line.c_str()));
         SendMessageA(list, LB_SETCURSEL, WPARAM(at), 0);
@@ -211,20 +212,13 @@ void ClocksWindow::LabelEdited(int id) {
 }
 
 void ClocksWindow::Remove() {
-    const LRESULT at = SendMessageA(Control(kClockList), LB_GETCURSEL, 0, 0);
-    if (at < 0) return;
-    if (at == 0) {
+    ClockHost* clock = Chosen();
+    if (!clock) return;
+    if (clock->IsFirst()) {
         ShowMessage("The first clock cannot be removed: it is the one the program starts with.");
         return;
     }
-    const std::vector<ClockBook::Entry> clocks = book_.ClockEntries();
-    if (size_t(at) >= clocks.size()) return;
-    if (!AskYesNo("Remove the clock \"" + clocks[size_t(at)].name + "\"? Its settings go with it.",
-                  false)) {
-        return;
-    }
-    book_.RemoveClockAt(size_t(at));
-    ShowSettings();
+    if (clock->RemoveAfterAsking()) ShowSettings();
 }
 
 }  // namespace marvix

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/clock_host_win.h"
 #include "base/time_zone_win.h"
-#include "windows/clock_controls.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
@@ -16,18 +16,11 @@ namespace marvix {
 // What the clocks window asks of the program.
 class ClockBook {
 public:
-    struct Entry {
-        std::string name;  // the label, or "" for the first clock on local time
-        std::string zone;  // the zone's key name, or "local"
-    };
-    virtual std::vector<Entry> ClockEntries() const = 0;
+    // The clocks whose windows are there, the first first.
+    virtual std::vector<ClockHost*> LiveClocks() const = 0;
     // A new clock for `zone`, copied from the clock the window was opened from; whether it was
     // made.
     virtual bool AddClockFor(const std::string& zone, const std::string& label) = 0;
-    // The clock at `index` in ClockEntries removed (never the first).
-    virtual void RemoveClockAt(size_t index) = 0;
-    // The clock at `index`, whose label the window edits.
-    virtual ClockControls& ClockAt(size_t index) = 0;
 
 protected:
     ~ClockBook() = default;
@@ -57,7 +50,9 @@ private:
     // The chosen clock's label, as its fields show and change it.
     void ShowChosenLabel();
     void LabelEdited(int id);
-    ClockControls* Chosen();
+    ClockHost* Chosen();
+    // A clock as the list shows it: its name and its zone's display name.
+    std::string LineOf(const ClockHost& clock) const;
     HWND Control(int id) const { return GetDlgItem(Window(), id); }
 
     ClockBook& book_;

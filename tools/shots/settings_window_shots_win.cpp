@@ -81,9 +81,10 @@ int main(int argc, char** argv) {
         dialog.Hide();
         Pump(app, 100);
     }
-    // The control menu, the exit confirmation and help, each in turn.
+    // The control menu, the exit confirmation and the clocks window, each in turn.
     for (SettingsDialog* window : {static_cast<SettingsDialog*>(&app.ControlMenu()),
-                                   static_cast<SettingsDialog*>(&app.ExitConfirmation())}) {
+                                   static_cast<SettingsDialog*>(&app.ExitConfirmation()),
+                                   static_cast<SettingsDialog*>(&app.ClocksList())}) {
         window->Show();
         Pump(app, 400);
         const std::string path = std::string(argv[1]) + "\\" + window->Layout().className + ".bmp";
