@@ -247,7 +247,12 @@ ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
         RemoveClockKeys(clock->Keys().number);
         return nullptr;
     }
-    clock->Clock().PlaceBeside(from.Clock().Frame(), OtherClockFrames(*clock));
+    // Clear of the menu and the clocks window it was asked from too, where there is room.
+    std::vector<Rect> windows = from.OpenSettingsFrames();
+    if (const std::optional<Rect> menu = from.MenuFrame()) windows.push_back(*menu);
+    if (clocksWindow_ && clocksWindow_->IsVisible())
+        windows.push_back(WindowFrame(clocksWindow_->Window()));
+    clock->Clock().PlaceBeside(from.Clock().Frame(), OtherClockFrames(*clock), windows);
     clock->ShowAtStart();
     clocks_.push_back(std::move(clock));
     ReadingsChanged();

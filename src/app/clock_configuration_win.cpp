@@ -113,8 +113,9 @@ bool RunningClock::SaveConfiguration(const std::string& path) {
     return files_.Save(path, model_.Written(WrittenTo::File), model_.Live().displays.fonts);
 }
 
-void RunningClock::PlaceBeside(Rect anchor, std::span<const Rect> clearOf) {
-    PlaceNear(Window(), anchor, Near::Beside, clearOf);
+void RunningClock::PlaceBeside(Rect anchor, std::span<const Rect> clearOf,
+                               std::span<const Rect> ratherClearOf) {
+    PlaceNear(Window(), anchor, Near::Beside, clearOf, ratherClearOf);
     const Rect at = WindowFrame(Window());
     ClockSettings& s = model_.Edit();
     s.FL = at.left, s.FT = at.top;

@@ -161,6 +161,9 @@ void ClocksWindow::Add() {
     if (label.empty()) label = FirstPlaceOf(zone.display);
     if (!book_.AddClockFor(zone.key, label)) return;
     labelTyped_ = false;
+    settingLabel_ = true;
+    SetWindowTextA(Control(kLabel), "");
+    settingLabel_ = false;
     SetWindowTextA(Control(kFind), "");
     ShowSettings();
 }

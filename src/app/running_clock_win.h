@@ -61,8 +61,10 @@ public:
     // The tray icon, which only the first clock has, says `words`.
     void ShowInTray(std::string_view words) { window_.Tray().SetReading(words); }
     // A new clock: beside `anchor` (the clock it was made from) on that clock's monitor, clear of
-    // it and of `clearOf` (the other clocks) where there is room, and kept there.
-    void PlaceBeside(Rect anchor, std::span<const Rect> clearOf);
+    // it and of `clearOf` (the other clocks), then of `ratherClearOf` (the windows open), where
+    // there is room, and kept there.
+    void PlaceBeside(Rect anchor, std::span<const Rect> clearOf,
+                     std::span<const Rect> ratherClearOf);
 
     // Where every sound goes: a new worker thread per request, unless a test puts a recorder in
     // its place.
