@@ -1,9 +1,12 @@
 // Clocks for other places, made as a user makes them: in the clocks window, by the keys.
+#include <cmath>
+
 #include "../support/clock_fixture_win.h"
 #include "../support/recording_player.h"
 #include "app/alarm_window_win.h"
 #include "app/control_menu_win.h"
 #include "digital/display_texts.h"
+#include "hands/hand_geometry.h"
 #include "settings/clock_keys_win.h"
 
 namespace marvix {
@@ -25,6 +28,15 @@ protected:
         Type(label);
         PressKey(VK_RETURN);
     }
+    // Whether `clock`'s hour hand points at `hour` (10.25 for 10:15): its colour halfway along.
+    static bool HourHandAt(ClockHost& clock, double hour) {
+        const GdiSurface& display = clock.Clock().Pictures().display;
+        const HandGeometry hands = EffectiveHandGeometry(clock.Model().Settings(), display.GetSize());
+        const double turn = hour / 12 * 2 * 3.14159265358979, along = hands.lengths[0] / 2.0;
+        return display.PixelAt(hands.centre.x + int(std::lround(along * std::sin(turn))),
+                               hands.centre.y - int(std::lround(along * std::cos(turn)))) ==
+               0xFF0000u;
+    }
     static bool Stored(int number) {
         HKEY key = nullptr;
         const bool found = RegOpenKeyExA(HKEY_CURRENT_USER, OtherClockKeys(number).clock.c_str(),
@@ -35,11 +47,16 @@ protected:
 };
 
 // The computer keeps universal time, 10:15 on a Monday: Tokyo's clock shows 19:15, New York's
-// 5:15, each in its words, its hour display and the tray's tip; each face window and label edits
+// 5:15, each on its hour hand, in its words, its hour display and the tray's tip; each face window and label edits
 // its own clock; Tokyo's alarm rings at Tokyo's time; all three come back after STOP, and Remove takes
 // one away with its subkey.
 TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     Start();
+    // A broad red hour hand alone, which the new clocks copy.
+    ClockSettings& look = app_->Model().Edit();
+    look.DispM = look.DispS = false;
+    look.HWT = 7;
+    look.CHourStr = {"$000000FF", 0x0000FF};
     app_->ControlMenu().Press(ControlMenuWindow::kClocks);
     ASSERT_TRUE(app_->ClocksList().IsVisible());
     AddByKeys("tokyo", "Tokyo");
@@ -53,10 +70,15 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
 
     const struct {
         ClockHost& clock;
+        double hand;
         const char* words;
         const char* hour;
-    } shown[] = {{tokyo, "Tokyo, 19:15, Monday", " 7"}, {newYork, "New York, 5:15, Monday", " 5"}};
+    } shown[] = {{tokyo, 7.25, "Tokyo, 19:15, Monday", " 7"},
+                 {newYork, 5.25, "New York, 5:15, Monday", " 5"}};
+    EXPECT_TRUE(HourHandAt(app_->FirstClock(), 10.25));
     for (const auto& c : shown) {
+        EXPECT_TRUE(HourHandAt(c.clock, c.hand)) << c.words;
+        EXPECT_FALSE(HourHandAt(c.clock, 10.25)) << c.words;
         EXPECT_EQ(c.clock.Clock().InWords().rfind(c.words, 0), 0u) << c.clock.Clock().InWords();
         const ClockInstant now = SampleInstant(c.clock.Clock().ClockTime());
         EXPECT_EQ(DisplayText(Display::Hour, c.clock.Model().Settings(), true, now.time, now.utcBias),
