@@ -218,6 +218,35 @@ void Application::ShowClocksFromTray() {
         if (clock->Model().Settings().Tray) clock->Clock().ComeForward();
 }
 
+void Application::ChooseClockFromTray(HWND icon) {
+    const std::vector<ClockHost*> live = LiveClocks();
+    if (live.size() == 1) return live.front()->ShowMenuOrExitConfirmation();
+    // A menu of the clocks, then "Clocks…": command i + 1 is clock i.
+    ScopedMenu menu(CreatePopupMenu());
+    if (!menu) return;
+    for (size_t i = 0; i < live.size(); ++i)
+        AppendMenuA(menu.Get(), MF_STRING, i + 1, live[i]->ListedName().c_str());
+    AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    const UINT clocksWindow = UINT(live.size() + 1);
+    AppendMenuA(menu.Get(), MF_STRING, clocksWindow, "Clocks\x85");
+    POINT at;
+    GetCursorPos(&at);
+    // A tray menu goes away when the user clicks elsewhere only if its window is in front, and
+    // the posted message lets it close at once when the menu is opened again.
+    SetForegroundWindow(icon);
+    const UINT chosen = UINT(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                            at.x, at.y, 0, icon, nullptr));
+    PostMessageA(icon, WM_NULL, 0, 0);
+    if (chosen == clocksWindow) return ShowClocksWindow(FirstClock());
+    // Its clocks may have gone while the menu was open.
+    const std::vector<ClockHost*> now = LiveClocks();
+    if (chosen == 0 || chosen > live.size() || std::ranges::find(now, live[chosen - 1]) == now.end())
+        return;
+    ClockHost& clock = *live[chosen - 1];
+    if (clock.Model().Settings().Tray) clock.Clock().ComeForward();
+    clock.ShowMenuOrExitConfirmation();
+}
+
 void Application::TellLater(std::string text) {
     toTell_.push_back(std::move(text));
     PostMessageA(owner_, kAfterHandlerMessage, 0, 0);

@@ -83,6 +83,7 @@ public:
     void ReadingsChanged() override;
     void TellLater(std::string text) override;
     void ShowClocksFromTray() override;
+    void ChooseClockFromTray(HWND icon) override;
     std::vector<Rect> OtherClockFrames(const ClockHost& clock) const override;
     void ShowClocksWindow(ClockHost& clock) override;
     // The clocks window, made when first wanted.

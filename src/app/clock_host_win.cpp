@@ -41,6 +41,11 @@ std::string ClockHost::Name() const {
     return s.Zone == kLocalZone ? std::string() : s.Zone;
 }
 
+std::string ClockHost::ListedName() const {
+    std::string name = Name();
+    return name.empty() ? "This computer" : name;
+}
+
 bool ClockHost::RemoveAfterAsking() {
     if (IsFirst() ||
         !AskYesNo("Remove the clock \"" + Name() + "\"? Its settings go with it.", false)) {

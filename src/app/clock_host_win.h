@@ -52,6 +52,8 @@ public:
     const ClockModel& Model() const { return model_; }
     // The label, or the zone's first place, or "" for the first clock on local time.
     std::string Name() const;
+    // The name, or "This computer" where it has none: how lists of clocks name it.
+    std::string ListedName() const;
 
     // Made when first wanted.
     ControlMenuWindow& ControlMenu();
@@ -79,6 +81,7 @@ public:
     void ClockDestroyed() override { program_.ClockGone(*this); }
     void ReadingChanged() override;
     void TrayIconPressed() override { program_.ShowClocksFromTray(); }
+    void TrayMenuWanted(HWND icon) override { program_.ChooseClockFromTray(icon); }
 
     // ProgramCommands
     void ShowSettingsWindow(DialogId id) override;

@@ -16,8 +16,10 @@ public:
     virtual HWND Owner() const = 0;
     // HideMe: the taskbar button shown or taken away.
     virtual void ShowTaskbarButton(bool show) = 0;
-    // The right button on the clock or on its tray icon.
+    // The right button on the clock, or its keys.
     virtual void ShowMenuOrExitConfirmation() = 0;
+    // The right button on the tray icon, which serves every clock: `icon` is its window.
+    virtual void TrayMenuWanted(HWND icon) = 0;
     // After a configuration file is loaded: every open settings window shows the new values.
     virtual void RefreshOpenDialogs() = 0;
     // After a frame or a move: open settings windows show what the clock has just changed.

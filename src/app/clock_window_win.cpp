@@ -165,8 +165,10 @@ void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
         ShowFromTray();
         // The one icon serves every clock: the others hidden in the tray come back with this one.
         app_.TrayIconPressed();
-    } else if (mouseMessage == WM_LBUTTONDOWN || mouseMessage == WM_RBUTTONDOWN) {
+    } else if (mouseMessage == WM_LBUTTONDOWN) {
         app_.ShowMenuOrExitConfirmation();
+    } else if (mouseMessage == WM_RBUTTONDOWN) {
+        app_.TrayMenuWanted(hwnd_);
     }
 }
 

@@ -75,8 +75,7 @@ std::string ClocksWindow::LineOf(const ClockHost& clock) const {
     std::string zone = key == kLocalZone ? "the computer's own time" : key;
     for (const ZoneName& known : zones_)
         if (known.key == key) zone = known.display;
-    const std::string name = clock.Name();
-    return (name.empty() ? "This computer" : name) + ", " + zone;
+    return clock.ListedName() + ", " + zone;
 }
 
 void ClocksWindow::ShowZonesFound() {

@@ -35,6 +35,9 @@ public:
     virtual std::vector<Rect> OtherClockFrames(const ClockHost& clock) const = 0;
     // Every clock hidden in the tray shown again (the tray icon was pressed).
     virtual void ShowClocksFromTray() = 0;
+    // The tray icon's right button: the one clock's menu, or, with several, a menu of the clocks
+    // that opens the chosen one's (out of the tray if it hid there). `icon` is the icon's window.
+    virtual void ChooseClockFromTray(HWND icon) = 0;
     // A message shown once the current handler is done (a tick must not wait on a message box).
     virtual void TellLater(std::string text) = 0;
     // The window that lists the clocks, beside `clock`.

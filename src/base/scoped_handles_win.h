@@ -49,6 +49,7 @@ struct NullHandleTraits {
 using ScopedRegKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;
 using ScopedHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
 using ScopedLibrary = UniqueHandle<NullHandleTraits<HMODULE, &FreeLibrary>>;
+using ScopedMenu = UniqueHandle<NullHandleTraits<HMENU, &DestroyMenu>>;
 
 // CreateFile reports failure as INVALID_HANDLE_VALUE, not as a null handle.
 struct FileHandleTraits {

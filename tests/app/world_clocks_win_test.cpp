@@ -5,6 +5,7 @@
 #include "../support/recording_player.h"
 #include "app/alarm_window_win.h"
 #include "app/control_menu_win.h"
+#include "app/tray_icon_win.h"
 #include "digital/display_texts.h"
 #include "hands/hand_geometry.h"
 #include "settings/clock_keys_win.h"
@@ -90,6 +91,16 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     const std::string tip = app_->Clock().Tray().Tip();
     EXPECT_EQ(tip.rfind("10:15", 0), 0u) << tip;
     EXPECT_NE(tip.find("\nTokyo 19:15 Monday\nNew York 05:15 Monday"), std::string::npos) << tip;
+
+    // Hidden in the tray, Tokyo comes back from the tray icon's menu of clocks, with its own menu.
+    SendMessageA(tokyo.Clock().Window(), WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_FALSE(IsWindowVisible(tokyo.Clock().Window()));
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(ClockHwnd(), WM_KEYDOWN, key, 1);
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, 0, WM_RBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(tokyo.Clock().Window()));
+    EXPECT_TRUE(tokyo.ControlMenu().IsVisible());
+    EXPECT_FALSE(app_->ControlMenu().IsVisible());
+    tokyo.ControlMenu().Hide();
 
     // Its label, from the clocks window: renamed, and taken off its face.
     HWND window = app_->ClocksList().Window();
