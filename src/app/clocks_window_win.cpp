@@ -1,7 +1,12 @@
 #include "app/clocks_window_win.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "base/message_seam_win.h"
 #include "base/time_zone.h"
+#include "digital/clock_label.h"
+#include "windows/accessible_win.h"
 #include "settings/encodings.h"
 #include "windows/choosers_win.h"
 
@@ -11,11 +16,14 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "MarvixClocks", .caption = "Clocks", .client = {300, 362}, .background = kWindowPurple,
+    .className = "MarvixClocks", .caption = "Clocks", .client = {300, 378}, .background = kWindowPurple,
     .position = {0, 0}, .centred = false, .fontKinds = kButtons | kEdits | kLabels | kLists,
     .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = true,
 };
 // clang-format on
+
+// The largest face pixel the label's place fields take: far beyond any face's edge.
+constexpr int kLargestPlace = 9999;
 
 std::string TextOf(HWND control) {
     char text[256] = {};
@@ -33,27 +41,44 @@ void ClocksWindow::CreateControls() {
     constexpr DWORD kList = LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
     constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
     AddControl(kLabels, "STATIC", "Clocks:", 0, Rect::At({8, 8}, {200, 14}), -1);
-    AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 24}, {284, 76}), kClockList);
+    // Windows names a list by the words before it; Wine's lists say nothing, so each is named.
+    DescribeControl(AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 24}, {284, 76}), kClockList),
+                    {.name = "Clocks"});
+    // The chosen clock's label: its words (with Remove beside them), whether the face shows
+    // them, their letters, and their place, as a digital display is placed: centred, or at a
+    // face pixel.
+    AddControl(kLabels, "STATIC", "Its label:", 0, Rect::At({8, 109}, {56, 14}), -1);
+    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({66, 106}, {140, 21}), kClockLabel);
     AddControl(kButtons, "BUTTON", "Remove", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({212, 104}, {80, 22}), kRemove);
-    // The line between the clocks and a new one.
-    AddControl(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 172}, {300, 2}), -1);
-    // The chosen clock's label: its words, whether the face shows them, and their letters.
-    AddControl(kLabels, "STATIC", "Its label:", 0, Rect::At({8, 108}, {56, 14}), -1);
-    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({66, 105}, {140, 21}), kClockLabel);
+               Rect::At({212, 105}, {80, 22}), kRemove);
     AddControl(kButtons, "BUTTON", "On the clock", BS_AUTOCHECKBOX | WS_TABSTOP,
-               Rect::At({8, 132}, {110, 17}), kLabelShown);
+               Rect::At({8, 134}, {110, 17}), kLabelShown);
     AddControl(kButtons, "BUTTON", "Letters\x85", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({126, 130}, {80, 22}), kLabelLetters);
-    AddControl(kLabels, "STATIC", "Find a zone (type a place):", 0, Rect::At({8, 186}, {284, 14}),
+               Rect::At({126, 131}, {80, 22}), kLabelLetters);
+    AddControl(kButtons, "BUTTON", "Centred", BS_AUTOCHECKBOX | WS_TABSTOP,
+               Rect::At({8, 160}, {72, 17}), kLabelCentred);
+    for (const auto& [caption, x, field, arrows] :
+         {std::tuple{"Left:", 86, kLabelLeft, kLabelLeftArrows},
+          std::tuple{"Top:", 184, kLabelTop, kLabelTopArrows}}) {
+        AddControl(kLabels, "STATIC", caption, 0, Rect::At({x, 161}, {28, 14}), -1);
+        // Four digits beside the arrows, which take their place inside the field.
+        const Rect place = Rect::At({x + 30, 158}, {58, 21});
+        HWND edit = AddControl(kEdits, "EDIT", "", kEdit | ES_NUMBER, place, field);
+        if (HWND made = AddArrows(edit, place, arrows))
+            SendMessageA(made, UDM_SETRANGE32, 0, kLargestPlace);
+    }
+    // The line between the clocks and a new one.
+    AddControl(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 188}, {300, 2}), -1);
+    AddControl(kLabels, "STATIC", "Find a zone (type a place):", 0, Rect::At({8, 202}, {284, 14}),
                -1);
-    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({8, 202}, {284, 21}), kFind);
-    AddControl(kLabels, "STATIC", "Zones:", 0, Rect::At({8, 228}, {284, 14}), -1);
-    AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 244}, {284, 80}), kZoneList);
-    AddControl(kLabels, "STATIC", "Label:", 0, Rect::At({8, 335}, {40, 14}), -1);
-    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({50, 332}, {150, 21}), kLabel);
+    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({8, 218}, {284, 21}), kFind);
+    AddControl(kLabels, "STATIC", "Zones:", 0, Rect::At({8, 244}, {284, 14}), -1);
+    DescribeControl(AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 260}, {284, 80}), kZoneList),
+                    {.name = "Zones"});
+    AddControl(kLabels, "STATIC", "Label:", 0, Rect::At({8, 351}, {40, 14}), -1);
+    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({50, 348}, {150, 21}), kLabel);
     AddControl(kButtons, "BUTTON", "Add\x85", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({212, 332}, {80, 22}), kAdd);
+               Rect::At({212, 348}, {80, 22}), kAdd);
 }
 
 void ClocksWindow::ShowSettings() {
@@ -132,7 +157,12 @@ bool ClocksWindow::OnCommand(int id, int notification) {
             return true;
         case kLabelShown:
         case kLabelLetters:
+        case kLabelCentred:
             if (notification == BN_CLICKED) LabelEdited(id);
+            return true;
+        case kLabelLeft:
+        case kLabelTop:
+            if (notification == EN_CHANGE && !settingLabel_) LabelEdited(id);
             return true;
     }
     return false;
@@ -181,6 +211,42 @@ void ClocksWindow::ShowChosenLabel() {
     SetWindowTextA(Control(kClockLabel), s.Label.c_str());
     settingLabel_ = false;
     SendMessageA(Control(kLabelShown), BM_SETCHECK, s.LabelShow ? BST_CHECKED : BST_UNCHECKED, 0);
+    ShowLabelPlace(host->Clock());
+}
+
+// The fields show where the label is, centred or not, as face pixels on an unmirrored face; they
+// take a place only when it is not centred.
+void ClocksWindow::ShowLabelPlace(RunningClock& clock) {
+    ClockSettings s = clock.Settings();
+    const bool centred = s.LabelX < 0 && s.LabelY < 0;
+    s.Reversed = false;
+    GdiSurface& display = clock.Pictures().display;
+    const Point at = LabelPlace(s, display.GetSize(), display.TextExtent(s.Label, LabelFont(s)));
+    settingLabel_ = true;
+    SendMessageA(Control(kLabelCentred), BM_SETCHECK, centred ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (const auto& [field, value] : {std::pair{kLabelLeft, at.x}, std::pair{kLabelTop, at.y}}) {
+        SetDlgItemInt(Window(), field, UINT(std::max(value, 0)), FALSE);
+        EnableWindow(Control(field), !centred);
+    }
+    settingLabel_ = false;
+}
+
+void ClocksWindow::LabelPlaceEdited(RunningClock& clock, int id) {
+    ClockSettings& s = clock.ChangeSettings();
+    if (id == kLabelCentred &&
+        SendMessageA(Control(kLabelCentred), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        s.LabelX = s.LabelY = -1;
+    } else {
+        // Unchecked, the label stays where it was until its fields move it.
+        for (const auto& [field, value] :
+             {std::pair{kLabelLeft, &s.LabelX}, std::pair{kLabelTop, &s.LabelY}}) {
+            BOOL read = FALSE;
+            const UINT typed = GetDlgItemInt(Window(), field, &read, FALSE);
+            if (read) *value = int32_t(std::min<UINT>(typed, kLargestPlace));
+        }
+    }
+    // A field being typed in keeps its caret: only the check box changes what the fields show.
+    if (id == kLabelCentred) ShowLabelPlace(clock);
 }
 
 void ClocksWindow::LabelEdited(int id) {
@@ -197,6 +263,8 @@ void ClocksWindow::LabelEdited(int id) {
         changed.LabelSize = picked->pointSize;
         changed.LabelStyle = picked->style;
         changed.LabelColour = {ColourText(picked->colour), picked->colour};
+    } else if (id == kLabelCentred || id == kLabelLeft || id == kLabelTop) {
+        LabelPlaceEdited(*clock, id);
     } else if (id == kLabelShown) {
         clock->ChangeSettings().LabelShow =
             SendMessageA(Control(kLabelShown), BM_GETCHECK, 0, 0) == BST_CHECKED;

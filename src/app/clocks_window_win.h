@@ -1,6 +1,7 @@
 #pragma once
 
-// "Clocks": every clock of the program with its label and zone; "Add…" makes a clock for the zone
+// "Clocks": every clock of the program with its label and zone, and the chosen one's label: its
+// words, whether the face shows them, their letters and their place; "Add…" makes a clock for the zone
 // picked below (found by typing any of its words) under the label typed, or the zone's first
 // place; "Remove" takes a clock away after asking. The first clock stays.
 
@@ -32,7 +33,8 @@ public:
 
     enum ControlId {
         kClockList = 301, kRemove, kFind, kZoneList, kLabel, kAdd,
-        kClockLabel, kLabelShown, kLabelLetters,
+        kClockLabel, kLabelShown, kLabelLetters, kLabelCentred, kLabelLeft, kLabelTop,
+        kLabelLeftArrows, kLabelTopArrows,
     };
     void ShowSettings() override;
 
@@ -50,6 +52,9 @@ private:
     // The chosen clock's label, as its fields show and change it.
     void ShowChosenLabel();
     void LabelEdited(int id);
+    // Where the chosen clock's label is: centred, or at the place its fields say.
+    void ShowLabelPlace(RunningClock& clock);
+    void LabelPlaceEdited(RunningClock& clock, int id);
     ClockHost* Chosen();
     // A clock as the list shows it: its name and its zone's display name.
     std::string LineOf(const ClockHost& clock) const;

@@ -44,18 +44,6 @@ std::vector<std::string> Items(std::string_view items) {
     return split;
 }
 
-void EnsureCommonControls() {
-    static const bool initialised = [] {
-        // The up-down arrows and the tooltips only: ICC_STANDARD_CLASSES belongs to common
-        // controls 6, which this program does not ask for, and the version it gets would refuse
-        // the whole call.
-        const auto initialise =
-            LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
-        return initialise && initialise(&controls) != FALSE;
-    }();
-    if (!initialised) ReportFailureOnce("Cannot load the common controls.");
-}
 
 }  // namespace
 
@@ -175,34 +163,14 @@ void TableDialog::CreateControlsForShowing() {
     }
 }
 
-// The arrows take their place inside the field's right edge; they type into the field, so a
-// click is a user's change like a keystroke. They follow their field in the window order, in
-// its group: the arrow keys of a dialog move within a group and must not land on them.
+// The field's tooltip says its bounds, which ShowBounds gives it with the arrows'.
 void TableDialog::CreateArrows(const ControlRow& row) {
     HWND field = windows_[IndexOf(row)];
-    if (!field) return;
-    const Rect& r = row.place;
-    HWND arrows =
-        AddControl(kSpinEdits, UPDOWN_CLASSA, "",
-                   UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                   Rect::At({r.right, r.top}, {16, r.Height()}), GetDlgCtrlID(field) + kArrowsItem);
-    SetWindowPos(arrows, field, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
-    // The field's tooltip says its bounds, which ShowBounds gives it with the arrows'.
+    if (!field || !AddArrows(field, row.place, GetDlgCtrlID(field) + kArrowsItem)) return;
     TOOLINFOA tool = TipOf(field, const_cast<char*>(""));
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     ShowBounds(row, BoundsOf(row, Measures()));
-}
-
-// Laid out again for a new resolution: each field's arrows take their place at its edge again.
-void TableDialog::LaidOut() {
-    for (const ControlRow& row : rows_) {
-        HWND field = windows_[IndexOf(row)];
-        if (row.type != ControlType::SpinEdit || !field) continue;
-        HWND arrows = GetDlgItem(Window(), GetDlgCtrlID(field) + kArrowsItem);
-        if (arrows) SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
-    }
 }
 
 std::string TableDialog::Tip(ControlId id) const {

@@ -87,7 +87,6 @@ protected:
 
     void CreateControls() override;
     void CreateControlsForShowing() override;
-    void LaidOut() override;
     bool OnCommand(int id, int notification) override;
     void EnterPressed(HWND focus) override;
     bool EscapePressed(HWND focus) override;

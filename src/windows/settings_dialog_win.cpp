@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/colour.h"
+#include "base/lazy_library_win.h"
 #include "base/message_seam_win.h"
 #include "base/window_thunk_win.h"
 #include "frame/placement.h"
@@ -176,6 +177,30 @@ void SettingsDialog::ApplyDialogFont() {
     }
 }
 
+void EnsureCommonControls() {
+    static const bool initialised = [] {
+        // The up-down arrows and the tooltips only: ICC_STANDARD_CLASSES belongs to common
+        // controls 6, which this program does not ask for, and the version it gets would refuse
+        // the whole call.
+        const auto initialise =
+            LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+        return initialise && initialise(&controls) != FALSE;
+    }();
+    if (!initialised) ReportFailureOnce("Cannot load the common controls.");
+}
+HWND SettingsDialog::AddArrows(HWND field, Rect r, int id) {
+    EnsureCommonControls();
+    HWND arrows = AddControl(kSpinEdits, UPDOWN_CLASSA, "",
+                             UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                             Rect::At({r.right, r.top}, {16, r.Height()}), id);
+    if (!arrows) return nullptr;
+    SetWindowPos(arrows, field, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
+    arrows_.push_back(arrows);
+    return arrows;
+}
+
 void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_); }
 
 void SettingsDialog::FollowResolution(int dpi, const RECT& suggested) {
@@ -189,7 +214,9 @@ void SettingsDialog::FollowResolution(int dpi, const RECT& suggested) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), FALSE);
     }
-    LaidOut();
+    // Each field's arrows take their place at its new edge again.
+    for (HWND arrows : arrows_)
+        SendMessageA(arrows, UDM_SETBUDDY, SendMessageA(arrows, UDM_GETBUDDY, 0, 0), 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -22,6 +22,8 @@
 
 #include <vector>
 
+#include <commctrl.h>
+
 #include "base/geometry.h"
 #include "base/scoped_handles_win.h"
 #include "settings/clock_settings.h"
@@ -47,6 +49,10 @@ enum class Clamp {
 
 // The purple behind every window of the program but help ($00BBGGRR).
 inline constexpr uint32_t kWindowPurple = 0x00800040;
+
+// Loads the common controls this program uses (up-down arrows, tooltips), once; says so if it
+// cannot.
+void EnsureCommonControls();
 
 struct DialogLayout {
     const char* className;
@@ -115,11 +121,14 @@ protected:
     // A control at `bounds` as laid out for 96 pixels per inch.
     HWND AddControl(ControlKind kind, const char* windowClass, const char* text, DWORD style,
                     Rect bounds, int id);
+    // Up-down arrows inside the right edge of `field` (laid out at `fieldPlace`), typing numbers
+    // into it, so a click is a user's change like a keystroke. They follow their field in the
+    // window order, in its group: a dialog's arrow keys move within a group and must not land on
+    // them. The common controls are loaded first.
+    HWND AddArrows(HWND field, Rect fieldPlace, int id);
     // The resolution the window is laid out for now, and the dialog font at it.
     int Dpi() const { return dpi_; }
     HFONT Font(bool bold = false) const { return host_.DialogFont(dpi_, bold); }
-    // After the controls were laid out again for a new resolution.
-    virtual void LaidOut() {}
     const ClockSettings& Settings() const { return host_.Clock().Settings(); }
     // Every change to the settings is made through this, so that the clock saves it.
     ClockSettings& ChangeSettings() { return host_.Clock().ChangeSettings(); }
@@ -157,6 +166,7 @@ private:
         Rect design;  // at 96 pixels per inch
     };
     std::vector<Control> controls_;
+    std::vector<HWND> arrows_;  // the up-down arrows, each beside its field
     int dpi_ = 96;
     bool shownBefore_ = false;
     bool placedByUser_ = false;

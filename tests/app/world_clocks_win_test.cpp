@@ -102,11 +102,15 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     EXPECT_FALSE(app_->ControlMenu().IsVisible());
     tokyo.ControlMenu().Hide();
 
-    // Its label, from the clocks window: renamed, and taken off its face.
+    // Its label, from the clocks window: renamed, placed, and taken off its face.
     HWND window = app_->ClocksList().Window();
     SendMessageA(GetDlgItem(window, ClocksWindow::kClockList), LB_SETCURSEL, 1, 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ClocksWindow::kClockList, LBN_SELCHANGE), 0);
     SetWindowTextA(GetDlgItem(window, ClocksWindow::kClockLabel), "Tokyo City");
+    SendMessageA(GetDlgItem(window, ClocksWindow::kLabelCentred), BM_CLICK, 0, 0);
+    EXPECT_GT(tokyo.Model().Settings().LabelY, 100) << "where it was, two thirds down";
+    SetDlgItemInt(window, ClocksWindow::kLabelLeft, 12, FALSE);
+    EXPECT_EQ(tokyo.Model().Settings().LabelX, 12);
     SendMessageA(GetDlgItem(window, ClocksWindow::kLabelShown), BM_CLICK, 0, 0);
     EXPECT_EQ(tokyo.Name(), "Tokyo City");
     EXPECT_FALSE(tokyo.Model().Settings().LabelShow);
@@ -139,6 +143,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     ASSERT_EQ(app_->Clocks().size(), 3u);
     const ClockHost& tokyoAgain = *app_->Clocks()[1];
     EXPECT_EQ(tokyoAgain.Name(), "Tokyo City");
+    EXPECT_EQ(tokyoAgain.Model().Settings().LabelX, 12);
     EXPECT_EQ(tokyoAgain.Model().Settings().Zone, "Tokyo Standard Time");
     EXPECT_FALSE(tokyoAgain.Model().Settings().SmoothEdges);
     EXPECT_EQ(WindowRect(app_->Clocks()[1]->Clock().Window()).left, tokyoAt.left);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "../support/clock_fixture_win.h"
@@ -14,7 +15,7 @@ namespace {
 // Where a window is read as blocks side by side or one above another, its blocks in reading
 // order (client pixels); within a block, rows top to bottom, each row left to right.
 struct ReadingBlocks {
-    DialogId dialog;
+    std::optional<DialogId> dialog;  // none: the clocks window
     std::vector<RECT> blocks;
 };
 constexpr RECT kWhole{0, 0, 10000, 10000};
@@ -42,6 +43,7 @@ const ReadingBlocks kWindows[] = {
     // Days 1-4, days 5-7, months 1-6, months 7-12.
     {DialogId::Spelling,
      {{0, 0, 260, 160}, {260, 0, 10000, 160}, {0, 160, 260, 10000}, {260, 160, 10000, 10000}}},
+    {std::nullopt, {kWhole}},
 };
 
 RECT ClientRectOf(HWND control) {
@@ -123,11 +125,15 @@ protected:
 TEST_F(KeyboardAndNamesTest, TabVisitsEveryControlOnceInReadingOrderAndEachHasItsOwnName) {
     Start();
     for (const ReadingBlocks& windowBlocks : kWindows) {
-        SettingsDialog& dialog = app_->Dialog(windowBlocks.dialog);
+        SettingsDialog& dialog =
+            windowBlocks.dialog ? app_->Dialog(*windowBlocks.dialog) : app_->ClocksList();
         dialog.Show();
         Pump();
         const HWND window = dialog.Window();
         SCOPED_TRACE(dialog.Layout().caption);
+        // The label's place fields, which take keys once it is not centred.
+        if (!windowBlocks.dialog)
+            SendMessageA(GetDlgItem(window, ClocksWindow::kLabelCentred), BM_CLICK, 0, 0);
         ASSERT_TRUE(GetFocus() && IsChild(window, GetFocus())) << "a control has the focus";
 
         const std::vector<HWND> expected = StopsInReadingOrder(window, windowBlocks.blocks);
