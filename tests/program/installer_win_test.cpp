@@ -14,6 +14,7 @@
 #include "base/ascii.h"
 #include "base/scoped_handles_win.h"
 #include "base/version.h"
+#include "settings/clock_keys_win.h"
 #include "settings/registry_store_win.h"
 #include "windows/login_start.h"
 
@@ -153,11 +154,12 @@ TEST_F(InstallerTest, AskedToTheUninstallerRemovesTheSettingsButNotAnotherCopysL
     const std::string otherCopy = RunCommandFor("C:\\Clocks\\marvix.exe");
     SetRunValue(otherCopy);
     ASSERT_EQ(Win32Registry(kProgramKeyPath).WriteValue("SnoozeMinutes", "15"), "");
+    ASSERT_EQ(Win32Registry(OtherClockKeys(2).clock).WriteValue("Zone", "Tokyo Standard Time"), "");
     Uninstall("/S /REMOVESETTINGS");
     EXPECT_TRUE(StoredValues().empty());
     HKEY key = nullptr;
     EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS)
-        << "the program's own subkey with it";
+        << "the program's own subkey with it, and every other clock's";
     EXPECT_EQ(RunValue(), otherCopy);
 }
 
