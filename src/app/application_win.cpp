@@ -256,7 +256,7 @@ void Application::ReadingsChanged() {
     if (clocks_.empty() || !clocks_.front()->IsLive()) return;
     std::vector<PlaceReading> places;
     for (ClockHost* clock : LiveClocks())
-        if (!clock->IsFirst()) places.push_back({clock->Name(), clock->Clock().TimeNow()});
+        if (!clock->IsFirst()) places.push_back({clock->Name(), clock->Clock().TimeNow(), clock->Model().Settings()});
     Clock().ShowInTray(TrayWords(Clock().InWords(), places));
 }
 

@@ -14,13 +14,11 @@ std::string HoursAndMinutes(int hour, int minute) {
 }
 
 std::string TrayWords(const std::string& firstReading, const std::vector<PlaceReading>& others) {
-    static constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                            "Thursday", "Friday", "Saturday"};
     std::string words = firstReading;
     for (const PlaceReading& place : others) {
         char time[8];
         std::snprintf(time, sizeof time, "%02d:%02d", place.time.hour % 24, place.time.minute % 60);
-        words += '\n' + place.name + ' ' + time + ' ' + kDays[(place.time.dayOfWeek + 6) % 7];
+        words += '\n' + place.name + ' ' + time + ' ' + LongDayName(place.spelling, place.time.dayOfWeek);
     }
     return words;
 }

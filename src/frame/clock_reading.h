@@ -28,10 +28,11 @@ std::string AlarmNews(const ClockSettings& settings, const AlarmBell& bell, bool
 std::string ReadingWithAlarmNews(const ClockSettings& settings, const AlarmBell& bell, bool paused,
                                  const LocalTime& time);
 
-// Another clock's place and its time there.
+// Another clock's place, its time there, and its settings, which spell its day names.
 struct PlaceReading {
     std::string name;
     LocalTime time;
+    const ClockSettings& spelling;
 };
 
 // The tray tip's words: the first clock's reading alone, or with other clocks a line for each
