@@ -217,11 +217,11 @@ void ClocksWindow::ShowChosenLabel() {
 // The fields show where the label is, centred or not, as face pixels on an unmirrored face; they
 // take a place only when it is not centred.
 void ClocksWindow::ShowLabelPlace(RunningClock& clock) {
-    ClockSettings s = clock.Settings();
+    const ClockSettings& s = clock.Settings();
     const bool centred = s.LabelX < 0 && s.LabelY < 0;
-    s.Reversed = false;
     GdiSurface& display = clock.Pictures().display;
-    const Point at = LabelPlace(s, display.GetSize(), display.TextExtent(s.Label, LabelFont(s)));
+    const Point at =
+        LabelPlaceAsSet(s, display.GetSize(), display.TextExtent(s.Label, LabelFont(s)));
     settingLabel_ = true;
     SendMessageA(Control(kLabelCentred), BM_SETCHECK, centred ? BST_CHECKED : BST_UNCHECKED, 0);
     for (const auto& [field, value] : {std::pair{kLabelLeft, at.x}, std::pair{kLabelTop, at.y}}) {

@@ -11,8 +11,10 @@ namespace marvix {
 Font LabelFont(const ClockSettings& settings);
 
 // Where the label's text, `size` large, has its top-left on a face `face` large: where its
-// settings say, or centred across the face and two thirds of the way down where they say -1,
-// and on the mirrored side of a mirrored clock.
+// settings say, or centred across the face and two thirds of the way down where they say -1.
+// The place as set, before a mirrored clock mirrors it.
+Point LabelPlaceAsSet(const ClockSettings& settings, Size face, Size size);
+// The place on the clock: on the mirrored side of a mirrored clock.
 Point LabelPlace(const ClockSettings& settings, Size face, Size size);
 
 // Writes the label onto the display picture, when it is shown and has words.
