@@ -234,13 +234,14 @@ void Application::ChooseClockFromTray(HWND icon) {
     // A tray menu goes away when the user clicks elsewhere only if its window is in front, and
     // the posted message lets it close at once when the menu is opened again.
     SetForegroundWindow(icon);
-    const UINT chosen = UINT(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
-                                            at.x, at.y, 0, icon, nullptr));
+    const UINT chosen = UINT(TrackPopupMenu(
+        menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, icon, nullptr));
     PostMessageA(icon, WM_NULL, 0, 0);
     if (chosen == clocksWindow) return ShowClocksWindow(FirstClock());
     // Its clocks may have gone while the menu was open.
     const std::vector<ClockHost*> now = LiveClocks();
-    if (chosen == 0 || chosen > live.size() || std::ranges::find(now, live[chosen - 1]) == now.end())
+    if (chosen == 0 || chosen > live.size() ||
+        std::ranges::find(now, live[chosen - 1]) == now.end())
         return;
     ClockHost& clock = *live[chosen - 1];
     if (clock.Model().Settings().Tray) clock.Clock().ComeForward();
@@ -256,7 +257,8 @@ void Application::ReadingsChanged() {
     if (clocks_.empty() || !clocks_.front()->IsLive()) return;
     std::vector<PlaceReading> places;
     for (ClockHost* clock : LiveClocks())
-        if (!clock->IsFirst()) places.push_back({clock->Name(), clock->Clock().TimeNow(), clock->Model().Settings()});
+        if (!clock->IsFirst())
+            places.push_back({clock->Name(), clock->Clock().TimeNow(), clock->Model().Settings()});
     Clock().ShowInTray(TrayWords(Clock().InWords(), places));
 }
 

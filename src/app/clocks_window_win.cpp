@@ -6,8 +6,8 @@
 #include "base/message_seam_win.h"
 #include "base/time_zone.h"
 #include "digital/clock_label.h"
-#include "windows/accessible_win.h"
 #include "settings/encodings.h"
+#include "windows/accessible_win.h"
 #include "windows/choosers_win.h"
 
 namespace marvix {
@@ -42,8 +42,9 @@ void ClocksWindow::CreateControls() {
     constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
     AddControl(kLabels, "STATIC", "Clocks:", 0, Rect::At({8, 8}, {200, 14}), -1);
     // Windows names a list by the words before it; Wine's lists say nothing, so each is named.
-    DescribeControl(AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 24}, {284, 76}), kClockList),
-                    {.name = "Clocks"});
+    DescribeControl(
+        AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 24}, {284, 76}), kClockList),
+        {.name = "Clocks"});
     // The chosen clock's label: its words (with Remove beside them), whether the face shows
     // them, their letters, and their place, as a digital display is placed: centred, or at a
     // face pixel.
@@ -73,8 +74,9 @@ void ClocksWindow::CreateControls() {
                -1);
     AddControl(kEdits, "EDIT", "", kEdit, Rect::At({8, 218}, {284, 21}), kFind);
     AddControl(kLabels, "STATIC", "Zones:", 0, Rect::At({8, 244}, {284, 14}), -1);
-    DescribeControl(AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 260}, {284, 80}), kZoneList),
-                    {.name = "Zones"});
+    DescribeControl(
+        AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 260}, {284, 80}), kZoneList),
+        {.name = "Zones"});
     AddControl(kLabels, "STATIC", "Label:", 0, Rect::At({8, 351}, {40, 14}), -1);
     AddControl(kEdits, "EDIT", "", kEdit, Rect::At({50, 348}, {150, 21}), kLabel);
     AddControl(kButtons, "BUTTON", "Add\x85", BS_PUSHBUTTON | WS_TABSTOP,
@@ -255,8 +257,8 @@ void ClocksWindow::LabelEdited(int id) {
     RunningClock* clock = &host->Clock();
     if (id == kLabelLetters) {
         const ClockSettings& s = clock->Settings();
-        const auto picked = PickFont(Window(), {s.LabelFont, s.LabelSize, s.LabelStyle,
-                                                s.LabelColour.value});
+        const auto picked =
+            PickFont(Window(), {s.LabelFont, s.LabelSize, s.LabelStyle, s.LabelColour.value});
         if (!picked) return;
         ClockSettings& changed = clock->ChangeSettings();
         changed.LabelFont = picked->face;

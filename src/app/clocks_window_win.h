@@ -1,8 +1,8 @@
 #pragma once
 
 // "Clocks": every clock of the program with its label and zone, and the chosen one's label: its
-// words, whether the face shows them, their letters and their place; "Add…" makes a clock for the zone
-// picked below (found by typing any of its words) under the label typed, or the zone's first
+// words, whether the face shows them, their letters and their place. "Add…" makes a clock for the
+// zone picked below (found by typing any of its words) under the label typed, or the zone's first
 // place; "Remove" takes a clock away after asking. The first clock stays.
 
 #include <string>

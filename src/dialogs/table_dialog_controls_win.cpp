@@ -44,7 +44,6 @@ std::vector<std::string> Items(std::string_view items) {
     return split;
 }
 
-
 }  // namespace
 
 void TableDialog::CreateControls() {

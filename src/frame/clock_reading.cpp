@@ -18,7 +18,8 @@ std::string TrayWords(const std::string& firstReading, const std::vector<PlaceRe
     for (const PlaceReading& place : others) {
         char time[8];
         std::snprintf(time, sizeof time, "%02d:%02d", place.time.hour % 24, place.time.minute % 60);
-        words += '\n' + place.name + ' ' + time + ' ' + LongDayName(place.spelling, place.time.dayOfWeek);
+        words += '\n' + place.name + ' ' + time + ' ' +
+                 LongDayName(place.spelling, place.time.dayOfWeek);
     }
     return words;
 }

@@ -32,7 +32,8 @@ protected:
     // Whether `clock`'s hour hand points at `hour` (10.25 for 10:15): its colour halfway along.
     static bool HourHandAt(ClockHost& clock, double hour) {
         const GdiSurface& display = clock.Clock().Pictures().display;
-        const HandGeometry hands = EffectiveHandGeometry(clock.Model().Settings(), display.GetSize());
+        const HandGeometry hands =
+            EffectiveHandGeometry(clock.Model().Settings(), display.GetSize());
         const double turn = hour / 12 * 2 * 3.14159265358979, along = hands.lengths[0] / 2.0;
         return display.PixelAt(hands.centre.x + int(std::lround(along * std::sin(turn))),
                                hands.centre.y - int(std::lround(along * std::cos(turn)))) ==
@@ -40,8 +41,8 @@ protected:
     }
     static bool Stored(int number) {
         HKEY key = nullptr;
-        const bool found = RegOpenKeyExA(HKEY_CURRENT_USER, OtherClockKeys(number).clock.c_str(),
-                                         0, KEY_READ, &key) == ERROR_SUCCESS;
+        const bool found = RegOpenKeyExA(HKEY_CURRENT_USER, OtherClockKeys(number).clock.c_str(), 0,
+                                         KEY_READ, &key) == ERROR_SUCCESS;
         if (found) RegCloseKey(key);
         return found;
     }
@@ -82,8 +83,9 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
         EXPECT_FALSE(HourHandAt(c.clock, 10.25)) << c.words;
         EXPECT_EQ(c.clock.Clock().InWords().rfind(c.words, 0), 0u) << c.clock.Clock().InWords();
         const ClockInstant now = SampleInstant(c.clock.Clock().ClockTime());
-        EXPECT_EQ(DisplayText(Display::Hour, c.clock.Model().Settings(), true, now.time, now.utcBias),
-                  c.hour);
+        EXPECT_EQ(
+            DisplayText(Display::Hour, c.clock.Model().Settings(), true, now.time, now.utcBias),
+            c.hour);
         RECT both;
         const RECT first = WindowRect(ClockHwnd()), other = WindowRect(c.clock.Clock().Window());
         EXPECT_FALSE(IntersectRect(&both, &first, &other)) << "beside the first, clear of it";
@@ -117,9 +119,9 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     EXPECT_EQ(app_->FirstClock().Name(), "") << "the first clock's stays";
 
     tokyo.Dialog(DialogId::Face).Show();
-    SendMessageA(FindWindowExA(tokyo.Dialog(DialogId::Face).Window(), nullptr, "Button",
-                               "Smooth edges"),
-                 BM_CLICK, 0, 0);
+    SendMessageA(
+        FindWindowExA(tokyo.Dialog(DialogId::Face).Window(), nullptr, "Button", "Smooth edges"),
+        BM_CLICK, 0, 0);
     EXPECT_FALSE(tokyo.Model().Settings().SmoothEdges);
     EXPECT_TRUE(app_->Model().Settings().SmoothEdges) << "the first clock's own stays";
     EXPECT_TRUE(newYork.Model().Settings().SmoothEdges);
@@ -155,8 +157,8 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     app_->FirstClock().ShowClocks();
     HWND list = GetDlgItem(app_->ClocksList().Window(), ClocksWindow::kClockList);
     SendMessageA(list, LB_SETCURSEL, 2, 0);
-    SendMessageA(app_->ClocksList().Window(), WM_COMMAND, MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED),
-                 0);
+    SendMessageA(app_->ClocksList().Window(), WM_COMMAND,
+                 MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED), 0);
     Pump();
     EXPECT_FALSE(Stored(newYorkNumber));
     EXPECT_EQ(app_->Clocks().size(), 2u);

@@ -58,8 +58,7 @@ protected:
             });
         };
         if (!shown("TForm4")) return nullptr;
-        PostMessageA(FindWindowA("TForm4", nullptr), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                     0);
+        PostMessageA(FindWindowA("TForm4", nullptr), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
         return shown(windowClass) ? FindWindowA(windowClass, nullptr) : nullptr;
     }
     // "STOP": the program ends, saving its settings.
