@@ -20,6 +20,9 @@ public:
     int32_t UtcBiasMinutes() override { return Source().UtcBiasMinutes(); }
     // The zone has no rule for this year (Windows no longer knows it): local time is shown.
     bool Lost() const { return zoned_ && zoned_->Lost(); }
+    void Refresh() override {
+        if (zoned_) zoned_->Refresh();
+    }
 
 private:
     TimeSource& Source();

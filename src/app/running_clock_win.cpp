@@ -153,6 +153,8 @@ void RunningClock::WindowDestroyed() {
 }
 
 void RunningClock::TimeChanged() {
+    // Windows says so when the time or the time zone is changed, and a zone's rules with it.
+    clock_.Refresh();
     timers_.TickSoon();
     ReadTheClock();
 }

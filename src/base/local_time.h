@@ -53,6 +53,9 @@ public:
     // Minutes to add to local time to get universal time (UTC = local + bias), taken with the
     // daylight bias only while the zone observes daylight time.
     virtual int32_t UtcBiasMinutes() = 0;
+    // The computer's time or its zones changed: whatever the source worked out from them is
+    // worked out again at the next reading.
+    virtual void Refresh() {}
 };
 
 // The moment a tick draws, sampled by the shell once per tick and passed to everything it

@@ -68,6 +68,8 @@ public:
     int32_t UtcBiasMinutes() override { return Read().bias; }
     // Whether the zone's rule could not be had the last time it was asked for.
     bool Lost() const { return lost_; }
+    // The rule is asked for again at the next reading: Windows may have been given new ones.
+    void Refresh() override { ruleYear_ = 0; }
 
 private:
     ZoneReading Read();

@@ -64,8 +64,9 @@ TEST(TimeZone, AClockInAZoneShowsItsTimeAcrossItsChangesAndTheDateLine) {
     EXPECT_EQ(InZone(kRecorded.at("Pacific Standard Time"), noonUtc).bias, 480);
 }
 
-// A clock reads the computer's universal time into its zone, asking for the rule once a year;
-// a zone without a rule reads the computer's own time and says it was lost.
+// A clock reads the computer's universal time into its zone, asking for the rule once a year
+// and again when told the zones changed; a zone without a rule reads the computer's own time and
+// says it was lost.
 TEST(TimeZone, AZonedClockReadsTheComputersTimeIntoItsZoneOrFallsBack) {
     struct Recorded final : ZoneRules {
         std::optional<ZoneRule> rule;
@@ -83,6 +84,9 @@ TEST(TimeZone, AZonedClockReadsTheComputersTimeIntoItsZoneOrFallsBack) {
     EXPECT_EQ(zoned.UtcBiasMinutes(), -330);
     EXPECT_FALSE(zoned.Lost());
     EXPECT_EQ(rules.asked, 1) << "once for the year";
+    rules.rule = kRecorded.at("Nepal Standard Time");
+    zoned.Refresh();
+    EXPECT_EQ(zoned.Now(), At("2026-12-09T17:45:00")) << "the new rule";
 
     rules.rule.reset();
     computer.time = At("2027-01-01T13:00:00");
