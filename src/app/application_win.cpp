@@ -243,8 +243,10 @@ void Application::ChooseClockFromTray(HWND icon) {
     if (chosen == 0 || chosen > live.size() ||
         std::ranges::find(now, live[chosen - 1]) == now.end())
         return;
+    // In front of the clock that holds the icon, which the menu brought forward, and out of
+    // the tray if it hid there.
     ClockHost& clock = *live[chosen - 1];
-    if (clock.Model().Settings().Tray) clock.Clock().ComeForward();
+    clock.Clock().ComeForward();
     clock.ShowMenuOrExitConfirmation();
 }
 
