@@ -22,7 +22,7 @@ constexpr DialogLayout kLayout{
 };
 // clang-format on
 
-// The largest face pixel the label's place fields take: far beyond any face's edge.
+// The largest face pixel the label's place fields take (four digits): far beyond any face's edge.
 constexpr int kLargestPlace = 9999;
 
 std::string TextOf(HWND control) {
@@ -65,6 +65,7 @@ void ClocksWindow::CreateControls() {
         // Four digits beside the arrows, which take their place inside the field.
         const Rect place = Rect::At({x + 30, 158}, {58, 21});
         HWND edit = AddControl(kEdits, "EDIT", "", kEdit | ES_NUMBER, place, field);
+        SendMessageA(edit, EM_LIMITTEXT, 4, 0);
         if (HWND made = AddArrows(edit, place, arrows))
             SendMessageA(made, UDM_SETRANGE32, 0, kLargestPlace);
     }
