@@ -38,13 +38,15 @@ ClocksWindow::ClocksWindow(SettingsWindowHost& host, ClockBook& book)
 
 void ClocksWindow::CreateControls() {
     // Each field follows the words that name it, which a screen reader reads as its name.
-    constexpr DWORD kList = LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
     constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-    AddControl(kLabels, "STATIC", "Clocks:", 0, Rect::At({8, 8}, {200, 14}), -1);
     // Windows names a list by the words before it; Wine's lists say nothing, so each is named.
-    DescribeControl(
-        AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 24}, {284, 76}), kClockList),
-        {.name = "Clocks"});
+    const auto addList = [&](const char* name, Rect place, int id) {
+        constexpr DWORD kList =
+            LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
+        DescribeControl(AddControl(kLists, "LISTBOX", "", kList, place, id), {.name = name});
+    };
+    AddControl(kLabels, "STATIC", "Clocks:", 0, Rect::At({8, 8}, {200, 14}), -1);
+    addList("Clocks", Rect::At({8, 24}, {284, 76}), kClockList);
     // The chosen clock's label: its words (with Remove beside them), whether the face shows
     // them, their letters, and their place, as a digital display is placed: centred, or at a
     // face pixel.
@@ -75,9 +77,7 @@ void ClocksWindow::CreateControls() {
                -1);
     AddControl(kEdits, "EDIT", "", kEdit, Rect::At({8, 218}, {284, 21}), kFind);
     AddControl(kLabels, "STATIC", "Zones:", 0, Rect::At({8, 244}, {284, 14}), -1);
-    DescribeControl(
-        AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 260}, {284, 80}), kZoneList),
-        {.name = "Zones"});
+    addList("Zones", Rect::At({8, 260}, {284, 80}), kZoneList);
     AddControl(kLabels, "STATIC", "Label:", 0, Rect::At({8, 351}, {40, 14}), -1);
     AddControl(kEdits, "EDIT", "", kEdit, Rect::At({50, 348}, {150, 21}), kLabel);
     AddControl(kButtons, "BUTTON", "Add\x85", BS_PUSHBUTTON | WS_TABSTOP,

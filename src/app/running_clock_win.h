@@ -74,8 +74,6 @@ public:
     bool IsSaving() const { return saver_.IsSaving(); }
     // Removed by the user: its window goes without saving, and nothing is written for it again.
     void Forget() { saver_.Forget(); }
-    // The settings as they stand written at once (a clock just added is kept from then on).
-    void SaveNow();
 
     // What the settings windows may ask (see ClockControls).
     const ClockSettings& Settings() const override { return model_.Settings(); }

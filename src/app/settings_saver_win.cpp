@@ -46,23 +46,30 @@ bool SettingsSaver::SaveIfSettled(const ClockModel& clock) {
     return true;
 }
 
-void SettingsSaver::SaveAtExit(ClockSettings settings) {
-    // A save under way finishes first: the exit save is the last word.
-    Collect();
-    if (std::exchange(savedAtExit_, true)) return;
-    std::vector<std::string> errors;
-    if (WriteSettings(settings, *store_, ExitSettings(), errors))
-        WriteSettings(settings, *programStore_, ProgramSequence(), errors);
-    for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
-}
+namespace {
 
-bool WriteClockSettings(ClockSettings settings, const ClockKeys& keys) {
-    Win32Registry clock(keys.clock), program(keys.program);
+// The clock's own values, then (if they went) the program's, every failure shown; whether all
+// were written.
+bool WriteBoth(ClockSettings& settings, RegistryValues& clock, RegistryValues& program) {
     std::vector<std::string> errors;
     const bool written = WriteSettings(settings, clock, ExitSettings(), errors) &&
                          WriteSettings(settings, program, ProgramSequence(), errors);
     for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
     return written && errors.empty();
+}
+
+}  // namespace
+
+void SettingsSaver::SaveAtExit(ClockSettings settings) {
+    // A save under way finishes first: the exit save is the last word.
+    Collect();
+    if (std::exchange(savedAtExit_, true)) return;
+    WriteBoth(settings, *store_, *programStore_);
+}
+
+bool WriteClockSettings(ClockSettings settings, const ClockKeys& keys) {
+    Win32Registry clock(keys.clock), program(keys.program);
+    return WriteBoth(settings, clock, program);
 }
 
 }  // namespace marvix

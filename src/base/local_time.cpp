@@ -6,10 +6,14 @@ namespace {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
+}  // namespace
+
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
+
+namespace {
 
 // Reads exactly `digits` decimal digits at `at`.
 std::optional<int> Digits(std::string_view text, size_t at, size_t digits) {

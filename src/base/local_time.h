@@ -42,6 +42,8 @@ LocalTime AddMilliseconds(const LocalTime& time, int64_t milliseconds);
 
 // 1 Sunday to 7 Saturday, for a date of the Gregorian calendar.
 uint16_t DayOfWeek(int year, int month, int day);
+// The days in `month` (1 to 12) of `year`.
+int DaysInMonth(int year, int month);
 
 // "YYYY-MM-DDTHH:MM:SS" with an optional ".mmm"; nullopt unless it names a real instant.
 std::optional<LocalTime> ParseLocalTime(std::string_view text);

@@ -1,26 +1,16 @@
 #include "base/time_zone.h"
 
-#include <cctype>
+#include "base/ascii.h"
 
 namespace marvix {
 
 namespace {
 
-int DaysInMonth(int year, int month) {
-    const int64_t first = DaysFromCivil(year, month, 1);
-    const int64_t next = month == 12 ? DaysFromCivil(year + 1, 1, 1) : DaysFromCivil(year, month + 1, 1);
-    return int(next - first);
-}
-
 constexpr int64_t kMillisecondsPerMinute = 60'000;
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view word) {
-    const auto lower = [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); };
-    for (size_t at = 0; at + word.size() <= text.size(); ++at) {
-        size_t i = 0;
-        while (i < word.size() && lower(text[at + i]) == lower(word[i])) ++i;
-        if (i == word.size()) return true;
-    }
+    for (size_t at = 0; at + word.size() <= text.size(); ++at)
+        if (EqualsIgnoringAsciiCase(text.substr(at, word.size()), word)) return true;
     return false;
 }
 

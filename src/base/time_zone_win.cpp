@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/lazy_library_win.h"
+#include "base/scoped_handles_win.h"
 
 namespace marvix {
 
@@ -20,14 +21,14 @@ std::string Narrow(const WCHAR* text) {
     return buffer;
 }
 
-// The zone Windows lists under `key`, walking its list (some 140 zones, read in a millisecond).
-std::optional<DYNAMIC_TIME_ZONE_INFORMATION> FindZone(const std::string& key) {
+// Every zone Windows lists (some 140, read in a millisecond), until `visit` returns true; the
+// zone it stopped at. Windows before 8 lists none.
+template <class Visit>
+std::optional<DYNAMIC_TIME_ZONE_INFORMATION> WalkZones(Visit visit) {
     const auto enumerate = LazyFunction<EnumZones>("advapi32.dll", "EnumDynamicTimeZoneInformation");
-    if (!enumerate) return std::nullopt;
     DYNAMIC_TIME_ZONE_INFORMATION zone{};
-    for (DWORD i = 0; enumerate(i, &zone) == ERROR_SUCCESS; ++i) {
-        if (Narrow(zone.TimeZoneKeyName) == key) return zone;
-    }
+    for (DWORD i = 0; enumerate && enumerate(i, &zone) == ERROR_SUCCESS; ++i)
+        if (visit(zone)) return zone;
     return std::nullopt;
 }
 
@@ -48,27 +49,25 @@ ZoneChange ChangeOf(const SYSTEMTIME& t) {
 
 std::vector<ZoneName> SystemZones() {
     std::vector<ZoneName> zones;
-    const auto enumerate = LazyFunction<EnumZones>("advapi32.dll", "EnumDynamicTimeZoneInformation");
-    if (!enumerate) return zones;
-    DYNAMIC_TIME_ZONE_INFORMATION zone{};
-    for (DWORD i = 0; enumerate(i, &zone) == ERROR_SUCCESS; ++i) {
-        // The display name is the zone's registry entry's "Display"; the structure has only the
-        // standard name, so it is read from the same key Windows reads it from.
+    WalkZones([&](const DYNAMIC_TIME_ZONE_INFORMATION& zone) {
         zones.push_back({Narrow(zone.TimeZoneKeyName), ""});
-    }
-    HKEY root = nullptr;
+        return false;
+    });
+    // The display name is the zone's registry entry's "Display"; the structure has only the
+    // standard name, so it is read from the same key Windows reads it from.
+    HKEY raw = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE,
                       "Software\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones", 0, KEY_READ,
-                      &root) == ERROR_SUCCESS) {
+                      &raw) == ERROR_SUCCESS) {
+        const ScopedRegKey root(raw);
         for (ZoneName& name : zones) {
             char display[256] = {};
             DWORD size = sizeof display - 1;
-            if (RegGetValueA(root, name.key.c_str(), "Display", RRF_RT_REG_SZ, nullptr, display,
-                             &size) == ERROR_SUCCESS) {
+            if (RegGetValueA(root.Get(), name.key.c_str(), "Display", RRF_RT_REG_SZ, nullptr,
+                             display, &size) == ERROR_SUCCESS) {
                 name.display = display;
             }
         }
-        RegCloseKey(root);
     }
     for (ZoneName& name : zones)
         if (name.display.empty()) name.display = name.key;
@@ -79,17 +78,12 @@ std::vector<ZoneName> SystemZones() {
     return zones;
 }
 
-std::optional<std::string> ZoneDisplayName(const std::string& key) {
-    for (ZoneName& zone : SystemZones())
-        if (zone.key == key) return zone.display;
-    return std::nullopt;
-}
-
 std::optional<ZoneRule> SystemZoneRules::RuleFor(int year) {
     // GetTimeZoneInformationForYear and SystemTimeToTzSpecificLocalTime convert correctly under
     // Wine; SystemTimeToTzSpecificLocalTimeEx is a stub there that ends the process.
     const auto forYear = LazyFunction<ZoneForYear>("kernel32.dll", "GetTimeZoneInformationForYear");
-    std::optional<DYNAMIC_TIME_ZONE_INFORMATION> zone = FindZone(key_);
+    std::optional<DYNAMIC_TIME_ZONE_INFORMATION> zone = WalkZones(
+        [&](const DYNAMIC_TIME_ZONE_INFORMATION& z) { return Narrow(z.TimeZoneKeyName) == key_; });
     TIME_ZONE_INFORMATION rule{};
     if (!forYear || !zone || !forYear(USHORT(year), &*zone, &rule)) return std::nullopt;
     return RuleOf(rule);

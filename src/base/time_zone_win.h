@@ -22,9 +22,6 @@ struct ZoneName {
 // Every zone Windows knows, in its order (by offset).
 std::vector<ZoneName> SystemZones();
 
-// The zone's display name, or nullopt when Windows does not know the key.
-std::optional<std::string> ZoneDisplayName(const std::string& key);
-
 // A zone's rules as Windows gives them, year by year.
 class SystemZoneRules final : public ZoneRules {
 public:
