@@ -198,9 +198,11 @@ void Application::ClockGone(ClockHost& clock) {
 
 void Application::DropGoneClocks() {
     if (stopping_) return;
+    // The clocks window lists the live clocks before the others are let go.
+    if (clocksWindow_) clocksWindow_->ShowSettings();
     std::erase_if(clocks_, [&](const std::unique_ptr<ClockHost>& clock) {
         const bool gone = !clock->IsFirst() && !clock->IsLive();
-        if (gone && addFrom_ == clock.get()) addFrom_ = nullptr;
+        if (gone && openedFrom_ == clock.get()) openedFrom_ = nullptr;
         return gone;
     });
 }
@@ -293,13 +295,13 @@ ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
 }
 
 void Application::ShowClocksWindow(ClockHost& clock) {
-    addFrom_ = &clock;
-    ClocksList().Show();
+    openedFrom_ = &clock;
+    ClocksList().ShowFor(clock);
 }
 
 ClocksWindow& Application::ClocksList() {
     if (!clocksWindow_) {
-        clocksWindow_ = std::make_unique<ClocksWindow>(*this, *this);
+        clocksWindow_ = std::make_unique<ClocksWindow>(clocksHost_, *this);
         if (!clocksWindow_->Create()) ReportFailureOnce("Cannot create the clocks window.");
     }
     return *clocksWindow_;
@@ -313,8 +315,7 @@ std::vector<ClockHost*> Application::LiveClocks() const {
 }
 
 bool Application::AddClockFor(const std::string& zone, const std::string& label) {
-    ClockHost* from = addFrom_ && addFrom_->IsLive() ? addFrom_ : &FirstClock();
-    return AddClock(*from, zone, label) != nullptr;
+    return AddClock(OpenedFrom(), zone, label) != nullptr;
 }
 
 }  // namespace marvix

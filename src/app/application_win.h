@@ -101,6 +101,30 @@ private:
     void StopClocks(const ClockHost* going);
     // Clocks whose windows are gone leave the list once their handlers are done.
     void DropGoneClocks();
+    // The clock the clocks window was last opened from, or the first clock once that one is gone:
+    // "Add…" copies it.
+    ClockHost& OpenedFrom() {
+        return openedFrom_ && openedFrom_->IsLive() ? *openedFrom_ : FirstClock();
+    }
+
+    // The clocks window's host is the clock it was opened from: the window comes up beside that
+    // clock, clear of its menu and of its windows.
+    class ClocksWindowHost final : public SettingsWindowHost {
+    public:
+        explicit ClocksWindowHost(Application& app) : app_(app) {}
+        HINSTANCE Instance() const override { return app_.Instance(); }
+        HWND Owner() const override { return app_.Owner(); }
+        HFONT DialogFont(int dpi, bool bold) override { return app_.DialogFont(dpi, bold); }
+        void SetActiveDialog(HWND dialog) override { app_.SetActiveDialog(dialog); }
+        ClockControls& Clock() override { return app_.OpenedFrom().Clock(); }
+        std::optional<Rect> MenuFrame() const override { return app_.OpenedFrom().MenuFrame(); }
+        std::vector<Rect> OpenSettingsFrames() const override {
+            return app_.OpenedFrom().OpenSettingsFrames();
+        }
+
+    private:
+        Application& app_;
+    };
 
     HINSTANCE instance_;
     TimeSource& time_;
@@ -118,11 +142,12 @@ private:
     std::vector<std::unique_ptr<ClockHost>> clocks_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<ClocksWindow> clocksWindow_;
-    ClockHost* addFrom_ = nullptr;  // the clock the clocks window was opened from
+    ClockHost* openedFrom_ = nullptr;  // see OpenedFrom
+    ClocksWindowHost clocksHost_{*this};
     std::vector<std::string> toTell_;
     HWND activeDialog_ = nullptr;
     bool stopping_ = false;
-    bool ending_ = false;  // in the destructor
+    bool ending_ = false;        // in the destructor
     UINT showClockMessage_ = 0;  // from a later start of the program (see SingleClock)
     UINT stopClockMessage_ = 0;  // from an installer or uninstaller
 };

@@ -86,16 +86,26 @@ void ClocksWindow::CreateControls() {
 
 void ClocksWindow::ShowSettings() {
     HWND list = Control(kClockList);
-    const LRESULT chosen = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    // The clock chosen stays chosen, wherever it now stands in the list.
+    const ClockHost* chosen = Chosen();
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     // The zones first: the list names each clock's zone by its display name.
     if (zones_.empty()) zones_ = SystemZones();
-    for (const ClockHost* clock : book_.LiveClocks())
+    listed_ = book_.LiveClocks();
+    for (const ClockHost* clock : listed_)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LineOf(*clock).c_str()));
-    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    SendMessageA(list, LB_SETCURSEL, chosen >= 0 && chosen < count ? chosen : 0, 0);
+    const auto at = std::ranges::find(listed_, chosen);
+    SendMessageA(list, LB_SETCURSEL, at == listed_.end() ? 0 : WPARAM(at - listed_.begin()), 0);
     ShowChosenLabel();
     if (zonesShown_.empty()) ShowZonesFound();
+}
+
+void ClocksWindow::ShowFor(const ClockHost& clock) {
+    Show();
+    const auto at = std::ranges::find(listed_, &clock);
+    if (at == listed_.end()) return;
+    SendMessageA(Control(kClockList), LB_SETCURSEL, WPARAM(at - listed_.begin()), 0);
+    ShowChosenLabel();
 }
 
 std::string ClocksWindow::LineOf(const ClockHost& clock) const {
@@ -202,8 +212,7 @@ void ClocksWindow::Add() {
 
 ClockHost* ClocksWindow::Chosen() {
     const LRESULT at = SendMessageA(Control(kClockList), LB_GETCURSEL, 0, 0);
-    const std::vector<ClockHost*> clocks = book_.LiveClocks();
-    return at >= 0 && size_t(at) < clocks.size() ? clocks[size_t(at)] : nullptr;
+    return at >= 0 && size_t(at) < listed_.size() ? listed_[size_t(at)] : nullptr;
 }
 
 void ClocksWindow::ShowChosenLabel() {

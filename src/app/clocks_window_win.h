@@ -31,12 +31,16 @@ class ClocksWindow final : public SettingsDialog {
 public:
     ClocksWindow(SettingsWindowHost& host, ClockBook& book);
 
+    // clang-format off
     enum ControlId {
         kClockList = 301, kRemove, kFind, kZoneList, kLabel, kAdd,
         kClockLabel, kLabelShown, kLabelLetters, kLabelCentred, kLabelLeft, kLabelTop,
         kLabelLeftArrows, kLabelTopArrows,
     };
+    // clang-format on
     void ShowSettings() override;
+    // Shown with `clock` chosen: the clock it was opened from.
+    void ShowFor(const ClockHost& clock);
 
 protected:
     void CreateControls() override;
@@ -61,6 +65,9 @@ private:
     HWND Control(int id) const { return GetDlgItem(Window(), id); }
 
     ClockBook& book_;
+    // The clocks the list shows, in its order: the live ones when it was last filled, which the
+    // program has it fill again before it lets a clock go.
+    std::vector<ClockHost*> listed_;
     std::vector<ZoneName> zones_;     // every zone Windows knows, read when first shown
     std::vector<size_t> zonesShown_;  // those the typed words find, in the list's order
     bool labelTyped_ = false;         // the user typed a label of their own

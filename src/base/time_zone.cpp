@@ -26,9 +26,8 @@ LocalTime ChangeIn(const ZoneChange& change, int year) {
         day = 1 + (change.dayOfWeek - firstWeekday + 7) % 7 + (change.day - 1) * 7;
         while (day > DaysInMonth(year, change.month)) day -= 7;
     }
-    return {uint16_t(year),      change.month,         uint16_t(day),
-            DayOfWeek(year, change.month, day),        change.hour,
-            change.minute,       change.second,        change.millisecond};
+    return {uint16_t(year), change.month,  uint16_t(day), DayOfWeek(year, change.month, day),
+            change.hour,    change.minute, change.second, change.millisecond};
 }
 
 ZoneReading InZone(const ZoneRule& rule, const LocalTime& utc) {
@@ -48,7 +47,8 @@ ZoneReading InZone(const ZoneRule& rule, const LocalTime& utc) {
     const int64_t ends = MillisecondsSince1970(ChangeIn(rule.standardStarts, year)) +
                          daylight * kMillisecondsPerMinute;
     // South of the equator daylight time spans the new year: it starts late and ends early.
-    const bool inDaylight = starts < ends ? now >= starts && now < ends : now >= starts || now < ends;
+    const bool inDaylight =
+        starts < ends ? now >= starts && now < ends : now >= starts || now < ends;
     return at(inDaylight ? daylight : standard);
 }
 

@@ -25,7 +25,8 @@ std::string Narrow(const WCHAR* text) {
 // zone it stopped at. Windows before 8 lists none.
 template <class Visit>
 std::optional<DYNAMIC_TIME_ZONE_INFORMATION> WalkZones(Visit visit) {
-    const auto enumerate = LazyFunction<EnumZones>("advapi32.dll", "EnumDynamicTimeZoneInformation");
+    const auto enumerate =
+        LazyFunction<EnumZones>("advapi32.dll", "EnumDynamicTimeZoneInformation");
     DYNAMIC_TIME_ZONE_INFORMATION zone{};
     for (DWORD i = 0; enumerate && enumerate(i, &zone) == ERROR_SUCCESS; ++i)
         if (visit(zone)) return zone;
@@ -42,7 +43,8 @@ int OffsetOf(const std::string& display) {
 }
 
 ZoneChange ChangeOf(const SYSTEMTIME& t) {
-    return {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+    return {t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
+            t.wHour, t.wMinute, t.wSecond,    t.wMilliseconds};
 }
 
 }  // namespace
@@ -73,7 +75,8 @@ std::vector<ZoneName> SystemZones() {
         if (name.display.empty()) name.display = name.key;
     // West to east, as Windows lists them: by the offset the display name starts with.
     std::stable_sort(zones.begin(), zones.end(), [](const ZoneName& a, const ZoneName& b) {
-        return std::pair(OffsetOf(a.display), a.display) < std::pair(OffsetOf(b.display), b.display);
+        return std::pair(OffsetOf(a.display), a.display) <
+               std::pair(OffsetOf(b.display), b.display);
     });
     return zones;
 }

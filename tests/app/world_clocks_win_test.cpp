@@ -162,6 +162,14 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     Pump();
     EXPECT_FALSE(Stored(newYorkNumber));
     EXPECT_EQ(app_->Clocks().size(), 2u);
+
+    // Opened from Tokyo's menu, the window chooses Tokyo; STOP on Tokyo while it shows leaves the
+    // first clock alone in its list.
+    app_->Clocks()[1]->ShowClocks();
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
+    app_->Clocks()[1]->ControlMenu().Press(ControlMenuWindow::kStop);
+    Pump();
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
 }
 
 // A clock stored for a zone Windows does not know shows the computer's own time, and says so
