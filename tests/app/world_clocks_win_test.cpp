@@ -54,8 +54,9 @@ protected:
 // one away with its subkey.
 TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     Start();
-    // A broad red hour hand alone, which the new clocks copy.
+    // A broad red hour hand alone, which the new clocks copy, and an alarm, which they do not.
     ClockSettings& look = app_->Model().Edit();
+    look.Alarm2 = true;
     look.DispM = look.DispS = false;
     look.HWT = 7;
     look.CHourStr = {"$000000FF", 0x0000FF};
@@ -68,6 +69,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     ClockHost& newYork = *app_->Clocks()[2];
     EXPECT_EQ(tokyo.Model().Settings().Zone, "Tokyo Standard Time");
     EXPECT_EQ(newYork.Model().Settings().Zone, "Eastern Standard Time");
+    EXPECT_FALSE(tokyo.Model().Settings().Alarm2) << "a copy without its sounds";
     Wait(600);
 
     const struct {
@@ -170,10 +172,13 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     app_->Clocks()[1]->ControlMenu().Press(ControlMenuWindow::kStop);
     Pump();
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+    SendMessageA(app_->ClocksList().Window(), WM_COMMAND,
+                 MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED), 0);
+    EXPECT_TRUE(app_->HasClock()) << "the first clock stays";
 }
 
 // A clock stored for a zone Windows does not know shows the computer's own time, and says so
-// once.
+// once; closed by the system, it is kept.
 TEST_F(WorldClocksTest, AZoneWindowsDoesNotKnowShowsLocalTimeAndSaysSoOnce) {
     Win32Registry atlantis(OtherClockKeys(4).clock);
     atlantis.WriteValue("Zone", "Atlantis Standard Time");
@@ -189,6 +194,13 @@ TEST_F(WorldClocksTest, AZoneWindowsDoesNotKnowShowsLocalTimeAndSaysSoOnce) {
                                        "computer's own time."});
     EXPECT_EQ(app_->Clocks()[1]->Model().Settings().Zone, "Atlantis Standard Time")
         << "kept, should Windows know it again";
+
+    // Closed by the system (as taskkill closes a window), every clock is kept for the next start.
+    SendMessageA(app_->Clocks()[1]->Clock().Window(), WM_CLOSE, 0, 0);
+    Pump();
+    app_.reset();
+    Start();
+    EXPECT_EQ(app_->Clocks().size(), 2u);
 }
 
 }  // namespace
