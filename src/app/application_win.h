@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <vector>
 
