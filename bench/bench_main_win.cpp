@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     // The running clock on its defaults (the bench runs in a prefix of its own).
     RegDeleteKeyA(HKEY_CURRENT_USER, kRegistryKeyPath);
     StillTime time;
-    Application app(GetModuleHandleA(nullptr), time, MakeSettingsWindow);
+    Application app(GetModuleHandleA(nullptr), time, kSettingsWindows);
     if (!app.Create()) return 1;
     RunningClock& clock = app.Clock();
     const double tick = MedianMicroseconds(runs, [&] { clock.Tick(); });

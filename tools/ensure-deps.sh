@@ -3,7 +3,7 @@
 # everything is already there (one dpkg query, no apt call).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libagg-dev libstb-dev python3 g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth xcompmgr imagemagick nsis
+packages=(cmake ninja-build g++ libgtest-dev libagg-dev libstb-dev python3 unicode-cldr-core tzdata g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth xcompmgr imagemagick nsis
           xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils x11-utils libxrandr2:i386)
 
 missing=()

@@ -31,10 +31,10 @@ bool IsUserInput(UINT message) {
 }  // namespace
 
 Application::Application(HINSTANCE instance, TimeSource& clock,
-                         SettingsWindowFactory makeSettingsWindow)
+                         SettingsWindowFactory settingsWindows)
     : instance_(instance),
       time_(clock),
-      makeSettingsWindow_(makeSettingsWindow),
+      settingsWindows_(settingsWindows),
       help_(std::make_unique<HelpWindow>(*this)) {}
 
 Application::~Application() {
@@ -111,7 +111,7 @@ bool Application::Create() {
 }
 
 std::unique_ptr<ClockHost> Application::MakeClock(ClockKeys keys) {
-    return std::make_unique<ClockHost>(*this, time_, makeSettingsWindow_, std::move(keys));
+    return std::make_unique<ClockHost>(*this, time_, settingsWindows_, std::move(keys));
 }
 
 int Application::Run() {

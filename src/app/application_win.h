@@ -28,8 +28,8 @@ class HelpWindow;
 
 class Application final : public SettingsWindowHost, public ProgramHost, public ClockBook {
 public:
-    // The settings windows come from `makeSettingsWindow`, which the program's entry hands in.
-    Application(HINSTANCE instance, TimeSource& clock, SettingsWindowFactory makeSettingsWindow);
+    // The settings windows come from `settingsWindows`, which the program's entry hands in.
+    Application(HINSTANCE instance, TimeSource& clock, SettingsWindowFactory settingsWindows);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -127,7 +127,7 @@ private:
 
     HINSTANCE instance_;
     TimeSource& time_;
-    SettingsWindowFactory makeSettingsWindow_;
+    SettingsWindowFactory settingsWindows_;
     // The classes outlive their windows: the destructor destroys every window first.
     ScopedWindowClass ownerClass_;
     ScopedWindowClass clockClass_;

@@ -10,9 +10,9 @@
 namespace marvix {
 
 ClockHost::ClockHost(ProgramHost& program, TimeSource& computer,
-                     SettingsWindowFactory makeSettingsWindow, ClockKeys keys)
+                     SettingsWindowFactory settingsWindows, ClockKeys keys)
     : program_(program),
-      makeSettingsWindow_(makeSettingsWindow),
+      settingsWindows_(settingsWindows),
       keys_(std::move(keys)),
       time_(computer, model_.Settings().Zone),
       running_(std::make_unique<RunningClock>(*this, model_, time_, keys_)) {}
@@ -27,6 +27,9 @@ ClockHost::~ClockHost() {
 
 bool ClockHost::Create() {
     if (!running_->Create()) return false;
+    // Before the first save: the settings windows' write-backs are part of what a start stores,
+    // opened or not (they are made only when first wanted).
+    settingsWindows_.writeBack(*running_);
     running_->MarkSettingsUnchanged();
     return true;
 }
@@ -77,7 +80,7 @@ ExitConfirmationWindow& ClockHost::ExitConfirmation() {
 SettingsDialog& ClockHost::Dialog(DialogId id) {
     std::unique_ptr<SettingsDialog>& dialog = dialogs_[static_cast<size_t>(id)];
     if (!dialog) {
-        dialog = makeSettingsWindow_(*this, id);
+        dialog = settingsWindows_.make(*this, id);
         if (!dialog->Create()) ReportFailureOnce("Cannot create the settings window.");
     }
     return *dialog;

@@ -29,7 +29,7 @@ class SettingsDialog;
 
 class ClockHost final : public SettingsWindowHost, public ClockOwner, public ProgramCommands {
 public:
-    ClockHost(ProgramHost& program, TimeSource& computer, SettingsWindowFactory makeSettingsWindow,
+    ClockHost(ProgramHost& program, TimeSource& computer, SettingsWindowFactory settingsWindows,
               ClockKeys keys);
     ~ClockHost();
     ClockHost(const ClockHost&) = delete;
@@ -70,6 +70,8 @@ public:
     RunningClock& Clock() override { return *running_; }
     std::optional<Rect> MenuFrame() const override;
     std::vector<Rect> OpenSettingsFrames() const override;
+    // Another clock's windows say whose they are; the first clock's keep their captions.
+    std::string Whose() const override { return IsFirst() ? std::string() : Name(); }
 
     // ClockOwner
     void ShowTaskbarButton(bool show) override { program_.ShowTaskbarButton(show); }
@@ -92,7 +94,7 @@ public:
 
 private:
     ProgramHost& program_;
-    SettingsWindowFactory makeSettingsWindow_;
+    SettingsWindowFactory settingsWindows_;
     ClockKeys keys_;
     ClockModel model_;
     ClockTime time_;

@@ -5,6 +5,7 @@
 
 #include "base/message_seam_win.h"
 #include "base/time_zone.h"
+#include "base/zone_places.h"
 #include "digital/clock_label.h"
 #include "settings/encodings.h"
 #include "windows/accessible_win.h"
@@ -24,12 +25,6 @@ constexpr DialogLayout kLayout{
 
 // The largest face pixel the label's place fields take (four digits): far beyond any face's edge.
 constexpr int kLargestPlace = 9999;
-
-std::string TextOf(HWND control) {
-    char text[256] = {};
-    GetWindowTextA(control, text, sizeof text);
-    return text;
-}
 
 }  // namespace
 
@@ -117,18 +112,21 @@ std::string ClocksWindow::LineOf(const ClockHost& clock) const {
 }
 
 void ClocksWindow::ShowZonesFound() {
-    const std::string typed = TextOf(Control(kFind));
+    const std::string typed = WindowText(Control(kFind));
     HWND list = Control(kZoneList);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    zonesShown_.clear();
-    for (size_t i = 0; i < zones_.size(); ++i) {
-        if (!ZoneMatches(zones_[i].display, typed)) continue;
-        zonesShown_.push_back(i);
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(zones_[i].display.c_str()));
+    zonesShown_ = FindZones(zones_, typed);
+    for (const ZoneFound& found : zonesShown_) {
+        const std::string& display = zones_[found.zone].display;
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(display.c_str()));
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
+    // A zone is offered only for what was typed: where nothing matches, no old choice and no old
+    // label stay behind to be added by mistake.
+    EnableWindow(Control(kAdd), !zonesShown_.empty());
+    if (zonesShown_.empty() && !labelTyped_) SetLabelText("");
     // What was typed finds one zone first: picked, so that Enter adds it.
     if (!typed.empty() && !zonesShown_.empty()) {
         SendMessageA(list, LB_SETCURSEL, 0, 0);
@@ -139,8 +137,12 @@ void ClocksWindow::ShowZonesFound() {
 void ClocksWindow::ZonePicked() {
     const LRESULT at = SendMessageA(Control(kZoneList), LB_GETCURSEL, 0, 0);
     if (at < 0 || size_t(at) >= zonesShown_.size() || labelTyped_) return;
+    SetLabelText(zonesShown_[size_t(at)].label);
+}
+
+void ClocksWindow::SetLabelText(const std::string& text) {
     settingLabel_ = true;
-    SetWindowTextA(Control(kLabel), FirstPlaceOf(zones_[zonesShown_[size_t(at)]].display).c_str());
+    SetWindowTextA(Control(kLabel), text.c_str());
     settingLabel_ = false;
 }
 
@@ -154,7 +156,7 @@ bool ClocksWindow::OnCommand(int id, int notification) {
             return true;
         case kLabel:
             if (notification == EN_CHANGE && !settingLabel_)
-                labelTyped_ = !TextOf(Control(kLabel)).empty();
+                labelTyped_ = !WindowText(Control(kLabel)).empty();
             return true;
         case kAdd:
             if (notification == BN_CLICKED) Add();
@@ -198,14 +200,12 @@ void ClocksWindow::Add() {
         SetFocus(Control(kFind));
         return;
     }
-    const ZoneName& zone = zones_[zonesShown_[size_t(at)]];
-    std::string label = TextOf(Control(kLabel));
-    if (label.empty()) label = FirstPlaceOf(zone.display);
-    if (!book_.AddClockFor(zone.key, label)) return;
+    const ZoneFound& found = zonesShown_[size_t(at)];
+    std::string label = WindowText(Control(kLabel));
+    if (label.empty()) label = found.label;
+    if (!book_.AddClockFor(zones_[found.zone].key, label)) return;
     labelTyped_ = false;
-    settingLabel_ = true;
-    SetWindowTextA(Control(kLabel), "");
-    settingLabel_ = false;
+    SetLabelText("");
     SetWindowTextA(Control(kFind), "");
     ShowSettings();
 }
@@ -224,6 +224,7 @@ void ClocksWindow::ShowChosenLabel() {
     settingLabel_ = false;
     SendMessageA(Control(kLabelShown), BM_SETCHECK, s.LabelShow ? BST_CHECKED : BST_UNCHECKED, 0);
     ShowLabelPlace(host->Clock());
+    EnableWindow(Control(kRemove), !host->IsFirst());
 }
 
 // The fields show where the label is, centred or not, as face pixels on an unmirrored face; they
@@ -281,7 +282,7 @@ void ClocksWindow::LabelEdited(int id) {
         clock->ChangeSettings().LabelShow =
             SendMessageA(Control(kLabelShown), BM_GETCHECK, 0, 0) == BST_CHECKED;
     } else {
-        clock->ChangeSettings().Label = TextOf(Control(kClockLabel));
+        clock->ChangeSettings().Label = WindowText(Control(kClockLabel));
         // Its line in the list shows the new name.
         HWND list = Control(kClockList);
         const LRESULT at = SendMessageA(list, LB_GETCURSEL, 0, 0);

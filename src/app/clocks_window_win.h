@@ -10,6 +10,7 @@
 
 #include "app/clock_host_win.h"
 #include "base/time_zone_win.h"
+#include "base/zone_places.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
@@ -51,9 +52,12 @@ protected:
 private:
     void ShowZonesFound();
     void ZonePicked();
+    // The new clock's label field set by the window, not typed.
+    void SetLabelText(const std::string& text);
     void Add();
     void Remove();
-    // The chosen clock's label, as its fields show and change it.
+    // The chosen clock's label, as its fields show and change it; Remove greyed while the first
+    // clock, which cannot be removed, is chosen.
     void ShowChosenLabel();
     void LabelEdited(int id);
     // Where the chosen clock's label is: centred, or at the place its fields say.
@@ -68,10 +72,10 @@ private:
     // The clocks the list shows, in its order: the live ones when it was last filled, which the
     // program has it fill again before it lets a clock go.
     std::vector<ClockHost*> listed_;
-    std::vector<ZoneName> zones_;     // every zone Windows knows, read when first shown
-    std::vector<size_t> zonesShown_;  // those the typed words find, in the list's order
-    bool labelTyped_ = false;         // the user typed a label of their own
-    bool settingLabel_ = false;       // a field is being set by the window, not typed
+    std::vector<ZoneName> zones_;        // every zone Windows knows, read when first shown
+    std::vector<ZoneFound> zonesShown_;  // those the typed words find, best first, as listed
+    bool labelTyped_ = false;            // the user typed a label of their own
+    bool settingLabel_ = false;          // a field is being set by the window, not typed
 };
 
 }  // namespace marvix

@@ -81,6 +81,12 @@ private:
     bool lost_ = false;
 };
 
+// A zone as the platform names it.
+struct ZoneName {
+    std::string key;      // as stored: never changes with the language ("Tokyo Standard Time")
+    std::string display;  // as shown ("(UTC+09:00) Osaka, Sapporo, Tokyo")
+};
+
 // "local", the zone a clock has unless it is given another: the computer's own.
 inline constexpr std::string_view kLocalZone = "local";
 

@@ -14,11 +14,6 @@
 
 namespace marvix {
 
-struct ZoneName {
-    std::string key;      // as stored: never changes with the language
-    std::string display;  // as shown
-};
-
 // Every zone Windows knows, in its order (by offset).
 std::vector<ZoneName> SystemZones();
 

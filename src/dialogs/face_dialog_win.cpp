@@ -32,17 +32,19 @@ void FaceWindow::CreateControls() {
     SetWindowLongA(name, GWL_STYLE, GetWindowLongA(name, GWL_STYLE) | SS_ENDELLIPSIS | SS_NOPREFIX);
 }
 
+void WriteBackWindowSize(ClockControls& clock) {
+    const Size face = clock.FaceSize();
+    const ClockSettings& now = clock.Settings();
+    if (now.UseWall || (now.TranWidth == face.width && now.TranHeight == face.height)) return;
+    ClockSettings& s = clock.ChangeSettings();
+    s.TranWidth = face.width;
+    s.TranHeight = face.height;
+}
+
 void FaceWindow::BeforeFill() {
-    // Written on purpose: without the snapshot face, "TWidth" and "THeight" are the window's own
-    // size, kept so that ticking the snapshot box keeps the window's size at the next start.
-    const Size face = host_.Clock().FaceSize();
-    if (!Settings().UseWall &&
-        (Settings().TranWidth != face.width || Settings().TranHeight != face.height)) {
-        ClockSettings& s = ChangeSettings();
-        s.TranWidth = face.width;
-        s.TranHeight = face.height;
-    }
+    WriteBackWindowSize(host_.Clock());
     shownPlace_ = {INT32_MIN, INT32_MIN};
+    shownSize_ = Settings().Size;
     // Only when the user sees the dialog, and once a run: the dialog is filled at every start and
     // activation, and the message box would come back each time.
     if (IsVisible()) ReportMissingFolders();
@@ -147,6 +149,11 @@ void FaceWindow::StealWallpaper() {
 // A dragged clock, or one the screen clamp moved: "Left" and "Top" show where it is, and nothing
 // else happens.
 void FaceWindow::ShowLiveValues() {
+    // Ctrl and the wheel change the size behind the field, whose arrows step from what it shows.
+    if (Settings().Size != shownSize_) {
+        shownSize_ = Settings().Size;
+        ShowControl(IdOf(FaceControl::Size));
+    }
     const Rect frame = host_.Clock().Frame();
     if (frame.left == shownPlace_.x && frame.top == shownPlace_.y) return;
     shownPlace_ = {frame.left, frame.top};

@@ -10,6 +10,11 @@
 
 namespace marvix {
 
+// What the window writes whenever it is filled: without the snapshot face, "TWidth" and "THeight"
+// are the window's own size, kept so that ticking the snapshot box keeps the window's size at the
+// next start.
+void WriteBackWindowSize(ClockControls& clock);
+
 class FaceWindow final : public TableDialog {
 public:
     FaceWindow(SettingsWindowHost& host, const DialogLayout& layout);
@@ -31,6 +36,7 @@ private:
     std::string StartFolder() const;
 
     POINT shownPlace_{INT32_MIN, INT32_MIN};  // where Left and Top last showed the clock
+    int32_t shownSize_ = 0;                   // what "Size %" last showed
 };
 
 }  // namespace marvix

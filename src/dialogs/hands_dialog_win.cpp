@@ -20,14 +20,14 @@ void HandsWindow::CreateControls() {
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
 }
 
-// What ShowSettings writes on purpose: the effective lengths and common pivot become the requested
-// ones, and "Together" holds every own pivot at the common one.
-void HandsWindow::BeforeFill() {
-    const FaceLayout& layout = host_.Clock().Layout();
-    ClockSettings& s = ChangeSettings();
-    WriteBackHandGeometry(s, layout, Measures());
+void WriteBackHands(ClockControls& clock) {
+    const FaceLayout& layout = clock.Layout();
+    ClockSettings& s = clock.ChangeSettings();
+    WriteBackHandGeometry(s, layout, MeasuresOf(clock));
     if (s.THand) PivotsTogether(s, layout);
 }
+
+void HandsWindow::BeforeFill() { WriteBackHands(host_.Clock()); }
 
 void HandsWindow::AfterFill() { FillOrderList(); }
 

@@ -9,6 +9,10 @@
 
 namespace marvix {
 
+// What the window writes whenever it is filled: the effective lengths and common pivot become the
+// requested ones, and "Together" holds every own pivot at the common one.
+void WriteBackHands(ClockControls& clock);
+
 class HandsWindow final : public TableDialog {
 public:
     // What the Order list's keys do, as a screen reader tells it and help says.

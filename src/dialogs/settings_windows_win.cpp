@@ -53,4 +53,9 @@ std::unique_ptr<SettingsDialog> MakeSettingsWindow(SettingsWindowHost& host, Dia
     return nullptr;
 }
 
+void WriteBackAsFilled(ClockControls& clock) {
+    WriteBackHands(clock);
+    WriteBackWindowSize(clock);
+}
+
 }  // namespace marvix

@@ -14,12 +14,6 @@
 
 namespace marvix {
 
-std::string WindowText(HWND control) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), int(text.size()))));
-    return text;
-}
-
 TableDialog::TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
                          std::span<const ControlRow> rows)
     : SettingsDialog(host, layout),
@@ -30,9 +24,11 @@ TableDialog::TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
 
 const ControlRow& TableDialog::Row(ControlId id) const { return *FindRow(rows_, id); }
 
-ClockMeasures TableDialog::Measures() const {
-    return {host_.Clock().FaceSize(), host_.Clock().ScreenArea(), host_.Clock().Desktop()};
+ClockMeasures MeasuresOf(ClockControls& clock) {
+    return {clock.FaceSize(), clock.ScreenArea(), clock.Desktop()};
 }
+
+ClockMeasures TableDialog::Measures() const { return MeasuresOf(host_.Clock()); }
 
 HWND TableDialog::Control(ControlId id) const {
     const ControlRow* row = FindRow(rows_, id);

@@ -30,8 +30,8 @@
 
 namespace marvix {
 
-// What a control shows as its text.
-std::string WindowText(HWND control);
+// What the spin edits' caps follow, as `clock` has it now.
+ClockMeasures MeasuresOf(ClockControls& clock);
 
 class TableDialog : public SettingsDialog {
 public:

@@ -13,7 +13,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     marvix::SystemTime clock;
-    marvix::Application app(instance, clock, marvix::MakeSettingsWindow);
+    marvix::Application app(instance, clock, marvix::kSettingsWindows);
     if (!app.Create()) return 1;
     return app.Run();
 }

@@ -11,6 +11,18 @@
 
 namespace marvix {
 
+std::string WindowText(HWND window) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), int(text.size()))));
+    return text;
+}
+
+std::string CaptionOf(std::string_view caption, const std::string& whose) {
+    std::string text(caption);
+    if (!whose.empty()) text += " (" + whose + ")";
+    return text;
+}
+
 SettingsDialog::SettingsDialog(SettingsWindowHost& host, const DialogLayout& layout)
     : host_(host), layout_(layout) {}
 
@@ -75,6 +87,9 @@ void SettingsDialog::ShowWithoutFocus() {
 
 bool SettingsDialog::ReadyToShow() {
     if (!std::exchange(shownBefore_, true)) CreateControlsForShowing();
+    // A clock renamed since it last showed is named anew.
+    const std::string caption = CaptionOf(layout_.caption, host_.Whose());
+    if (caption != WindowText(hwnd_)) SetWindowTextA(hwnd_, caption.c_str());
     if (IsWindowVisible(hwnd_)) return false;
     if (!placedByUser_) PlaceOnClocksMonitor();
     return true;

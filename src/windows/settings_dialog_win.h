@@ -20,6 +20,8 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include <commctrl.h>
@@ -72,6 +74,11 @@ struct DialogLayout {
     // paints its background beneath its children too.
     bool clipChildren = true;
 };
+
+// What a window or control shows as its text.
+std::string WindowText(HWND window);
+// A window's caption with whose it is: "Marvix Face (Tokyo)", or the caption alone.
+std::string CaptionOf(std::string_view caption, const std::string& whose);
 
 class SettingsDialog {
 public:

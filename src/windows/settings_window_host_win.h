@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/geometry.h"
@@ -39,12 +40,21 @@ public:
     // The frames of the settings windows that show: a window opening keeps clear of them where
     // the monitor has room.
     virtual std::vector<Rect> OpenSettingsFrames() const = 0;
+    // Whose windows these are, added to every caption ("Marvix Face (Tokyo)"): empty for the
+    // first clock and for the program's own windows, whose captions stay as they are.
+    virtual std::string Whose() const { return {}; }
 
 protected:
     ~SettingsWindowHost() = default;
 };
 
-using SettingsWindowFactory = std::unique_ptr<SettingsDialog> (*)(SettingsWindowHost& host,
-                                                                  DialogId id);
+// The settings windows as the program's entry hands them in: how one is made, and what the windows
+// write into a clock's settings whenever they are filled (the effective hand geometry, the
+// window's size), which every clock's start writes too, so that the key holds it whether or not a
+// window is ever opened.
+struct SettingsWindowFactory {
+    std::unique_ptr<SettingsDialog> (*make)(SettingsWindowHost& host, DialogId id);
+    void (*writeBack)(ClockControls& clock);
+};
 
 }  // namespace marvix

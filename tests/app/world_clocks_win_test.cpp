@@ -121,6 +121,9 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     EXPECT_EQ(app_->FirstClock().Name(), "") << "the first clock's stays";
 
     tokyo.Dialog(DialogId::Face).Show();
+    EXPECT_EQ(WindowText(tokyo.Dialog(DialogId::Face).Window()), "Marvix Face (Tokyo City)");
+    app_->Dialog(DialogId::Face).Show();
+    EXPECT_EQ(WindowText(app_->Dialog(DialogId::Face).Window()), "Marvix Face") << "the first's";
     SendMessageA(
         FindWindowExA(tokyo.Dialog(DialogId::Face).Window(), nullptr, "Button", "Smooth edges"),
         BM_CLICK, 0, 0);

@@ -266,6 +266,21 @@ TEST_F(FaceDialogTest, DraggingTheClockOnlyShowsInLeftAndTop) {
     EXPECT_EQ(Text(IdOf(FaceControl::Top)), std::to_string(before.top + 30));
 }
 
+// After Ctrl and the wheel the field kept its old number, and its arrows stepped from it: one
+// click took a clock of 120 % to 101 %.
+TEST_F(FaceDialogTest, SizeShowsWhatCtrlAndTheWheelMadeAndItsArrowsStepFromThere) {
+    Start();
+    Open();
+    for (int notch = 0; notch < 2; ++notch)
+        SendMessageA(ClockHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 0);
+    EXPECT_EQ(Text(IdOf(FaceControl::Size)), "120");
+    HWND arrows = GetWindow(Control(IdOf(FaceControl::Size)), GW_HWNDNEXT);
+    SendMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 2));  // the upper arrow
+    SendMessageA(arrows, WM_LBUTTONUP, 0, MAKELPARAM(4, 2));
+    Leave(IdOf(FaceControl::Size));
+    EXPECT_EQ(Clock().Settings().Size, 121);
+}
+
 // The box re-activated the dialog, which filled it again and showed the box again.
 TEST_F(FaceDialogTest, AFolderThatIsGoneIsReportedOnce) {
     Store("DDir", "C:\\marvix-no-such-folder");

@@ -286,6 +286,26 @@ TEST_F(HandsDialogTest, OpeningAndClosingTheDialogChangesNothingStored) {
     EXPECT_EQ(StoredValues(), before);
 }
 
+// The settings windows are made only when first opened, and their write-backs went with them: a
+// clock started and stopped stored its pivots at 0,0 and TranWidth 100, and opening the face
+// window then changed TranWidth.
+TEST_F(HandsDialogTest, AStartStoresWhatTheWindowsWriteAndOpeningThemChangesNothing) {
+    Start();
+    Stop();
+    for (const char* pivot : {"HX", "HY", "MX", "MY", "SX", "SY", "DDtX", "DDtY", "DyX", "DyY",
+                              "MnX", "MnY", "Internet1X", "Internet1Y", "Internet2X", "Internet2Y"})
+        EXPECT_EQ(Stored(pivot), "100") << pivot << ": the centre of the 200-pixel face";
+    EXPECT_EQ(Stored("TranWidth"), "200");
+    EXPECT_EQ(Stored("TranHeight"), "200");
+    const std::vector<std::string> before = StoredValues();
+
+    Start();
+    for (size_t id = 0; id < kDialogCount; ++id) app_->Dialog(DialogId(id)).Show();
+    Pump();
+    Stop();
+    EXPECT_EQ(StoredValues(), before);
+}
+
 // Coming back from a window the dialog owns (a chooser, a message box) refilled the dialog, and
 // with it undid what the user was in the middle of.
 TEST_F(HandsDialogTest, ReturningFromItsOwnWindowIsNoNewActivation) {

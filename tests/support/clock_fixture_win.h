@@ -36,7 +36,7 @@ protected:
 
     // Creates the program as its entry point does.
     Application& Start() {
-        app_ = std::make_unique<Application>(GetModuleHandleA(nullptr), time_, MakeSettingsWindow);
+        app_ = std::make_unique<Application>(GetModuleHandleA(nullptr), time_, kSettingsWindows);
         EXPECT_TRUE(app_->Create());
         return *app_;
     }

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     SetCurrentDirectoryA(gallery.c_str());
     // The README's gallery moment: 10:09:37 on Tuesday 8 December 2026.
     FixedTime time({2026, 12, 8, 3, 10, 9, 37, 0}, 0);
-    Application app(GetModuleHandleA(nullptr), time, MakeSettingsWindow);
+    Application app(GetModuleHandleA(nullptr), time, kSettingsWindows);
     if (!app.Create()) return 1;
     Pump(app, 500);
     int failures = 0;

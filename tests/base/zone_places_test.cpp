@@ -1,0 +1,71 @@
+#include "base/zone_places.h"
+
+#include <gtest/gtest.h>
+
+namespace marvix {
+namespace {
+
+// Zones as Windows names them, west to east.
+const std::vector<ZoneName> kZones = {
+    {"Pacific Standard Time", "(UTC-08:00) Pacific Time (US & Canada)"},
+    {"Central Standard Time", "(UTC-06:00) Central Time (US & Canada)"},
+    {"Eastern Standard Time", "(UTC-05:00) Eastern Time (US & Canada)"},
+    {"US Eastern Standard Time", "(UTC-05:00) Indiana (East)"},
+    {"Newfoundland Standard Time", "(UTC-03:30) Newfoundland"},
+    {"E. South America Standard Time", "(UTC-03:00) Brasilia"},
+    {"India Standard Time", "(UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi"},
+    {"China Standard Time", "(UTC+08:00) Beijing, Chongqing, Hong Kong, Urumqi"},
+    {"Tokyo Standard Time", "(UTC+09:00) Osaka, Sapporo, Tokyo"},
+};
+
+// What a person types finds the zone of the place meant first, labelled as the data spells the
+// place. "india" once chose Indiana, ten and a half hours wrong; "new york" found nothing.
+TEST(ZonePlaces, APlaceTypedFindsItsZoneFirstWithThePlaceAsItsLabel) {
+    const struct {
+        const char* typed;
+        const char* zone;
+        const char* label;
+    } cases[] = {
+        {"new york", "Eastern Standard Time", "New York"},
+        {"los angeles", "Pacific Standard Time", "Los Angeles"},
+        {"shanghai", "China Standard Time", "Shanghai"},
+        {"india", "India Standard Time", "India"},
+        {"kolkata", "India Standard Time", "Kolkata"},
+        {"calcutta", "India Standard Time", "Calcutta"},
+        {"indiana", "US Eastern Standard Time", "Indiana"},
+        {"tokyo", "Tokyo Standard Time", "Tokyo"},
+        {"  TOKYO ", "Tokyo Standard Time", "Tokyo"},
+        {"s\xe3o paulo", "E. South America Standard Time", "S\xe3o Paulo"},
+        {"sao paulo", "E. South America Standard Time", "S\xe3o Paulo"},
+        {"japan", "Tokyo Standard Time", "Japan"},
+        {"york", "Eastern Standard Time", "New York"},  // a word of the city's name
+        {"osaka", "Tokyo Standard Time", "Osaka"},      // Windows' own name, where CLDR has none
+        {"eastern time", "Eastern Standard Time", "Eastern Time"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::vector<ZoneFound> found = FindZones(kZones, c.typed);
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(kZones[found.front().zone].key, c.zone);
+        EXPECT_EQ(found.front().label, c.label);
+    }
+}
+
+TEST(ZonePlaces, NothingTypedFindsEveryZoneInOrderAndNoSuchPlaceFindsNone) {
+    const std::vector<ZoneFound> all = FindZones(kZones, "");
+    ASSERT_EQ(all.size(), kZones.size());
+    for (size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i].zone, i);
+    EXPECT_EQ(all.back().label, "Osaka");
+    EXPECT_TRUE(FindZones(kZones, "atlantis").empty());
+    EXPECT_TRUE(FindZones(kZones, "tokyo atlantis").empty());
+}
+
+TEST(ZonePlaces, FoldingTakesCaseAccentsAndPunctuationAway) {
+    EXPECT_EQ(Folded("  S\xe3o   Paulo "), "sao paulo");
+    EXPECT_EQ(Folded("St. Barth\xe9lemy"), "st barthelemy");
+    EXPECT_EQ(Folded("Dumont d\x92Urville"), "dumont durville");
+    EXPECT_EQ(Folded("\xc5land"), "aland");
+}
+
+}  // namespace
+}  // namespace marvix
