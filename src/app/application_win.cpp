@@ -263,7 +263,7 @@ void Application::ReadingsChanged() {
     for (ClockHost* clock : LiveClocks())
         if (!clock->IsFirst())
             places.push_back({clock->Name(), clock->Clock().TimeNow(), clock->Model().Settings()});
-    Clock().ShowInTray(TrayWords(Clock().InWords(), places));
+    Clock().ShowInTray(TrayTip(Clock().InWords(), places));
 }
 
 ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,

@@ -59,7 +59,7 @@ public:
     // Where the clock's time comes from: its zone's.
     TimeSource& ClockTime() { return clock_; }
     // The tray icon, which only the first clock has, says `words`.
-    void ShowInTray(std::string_view words) { window_.Tray().SetReading(words); }
+    void ShowInTray(std::string_view tip) { window_.Tray().SetTip(tip); }
     // A new clock: beside `anchor` (the clock it was made from) on that clock's monitor, clear of
     // it and of `clearOf` (the other clocks), then of `ratherClearOf` (the windows open), where
     // there is room, and kept there.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/lazy_library_win.h"
+#include "frame/clock_reading.h"
 
 namespace marvix {
 
@@ -17,8 +18,6 @@ BOOL NotifyShell(DWORD message, NOTIFYICONDATAA& data) {
     return notify && notify(message, &data);
 }
 
-constexpr char kMouseHelp[] = "Press left mouse to show clock, right for menu.";
-
 }  // namespace
 
 void TrayIcon::Add(HWND owner, HICON icon) {
@@ -32,18 +31,16 @@ void TrayIcon::Add(HWND owner, HICON icon) {
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;  // 7
     data_.uCallbackMessage = kCallbackMessage;
     data_.hIcon = icon;
-    lstrcpynA(data_.szTip, kMouseHelp, sizeof data_.szTip);
+    lstrcpynA(data_.szTip, std::string(kTrayMouseHelp).c_str(), sizeof data_.szTip);
     added_ = NotifyShell(NIM_ADD, data_) != FALSE;
 }
 
 // Once a minute: a change costs some 6 ms under Wine (3.6 of them in the shell), loading the
 // shell's DLL included.
-void TrayIcon::SetReading(std::string_view reading) {
-    std::string tip(reading);
-    tip += '\n';
-    tip += kMouseHelp;
-    if (tip.compare(0, sizeof data_.szTip - 1, data_.szTip) == 0) return;
-    lstrcpynA(data_.szTip, tip.c_str(), sizeof data_.szTip);
+void TrayIcon::SetTip(std::string_view tip) {
+    const std::string text(tip.substr(0, sizeof data_.szTip - 1));
+    if (text == data_.szTip) return;
+    lstrcpynA(data_.szTip, text.c_str(), sizeof data_.szTip);
     if (added_) NotifyShell(NIM_MODIFY, data_);
 }
 

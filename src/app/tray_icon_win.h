@@ -22,9 +22,9 @@ public:
     bool ShellRestarted(UINT message);
     void Remove();
     bool IsAdded() const { return added_; }
-    // The tip starts with the clock in words, as Windows' own clock is read from the
-    // notification area, then says what the mouse does. Changed only when the words change.
-    void SetReading(std::string_view reading);
+    // The tip (TrayTip: the clock in words, as Windows' own clock is read from the notification
+    // area, then what the mouse does), handed to the shell only when it changes.
+    void SetTip(std::string_view tip);
     const char* Tip() const { return data_.szTip; }
 
 private:

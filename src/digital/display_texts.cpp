@@ -62,6 +62,10 @@ const std::string& LongDayName(const ClockSettings& s, int dayOfWeek) {
     return s.*kDayNames[size_t(std::clamp(dayOfWeek, 1, 7) - 1)];
 }
 
+const std::string& ShortDayName(const ClockSettings& s, int dayOfWeek) {
+    return s.*kDayNames[size_t(std::clamp(dayOfWeek, 1, 7) - 1 + 7)];
+}
+
 const std::string& LongMonthName(const ClockSettings& s, int month) {
     return s.*kMonthNames[size_t(std::clamp(month, 1, 12) - 1)];
 }

@@ -18,5 +18,7 @@ std::string DisplayText(Display display, const ClockSettings& settings, bool col
 // (1 to 12), as the user wrote them.
 const std::string& LongDayName(const ClockSettings& settings, int dayOfWeek);
 const std::string& LongMonthName(const ClockSettings& settings, int month);
+// The short name of the day of the week.
+const std::string& ShortDayName(const ClockSettings& settings, int dayOfWeek);
 
 }  // namespace marvix

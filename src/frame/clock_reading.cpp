@@ -1,5 +1,6 @@
 #include "frame/clock_reading.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "digital/display_texts.h"
@@ -13,15 +14,46 @@ std::string HoursAndMinutes(int hour, int minute) {
     return text;
 }
 
-std::string TrayWords(const std::string& firstReading, const std::vector<PlaceReading>& others) {
+namespace {
+
+enum class DayShown { Long, Short, None };
+
+std::string TipWith(const std::string& firstReading, const std::vector<PlaceReading>& others,
+                    DayShown day, size_t labelLetters, bool help) {
     std::string words = firstReading;
     for (const PlaceReading& place : others) {
         char time[8];
         std::snprintf(time, sizeof time, "%02d:%02d", place.time.hour % 24, place.time.minute % 60);
-        words += '\n' + place.name + ' ' + time + ' ' +
-                 LongDayName(place.spelling, place.time.dayOfWeek);
+        std::string name = place.name.substr(0, labelLetters);
+        while (name.ends_with(' ')) name.pop_back();
+        words += '\n' + name + ' ' + time;
+        if (day == DayShown::Long) words += ' ' + LongDayName(place.spelling, place.time.dayOfWeek);
+        if (day == DayShown::Short)
+            words += ' ' + ShortDayName(place.spelling, place.time.dayOfWeek);
     }
+    if (help) words += '\n' + std::string(kTrayMouseHelp);
     return words;
+}
+
+}  // namespace
+
+std::string TrayTip(const std::string& firstReading, const std::vector<PlaceReading>& others,
+                    size_t room) {
+    size_t longest = 0;
+    for (const PlaceReading& place : others) longest = std::max(longest, place.name.size());
+    std::string tip = TipWith(firstReading, others, DayShown::Long, longest, true);
+    for (const DayShown day : {DayShown::Long, DayShown::Short, DayShown::None}) {
+        if (tip.size() <= room) return tip;
+        tip = TipWith(firstReading, others, day, longest, false);
+    }
+    for (size_t letters = longest; tip.size() > room && letters > 1; --letters)
+        tip = TipWith(firstReading, others, DayShown::None, letters - 1, false);
+    if (tip.size() <= room) return tip;
+    // Too many clocks for any shortening: the tip ends where a word ends.
+    const size_t cut = tip.find_last_of(" \n", room);
+    tip.resize(cut == std::string::npos ? room : cut);
+    while (!tip.empty() && (tip.back() == ',' || tip.back() == ' ')) tip.pop_back();
+    return tip;
 }
 
 namespace {

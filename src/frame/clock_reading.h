@@ -4,6 +4,7 @@
 // window, and what the tray icon's tip starts with.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/local_time.h"
@@ -35,9 +36,18 @@ struct PlaceReading {
     const ClockSettings& spelling;
 };
 
-// The tray tip's words: the first clock's reading alone, or with other clocks a line for each
-// after it, "Tokyo 17:04 Thursday".
-std::string TrayWords(const std::string& firstReading, const std::vector<PlaceReading>& others);
+// What the tray tip ends with while it has room.
+inline constexpr std::string_view kTrayMouseHelp =
+    "Press left mouse to show clock, right for menu.";
+// The characters of a tip Windows keeps.
+inline constexpr size_t kTrayTipRoom = 127;
+
+// The tray tip: the first clock's reading, with other clocks a line for each after it ("Tokyo
+// 17:04 Thursday"), and the mouse's help, within `room` characters. Where they do not fit, the
+// help goes first, then the other clocks' day names are shortened ("Thu") and then left out,
+// then their labels are shortened; what still does not fit ends after its last whole word.
+std::string TrayTip(const std::string& firstReading, const std::vector<PlaceReading>& others,
+                    size_t room = kTrayTipRoom);
 
 // What the alarm window says of the alarm the bell rings for: its time in the clock's words, its
 // label (else "Alarm 1"), and a line on when it was due if it rang late, or that it was not

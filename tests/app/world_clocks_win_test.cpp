@@ -16,7 +16,8 @@ namespace {
 class WorldClocksTest : public ClockFixture {
 protected:
     void Type(const char* text) {
-        for (; *text; ++text) PostMessageA(GetFocus(), WM_CHAR, WPARAM(*text), 1);
+        for (; *text; ++text)
+            PostMessageA(GetFocus(), WM_CHAR, WPARAM(static_cast<unsigned char>(*text)), 1);
         Pump();
     }
     // The zone the words find, under `label`: typed in the find field, then Tab to the zones and
@@ -178,6 +179,35 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     SendMessageA(app_->ClocksList().Window(), WM_COMMAND,
                  MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED), 0);
     EXPECT_TRUE(app_->HasClock()) << "the first clock stays";
+}
+
+// Places typed as a person names them find their zones (Windows names "india" nowhere, and its
+// search chose Indiana); with five clocks and an alarm on, the tip keeps within Windows' 127
+// characters and names every clock.
+TEST_F(WorldClocksTest, PlacesFindTheirZonesAndFiveClocksShareTheTip) {
+    Start();
+    app_->Model().Edit().Alarm1 = true;
+    app_->FirstClock().ShowClocks();
+    const struct {
+        const char* typed;
+        const char* zone;
+        const char* label;
+    } places[] = {{"india", "India Standard Time", "India"},
+                  {"new york", "Eastern Standard Time", "New York"},
+                  {"los angeles", "Pacific Standard Time", "Los Angeles"},
+                  {"s\xe3o paulo", "E. South America Standard Time", "S\xe3o Paulo"}};
+    for (const auto& place : places) AddByKeys(place.typed, "");
+    ASSERT_EQ(app_->Clocks().size(), 5u) << ::testing::PrintToString(messages_.Texts());
+    Wait(300);
+    const std::string tip = app_->Clock().Tray().Tip();
+    EXPECT_LE(tip.size(), 127u);
+    for (size_t i = 0; i < std::size(places); ++i) {
+        const ClockSettings& s = app_->Clocks()[i + 1]->Model().Settings();
+        EXPECT_EQ(s.Zone, places[i].zone);
+        EXPECT_EQ(s.Label, places[i].label);
+        EXPECT_NE(tip.find(std::string("\n") + places[i].label + " "), std::string::npos) << tip;
+    }
+    EXPECT_NE(tip.find(", alarm at "), std::string::npos) << tip;
 }
 
 // A clock stored for a zone Windows does not know shows the computer's own time, and says so
