@@ -11,9 +11,12 @@
 #include "app/resource.h"
 #include "app/running_clock_win.h"
 #include "app/single_instance_win.h"
+#include "base/colour.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
 #include "base/window_thunk_win.h"
+#include "digital/clock_label.h"
+#include "settings/encodings.h"
 #include "windows/dialog_font.h"
 #include "windows/screen_clamp_win.h"
 #include "windows/settings_dialog_win.h"
@@ -266,6 +269,23 @@ void Application::ReadingsChanged() {
     Clock().ShowInTray(TrayTip(Clock().InWords(), places));
 }
 
+namespace {
+
+// The label a new clock copies reads where its colour stands out at 4.5 to 1 from the face under
+// it; else it is black or white, whichever stands out more (a black label on the navy 24-hour
+// face was all but invisible). The user's own choice, made later, stays as it is.
+void GiveLabelAReadableColour(RunningClock& clock) {
+    const ClockSettings& s = clock.Settings();
+    GdiSurface& face = clock.Pictures().face;
+    const Size text = face.TextExtent(s.Label, LabelFont(s));
+    const Rect under = Rect::At(LabelPlace(s, face.GetSize(), text), text);
+    const Colour readable = ReadableOn(MeanColourIn(face, under), s.LabelColour.value);
+    if (readable == s.LabelColour.value) return;
+    clock.ChangeSettings().LabelColour = {ColourText(readable), readable};
+}
+
+}  // namespace
+
 ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
                                  const std::string& label) {
     std::unique_ptr<ClockHost> clock = MakeClock(OtherClockKeys(FreeClockNumber()));
@@ -282,6 +302,7 @@ ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
         RemoveClockKeys(clock->Keys().number);
         return nullptr;
     }
+    GiveLabelAReadableColour(clock->Clock());
     // Clear of the menu and the clocks window it was asked from too, where there is room.
     std::vector<Rect> windows = from.OpenSettingsFrames();
     if (const std::optional<Rect> menu = from.MenuFrame()) windows.push_back(*menu);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "app/resource.h"
@@ -167,6 +169,19 @@ void CaptureDesktop(GdiSurface& face, Point topLeft) {
     const Size size = face.DeviceSize();
     BitBlt(face.DrawingDc(), 0, 0, size.width, size.height, screen.Get(), topLeft.x, topLeft.y,
            SRCCOPY);
+}
+
+Colour MeanColourIn(const GdiSurface& face, Rect area) {
+    uint64_t red = 0, green = 0, blue = 0, count = 0;
+    for (int y = std::max(area.top, 0); y < std::min(area.bottom, face.GetSize().height); ++y) {
+        for (int x = std::max(area.left, 0); x < std::min(area.right, face.GetSize().width); ++x) {
+            const uint32_t pixel = face.PixelAt(x, y);  // 0x00RRGGBB
+            red += (pixel >> 16) & 0xFF, green += (pixel >> 8) & 0xFF, blue += pixel & 0xFF;
+            ++count;
+        }
+    }
+    if (count == 0) return Colour::Rgb(255, 255, 255);
+    return Colour::Rgb(uint8_t(red / count), uint8_t(green / count), uint8_t(blue / count));
 }
 
 }  // namespace marvix

@@ -56,6 +56,9 @@ void PrepareFace(const ClockSettings& settings, ClockPictures& pictures, Size sc
 // TooBig: the fallback face in place of one larger than the screen.
 void UseFallbackFace(ClockPictures& pictures);
 
+// The mean colour of the face picture over `area` (face pixels), what a text there is seen on.
+Colour MeanColourIn(const GdiSurface& face, Rect area);
+
 // Copies the desktop's pixels at `topLeft` into the face picture, at the face's size.
 void CaptureDesktop(GdiSurface& face, Point topLeft);
 

@@ -183,10 +183,11 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
 
 // Places typed as a person names them find their zones (Windows names "india" nowhere, and its
 // search chose Indiana); with five clocks and an alarm on, the tip keeps within Windows' 127
-// characters and names every clock.
+// characters and names every clock. A white label copied onto the white dial turns black.
 TEST_F(WorldClocksTest, PlacesFindTheirZonesAndFiveClocksShareTheTip) {
     Start();
     app_->Model().Edit().Alarm1 = true;
+    app_->Model().Edit().LabelColour = {"clWhite", Colour::Rgb(255, 255, 255)};
     app_->FirstClock().ShowClocks();
     const struct {
         const char* typed;
@@ -205,6 +206,7 @@ TEST_F(WorldClocksTest, PlacesFindTheirZonesAndFiveClocksShareTheTip) {
         const ClockSettings& s = app_->Clocks()[i + 1]->Model().Settings();
         EXPECT_EQ(s.Zone, places[i].zone);
         EXPECT_EQ(s.Label, places[i].label);
+        EXPECT_EQ(s.LabelColour.text, "clBlack");
         EXPECT_NE(tip.find(std::string("\n") + places[i].label + " "), std::string::npos) << tip;
     }
     EXPECT_NE(tip.find(", alarm at "), std::string::npos) << tip;
