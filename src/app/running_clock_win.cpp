@@ -182,6 +182,10 @@ void RunningClock::TrayChanged(bool inTray) {
 
 void RunningClock::ComeForward() {
     window_.ShowFromTray();
+    // Raised first: Windows may refuse the foreground (a start of the program hands it on, but
+    // another program may have taken it since), and a window manager may not raise a window it
+    // activates; either way the clock comes out from under what covered it.
+    SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetForegroundWindow(Window());
 }
 
