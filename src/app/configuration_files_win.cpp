@@ -32,8 +32,12 @@ std::optional<ClockSettings> ConfigurationFiles::Load(const std::string& path,
 bool ConfigurationFiles::Save(const std::string& path, const ClockSettings& settings,
                               const DisplayFonts& fonts) const {
     const std::string whole = FullPathOf(path);
+    // A face or sound inside the file's folder is named from it, as the gallery names its own,
+    // so that the folder can be moved or given away whole.
+    ClockSettings written = settings;
+    RelateFilePaths(written, FolderOf(whole));
     unsigned long error = 0;
-    if (!WriteConfigFile(whole, SaveConfigText(settings, fonts, triples_), &error)) {
+    if (!WriteConfigFile(whole, SaveConfigText(written, fonts, triples_), &error)) {
         ShowMessage(NamingFile(kCannotSaveFile, whole, FileProblemInWords(error)));
         return false;
     }

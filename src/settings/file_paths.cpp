@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/ascii.h"
+
 namespace marvix {
 
 namespace {
@@ -37,6 +39,19 @@ std::string ResolvedAgainst(std::string_view folder, std::string_view path) {
     return whole += path;
 }
 
+std::string RelativeTo(std::string_view folder, std::string_view path) {
+    while (!folder.empty() && IsSeparator(folder.back())) folder.remove_suffix(1);
+    if (folder.empty() || path.size() <= folder.size() + 1 || !IsSeparator(path[folder.size()]))
+        return std::string(path);
+    for (size_t i = 0; i < folder.size(); ++i) {
+        const bool same = IsSeparator(folder[i])
+                              ? IsSeparator(path[i])
+                              : EqualsIgnoringAsciiCase(folder.substr(i, 1), path.substr(i, 1));
+        if (!same) return std::string(path);
+    }
+    return std::string(path.substr(folder.size() + 1));
+}
+
 std::optional<char> ForbiddenFileNameCharacter(std::string_view name) {
     constexpr std::string_view kForbidden = "\\/:*?\"<>|";
     for (char c : name) {
@@ -49,6 +64,11 @@ std::optional<char> ForbiddenFileNameCharacter(std::string_view name) {
 void ResolveFilePaths(ClockSettings& settings, std::string_view folder) {
     for (std::string ClockSettings::*file : kFileSettings)
         settings.*file = ResolvedAgainst(folder, settings.*file);
+}
+
+void RelateFilePaths(ClockSettings& settings, std::string_view folder) {
+    for (std::string ClockSettings::*file : kFileSettings)
+        settings.*file = RelativeTo(folder, settings.*file);
 }
 
 }  // namespace marvix

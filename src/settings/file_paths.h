@@ -23,11 +23,17 @@ std::string_view FolderOf(std::string_view path);
 // `path` as seen from `folder`: unchanged when it is empty or not relative.
 std::string ResolvedAgainst(std::string_view folder, std::string_view path);
 
+// `path` as a file in `folder` names it: relative, when it lies inside the folder (letters compared
+// without regard to case, as Windows compares names; either separator); else unchanged.
+std::string RelativeTo(std::string_view folder, std::string_view path);
+
 // The first character a Windows file name cannot hold (a separator, a colon, a wildcard, a quote,
 // an angle bracket, a bar, a control character), if the name has one.
 std::optional<char> ForbiddenFileNameCharacter(std::string_view name);
 
 // The face and every sound file the settings name, resolved against `folder`.
 void ResolveFilePaths(ClockSettings& settings, std::string_view folder);
+// The face and every sound file that lie inside `folder`, named relative to it.
+void RelateFilePaths(ClockSettings& settings, std::string_view folder);
 
 }  // namespace marvix
