@@ -64,6 +64,10 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}, MIT licence"
 !define MUI_UNICON "${ICON}"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${__FILEDIR__}/installer.bmp"
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${__FILEDIR__}/installer.bmp"
+; Scaled to the page's height, never stretched to its shape: at 144 pixels per inch the picture's
+; place is not 164 x 314 scaled alike in both directions, and the round clock became an ellipse.
+!define MUI_WELCOMEFINISHPAGE_BITMAP_STRETCH AspectFitHeight
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP_STRETCH AspectFitHeight
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\marvix.exe"
