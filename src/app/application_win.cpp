@@ -309,6 +309,7 @@ ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
     if (clocksWindow_ && clocksWindow_->IsVisible())
         windows.push_back(WindowFrame(clocksWindow_->Window()));
     clock->Clock().PlaceBeside(from.Clock().Frame(), OtherClockFrames(*clock), windows);
+    from.KeepWindowsClearOf(clock->Clock().Frame());
     clock->ShowAtStart();
     clocks_.push_back(std::move(clock));
     ReadingsChanged();

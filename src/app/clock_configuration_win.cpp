@@ -29,7 +29,7 @@ bool RunningClock::LoadConfiguration(const std::string& path) {
     // stands; taken once, since each hides the clock and waits on the window thread.
     Restack();
     if (Settings().UseWall) TakeSnapshot();
-    app_.RefreshOpenDialogs();
+    app_.ConfigurationLoaded();
     return true;
 }
 

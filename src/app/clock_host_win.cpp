@@ -116,12 +116,27 @@ void ClockHost::ShowMenuOrExitConfirmation() {
     }
 }
 
-void ClockHost::RefreshOpenDialogs() {
+void ClockHost::ConfigurationLoaded() {
     for (DialogId id : {DialogId::Hands, DialogId::Phases, DialogId::Face, DialogId::Digital,
                         DialogId::Alarms, DialogId::Spelling}) {
         const auto& dialog = dialogs_[static_cast<size_t>(id)];
         if (dialog && dialog->IsVisible()) dialog->ShowSettings();
     }
+    // The clock keeps the place the file gives it; a window it came to rest on (four of the
+    // menu's buttons had been hidden under a gallery clock) moves beside it again.
+    if (IsLive()) KeepWindowsClearOf(running_->Frame());
+}
+
+void ClockHost::KeepWindowsClearOf(const Rect& clock) {
+    const auto keepClear = [&](SettingsDialog* window) {
+        if (!window || !window->IsVisible()) return;
+        const Rect at = WindowFrame(window->Window());
+        if (at.left < clock.right && clock.left < at.right && at.top < clock.bottom &&
+            clock.top < at.bottom)
+            window->MoveBesideClock();
+    };
+    keepClear(controlMenu_.get());
+    for (const auto& dialog : dialogs_) keepClear(dialog.get());
 }
 
 void ClockHost::ShowLiveValues() {

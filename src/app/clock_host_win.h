@@ -61,6 +61,10 @@ public:
     SettingsDialog& Dialog(DialogId id);
     AlarmWindow* Alarm() { return alarm_.get(); }
     bool OwnsWindow(HWND window) const;
+    // Its menu and settings windows that show over `clock` (this clock, moved by a loaded file, or
+    // a new clock that found no room clear of them) moved beside this clock again, the menu first,
+    // since the settings windows keep clear of it.
+    void KeepWindowsClearOf(const Rect& clock);
 
     // SettingsWindowHost
     HINSTANCE Instance() const override { return program_.Instance(); }
@@ -76,7 +80,7 @@ public:
     // ClockOwner
     void ShowTaskbarButton(bool show) override { program_.ShowTaskbarButton(show); }
     void ShowMenuOrExitConfirmation() override;
-    void RefreshOpenDialogs() override;
+    void ConfigurationLoaded() override;
     void ShowLiveValues() override;
     void ShowAlarm(const AlarmNotice& notice, bool canSnooze) override;
     void HideAlarm() override;

@@ -20,8 +20,9 @@ public:
     virtual void ShowMenuOrExitConfirmation() = 0;
     // The right button on the tray icon, which serves every clock: `icon` is its window.
     virtual void TrayMenuWanted(HWND icon) = 0;
-    // After a configuration file is loaded: every open settings window shows the new values.
-    virtual void RefreshOpenDialogs() = 0;
+    // After a configuration file is loaded: every open settings window shows the new values, and
+    // any the clock, moved to the file's place, now stands on moves beside it again.
+    virtual void ConfigurationLoaded() = 0;
     // After a frame or a move: open settings windows show what the clock has just changed.
     virtual void ShowLiveValues() = 0;
     // The alarm window, showing what the bell rings for, or hidden.

@@ -97,6 +97,9 @@ public:
     // focus where it is: what the user is typing in keeps the keys.
     void ShowWithoutFocus();
     void Hide();
+    // Placed again where it first showed (the clock has come to stand over it), even if the user
+    // had moved it.
+    void MoveBesideClock() { PlaceOnClocksMonitor(); }
     // Copies the current settings into the controls.
     virtual void ShowSettings() {}
     // After every frame, while the window is visible: shows values the clock itself has just

@@ -98,6 +98,32 @@ TEST_F(ControlMenuTest, WindowsOpenedFromTheMenuOrWithF1ComeUpClearOfIt) {
     EXPECT_FALSE(IntersectRect(&overlap, &help, &clock)) << "clear of the clock";
 }
 
+// A loaded configuration moved the clock to the file's place, over the open menu, hiding four of
+// its buttons: the clock keeps the file's place and the menu moves beside it again.
+TEST_F(ControlMenuTest, AClockLoadedOverItsOpenMenuLeavesTheMenuBesideIt) {
+    Start();
+    app_->ShowMenuOrExitConfirmation();
+    Pump();
+    const RECT menu = WindowRect(app_->ControlMenu().Window()), clock = WindowRect(ClockHwnd());
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string file = std::string(folder) + "over-the-menu.ccf";
+    ClockSettings& s = Clock().ChangeSettings();
+    const int fl = s.FL, ft = s.FT;
+    s.FL = menu.left, s.FT = menu.top;
+    ASSERT_TRUE(Clock().SaveConfiguration(file));
+    s.FL = fl, s.FT = ft;
+    ASSERT_TRUE(Clock().LoadConfiguration(file));
+    Pump();
+    DeleteFileA(file.c_str());
+    const RECT moved = WindowRect(ClockHwnd()), menuNow = WindowRect(app_->ControlMenu().Window());
+    EXPECT_EQ(moved.left, menu.left) << "the file's place";
+    EXPECT_NE(moved.left, clock.left);
+    RECT overlap;
+    EXPECT_FALSE(IntersectRect(&overlap, &moved, &menuNow));
+    EXPECT_TRUE(app_->ControlMenu().IsVisible());
+}
+
 TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
     Store("Tray", "true");
     Start();
