@@ -56,7 +56,7 @@ void ReadSettings(ClockSettings& settings, RegistryValues& store, SettingSequenc
         std::string_view text = def->defaultText;
         if (!stored.error.empty()) {
             errors.push_back(std::move(stored.error));
-        } else if (stored.text) {
+        } else if (stored.text && MayHold(*def, *stored.text)) {
             text = *stored.text;
         }
         if (!AssignSettingText(settings, *def, text)) {

@@ -1,5 +1,6 @@
 #include "settings/settings_table.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace marvix {
@@ -42,6 +43,22 @@ constexpr std::array<SettingDef, kAllSettingCount> kTable = {{
 #include "settings/program_settings.def"
 #undef X
 }};
+
+// What the program's own settings may hold beyond what their kind converts: a number's bounds, or
+// a text's length.
+struct Bounds {
+    Setting setting;
+    int32_t minimum;
+    int32_t maximum;
+};
+constexpr Bounds kProgramBounds[] = {
+    {Setting::Alarm1Days, 0, 127}, {Setting::Alarm2Days, 0, 127},   {Setting::Alarm3Days, 0, 127},
+    {Setting::Alarm4Days, 0, 127}, {Setting::Alarm5Days, 0, 127},   {Setting::Alarm1Label, 0, 40},
+    {Setting::Alarm2Label, 0, 40}, {Setting::Alarm3Label, 0, 40},   {Setting::Alarm4Label, 0, 40},
+    {Setting::Alarm5Label, 0, 40}, {Setting::SnoozeMinutes, 1, 60}, {Setting::Size, 50, 400},
+    {Setting::Opacity, 20, 100},   {Setting::Zone, 1, 127},         {Setting::LabelX, -1, 9999},
+    {Setting::LabelY, -1, 9999},   {Setting::LabelFont, 1, 31},     {Setting::LabelSize, 1, 400},
+};
 
 // clang-format off
 template <class... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
@@ -102,6 +119,19 @@ bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::stri
         },
         def.field);
     // clang-format on
+}
+
+bool MayHold(const SettingDef& def, std::string_view text) {
+    const auto program = ProgramSettings();
+    if (&def < program.data() || &def >= program.data() + program.size()) return true;
+    if (def.kind == SettingKind::Boolean) return text == "true" || text == "false";
+    const auto bounds = std::ranges::find_if(
+        kProgramBounds, [&](const Bounds& b) { return &DefOf(b.setting) == &def; });
+    if (bounds == std::end(kProgramBounds)) return true;
+    if (def.kind == SettingKind::String)
+        return text.size() >= size_t(bounds->minimum) && text.size() <= size_t(bounds->maximum);
+    const std::optional<int32_t> value = ParseInteger(text);
+    return value && *value >= bounds->minimum && *value <= bounds->maximum;
 }
 
 std::string SettingText(const ClockSettings& settings, const SettingDef& def) {

@@ -88,6 +88,12 @@ const SettingDef* FindSetting(std::string_view name);
 // does not convert; the caller reports NotAnIntegerMessage(text).
 bool AssignSettingText(ClockSettings& settings, const SettingDef& def, std::string_view text);
 
+// Whether stored text is a value the setting may hold. The clock's own settings take what their
+// kind converts, as the clock always has; the program's own hold only "true" or "false" as a
+// boolean, a number within its bounds, a text within its length (a zone or a font is never empty,
+// an alarm's label at most 40 characters). A stored value that may not be held takes the default.
+bool MayHold(const SettingDef& def, std::string_view text);
+
 // The field as stored text.
 std::string SettingText(const ClockSettings& settings, const SettingDef& def);
 

@@ -212,6 +212,28 @@ TEST_F(WorldClocksTest, PlacesFindTheirZonesAndFiveClocksShareTheTip) {
     EXPECT_NE(tip.find(", alarm at "), std::string::npos) << tip;
 }
 
+// Values of the program's own under the subkeys that it may not hold take their defaults, and the
+// start completes with every clock: a clock of 5000 % with a number for its zone, a first clock
+// of 5 % opacity, and a key under Clocks that names no clock.
+TEST_F(WorldClocksTest, BadValuesUnderTheSubkeysTakeTheirDefaultsAndEveryClockStarts) {
+    Win32Registry bad(OtherClockKeys(3).clock);
+    bad.WriteValue("Size", "5000");
+    bad.WriteValue("Label", "Bad");
+    const DWORD number = 7;
+    RegSetKeyValueA(HKEY_CURRENT_USER, OtherClockKeys(3).clock.c_str(), "Zone", REG_DWORD, &number,
+                    sizeof number);
+    Win32Registry(kProgramKeyPath).WriteValue("Opacity", "5");
+    Win32Registry(std::string(kClocksKeyPath) + "\\notes").WriteValue("Zone", "Tokyo");
+    Start();
+    ASSERT_EQ(app_->Clocks().size(), 2u);
+    const ClockSettings& s = app_->Clocks()[1]->Model().Settings();
+    EXPECT_EQ(s.Size, 100);
+    EXPECT_EQ(s.Zone, "local");
+    EXPECT_EQ(s.Label, "Bad");
+    EXPECT_EQ(app_->Model().Settings().Opacity, 100);
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"Invalid data type for 'Zone'"});
+}
+
 // A clock stored for a zone Windows does not know shows the computer's own time, and says so
 // once; closed by the system, it is kept.
 TEST_F(WorldClocksTest, AZoneWindowsDoesNotKnowShowsLocalTimeAndSaysSoOnce) {

@@ -180,6 +180,42 @@ TEST(ReadSettings, BadValueIsReportedTakesItsDefaultAndReadingGoesOn) {
     EXPECT_EQ(settings.CFont3.value, Colour::Rgb(255, 0, 0));
 }
 
+// The program's own values under the subkey: one out of range (a Size of 5000 made a clock forty
+// times its face), empty where a zone or font must be named, or no boolean, takes its default.
+TEST(ReadSettings, AProgramValueItMayNotHoldTakesItsDefault) {
+    const struct {
+        const char* name;
+        const char* stored;
+        const char* read;  // as SettingText gives it back
+    } cases[] = {
+        {"Size", "5000", "100"},
+        {"Size", "49", "100"},
+        {"Size", "400", "400"},
+        {"Size", "", "100"},
+        {"Opacity", "abc", "100"},
+        {"Opacity", "20", "20"},
+        {"LabelX", "-1", "-1"},
+        {"LabelX", "-2", "-1"},
+        {"Alarm3Days", "128", "127"},
+        {"Zone", "", "local"},
+        {"Zone", "Tokyo Standard Time", "Tokyo Standard Time"},
+        {"Label", "", ""},
+        {"LabelFont", "", "Arial"},
+        {"SmoothEdges", "yes", "true"},
+        {"SmoothEdges", "false", "false"},
+    };
+    for (const auto& c : cases) {
+        MemoryRegistry registry;
+        registry.values = {{c.name, c.stored}};
+        ClockSettings settings = DefaultSettings();
+        std::vector<std::string> errors;
+        ReadSettings(settings, registry, ProgramSequence(), errors);
+        EXPECT_EQ(SettingText(settings, *FindSetting(c.name)), c.read) << c.name << " " << c.stored;
+        EXPECT_TRUE(errors.empty());
+    }
+    EXPECT_TRUE(MayHold(*FindSetting("FL"), "-99999")) << "the clock's own take what converts";
+}
+
 TEST(ReadSettings, UnreadableValueIsReportedAndTakesItsDefault) {
     MemoryRegistry registry;
     registry.unreadable = {"FL"};
