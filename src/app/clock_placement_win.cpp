@@ -1,14 +1,17 @@
 #include "app/clock_placement_win.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/clock_pictures_win.h"
+#include "base/smooth_shapes.h"
 #include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
-void ClockPlacement::Attach(HWND window) {
+void ClockPlacement::Attach(HWND window, LayeredOutline& outline) {
     window_ = window;
+    outline_ = &outline;
     Moved();
 }
 
@@ -38,7 +41,28 @@ void ClockPlacement::Reshape(const ClockSettings& s) {
     RECT client;
     GetClientRect(window_, &client);
     const int corner = int(std::lround(s.RSqr * scale_));
-    const WindowRegion region = RegionForShape(s.CShape, corner, {client.right, client.bottom});
+    const Size size{client.right, client.bottom};
+    WindowRegion region = RegionForShape(s.CShape, corner, size);
+    const bool layered = UsesLayeredOutline(
+        s.SmoothOutline, s.SmoothEdges, s.SmoothOutline == 0 && SystemComposesWindows(), region);
+    if (layered) {
+        const Rect& b = region.bounds;
+        const Size round = region.shape == RegionShape::Ellipse
+                               ? Size{b.Width(), b.Height()}
+                               : Size{region.corner, region.corner};
+        const Rect inside{b.left + round.width / 2, b.top + round.height / 2,
+                          b.right - round.width / 2, b.bottom - round.height / 2};
+        outline_->Use(RoundedRectCoverage(size, b, round), size, inside,
+                      std::max(2, int(std::lround(2 * scale_))));
+        // The region still takes the clicks on the corners away, one pixel wider than the outline
+        // so that no pixel of the blended edge is cut: not every system passes a click through
+        // a pixel of no alpha.
+        region.bounds = b.Inflated(1);
+        if (region.shape == RegionShape::RoundRect) region.corner += 2;
+    } else {
+        outline_->Use({}, {});
+    }
+    ApplyOverlay(s);
     const Rect& b = region.bounds;
     HRGN handle = nullptr;
     if (region.shape == RegionShape::Ellipse) {
@@ -101,14 +125,23 @@ void ClockPlacement::TakeSnapshot(GdiSurface& face) {
 
 void ClockPlacement::ApplyOverlay(const ClockSettings& s) {
     const OverlayStyle style = OverlayStyleFor(s.ClickThrough, s.Opacity);
-    if (style == overlay_) return;
+    const bool outline = outline_ && outline_->Active();
+    if (style == overlay_ && outline == layeredOutline_) return;
     overlay_ = style;
+    layeredOutline_ = outline;
     LONG ex = GetWindowLongA(window_, GWL_EXSTYLE) & ~(WS_EX_LAYERED | WS_EX_TRANSPARENT);
-    if (style.layered) ex |= WS_EX_LAYERED;
+    // Made plain first: a window given SetLayeredWindowAttributes takes no UpdateLayeredWindow,
+    // nor the other way round, until it is layered anew.
+    SetWindowLongA(window_, GWL_EXSTYLE, ex);
+    if (style.layered || outline) ex |= WS_EX_LAYERED;
     // Clicks pass only through a layered window: WS_EX_TRANSPARENT alone passes nothing.
     if (style.clickThrough) ex |= WS_EX_TRANSPARENT;
     SetWindowLongA(window_, GWL_EXSTYLE, ex);
-    if (style.layered) SetLayeredWindowAttributes(window_, 0, style.alpha, LWA_ALPHA);
+    if (outline) {
+        outline_->SetOpacity(style.alpha);
+    } else if (style.layered) {
+        SetLayeredWindowAttributes(window_, 0, style.alpha, LWA_ALPHA);
+    }
     SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }

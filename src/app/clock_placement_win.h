@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "app/layered_outline_win.h"
 #include "base/gdi_surface_win.h"
 #include "base/geometry.h"
 #include "frame/placement.h"
@@ -21,8 +22,9 @@ namespace marvix {
 
 class ClockPlacement {
 public:
-    // The window placed from now on (once it exists).
-    void Attach(HWND window);
+    // The window placed from now on (once it exists), and the layered outline it shows through
+    // when its outline is blended into the desktop.
+    void Attach(HWND window, LayeredOutline& outline);
     // WM_WINDOWPOSCHANGED: the window's rectangle as of its last move or resize.
     void Moved();
     Rect Frame() const { return {frame_.left, frame_.top, frame_.right, frame_.bottom}; }
@@ -39,7 +41,8 @@ public:
     // Holds the window on the work area of its monitor, or with IgnoreBoundary brings it back
     // only from off every monitor; returns whether it moved.
     bool KeepOnScreen(const ClockSettings& settings);
-    // CShape and RSqr: the window cut to its shape (RSqr in face pixels, at the scale).
+    // CShape and RSqr: the window cut to its shape (RSqr in face pixels, at the scale); with
+    // smooth edges, where SmoothOutline asks, its edge blended into the desktop instead.
     void Reshape(const ClockSettings& settings);
     void SetScale(double scale) { scale_ = scale; }
     // FacePos: above, among or beneath the other windows.
@@ -65,6 +68,8 @@ private:
     std::vector<Monitor> monitors_;
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
     OverlayStyle overlay_;
+    LayeredOutline* outline_ = nullptr;
+    bool layeredOutline_ = false;  // as the window was last styled
     double scale_ = 1.0;
 };
 

@@ -101,6 +101,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ClockWindow::Created() {
+    if (display_) outline_.Attach(hwnd_, *display_);
     if (withTrayIcon_) {
         tray_.Add(hwnd_, static_cast<HICON>(LoadImageA(app_.Instance(), MAKEINTRESOURCEA(IDI_TRAY),
                                                        IMAGE_ICON, 16, 16, LR_SHARED)));
@@ -117,7 +118,8 @@ LRESULT ClockWindow::KeyDown(WPARAM key, UINT message, LPARAM lParam) {
 void ClockWindow::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
-    if (display_) {
+    // A window shown through UpdateLayeredWindow paints nothing of its own.
+    if (display_ && !outline_.Active()) {
         const Size size = display_->DeviceSize();
         BitBlt(dc, 0, 0, size.width, size.height, display_->Dc(), 0, 0, SRCCOPY);
     }
@@ -130,6 +132,7 @@ void ClockWindow::Paint() {
 void ClockWindow::ShowPart(Rect area) {
     if (!display_) return;
     area = display_->DeviceRect(area);
+    if (outline_.Active()) return outline_.Show(area);
     if (const BorrowedDc dc(hwnd_); dc) {
         BitBlt(dc.Get(), area.left, area.top, area.Width(), area.Height(), display_->Dc(),
                area.left, area.top, SRCCOPY);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/clock_owner_win.h"
+#include "app/layered_outline_win.h"
 #include "app/tray_icon_win.h"
 #include "app/window_drag_win.h"
 #include "base/gdi_surface_win.h"
@@ -66,6 +67,7 @@ public:
 
     HWND Window() const { return hwnd_; }
     TrayIcon& Tray() { return tray_; }
+    LayeredOutline& Outline() { return outline_; }
     const TrayIcon& Tray() const { return tray_; }
     bool IsDragging() const { return drag_.Active(); }
 
@@ -93,6 +95,7 @@ private:
     ClockWindowEvents& events_;
     const GdiSurface* display_ = nullptr;
     TrayIcon tray_;
+    LayeredOutline outline_;
     bool withTrayIcon_;
     WindowDrag drag_;
     bool activated_ = false;  // the first activation has been handled

@@ -35,7 +35,7 @@ RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock
 
 void RunningClock::WindowCreated() {
     HWND hwnd = window_.Window();
-    placement_.Attach(hwnd);
+    placement_.Attach(hwnd, window_.Outline());
 
     std::vector<std::string> errors;
     ClockSettings& s = model_.Edit();

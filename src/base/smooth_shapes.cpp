@@ -203,4 +203,51 @@ void SmoothPainter::Arc(const PixelTarget& target, Rect b, Point start, Point en
     r.Fill(target, pen.colour);
 }
 
+std::vector<uint8_t> RoundedRectCoverage(Size size, Rect bounds, Size corner) {
+    std::vector<uint8_t> coverage(size_t(std::max(size.width, 0)) *
+                                  size_t(std::max(size.height, 0)));
+    if (coverage.empty() || bounds.Empty()) return coverage;
+    agg::rasterizer_scanline_aa<> ras;
+    agg::scanline_u8 scanline;
+    const double rx = std::min(corner.width, bounds.Width()) / 2.0,
+                 ry = std::min(corner.height, bounds.Height()) / 2.0;
+    // A quarter ellipse at each corner, clockwise from the top-left (y grows downward).
+    const struct {
+        double cx, cy, from;
+    } corners[] = {{bounds.left + rx, bounds.top + ry, 0.5},
+                   {bounds.right - rx, bounds.top + ry, 0.75},
+                   {bounds.right - rx, bounds.bottom - ry, 0},
+                   {bounds.left + rx, bounds.bottom - ry, 0.25}};
+    const int steps = std::max(1, StepsFor(rx, ry) / 4);
+    bool first = true;
+    for (const auto& c : corners) {
+        for (int i = 0; i <= steps; ++i) {
+            const double turn = kTau * (c.from + 0.25 * i / steps);
+            const double x = c.cx + rx * std::cos(turn), y = c.cy + ry * std::sin(turn);
+            if (first) {
+                ras.move_to_d(x, y);
+            } else {
+                ras.line_to_d(x, y);
+            }
+            first = false;
+        }
+    }
+    ras.close_polygon();
+    if (!ras.rewind_scanlines()) return coverage;
+    scanline.reset(ras.min_x(), ras.max_x());
+    while (ras.sweep_scanline(scanline)) {
+        const int y = scanline.y();
+        if (y < 0 || y >= size.height) continue;
+        auto span = scanline.begin();
+        for (unsigned n = scanline.num_spans(); n > 0; --n, ++span) {
+            for (int i = 0; i < span->len; ++i) {
+                const int x = span->x + i;
+                if (x >= 0 && x < size.width)
+                    coverage[size_t(y) * size_t(size.width) + size_t(x)] = span->covers[i];
+            }
+        }
+    }
+    return coverage;
+}
+
 }  // namespace marvix

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "base/geometry.h"
 #include "base/surface.h"
@@ -28,6 +29,11 @@ struct PixelTarget {
     double scale = 1.0;
     Rect clip;  // the only pixels drawn, unless empty
 };
+
+// How much of each pixel of a picture `size` large a rectangle `bounds` covers whose corners are
+// rounded by ellipses `corner` large (the bounds' own size: an ellipse; none: square corners),
+// 0 to 255, rows top first: a window's outline, as its per-pixel alpha.
+std::vector<uint8_t> RoundedRectCoverage(Size size, Rect bounds, Size corner);
 
 class SmoothPainter {
 public:

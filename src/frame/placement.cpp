@@ -149,6 +149,14 @@ Point KeepSpotUnder(Point pointer, Point topLeft, double before, double after) {
     return {keep(pointer.x, topLeft.x), keep(pointer.y, topLeft.y)};
 }
 
+bool UsesLayeredOutline(int smoothOutline, bool smoothEdges, bool systemComposes,
+                        const WindowRegion& region) {
+    const bool curved = region.shape == RegionShape::Ellipse ||
+                        (region.shape == RegionShape::RoundRect && region.corner > 0);
+    if (!smoothEdges || !curved) return false;
+    return smoothOutline == 1 || (smoothOutline == 0 && systemComposes);
+}
+
 OverlayStyle OverlayStyleFor(bool clickThrough, int opacityPercent) {
     const int percent = std::clamp(opacityPercent, 20, 100);
     return {.layered = clickThrough || percent < 100,

@@ -77,6 +77,13 @@ Point CentreIn(Size window, Rect area);
 // passing while ClickThrough, and its opacity (20 to 100 per cent, a stored value held to them)
 // as an alpha from 0 to 255. At 100 per cent without click-through it is a plain window, which
 // costs nothing and changes no pixel.
+// Whether the clock's outline reaches the screen as a layered window whose edge pixels are blended
+// into the desktop, rather than cut by its region: only with smooth edges (off, every pixel is as
+// the clock was always drawn) and a round or rounded region (a square one has no edge to blend).
+// `smoothOutline` 0: where the system composes windows; 1: always; 2: never.
+bool UsesLayeredOutline(int smoothOutline, bool smoothEdges, bool systemComposes,
+                        const WindowRegion& region);
+
 struct OverlayStyle {
     bool layered = false;
     bool clickThrough = false;

@@ -52,12 +52,13 @@ struct Bounds {
     int32_t maximum;
 };
 constexpr Bounds kProgramBounds[] = {
-    {Setting::Alarm1Days, 0, 127}, {Setting::Alarm2Days, 0, 127},   {Setting::Alarm3Days, 0, 127},
-    {Setting::Alarm4Days, 0, 127}, {Setting::Alarm5Days, 0, 127},   {Setting::Alarm1Label, 0, 40},
-    {Setting::Alarm2Label, 0, 40}, {Setting::Alarm3Label, 0, 40},   {Setting::Alarm4Label, 0, 40},
-    {Setting::Alarm5Label, 0, 40}, {Setting::SnoozeMinutes, 1, 60}, {Setting::Size, 50, 400},
-    {Setting::Opacity, 20, 100},   {Setting::Zone, 1, 127},         {Setting::LabelX, -1, 9999},
-    {Setting::LabelY, -1, 9999},   {Setting::LabelFont, 1, 31},     {Setting::LabelSize, 1, 400},
+    {Setting::Alarm1Days, 0, 127},  {Setting::Alarm2Days, 0, 127},   {Setting::Alarm3Days, 0, 127},
+    {Setting::Alarm4Days, 0, 127},  {Setting::Alarm5Days, 0, 127},   {Setting::Alarm1Label, 0, 40},
+    {Setting::Alarm2Label, 0, 40},  {Setting::Alarm3Label, 0, 40},   {Setting::Alarm4Label, 0, 40},
+    {Setting::Alarm5Label, 0, 40},  {Setting::SnoozeMinutes, 1, 60}, {Setting::Size, 50, 400},
+    {Setting::Opacity, 20, 100},    {Setting::Zone, 1, 127},         {Setting::LabelX, -1, 9999},
+    {Setting::LabelY, -1, 9999},    {Setting::LabelFont, 1, 31},     {Setting::LabelSize, 1, 400},
+    {Setting::SmoothOutline, 0, 2},
 };
 
 // clang-format off

@@ -24,7 +24,8 @@ TEST(SmoothShapes, AnEdgeThatHalfCoversAPixelBlendsItByHalf) {
     for (const auto& c : cases) {
         std::vector<uint32_t> pixels(40 * 20, c.under);
         SmoothPainter painter;
-        painter.Line({pixels.data(), 40, {40, 20}, 1.0, {}}, {2, 10}, {37, 10}, Pen{c.pen, 2, true});
+        painter.Line({pixels.data(), 40, {40, 20}, 1.0, {}}, {2, 10}, {37, 10},
+                     Pen{c.pen, 2, true});
         const auto at = [&](int y) { return (pixels[size_t(y) * 40 + 20] >> c.shift) & 0xFF; };
         EXPECT_NEAR(Linear(at(9)), 0.5, 0.1) << std::hex << c.under;
         EXPECT_NEAR(Linear(at(11)), 0.5, 0.1);
@@ -70,6 +71,42 @@ TEST(SmoothShapes, AtTwiceTheSizeAHandReachesTwiceAsFar) {
         return farthest;
     };
     EXPECT_NEAR(reach(2), 2 * reach(1), 1);
+}
+
+}  // namespace
+}  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// The clock's outline as a layered window's alpha: whole inside, nothing at the corners, and the
+// edge's pixels partly covered, adding up to the shape's area.
+TEST(OutlineCoverage, AnEllipseAndARoundedSquareCoverWhatTheirAreaSays) {
+    const struct {
+        Rect bounds;
+        Size corner;
+        double area;
+    } cases[] = {
+        {{0, 0, 40, 40}, {40, 40}, 3.14159265 * 400},
+        {{0, 0, 40, 20}, {40, 20}, 3.14159265 * 200},
+        {{0, 0, 40, 40}, {10, 10}, 1600 - (100 - 3.14159265 * 25)},
+        {{0, 0, 40, 40}, {0, 0}, 1600},
+    };
+    for (const auto& c : cases) {
+        const Size size{40, 40};
+        const std::vector<uint8_t> cover = RoundedRectCoverage(size, c.bounds, c.corner);
+        const auto at = [&](int x, int y) { return cover[size_t(y * size.width + x)]; };
+        double total = 0;
+        for (uint8_t a : cover) total += a / 255.0;
+        EXPECT_NEAR(total, c.area, c.area * 0.005) << c.corner.width;
+        EXPECT_EQ(at(c.bounds.right / 2, c.bounds.bottom / 2), 255);
+        EXPECT_EQ(at(0, 0), c.corner.width == 0 ? 255 : 0);
+        EXPECT_EQ(at(39, 39), c.corner.width == 0 ? 255 : 0);
+    }
+    const std::vector<uint8_t> disc = RoundedRectCoverage({40, 40}, {0, 0, 40, 40}, {40, 40});
+    const uint8_t edge = disc[size_t(20 * 40 + 0)];  // where the circle meets the left edge
+    EXPECT_GT(edge, 0);
+    EXPECT_LT(edge, 255) << "blended, not cut";
 }
 
 }  // namespace

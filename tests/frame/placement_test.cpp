@@ -20,6 +20,29 @@ TEST(WindowRegion, EachShapeAndAnUnknownOne) {
     EXPECT_EQ(RegionForShape(-1, 30, client).shape, RegionShape::None);
 }
 
+TEST(WindowRegion, OnlyASmoothCurvedOutlineIsLayeredAndOnlyWhereAskedOrComposed) {
+    const Size client{200, 200};
+    const WindowRegion round = RegionForShape(0, 0, client),
+                       rounded = RegionForShape(2, 30, client);
+    const struct {
+        int setting;
+        bool smooth, composes;
+        const WindowRegion& region;
+        bool layered;
+    } cases[] = {
+        {0, true, true, round, true},
+        {0, true, false, round, false},
+        {1, true, false, rounded, true},
+        {2, true, true, round, false},
+        {1, false, true, round, false},
+        {1, true, true, RegionForShape(1, 30, client), false},
+        {1, true, true, RegionForShape(5, 30, client), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UsesLayeredOutline(c.setting, c.smooth, c.composes, c.region), c.layered)
+            << c.setting << c.smooth << c.composes << int(c.region.shape);
+}
+
 TEST(ScreenClamp, PullsWindowsInsideTheAreaAndNeverOntoItsEdge) {
     const Rect area{0, 0, 1024, 738};
     EXPECT_EQ(ClampToArea({194, 105, 394, 305}, area), (Point{194, 105}));
