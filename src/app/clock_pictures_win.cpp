@@ -78,6 +78,12 @@ void ClockPictures::UseBuiltInFace() {
     const Picture builtIn = ResourcePicture(IDR_FACE);
     face.LoadPicture(builtIn);
     display.LoadPicture(builtIn);
+    // Above 150 % the face drawn at twice its size, as every gallery face has one beside it.
+    if (face.Scale() > 1.5) {
+        const Picture larger = ResourcePicture(IDR_FACE_LARGE);
+        face.LoadPicture(larger, face.GetSize());
+        display.LoadPicture(larger, face.GetSize());
+    }
 }
 
 void ClockPictures::SetScale(double scale) {

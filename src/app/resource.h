@@ -7,3 +7,4 @@
 #define IDR_FALLBACK_FACE 102
 #define IDR_HELP 103
 #define IDR_ALARM_SOUND 104
+#define IDR_FACE_LARGE 105

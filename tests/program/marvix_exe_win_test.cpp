@@ -159,7 +159,10 @@ bool Above(HWND window, HWND below) {
 TEST_F(MarvixExeTest, ASecondStartBringsEveryClockAboveAWindowCoveringIt) {
     Win32Registry(OtherClockKeys(3).clock).WriteValue("FL", "400");
     Start();
-    ASSERT_TRUE(Within(10000, [] { return ClockWindows().size() == 2; }));
+    ASSERT_TRUE(Within(10000, [] {
+        const std::vector<HWND> clocks = ClockWindows();
+        return clocks.size() == 2 && std::ranges::all_of(clocks, IsWindowVisible);
+    }));
     HWND cover = CreateWindowExA(0, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0,
                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                  nullptr, nullptr, nullptr, nullptr);

@@ -9,7 +9,7 @@ faces=$here/../../gallery/faces
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 python3 "$here/make_art.py" "$out"
-for picture in face.bmp fallback.bmp marvix.ico tray.ico; do
+for picture in face.bmp face@2x.bmp fallback.bmp marvix.ico tray.ico; do
     cmp "$out/$picture" "$art/$picture"
 done
 cmp "$out/installer.bmp" "$here/../../package/installer.bmp"

@@ -3,7 +3,8 @@
 
     make_art.py OUTPUT_DIR
 
-writes face.bmp (the 200 x 200 built-in face, 8 bits per pixel), fallback.bmp (the 100 x 100
+writes face.bmp (the 200 x 200 built-in face, 8 bits per pixel) and face@2x.bmp (the same face
+drawn at 400 x 400, for large sizes), fallback.bmp (the 100 x 100
 "image too big" face), installer.bmp (the installer's 164 x 314 side picture), marvix.ico (32 x 32, 16 colours) and tray.ico (16 x 16, 16 colours).
 Everything is drawn here from geometry with the standard library alone; the output is the same
 byte for byte on every run, so the pictures in the repository can be checked against it.
@@ -356,6 +357,10 @@ def main():
     shapes = face_shapes()
     face = render(200, 200, lambda x, y: face_colour(x, y, shapes))
     (out / 'face.bmp').write_bytes(bmp8(200, 200, face, fixed=(BLACK, WHITE, DARK_RED)))
+    # The same face drawn at twice its size, for a clock larger than 150 %: sharp numerals and
+    # centre where an enlarged copy of the small one had grey fringes.
+    large = render(400, 400, lambda x, y: face_colour(x / 2, y / 2, shapes), samples=2)
+    (out / 'face@2x.bmp').write_bytes(bmp8(400, 400, large, fixed=(BLACK, WHITE, DARK_RED)))
     fallback_parts = fallback_shapes()
     fallback = render(100, 100, lambda x, y: fallback_colour(x, y, fallback_parts))
     (out / 'fallback.bmp').write_bytes(bmp8(100, 100, fallback, fixed=(BLACK,)))
