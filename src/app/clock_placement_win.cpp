@@ -43,24 +43,26 @@ void ClockPlacement::Reshape(const ClockSettings& s) {
     const int corner = int(std::lround(s.RSqr * scale_));
     const Size size{client.right, client.bottom};
     WindowRegion region = RegionForShape(s.CShape, corner, size);
-    const bool layered = UsesLayeredOutline(
-        s.SmoothOutline, s.SmoothEdges, s.SmoothOutline == 0 && SystemComposesWindows(), region);
-    if (layered) {
+    const OutlineKind kind =
+        OutlineFor(s.SmoothOutline, s.SmoothEdges,
+                   s.SmoothOutline == 0 && s.SmoothEdges && SystemComposesWindows(), region);
+    if (kind != OutlineKind::Cut) {
         const Rect& b = region.bounds;
         const Size round = region.shape == RegionShape::Ellipse
                                ? Size{b.Width(), b.Height()}
                                : Size{region.corner, region.corner};
         const Rect inside{b.left + round.width / 2, b.top + round.height / 2,
                           b.right - round.width / 2, b.bottom - round.height / 2};
-        outline_->Use(RoundedRectCoverage(size, b, round), size, inside,
+        const bool layered = kind == OutlineKind::Layered;
+        outline_->Use(RoundedRectCoverage(size, b, round), size, layered, inside,
                       std::max(2, int(std::lround(2 * scale_))));
-        // The region still takes the clicks on the corners away, one pixel wider than the outline
-        // so that no pixel of the blended edge is cut: not every system passes a click through
-        // a pixel of no alpha.
-        region.bounds = b.Inflated(1);
-        if (region.shape == RegionShape::RoundRect) region.corner += 2;
+        // Layered, the region still takes the clicks on the corners away, one pixel wider than
+        // the outline so that no pixel of the blended edge is cut: not every system passes a
+        // click through a pixel of no alpha.
+        if (layered) region.bounds = b.Inflated(1);
+        if (layered && region.shape == RegionShape::RoundRect) region.corner += 2;
     } else {
-        outline_->Use({}, {});
+        outline_->Use({}, {}, false);
     }
     ApplyOverlay(s);
     const Rect& b = region.bounds;

@@ -122,6 +122,7 @@ void ClockWindow::Paint() {
     if (display_ && !outline_.Active()) {
         const Size size = display_->DeviceSize();
         BitBlt(dc, 0, 0, size.width, size.height, display_->Dc(), 0, 0, SRCCOPY);
+        outline_.MendEdge(dc, {0, 0, size.width, size.height});
     }
     EndPaint(hwnd_, &paint);
 }
@@ -136,6 +137,7 @@ void ClockWindow::ShowPart(Rect area) {
     if (const BorrowedDc dc(hwnd_); dc) {
         BitBlt(dc.Get(), area.left, area.top, area.Width(), area.Height(), display_->Dc(),
                area.left, area.top, SRCCOPY);
+        outline_.MendEdge(dc.Get(), area);
     }
 }
 

@@ -43,21 +43,25 @@ bool LayeredOutline::MakeLayer(Size size) {
     return true;
 }
 
-void LayeredOutline::Use(std::vector<uint8_t> coverage, Size size, Rect inside, int rim) {
+void LayeredOutline::Use(std::vector<uint8_t> coverage, Size size, bool layered, Rect inside,
+                         int rim) {
     edge_.clear();
+    layered_ = layered;
     if (coverage.empty() || size.width <= 0 || size.height <= 0) {
         coverage_.clear();
         ReleaseLayer();
         return;
     }
-    if (size != size_ || !bits_) {
+    if (!layered) {
+        ReleaseLayer();
+    } else if (size != size_ || !bits_) {
         if (!MakeLayer(size)) {
             ReportFailureOnce("Cannot create a picture: Windows is out of memory for bitmaps.");
             coverage_.clear();
             return;
         }
-        size_ = size;
     }
+    size_ = size;
     coverage_ = std::move(coverage);
     for (int y = 0; y < size.height; ++y) {
         for (int x = 0; x < size.width; ++x) {
@@ -76,7 +80,19 @@ void LayeredOutline::Use(std::vector<uint8_t> coverage, Size size, Rect inside, 
             edge_.push_back({at, size_t(fy) * size_t(size.width) + size_t(fx)});
         }
     }
+    if (!layered) coverage_.clear();  // the edge is all a cut window needs
     Show({0, 0, size_.width, size_.height});
+}
+
+void LayeredOutline::MendEdge(HDC dc, Rect area) const {
+    if (layered_ || !display_) return;
+    const size_t width = size_t(size_.width);
+    for (const EdgePixel& edge : edge_) {
+        const int x = int(edge.at % width), y = int(edge.at / width);
+        if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) continue;
+        BitBlt(dc, x, y, 1, 1, display_->Dc(), int(edge.from % width), int(edge.from / width),
+               SRCCOPY);
+    }
 }
 
 void LayeredOutline::SetOpacity(uint8_t alpha) {

@@ -27,13 +27,17 @@ public:
     // What the window shows, once it has a window.
     void Attach(HWND window, const GdiSurface& display);
     // Whether the clock reaches the screen this way.
-    bool Active() const { return !coverage_.empty(); }
-    // The outline's coverage (0 to 255 a device pixel, rows top first) at the window's size, and
-    // the whole picture shown through it; an empty one ends the layered outline. A face is drawn
-    // for a window cut to its shape, its edge pixels blended with the black outside it: each pixel
-    // the outline only partly covers takes the colour `rim` pixels further in, towards `inside`
-    // (the shape without its rounded corners), so that no near-black rim shows.
-    void Use(std::vector<uint8_t> coverage, Size size, Rect inside = {}, int rim = 0);
+    bool Active() const { return layered_ && !coverage_.empty(); }
+    // The outline's coverage (0 to 255 a device pixel, rows top first) at the window's size:
+    // `layered`, the whole picture shown through it at once; else only its edge is mended, in a
+    // window cut by its region. An empty one ends both. A face is drawn for a window cut to its
+    // shape, its edge pixels blended with the black outside it: each pixel the outline only partly
+    // covers takes the colour `rim` pixels further in, towards `inside` (the shape without its
+    // rounded corners), so that no near-black rim shows.
+    void Use(std::vector<uint8_t> coverage, Size size, bool layered, Rect inside = {}, int rim = 0);
+    // Cut by its region: the edge pixels within `area` (device pixels), just drawn on `dc` from
+    // the display picture, drawn again from just inside.
+    void MendEdge(HDC dc, Rect area) const;
     // The overlay's opacity, 0 to 255, for the whole window, shown at once (the window has just
     // been made layered anew).
     void SetOpacity(uint8_t alpha);
@@ -54,6 +58,7 @@ private:
     std::vector<EdgePixel> edge_;
     Size size_;
     uint8_t alpha_ = 255;
+    bool layered_ = false;
     ScopedMemoryDc dc_;
     ScopedBitmap layer_;
     HGDIOBJ original_ = nullptr;  // the DC's own bitmap, selected back before the layer goes

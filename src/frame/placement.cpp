@@ -149,12 +149,13 @@ Point KeepSpotUnder(Point pointer, Point topLeft, double before, double after) {
     return {keep(pointer.x, topLeft.x), keep(pointer.y, topLeft.y)};
 }
 
-bool UsesLayeredOutline(int smoothOutline, bool smoothEdges, bool systemComposes,
-                        const WindowRegion& region) {
+OutlineKind OutlineFor(int smoothOutline, bool smoothEdges, bool systemComposes,
+                       const WindowRegion& region) {
     const bool curved = region.shape == RegionShape::Ellipse ||
                         (region.shape == RegionShape::RoundRect && region.corner > 0);
-    if (!smoothEdges || !curved) return false;
-    return smoothOutline == 1 || (smoothOutline == 0 && systemComposes);
+    if (!smoothEdges || !curved) return OutlineKind::Cut;
+    const bool layered = smoothOutline == 1 || (smoothOutline == 0 && systemComposes);
+    return layered ? OutlineKind::Layered : OutlineKind::Mended;
 }
 
 OverlayStyle OverlayStyleFor(bool clickThrough, int opacityPercent) {

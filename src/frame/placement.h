@@ -77,12 +77,15 @@ Point CentreIn(Size window, Rect area);
 // passing while ClickThrough, and its opacity (20 to 100 per cent, a stored value held to them)
 // as an alpha from 0 to 255. At 100 per cent without click-through it is a plain window, which
 // costs nothing and changes no pixel.
-// Whether the clock's outline reaches the screen as a layered window whose edge pixels are blended
-// into the desktop, rather than cut by its region: only with smooth edges (off, every pixel is as
-// the clock was always drawn) and a round or rounded region (a square one has no edge to blend).
-// `smoothOutline` 0: where the system composes windows; 1: always; 2: never.
-bool UsesLayeredOutline(int smoothOutline, bool smoothEdges, bool systemComposes,
-                        const WindowRegion& region);
+// How the clock's outline reaches the screen. Without smooth edges, or for a square clock, it is
+// cut by its region on the pixels, every pixel as the clock was always drawn (Cut). With smooth
+// edges, a round or rounded clock is a layered window whose edge pixels are blended into the
+// desktop (Layered) where `smoothOutline` says: 0 where the system composes windows, 1 always,
+// 2 never; else it is cut by its region with the pixels on its edge taken from just inside (Mended),
+// since a face is drawn to be cut, its edge blended with the black outside it.
+enum class OutlineKind { Cut, Mended, Layered };
+OutlineKind OutlineFor(int smoothOutline, bool smoothEdges, bool systemComposes,
+                       const WindowRegion& region);
 
 struct OverlayStyle {
     bool layered = false;

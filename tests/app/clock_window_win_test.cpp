@@ -71,6 +71,27 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
     EXPECT_EQ(Stored("Still"), "<missing>");
 }
 
+// Cut by its region, the round face showed a near-black rim: its edge pixels are the face's own
+// blend with the black outside its circle. With smooth edges they are taken from just inside;
+// without, every pixel is as the clock was always drawn.
+TEST_F(ClockWindowTest, WithSmoothEdgesACutClockShowsNoDarkRim) {
+    Start();
+    const auto shown = [&](int x, int y) {
+        InvalidateRect(ClockHwnd(), nullptr, FALSE);
+        UpdateWindow(ClockHwnd());
+        const RECT at = WindowRect(ClockHwnd());
+        const BorrowedDc screen(nullptr);
+        const COLORREF c = GetPixel(screen.Get(), at.left + x, at.top + y);
+        return uint32_t(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
+    };
+    const GdiSurface& display = Clock().Pictures().display;
+    ASSERT_LT(display.PixelAt(0, 100) & 0xFF00, 0x2000u) << "the face's own edge is near black";
+    EXPECT_EQ(shown(0, 100), display.PixelAt(2, 100));
+    Clock().ChangeSettings().SmoothEdges = false;
+    Clock().Reshape();
+    EXPECT_EQ(shown(0, 100), display.PixelAt(0, 100));
+}
+
 TEST_F(ClockWindowTest, ATickThatChangesNoPixelSendsNothingToTheWindow) {
     Start();
     RunningClock& clock = Clock();

@@ -20,26 +20,27 @@ TEST(WindowRegion, EachShapeAndAnUnknownOne) {
     EXPECT_EQ(RegionForShape(-1, 30, client).shape, RegionShape::None);
 }
 
-TEST(WindowRegion, OnlyASmoothCurvedOutlineIsLayeredAndOnlyWhereAskedOrComposed) {
+TEST(WindowRegion, OnlyASmoothCurvedOutlineIsLayeredOrMendedAndLayeredWhereAskedOrComposed) {
     const Size client{200, 200};
     const WindowRegion round = RegionForShape(0, 0, client),
                        rounded = RegionForShape(2, 30, client);
+    using K = OutlineKind;
     const struct {
         int setting;
         bool smooth, composes;
         const WindowRegion& region;
-        bool layered;
+        OutlineKind kind;
     } cases[] = {
-        {0, true, true, round, true},
-        {0, true, false, round, false},
-        {1, true, false, rounded, true},
-        {2, true, true, round, false},
-        {1, false, true, round, false},
-        {1, true, true, RegionForShape(1, 30, client), false},
-        {1, true, true, RegionForShape(5, 30, client), false},
+        {0, true, true, round, K::Layered},
+        {0, true, false, round, K::Mended},
+        {1, true, false, rounded, K::Layered},
+        {2, true, true, round, K::Mended},
+        {1, false, true, round, K::Cut},
+        {1, true, true, RegionForShape(1, 30, client), K::Cut},
+        {1, true, true, RegionForShape(5, 30, client), K::Cut},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(UsesLayeredOutline(c.setting, c.smooth, c.composes, c.region), c.layered)
+        EXPECT_EQ(OutlineFor(c.setting, c.smooth, c.composes, c.region), c.kind)
             << c.setting << c.smooth << c.composes << int(c.region.shape);
 }
 
