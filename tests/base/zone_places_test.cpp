@@ -31,13 +31,11 @@ TEST(ZonePlaces, APlaceTypedFindsItsZoneFirstWithThePlaceAsItsLabel) {
         {"shanghai", "China Standard Time", "Shanghai"},
         {"india", "India Standard Time", "India"},
         {"kolkata", "India Standard Time", "Kolkata"},
-        {"calcutta", "India Standard Time", "Calcutta"},
         {"indiana", "US Eastern Standard Time", "Indiana"},
         {"tokyo", "Tokyo Standard Time", "Tokyo"},
-        {"  TOKYO ", "Tokyo Standard Time", "Tokyo"},
+        {"  TOKYO. ", "Tokyo Standard Time", "Tokyo"},
         {"s\xe3o paulo", "E. South America Standard Time", "S\xe3o Paulo"},
         {"sao paulo", "E. South America Standard Time", "S\xe3o Paulo"},
-        {"japan", "Tokyo Standard Time", "Japan"},
         {"york", "Eastern Standard Time", "New York"},  // a word of the city's name
         {"osaka", "Tokyo Standard Time", "Osaka"},      // Windows' own name, where CLDR has none
         {"eastern time", "Eastern Standard Time", "Eastern Time"},
@@ -58,13 +56,6 @@ TEST(ZonePlaces, NothingTypedFindsEveryZoneInOrderAndNoSuchPlaceFindsNone) {
     EXPECT_EQ(all.back().label, "Osaka");
     EXPECT_TRUE(FindZones(kZones, "atlantis").empty());
     EXPECT_TRUE(FindZones(kZones, "tokyo atlantis").empty());
-}
-
-TEST(ZonePlaces, FoldingTakesCaseAccentsAndPunctuationAway) {
-    EXPECT_EQ(Folded("  S\xe3o   Paulo "), "sao paulo");
-    EXPECT_EQ(Folded("St. Barth\xe9lemy"), "st barthelemy");
-    EXPECT_EQ(Folded("Dumont d\x92Urville"), "dumont durville");
-    EXPECT_EQ(Folded("\xc5land"), "aland");
 }
 
 }  // namespace
