@@ -42,7 +42,7 @@ void ClockPlacement::Reshape(const ClockSettings& s) {
     GetClientRect(window_, &client);
     const int corner = int(std::lround(s.RSqr * scale_));
     const Size size{client.right, client.bottom};
-    WindowRegion region = RegionForShape(s.CShape, corner, size);
+    const WindowRegion region = RegionForShape(s.CShape, corner, size);
     const OutlineKind kind =
         OutlineFor(s.SmoothOutline, s.SmoothEdges,
                    s.SmoothOutline == 0 && s.SmoothEdges && SystemComposesWindows(), region);
@@ -53,23 +53,17 @@ void ClockPlacement::Reshape(const ClockSettings& s) {
                                : Size{region.corner, region.corner};
         const Rect inside{b.left + round.width / 2, b.top + round.height / 2,
                           b.right - round.width / 2, b.bottom - round.height / 2};
-        const bool layered = kind == OutlineKind::Layered;
-        outline_->Use(RoundedRectCoverage(size, b, round), size, layered, inside,
+        outline_->Use(RoundedRectCoverage(size, b, round), size, kind, inside,
                       std::max(2, int(std::lround(2 * scale_))));
-        // Layered, the region still takes the clicks on the corners away, one pixel wider than
-        // the outline so that no pixel of the blended edge is cut: not every system passes a
-        // click through a pixel of no alpha.
-        if (layered) region.bounds = b.Inflated(1);
-        if (layered && region.shape == RegionShape::RoundRect) region.corner += 2;
     } else {
-        outline_->Use({}, {}, false);
+        outline_->Use({}, size, kind);
     }
-    ApplyOverlay(s);
     const Rect& b = region.bounds;
-    HRGN handle = nullptr;
-    if (region.shape == RegionShape::Ellipse) {
+    // Layered, the window is cut to the pixels its outline wholly covers; its edge lies above it.
+    HRGN handle = outline_->InnerRegion();
+    if (!handle && region.shape == RegionShape::Ellipse) {
         handle = CreateEllipticRgn(b.left, b.top, b.right, b.bottom);
-    } else if (region.shape == RegionShape::RoundRect) {
+    } else if (!handle && region.shape == RegionShape::RoundRect) {
         handle = CreateRoundRectRgn(b.left, b.top, b.right, b.bottom, region.corner, region.corner);
     }
     // SetWindowRgn owns the region from here on; a null region shows the whole rectangle.
@@ -127,23 +121,15 @@ void ClockPlacement::TakeSnapshot(GdiSurface& face) {
 
 void ClockPlacement::ApplyOverlay(const ClockSettings& s) {
     const OverlayStyle style = OverlayStyleFor(s.ClickThrough, s.Opacity);
-    const bool outline = outline_ && outline_->Active();
-    if (style == overlay_ && outline == layeredOutline_) return;
+    outline_->SetOpacity(style.alpha);
+    if (style == overlay_) return;
     overlay_ = style;
-    layeredOutline_ = outline;
     LONG ex = GetWindowLongA(window_, GWL_EXSTYLE) & ~(WS_EX_LAYERED | WS_EX_TRANSPARENT);
-    // Made plain first: a window given SetLayeredWindowAttributes takes no UpdateLayeredWindow,
-    // nor the other way round, until it is layered anew.
-    SetWindowLongA(window_, GWL_EXSTYLE, ex);
-    if (style.layered || outline) ex |= WS_EX_LAYERED;
+    if (style.layered) ex |= WS_EX_LAYERED;
     // Clicks pass only through a layered window: WS_EX_TRANSPARENT alone passes nothing.
     if (style.clickThrough) ex |= WS_EX_TRANSPARENT;
     SetWindowLongA(window_, GWL_EXSTYLE, ex);
-    if (outline) {
-        outline_->SetOpacity(style.alpha);
-    } else if (style.layered) {
-        SetLayeredWindowAttributes(window_, 0, style.alpha, LWA_ALPHA);
-    }
+    if (style.layered) SetLayeredWindowAttributes(window_, 0, style.alpha, LWA_ALPHA);
     SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }

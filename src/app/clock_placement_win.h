@@ -22,8 +22,7 @@ namespace marvix {
 
 class ClockPlacement {
 public:
-    // The window placed from now on (once it exists), and the layered outline it shows through
-    // when its outline is blended into the desktop.
+    // The window placed from now on (once it exists), and its smooth outline.
     void Attach(HWND window, LayeredOutline& outline);
     // WM_WINDOWPOSCHANGED: the window's rectangle as of its last move or resize.
     void Moved();
@@ -69,7 +68,6 @@ private:
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
     OverlayStyle overlay_;
     LayeredOutline* outline_ = nullptr;
-    bool layeredOutline_ = false;  // as the window was last styled
     double scale_ = 1.0;
 };
 

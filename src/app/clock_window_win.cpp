@@ -51,7 +51,10 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_TIMER: events_.TimerFired(wParam); return 0;
-        case WM_WINDOWPOSCHANGED: events_.WindowMoved(); break;
+        case WM_WINDOWPOSCHANGED:
+            outline_.Follow();
+            events_.WindowMoved();
+            break;
         case WM_ERASEBKGND: return 1;  // the frame covers every pixel
         case WM_PAINT: Paint(); return 0;
         case WM_LBUTTONDOWN:
@@ -118,11 +121,10 @@ LRESULT ClockWindow::KeyDown(WPARAM key, UINT message, LPARAM lParam) {
 void ClockWindow::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
-    // A window shown through UpdateLayeredWindow paints nothing of its own.
-    if (display_ && !outline_.Active()) {
+    if (display_) {
         const Size size = display_->DeviceSize();
         BitBlt(dc, 0, 0, size.width, size.height, display_->Dc(), 0, 0, SRCCOPY);
-        outline_.MendEdge(dc, {0, 0, size.width, size.height});
+        outline_.AfterDraw(dc, {0, 0, size.width, size.height});
     }
     EndPaint(hwnd_, &paint);
 }
@@ -133,11 +135,10 @@ void ClockWindow::Paint() {
 void ClockWindow::ShowPart(Rect area) {
     if (!display_) return;
     area = display_->DeviceRect(area);
-    if (outline_.Active()) return outline_.Show(area);
     if (const BorrowedDc dc(hwnd_); dc) {
         BitBlt(dc.Get(), area.left, area.top, area.Width(), area.Height(), display_->Dc(),
                area.left, area.top, SRCCOPY);
-        outline_.MendEdge(dc.Get(), area);
+        outline_.AfterDraw(dc.Get(), area);
     }
 }
 

@@ -8,139 +8,147 @@
 
 namespace marvix {
 
-LayeredOutline::~LayeredOutline() { ReleaseLayer(); }
+namespace {
+
+constexpr char kEdgeClass[] = "MarvixOutline";
+
+// Premultiplied, as a layered window's pixels are: each channel scaled by its alpha.
+uint32_t Premultiplied(uint32_t pixel, uint32_t alpha) {
+    const auto channel = [&](int shift) { return ((pixel >> shift & 0xFF) * alpha + 127) / 255; };
+    return alpha << 24 | channel(16) << 16 | channel(8) << 8 | channel(0);
+}
+
+}  // namespace
+
+LayeredOutline::~LayeredOutline() {
+    if (dc_ && original_) SelectObject(dc_.Get(), original_);
+    if (edgeWindow_ && IsWindow(edgeWindow_)) DestroyWindow(edgeWindow_);
+}
 
 void LayeredOutline::Attach(HWND window, const GdiSurface& display) {
     window_ = window;
     display_ = &display;
 }
 
-void LayeredOutline::ReleaseLayer() {
-    if (dc_ && original_) SelectObject(dc_.Get(), original_);
-    layer_.Reset();
-    bits_ = nullptr;
-}
-
-bool LayeredOutline::MakeLayer(Size size) {
-    if (!dc_) dc_.Reset(CreateCompatibleDC(nullptr));
-    if (!dc_) return false;
-    ReleaseLayer();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.width;
-    info.bmiHeader.biHeight = -size.height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    layer_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!layer_ || !bits) {
-        layer_.Reset();
-        return false;
-    }
-    original_ = SelectObject(dc_.Get(), layer_.Get());
-    bits_ = static_cast<uint32_t*>(bits);
-    return true;
-}
-
-void LayeredOutline::Use(std::vector<uint8_t> coverage, Size size, bool layered, Rect inside,
-                         int rim) {
+void LayeredOutline::Use(const std::vector<uint8_t>& coverage, Size size, OutlineKind kind,
+                         Rect inside, int rim) {
+    kind_ = coverage.empty() ? OutlineKind::Cut : kind;
+    size_ = size;
     edge_.clear();
-    layered_ = layered;
-    if (coverage.empty() || size.width <= 0 || size.height <= 0) {
-        coverage_.clear();
-        ReleaseLayer();
+    inner_.clear();
+    if (kind_ == OutlineKind::Cut) {
+        if (edgeWindow_) ShowWindow(edgeWindow_, SW_HIDE);
         return;
     }
-    if (!layered) {
-        ReleaseLayer();
-    } else if (size != size_ || !bits_) {
-        if (!MakeLayer(size)) {
-            ReportFailureOnce("Cannot create a picture: Windows is out of memory for bitmaps.");
-            coverage_.clear();
-            return;
-        }
-    }
-    size_ = size;
-    coverage_ = std::move(coverage);
     for (int y = 0; y < size.height; ++y) {
+        int first = -1, last = -1;
         for (int x = 0; x < size.width; ++x) {
-            const size_t at = size_t(y) * size_t(size.width) + size_t(x);
-            if (coverage_[at] == 0 || coverage_[at] == 255) continue;
+            const uint8_t cover = coverage[size_t(y) * size_t(size.width) + size_t(x)];
+            if (cover == 255) {
+                if (first < 0) first = x;
+                last = x;
+            }
+            if (cover == 0 || cover == 255) continue;
             // Towards the nearest point of the inside: the centre of its corner's ellipse, or
             // straight in from a side.
             const double dx =
                              std::clamp(x + 0.5, inside.left + 0.5, inside.right - 0.5) - (x + 0.5),
                          dy =
                              std::clamp(y + 0.5, inside.top + 0.5, inside.bottom - 0.5) - (y + 0.5);
-            const double length = std::hypot(dx, dy);
-            if (length < 1) continue;
-            const int fx = std::clamp(x + int(std::lround(dx / length * rim)), 0, size.width - 1),
-                      fy = std::clamp(y + int(std::lround(dy / length * rim)), 0, size.height - 1);
-            edge_.push_back({at, size_t(fy) * size_t(size.width) + size_t(fx)});
+            const double length = std::max(std::hypot(dx, dy), 1e-9);
+            edge_.push_back(
+                {x, y, std::clamp(x + int(std::lround(dx / length * rim)), 0, size.width - 1),
+                 std::clamp(y + int(std::lround(dy / length * rim)), 0, size.height - 1), cover});
         }
+        if (first >= 0) inner_.push_back({first, y, last + 1, y + 1});
     }
-    if (!layered) coverage_.clear();  // the edge is all a cut window needs
-    Show({0, 0, size_.width, size_.height});
+    if (kind_ == OutlineKind::Layered) ShowEdge();
 }
 
-void LayeredOutline::MendEdge(HDC dc, Rect area) const {
-    if (layered_ || !display_) return;
-    const size_t width = size_t(size_.width);
-    for (const EdgePixel& edge : edge_) {
-        const int x = int(edge.at % width), y = int(edge.at / width);
-        if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) continue;
-        BitBlt(dc, x, y, 1, 1, display_->Dc(), int(edge.from % width), int(edge.from / width),
-               SRCCOPY);
-    }
+HRGN LayeredOutline::InnerRegion() const {
+    if (kind_ != OutlineKind::Layered || inner_.empty()) return nullptr;
+    std::vector<uint8_t> data(sizeof(RGNDATAHEADER) + inner_.size() * sizeof(RECT));
+    auto* region = reinterpret_cast<RGNDATA*>(data.data());
+    region->rdh = {sizeof(RGNDATAHEADER),
+                   RDH_RECTANGLES,
+                   DWORD(inner_.size()),
+                   DWORD(inner_.size() * sizeof(RECT)),
+                   {0, 0, size_.width, size_.height}};
+    auto* rects = reinterpret_cast<RECT*>(region->Buffer);
+    for (size_t i = 0; i < inner_.size(); ++i)
+        rects[i] = {inner_[i].left, inner_[i].top, inner_[i].right, inner_[i].bottom};
+    return ExtCreateRegion(nullptr, DWORD(data.size()), region);
 }
 
 void LayeredOutline::SetOpacity(uint8_t alpha) {
+    if (alpha == alpha_) return;
     alpha_ = alpha;
-    if (Active()) Show({0, 0, size_.width, size_.height});
+    if (kind_ == OutlineKind::Layered) ShowEdge();
 }
 
-void LayeredOutline::Show(Rect area) {
-    if (!Active() || !display_ || !window_) return;
-    const Size shown = display_->DeviceSize();
-    area = {std::max(area.left, 0), std::max(area.top, 0),
-            std::min({area.right, size_.width, shown.width}),
-            std::min({area.bottom, size_.height, shown.height})};
-    if (area.Empty()) return;
+void LayeredOutline::AfterDraw(HDC dc, Rect area) {
+    if (kind_ == OutlineKind::Cut || !display_) return;
+    bool touched = false;
+    for (const EdgePixel& e : edge_) {
+        if (e.x < area.left || e.x >= area.right || e.y < area.top || e.y >= area.bottom) continue;
+        touched = true;
+        if (kind_ == OutlineKind::Mended)
+            BitBlt(dc, e.x, e.y, 1, 1, display_->Dc(), e.fromX, e.fromY, SRCCOPY);
+    }
+    if (touched && kind_ == OutlineKind::Layered) ShowEdge();
+}
+
+void LayeredOutline::ShowEdge() {
+    if (!window_ || !display_ || size_.width <= 0 || size_.height <= 0) return;
+    if (!edgeWindow_ || !IsWindow(edgeWindow_)) {
+        const HINSTANCE instance = GetModuleHandleA(nullptr);
+        if (!edgeClass_)
+            edgeClass_ = ScopedWindowClass(WindowClassOf(instance, kEdgeClass, DefWindowProcA));
+        // Owned by the clock, so always just above it; layered and transparent, so every click
+        // goes through it; a tool window that never takes the focus.
+        edgeWindow_ = CreateWindowExA(
+            WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kEdgeClass, "",
+            WS_POPUP, 0, 0, size_.width, size_.height, window_, nullptr, instance, nullptr);
+        if (!edgeWindow_) return ReportFailureOnce("Cannot create the clock's smooth outline.");
+    }
+    if (!dc_) dc_.Reset(CreateCompatibleDC(nullptr));
+    if (!layer_ || layerSize_ != size_) {
+        BITMAPINFO info{};
+        info.bmiHeader = {
+            sizeof info.bmiHeader, size_.width, -size_.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        ScopedBitmap layer(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!layer || !bits)
+            return ReportFailureOnce(
+                "Cannot create a picture: Windows is out of memory for bitmaps.");
+        HGDIOBJ previous = SelectObject(dc_.Get(), layer.Get());
+        if (!layer_) original_ = previous;
+        layer_ = std::move(layer);  // the old layer, now deselected, goes here
+        bits_ = static_cast<uint32_t*>(bits);
+        layerSize_ = size_;
+    }
+    std::fill_n(bits_, size_t(size_.width) * size_t(size_.height), 0u);
     const PixelView from = display_->Pixels();
-    // Premultiplied, as a layered window's pixels are: each channel scaled by its alpha.
-    const auto premultiplied = [](uint32_t p, uint32_t a) {
-        if (a == 255) return p | 0xFF000000u;
-        const auto channel = [&](int shift) { return ((p >> shift & 0xFF) * a + 127) / 255; };
-        return a << 24 | channel(16) << 16 | channel(8) << 8 | channel(0);
-    };
-    const auto pixelAt = [&](size_t at) {
-        return from.pixels[at / size_t(size_.width) * from.stride + at % size_t(size_.width)];
-    };
-    for (int y = area.top; y < area.bottom; ++y) {
-        const uint32_t* in = from.pixels + size_t(y) * from.stride;
-        uint32_t* out = bits_ + size_t(y) * size_t(size_.width);
-        const uint8_t* cover = coverage_.data() + size_t(y) * size_t(size_.width);
-        for (int x = area.left; x < area.right; ++x) out[x] = premultiplied(in[x], cover[x]);
-    }
-    for (const EdgePixel& edge : edge_) {
-        const int x = int(edge.at % size_t(size_.width)), y = int(edge.at / size_t(size_.width));
-        if (x >= area.left && x < area.right && y >= area.top && y < area.bottom)
-            bits_[edge.at] = premultiplied(pixelAt(edge.from), coverage_[edge.at]);
-    }
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha_, AC_SRC_ALPHA};
-    POINT source{0, 0};
+    for (const EdgePixel& e : edge_)
+        bits_[size_t(e.y) * size_t(size_.width) + size_t(e.x)] =
+            Premultiplied(from.pixels[size_t(e.fromY) * from.stride + size_t(e.fromX)], e.cover);
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    POINT at{frame.left, frame.top}, source{0, 0};
     SIZE size{size_.width, size_.height};
-    const RECT dirty{area.left, area.top, area.right, area.bottom};
-    UPDATELAYEREDWINDOWINFO info{};
-    info.cbSize = sizeof info;
-    info.psize = &size;
-    info.hdcSrc = dc_.Get();
-    info.pptSrc = &source;
-    info.pblend = &blend;
-    info.dwFlags = ULW_ALPHA;
-    info.prcDirty = &dirty;
-    UpdateLayeredWindowIndirect(window_, &info);
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha_, AC_SRC_ALPHA};
+    UpdateLayeredWindow(edgeWindow_, nullptr, &at, &size, dc_.Get(), &source, 0, &blend, ULW_ALPHA);
+    Follow();
+}
+
+void LayeredOutline::Follow() {
+    if (!edgeWindow_ || kind_ != OutlineKind::Layered) return;
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    const bool shown = IsWindowVisible(window_) != FALSE;
+    SetWindowPos(
+        edgeWindow_, nullptr, frame.left, frame.top, 0, 0,
+        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 bool SystemComposesWindows() {

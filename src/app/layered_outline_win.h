@@ -1,10 +1,13 @@
 #pragma once
 
-// The clock as a layered window whose round or rounded outline is blended into the desktop:
-// every pixel of the display picture goes to the screen with the outline's coverage as its alpha
-// (premultiplied, as UpdateLayeredWindow takes it), and the whole window at the overlay's opacity.
-// Where the system composes windows, the edge shows smooth over whatever lies behind; where it
-// does not, the clock is cut by its region instead (ClockPlacement decides).
+// A round or rounded clock's edge, smooth. A face is drawn for a window cut to its shape: its edge
+// pixels are blended with the black outside it, so cut on the pixels it shows a near-black rim.
+// The pixels the outline only partly covers take their colour from just inside instead. Cut by
+// its region (Mended), they are drawn so at once after each frame. Blended into the desktop
+// (Layered), the clock window is cut to the pixels its outline wholly covers and keeps drawing as
+// cheaply as ever; the edge is a thin layered window owned by it, always just above it, whose
+// pixels carry their coverage as alpha and pass every click. It changes only with the shape, the
+// size or the face, so a smooth clock's frames cost what they always did.
 
 #include <windows.h>
 
@@ -14,6 +17,7 @@
 #include "base/gdi_surface_win.h"
 #include "base/geometry.h"
 #include "base/scoped_handles_win.h"
+#include "frame/placement.h"
 
 namespace marvix {
 
@@ -24,45 +28,46 @@ public:
     LayeredOutline(const LayeredOutline&) = delete;
     LayeredOutline& operator=(const LayeredOutline&) = delete;
 
-    // What the window shows, once it has a window.
+    // The clock window and what it shows, once it has a window.
     void Attach(HWND window, const GdiSurface& display);
-    // Whether the clock reaches the screen this way.
-    bool Active() const { return layered_ && !coverage_.empty(); }
-    // The outline's coverage (0 to 255 a device pixel, rows top first) at the window's size:
-    // `layered`, the whole picture shown through it at once; else only its edge is mended, in a
-    // window cut by its region. An empty one ends both. A face is drawn for a window cut to its
-    // shape, its edge pixels blended with the black outside it: each pixel the outline only partly
-    // covers takes the colour `rim` pixels further in, towards `inside` (the shape without its
-    // rounded corners), so that no near-black rim shows.
-    void Use(std::vector<uint8_t> coverage, Size size, bool layered, Rect inside = {}, int rim = 0);
-    // Cut by its region: the edge pixels within `area` (device pixels), just drawn on `dc` from
-    // the display picture, drawn again from just inside.
-    void MendEdge(HDC dc, Rect area) const;
-    // The overlay's opacity, 0 to 255, for the whole window, shown at once (the window has just
-    // been made layered anew).
+    // The outline's coverage (0 to 255 a device pixel, rows top first) at the window's size, and
+    // how it reaches the screen: Cut ends both ways. Each partly covered pixel takes the colour
+    // `rim` pixels further in, towards `inside` (the shape without its rounded corners).
+    void Use(const std::vector<uint8_t>& coverage, Size size, OutlineKind kind, Rect inside = {},
+             int rim = 0);
+    // Layered: the clock window's region, the pixels the outline wholly covers (the caller owns
+    // it); else nullptr.
+    HRGN InnerRegion() const;
+    // The overlay's opacity, 0 to 255, for the edge as for the clock.
     void SetOpacity(uint8_t alpha);
-    // The display picture's `area` (device pixels) onto the screen, through the outline.
-    void Show(Rect area);
+    // After `area` (device pixels) of the display picture was drawn on the clock window's `dc`:
+    // the edge pixels in it drawn again from just inside, or the edge window given them anew.
+    void AfterDraw(HDC dc, Rect area);
+    // The clock window moved, showed or hid: the edge window follows it.
+    void Follow();
 
 private:
-    bool MakeLayer(Size size);
-    void ReleaseLayer();
+    void ShowEdge();
 
     HWND window_ = nullptr;
     const GdiSurface* display_ = nullptr;
-    std::vector<uint8_t> coverage_;
+    OutlineKind kind_ = OutlineKind::Cut;
+    Size size_;
     struct EdgePixel {
-        size_t at;
-        size_t from;  // the pixel whose colour it shows
+        int x, y;
+        int fromX, fromY;  // the pixel whose colour it shows
+        uint8_t cover;
     };
     std::vector<EdgePixel> edge_;
-    Size size_;
+    std::vector<Rect> inner_;  // the wholly covered pixels, a run a row
     uint8_t alpha_ = 255;
-    bool layered_ = false;
+    HWND edgeWindow_ = nullptr;  // owned by the clock window, which destroys it with itself
+    ScopedWindowClass edgeClass_;
     ScopedMemoryDc dc_;
     ScopedBitmap layer_;
     HGDIOBJ original_ = nullptr;  // the DC's own bitmap, selected back before the layer goes
     uint32_t* bits_ = nullptr;
+    Size layerSize_;
 };
 
 // Whether the system composes windows (Desktop Window Manager): always from Windows 8 on; under
