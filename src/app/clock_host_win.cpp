@@ -130,10 +130,7 @@ void ClockHost::ConfigurationLoaded() {
 void ClockHost::KeepWindowsClearOf(const Rect& clock) {
     const auto keepClear = [&](SettingsDialog* window) {
         if (!window || !window->IsVisible()) return;
-        const Rect at = WindowFrame(window->Window());
-        if (at.left < clock.right && clock.left < at.right && at.top < clock.bottom &&
-            clock.top < at.bottom)
-            window->MoveBesideClock();
+        if (!Intersection(WindowFrame(window->Window()), clock).Empty()) window->MoveBesideClock();
     };
     keepClear(controlMenu_.get());
     for (const auto& dialog : dialogs_) keepClear(dialog.get());

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -178,10 +177,13 @@ void CaptureDesktop(GdiSurface& face, Point topLeft) {
 }
 
 Colour MeanColourIn(const GdiSurface& face, Rect area) {
+    const Size size = face.DeviceSize();
+    area = Intersection(face.DeviceRect(area), {0, 0, size.width, size.height});
+    const PixelView pixels = face.Pixels();
     uint64_t red = 0, green = 0, blue = 0, count = 0;
-    for (int y = std::max(area.top, 0); y < std::min(area.bottom, face.GetSize().height); ++y) {
-        for (int x = std::max(area.left, 0); x < std::min(area.right, face.GetSize().width); ++x) {
-            const uint32_t pixel = face.PixelAt(x, y);  // 0x00RRGGBB
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const uint32_t pixel = pixels.pixels[size_t(y) * pixels.stride + size_t(x)];
             red += (pixel >> 16) & 0xFF, green += (pixel >> 8) & 0xFF, blue += pixel & 0xFF;
             ++count;
         }

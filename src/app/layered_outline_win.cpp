@@ -89,11 +89,13 @@ void LayeredOutline::SetOpacity(uint8_t alpha) {
 void LayeredOutline::AfterDraw(HDC dc, Rect area) {
     if (kind_ == OutlineKind::Cut || !display_) return;
     bool touched = false;
-    for (const EdgePixel& e : edge_) {
-        if (e.x < area.left || e.x >= area.right || e.y < area.top || e.y >= area.bottom) continue;
+    // The edge is listed row by row: only the rows of the area are looked at, every frame.
+    const auto first = std::ranges::lower_bound(edge_, area.top, {}, &EdgePixel::y);
+    for (auto e = first; e != edge_.end() && e->y < area.bottom; ++e) {
+        if (e->x < area.left || e->x >= area.right) continue;
         touched = true;
         if (kind_ == OutlineKind::Mended)
-            BitBlt(dc, e.x, e.y, 1, 1, display_->Dc(), e.fromX, e.fromY, SRCCOPY);
+            BitBlt(dc, e->x, e->y, 1, 1, display_->Dc(), e->fromX, e->fromY, SRCCOPY);
     }
     if (touched && kind_ == OutlineKind::Layered) ShowEdge();
 }
@@ -113,18 +115,15 @@ void LayeredOutline::ShowEdge() {
     }
     if (!dc_) dc_.Reset(CreateCompatibleDC(nullptr));
     if (!layer_ || layerSize_ != size_) {
-        BITMAPINFO info{};
-        info.bmiHeader = {
-            sizeof info.bmiHeader, size_.width, -size_.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        ScopedBitmap layer(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!layer || !bits)
+        uint32_t* bits = nullptr;
+        ScopedBitmap layer = TopDownDib(dc_.Get(), size_, bits);
+        if (!layer)
             return ReportFailureOnce(
                 "Cannot create a picture: Windows is out of memory for bitmaps.");
         HGDIOBJ previous = SelectObject(dc_.Get(), layer.Get());
         if (!layer_) original_ = previous;
         layer_ = std::move(layer);  // the old layer, now deselected, goes here
-        bits_ = static_cast<uint32_t*>(bits);
+        bits_ = bits;
         layerSize_ = size_;
     }
     std::fill_n(bits_, size_t(size_.width) * size_t(size_.height), 0u);

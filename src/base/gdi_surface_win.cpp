@@ -49,20 +49,28 @@ GdiSurface::~GdiSurface() {
     if (originalBitmap_) SelectObject(dc_.Get(), originalBitmap_);
 }
 
+ScopedBitmap TopDownDib(HDC dc, Size size, uint32_t*& bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.width;
+    info.bmiHeader.biHeight = -size.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    ScopedBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    bits = static_cast<uint32_t*>(pixels);
+    if (!bits) bitmap.Reset();
+    return bitmap;
+}
+
 bool GdiSurface::Allocate(Size capacity) {
     if (!dc_.Get()) return false;
     capacity.width = std::max(capacity.width, 1);
     capacity.height = std::max(capacity.height, 1);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = capacity.width;
-    info.bmiHeader.biHeight = -capacity.height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    ScopedBitmap bitmap(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) {
+    uint32_t* bits = nullptr;
+    ScopedBitmap bitmap = TopDownDib(dc_.Get(), capacity, bits);
+    if (!bitmap) {
         // Keep drawing into the old bitmap rather than into nothing.
         ReportFailureOnce("Cannot create a picture: Windows is out of memory for bitmaps.");
         return false;
@@ -71,7 +79,7 @@ bool GdiSurface::Allocate(Size capacity) {
     if (!bitmap_) originalBitmap_ = previous;
     bitmap_ = std::move(bitmap);  // the old bitmap, now deselected, is deleted here
     ++version_;
-    bits_ = static_cast<uint32_t*>(bits);
+    bits_ = bits;
     capacity_ = capacity;
     size_ = capacity;
     SelectClipRgn(dc_.Get(), nullptr);

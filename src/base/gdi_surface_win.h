@@ -26,6 +26,10 @@
 
 namespace marvix {
 
+// A 32-bit top-down DIB section `size` large for `dc`, and its pixels in `bits`; null when GDI
+// cannot make one.
+ScopedBitmap TopDownDib(HDC dc, Size size, uint32_t*& bits);
+
 class GdiSurface final : public Surface {
 public:
     // What a font that names no face draws with.

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "settings/clock_settings.h"
 #include "sound/alarm_bell.h"
 
