@@ -11,7 +11,6 @@ const std::vector<ZoneName> kZones = {
     {"Central Standard Time", "(UTC-06:00) Central Time (US & Canada)"},
     {"Eastern Standard Time", "(UTC-05:00) Eastern Time (US & Canada)"},
     {"US Eastern Standard Time", "(UTC-05:00) Indiana (East)"},
-    {"Newfoundland Standard Time", "(UTC-03:30) Newfoundland"},
     {"E. South America Standard Time", "(UTC-03:00) Brasilia"},
     {"India Standard Time", "(UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi"},
     {"China Standard Time", "(UTC+08:00) Beijing, Chongqing, Hong Kong, Urumqi"},
@@ -22,9 +21,7 @@ const std::vector<ZoneName> kZones = {
 // place. "india" once chose Indiana, ten and a half hours wrong; "new york" found nothing.
 TEST(ZonePlaces, APlaceTypedFindsItsZoneFirstWithThePlaceAsItsLabel) {
     const struct {
-        const char* typed;
-        const char* zone;
-        const char* label;
+        const char *typed, *zone, *label;
     } cases[] = {
         {"new york", "Eastern Standard Time", "New York"},
         {"los angeles", "Pacific Standard Time", "Los Angeles"},
@@ -32,13 +29,10 @@ TEST(ZonePlaces, APlaceTypedFindsItsZoneFirstWithThePlaceAsItsLabel) {
         {"india", "India Standard Time", "India"},
         {"kolkata", "India Standard Time", "Kolkata"},
         {"indiana", "US Eastern Standard Time", "Indiana"},
-        {"tokyo", "Tokyo Standard Time", "Tokyo"},
         {"  TOKYO. ", "Tokyo Standard Time", "Tokyo"},
         {"s\xe3o paulo", "E. South America Standard Time", "S\xe3o Paulo"},
-        {"sao paulo", "E. South America Standard Time", "S\xe3o Paulo"},
-        {"york", "Eastern Standard Time", "New York"},  // a word of the city's name
-        {"osaka", "Tokyo Standard Time", "Osaka"},      // Windows' own name, where CLDR has none
-        {"eastern time", "Eastern Standard Time", "Eastern Time"},
+        {"york", "Eastern Standard Time", "New York"},              // a word of a city's name
+        {"eastern time", "Eastern Standard Time", "Eastern Time"},  // Windows' own name
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -47,15 +41,8 @@ TEST(ZonePlaces, APlaceTypedFindsItsZoneFirstWithThePlaceAsItsLabel) {
         EXPECT_EQ(kZones[found.front().zone].key, c.zone);
         EXPECT_EQ(found.front().label, c.label);
     }
-}
-
-TEST(ZonePlaces, NothingTypedFindsEveryZoneInOrderAndNoSuchPlaceFindsNone) {
-    const std::vector<ZoneFound> all = FindZones(kZones, "");
-    ASSERT_EQ(all.size(), kZones.size());
-    for (size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i].zone, i);
-    EXPECT_EQ(all.back().label, "Osaka");
-    EXPECT_TRUE(FindZones(kZones, "atlantis").empty());
-    EXPECT_TRUE(FindZones(kZones, "tokyo atlantis").empty());
+    EXPECT_TRUE(FindZones(kZones, "atlantis").empty()) << "a place no zone has";
+    EXPECT_EQ(FindZones(kZones, "").size(), kZones.size()) << "nothing typed: every zone";
 }
 
 }  // namespace

@@ -126,12 +126,6 @@ TEST(ClockReading, NamesTheBellsAlarmOnce) {
               today + ", alarm at 11:30, alarm ringing: 10:09, Alarm 1");
 }
 
-}  // namespace
-}  // namespace marvix
-
-namespace marvix {
-namespace {
-
 // Windows keeps 127 characters of a tip: with three other clocks it ended "Press left mouse to
 // show clo". The help goes first, then the day names shorten, then go, then the labels shorten.
 TEST(TrayTip, EveryClockKeepsALineAndTheTipEndsOnAWholeWord) {
@@ -142,7 +136,6 @@ TEST(TrayTip, EveryClockKeepsALineAndTheTipEndsOnAWholeWord) {
         for (const std::string& name : names) places.push_back({name, kMorning, s});
         return TrayTip(first, places);
     };
-    EXPECT_EQ(tip({"Tokyo"}), first + "\nTokyo 10:09 Tuesday\n" + std::string(kTrayMouseHelp));
     EXPECT_EQ(tip({"Tokyo", "New York", "Kolkata"}),
               first + "\nTokyo 10:09 Tuesday\nNew York 10:09 Tuesday\nKolkata 10:09 Tuesday");
     EXPECT_EQ(

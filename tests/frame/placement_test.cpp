@@ -20,28 +20,17 @@ TEST(WindowRegion, EachShapeAndAnUnknownOne) {
     EXPECT_EQ(RegionForShape(-1, 30, client).shape, RegionShape::None);
 }
 
+// SmoothOutline 0 follows the system; a square or hard-edged clock is cut as it always was.
 TEST(WindowRegion, OnlyASmoothCurvedOutlineIsLayeredOrMendedAndLayeredWhereAskedOrComposed) {
     const Size client{200, 200};
-    const WindowRegion round = RegionForShape(0, 0, client),
-                       rounded = RegionForShape(2, 30, client);
+    const WindowRegion round = RegionForShape(0, 0, client), square = RegionForShape(1, 30, client);
     using K = OutlineKind;
-    const struct {
-        int setting;
-        bool smooth, composes;
-        const WindowRegion& region;
-        OutlineKind kind;
-    } cases[] = {
-        {0, true, true, round, K::Layered},
-        {0, true, false, round, K::Mended},
-        {1, true, false, rounded, K::Layered},
-        {2, true, true, round, K::Mended},
-        {1, false, true, round, K::Cut},
-        {1, true, true, RegionForShape(1, 30, client), K::Cut},
-        {1, true, true, RegionForShape(5, 30, client), K::Cut},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(OutlineFor(c.setting, c.smooth, c.composes, c.region), c.kind)
-            << c.setting << c.smooth << c.composes << int(c.region.shape);
+    EXPECT_EQ(OutlineFor(0, true, true, round), K::Layered);
+    EXPECT_EQ(OutlineFor(0, true, false, round), K::Mended);
+    EXPECT_EQ(OutlineFor(1, true, false, RegionForShape(2, 30, client)), K::Layered);
+    EXPECT_EQ(OutlineFor(2, true, true, round), K::Mended);
+    EXPECT_EQ(OutlineFor(1, false, true, round), K::Cut);
+    EXPECT_EQ(OutlineFor(1, true, true, square), K::Cut);
 }
 
 TEST(ScreenClamp, PullsWindowsInsideTheAreaAndNeverOntoItsEdge) {

@@ -148,35 +148,6 @@ TEST_F(MarvixExeTest, ASecondStartBringsEveryClockBackFromTheTray) {
     EXPECT_TRUE(Within(2000, [&] { return std::ranges::all_of(clocks, shown); }));
 }
 
-// Whether `window` lies above `below` in the z-order.
-bool Above(HWND window, HWND below) {
-    for (HWND next = GetWindow(window, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
-        if (next == below) return true;
-    return false;
-}
-
-// Covered by another program's window, the clocks stayed under it at a second start.
-TEST_F(MarvixExeTest, ASecondStartBringsEveryClockAboveAWindowCoveringIt) {
-    Win32Registry(OtherClockKeys(3).clock).WriteValue("FL", "400");
-    Start();
-    ASSERT_TRUE(Within(10000, [] {
-        const std::vector<HWND> clocks = ClockWindows();
-        return clocks.size() == 2 && std::ranges::all_of(clocks, IsWindowVisible);
-    }));
-    HWND cover = CreateWindowExA(0, "STATIC", "cover", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                 nullptr, nullptr, nullptr, nullptr);
-    SetForegroundWindow(cover);
-    const std::vector<HWND> clocks = ClockWindows();
-    ASSERT_TRUE(std::ranges::none_of(clocks, [&](HWND clock) { return Above(clock, cover); }));
-    HANDLE second = Start();
-    ASSERT_EQ(WaitForSingleObject(second, 2000), WAIT_OBJECT_0);
-    EXPECT_TRUE(Within(2000, [&] {
-        return std::ranges::all_of(clocks, [&](HWND clock) { return Above(clock, cover); });
-    }));
-    DestroyWindow(cover);
-}
-
 TEST_F(MarvixExeTest, AClockThatCrashedDoesNotBlockTheNextStart) {
     StartFirst();
     TerminateProcess(started_.front().Get(), 3);
