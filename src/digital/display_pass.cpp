@@ -1,10 +1,41 @@
 #include "digital/display_pass.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "digital/display_texts.h"
 
 namespace marvix {
+namespace {
+
+// The numbers' leading spaces are there to keep a one-digit value where a two-digit one stands
+// (" 1" under "12"). In a proportional font a space is narrower than a digit, and "1 :02" opens a
+// gap before the colon; so each such space is given a digit's width and the digits after it are
+// drawn where a fixed-pitch font would put them. A fixed-pitch font draws exactly as before.
+bool KeepsDigitsInPlace(Display d) {
+    return d == Display::Hour || d == Display::Date || d == Display::Inter1 ||
+           d == Display::Inter2;
+}
+
+struct LaidOutText {
+    std::string_view drawn;  // the text without the spaces that stand in for digits
+    int indent = 0;          // where it is drawn in its box
+    Size box;
+};
+
+LaidOutText LayOut(Display d, std::string_view text, Surface& box, const Font& font) {
+    const size_t lead = KeepsDigitsInPlace(d) ? text.find_first_not_of(' ') : 0;
+    if (lead == 0 || lead == std::string_view::npos) return {text, 0, box.TextExtent(text, font)};
+    const int digit = box.TextExtent("0", font).width;
+    if (digit == box.TextExtent(" ", font).width) return {text, 0, box.TextExtent(text, font)};
+    const std::string_view drawn = text.substr(lead);
+    const Size rest = box.TextExtent(drawn, font);
+    const int indent = static_cast<int>(lead) * digit;
+    return {drawn, indent, {indent + rest.width, rest.height}};
+}
+
+}  // namespace
 
 DisplayPlaces PlacedDisplays(const ClockSettings& s, Size face) {
     const int W = face.width, H = face.height, F = kFramePointSize;
@@ -33,7 +64,8 @@ void DrawDigitalDisplays(const ClockSettings& s, const DisplayLook& look,
         const Font& font = look.fonts[i];
         const std::string text =
             DisplayText(static_cast<Display>(i), s, look.colonsShown, now.time, now.utcBias);
-        const Size size = box.TextExtent(text, font);
+        const LaidOutText laid = LayOut(static_cast<Display>(i), text, box, font);
+        const Size size = laid.box;
         // An empty text has no width: the display does not appear.
         if (size.width <= 0 || size.height <= 0) continue;
         box.Resize(size);
@@ -46,7 +78,7 @@ void DrawDigitalDisplays(const ClockSettings& s, const DisplayLook& look,
         } else {
             box.FillRect(Rect::At({0, 0}, size), background);
         }
-        box.WriteText({0, 0}, text, font, transparent ? Brush::Clear() : Brush{background});
+        box.WriteText({laid.indent, 0}, laid.drawn, font, transparent ? Brush::Clear() : Brush{background});
 
         if (!s.Reversed) {
             f.display.CopyFrom(box, Rect::At({0, 0}, size), at);

@@ -75,6 +75,19 @@ TEST_F(DisplayPassTest, MirroredBoxesLandFromTheRightEdgeAndReadMirrored) {
     EXPECT_EQ(Draw().back(), "display: stretch 11,0 -12x13 from digit4 to 178,61 12x13");
 }
 
+TEST_F(DisplayPassTest, InAProportionalFontALeadingSpaceKeepsADigitsWidth) {
+    s.SDay = false;
+    s.SHour = true;  // " 1" at 13:15, then " 7 " for the date
+    clock.time.hour = 13;
+    for (RecordingSurface& digit : frame.digits) digit.spaceWidth = 2;
+    const std::vector<std::string> log = Draw();
+    EXPECT_EQ(std::vector<std::string>(log.begin() + 4, log.end()),
+              (std::vector<std::string>{"digit4: resize 12x13", "digit4: fill 0,0 12x13",
+                                        "digit4: text 6,0 \"1\"",
+                                        "display: copy 0,0 12x13 from digit4 to 57,61"}));
+    EXPECT_EQ(log[2], "digit1: text 6,0 \"7 \"") << "the date's trailing space stays as it is";
+}
+
 TEST_F(DisplayPassTest, AmPmStandsWhereItsSettingsSayEvenWithAutomaticPlacement) {
     s.SDay = s.SDate = false;
     s.SAMPM = s.PAMPM = true;

@@ -3,6 +3,7 @@
 // A surface that remembers what was drawn on it, as text, for tests that check the calls that
 // matter: "copy 0,0 200x200 from face", "stretch ...", and so on.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ public:
         : name_(std::move(name)), size_(size), log_(log) {}
 
     const std::string& Name() const { return name_; }
+    // 6 pixels, like every other character, unless a test wants a proportional font.
+    int spaceWidth = 6;
 
     Size GetSize() const override { return size_; }
     uint32_t Version() const override { return static_cast<uint32_t>(log_->size()); }
@@ -39,7 +42,8 @@ public:
     void FillRect(Rect area, Colour) override { Log("fill " + Box(area)); }
     void FloodFill(Point seed, Colour, Colour) override { Log("flood " + At(seed)); }
     Size TextExtent(std::string_view text, const Font&) override {
-        return {static_cast<int>(text.size()) * 6, 13};
+        const auto spaces = static_cast<int>(std::count(text.begin(), text.end(), ' '));
+        return {(static_cast<int>(text.size()) - spaces) * 6 + spaces * spaceWidth, 13};
     }
     void WriteText(Point origin, std::string_view text, const Font&, const Brush&) override {
         Log("text " + At(origin) + " \"" + std::string(text) + "\"");
