@@ -14,8 +14,7 @@ namespace {
 // gap before the colon; so each such space is given a digit's width and the digits after it are
 // drawn where a fixed-pitch font would put them. A fixed-pitch font draws exactly as before.
 bool KeepsDigitsInPlace(Display d) {
-    return d == Display::Hour || d == Display::Date || d == Display::Inter1 ||
-           d == Display::Inter2;
+    return d == Display::Hour || d == Display::Date || d == Display::Inter1 || d == Display::Inter2;
 }
 
 struct LaidOutText {
@@ -78,7 +77,8 @@ void DrawDigitalDisplays(const ClockSettings& s, const DisplayLook& look,
         } else {
             box.FillRect(Rect::At({0, 0}, size), background);
         }
-        box.WriteText({laid.indent, 0}, laid.drawn, font, transparent ? Brush::Clear() : Brush{background});
+        box.WriteText({laid.indent, 0}, laid.drawn, font,
+                      transparent ? Brush::Clear() : Brush{background});
 
         if (!s.Reversed) {
             f.display.CopyFrom(box, Rect::At({0, 0}, size), at);
