@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/application_win.h"
-#include "app/clock_pictures_win.h"
-#include "app/running_clock_win.h"
+#include "program/application_win.h"
+#include "clock/clock_pictures_win.h"
+#include "clock/running_clock_win.h"
 #include "base/system_time_win.h"
 #include "dialogs/settings_windows_win.h"
 #include "frame/frame.h"

@@ -1,8 +1,8 @@
 // The program's entry: one clock per session, and the settings windows it is handed to make.
 #include <windows.h>
 
-#include "app/application_win.h"
-#include "app/single_instance_win.h"
+#include "program/application_win.h"
+#include "program/single_instance_win.h"
 #include "base/system_time_win.h"
 #include "dialogs/settings_windows_win.h"
 

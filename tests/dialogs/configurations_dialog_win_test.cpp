@@ -1,7 +1,7 @@
 // The configurations window under Wine: saving, listing, loading and applying files.
 #include "dialogs/configurations_dialog_win.h"
 
-#include "app/control_menu_win.h"
+#include "clock/control_menu_win.h"
 
 #include <windows.h>
 

@@ -13,10 +13,10 @@
 #include <string>
 
 #include "../support/dialog_fixture_win.h"
-#include "app/alarm_window_win.h"
-#include "app/control_menu_win.h"
-#include "app/exit_confirmation_win.h"
-#include "app/help_window_win.h"
+#include "clock/alarm_window_win.h"
+#include "clock/control_menu_win.h"
+#include "clock/exit_confirmation_win.h"
+#include "program/help_window_win.h"
 #include "base/colour.h"
 #include "dialogs/hands_dialog.h"
 #include "dialogs/settings_windows.h"

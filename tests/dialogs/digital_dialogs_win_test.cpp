@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "../support/dialog_fixture_win.h"
-#include "app/control_menu_win.h"
+#include "clock/control_menu_win.h"
 #include "base/gdi_surface_win.h"
 #include "dialogs/digital_dialog.h"
 #include "dialogs/spelling_dialog.h"

@@ -10,7 +10,7 @@
 
 #include "../support/fixed_clock.h"
 #include "../support/recording_player.h"
-#include "app/clock_pictures_win.h"
+#include "clock/clock_pictures_win.h"
 #include "frame/clock_model.h"
 #include "frame/frame.h"
 #include "frame/frame_cache.h"

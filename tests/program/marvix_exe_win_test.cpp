@@ -8,7 +8,7 @@
 #include <string>
 
 #include "../support/programs_win.h"
-#include "app/single_instance_win.h"
+#include "program/single_instance_win.h"
 #include "base/scoped_handles_win.h"
 #include "settings/clock_keys_win.h"
 #include "settings/registry_store_win.h"

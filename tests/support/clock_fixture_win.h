@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "app/application_win.h"
-#include "app/running_clock_win.h"
+#include "program/application_win.h"
+#include "clock/running_clock_win.h"
 #include "base/message_seam_win.h"
 #include "dialogs/settings_windows_win.h"
 #include "fixed_clock.h"

@@ -4,7 +4,7 @@
 # for byte.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-art=$here/../../src/app/art
+art=$here/../../src/program/art
 faces=$here/../../gallery/faces
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

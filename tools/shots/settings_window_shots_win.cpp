@@ -7,11 +7,11 @@
 #include <fstream>
 #include <string>
 
-#include "app/alarm_window_win.h"
-#include "app/application_win.h"
-#include "app/control_menu_win.h"
-#include "app/exit_confirmation_win.h"
-#include "app/help_window_win.h"
+#include "clock/alarm_window_win.h"
+#include "program/application_win.h"
+#include "clock/control_menu_win.h"
+#include "clock/exit_confirmation_win.h"
+#include "program/help_window_win.h"
 #include "base/bitmap_file.h"
 #include "base/gdi_surface_win.h"
 #include "base/local_time.h"

@@ -1,0 +1,83 @@
+// The running clock's timers: the tick, which composes every frame and plans when it will next
+// have something to do, the one-second tick/tock pacing, the colon blink and the half-second
+// checks.
+#include "clock/running_clock_win.h"
+
+#include <utility>
+
+namespace marvix {
+
+void RunningClock::TimerFired(UINT_PTR timer) {
+    if (timer == ClockTimers::kTick) Tick();
+    if (timer == ClockTimers::kTickTock) PaceTickTock();
+    if (timer == ClockTimers::kBlink) BlinkColons();
+    if (timer == ClockTimers::kSave) {
+        SaveTimer();
+        ReadTheClock();
+        WatchFullScreen();
+        if (std::exchange(watchMonitorsNext_, !watchMonitorsNext_)) WatchMonitors();
+    }
+}
+
+void RunningClock::PlanNextTick() {
+    if (!timers_.Running()) return;
+    FrameSurfaces frame = pictures_->Frame();
+    timers_.SleepSteps(model_.StepsToNextTick(frame, int(timers_.Step())));
+}
+
+void RunningClock::Tick() {
+    const ClockInstant now = SampleInstant(clock_);
+    if (Settings().Tray && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
+    const bool moved = placement_.KeepOnScreen(Settings());
+    model_.Sound(now.time, *player_);
+    ShowBell();
+    // What the settings windows show of the clock (its place, the placed displays) can change
+    // only with the frame or the place.
+    if (ComposeAndShow(now) || moved) app_.ShowLiveValues();
+    PlanNextTick();
+}
+
+void RunningClock::AnswerAlarm(std::optional<int> snoozeMinutes) {
+    model_.AnswerAlarm(snoozeMinutes, SampleInstant(clock_).time, *player_);
+    ShowBell();
+    timers_.TickSoon();
+}
+
+void RunningClock::ShowBell() {
+    const AlarmBell& bell = model_.Sounds().bell;
+    const BellShown now{bell.GetState(), bell.Alarm(), bell.Due()};
+    if (now == bellShown_) return;
+    bellShown_ = now;
+    if (now.state == AlarmBell::State::Ringing || now.state == AlarmBell::State::Unanswered) {
+        app_.ShowAlarm(NoticeOf(Settings(), bell), now.state == AlarmBell::State::Ringing);
+    } else {
+        app_.HideAlarm();
+    }
+    ReadTheClock(true);
+}
+
+void RunningClock::Redraw() {
+    ComposeAndShow(SampleInstant(clock_));
+    app_.ShowLiveValues();
+    timers_.TickSoon();
+}
+
+bool RunningClock::ComposeAndShow(const ClockInstant& now) {
+    FrameSurfaces frame = pictures_->Frame();
+    const auto area = model_.Compose(frame, now);
+    if (!area) return false;
+    window_.ShowPart(*area);
+    ++framesShown_;
+    return true;
+}
+
+void RunningClock::PaceTickTock() {
+    if (model_.StepSecond()) timers_.TickSoon();  // to sound it at once
+}
+
+void RunningClock::BlinkColons() {
+    model_.BlinkColons();
+    timers_.TickSoon();
+}
+
+}  // namespace marvix

@@ -1,0 +1,224 @@
+// The running clock's life: start-up, the settings read and saved, the display fonts, the clock
+// in words, and what the window's messages mean.
+#include "clock/running_clock_win.h"
+
+#include <utility>
+#include <vector>
+
+#include "base/message_seam_win.h"
+#include "digital/display_fonts.h"
+#include "frame/clock_reading.h"
+#include "settings/registry_store.h"
+#include "windows/accessible_win.h"
+
+namespace marvix {
+
+namespace {
+
+void ReportAll(const std::vector<std::string>& errors) {
+    for (const std::string& error : errors) ShowMessage(error, MessageStyle::Error);
+}
+
+}  // namespace
+
+RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock,
+                           const ClockKeys& keys)
+    : app_(app),
+      model_(model),
+      clock_(clock),
+      pictures_(std::make_unique<ClockPictures>()),
+      window_(app, *this, keys.First()),
+      saver_(keys) {
+    model_.Observe(*this);
+    window_.Show(pictures_->display);
+}
+
+void RunningClock::WindowCreated() {
+    HWND hwnd = window_.Window();
+    placement_.Attach(hwnd, window_.Outline());
+
+    std::vector<std::string> errors;
+    ClockSettings& s = model_.Edit();
+    ReadSettings(s, saver_.Store(), TraySetting(), errors);
+    if (s.Tray) ShowWindow(hwnd, SW_HIDE);
+    ReadSettings(s, saver_.Store(), StartupSettings(), errors);
+    ReadSettings(s, saver_.ProgramStore(), ProgramSequence(), errors);
+    Retime();
+    ReportAll(errors);
+
+    ReadFromSettled();
+    TakeScale();
+    PrepareFaceAndWindow(kTooLargeAtStart);
+    Restack();
+    ApplyOverlay();
+    if (Settings().UseWall) TakeSnapshot();
+    FrameSurfaces frame = pictures_->Frame();
+    CopyFace(Settings(), frame);
+    if (Settings().Tray && IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_HIDE);
+
+    timers_.Begin(hwnd);
+    timers_.Start();
+}
+
+void RunningClock::PrepareFaceAndWindow(const char* tooLarge) {
+    // The face is tested against the maximized-window area.
+    RefreshScreens();
+    PrepareFace(Settings(), *pictures_, model_.Live().screen, tooLarge);
+    placement_.FitToFace(pictures_->face.DeviceSize(), Settings());
+    Layout();
+}
+
+const FaceLayout& RunningClock::Layout() {
+    model_.LayOutFace(pictures_->face.GetSize(), pictures_->display.GetSize());
+    return model_.Layout();
+}
+
+void RunningClock::FirstActivation() {
+    activated_ = true;
+    ReadDisplayFonts();
+    app_.ShowTaskbarButton(!Settings().HideMe);
+    if (Settings().Tray && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
+}
+
+const DisplayFonts& RunningClock::ReadDisplayFonts() {
+    if (!displayFontsRead_) LoadDisplayFonts();
+    return model_.Live().displays.fonts;
+}
+
+void RunningClock::ApplyDisplayFont(size_t slot) {
+    marvix::ApplyDisplayFont(Settings(), model_.Live().displays.fonts, slot);
+    TickSoon();
+}
+
+void RunningClock::LoadDisplayFonts() {
+    displayFontsRead_ = true;
+    std::vector<std::string> errors;
+    ReadSettings(model_.Edit(), saver_.Store(), DisplayFontSettings(), errors);
+    ApplyDisplayFonts(Settings(), model_.Live().displays.fonts);
+    ReportAll(errors);
+}
+
+void RunningClock::ReadTheClock(bool anew) {
+    const LocalTime t = SampleInstant(clock_).time;
+    if (MinuteOf(t) == readMinute_ && !anew) return;
+    readMinute_ = MinuteOf(t);
+    std::string reading = ReadingWithAlarmNews(readFrom_, model_.Sounds().bell, paused_, t);
+    if (readFrom_.ClickThrough) reading += ", click-through";
+    // A clock for another place says where first.
+    if (!readFrom_.Label.empty()) reading = readFrom_.Label + ", " + reading;
+    // A screen reader hears of the clock only when its words change.
+    if (reading == reading_) return;
+    reading_ = std::move(reading);
+    app_.ReadingChanged();
+    AnnounceNameChange(Window());
+}
+
+void RunningClock::SettingsEdited() {
+    saver_.NoteChange();
+    timers_.TickSoon();
+}
+
+void RunningClock::SaveTimer() {
+    // One save at a time: a change made meanwhile is seen again at the next check.
+    if (saver_.IsSaving()) return;
+    saver_.Collect();
+    // What a save writes includes the fonts, read from the registry if never read yet.
+    ReadDisplayFonts();
+    if (saver_.SaveIfSettled(model_)) ReadFromSettled();
+}
+
+void RunningClock::ReadFromSettled() {
+    readFrom_ = Settings();
+    ReadTheClock(true);
+}
+
+void RunningClock::MarkSettingsUnchanged() {
+    ReadDisplayFonts();
+    saver_.MarkUnchanged(model_.Written(WrittenTo::Registry));
+    ReadFromSettled();
+}
+
+void RunningClock::SaveSettings() {
+    saver_.Collect();
+    // A clock that was never activated (it started in the tray and stopped from there) may not
+    // have read its fonts yet; read them now so that the save writes them back as they were.
+    ReadDisplayFonts();
+    saver_.SaveAtExit(model_.Written(WrittenTo::Registry));
+}
+
+void RunningClock::WindowDestroyed() {
+    timers_.End();
+    SaveSettings();
+    app_.ClockDestroyed();
+}
+
+void RunningClock::TimeChanged() {
+    // Windows says so when the time or the time zone is changed, and a zone's rules with it.
+    clock_.Refresh();
+    timers_.TickSoon();
+    ReadTheClock();
+}
+
+void RunningClock::Dragged(Point topLeft) {
+    ClockSettings& s = model_.Edit();
+    s.FL = topLeft.x;
+    s.FT = topLeft.y;
+    // The face dialog's Left and Top follow the clock.
+    app_.ShowLiveValues();
+}
+
+void RunningClock::TrayChanged(bool inTray) {
+    model_.Edit().Tray = inTray;
+    paused_ = inTray;
+    if (inTray) {
+        timers_.Stop();
+    } else {
+        // What fell due while the clock was hidden is not made up.
+        model_.ResumeAfterPause();
+        timers_.Start();
+    }
+    ReadTheClock(true);
+}
+
+void RunningClock::ComeForward() {
+    window_.ShowFromTray();
+    // Raised first: Windows may refuse the foreground (a start of the program hands it on, but
+    // another program may have taken it since), and a window manager may not raise a window it
+    // activates; either way the clock comes out from under what covered it.
+    SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetForegroundWindow(Window());
+}
+
+// Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
+// screens are taken at start and again whenever the monitors or a work area change.
+void RunningClock::RefreshScreens() {
+    placement_.RefreshScreens();
+    model_.Live().screen = placement_.Screen();
+}
+
+void RunningClock::ScreensChanged() { RefreshScreens(); }
+
+void RunningClock::WatchMonitors() {
+    if (placement_.MonitorsChanged()) DisplaysChanged();
+}
+
+void RunningClock::WatchFullScreen() {
+    const bool covered = Settings().HideForFullScreen && placement_.FullScreenInFront();
+    if (covered && !hiddenForFullScreen_ && IsWindowVisible(Window())) {
+        hiddenForFullScreen_ = true;
+        ShowWindow(Window(), SW_HIDE);
+    } else if (!covered && hiddenForFullScreen_) {
+        hiddenForFullScreen_ = false;
+        // Back where it was, unless the user sent it to the tray meanwhile.
+        if (!Settings().Tray) ShowWindow(Window(), SW_SHOWNOACTIVATE);
+    }
+}
+
+void RunningClock::DisplaysChanged() {
+    RefreshScreens();
+    MoveTo({Settings().FL, Settings().FT});
+    placement_.KeepOnScreen(Settings());
+    app_.ShowLiveValues();
+}
+
+}  // namespace marvix

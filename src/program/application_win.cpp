@@ -1,0 +1,343 @@
+#include "program/application_win.h"
+
+#include <algorithm>
+#include <string>
+
+#include "clock/alarm_window_win.h"
+#include "clock/clock_window_win.h"
+#include "clock/control_menu_win.h"
+#include "clock/exit_confirmation_win.h"
+#include "program/help_window_win.h"
+#include "clock/resource.h"
+#include "clock/running_clock_win.h"
+#include "program/single_instance_win.h"
+#include "base/colour.h"
+#include "base/message_seam_win.h"
+#include "base/program.h"
+#include "base/window_thunk_win.h"
+#include "digital/clock_label.h"
+#include "settings/encodings.h"
+#include "windows/dialog_font.h"
+#include "windows/screen_clamp_win.h"
+#include "windows/settings_dialog_win.h"
+
+namespace marvix {
+
+namespace {
+
+bool IsUserInput(UINT message) {
+    const bool key = message >= WM_KEYFIRST && message <= WM_KEYLAST;
+    const bool button = message > WM_MOUSEMOVE && message <= WM_MOUSELAST;
+    return key || button;
+}
+
+}  // namespace
+
+Application::Application(HINSTANCE instance, TimeSource& clock,
+                         SettingsWindowFactory settingsWindows)
+    : instance_(instance),
+      time_(clock),
+      settingsWindows_(settingsWindows),
+      help_(std::make_unique<HelpWindow>(*this)) {}
+
+Application::~Application() {
+    help_.reset();
+    clocksWindow_.reset();
+    // Every clock's windows go before the classes they were made from; the clocks save as they
+    // go, the first last.
+    ending_ = stopping_ = true;
+    while (!clocks_.empty()) clocks_.pop_back();
+    if (owner_) DestroyWindow(owner_);
+}
+
+LRESULT CALLBACK Application::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ForwardToOwner(hwnd, message, wParam, lParam, &Application::owner_,
+                          &Application::OwnerMessage);
+}
+
+// Posted to the owner window: messages to show, and clocks to drop, once a handler is done.
+constexpr UINT kAfterHandlerMessage = WM_APP + 1;
+
+LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The taskbar button activates this window; the user means the clock.
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && HasClock() &&
+        IsWindowVisible(Clock().Window())) {
+        SetForegroundWindow(Clock().Window());
+        return 0;
+    }
+    if (message == WM_CLOSE) {
+        StopProgram();
+        return 0;
+    }
+    if (message == kAfterHandlerMessage) {
+        DropGoneClocks();
+        for (std::string text : std::exchange(toTell_, {})) ShowMessage(text);
+        return 0;
+    }
+    // A later start's call comes here: every clock, some hidden in the tray, comes forward.
+    if (message == showClockMessage_ && showClockMessage_ != 0) {
+        for (ClockHost* clock : LiveClocks()) clock->Clock().ComeForward();
+        return 0;
+    }
+    if (message == stopClockMessage_ && stopClockMessage_ != 0) {
+        StopProgram();
+        return 0;
+    }
+    return DefWindowProcA(owner_, message, wParam, lParam);
+}
+
+bool Application::Create() {
+    WNDCLASSEXA ownerClass = WindowClassOf(instance_, kOwnerWindowClass, OwnerProc);
+    ownerClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_MARVIX));
+    ownerClass_ = ScopedWindowClass(ownerClass);
+    showClockMessage_ = ShowClockMessage();
+    stopClockMessage_ = StopClockMessage();
+    clockClass_ = ClockWindow::RegisterWindowClass(instance_);
+    if (!ownerClass_ || !clockClass_) return false;
+    // A window of no size that only carries the taskbar button, as the clock is a popup.
+    owner_ = CreateWindowExA(0, kOwnerWindowClass, kProgramTitle,
+                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
+                             0, 0, nullptr, nullptr, instance_, this);
+    if (!owner_) return false;
+    // Shown before the clock exists: the clock's first activation may take the button away.
+    ShowWindow(owner_, SW_SHOWNOACTIVATE);
+
+    clocks_.push_back(MakeClock(FirstClockKeys()));
+    if (!clocks_.front()->Create()) return false;
+    for (int number : StoredClockNumbers()) {
+        std::unique_ptr<ClockHost> clock = MakeClock(OtherClockKeys(number));
+        if (clock->Create()) clocks_.push_back(std::move(clock));
+    }
+    for (const auto& clock : clocks_) clock->ShowAtStart();
+    return true;
+}
+
+std::unique_ptr<ClockHost> Application::MakeClock(ClockKeys keys) {
+    return std::make_unique<ClockHost>(*this, time_, settingsWindows_, std::move(keys));
+}
+
+int Application::Run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
+    return static_cast<int>(message.wParam);
+}
+
+void Application::Dispatch(MSG& message) {
+    // F1 in a settings window: the help at that window's topic.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_F1 && activeDialog_) {
+        ShowHelpFor(activeDialog_);
+        return;
+    }
+    if (!activeDialog_ || !IsDialogMessageA(activeDialog_, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    // An edit of the settings brings the tick forward itself; a key or a button may also change
+    // what the clock looks like in ways no setting says (a window shown over it, a font chosen),
+    // and the clock shows it at its next step even when its tick had planned to sleep longer.
+    if (IsUserInput(message.message))
+        for (ClockHost* clock : LiveClocks()) clock->Clock().TickSoon();
+}
+
+HFONT Application::DialogFont(int dpi, bool bold) {
+    for (const DialogFontAt& made : dialogFonts_) {
+        if (made.dpi == dpi && made.bold == bold) return made.font.Get();
+    }
+    const DialogFontChoice choice = DialogFontFor(dpi);
+    ScopedFont font(CreateFontA(-choice.pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH, std::string(choice.face).c_str()));
+    // Controls given no font draw with the system's; nothing else is lost.
+    if (!font) ReportFailureOnce("Cannot create the dialog font.");
+    dialogFonts_.push_back({dpi, bold, std::move(font)});
+    return dialogFonts_.back().font.Get();
+}
+
+void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }
+
+std::vector<Rect> Application::OpenSettingsFrames() const {
+    return clocks_.front()->OpenSettingsFrames();
+}
+
+void Application::ShowHelp(const Rect& clock, std::span<const Rect> clearOf) {
+    help_->ShowTopic(HelpWindow::kContents, clock, clearOf);
+}
+
+// Beside the window F1 was pressed in, clear of the clock.
+void Application::ShowHelpFor(HWND window) {
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    ClockHost* owner = &FirstClock();
+    for (const auto& clock : clocks_)
+        if (clock->OwnsWindow(window) || clock->OwnsWindow(GetWindow(window, GW_OWNER)))
+            owner = clock.get();
+    const Rect clock = owner->Clock().Frame();
+    help_->ShowTopic(className, WindowFrame(window), {&clock, 1});
+}
+
+void Application::StopProgram() { StopClocks(nullptr); }
+
+void Application::StopClocks(const ClockHost* going) {
+    stopping_ = true;
+    // The others first, the first clock last; `going` is on its way already.
+    std::vector<ClockHost*> live = LiveClocks();
+    for (auto clock = live.rbegin(); clock != live.rend(); ++clock)
+        if (*clock != going) DestroyWindow((*clock)->Clock().Window());
+}
+
+void Application::ClockGone(ClockHost& clock) {
+    if (ending_) return;
+    // Closed by the system (a log-off, or a close sent to the window as taskkill sends it): every
+    // clock is saved and kept. Only the user's Remove takes a clock away.
+    if (!clock.WasRemoved() && !stopping_) StopClocks(&clock);
+    // The clock's window is still being destroyed: it counts as gone.
+    const std::vector<ClockHost*> live = LiveClocks();
+    if (stopping_ && std::ranges::all_of(live, [&](ClockHost* other) { return other == &clock; }))
+        PostQuitMessage(0);
+    PostMessageA(owner_, kAfterHandlerMessage, 0, 0);
+    if (!stopping_) ReadingsChanged();
+}
+
+void Application::DropGoneClocks() {
+    if (stopping_) return;
+    // The clocks window lists the live clocks before the others are let go.
+    if (clocksWindow_) clocksWindow_->ShowSettings();
+    std::erase_if(clocks_, [&](const std::unique_ptr<ClockHost>& clock) {
+        const bool gone = !clock->IsFirst() && !clock->IsLive();
+        if (gone && openedFrom_ == clock.get()) openedFrom_ = nullptr;
+        return gone;
+    });
+}
+
+std::vector<Rect> Application::OtherClockFrames(const ClockHost& clock) const {
+    std::vector<Rect> frames;
+    for (ClockHost* other : LiveClocks())
+        if (other != &clock && IsWindowVisible(other->Clock().Window()))
+            frames.push_back(other->Clock().Frame());
+    return frames;
+}
+
+void Application::ShowClocksFromTray() {
+    for (ClockHost* clock : LiveClocks())
+        if (clock->Model().Settings().Tray) clock->Clock().ComeForward();
+}
+
+void Application::ChooseClockFromTray(HWND icon) {
+    const std::vector<ClockHost*> live = LiveClocks();
+    if (live.size() == 1) return live.front()->ShowMenuOrExitConfirmation();
+    // A menu of the clocks, then "Clocks…": command i + 1 is clock i.
+    ScopedMenu menu(CreatePopupMenu());
+    if (!menu) return;
+    for (size_t i = 0; i < live.size(); ++i)
+        AppendMenuA(menu.Get(), MF_STRING, i + 1, live[i]->ListedName().c_str());
+    AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    const UINT clocksWindow = UINT(live.size() + 1);
+    AppendMenuA(menu.Get(), MF_STRING, clocksWindow, "Clocks\x85");
+    POINT at;
+    GetCursorPos(&at);
+    // A tray menu goes away when the user clicks elsewhere only if its window is in front, and
+    // the posted message lets it close at once when the menu is opened again.
+    SetForegroundWindow(icon);
+    const UINT chosen = UINT(TrackPopupMenu(
+        menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, icon, nullptr));
+    PostMessageA(icon, WM_NULL, 0, 0);
+    if (chosen == clocksWindow) return ShowClocksWindow(FirstClock());
+    // Its clocks may have gone while the menu was open.
+    const std::vector<ClockHost*> now = LiveClocks();
+    if (chosen == 0 || chosen > live.size() ||
+        std::ranges::find(now, live[chosen - 1]) == now.end())
+        return;
+    // In front of the clock that holds the icon, which the menu brought forward, and out of
+    // the tray if it hid there.
+    ClockHost& clock = *live[chosen - 1];
+    clock.Clock().ComeForward();
+    clock.ShowMenuOrExitConfirmation();
+}
+
+void Application::TellLater(std::string text) {
+    toTell_.push_back(std::move(text));
+    PostMessageA(owner_, kAfterHandlerMessage, 0, 0);
+}
+
+void Application::ReadingsChanged() {
+    if (clocks_.empty() || !clocks_.front()->IsLive()) return;
+    std::vector<PlaceReading> places;
+    for (ClockHost* clock : LiveClocks())
+        if (!clock->IsFirst())
+            places.push_back({clock->Name(), clock->Clock().TimeNow(), clock->Model().Settings()});
+    Clock().ShowInTray(TrayTip(Clock().InWords(), places));
+}
+
+namespace {
+
+// The label a new clock copies reads where its colour stands out at 4.5 to 1 from the face under
+// it; else it is black or white, whichever stands out more (a black label on the navy 24-hour
+// face was all but invisible). The user's own choice, made later, stays as it is.
+void GiveLabelAReadableColour(RunningClock& clock) {
+    const ClockSettings& s = clock.Settings();
+    GdiSurface& face = clock.Pictures().face;
+    const Size text = face.TextExtent(s.Label, LabelFont(s));
+    const Rect under = Rect::At(LabelPlace(s, face.GetSize(), text), text);
+    const Colour readable = ReadableOn(MeanColourIn(face, under), s.LabelColour.value);
+    if (readable == s.LabelColour.value) return;
+    clock.ChangeSettings().LabelColour = {ColourText(readable), readable};
+}
+
+}  // namespace
+
+ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
+                                 const std::string& label) {
+    std::unique_ptr<ClockHost> clock = MakeClock(OtherClockKeys(FreeClockNumber()));
+    from.Clock().ReadDisplayFonts();
+    ClockSettings copy = from.Model().Written(WrittenTo::Registry);
+    WithoutSounds(copy);
+    copy.Zone = zone;
+    copy.Label = label;
+    copy.LabelShow = true;
+    copy.Tray = false;
+    // Stored before its window reads them: the new clock starts as any stored clock does.
+    if (!WriteClockSettings(copy, clock->Keys())) return nullptr;
+    if (!clock->Create()) {
+        RemoveClockKeys(clock->Keys().number);
+        return nullptr;
+    }
+    GiveLabelAReadableColour(clock->Clock());
+    // Clear of the menu and the clocks window it was asked from too, where there is room.
+    std::vector<Rect> windows = from.OpenSettingsFrames();
+    if (const std::optional<Rect> menu = from.MenuFrame()) windows.push_back(*menu);
+    if (clocksWindow_ && clocksWindow_->IsVisible())
+        windows.push_back(WindowFrame(clocksWindow_->Window()));
+    clock->Clock().PlaceBeside(from.Clock().Frame(), OtherClockFrames(*clock), windows);
+    from.KeepWindowsClearOf(clock->Clock().Frame());
+    clock->ShowAtStart();
+    clocks_.push_back(std::move(clock));
+    ReadingsChanged();
+    return clocks_.back().get();
+}
+
+void Application::ShowClocksWindow(ClockHost& clock) {
+    openedFrom_ = &clock;
+    ClocksList().ShowFor(clock);
+}
+
+ClocksWindow& Application::ClocksList() {
+    if (!clocksWindow_) {
+        clocksWindow_ = std::make_unique<ClocksWindow>(clocksHost_, *this);
+        if (!clocksWindow_->Create()) ReportFailureOnce("Cannot create the clocks window.");
+    }
+    return *clocksWindow_;
+}
+
+std::vector<ClockHost*> Application::LiveClocks() const {
+    std::vector<ClockHost*> live;
+    for (const auto& clock : clocks_)
+        if (clock->IsLive()) live.push_back(clock.get());
+    return live;
+}
+
+bool Application::AddClockFor(const std::string& zone, const std::string& label) {
+    return AddClock(OpenedFrom(), zone, label) != nullptr;
+}
+
+}  // namespace marvix

@@ -1,0 +1,246 @@
+// Clocks for other places, made as a user makes them: in the clocks window, by the keys.
+#include <cmath>
+
+#include "../support/clock_fixture_win.h"
+#include "../support/recording_player.h"
+#include "clock/alarm_window_win.h"
+#include "clock/control_menu_win.h"
+#include "clock/tray_icon_win.h"
+#include "digital/display_texts.h"
+#include "hands/hand_geometry.h"
+#include "settings/clock_keys_win.h"
+
+namespace marvix {
+namespace {
+
+class WorldClocksTest : public ClockFixture {
+protected:
+    void Type(const char* text) {
+        for (; *text; ++text)
+            PostMessageA(GetFocus(), WM_CHAR, WPARAM(static_cast<unsigned char>(*text)), 1);
+        Pump();
+    }
+    // The zone the words find, under `label`: typed in the find field, then Tab to the zones and
+    // on to the label (its words selected as the focus comes), and Enter.
+    void AddByKeys(const char* find, const char* label) {
+        SetFocus(GetDlgItem(app_->ClocksList().Window(), ClocksWindow::kFind));
+        Type(find);
+        PressKey(VK_TAB);
+        PressKey(VK_TAB);
+        Type(label);
+        PressKey(VK_RETURN);
+    }
+    // Whether `clock`'s hour hand points at `hour` (10.25 for 10:15): its colour halfway along.
+    static bool HourHandAt(ClockHost& clock, double hour) {
+        const GdiSurface& display = clock.Clock().Pictures().display;
+        const HandGeometry hands =
+            EffectiveHandGeometry(clock.Model().Settings(), display.GetSize());
+        const double turn = hour / 12 * 2 * 3.14159265358979, along = hands.lengths[0] / 2.0;
+        return display.PixelAt(hands.centre.x + int(std::lround(along * std::sin(turn))),
+                               hands.centre.y - int(std::lround(along * std::cos(turn)))) ==
+               0xFF0000u;
+    }
+    static bool Stored(int number) {
+        HKEY key = nullptr;
+        const bool found = RegOpenKeyExA(HKEY_CURRENT_USER, OtherClockKeys(number).clock.c_str(), 0,
+                                         KEY_READ, &key) == ERROR_SUCCESS;
+        if (found) RegCloseKey(key);
+        return found;
+    }
+};
+
+// The computer keeps universal time, 10:15 on a Monday: Tokyo's clock shows 19:15, New York's
+// 5:15, each on its hour hand, in its words, its hour display and the tray's tip; each face window and label edits
+// its own clock; Tokyo's alarm rings at Tokyo's time; all three come back after STOP, and Remove takes
+// one away with its subkey.
+TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
+    Start();
+    // A broad red hour hand alone, which the new clocks copy, and an alarm, which they do not.
+    ClockSettings& look = app_->Model().Edit();
+    look.Alarm2 = true;
+    look.DispM = look.DispS = false;
+    look.HWT = 7;
+    look.CHourStr = {"$000000FF", 0x0000FF};
+    app_->ControlMenu().Press(ControlMenuWindow::kClocks);
+    ASSERT_TRUE(app_->ClocksList().IsVisible());
+    AddByKeys("tokyo", "Tokyo");
+    AddByKeys("eastern time (us", "New York");
+    ASSERT_EQ(app_->Clocks().size(), 3u) << ::testing::PrintToString(messages_.Texts());
+    ClockHost& tokyo = *app_->Clocks()[1];
+    ClockHost& newYork = *app_->Clocks()[2];
+    EXPECT_EQ(tokyo.Model().Settings().Zone, "Tokyo Standard Time");
+    EXPECT_EQ(newYork.Model().Settings().Zone, "Eastern Standard Time");
+    EXPECT_FALSE(tokyo.Model().Settings().Alarm2) << "a copy without its sounds";
+    Wait(600);
+
+    const struct {
+        ClockHost& clock;
+        double hand;
+        const char* words;
+        const char* hour;
+    } shown[] = {{tokyo, 7.25, "Tokyo, 19:15, Monday", " 7"},
+                 {newYork, 5.25, "New York, 5:15, Monday", " 5"}};
+    EXPECT_TRUE(HourHandAt(app_->FirstClock(), 10.25));
+    for (const auto& c : shown) {
+        EXPECT_TRUE(HourHandAt(c.clock, c.hand)) << c.words;
+        EXPECT_FALSE(HourHandAt(c.clock, 10.25)) << c.words;
+        EXPECT_EQ(c.clock.Clock().InWords().rfind(c.words, 0), 0u) << c.clock.Clock().InWords();
+        const ClockInstant now = SampleInstant(c.clock.Clock().ClockTime());
+        EXPECT_EQ(
+            DisplayText(Display::Hour, c.clock.Model().Settings(), true, now.time, now.utcBias),
+            c.hour);
+        RECT both;
+        const RECT first = WindowRect(ClockHwnd()), other = WindowRect(c.clock.Clock().Window());
+        EXPECT_FALSE(IntersectRect(&both, &first, &other)) << "beside the first, clear of it";
+    }
+    const std::string tip = app_->Clock().Tray().Tip();
+    EXPECT_EQ(tip.rfind("10:15", 0), 0u) << tip;
+    EXPECT_NE(tip.find("\nTokyo 19:15 Monday\nNew York 05:15 Monday"), std::string::npos) << tip;
+
+    // Hidden in the tray, Tokyo comes back from the tray icon's menu of clocks, with its own menu.
+    SendMessageA(tokyo.Clock().Window(), WM_LBUTTONDBLCLK, 0, 0);
+    ASSERT_FALSE(IsWindowVisible(tokyo.Clock().Window()));
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(ClockHwnd(), WM_KEYDOWN, key, 1);
+    SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, 0, WM_RBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(tokyo.Clock().Window()));
+    EXPECT_TRUE(tokyo.ControlMenu().IsVisible());
+    EXPECT_FALSE(app_->ControlMenu().IsVisible());
+    tokyo.ControlMenu().Hide();
+
+    // Its label, from the clocks window: renamed, placed, and taken off its face.
+    HWND window = app_->ClocksList().Window();
+    SendMessageA(GetDlgItem(window, ClocksWindow::kClockList), LB_SETCURSEL, 1, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ClocksWindow::kClockList, LBN_SELCHANGE), 0);
+    SetWindowTextA(GetDlgItem(window, ClocksWindow::kClockLabel), "Tokyo City");
+    SendMessageA(GetDlgItem(window, ClocksWindow::kLabelCentred), BM_CLICK, 0, 0);
+    EXPECT_GT(tokyo.Model().Settings().LabelY, 100) << "where it was, two thirds down";
+    SetDlgItemInt(window, ClocksWindow::kLabelLeft, 12, FALSE);
+    EXPECT_EQ(tokyo.Model().Settings().LabelX, 12);
+    SendMessageA(GetDlgItem(window, ClocksWindow::kLabelShown), BM_CLICK, 0, 0);
+    EXPECT_EQ(tokyo.Name(), "Tokyo City");
+    EXPECT_FALSE(tokyo.Model().Settings().LabelShow);
+    EXPECT_EQ(app_->FirstClock().Name(), "") << "the first clock's stays";
+
+    tokyo.Dialog(DialogId::Face).Show();
+    EXPECT_EQ(WindowText(tokyo.Dialog(DialogId::Face).Window()), "Marvix Face (Tokyo City)");
+    app_->Dialog(DialogId::Face).Show();
+    EXPECT_EQ(WindowText(app_->Dialog(DialogId::Face).Window()), "Marvix Face") << "the first's";
+    SendMessageA(
+        FindWindowExA(tokyo.Dialog(DialogId::Face).Window(), nullptr, "Button", "Smooth edges"),
+        BM_CLICK, 0, 0);
+    EXPECT_FALSE(tokyo.Model().Settings().SmoothEdges);
+    EXPECT_TRUE(app_->Model().Settings().SmoothEdges) << "the first clock's own stays";
+    EXPECT_TRUE(newYork.Model().Settings().SmoothEdges);
+
+    RecordingPlayer player;
+    tokyo.Clock().UsePlayer(player);
+    ClockSettings& alarm = tokyo.Model().Edit();
+    alarm.Alarm1 = alarm.A1PM = true;
+    alarm.A1H = 7;
+    alarm.A1M = 16;
+    time_.time.minute = 16;
+    Wait(600);
+    EXPECT_EQ(player.played.size(), 1u) << "19:16 in Tokyo";
+    tokyo.Clock().AnswerAlarm(std::nullopt);
+
+    const RECT tokyoAt = WindowRect(tokyo.Clock().Window());
+    Stop();
+    Pump();
+    app_.reset();
+    Start();
+    ASSERT_EQ(app_->Clocks().size(), 3u);
+    const ClockHost& tokyoAgain = *app_->Clocks()[1];
+    EXPECT_EQ(tokyoAgain.Name(), "Tokyo City");
+    EXPECT_EQ(tokyoAgain.Model().Settings().LabelX, 12);
+    EXPECT_EQ(tokyoAgain.Model().Settings().Zone, "Tokyo Standard Time");
+    EXPECT_FALSE(tokyoAgain.Model().Settings().SmoothEdges);
+    EXPECT_EQ(WindowRect(app_->Clocks()[1]->Clock().Window()).left, tokyoAt.left);
+    EXPECT_EQ(WindowRect(app_->Clocks()[1]->Clock().Window()).top, tokyoAt.top);
+    EXPECT_EQ(app_->Clocks()[2]->Name(), "New York");
+
+    const int newYorkNumber = app_->Clocks()[2]->Keys().number;
+    ASSERT_TRUE(Stored(newYorkNumber));
+    app_->FirstClock().ShowClocks();
+    HWND list = GetDlgItem(app_->ClocksList().Window(), ClocksWindow::kClockList);
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    SendMessageA(app_->ClocksList().Window(), WM_COMMAND,
+                 MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED), 0);
+    Pump();
+    EXPECT_FALSE(Stored(newYorkNumber));
+    EXPECT_EQ(app_->Clocks().size(), 2u);
+
+    // Opened from Tokyo's menu, the window chooses Tokyo; STOP on Tokyo while it shows leaves the
+    // first clock alone in its list.
+    app_->Clocks()[1]->ShowClocks();
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
+    app_->Clocks()[1]->ControlMenu().Press(ControlMenuWindow::kStop);
+    Pump();
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+    SendMessageA(app_->ClocksList().Window(), WM_COMMAND,
+                 MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED), 0);
+    EXPECT_TRUE(app_->HasClock()) << "the first clock stays";
+}
+
+// Places typed as a person names them find their zones, labelled as the place (Windows names
+// "india" nowhere, and its search chose Indiana); with five clocks and an alarm on, the tip keeps
+// within Windows' 127 characters and names every clock. A white label on the white dial turns black.
+TEST_F(WorldClocksTest, PlacesFindTheirZonesAndFiveClocksShareTheTip) {
+    Start();
+    app_->Model().Edit().Alarm1 = true;
+    app_->Model().Edit().LabelColour = {"clWhite", Colour::Rgb(255, 255, 255)};
+    app_->FirstClock().ShowClocks();
+    const struct {
+        const char *typed, *label;
+    } places[] = {{"india", "India"},
+                  {"new york", "New York"},
+                  {"los angeles", "Los Angeles"},
+                  {"s\xe3o paulo", "S\xe3o Paulo"}};
+    for (const auto& place : places) AddByKeys(place.typed, "");
+    ASSERT_EQ(app_->Clocks().size(), 5u) << ::testing::PrintToString(messages_.Texts());
+    EXPECT_EQ(app_->Clocks()[1]->Model().Settings().Zone, "India Standard Time");
+    // The tip tells of the alarm once the change has settled.
+    const auto tip = [&] { return std::string(app_->Clock().Tray().Tip()); };
+    ASSERT_TRUE(WaitFor([&] { return tip().find(", alarm at ") != std::string::npos; }, 5000));
+    EXPECT_LE(tip().size(), 127u);
+    for (size_t i = 0; i < std::size(places); ++i) {
+        const ClockSettings& s = app_->Clocks()[i + 1]->Model().Settings();
+        EXPECT_EQ(s.Label, places[i].label);
+        EXPECT_EQ(s.LabelColour.text, "clBlack");
+        EXPECT_NE(tip().find(std::string("\n") + places[i].label + " "), std::string::npos);
+    }
+}
+
+// A clock stored for a zone Windows does not know shows the computer's own time, and says so
+// once; closed by the system, it is kept. Values of the program's own it may not hold (a size of
+// 5000 %, an opacity of 5 %) take their defaults, and a key under Clocks naming no clock is passed.
+TEST_F(WorldClocksTest, AZoneWindowsDoesNotKnowShowsLocalTimeAndSaysSoOnce) {
+    Win32Registry atlantis(OtherClockKeys(4).clock);
+    atlantis.WriteValue("Zone", "Atlantis Standard Time");
+    atlantis.WriteValue("Label", "Atlantis");
+    atlantis.WriteValue("Size", "5000");
+    Win32Registry(kProgramKeyPath).WriteValue("Opacity", "5");
+    Win32Registry(std::string(kClocksKeyPath) + "\\notes").WriteValue("Zone", "Tokyo");
+    Start();
+    ASSERT_EQ(app_->Clocks().size(), 2u);
+    EXPECT_EQ(app_->Clocks()[1]->Model().Settings().Size, 100);
+    EXPECT_EQ(app_->Model().Settings().Opacity, 100);
+    Wait(1200);
+    EXPECT_EQ(app_->Clocks()[1]->Clock().InWords().rfind("Atlantis, 10:15", 0), 0u)
+        << app_->Clocks()[1]->Clock().InWords();
+    EXPECT_EQ(messages_.Texts(),
+              std::vector<std::string>{"Windows does not know the time zone \"Atlantis Standard "
+                                       "Time\" for this year: the clock \"Atlantis\" shows the "
+                                       "computer's own time."});
+    EXPECT_EQ(app_->Clocks()[1]->Model().Settings().Zone, "Atlantis Standard Time")
+        << "kept, should Windows know it again";
+
+    // Closed by the system (as taskkill closes a window), every clock is kept for the next start.
+    SendMessageA(app_->Clocks()[1]->Clock().Window(), WM_CLOSE, 0, 0);
+    Pump();
+    app_.reset();
+    Start();
+    EXPECT_EQ(app_->Clocks().size(), 2u);
+}
+
+}  // namespace
+}  // namespace marvix
