@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "program/application_win.h"
+#include "base/system_time_win.h"
 #include "clock/clock_pictures_win.h"
 #include "clock/running_clock_win.h"
-#include "base/system_time_win.h"
 #include "dialogs/settings_windows_win.h"
 #include "frame/frame.h"
+#include "program/application_win.h"
 #include "settings/registry_store.h"
 #include "settings/registry_store_win.h"
 #include "windows/settings_dialog_win.h"
@@ -137,8 +137,8 @@ int main(int argc, char** argv) {
         paint, whole);
 
     // Smooth mode with a settings window open: the tick must not pay for the window.
-    clock.ChangeSettings().Smooth = true;
-    clock.Retime();
+    clock.Parts().model.Edit().Smooth = true;
+    clock.Parts().look.Retime();
     auto smoothTick = [&] {
         return MedianMicroseconds(runs, [&] {
             clock.Tick();
@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     // Smooth mode as it runs, the second hand moving every frame (some 14 a second): what
     // anti-aliased edges add to a frame that redraws the hands.
     for (bool smoothEdges : {true, false}) {
-        clock.ChangeSettings().SmoothEdges = smoothEdges;
+        clock.Parts().model.Edit().SmoothEdges = smoothEdges;
         const double moving = MedianMicroseconds(runs, [&] {
             time.at = AddMilliseconds(time.at, 70);
             clock.Tick();
@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
         std::printf("smooth, hands moving    smooth edges %-3s %7.1f us a frame\n",
                     smoothEdges ? "on" : "off", moving);
     }
-    clock.ChangeSettings().SmoothEdges = true;
+    clock.Parts().model.Edit().SmoothEdges = true;
 
     // The settled save's half-second check on a record that has not changed: counting changes,
     // against formatting the record as the exit save would and comparing (as it did before).
@@ -193,8 +193,8 @@ int main(int argc, char** argv) {
     // a second reach the window.
     time.live = true;
     for (bool smooth : {false, true}) {
-        clock.ChangeSettings().Smooth = smooth;
-        clock.Retime();
+        clock.Parts().model.Edit().Smooth = smooth;
+        clock.Parts().look.Retime();
         RunLive(app, smooth ? "Smooth" : "4 Hz", 10000);
     }
     return 0;

@@ -79,7 +79,7 @@ void AlarmWindow::Answer(bool snooze) {
     if (GetActiveWindow() == Window() && IsWindow(before_) && IsWindowVisible(before_))
         SetActiveWindow(before_);
     Hide();
-    host_.Clock().AnswerAlarm(snooze ? std::optional(minutes) : std::nullopt);
+    host_.Parts().sounds.AnswerAlarm(snooze ? std::optional(minutes) : std::nullopt);
 }
 
 bool AlarmWindow::OnCommand(int id, int notification) {

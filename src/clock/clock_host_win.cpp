@@ -1,9 +1,9 @@
 #include "clock/clock_host_win.h"
 
+#include "base/message_seam_win.h"
 #include "clock/alarm_window_win.h"
 #include "clock/control_menu_win.h"
 #include "clock/exit_confirmation_win.h"
-#include "base/message_seam_win.h"
 #include "windows/screen_clamp_win.h"
 #include "windows/settings_dialog_win.h"
 
@@ -29,7 +29,7 @@ bool ClockHost::Create() {
     if (!running_->Create()) return false;
     // Before the first save: the settings windows' write-backs are part of what a start stores,
     // opened or not (they are made only when first wanted).
-    settingsWindows_.writeBack(*running_);
+    settingsWindows_.writeBack(running_->Parts());
     running_->MarkSettingsUnchanged();
     return true;
 }
@@ -124,7 +124,7 @@ void ClockHost::ConfigurationLoaded() {
     }
     // The clock keeps the place the file gives it; a window it came to rest on (four of the
     // menu's buttons had been hidden under a gallery clock) moves beside it again.
-    if (IsLive()) KeepWindowsClearOf(running_->Frame());
+    if (IsLive()) KeepWindowsClearOf(running_->Parts().place.Frame());
 }
 
 void ClockHost::KeepWindowsClearOf(const Rect& clock) {
@@ -165,7 +165,7 @@ void ClockHost::ShowSettingsWindow(DialogId id) { Dialog(id).Show(); }
 // Beside the clock, clear of the control menu it was asked from.
 void ClockHost::ShowHelp() {
     const std::optional<Rect> menu = MenuFrame();
-    program_.ShowHelp(running_->Frame(),
+    program_.ShowHelp(running_->Parts().place.Frame(),
                       menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>());
 }
 

@@ -71,7 +71,8 @@ public:
     HWND Owner() const override { return program_.Owner(); }
     HFONT DialogFont(int dpi, bool bold = false) override { return program_.DialogFont(dpi, bold); }
     void SetActiveDialog(HWND dialog) override { program_.SetActiveDialog(dialog); }
-    RunningClock& Clock() override { return *running_; }
+    RunningClock& Clock() { return *running_; }
+    ClockParts& Parts() override { return running_->Parts(); }
     std::optional<Rect> MenuFrame() const override;
     std::vector<Rect> OpenSettingsFrames() const override;
     // Another clock's windows say whose they are; the first clock's keep their captions.

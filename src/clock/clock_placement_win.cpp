@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "clock/clock_pictures_win.h"
 #include "base/smooth_shapes.h"
+#include "clock/clock_pictures_win.h"
 #include "windows/screen_clamp_win.h"
 
 namespace marvix {
@@ -18,7 +18,7 @@ void ClockPlacement::Attach(HWND window, LayeredOutline& outline) {
 void ClockPlacement::Moved() { GetWindowRect(window_, &frame_); }
 
 void ClockPlacement::RefreshScreens() {
-    screen_ = MaximizedArea();
+    model_.Live().screen = MaximizedArea();
     ReadMonitors(monitors_);
 }
 
@@ -33,11 +33,12 @@ Rect ClockPlacement::Desktop() const {
     return desktop;
 }
 
-bool ClockPlacement::KeepOnScreen(const ClockSettings& s) {
-    return KeepWindowOnScreen(window_, frame_, monitors_, s.IgnoreBoundary);
+bool ClockPlacement::KeepOnScreen() {
+    return KeepWindowOnScreen(window_, frame_, monitors_, model_.Settings().IgnoreBoundary);
 }
 
-void ClockPlacement::Reshape(const ClockSettings& s) {
+void ClockPlacement::Reshape() {
+    const ClockSettings& s = model_.Settings();
     RECT client;
     GetClientRect(window_, &client);
     const int corner = int(std::lround(s.RSqr * scale_));
@@ -70,7 +71,8 @@ void ClockPlacement::Reshape(const ClockSettings& s) {
     if (!SetWindowRgn(window_, handle, TRUE) && handle) DeleteObject(handle);
 }
 
-void ClockPlacement::Restack(const ClockSettings& s) {
+void ClockPlacement::Restack() {
+    const ClockSettings& s = model_.Settings();
     const ZOrderSteps steps = ZOrderForFacePos(s.FacePos);
     for (int i = 0; i < steps.count; ++i) {
         HWND after = steps.steps[i] == ZOrder::TopMost     ? HWND_TOPMOST
@@ -91,18 +93,19 @@ void ClockPlacement::MoveTo(Point topLeft) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ClockPlacement::FitToFace(Size face, const ClockSettings& s) {
+void ClockPlacement::FitToFace(Size face) {
+    const ClockSettings& s = model_.Settings();
     // A borderless popup: the window is its client area.
     SetWindowPos(window_, nullptr, s.FL, s.FT, face.width, face.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    KeepOnScreen(s);
-    Reshape(s);
+    KeepOnScreen();
+    Reshape();
 }
 
-void ClockPlacement::Resize(Size size, const ClockSettings& s) {
+void ClockPlacement::Resize(Size size) {
     SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Reshape(s);
+    Reshape();
 }
 
 void ClockPlacement::TakeSnapshot(GdiSurface& face) {
@@ -119,7 +122,8 @@ void ClockPlacement::TakeSnapshot(GdiSurface& face) {
     if (shown) ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
 
-void ClockPlacement::ApplyOverlay(const ClockSettings& s) {
+void ClockPlacement::ApplyOverlay() {
+    const ClockSettings& s = model_.Settings();
     const OverlayStyle style = OverlayStyleFor(s.ClickThrough, s.Opacity);
     outline_->SetOpacity(style.alpha);
     if (style == overlay_) return;

@@ -2,7 +2,7 @@
 
 // Where the clock window is and what it looks like from outside: its rectangle, the monitors it
 // may stand on, the screen-boundary clamp, its outline (region), its z-position and the desktop
-// snapshot taken behind it.
+// snapshot taken behind it, as the clock's settings say.
 //
 // Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
 // monitors are taken at start and whenever they or a work area change, and the window's rectangle
@@ -12,58 +12,64 @@
 
 #include <vector>
 
-#include "clock/layered_outline_win.h"
 #include "base/gdi_surface_win.h"
 #include "base/geometry.h"
+#include "clock/clock_owner_win.h"
+#include "clock/layered_outline_win.h"
+#include "frame/clock_model.h"
 #include "frame/placement.h"
-#include "settings/clock_settings.h"
+#include "windows/clock_parts.h"
 
 namespace marvix {
 
-class ClockPlacement {
+class ClockPlacement final : public ClockPlace {
 public:
+    ClockPlacement(ClockOwner& owner, ClockModel& model) : owner_(owner), model_(model) {}
+
     // The window placed from now on (once it exists), and its smooth outline.
     void Attach(HWND window, LayeredOutline& outline);
     // WM_WINDOWPOSCHANGED: the window's rectangle as of its last move or resize.
     void Moved();
-    Rect Frame() const { return {frame_.left, frame_.top, frame_.right, frame_.bottom}; }
+    Rect Frame() const override { return {frame_.left, frame_.top, frame_.right, frame_.bottom}; }
 
-    // The main screen's maximised-window area and the monitors, taken anew.
+    // The main screen's maximised-window area (kept in the model's live state) and the monitors,
+    // taken anew.
     void RefreshScreens();
-    // The main screen's maximised-window area, as last taken.
-    Size Screen() const { return screen_; }
+    Size ScreenArea() const override { return model_.Live().screen; }
     // The rectangle holding every monitor, as last taken.
-    Rect Desktop() const;
+    Rect Desktop() const override;
     // Looks at the monitors; returns whether they or a work area changed since they were taken.
     bool MonitorsChanged();
 
     // Holds the window on the work area of its monitor, or with IgnoreBoundary brings it back
     // only from off every monitor; returns whether it moved.
-    bool KeepOnScreen(const ClockSettings& settings);
+    bool KeepOnScreen();
     // CShape and RSqr: the window cut to its shape (RSqr in face pixels, at the scale); with
     // smooth edges, where SmoothOutline asks, its edge blended into the desktop instead.
-    void Reshape(const ClockSettings& settings);
+    void Reshape() override;
     void SetScale(double scale) { scale_ = scale; }
     // FacePos: above, among or beneath the other windows.
-    void Restack(const ClockSettings& settings);
-    void MoveTo(Point topLeft);
+    void Restack() override;
+    void MoveTo(Point topLeft) override;
+    void ShowTaskbarButton(bool show) override { owner_.ShowTaskbarButton(show); }
     // Sized to the face, put at FL, FT, kept on the screen and cut to its shape: what start-up, a
     // face picked and a loaded configuration all do.
-    void FitToFace(Size face, const ClockSettings& settings);
+    void FitToFace(Size face);
     // The snapshot face at a new size: the window follows, cut to its shape again.
-    void Resize(Size size, const ClockSettings& settings);
+    void Resize(Size size);
     // The desktop behind the window becomes `face`: the window hides while its pixels are taken.
     void TakeSnapshot(GdiSurface& face);
     // ClickThrough and Opacity: the window layered, see-through and passing clicks as they say,
     // or a plain window again.
-    void ApplyOverlay(const ClockSettings& settings);
+    void ApplyOverlay() override;
     // Whether another program's full-screen window is in front on the clock's monitor.
     bool FullScreenInFront() const;
 
 private:
+    ClockOwner& owner_;
+    ClockModel& model_;
     HWND window_ = nullptr;
     RECT frame_{};
-    Size screen_;
     std::vector<Monitor> monitors_;
     std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
     OverlayStyle overlay_;

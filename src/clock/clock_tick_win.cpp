@@ -21,19 +21,19 @@ void RunningClock::TimerFired(UINT_PTR timer) {
 
 void RunningClock::PlanNextTick() {
     if (!timers_.Running()) return;
-    FrameSurfaces frame = pictures_->Frame();
+    FrameSurfaces frame = face_.Pictures().Frame();
     timers_.SleepSteps(model_.StepsToNextTick(frame, int(timers_.Step())));
 }
 
 void RunningClock::Tick() {
     const ClockInstant now = SampleInstant(clock_);
     if (Settings().Tray && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
-    const bool moved = placement_.KeepOnScreen(Settings());
+    const bool moved = placement_.KeepOnScreen();
     model_.Sound(now.time, *player_);
     ShowBell();
     // What the settings windows show of the clock (its place, the placed displays) can change
     // only with the frame or the place.
-    if (ComposeAndShow(now) || moved) app_.ShowLiveValues();
+    if (face_.ComposeAndShow(now) || moved) app_.ShowLiveValues();
     PlanNextTick();
 }
 
@@ -54,21 +54,6 @@ void RunningClock::ShowBell() {
         app_.HideAlarm();
     }
     ReadTheClock(true);
-}
-
-void RunningClock::Redraw() {
-    ComposeAndShow(SampleInstant(clock_));
-    app_.ShowLiveValues();
-    timers_.TickSoon();
-}
-
-bool RunningClock::ComposeAndShow(const ClockInstant& now) {
-    FrameSurfaces frame = pictures_->Frame();
-    const auto area = model_.Compose(frame, now);
-    if (!area) return false;
-    window_.ShowPart(*area);
-    ++framesShown_;
-    return true;
 }
 
 void RunningClock::PaceTickTock() {

@@ -1,5 +1,5 @@
-// The running clock's life: start-up, the settings read and saved, the display fonts, the clock
-// in words, and what the window's messages mean.
+// The running clock's life: start-up, the settings read and saved, the clock in words, and what
+// the window's messages mean.
 #include "clock/running_clock_win.h"
 
 #include <utility>
@@ -10,6 +10,7 @@
 #include "frame/clock_reading.h"
 #include "settings/registry_store.h"
 #include "windows/accessible_win.h"
+#include "windows/screen_clamp_win.h"
 
 namespace marvix {
 
@@ -26,11 +27,14 @@ RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock
     : app_(app),
       model_(model),
       clock_(clock),
-      pictures_(std::make_unique<ClockPictures>()),
       window_(app, *this, keys.First()),
-      saver_(keys) {
+      placement_(app, model),
+      saver_(keys),
+      face_(app, model, clock, window_, placement_, timers_, saver_),
+      files_(app, model, face_, placement_),
+      parts_{model, face_, placement_, files_, *this} {
     model_.Observe(*this);
-    window_.Show(pictures_->display);
+    window_.Show(face_.Pictures().display);
 }
 
 void RunningClock::WindowCreated() {
@@ -43,16 +47,16 @@ void RunningClock::WindowCreated() {
     if (s.Tray) ShowWindow(hwnd, SW_HIDE);
     ReadSettings(s, saver_.Store(), StartupSettings(), errors);
     ReadSettings(s, saver_.ProgramStore(), ProgramSequence(), errors);
-    Retime();
+    face_.Retime();
     ReportAll(errors);
 
     ReadFromSettled();
-    TakeScale();
-    PrepareFaceAndWindow(kTooLargeAtStart);
-    Restack();
-    ApplyOverlay();
-    if (Settings().UseWall) TakeSnapshot();
-    FrameSurfaces frame = pictures_->Frame();
+    face_.TakeScale();
+    face_.PrepareFaceAndWindow(kTooLargeAtStart);
+    placement_.Restack();
+    placement_.ApplyOverlay();
+    if (Settings().UseWall) face_.TakeSnapshot();
+    FrameSurfaces frame = face_.Pictures().Frame();
     CopyFace(Settings(), frame);
     if (Settings().Tray && IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_HIDE);
 
@@ -60,42 +64,11 @@ void RunningClock::WindowCreated() {
     timers_.Start();
 }
 
-void RunningClock::PrepareFaceAndWindow(const char* tooLarge) {
-    // The face is tested against the maximized-window area.
-    RefreshScreens();
-    PrepareFace(Settings(), *pictures_, model_.Live().screen, tooLarge);
-    placement_.FitToFace(pictures_->face.DeviceSize(), Settings());
-    Layout();
-}
-
-const FaceLayout& RunningClock::Layout() {
-    model_.LayOutFace(pictures_->face.GetSize(), pictures_->display.GetSize());
-    return model_.Layout();
-}
-
 void RunningClock::FirstActivation() {
     activated_ = true;
-    ReadDisplayFonts();
+    face_.ReadDisplayFonts();
     app_.ShowTaskbarButton(!Settings().HideMe);
     if (Settings().Tray && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
-}
-
-const DisplayFonts& RunningClock::ReadDisplayFonts() {
-    if (!displayFontsRead_) LoadDisplayFonts();
-    return model_.Live().displays.fonts;
-}
-
-void RunningClock::ApplyDisplayFont(size_t slot) {
-    marvix::ApplyDisplayFont(Settings(), model_.Live().displays.fonts, slot);
-    TickSoon();
-}
-
-void RunningClock::LoadDisplayFonts() {
-    displayFontsRead_ = true;
-    std::vector<std::string> errors;
-    ReadSettings(model_.Edit(), saver_.Store(), DisplayFontSettings(), errors);
-    ApplyDisplayFonts(Settings(), model_.Live().displays.fonts);
-    ReportAll(errors);
 }
 
 void RunningClock::ReadTheClock(bool anew) {
@@ -123,7 +96,7 @@ void RunningClock::SaveTimer() {
     if (saver_.IsSaving()) return;
     saver_.Collect();
     // What a save writes includes the fonts, read from the registry if never read yet.
-    ReadDisplayFonts();
+    face_.ReadDisplayFonts();
     if (saver_.SaveIfSettled(model_)) ReadFromSettled();
 }
 
@@ -133,7 +106,7 @@ void RunningClock::ReadFromSettled() {
 }
 
 void RunningClock::MarkSettingsUnchanged() {
-    ReadDisplayFonts();
+    face_.ReadDisplayFonts();
     saver_.MarkUnchanged(model_.Written(WrittenTo::Registry));
     ReadFromSettled();
 }
@@ -142,7 +115,7 @@ void RunningClock::SaveSettings() {
     saver_.Collect();
     // A clock that was never activated (it started in the tray and stopped from there) may not
     // have read its fonts yet; read them now so that the save writes them back as they were.
-    ReadDisplayFonts();
+    face_.ReadDisplayFonts();
     saver_.SaveAtExit(model_.Written(WrittenTo::Registry));
 }
 
@@ -189,15 +162,6 @@ void RunningClock::ComeForward() {
     SetForegroundWindow(Window());
 }
 
-// Asking the platform costs a fifth of a millisecond under Wine, more than a whole frame, so the
-// screens are taken at start and again whenever the monitors or a work area change.
-void RunningClock::RefreshScreens() {
-    placement_.RefreshScreens();
-    model_.Live().screen = placement_.Screen();
-}
-
-void RunningClock::ScreensChanged() { RefreshScreens(); }
-
 void RunningClock::WatchMonitors() {
     if (placement_.MonitorsChanged()) DisplaysChanged();
 }
@@ -215,10 +179,19 @@ void RunningClock::WatchFullScreen() {
 }
 
 void RunningClock::DisplaysChanged() {
-    RefreshScreens();
-    MoveTo({Settings().FL, Settings().FT});
-    placement_.KeepOnScreen(Settings());
+    placement_.RefreshScreens();
+    placement_.MoveTo({Settings().FL, Settings().FT});
+    placement_.KeepOnScreen();
     app_.ShowLiveValues();
+}
+
+void RunningClock::PlaceBeside(Rect anchor, std::span<const Rect> clearOf,
+                               std::span<const Rect> ratherClearOf) {
+    PlaceNear(Window(), anchor, Near::Beside, clearOf, ratherClearOf);
+    const Rect at = WindowFrame(Window());
+    ClockSettings& s = model_.Edit();
+    s.FL = at.left, s.FT = at.top;
+    placement_.KeepOnScreen();
 }
 
 }  // namespace marvix

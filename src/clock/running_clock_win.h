@@ -2,8 +2,8 @@
 
 // The running clock: its model (which the program owns), its window, where the window stands,
 // its pictures, its timers, where its settings are saved and its configuration files, tied
-// together. The settings windows reach it only through ClockControls; the window through
-// ClockWindowEvents; the model tells it of every edit.
+// together. The settings windows reach its parts through ClockParts; the window reaches it
+// through ClockWindowEvents; the model tells it of every edit.
 
 #include <windows.h>
 
@@ -11,6 +11,8 @@
 #include <span>
 #include <string>
 
+#include "base/system_time_win.h"
+#include "clock/clock_face_win.h"
 #include "clock/clock_owner_win.h"
 #include "clock/clock_pictures_win.h"
 #include "clock/clock_placement_win.h"
@@ -19,14 +21,13 @@
 #include "clock/configuration_files_win.h"
 #include "clock/resource.h"
 #include "clock/settings_saver_win.h"
-#include "base/system_time_win.h"
 #include "frame/clock_model.h"
 #include "sound/sound_player_win.h"
-#include "windows/clock_controls.h"
+#include "windows/clock_parts.h"
 
 namespace marvix {
 
-class RunningClock final : public ClockControls,
+class RunningClock final : public ClockSounds,
                            private ClockWindowEvents,
                            private ClockModel::Observer {
 public:
@@ -40,7 +41,7 @@ public:
 
     HWND Window() const { return window_.Window(); }
     const ClockModel& Model() const { return model_; }
-    ClockPictures& Pictures() { return *pictures_; }
+    ClockPictures& Pictures() { return face_.Pictures(); }
     const TrayIcon& Tray() const { return window_.Tray(); }
     bool IsDragging() const { return window_.IsDragging(); }
     bool TimersRunning() const { return timers_.Running(); }
@@ -50,7 +51,7 @@ public:
     UINT NextTickIn() const { return timers_.NextTickIn(); }
     // How many frames have reached the window since it was created: a tick that changes no
     // pixel sends none.
-    unsigned FramesShown() const { return framesShown_; }
+    unsigned FramesShown() const { return face_.FramesShown(); }
     // Whether the window has been activated yet (the display fonts are read then).
     bool WasActivated() const { return activated_; }
     // The clock in words, as its tip and its accessible name say it, and its time now.
@@ -75,42 +76,14 @@ public:
     // Removed by the user: its window goes without saving, and nothing is written for it again.
     void Forget() { saver_.Forget(); }
 
-    // What the settings windows may ask (see ClockControls).
-    const ClockSettings& Settings() const override { return model_.Settings(); }
-    ClockSettings& ChangeSettings() override { return model_.Edit(); }
-    const FaceLayout& Layout() override;
-    Rect Frame() const override { return placement_.Frame(); }
-    Size FaceSize() const override { return pictures_->face.GetSize(); }
-    Size ScreenArea() const override { return model_.Live().screen; }
-    Rect Desktop() const override { return placement_.Desktop(); }
-    void Reshape() override { placement_.Reshape(Settings()); }
-    void Restack() override { placement_.Restack(Settings()); }
-    void ApplyOverlay() override { placement_.ApplyOverlay(Settings()); }
-    void MoveTo(Point topLeft) override { placement_.MoveTo(topLeft); }
-    void ResizeSnapshot(Size size) override;
-    void TakeSnapshot() override { placement_.TakeSnapshot(pictures_->face); }
-    void ShowTaskbarButton(bool show) override { app_.ShowTaskbarButton(show); }
-    void Retime() override { timers_.UseStep(Settings().Smooth); }
-    // Composes the frame from the settings as they are now and shows it, without the rest of a
-    // tick (no sounds, no clamp): a setting changed in a dialog shows at once.
-    void Redraw() override;
-    // The twelve font slots come from the registry once, at the first activation, or earlier when
-    // a settings window shows them first (a clock started in the tray may never be activated).
-    const DisplayFonts& ReadDisplayFonts() override;
-    void ApplyDisplayFont(size_t slot) override;
-    // A face picked in the face window: tested and loaded, or the fallback for one too large for
-    // the screen, then the window fitted, held on the screen and cut to its shape. BackPic names
-    // it only when both pictures loaded, so that the next start shows what is shown now.
-    void LoadFace(const std::string& path) override;
-    void ShowOwnFace() override;
-    void Rescale() override;
-    // Ctrl and the mouse wheel over the clock, `pointer` on the screen.
-    void Zoomed(int notches, Point pointer) override;
-    void ResolutionChanged() override { Rescale(); }
-    // Configuration files, as the configurations window loads and saves them; every failure is
-    // reported through the message seam. A file that does not load changes nothing.
-    bool LoadConfiguration(const std::string& path) override;
-    bool SaveConfiguration(const std::string& path) override;
+    // What the settings windows reach: the clock's settings, its look, its place, its files and
+    // its sounds.
+    ClockParts& Parts() { return parts_; }
+    const ClockSettings& Settings() const { return model_.Settings(); }
+    ClockFace& Face() { return face_; }
+    ClockPlacement& Placement() { return placement_; }
+
+    // ClockSounds
     void Play(const SoundRequest& request) override { player_->Play(request); }
     void AnswerAlarm(std::optional<int> snoozeMinutes) override;
 
@@ -145,9 +118,6 @@ public:
     void MarkSettingsUnchanged();
 
 private:
-    // The scale Size, FollowScreenScale and the monitor's resolution give, taken by the pictures
-    // and the placement; whether it changed.
-    bool TakeScale();
     // ClockWindowEvents
     void WindowCreated() override;
     void FirstActivation() override;
@@ -156,9 +126,11 @@ private:
     // Monitors came or went: the clock goes back to its own place, FL, FT, if a monitor shows
     // it, else onto the nearest.
     void DisplaysChanged() override;
-    void ScreensChanged() override;
+    void ScreensChanged() override { placement_.RefreshScreens(); }
     void WindowMoved() override { placement_.Moved(); }
     void Dragged(Point topLeft) override;
+    void Zoomed(int notches, Point pointer) override { face_.Zoomed(notches, pointer); }
+    void ResolutionChanged() override { face_.Rescale(); }
     void TrayChanged(bool inTray) override;
     void SessionEnding() override { SaveSettings(); }
     void WindowDestroyed() override;
@@ -168,29 +140,23 @@ private:
     // ClockModel::Observer
     void SettingsEdited() override;
 
-    void LoadDisplayFonts();
     // The settings have settled: the clock in words is read from them from now on.
     void ReadFromSettled();
     void SaveSettings();
-    void RefreshScreens();
-    // The face prepared (BackPic, the snapshot size, the fallback), the window fitted to it and
-    // the face laid out: at start and after a configuration is loaded.
-    void PrepareFaceAndWindow(const char* tooLarge);
     void PlanNextTick();
-    // Composes the frame and shows what changed; returns whether the frame may have changed.
-    bool ComposeAndShow(const ClockInstant& now);
     // The alarm window and the tray tip follow the bell, when it has changed.
     void ShowBell();
 
     ClockOwner& app_;
     ClockModel& model_;
     TimeSource& clock_;
-    std::unique_ptr<ClockPictures> pictures_;
     ClockWindow window_;
     ClockPlacement placement_;
     ClockTimers timers_;
     SettingsSaver saver_;
+    ClockFace face_;
     ConfigurationFiles files_;
+    ClockParts parts_;
     TPlayFile ownPlayer_{&PlaySoundWhenLoaded, MAKEINTRESOURCEA(IDR_ALARM_SOUND)};
     SoundPlayer* player_ = &ownPlayer_;
     bool watchMonitorsNext_ = false;  // every other half-second check looks at the monitors
@@ -212,8 +178,6 @@ private:
     bool paused_ = false;
     bool hiddenForFullScreen_ = false;
     bool activated_ = false;
-    bool displayFontsRead_ = false;
-    unsigned framesShown_ = 0;
 };
 
 }  // namespace marvix

@@ -55,7 +55,8 @@ void AlarmsWindow::Pressed(const ControlRow& row) {
     if (row.effect != Effect::PlaySound) return;
     const SettingDef* file = Bound(Row(row.field));
     if (!file) return;
-    host_.Clock().Play({Settings().*std::get<std::string ClockSettings::*>(file->field), 1, true});
+    host_.Parts().sounds.Play(
+        {Settings().*std::get<std::string ClockSettings::*>(file->field), 1, true});
 }
 
 }  // namespace marvix

@@ -143,7 +143,7 @@ void ConfigurationsWindow::CreateControls() {
 
 // Listed when first shown: asking every drive for its label has no place in a clock's start.
 void ConfigurationsWindow::CreateControlsForShowing() {
-    GoToStartFolder(host_.Clock().Settings().ConfigFolder);
+    GoToStartFolder(host_.Parts().model.Settings().ConfigFolder);
     Relist();
 }
 
@@ -170,8 +170,8 @@ void ConfigurationsWindow::FolderPicked() {
 }
 
 void ConfigurationsWindow::RememberFolder() {
-    if (host_.Clock().Settings().ConfigFolder != shownFolder_)
-        host_.Clock().ChangeSettings().ConfigFolder = shownFolder_;
+    if (host_.Parts().model.Settings().ConfigFolder != shownFolder_)
+        host_.Parts().model.Edit().ConfigFolder = shownFolder_;
 }
 
 void ConfigurationsWindow::ListDrives(const std::string& folder) {
@@ -234,7 +234,7 @@ void ConfigurationsWindow::FilePicked() {
 
 void ConfigurationsWindow::LoadPickedFile() {
     const std::string name = SelectedFile();
-    if (!name.empty() && host_.Clock().LoadConfiguration(InFolder(shownFolder_, name)))
+    if (!name.empty() && host_.Parts().files.LoadConfiguration(InFolder(shownFolder_, name)))
         RememberFolder();
 }
 
@@ -289,7 +289,8 @@ void ConfigurationsWindow::SaveUnderTypedName() {
         return;
     }
     // A name with its own folder saves there; the window goes on showing its own.
-    if (host_.Clock().SaveConfiguration(path) && FolderOf(path) == shownFolder_) RememberFolder();
+    if (host_.Parts().files.SaveConfiguration(path) && FolderOf(path) == shownFolder_)
+        RememberFolder();
     ListFiles(shownFolder_);
 }
 

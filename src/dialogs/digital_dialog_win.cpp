@@ -18,14 +18,14 @@ DigitalWindow::DigitalWindow(SettingsWindowHost& host, const DialogLayout& layou
 
 // The slots are shown as stored, even in a clock that was never activated.
 void DigitalWindow::BeforeFill() {
-    host_.Clock().ReadDisplayFonts();
+    host_.Parts().look.ReadDisplayFonts();
     shownPlaces_.fill(kNothingShown);
 }
 
 // A panel is the display's background with the caption in the display's text colour.
 std::optional<Colour> DigitalWindow::PanelCaption(const ControlRow& row) const {
     if (RoleOf(row) != DigitalControl::Colour) return std::nullopt;
-    return (host_.Clock().Settings().*kFontSlots[row.id.index].colour).value;
+    return (host_.Parts().model.Settings().*kFontSlots[row.id.index].colour).value;
 }
 
 void DigitalWindow::Changed(const ControlRow& row) {
@@ -37,7 +37,7 @@ void DigitalWindow::Changed(const ControlRow& row) {
         s.*display.x = HeldValue(IdOf(DigitalControl::Left, d));
         s.*display.y = HeldValue(IdOf(DigitalControl::Top, d));
     } else if (row.effect == Effect::DisplayFont) {
-        host_.Clock().ApplyDisplayFont(d);
+        host_.Parts().look.ApplyDisplayFont(d);
         ShowControl(IdOf(DigitalControl::Colour, d));
     }
 }
@@ -53,7 +53,7 @@ void DigitalWindow::Pressed(const ControlRow& row) {
 // only when its display has moved since the field last showed it.
 void DigitalWindow::ShowLiveValues() {
     const ClockSettings& s = Settings();
-    const FaceLayout& layout = host_.Clock().Layout();
+    const FaceLayout& layout = host_.Parts().look.Layout();
     for (size_t d = 0; d < kAutoPlacedDisplays; ++d) {
         if (!(s.*kDisplays[d].autoPlace)) continue;
         std::array<int32_t, 2>& shown = shownPlaces_[d];

@@ -32,17 +32,17 @@ void FaceWindow::CreateControls() {
     SetWindowLongA(name, GWL_STYLE, GetWindowLongA(name, GWL_STYLE) | SS_ENDELLIPSIS | SS_NOPREFIX);
 }
 
-void WriteBackWindowSize(ClockControls& clock) {
-    const Size face = clock.FaceSize();
-    const ClockSettings& now = clock.Settings();
+void WriteBackWindowSize(ClockParts& clock) {
+    const Size face = clock.look.FaceSize();
+    const ClockSettings& now = clock.model.Settings();
     if (now.UseWall || (now.TranWidth == face.width && now.TranHeight == face.height)) return;
-    ClockSettings& s = clock.ChangeSettings();
+    ClockSettings& s = clock.model.Edit();
     s.TranWidth = face.width;
     s.TranHeight = face.height;
 }
 
 void FaceWindow::BeforeFill() {
-    WriteBackWindowSize(host_.Clock());
+    WriteBackWindowSize(host_.Parts());
     shownPlace_ = {INT32_MIN, INT32_MIN};
     shownSize_ = Settings().Size;
     // Only when the user sees the dialog, and once a run: the dialog is filled at every start and
@@ -90,37 +90,37 @@ void FaceWindow::ChooseFace() {
     ClockSettings& s = ChangeSettings();
     s.DLetter = browsed.letter;
     s.DDir = browsed.folder;
-    host_.Clock().LoadFace(*picked);
+    host_.Parts().look.LoadFace(*picked);
     // "TWidth" and "THeight" show the new face's size, and the name its file's.
     ShowSettings();
 }
 
 void FaceWindow::Changed(const ControlRow& row) {
-    ClockControls& clock = host_.Clock();
+    ClockParts& clock = host_.Parts();
     const ClockSettings& s = Settings();
     switch (row.effect) {
-        case Effect::Reshape: clock.Reshape(); break;
+        case Effect::Reshape: clock.place.Reshape(); break;
         case Effect::ReshapeRounded:
-            if (s.CShape == 2) clock.Reshape();
+            if (s.CShape == 2) clock.place.Reshape();
             break;
-        case Effect::Restack: clock.Restack(); break;
-        case Effect::Overlay: clock.ApplyOverlay(); break;
-        case Effect::Rescale: clock.Rescale(); break;
-        case Effect::TaskbarButton: clock.ShowTaskbarButton(!s.HideMe); break;
+        case Effect::Restack: clock.place.Restack(); break;
+        case Effect::Overlay: clock.place.ApplyOverlay(); break;
+        case Effect::Rescale: clock.look.Rescale(); break;
+        case Effect::TaskbarButton: clock.place.ShowTaskbarButton(!s.HideMe); break;
         case Effect::MoveClock:
             // The next tick holds the window on the screen unless IgnoreBoundary. A place the
             // user typed is no drag for the live refresh to show.
-            clock.MoveTo({s.FL, s.FT});
-            shownPlace_ = {clock.Frame().left, clock.Frame().top};
+            clock.place.MoveTo({s.FL, s.FT});
+            shownPlace_ = {clock.place.Frame().left, clock.place.Frame().top};
             break;
         case Effect::ResizeSnapshot:
             // Only the snapshot face takes its size from these fields; the size applies once the
             // typing has settled (Apply::WhenSettled), never at each keystroke.
-            if (s.UseWall) clock.ResizeSnapshot({s.TranWidth, s.TranHeight});
+            if (s.UseWall) clock.look.ResizeSnapshot({s.TranWidth, s.TranHeight});
             break;
         case Effect::NameFace:
             // Unticked, the clock gives up the snapshot and has its own face back at once.
-            if (!s.UseWall) clock.ShowOwnFace();
+            if (!s.UseWall) clock.look.ShowOwnFace();
             AfterFill();
             break;
         case Effect::StartWithWindows:
@@ -140,7 +140,7 @@ void FaceWindow::Pressed(const ControlRow& row) {
 
 // "Steal Wallpaper Background": the desktop behind the clock becomes its face, at the face's size.
 void FaceWindow::StealWallpaper() {
-    host_.Clock().TakeSnapshot();
+    host_.Parts().look.TakeSnapshot();
     ClockSettings& s = ChangeSettings();
     s.TranWidth = HeldValue(IdOf(FaceControl::SnapshotWidth));
     s.TranHeight = HeldValue(IdOf(FaceControl::SnapshotHeight));
@@ -154,7 +154,7 @@ void FaceWindow::ShowLiveValues() {
         shownSize_ = Settings().Size;
         ShowControl(IdOf(FaceControl::Size));
     }
-    const Rect frame = host_.Clock().Frame();
+    const Rect frame = host_.Parts().place.Frame();
     if (frame.left == shownPlace_.x && frame.top == shownPlace_.y) return;
     shownPlace_ = {frame.left, frame.top};
     ShowControl(IdOf(FaceControl::Left));
@@ -164,8 +164,8 @@ void FaceWindow::ShowLiveValues() {
 // "Left" and "Top" show where the clock is, after the screen clamp, rather than where it was
 // asked to be: a place typed beyond the screen shows where the clock stopped.
 int32_t FaceWindow::Shown(const ControlRow& row, int32_t stored) const {
-    if (row.id == IdOf(FaceControl::Left)) return host_.Clock().Frame().left;
-    if (row.id == IdOf(FaceControl::Top)) return host_.Clock().Frame().top;
+    if (row.id == IdOf(FaceControl::Left)) return host_.Parts().place.Frame().left;
+    if (row.id == IdOf(FaceControl::Top)) return host_.Parts().place.Frame().top;
     return stored;
 }
 

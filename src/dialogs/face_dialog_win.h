@@ -13,7 +13,7 @@ namespace marvix {
 // What the window writes whenever it is filled: without the snapshot face, "TWidth" and "THeight"
 // are the window's own size, kept so that ticking the snapshot box keeps the window's size at the
 // next start.
-void WriteBackWindowSize(ClockControls& clock);
+void WriteBackWindowSize(ClockParts& clock);
 
 class FaceWindow final : public TableDialog {
 public:

@@ -20,14 +20,14 @@ void HandsWindow::CreateControls() {
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
 }
 
-void WriteBackHands(ClockControls& clock) {
-    const FaceLayout& layout = clock.Layout();
-    ClockSettings& s = clock.ChangeSettings();
+void WriteBackHands(ClockParts& clock) {
+    const FaceLayout& layout = clock.look.Layout();
+    ClockSettings& s = clock.model.Edit();
     WriteBackHandGeometry(s, layout, MeasuresOf(clock));
     if (s.THand) PivotsTogether(s, layout);
 }
 
-void HandsWindow::BeforeFill() { WriteBackHands(host_.Clock()); }
+void HandsWindow::BeforeFill() { WriteBackHands(host_.Parts()); }
 
 void HandsWindow::AfterFill() { FillOrderList(); }
 
@@ -50,10 +50,10 @@ void HandsWindow::ShowOwnPivots() {
 }
 
 void HandsWindow::Changed(const ControlRow& row) {
-    const FaceLayout& layout = host_.Clock().Layout();
+    const FaceLayout& layout = host_.Parts().look.Layout();
     ClockSettings& s = ChangeSettings();
     switch (row.effect) {
-        case Effect::Retime: host_.Clock().Retime(); break;
+        case Effect::Retime: host_.Parts().look.Retime(); break;
         case Effect::ShowCommonPivot:
             WriteBackHandGeometry(s, layout, Measures());
             ShowControl(IdOf(HandsControl::CentreLeft));

@@ -11,7 +11,7 @@ namespace marvix {
 
 // What the window writes whenever it is filled: the effective lengths and common pivot become the
 // requested ones, and "Together" holds every own pivot at the common one.
-void WriteBackHands(ClockControls& clock);
+void WriteBackHands(ClockParts& clock);
 
 class HandsWindow final : public TableDialog {
 public:

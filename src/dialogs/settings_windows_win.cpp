@@ -53,7 +53,7 @@ std::unique_ptr<SettingsDialog> MakeSettingsWindow(SettingsWindowHost& host, Dia
     return nullptr;
 }
 
-void WriteBackAsFilled(ClockControls& clock) {
+void WriteBackAsFilled(ClockParts& clock) {
     WriteBackHands(clock);
     WriteBackWindowSize(clock);
 }

@@ -11,7 +11,7 @@ namespace marvix {
 
 std::unique_ptr<SettingsDialog> MakeSettingsWindow(SettingsWindowHost& host, DialogId id);
 // What the hands and face windows write when they are filled, written from the settings alone.
-void WriteBackAsFilled(ClockControls& clock);
+void WriteBackAsFilled(ClockParts& clock);
 
 inline constexpr SettingsWindowFactory kSettingsWindows{.make = MakeSettingsWindow,
                                                         .writeBack = WriteBackAsFilled};

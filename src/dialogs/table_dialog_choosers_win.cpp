@@ -27,7 +27,7 @@ void TableDialog::FontButtonClick(const ControlRow& row) {
     // The chooser opens on the font the display is drawn in: with no face stored, that is the
     // surface's own, and OK without a change must leave the display as it is.
     const std::string& drawn =
-        host_.Clock().ReadDisplayFonts()[size_t(slot - kFontSlots.data())].face;
+        host_.Parts().look.ReadDisplayFonts()[size_t(slot - kFontSlots.data())].face;
     const std::string face = !(s.*slot->face).empty() ? s.*slot->face
                              : !drawn.empty()         ? drawn
                                                       : GdiSurface::kDefaultFace;

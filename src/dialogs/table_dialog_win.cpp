@@ -24,11 +24,11 @@ TableDialog::TableDialog(SettingsWindowHost& host, const DialogLayout& layout,
 
 const ControlRow& TableDialog::Row(ControlId id) const { return *FindRow(rows_, id); }
 
-ClockMeasures MeasuresOf(ClockControls& clock) {
-    return {clock.FaceSize(), clock.ScreenArea(), clock.Desktop()};
+ClockMeasures MeasuresOf(ClockParts& clock) {
+    return {clock.look.FaceSize(), clock.place.ScreenArea(), clock.place.Desktop()};
 }
 
-ClockMeasures TableDialog::Measures() const { return MeasuresOf(host_.Clock()); }
+ClockMeasures TableDialog::Measures() const { return MeasuresOf(host_.Parts()); }
 
 HWND TableDialog::Control(ControlId id) const {
     const ControlRow* row = FindRow(rows_, id);
@@ -120,7 +120,7 @@ void TableDialog::ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typ
     const SpinBounds bounds = BoundsOf(row, Measures());
     ShowBounds(row, bounds);
     const int32_t shown =
-        std::clamp(Shown(row, ShownInteger(Settings(), host_.Clock().Layout(), def)),
+        std::clamp(Shown(row, ShownInteger(Settings(), host_.Parts().look.Layout(), def)),
                    bounds.minimum, bounds.maximum);
     ShowText(windows_[IndexOf(row)], IntegerText(shown), typing);
 }

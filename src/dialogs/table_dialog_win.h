@@ -31,7 +31,7 @@
 namespace marvix {
 
 // What the spin edits' caps follow, as `clock` has it now.
-ClockMeasures MeasuresOf(ClockControls& clock);
+ClockMeasures MeasuresOf(ClockParts& clock);
 
 class TableDialog : public SettingsDialog {
 public:

@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <string>
 
-#include "clock/alarm_window_win.h"
-#include "clock/clock_window_win.h"
-#include "clock/control_menu_win.h"
-#include "clock/exit_confirmation_win.h"
-#include "program/help_window_win.h"
-#include "clock/resource.h"
-#include "clock/running_clock_win.h"
-#include "program/single_instance_win.h"
 #include "base/colour.h"
 #include "base/message_seam_win.h"
 #include "base/program.h"
 #include "base/window_thunk_win.h"
+#include "clock/alarm_window_win.h"
+#include "clock/clock_window_win.h"
+#include "clock/control_menu_win.h"
+#include "clock/exit_confirmation_win.h"
+#include "clock/resource.h"
+#include "clock/running_clock_win.h"
 #include "digital/clock_label.h"
+#include "program/help_window_win.h"
+#include "program/single_instance_win.h"
 #include "settings/encodings.h"
 #include "windows/dialog_font.h"
 #include "windows/screen_clamp_win.h"
@@ -172,7 +172,7 @@ void Application::ShowHelpFor(HWND window) {
     for (const auto& clock : clocks_)
         if (clock->OwnsWindow(window) || clock->OwnsWindow(GetWindow(window, GW_OWNER)))
             owner = clock.get();
-    const Rect clock = owner->Clock().Frame();
+    const Rect clock = owner->Clock().Parts().place.Frame();
     help_->ShowTopic(className, WindowFrame(window), {&clock, 1});
 }
 
@@ -214,7 +214,7 @@ std::vector<Rect> Application::OtherClockFrames(const ClockHost& clock) const {
     std::vector<Rect> frames;
     for (ClockHost* other : LiveClocks())
         if (other != &clock && IsWindowVisible(other->Clock().Window()))
-            frames.push_back(other->Clock().Frame());
+            frames.push_back(other->Clock().Parts().place.Frame());
     return frames;
 }
 
@@ -281,7 +281,7 @@ void GiveLabelAReadableColour(RunningClock& clock) {
     const Rect under = Rect::At(LabelPlace(s, face.GetSize(), text), text);
     const Colour readable = ReadableOn(MeanColourIn(face, under), s.LabelColour.value);
     if (readable == s.LabelColour.value) return;
-    clock.ChangeSettings().LabelColour = {ColourText(readable), readable};
+    clock.Parts().model.Edit().LabelColour = {ColourText(readable), readable};
 }
 
 }  // namespace
@@ -289,7 +289,7 @@ void GiveLabelAReadableColour(RunningClock& clock) {
 ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
                                  const std::string& label) {
     std::unique_ptr<ClockHost> clock = MakeClock(OtherClockKeys(FreeClockNumber()));
-    from.Clock().ReadDisplayFonts();
+    from.Clock().Parts().look.ReadDisplayFonts();
     ClockSettings copy = from.Model().Written(WrittenTo::Registry);
     WithoutSounds(copy);
     copy.Zone = zone;
@@ -308,8 +308,9 @@ ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
     if (const std::optional<Rect> menu = from.MenuFrame()) windows.push_back(*menu);
     if (clocksWindow_ && clocksWindow_->IsVisible())
         windows.push_back(WindowFrame(clocksWindow_->Window()));
-    clock->Clock().PlaceBeside(from.Clock().Frame(), OtherClockFrames(*clock), windows);
-    from.KeepWindowsClearOf(clock->Clock().Frame());
+    clock->Clock().PlaceBeside(from.Clock().Parts().place.Frame(), OtherClockFrames(*clock),
+                               windows);
+    from.KeepWindowsClearOf(clock->Clock().Parts().place.Frame());
     clock->ShowAtStart();
     clocks_.push_back(std::move(clock));
     ReadingsChanged();

@@ -9,13 +9,13 @@
 #include <memory>
 #include <vector>
 
-#include "clock/clock_host_win.h"
-#include "program/clocks_window_win.h"
-#include "clock/program_host_win.h"
-#include "clock/running_clock_win.h"
 #include "base/local_time.h"
 #include "base/scoped_handles_win.h"
+#include "clock/clock_host_win.h"
+#include "clock/program_host_win.h"
+#include "clock/running_clock_win.h"
 #include "frame/clock_model.h"
+#include "program/clocks_window_win.h"
 #include "windows/settings_window_host_win.h"
 
 namespace marvix {
@@ -45,7 +45,8 @@ public:
     HINSTANCE Instance() const override { return instance_; }
     HWND Owner() const override { return owner_; }
     // The first clock: the one the clock's key holds, which the program cannot be without.
-    RunningClock& Clock() override { return clocks_.front()->Clock(); }
+    RunningClock& Clock() { return clocks_.front()->Clock(); }
+    ClockParts& Parts() override { return Clock().Parts(); }
     ClockHost& FirstClock() { return *clocks_.front(); }
     // Every clock, the first first.
     const std::vector<std::unique_ptr<ClockHost>>& Clocks() const { return clocks_; }
@@ -115,7 +116,7 @@ private:
         HWND Owner() const override { return app_.Owner(); }
         HFONT DialogFont(int dpi, bool bold) override { return app_.DialogFont(dpi, bold); }
         void SetActiveDialog(HWND dialog) override { app_.SetActiveDialog(dialog); }
-        ClockControls& Clock() override { return app_.OpenedFrom().Clock(); }
+        ClockParts& Parts() override { return app_.OpenedFrom().Parts(); }
         std::optional<Rect> MenuFrame() const override { return app_.OpenedFrom().MenuFrame(); }
         std::vector<Rect> OpenSettingsFrames() const override {
             return app_.OpenedFrom().OpenSettingsFrames();

@@ -245,7 +245,7 @@ void ClocksWindow::ShowLabelPlace(RunningClock& clock) {
 }
 
 void ClocksWindow::LabelPlaceEdited(RunningClock& clock, int id) {
-    ClockSettings& s = clock.ChangeSettings();
+    ClockSettings& s = clock.Parts().model.Edit();
     if (id == kLabelCentred &&
         SendMessageA(Control(kLabelCentred), BM_GETCHECK, 0, 0) == BST_CHECKED) {
         s.LabelX = s.LabelY = -1;
@@ -271,7 +271,7 @@ void ClocksWindow::LabelEdited(int id) {
         const auto picked =
             PickFont(Window(), {s.LabelFont, s.LabelSize, s.LabelStyle, s.LabelColour.value});
         if (!picked) return;
-        ClockSettings& changed = clock->ChangeSettings();
+        ClockSettings& changed = clock->Parts().model.Edit();
         changed.LabelFont = picked->face;
         changed.LabelSize = picked->pointSize;
         changed.LabelStyle = picked->style;
@@ -279,10 +279,10 @@ void ClocksWindow::LabelEdited(int id) {
     } else if (id == kLabelCentred || id == kLabelLeft || id == kLabelTop) {
         LabelPlaceEdited(*clock, id);
     } else if (id == kLabelShown) {
-        clock->ChangeSettings().LabelShow =
+        clock->Parts().model.Edit().LabelShow =
             SendMessageA(Control(kLabelShown), BM_GETCHECK, 0, 0) == BST_CHECKED;
     } else {
-        clock->ChangeSettings().Label = WindowText(Control(kClockLabel));
+        clock->Parts().model.Edit().Label = WindowText(Control(kClockLabel));
         // Its line in the list shows the new name.
         HWND list = Control(kClockList);
         const LRESULT at = SendMessageA(list, LB_GETCURSEL, 0, 0);
@@ -291,7 +291,7 @@ void ClocksWindow::LabelEdited(int id) {
         SendMessageA(list, LB_INSERTSTRING, WPARAM(at), reinterpret_cast<LPARAM>(line.c_str()));
         SendMessageA(list, LB_SETCURSEL, WPARAM(at), 0);
     }
-    clock->Redraw();
+    clock->Parts().look.Redraw();
 }
 
 void ClocksWindow::Remove() {

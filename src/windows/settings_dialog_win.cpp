@@ -101,7 +101,8 @@ void SettingsDialog::PlaceOnClocksMonitor() {
     // Clear of the control menu it was opened from, and of the other settings windows where the
     // monitor has room.
     const std::optional<Rect> menu = host_.MenuFrame();
-    PlaceNear(hwnd_, host_.Clock().Frame(), layout_.besideClock ? Near::Beside : Near::Centred,
+    PlaceNear(hwnd_, host_.Parts().place.Frame(),
+              layout_.besideClock ? Near::Beside : Near::Centred,
               menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>(),
               host_.OpenSettingsFrames());
 }

@@ -139,9 +139,9 @@ protected:
     // The resolution the window is laid out for now, and the dialog font at it.
     int Dpi() const { return dpi_; }
     HFONT Font(bool bold = false) const { return host_.DialogFont(dpi_, bold); }
-    const ClockSettings& Settings() const { return host_.Clock().Settings(); }
+    const ClockSettings& Settings() const { return host_.Parts().model.Settings(); }
     // Every change to the settings is made through this, so that the clock saves it.
-    ClockSettings& ChangeSettings() { return host_.Clock().ChangeSettings(); }
+    ClockSettings& ChangeSettings() { return host_.Parts().model.Edit(); }
     // The window's background colour as a brush, for the controls that paint on it.
     HBRUSH BackgroundBrush() const { return background_.Get(); }
     SettingsWindowHost& host_;

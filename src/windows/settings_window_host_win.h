@@ -15,7 +15,7 @@
 
 #include "base/geometry.h"
 
-#include "windows/clock_controls.h"
+#include "windows/clock_parts.h"
 
 namespace marvix {
 
@@ -34,7 +34,8 @@ public:
     virtual HFONT DialogFont(int dpi, bool bold = false) = 0;
     // The active settings window, whose keys the message loop passes through IsDialogMessage.
     virtual void SetActiveDialog(HWND dialog) = 0;
-    virtual ClockControls& Clock() = 0;
+    // The clock these windows change, as its parts.
+    virtual ClockParts& Parts() = 0;
     // The control menu's frame while it shows: a window it opens comes up clear of it.
     virtual std::optional<Rect> MenuFrame() const = 0;
     // The frames of the settings windows that show: a window opening keeps clear of them where
@@ -54,7 +55,7 @@ protected:
 // window is ever opened.
 struct SettingsWindowFactory {
     std::unique_ptr<SettingsDialog> (*make)(SettingsWindowHost& host, DialogId id);
-    void (*writeBack)(ClockControls& clock);
+    void (*writeBack)(ClockParts& clock);
 };
 
 }  // namespace marvix

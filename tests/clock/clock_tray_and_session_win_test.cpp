@@ -35,12 +35,12 @@ TEST_F(ClockWindowTest, TheTrayTipTellsAnAlarmOnlyOnceItHasSettled) {
     const auto tip = [&] { return std::string(Clock().Tray().Tip()); };
     EXPECT_NE(tip().find("10:15, Monday 7 December 2026, alarm at 7:30"), std::string::npos)
         << tip();
-    Clock().ChangeSettings().A1H = 1;
+    Clock().Parts().model.Edit().A1H = 1;
     time_.time.minute = 16;
     SendMessageA(ClockHwnd(), WM_TIMER, ClockTimers::kSave, 0);
     EXPECT_NE(tip().find("10:16, Monday 7 December 2026, alarm at 7:30"), std::string::npos)
         << "the minute turns; the alarm is still being typed: " << tip();
-    Clock().ChangeSettings().A1H = 11;
+    Clock().Parts().model.Edit().A1H = 11;
     for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check)
         SendMessageA(ClockHwnd(), WM_TIMER, ClockTimers::kSave, 0);
     EXPECT_NE(tip().find("10:16, Monday 7 December 2026, alarm at 11:30"), std::string::npos)
@@ -60,7 +60,7 @@ TEST_F(ClockWindowTest, HideMeTakesAwayTheTaskbarButtonAtTheFirstActivation) {
 // Logging off or shutting down ends the process without destroying its windows.
 TEST_F(ClockWindowTest, EndOfSessionSavesTheSettings) {
     Start();
-    Clock().ChangeSettings().CShape = 2;
+    Clock().Parts().model.Edit().CShape = 2;
     SendMessageA(ClockHwnd(), WM_QUERYENDSESSION, 0, 0);
     EXPECT_EQ(Stored("CShape"), "<missing>");
     SendMessageA(ClockHwnd(), WM_ENDSESSION, TRUE, 0);

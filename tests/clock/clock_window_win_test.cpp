@@ -8,8 +8,8 @@
 
 #include "../support/clock_fixture_win.h"
 #include "../support/test_bitmaps.h"
-#include "clock/control_menu_win.h"
 #include "base/bitmap_file.h"
+#include "clock/control_menu_win.h"
 
 namespace marvix {
 namespace {
@@ -86,8 +86,8 @@ TEST_F(ClockWindowTest, WithSmoothEdgesACutClockShowsNoDarkRim) {
     const GdiSurface& display = Clock().Pictures().display;
     ASSERT_LT(display.PixelAt(0, 100) & 0xFF00, 0x2000u) << "the face's own edge is near black";
     EXPECT_EQ(shown(), display.PixelAt(2, 100));
-    Clock().ChangeSettings().SmoothEdges = false;
-    Clock().Reshape();
+    Clock().Parts().model.Edit().SmoothEdges = false;
+    Clock().Parts().place.Reshape();
     EXPECT_EQ(shown(), display.PixelAt(0, 100));
 }
 
@@ -142,52 +142,52 @@ TEST_F(ClockWindowTest, ShapesCutTheWindowAndAnUnknownShapeLeavesItWhole) {
     const auto corners = [&] {
         return RegionSamples(ClockHwnd(), {{0, 0}, {3, 3}, {10, 10}, {100, 100}});
     };
-    ClockSettings& s = Clock().ChangeSettings();
+    ClockSettings& s = Clock().Parts().model.Edit();
     s.CShape = 1;
-    Clock().Reshape();
+    Clock().Parts().place.Reshape();
     EXPECT_EQ(corners(), "1111");
     s.CShape = 2;
     s.RSqr = 40;
-    Clock().Reshape();
+    Clock().Parts().place.Reshape();
     EXPECT_EQ(corners(), "0011");
     s.RSqr = 0;
-    Clock().Reshape();
+    Clock().Parts().place.Reshape();
     EXPECT_EQ(corners(), "1111") << "no corner size: the same as square";
     s.CShape = 0;
-    Clock().Reshape();
+    Clock().Parts().place.Reshape();
     EXPECT_EQ(corners(), "0001");
     s.CShape = 7;
-    Clock().Reshape();
+    Clock().Parts().place.Reshape();
     EXPECT_EQ(corners(), "none");
 }
 
 TEST_F(ClockWindowTest, ARoundWindowOnAWideFaceIsAnEllipse) {
     Start();
     SetWindowPos(ClockHwnd(), nullptr, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER);
-    Clock().Reshape();
+    Clock().Parts().place.Reshape();
     EXPECT_EQ(RegionSamples(ClockHwnd(), {{5, 60}, {100, 5}, {100, 115}, {194, 60}, {30, 10}}),
               "11110");
 }
 
 TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
     Start();
-    ClockSettings& s = Clock().ChangeSettings();
+    ClockSettings& s = Clock().Parts().model.Edit();
     const auto topMost = [&] {
         return (GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     };
     s.FacePos = 0;
-    Clock().Restack();
+    Clock().Parts().place.Restack();
     EXPECT_TRUE(topMost());
     s.FacePos = 1;
-    Clock().Restack();
+    Clock().Parts().place.Restack();
     EXPECT_FALSE(topMost());
     // Bottom: below another application's window that was shown before.
     HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
     s.FacePos = 0;
-    Clock().Restack();
+    Clock().Parts().place.Restack();
     s.FacePos = 2;
-    Clock().Restack();
+    Clock().Parts().place.Restack();
     EXPECT_FALSE(topMost());
     bool otherAbove = false;
     for (HWND above = GetWindow(ClockHwnd(), GW_HWNDPREV); above;
@@ -197,9 +197,9 @@ TEST_F(ClockWindowTest, ZPositionFollowsFacePos) {
     EXPECT_TRUE(otherAbove);
     DestroyWindow(other);
     s.FacePos = 0;
-    Clock().Restack();
+    Clock().Parts().place.Restack();
     s.FacePos = 5;
-    Clock().Restack();
+    Clock().Parts().place.Restack();
     EXPECT_TRUE(topMost()) << "an unknown position leaves the z-order alone";
 }
 
@@ -216,7 +216,7 @@ TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored
     EXPECT_EQ(WindowRect(ClockHwnd()).bottom, work.bottom);
     EXPECT_EQ(Clock().Settings().FL, 194) << "the clamp moves the window, not FL";
 
-    Clock().ChangeSettings().IgnoreBoundary = true;
+    Clock().Parts().model.Edit().IgnoreBoundary = true;
     SetWindowPos(ClockHwnd(), nullptr, work.right - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Clock().Tick();
     EXPECT_EQ(WindowRect(ClockHwnd()).left, work.right - 50) << "partly off the screen";
@@ -228,8 +228,8 @@ TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored
 TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     Start();
     EXPECT_EQ(Clock().TickStep(), 250u);
-    Clock().ChangeSettings().Smooth = true;
-    Clock().Retime();
+    Clock().Parts().model.Edit().Smooth = true;
+    Clock().Parts().look.Retime();
     EXPECT_EQ(Clock().TickStep(), 10u);
     app_.reset();
 
@@ -266,19 +266,19 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     EXPECT_EQ(clock.NextTickIn(), sleep);
     clock.PaceTickTock();
     EXPECT_EQ(clock.NextTickIn(), sleep) << "no tick sound to make";
-    clock.ChangeSettings().Tick = true;
+    clock.Parts().model.Edit().Tick = true;
     clock.PaceTickTock();
     EXPECT_EQ(clock.NextTickIn(), 10u) << "a tick sound now due";
     EXPECT_TRUE(clock.Model().Sounds().tickDue);
-    clock.ChangeSettings().Tick = false;  // the tick due is not to be played here
+    clock.Parts().model.Edit().Tick = false;  // the tick due is not to be played here
     clock.Tick();
     // A key or a click anywhere in the program may change a setting.
     MSG click{ClockHwnd(), WM_RBUTTONUP, 0, 0, 0, {}};
     app_->Dispatch(click);
     EXPECT_EQ(clock.NextTickIn(), 10u);
 
-    clock.ChangeSettings().Smooth = false;
-    clock.Retime();
+    clock.Parts().model.Edit().Smooth = false;
+    clock.Parts().look.Retime();
     clock.Tick();
     EXPECT_EQ(clock.NextTickIn(), 250u) << "the standard tick never sleeps longer";
 }
@@ -291,15 +291,15 @@ TEST_F(ClockWindowTest, AnEditWithNoInputReachesTheScreenWithinOneTick) {
     RunningClock& clock = Clock();
     // The clock as it starts, not mirrored, to come back to.
     const std::string config = WriteTempFile("marvix-as-started.ccf", {});
-    ASSERT_TRUE(clock.SaveConfiguration(config));
+    ASSERT_TRUE(clock.Parts().files.SaveConfiguration(config));
     const struct {
         const char* what;
         std::function<bool(RunningClock&)> edit;
     } edits[] = {
         {"a setting changed by the program",
-         [](RunningClock& c) { return c.ChangeSettings().Reversed = true; }},
+         [](RunningClock& c) { return c.Parts().model.Edit().Reversed = true; }},
         {"a configuration loaded by the program",
-         [&](RunningClock& c) { return c.LoadConfiguration(config); }},
+         [&](RunningClock& c) { return c.Parts().files.LoadConfiguration(config); }},
     };
     for (const auto& [what, edit] : edits) {
         clock.Tick();
@@ -326,7 +326,7 @@ TEST_F(ClockWindowTest, DraggingMovesTheWindowAndFollowsMoveIt) {
     SendMessageA(ClockHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(130, 110));
     EXPECT_FALSE(Clock().IsDragging());
 
-    Clock().ChangeSettings().MoveIt = false;
+    Clock().Parts().model.Edit().MoveIt = false;
     const RECT fixed = WindowRect(ClockHwnd());
     SendMessageA(ClockHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
     EXPECT_TRUE(Clock().IsDragging()) << "the left button still counts";
@@ -385,15 +385,15 @@ TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     char exe[MAX_PATH];
     std::string faces(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
     faces.resize(faces.rfind("\\tests\\"));
-    ASSERT_TRUE(Clock().LoadConfiguration(faces + "\\gallery\\twenty-four.ccf"));
+    ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(faces + "\\gallery\\twenty-four.ccf"));
     std::ifstream file(faces + "\\gallery\\faces\\twenty-four@2x.bmp", std::ios::binary);
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
     const std::optional<Picture> larger = DecodeBitmapFile(bytes);
     ASSERT_TRUE(larger && larger->width == 400);
     EXPECT_EQ(Clock().Pictures().face.ToPicture().pixels, larger->pixels);
     // The displays' fonts follow the size (they kept the height of the size before).
-    Clock().ChangeSettings().Size = 100;
-    Clock().Rescale();
+    Clock().Parts().model.Edit().Size = 100;
+    Clock().Parts().look.Rescale();
     EXPECT_EQ(dayText(), day);
 }
 

@@ -109,11 +109,11 @@ TEST_F(ControlMenuTest, AClockLoadedOverItsOpenMenuLeavesTheMenuBesideIt) {
     GetTempPathA(MAX_PATH, folder);
     const std::string file = std::string(folder) + "over-the-menu.ccf";
     const ClockSettings before = Clock().Settings();
-    Clock().ChangeSettings().FL = menu.left;
-    Clock().ChangeSettings().FT = menu.top;
-    ASSERT_TRUE(Clock().SaveConfiguration(file));
-    Clock().ChangeSettings() = before;
-    ASSERT_TRUE(Clock().LoadConfiguration(file));
+    Clock().Parts().model.Edit().FL = menu.left;
+    Clock().Parts().model.Edit().FT = menu.top;
+    ASSERT_TRUE(Clock().Parts().files.SaveConfiguration(file));
+    Clock().Parts().model.Edit() = before;
+    ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(file));
     DeleteFileA(file.c_str());
     const RECT moved = WindowRect(ClockHwnd()), menuNow = WindowRect(app_->ControlMenu().Window());
     EXPECT_EQ(moved.left, menu.left) << "the file's place";
@@ -244,7 +244,7 @@ TEST_F(ControlMenuTest, SettingsWindowsFirstShowBesideTheClockUntilTheUserMovesT
 TEST_F(ControlMenuTest, EnterOnTheFocusedYesEndsTheProgramAndSavesTheSettings) {
     Store("Still", "false");
     Start();
-    Clock().ChangeSettings().FL = 123;
+    Clock().Parts().model.Edit().FL = 123;
     ExitConfirmationWindow& question = app_->ExitConfirmation();
     question.Show();
     Pump();

@@ -86,12 +86,12 @@ TEST_F(FaceFileTest, AFaceNamedFromItsConfigurationsFolderLastsAcrossAStartElsew
     WriteTempFile("marvix-gallery\\faces\\wide.bmp", SolidBitmap(96, 64, 0x3366CC));
     const std::string config = folder + "\\wide.ccf";
     Start();
-    Clock().ChangeSettings().BackPic = "faces\\wide.bmp";
-    ASSERT_TRUE(Clock().SaveConfiguration(config));
-    Clock().ChangeSettings().BackPic = "";
+    Clock().Parts().model.Edit().BackPic = "faces\\wide.bmp";
+    ASSERT_TRUE(Clock().Parts().files.SaveConfiguration(config));
+    Clock().Parts().model.Edit().BackPic = "";
 
     SetCurrentDirectoryA("C:\\");
-    ASSERT_TRUE(Clock().LoadConfiguration(config));
+    ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(config));
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_EQ(Clock().Settings().BackPic, folder + "\\faces\\wide.bmp");
     EXPECT_EQ(Client(), (Size{96, 64}));

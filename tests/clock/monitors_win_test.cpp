@@ -13,8 +13,8 @@
 #include "../support/programs_win.h"
 #include "clock/control_menu_win.h"
 #include "clock/exit_confirmation_win.h"
-#include "program/help_window_win.h"
 #include "dialogs/face_dialog.h"
+#include "program/help_window_win.h"
 #include "windows/screen_clamp_win.h"
 
 namespace marvix {
@@ -169,11 +169,11 @@ TEST_F(MonitorsTest, APlaceLeftOfTheMainMonitorIsKeptShownAndWrittenToFiles) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     const std::string file = std::string(folder) + "left-of-main.ccf";
-    ASSERT_TRUE(Clock().SaveConfiguration(file));
+    ASSERT_TRUE(Clock().Parts().files.SaveConfiguration(file));
     Type(IdOf(FaceControl::Left), "300");
     Pump();
     ASSERT_TRUE(ClockAt(300, 100));
-    ASSERT_TRUE(Clock().LoadConfiguration(file));
+    ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(file));
     EXPECT_EQ(Clock().Settings().FL, -600);
     EXPECT_TRUE(ClockAt(-600, 100));
     DeleteFileA(file.c_str());
@@ -217,7 +217,7 @@ TEST_F(MonitorsTest, TheSnapshotTakesWhatIsBehindTheClockOnAMonitorLeftOfTheMain
     Start();
     SetWindowPos(behind, ClockHwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Wait(300);
-    Clock().TakeSnapshot();
+    Clock().Parts().look.TakeSnapshot();
     EXPECT_EQ(Clock().Pictures().face.PixelAt(100, 100), 0x0000FFu);
     DestroyWindow(behind);
     UnregisterClassA(paper.lpszClassName, paper.hInstance);
@@ -265,7 +265,7 @@ TEST_F(MonitorsTest, SettingsWindowsOpenClearOfTheMenuAt144OnAFullHdScreen) {
     if (child_) {
         ASSERT_EQ(DpiOf(nullptr), 144);
         Start();
-        Clock().ChangeSettings().Still = true;  // the right button brings the menu
+        Clock().Parts().model.Edit().Still = true;  // the right button brings the menu
         app_->ShowMenuOrExitConfirmation();
         const RECT menu = WindowRect(app_->ControlMenu().Window()), clock = WindowRect(ClockHwnd());
         // As the menu's buttons open them, one after another, while it shows.
@@ -297,8 +297,8 @@ TEST_F(MonitorsTest, At144TheClockIsHalfAsLargeAgainAndAsRound) {
     ASSERT_NE(GetWindowRgn(ClockHwnd(), region), ERROR);
     EXPECT_TRUE(PtInRegion(region, 150, 150) && !PtInRegion(region, 8, 8));
     DeleteObject(region);
-    Clock().ChangeSettings().FollowScreenScale = false;
-    Clock().Rescale();
+    Clock().Parts().model.Edit().FollowScreenScale = false;
+    Clock().Parts().look.Rescale();
     r = WindowRect(ClockHwnd());
     EXPECT_EQ(r.right - r.left, 200);
 }

@@ -31,8 +31,8 @@ LRESULT CALLBACK BelowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 class OverlayTest : public ClockFixture {
 protected:
     void SetOverlay(bool clickThrough) {
-        Clock().ChangeSettings().ClickThrough = clickThrough;
-        Clock().ApplyOverlay();
+        Clock().Parts().model.Edit().ClickThrough = clickThrough;
+        Clock().Parts().place.ApplyOverlay();
         Pump();
     }
 };

@@ -75,8 +75,8 @@ TEST_F(SeeThroughTest, HalfOpacityBlendsTheClockWithTheWindowBelowAndFullIsAPlai
         Keep({clock.left - 20, clock.top - 20, clock.right + 20, clock.bottom + 20}, picture);
     }
 
-    Clock().ChangeSettings().Opacity = 100;
-    Clock().ApplyOverlay();
+    Clock().Parts().model.Edit().Opacity = 100;
+    Clock().Parts().place.ApplyOverlay();
     Wait(1000);
     EXPECT_EQ(GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0) << "not layered";
     EXPECT_EQ(ScreenPixel(clock.left + x, clock.top + y),
@@ -86,8 +86,8 @@ TEST_F(SeeThroughTest, HalfOpacityBlendsTheClockWithTheWindowBelowAndFullIsAPlai
     // Its edge blended into the red: a pixel the circle partly covers is a mix of the face there
     // (taken from just inside) and the red, by the coverage; a corner is the red window's, and a
     // click on it reaches that window.
-    Clock().ChangeSettings().SmoothOutline = 1;
-    Clock().Reshape();
+    Clock().Parts().model.Edit().SmoothOutline = 1;
+    Clock().Parts().place.Reshape();
     Wait(1000);
     const int ex = 28, ey = 30;  // a pixel the circle crosses
     const double a =

@@ -26,7 +26,7 @@ void Tick(RunningClock& clock, FixedClock& time, int index) {
 
 // What a user changes now and then, one change every 500 ticks in turn: each redraws a layer.
 void ChangeSomething(RunningClock& clock, int change) {
-    ClockSettings& s = clock.ChangeSettings();
+    ClockSettings& s = clock.Parts().model.Edit();
     switch (change % 5) {
         case 0: s.Reversed = !s.Reversed; break;
         case 1: s.ShowMoon = !s.ShowMoon; break;
@@ -34,7 +34,7 @@ void ChangeSomething(RunningClock& clock, int change) {
         case 3: s.SHandStyle = (s.SHandStyle + 1) % 3; break;
         case 4:
             s.CFont7.value = Colour{s.CFont7.value.value ^ 0xFF};
-            clock.ApplyDisplayFont(6);
+            clock.Parts().look.ApplyDisplayFont(6);
             break;
     }
 }

@@ -113,17 +113,17 @@ TEST_F(ConfigurationsTest, LoadingAGalleryClockAsksToKeepTheAlarms) {
     desk.resize(desk.rfind("\\tests\\"));  // the build, where the gallery is copied
     for (const bool keep : {true, false}) {
         if (!keep) Start();
-        ClockSettings& s = Clock().ChangeSettings();
+        ClockSettings& s = Clock().Parts().model.Edit();
         s.Alarm1 = s.Alarm2 = true, s.A1M = 30, s.A2PM = true, s.A2Str = "C:\\tea.wav";
         s.Alarm2Label = "Tea time";
         messages_.AnswerQuestions(keep);
-        ASSERT_TRUE(Clock().LoadConfiguration(desk + "\\gallery\\desk.ccf"));
+        ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(desk + "\\gallery\\desk.ccf"));
         EXPECT_EQ(messages_.Texts().back(),
                   "Keep your alarms?\n\nAlarm 1 at 0:30\nAlarm 2 at 12:00, "
                   "Tea time\n\nYes loads the look and keeps them; No "
                   "takes the file's alarms too.");
         messages_.Clear();
-        ASSERT_TRUE(Clock().LoadConfiguration(desk + "\\gallery\\desk.ccf"));
+        ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(desk + "\\gallery\\desk.ccf"));
         EXPECT_EQ(messages_.Messages().empty(), !keep) << "asked again only while an alarm is on";
         Stop();
         for (const char* name : {"Alarm1", "Alarm2", "A2PM"})
@@ -185,7 +185,7 @@ TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
 TEST_F(ConfigurationsTest, LoadingClearsWhatHasSoundedThisMinute) {
     RecordingPlayer player;
     Clock().UsePlayer(player);
-    Clock().ChangeSettings().Chime1 = true;
+    Clock().Parts().model.Edit().Chime1 = true;
     time_.time = {2026, 12, 7, 2, 11, 0, 0, 0};
     Clock().Tick();
     ASSERT_TRUE(Clock().Model().Sounds().hourChimeDone);
@@ -224,7 +224,7 @@ TEST_F(ConfigurationsTest, SavingOverThePickedFileAsksAndOnlyYesReplacesIt) {
     dialog_->SaveUnderTypedName();
     EXPECT_TRUE(messages_.Messages().empty()) << "a new file needs no question";
     const std::vector<std::string> saved = ReadLines(Path("mylook.ccf"));
-    Clock().ChangeSettings().CShape = 2;
+    Clock().Parts().model.Edit().CShape = 2;
     ASSERT_TRUE(Pick("mylook.ccf"));
     messages_.AnswerQuestions(false);
     dialog_->SaveUnderTypedName();
@@ -274,7 +274,7 @@ TEST_F(ConfigurationsTest, NamesThatCannotBeSavedUnderSayWhy) {
     DeleteFileA(Path("whole path.ccf").c_str());
     // A folder that is gone: the write fails and says why.
     messages_.Clear();
-    EXPECT_FALSE(Clock().SaveConfiguration(folder_ + "\\no such folder\\look.ccf"));
+    EXPECT_FALSE(Clock().Parts().files.SaveConfiguration(folder_ + "\\no such folder\\look.ccf"));
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{sentence + folder_ + "\\no such folder\\look.ccf\n" +
                                        "There is no such folder."});
@@ -286,7 +286,7 @@ TEST_F(ConfigurationsTest, ADeletedOrBrokenFileChangesNothing) {
     ASSERT_TRUE(Pick("mylook.ccf"));
     std::vector<std::string> lines = ReadLines(Path("mylook.ccf"));
     DeleteFileA(Path("mylook.ccf").c_str());
-    Clock().ChangeSettings().CShape = 2;
+    Clock().Parts().model.Edit().CShape = 2;
     dialog_->LoadPickedFile();
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{
@@ -343,7 +343,7 @@ TEST_F(ConfigurationsTest, ActivationPullsDialogsBackOnTheScreen) {
         return frame;
     };
     EXPECT_EQ(pushOffAndActivate(dialog_->Window()).right, right);
-    Clock().ChangeSettings().IgnoreBoundary = true;
+    Clock().Parts().model.Edit().IgnoreBoundary = true;
     EXPECT_EQ(pushOffAndActivate(dialog_->Window()).left, right - 40);
     EXPECT_EQ(pushOffAndActivate(app_->ControlMenu().Window()).right, right) << "always";
 }

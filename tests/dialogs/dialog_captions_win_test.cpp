@@ -13,14 +13,14 @@
 #include <string>
 
 #include "../support/dialog_fixture_win.h"
+#include "base/colour.h"
 #include "clock/alarm_window_win.h"
 #include "clock/control_menu_win.h"
 #include "clock/exit_confirmation_win.h"
-#include "program/help_window_win.h"
-#include "base/colour.h"
 #include "dialogs/hands_dialog.h"
 #include "dialogs/settings_windows.h"
 #include "hands/hand_family.h"
+#include "program/help_window_win.h"
 #include "settings/encodings.h"
 #include "windows/settings_dialog_win.h"
 
@@ -243,7 +243,7 @@ TEST_F(DialogCaptions, AWindowMovedToAnotherResolutionLaysItselfOutForIt) {
 // colour, its caption must still stand out from what is behind it.
 TEST_F(DialogCaptions, ColourPanelCaptionsStandOutOnTheirColour) {
     Start();
-    ClockSettings& s = Clock().ChangeSettings();
+    ClockSettings& s = Clock().Parts().model.Edit();
     for (const DialogTable& table : AllDialogTables()) {
         for (DialogId id : kAll) {
             auto* dialog = dynamic_cast<TableDialog*>(&app_->Dialog(id));

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "../support/dialog_fixture_win.h"
-#include "clock/control_menu_win.h"
 #include "base/gdi_surface_win.h"
+#include "clock/control_menu_win.h"
 #include "dialogs/digital_dialog.h"
 #include "dialogs/spelling_dialog.h"
 #include "digital/digital_displays.h"
@@ -46,7 +46,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
     Store("PDate", "true");
     Start();
     Open();
-    ClockSettings& s = Clock().ChangeSettings();
+    ClockSettings& s = Clock().Parts().model.Edit();
     Clock().Tick();
     EXPECT_EQ(Text(IdOf(DigitalControl::Left, Display::Date)), "167")
         << "the tick shows where it placed DATE";
@@ -153,7 +153,7 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     time_.time = {2026, 12, 6, 1, 10, 15, 30, 0};  // a Sunday
     Start();
     Open();
-    ClockSettings& s = Clock().ChangeSettings();
+    ClockSettings& s = Clock().Parts().model.Edit();
     Type(IdOf(SpellingControl::DayName, 0), "Dimanche");
     EXPECT_EQ(s.DayNames1, "Dimanche");
     Clock().Tick();
@@ -168,9 +168,9 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     s.DayNames2 = "Lundi";
     const std::string file =
         std::string(getenv("TEMP") ? getenv("TEMP") : "C:\\") + "\\marvix-spelling.ccf";
-    ASSERT_TRUE(Clock().SaveConfiguration(file));
+    ASSERT_TRUE(Clock().Parts().files.SaveConfiguration(file));
     Type(IdOf(SpellingControl::DayName, 1), "Monday");
-    ASSERT_TRUE(Clock().LoadConfiguration(file));
+    ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(file));
     EXPECT_EQ(Text(IdOf(SpellingControl::DayName, 1)), "Lundi");
 }
 

@@ -90,7 +90,7 @@ TEST_F(FaceDialogTest, KeysThatMakeNoNumberLeaveTheClockWhereItIs) {
               "From 0 to " + std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1));
     EXPECT_EQ(Dialog().Tip(IdOf(FaceControl::SnapshotWidth)),
               "Width of the snapshot face, in pixels. From 8 to " +
-                  std::to_string(Clock().ScreenArea().width));
+                  std::to_string(Clock().Parts().place.ScreenArea().width));
     EXPECT_EQ(Dialog().Tip(IdOf(FaceControl::UseWallpaper)),
               "Take a new snapshot of the desktop behind the clock at every start");
     SetFocus(Control(IdOf(FaceControl::Left)));
@@ -343,8 +343,8 @@ TEST_F(FaceDialogTest, AClockHiddenInTheTrayStaysThereUntilItsIconIsClicked) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string file = std::string(temp) + "marvix-top.ccf";
-    ASSERT_TRUE(Clock().SaveConfiguration(file));
-    ASSERT_TRUE(Clock().LoadConfiguration(file));
+    ASSERT_TRUE(Clock().Parts().files.SaveConfiguration(file));
+    ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(file));
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(ClockHwnd()));

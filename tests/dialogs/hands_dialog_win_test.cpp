@@ -110,8 +110,8 @@ TEST_F(HandsDialogTest, AFieldIsGreyedWhileItsBoxMakesItDoNothing) {
             EXPECT_EQ(!IsWindowEnabled(field), greyed) << where << " click " << click;
             EXPECT_EQ(!IsWindowEnabled(arrows), greyed) << where << " click " << click;
             const SettingDef& def = DefOf(*FindRow(Dialog().Rows(), c.field)->setting);
-            EXPECT_EQ(Text(c.field),
-                      std::to_string(ShownInteger(Clock().Settings(), Clock().Layout(), def)))
+            EXPECT_EQ(Text(c.field), std::to_string(ShownInteger(
+                                         Clock().Settings(), Clock().Parts().look.Layout(), def)))
                 << where << " shows the value in force";
             Click(c.box);
         }
@@ -235,7 +235,7 @@ TEST_F(HandsDialogTest, AColourPickedIsStoredByNameAndACancelWritesNothing) {
     Store("CMinStr", "clBtnFace");
     Start();
     OpenHands();
-    ClockSettings& s = Clock().ChangeSettings();
+    ClockSettings& s = Clock().Parts().model.Edit();
     ChooserScript chooser;
 
     chooser.AnswerColour(Colour{0x000000FF});
@@ -311,7 +311,7 @@ TEST_F(HandsDialogTest, AStartStoresWhatTheWindowsWriteAndOpeningThemChangesNoth
 TEST_F(HandsDialogTest, ReturningFromItsOwnWindowIsNoNewActivation) {
     Start();
     HandsWindow& hands = OpenHands();
-    Clock().ChangeSettings().HWT = 7;
+    Clock().Parts().model.Edit().HWT = 7;
     VisitOwnWindow();
     ASSERT_EQ(GetActiveWindow(), hands.Window());
     EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "3");

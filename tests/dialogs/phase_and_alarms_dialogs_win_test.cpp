@@ -99,7 +99,7 @@ TEST_F(PhaseDialogTest, ADisplaySizeIsHeldToTheScreen) {
     const size_t before = PrivateBytes();
     for (const char* typed : {"1", "12", "120", "1200", "12000"})
         Type(IdOf(PhaseControl::Size, 0), typed);
-    const Size screen = Clock().ScreenArea();
+    const Size screen = Clock().Parts().place.ScreenArea();
     EXPECT_EQ(s.PhaseSize, std::max(screen.width, screen.height));
     EXPECT_LT(PrivateBytes(), before + 8 * 1024 * 1024);
 }

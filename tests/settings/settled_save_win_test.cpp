@@ -100,7 +100,7 @@ TEST_F(SettledSaveTest, AClockLeftAloneForAMinuteWritesNothing) {
     }
     EXPECT_EQ(registry.writes, 0);
 
-    Clock().ChangeSettings().HWT = 5;
+    Clock().Parts().model.Edit().HWT = 5;
     for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().SaveTimer();
     while (Clock().IsSaving()) Sleep(10);
     EXPECT_EQ(registry.writes, int(ExitSettings().size())) << "one save of the whole record";
