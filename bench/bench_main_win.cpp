@@ -73,7 +73,7 @@ void Report(const char* name, ClockPictures& pictures, ClockSettings& settings, 
 // own handlers took (the rest of the process's time is Wine's, and the benchmark script measures
 // it from outside).
 void RunLive(Application& app, const char* mode, DWORD milliseconds) {
-    const unsigned before = app.Clock().FramesShown();
+    const unsigned before = app.Clock().Face().FramesShown();
     LARGE_INTEGER frequency, from, to;
     QueryPerformanceFrequency(&frequency);
     LONGLONG busy = 0;
@@ -94,7 +94,7 @@ void RunLive(Application& app, const char* mode, DWORD milliseconds) {
         "live, %-7s ticks %5.1f and frames shown %5.1f per second   handlers %5.3f %% of one "
         "core\n",
         mode, ticks * 1000.0 / milliseconds,
-        (app.Clock().FramesShown() - before) * 1000.0 / milliseconds,
+        (app.Clock().Face().FramesShown() - before) * 1000.0 / milliseconds,
         double(busy) * 1e5 / double(frequency.QuadPart) / milliseconds);
 }
 

@@ -55,7 +55,7 @@ bool ClockHost::RemoveAfterAsking() {
         return false;
     }
     removed_ = true;
-    running_->Forget();
+    running_->Saver().Forget();
     RemoveClockKeys(keys_.number);
     if (IsLive()) DestroyWindow(running_->Window());
     return true;

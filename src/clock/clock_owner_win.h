@@ -30,7 +30,7 @@ public:
     virtual void HideAlarm() = 0;
     // The clock window is gone.
     virtual void ClockDestroyed() = 0;
-    // The clock in words changed (see RunningClock::ReadTheClock).
+    // The clock in words changed (see ClockInWords).
     virtual void ReadingChanged() = 0;
     // The left button on the tray icon brought this clock back.
     virtual void TrayIconPressed() = 0;

@@ -13,7 +13,7 @@ void RunningClock::TimerFired(UINT_PTR timer) {
     if (timer == ClockTimers::kBlink) BlinkColons();
     if (timer == ClockTimers::kSave) {
         SaveTimer();
-        ReadTheClock();
+        words_.Read();
         WatchFullScreen();
         if (std::exchange(watchMonitorsNext_, !watchMonitorsNext_)) WatchMonitors();
     }
@@ -29,31 +29,12 @@ void RunningClock::Tick() {
     const ClockInstant now = SampleInstant(clock_);
     if (Settings().Tray && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
     const bool moved = placement_.KeepOnScreen();
-    model_.Sound(now.time, *player_);
-    ShowBell();
+    model_.Sound(now.time, bell_.Player());
+    bell_.Show();
     // What the settings windows show of the clock (its place, the placed displays) can change
     // only with the frame or the place.
     if (face_.ComposeAndShow(now) || moved) app_.ShowLiveValues();
     PlanNextTick();
-}
-
-void RunningClock::AnswerAlarm(std::optional<int> snoozeMinutes) {
-    model_.AnswerAlarm(snoozeMinutes, SampleInstant(clock_).time, *player_);
-    ShowBell();
-    timers_.TickSoon();
-}
-
-void RunningClock::ShowBell() {
-    const AlarmBell& bell = model_.Sounds().bell;
-    const BellShown now{bell.GetState(), bell.Alarm(), bell.Due()};
-    if (now == bellShown_) return;
-    bellShown_ = now;
-    if (now.state == AlarmBell::State::Ringing || now.state == AlarmBell::State::Unanswered) {
-        app_.ShowAlarm(NoticeOf(Settings(), bell), now.state == AlarmBell::State::Ringing);
-    } else {
-        app_.HideAlarm();
-    }
-    ReadTheClock(true);
 }
 
 void RunningClock::PaceTickTock() {

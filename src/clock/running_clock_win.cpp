@@ -32,7 +32,9 @@ RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock
       saver_(keys),
       face_(app, model, clock, window_, placement_, timers_, saver_),
       files_(app, model, face_, placement_),
-      parts_{model, face_, placement_, files_, *this} {
+      words_(app, model, clock),
+      bell_(app, model, clock, timers_, words_),
+      parts_{model, face_, placement_, files_, bell_} {
     model_.Observe(*this);
     window_.Show(face_.Pictures().display);
 }
@@ -40,6 +42,7 @@ RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock
 void RunningClock::WindowCreated() {
     HWND hwnd = window_.Window();
     placement_.Attach(hwnd, window_.Outline());
+    words_.Attach(hwnd);
 
     std::vector<std::string> errors;
     ClockSettings& s = model_.Edit();
@@ -50,7 +53,7 @@ void RunningClock::WindowCreated() {
     face_.Retime();
     ReportAll(errors);
 
-    ReadFromSettled();
+    words_.ReadFromSettled();
     face_.TakeScale();
     face_.PrepareFaceAndWindow(kTooLargeAtStart);
     placement_.Restack();
@@ -71,21 +74,6 @@ void RunningClock::FirstActivation() {
     if (Settings().Tray && IsWindowVisible(Window())) ShowWindow(Window(), SW_HIDE);
 }
 
-void RunningClock::ReadTheClock(bool anew) {
-    const LocalTime t = SampleInstant(clock_).time;
-    if (MinuteOf(t) == readMinute_ && !anew) return;
-    readMinute_ = MinuteOf(t);
-    std::string reading = ReadingWithAlarmNews(readFrom_, model_.Sounds().bell, paused_, t);
-    if (readFrom_.ClickThrough) reading += ", click-through";
-    // A clock for another place says where first.
-    if (!readFrom_.Label.empty()) reading = readFrom_.Label + ", " + reading;
-    // A screen reader hears of the clock only when its words change.
-    if (reading == reading_) return;
-    reading_ = std::move(reading);
-    app_.ReadingChanged();
-    AnnounceNameChange(Window());
-}
-
 void RunningClock::SettingsEdited() {
     saver_.NoteChange();
     timers_.TickSoon();
@@ -97,18 +85,13 @@ void RunningClock::SaveTimer() {
     saver_.Collect();
     // What a save writes includes the fonts, read from the registry if never read yet.
     face_.ReadDisplayFonts();
-    if (saver_.SaveIfSettled(model_)) ReadFromSettled();
-}
-
-void RunningClock::ReadFromSettled() {
-    readFrom_ = Settings();
-    ReadTheClock(true);
+    if (saver_.SaveIfSettled(model_)) words_.ReadFromSettled();
 }
 
 void RunningClock::MarkSettingsUnchanged() {
     face_.ReadDisplayFonts();
     saver_.MarkUnchanged(model_.Written(WrittenTo::Registry));
-    ReadFromSettled();
+    words_.ReadFromSettled();
 }
 
 void RunningClock::SaveSettings() {
@@ -129,7 +112,7 @@ void RunningClock::TimeChanged() {
     // Windows says so when the time or the time zone is changed, and a zone's rules with it.
     clock_.Refresh();
     timers_.TickSoon();
-    ReadTheClock();
+    words_.Read();
 }
 
 void RunningClock::Dragged(Point topLeft) {
@@ -142,7 +125,7 @@ void RunningClock::Dragged(Point topLeft) {
 
 void RunningClock::TrayChanged(bool inTray) {
     model_.Edit().Tray = inTray;
-    paused_ = inTray;
+    words_.SetPaused(inTray);
     if (inTray) {
         timers_.Stop();
     } else {
@@ -150,7 +133,7 @@ void RunningClock::TrayChanged(bool inTray) {
         model_.ResumeAfterPause();
         timers_.Start();
     }
-    ReadTheClock(true);
+    words_.Read(true);
 }
 
 void RunningClock::ComeForward() {

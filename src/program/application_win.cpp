@@ -137,7 +137,7 @@ void Application::Dispatch(MSG& message) {
     // what the clock looks like in ways no setting says (a window shown over it, a font chosen),
     // and the clock shows it at its next step even when its tick had planned to sleep longer.
     if (IsUserInput(message.message))
-        for (ClockHost* clock : LiveClocks()) clock->Clock().TickSoon();
+        for (ClockHost* clock : LiveClocks()) clock->Clock().Timers().TickSoon();
 }
 
 HFONT Application::DialogFont(int dpi, bool bold) {
@@ -265,8 +265,9 @@ void Application::ReadingsChanged() {
     std::vector<PlaceReading> places;
     for (ClockHost* clock : LiveClocks())
         if (!clock->IsFirst())
-            places.push_back({clock->Name(), clock->Clock().TimeNow(), clock->Model().Settings()});
-    Clock().ShowInTray(TrayTip(Clock().InWords(), places));
+            places.push_back(
+                {clock->Name(), clock->Clock().ClockTime().Now(), clock->Model().Settings()});
+    Clock().ShowInTray(TrayTip(Clock().Words().Text(), places));
 }
 
 namespace {
@@ -276,7 +277,7 @@ namespace {
 // face was all but invisible). The user's own choice, made later, stays as it is.
 void GiveLabelAReadableColour(RunningClock& clock) {
     const ClockSettings& s = clock.Settings();
-    GdiSurface& face = clock.Pictures().face;
+    GdiSurface& face = clock.Face().Pictures().face;
     const Size text = face.TextExtent(s.Label, LabelFont(s));
     const Rect under = Rect::At(LabelPlace(s, face.GetSize(), text), text);
     const Colour readable = ReadableOn(MeanColourIn(face, under), s.LabelColour.value);

@@ -232,7 +232,7 @@ void ClocksWindow::ShowChosenLabel() {
 void ClocksWindow::ShowLabelPlace(RunningClock& clock) {
     const ClockSettings& s = clock.Settings();
     const bool centred = s.LabelX < 0 && s.LabelY < 0;
-    GdiSurface& display = clock.Pictures().display;
+    GdiSurface& display = clock.Face().Pictures().display;
     const Point at =
         LabelPlaceAsSet(s, display.GetSize(), display.TextExtent(s.Label, LabelFont(s)));
     settingLabel_ = true;

@@ -45,7 +45,7 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
               "00111");
 
     Clock().Tick();
-    const GdiSurface& display = Clock().Pictures().display;
+    const GdiSurface& display = Clock().Face().Pictures().display;
     // Pixels of the face clear of the hands at 10:15:30.
     EXPECT_EQ(display.PixelAt(97, 103), 0x800000u) << "the dark red centre";
     EXPECT_EQ(display.PixelAt(2, 2), 0x000000u) << "a black corner";
@@ -83,7 +83,7 @@ TEST_F(ClockWindowTest, WithSmoothEdgesACutClockShowsNoDarkRim) {
                                     WindowRect(ClockHwnd()).top + 100);
         return uint32_t(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
     };
-    const GdiSurface& display = Clock().Pictures().display;
+    const GdiSurface& display = Clock().Face().Pictures().display;
     ASSERT_LT(display.PixelAt(0, 100) & 0xFF00, 0x2000u) << "the face's own edge is near black";
     EXPECT_EQ(shown(), display.PixelAt(2, 100));
     Clock().Parts().model.Edit().SmoothEdges = false;
@@ -95,12 +95,12 @@ TEST_F(ClockWindowTest, ATickThatChangesNoPixelSendsNothingToTheWindow) {
     Start();
     RunningClock& clock = Clock();
     clock.Tick();
-    const unsigned shown = clock.FramesShown();
+    const unsigned shown = clock.Face().FramesShown();
     clock.Tick();  // the same instant: the same frame
-    EXPECT_EQ(clock.FramesShown(), shown);
+    EXPECT_EQ(clock.Face().FramesShown(), shown);
     ++time_.time.second;  // the second hand moves
     clock.Tick();
-    EXPECT_EQ(clock.FramesShown(), shown + 1);
+    EXPECT_EQ(clock.Face().FramesShown(), shown + 1);
 }
 
 TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
@@ -227,15 +227,15 @@ TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored
 
 TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     Start();
-    EXPECT_EQ(Clock().TickStep(), 250u);
+    EXPECT_EQ(Clock().Timers().Step(), 250u);
     Clock().Parts().model.Edit().Smooth = true;
     Clock().Parts().look.Retime();
-    EXPECT_EQ(Clock().TickStep(), 10u);
+    EXPECT_EQ(Clock().Timers().Step(), 10u);
     app_.reset();
 
     Store("Smooth", "true");
     Start();
-    EXPECT_EQ(Clock().TickStep(), 10u);
+    EXPECT_EQ(Clock().Timers().Step(), 10u);
     // Let the real timers fire for a while: frames are composed and the colon phase flips. (It
     // may flip twice: the blink timer runs from the clock's creation, before the other windows.)
     const bool phase = Clock().Model().Live().displays.colonsShown;
@@ -256,31 +256,31 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     RunningClock& clock = Clock();
     clock.Tick();
     // The default clock at 10:15:30.000: its smooth second hand moves within the standard tick.
-    const UINT sleep = clock.NextTickIn();
+    const UINT sleep = clock.Timers().NextTickIn();
     EXPECT_GT(sleep, 10u);
     EXPECT_LT(sleep, 250u);
 
     clock.BlinkColons();  // the colon blink
-    EXPECT_EQ(clock.NextTickIn(), 10u);
+    EXPECT_EQ(clock.Timers().NextTickIn(), 10u);
     clock.Tick();
-    EXPECT_EQ(clock.NextTickIn(), sleep);
+    EXPECT_EQ(clock.Timers().NextTickIn(), sleep);
     clock.PaceTickTock();
-    EXPECT_EQ(clock.NextTickIn(), sleep) << "no tick sound to make";
+    EXPECT_EQ(clock.Timers().NextTickIn(), sleep) << "no tick sound to make";
     clock.Parts().model.Edit().Tick = true;
     clock.PaceTickTock();
-    EXPECT_EQ(clock.NextTickIn(), 10u) << "a tick sound now due";
+    EXPECT_EQ(clock.Timers().NextTickIn(), 10u) << "a tick sound now due";
     EXPECT_TRUE(clock.Model().Sounds().tickDue);
     clock.Parts().model.Edit().Tick = false;  // the tick due is not to be played here
     clock.Tick();
     // A key or a click anywhere in the program may change a setting.
     MSG click{ClockHwnd(), WM_RBUTTONUP, 0, 0, 0, {}};
     app_->Dispatch(click);
-    EXPECT_EQ(clock.NextTickIn(), 10u);
+    EXPECT_EQ(clock.Timers().NextTickIn(), 10u);
 
     clock.Parts().model.Edit().Smooth = false;
     clock.Parts().look.Retime();
     clock.Tick();
-    EXPECT_EQ(clock.NextTickIn(), 250u) << "the standard tick never sleeps longer";
+    EXPECT_EQ(clock.Timers().NextTickIn(), 250u) << "the standard tick never sleeps longer";
 }
 
 // No key or click comes with these edits: the edit itself brings the tick to its next step, and
@@ -303,12 +303,13 @@ TEST_F(ClockWindowTest, AnEditWithNoInputReachesTheScreenWithinOneTick) {
     };
     for (const auto& [what, edit] : edits) {
         clock.Tick();
-        ASSERT_GT(clock.NextTickIn(), clock.TickStep()) << what << ": the tick sleeps";
+        ASSERT_GT(clock.Timers().NextTickIn(), clock.Timers().Step())
+            << what << ": the tick sleeps";
         ASSERT_TRUE(edit(clock)) << what;
-        EXPECT_EQ(clock.NextTickIn(), clock.TickStep()) << what;
-        const unsigned frames = clock.FramesShown();
+        EXPECT_EQ(clock.Timers().NextTickIn(), clock.Timers().Step()) << what;
+        const unsigned frames = clock.Face().FramesShown();
         clock.Tick();
-        EXPECT_EQ(clock.FramesShown(), frames + 1) << what << ": shown by the next tick";
+        EXPECT_EQ(clock.Face().FramesShown(), frames + 1) << what << ": shown by the next tick";
     }
 }
 
@@ -343,8 +344,8 @@ TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     Start();
     // A text measured in the DAY display's font, in face pixels.
     const auto dayText = [&] {
-        return Clock().Pictures().digits[0].TextExtent("Mon",
-                                                       app_->Model().Live().displays.fonts[0]);
+        return Clock().Face().Pictures().digits[0].TextExtent(
+            "Mon", app_->Model().Live().displays.fonts[0]);
     };
     const Size day = dayText();
     const RECT before = WindowRect(ClockHwnd());
@@ -390,7 +391,7 @@ TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
     const std::optional<Picture> larger = DecodeBitmapFile(bytes);
     ASSERT_TRUE(larger && larger->width == 400);
-    EXPECT_EQ(Clock().Pictures().face.ToPicture().pixels, larger->pixels);
+    EXPECT_EQ(Clock().Face().Pictures().face.ToPicture().pixels, larger->pixels);
     // The displays' fonts follow the size (they kept the height of the size before).
     Clock().Parts().model.Edit().Size = 100;
     Clock().Parts().look.Rescale();

@@ -45,10 +45,10 @@ TEST_F(ControlMenuTest, TheTenWindowsAreMadeWhenWantedWithTheirCaptions) {
 
 TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack) {
     Start();
-    EXPECT_TRUE(Clock().TimersRunning());
+    EXPECT_TRUE(Clock().Timers().Running());
     SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
-    EXPECT_FALSE(Clock().TimersRunning());
+    EXPECT_FALSE(Clock().Timers().Running());
     EXPECT_TRUE(Clock().Settings().Tray);
     const auto paused = [&] {
         return std::string(Clock().Tray().Tip()).find(", alarms paused") != std::string::npos;
@@ -58,11 +58,11 @@ TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack)
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
     EXPECT_TRUE(app_->ControlMenu().IsVisible());
     EXPECT_FALSE(IsWindowVisible(ClockHwnd())) << "the menu opens, the clock stays hidden";
-    EXPECT_FALSE(Clock().TimersRunning());
+    EXPECT_FALSE(Clock().Timers().Running());
 
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
-    EXPECT_TRUE(Clock().TimersRunning());
+    EXPECT_TRUE(Clock().Timers().Running());
     EXPECT_FALSE(Clock().Settings().Tray);
     EXPECT_FALSE(Clock().IsDragging());
     EXPECT_FALSE(paused());
@@ -130,7 +130,7 @@ TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
     EXPECT_TRUE(Clock().Tray().IsAdded());
     Clock().Tick();
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
-    EXPECT_TRUE(Clock().TimersRunning()) << "hidden at start, the clock goes on ticking";
+    EXPECT_TRUE(Clock().Timers().Running()) << "hidden at start, the clock goes on ticking";
 }
 
 TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation) {

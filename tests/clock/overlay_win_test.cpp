@@ -146,7 +146,7 @@ TEST_F(OverlayTest, AFullScreenProgramHidesTheClockWhichRingsOnAndComesBackWhere
     Win32Registry(kProgramKeyPath).WriteValue("HideForFullScreen", "true");
     Start();
     RecordingPlayer player;
-    Clock().UsePlayer(player);
+    Clock().Bell().UsePlayer(player);
     Wait(300);
     const RECT before = WindowRect(ClockHwnd());
 

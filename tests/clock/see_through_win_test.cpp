@@ -62,7 +62,7 @@ TEST_F(SeeThroughTest, HalfOpacityBlendsTheClockWithTheWindowBelowAndFullIsAPlai
 
     // Twelve o'clock on the face, clear of the hands at 10:15:30.
     const int x = 100, y = 40;
-    const COLORREF drawn = AsColorRef(Clock().Pictures().display.PixelAt(x, y));
+    const COLORREF drawn = AsColorRef(Clock().Face().Pictures().display.PixelAt(x, y));
     const COLORREF shown = ScreenPixel(clock.left + x, clock.top + y);
     const int alpha = 128;  // 50 per cent
     const auto blend = [&](int face, int under) {
@@ -80,7 +80,7 @@ TEST_F(SeeThroughTest, HalfOpacityBlendsTheClockWithTheWindowBelowAndFullIsAPlai
     Wait(1000);
     EXPECT_EQ(GetWindowLongA(ClockHwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0) << "not layered";
     EXPECT_EQ(ScreenPixel(clock.left + x, clock.top + y),
-              AsColorRef(Clock().Pictures().display.PixelAt(x, y)))
+              AsColorRef(Clock().Face().Pictures().display.PixelAt(x, y)))
         << "every pixel the clock's own";
 
     // Its edge blended into the red: a pixel the circle partly covers is a mix of the face there
@@ -94,7 +94,7 @@ TEST_F(SeeThroughTest, HalfOpacityBlendsTheClockWithTheWindowBelowAndFullIsAPlai
         RoundedRectCoverage({200, 200}, {0, 0, 200, 200}, {200, 200})[size_t(ey * 200 + ex)] /
         255.0;
     ASSERT_TRUE(a > 0.1 && a < 0.95) << a;
-    const COLORREF face = AsColorRef(Clock().Pictures().display.PixelAt(ex + 1, ey + 1));
+    const COLORREF face = AsColorRef(Clock().Face().Pictures().display.PixelAt(ex + 1, ey + 1));
     const COLORREF edge = ScreenPixel(clock.left + ex, clock.top + ey);
     // The ring's marbling varies from pixel to pixel: within a few steps of the blend.
     EXPECT_NEAR(GetRValue(edge), GetRValue(face) * a + 255 * (1 - a), 24);

@@ -101,7 +101,7 @@ TEST_F(ConfigurationsTest, SavesListsLoadsAndAppliesAFile) {
     const double theta = 2 * 3.14159265358979 * (10 + 15 / 60.0) / 12;
     const int x = 100 + int(std::lround(30 * std::sin(theta)));
     const int y = 100 - int(std::lround(30 * std::cos(theta)));
-    EXPECT_EQ(Clock().Pictures().display.PixelAt(x, y), 0xFF0000u);
+    EXPECT_EQ(Clock().Face().Pictures().display.PixelAt(x, y), 0xFF0000u);
 }
 
 // Trying a gallery clock's look switched every alarm off without a word. Loading asks while an
@@ -184,7 +184,7 @@ TEST_F(ConfigurationsTest, ListsByNameShowsTheFolderAndSavesOnEnter) {
 // A chime heard under the old setup does not hold back the same chime under the one loaded.
 TEST_F(ConfigurationsTest, LoadingClearsWhatHasSoundedThisMinute) {
     RecordingPlayer player;
-    Clock().UsePlayer(player);
+    Clock().Bell().UsePlayer(player);
     Clock().Parts().model.Edit().Chime1 = true;
     time_.time = {2026, 12, 7, 2, 11, 0, 0, 0};
     Clock().Tick();
@@ -310,12 +310,12 @@ TEST_F(ConfigurationsTest, AnEmptyFaceLineKeepsTheFaceShown) {
     dialog_->SaveUnderTypedName();
     // A face of another size is on show; the file names none.
     Picture small{80, 60, std::vector<uint32_t>(80 * 60, 0x123456)};
-    Clock().Pictures().face.LoadPicture(small);
-    Clock().Pictures().display.LoadPicture(small);
+    Clock().Face().Pictures().face.LoadPicture(small);
+    Clock().Face().Pictures().display.LoadPicture(small);
     ASSERT_TRUE(Pick("mylook.ccf"));
     dialog_->LoadPickedFile();
     EXPECT_TRUE(messages_.Messages().empty());
-    EXPECT_EQ(Clock().Pictures().face.GetSize(), (Size{80, 60}));
+    EXPECT_EQ(Clock().Face().Pictures().face.GetSize(), (Size{80, 60}));
     RECT client;
     GetClientRect(ClockHwnd(), &client);
     EXPECT_EQ(client.right, 80);

@@ -81,7 +81,7 @@ TEST_F(DigitalDialogTest, AFontPickedIsStoredAndDrawnWith) {
     chooser.AnswerFont(FontChoice{"Arial", 12, {FontStyle::kBold}, Colour{0x000000FF}});
     Click(IdOf(DigitalControl::Font, Display::Date));  // DATE's "Font"
     Clock().Tick();
-    const GdiSurface& date = Clock().Pictures().digits[1];
+    const GdiSurface& date = Clock().Face().Pictures().digits[1];
     bool red = false;
     for (int y = 0; y < date.GetSize().height; ++y) {
         for (int x = 0; x < date.GetSize().width; ++x) red = red || date.PixelAt(x, y) == 0xFF0000u;
@@ -158,7 +158,7 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     EXPECT_EQ(s.DayNames1, "Dimanche");
     Clock().Tick();
     GdiSurface measure;
-    EXPECT_EQ(Clock().Pictures().digits[0].GetSize(),
+    EXPECT_EQ(Clock().Face().Pictures().digits[0].GetSize(),
               measure.TextExtent("Dimanche ", Clock().Model().Live().displays.fonts[0]))
         << "padded to Wednesday's nine letters";
     Type(IdOf(SpellingControl::DayName, 8), "");

@@ -177,9 +177,9 @@ TEST_F(HandsDialogTest, TogetherPutsEveryHandOnTheCommonPivotAndSmoothSetsTheTic
 
     Click(IdOf(HandsControl::Smooth));
     EXPECT_TRUE(s.Smooth);
-    EXPECT_EQ(Clock().TickStep(), 10u);
+    EXPECT_EQ(Clock().Timers().Step(), 10u);
     Click(IdOf(HandsControl::Smooth));
-    EXPECT_EQ(Clock().TickStep(), 250u);
+    EXPECT_EQ(Clock().Timers().Step(), 250u);
 }
 
 TEST_F(HandsDialogTest, DraggingOneOrderItemOntoAnotherSwapsThemAndResetRestores) {

@@ -68,7 +68,7 @@ TEST_F(PhaseDialogTest, PlacesAreHeldWithinTheFaceAndHalvingShowsAtOnce) {
     EXPECT_EQ(Text(IdOf(PhaseControl::Left, 0)), "200");
 
     Type(IdOf(PhaseControl::Left, 0), "0");
-    const GdiSurface& frame = Clock().Pictures().display;
+    const GdiSurface& frame = Clock().Face().Pictures().display;
     EXPECT_EQ(frame.PixelAt(30, 90), 0xFFFFFFu) << "the dial's ground below its horizon";
     Click(IdOf(PhaseControl::Halved, 0));  // "Display Halved"
     EXPECT_TRUE(s.MoonHalf);
@@ -167,13 +167,13 @@ TEST_F(AlarmsDialogTest, TestPlaysOnceToTheEndAndNeverHoldsTheWindow) {
     Start();
     Open();
     RecordingPlayer recorder;
-    Clock().UsePlayer(recorder);
+    Clock().Bell().UsePlayer(recorder);
     Click(IdOf(AlarmsControl::SoundTest, 2));  // the hour chime's "test"
     EXPECT_EQ(recorder.played, (std::vector<SoundRequest>{{"chime.wav", 1, true}}));
 
     // A sound of three seconds plays on its own thread.
     TPlayFile slow(&ThreeSecondSound);
-    Clock().UsePlayer(slow);
+    Clock().Bell().UsePlayer(slow);
     const auto start = std::chrono::steady_clock::now();
     Click(IdOf(AlarmsControl::SoundTest, 2));
     DWORD_PTR answer = 0;
@@ -219,7 +219,7 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
     Store("A4M", "18");
     Start();
     TPlayFile bell(&TimedBell, MAKEINTRESOURCEA(IDR_ALARM_SOUND));
-    Clock().UsePlayer(bell);
+    Clock().Bell().UsePlayer(bell);
     Open();
     Click(IdOf(AlarmsControl::AlarmRing));
     Click(IdOf(AlarmsControl::AlarmDay, 6));  // not on Sundays

@@ -32,7 +32,7 @@ protected:
     }
     // Whether `clock`'s hour hand points at `hour` (10.25 for 10:15): its colour halfway along.
     static bool HourHandAt(ClockHost& clock, double hour) {
-        const GdiSurface& display = clock.Clock().Pictures().display;
+        const GdiSurface& display = clock.Clock().Face().Pictures().display;
         const HandGeometry hands =
             EffectiveHandGeometry(clock.Model().Settings(), display.GetSize());
         const double turn = hour / 12 * 2 * 3.14159265358979, along = hands.lengths[0] / 2.0;
@@ -84,7 +84,8 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     for (const auto& c : shown) {
         EXPECT_TRUE(HourHandAt(c.clock, c.hand)) << c.words;
         EXPECT_FALSE(HourHandAt(c.clock, 10.25)) << c.words;
-        EXPECT_EQ(c.clock.Clock().InWords().rfind(c.words, 0), 0u) << c.clock.Clock().InWords();
+        EXPECT_EQ(c.clock.Clock().Words().Text().rfind(c.words, 0), 0u)
+            << c.clock.Clock().Words().Text();
         const ClockInstant now = SampleInstant(c.clock.Clock().ClockTime());
         EXPECT_EQ(
             DisplayText(Display::Hour, c.clock.Model().Settings(), true, now.time, now.utcBias),
@@ -133,7 +134,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     EXPECT_TRUE(newYork.Model().Settings().SmoothEdges);
 
     RecordingPlayer player;
-    tokyo.Clock().UsePlayer(player);
+    tokyo.Clock().Bell().UsePlayer(player);
     ClockSettings& alarm = tokyo.Model().Edit();
     alarm.Alarm1 = alarm.A1PM = true;
     alarm.A1H = 7;
@@ -141,7 +142,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     time_.time.minute = 16;
     Wait(600);
     EXPECT_EQ(player.played.size(), 1u) << "19:16 in Tokyo";
-    tokyo.Clock().AnswerAlarm(std::nullopt);
+    tokyo.Clock().Bell().AnswerAlarm(std::nullopt);
 
     const RECT tokyoAt = WindowRect(tokyo.Clock().Window());
     Stop();
@@ -225,8 +226,8 @@ TEST_F(WorldClocksTest, AZoneWindowsDoesNotKnowShowsLocalTimeAndSaysSoOnce) {
     EXPECT_EQ(app_->Clocks()[1]->Model().Settings().Size, 100);
     EXPECT_EQ(app_->Model().Settings().Opacity, 100);
     Wait(1200);
-    EXPECT_EQ(app_->Clocks()[1]->Clock().InWords().rfind("Atlantis, 10:15", 0), 0u)
-        << app_->Clocks()[1]->Clock().InWords();
+    EXPECT_EQ(app_->Clocks()[1]->Clock().Words().Text().rfind("Atlantis, 10:15", 0), 0u)
+        << app_->Clocks()[1]->Clock().Words().Text();
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{"Windows does not know the time zone \"Atlantis Standard "
                                        "Time\" for this year: the clock \"Atlantis\" shows the "

@@ -54,7 +54,7 @@ TEST_F(SettledSaveTest, AChangeIsInTheRegistryBeforeTheProcessEnds) {
     RunFor(3000, *app_);
     // A machine busy with other work may deliver the half-second checks late.
     for (int extra = 0; extra < 30 && Stored("Smooth") != "true"; ++extra) RunFor(100, *app_);
-    while (Clock().IsSaving()) Sleep(10);
+    while (Clock().Saver().IsSaving()) Sleep(10);
     // As a process ended now, without its exit save, would leave the key.
     EXPECT_EQ(Stored("Smooth"), "true");
     EXPECT_EQ(Stored("DFont3"), "Arial");
@@ -65,10 +65,10 @@ TEST_F(SettledSaveTest, AChangeIsInTheRegistryBeforeTheProcessEnds) {
 TEST_F(SettledSaveTest, TheClocksOwnChangesAreSavedAsTheyHappen) {
     Start();
     CountingRegistry registry;
-    Clock().UseRegistry(registry);
+    Clock().Saver().UseStore(registry);
     auto settle = [&] {
         for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().SaveTimer();
-        while (Clock().IsSaving()) Sleep(10);
+        while (Clock().Saver().IsSaving()) Sleep(10);
     };
     SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, 0, 0);  // into the tray
     settle();
@@ -86,7 +86,7 @@ TEST_F(SettledSaveTest, AClockLeftAloneForAMinuteWritesNothing) {
     Store("SSec", "true");
     Start();
     CountingRegistry registry;
-    Clock().UseRegistry(registry);
+    Clock().Saver().UseStore(registry);
     // A minute of smooth ticks, blinks, seconds and save checks, as the timers would run them.
     for (int tick = 0; tick < 6000; ++tick) {
         time_.time.millisecond = uint16_t(tick % 100 * 10);
@@ -102,7 +102,7 @@ TEST_F(SettledSaveTest, AClockLeftAloneForAMinuteWritesNothing) {
 
     Clock().Parts().model.Edit().HWT = 5;
     for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().SaveTimer();
-    while (Clock().IsSaving()) Sleep(10);
+    while (Clock().Saver().IsSaving()) Sleep(10);
     EXPECT_EQ(registry.writes, int(ExitSettings().size())) << "one save of the whole record";
     Clock().SaveTimer();
     Stop();
