@@ -150,9 +150,9 @@ int main(int argc, char** argv) {
     for (auto [id, name] :
          {std::pair{DialogId::Hands, "hands"}, std::pair{DialogId::Digital, "digital"}}) {
         const double closed = smoothTick();
-        app.Dialog(id).Show();
+        app.FirstClock().Dialog(id).Show();
         const double open = smoothTick();
-        app.Dialog(id).Hide();
+        app.FirstClock().Dialog(id).Hide();
         const double closedAgain = smoothTick();
         std::printf(
             "smooth tick and paint   %-7s dialog closed %7.1f us   open %7.1f us   closed again "

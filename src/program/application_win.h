@@ -53,18 +53,8 @@ public:
     // A new clock, copied from `from` with its sounds off, in `zone` and labelled `label`, beside
     // `from`, stored at once; nullptr when it could not be made.
     ClockHost* AddClock(ClockHost& from, const std::string& zone, const std::string& label);
-    // The first clock's settings, live state and the rules of its tick.
-    ClockModel& Model() { return FirstClock().Model(); }
     // Whether the first clock's window is there still: once it is gone, the program is ending.
     bool HasClock() const { return !clocks_.empty() && clocks_.front()->IsLive(); }
-    // The first clock's windows (see ClockHost).
-    ControlMenuWindow& ControlMenu() { return FirstClock().ControlMenu(); }
-    ExitConfirmationWindow& ExitConfirmation() { return FirstClock().ExitConfirmation(); }
-    SettingsDialog& Dialog(DialogId id) { return FirstClock().Dialog(id); }
-    AlarmWindow* Alarm() { return FirstClock().Alarm(); }
-    void ShowMenuOrExitConfirmation() { FirstClock().ShowMenuOrExitConfirmation(); }
-    // "STOP" on the first clock.
-    void Terminate() { StopProgram(); }
 
     // The font ApplyDialogFont gives dialog controls (DialogFontFor), made once for each
     // resolution.

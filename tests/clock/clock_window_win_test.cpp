@@ -61,7 +61,7 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
     icon.uID = TrayIcon::kIconId;
     EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "the tray icon exists";
 
-    app_->ControlMenu().Press(ControlMenuWindow::kStop);  // "STOP"
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kStop);  // "STOP"
     EXPECT_FALSE(app_->HasClock());
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "the tray icon is gone";
@@ -125,7 +125,7 @@ TEST_F(ClockWindowTest, ConversionErrorsReachTheSeamAndStartUpCompletes) {
     EXPECT_EQ(Clock().Settings().FSize6, 11);
     EXPECT_EQ(Clock().Model().Live().displays.fonts[5].pointSize, 11);
 
-    SetForegroundWindow(app_->ControlMenu().Window());
+    SetForegroundWindow(app_->FirstClock().ControlMenu().Window());
     SetForegroundWindow(ClockHwnd());
     EXPECT_EQ(messages_.Messages().size(), 3u) << "fonts are read at the first activation only";
 
@@ -345,7 +345,7 @@ TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     // A text measured in the DAY display's font, in face pixels.
     const auto dayText = [&] {
         return Clock().Face().Pictures().digits[0].TextExtent(
-            "Mon", app_->Model().Live().displays.fonts[0]);
+            "Mon", app_->FirstClock().Model().Live().displays.fonts[0]);
     };
     const Size day = dayText();
     const RECT before = WindowRect(ClockHwnd());

@@ -17,9 +17,9 @@ using ControlMenuTest = ClockFixture;
 TEST_F(ControlMenuTest, TheTenWindowsAreMadeWhenWantedWithTheirCaptions) {
     Start();
     EXPECT_EQ(FindWindowA("TForm4", nullptr), nullptr) << "none at start";
-    app_->ControlMenu();
-    app_->ExitConfirmation();
-    for (size_t id = 0; id < kDialogCount; ++id) app_->Dialog(DialogId(id));
+    app_->FirstClock().ControlMenu();
+    app_->FirstClock().ExitConfirmation();
+    for (size_t id = 0; id < kDialogCount; ++id) app_->FirstClock().Dialog(DialogId(id));
     const char* expected[][2] = {
         {"TForm2", "Marvix Hands"},
         {"TForm3", "Phase Displays"},
@@ -56,7 +56,7 @@ TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack)
     EXPECT_TRUE(paused()) << "the tip says its alarms wait";
 
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
-    EXPECT_TRUE(app_->ControlMenu().IsVisible());
+    EXPECT_TRUE(app_->FirstClock().ControlMenu().IsVisible());
     EXPECT_FALSE(IsWindowVisible(ClockHwnd())) << "the menu opens, the clock stays hidden";
     EXPECT_FALSE(Clock().Timers().Running());
 
@@ -77,12 +77,13 @@ TEST_F(ControlMenuTest, WindowsOpenedFromTheMenuOrWithF1ComeUpClearOfIt) {
     Start();
     SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50));
     Pump();
-    ASSERT_TRUE(app_->ControlMenu().IsVisible());
-    app_->ControlMenu().Press(ControlMenuWindow::kFace);
+    ASSERT_TRUE(app_->FirstClock().ControlMenu().IsVisible());
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kFace);
     Pump();
-    HWND face = app_->Dialog(DialogId::Face).Window();
+    HWND face = app_->FirstClock().Dialog(DialogId::Face).Window();
     RECT overlap;
-    const RECT menu = WindowRect(app_->ControlMenu().Window()), clock = WindowRect(ClockHwnd());
+    const RECT menu = WindowRect(app_->FirstClock().ControlMenu().Window()),
+               clock = WindowRect(ClockHwnd());
     RECT shown = WindowRect(face);
     EXPECT_FALSE(IntersectRect(&overlap, &menu, &clock)) << "the menu beside the clock";
     EXPECT_FALSE(IntersectRect(&overlap, &shown, &menu)) << "clear of the menu";
@@ -102,9 +103,9 @@ TEST_F(ControlMenuTest, WindowsOpenedFromTheMenuOrWithF1ComeUpClearOfIt) {
 // its buttons: the clock keeps the file's place and the menu moves beside it again.
 TEST_F(ControlMenuTest, AClockLoadedOverItsOpenMenuLeavesTheMenuBesideIt) {
     Start();
-    app_->ShowMenuOrExitConfirmation();
+    app_->FirstClock().ShowMenuOrExitConfirmation();
     Pump();
-    const RECT menu = WindowRect(app_->ControlMenu().Window());
+    const RECT menu = WindowRect(app_->FirstClock().ControlMenu().Window());
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     const std::string file = std::string(folder) + "over-the-menu.ccf";
@@ -115,11 +116,12 @@ TEST_F(ControlMenuTest, AClockLoadedOverItsOpenMenuLeavesTheMenuBesideIt) {
     Clock().Parts().model.Edit() = before;
     ASSERT_TRUE(Clock().Parts().files.LoadConfiguration(file));
     DeleteFileA(file.c_str());
-    const RECT moved = WindowRect(ClockHwnd()), menuNow = WindowRect(app_->ControlMenu().Window());
+    const RECT moved = WindowRect(ClockHwnd()),
+               menuNow = WindowRect(app_->FirstClock().ControlMenu().Window());
     EXPECT_EQ(moved.left, menu.left) << "the file's place";
     RECT overlap;
     EXPECT_FALSE(IntersectRect(&overlap, &moved, &menuNow));
-    EXPECT_TRUE(app_->ControlMenu().IsVisible());
+    EXPECT_TRUE(app_->FirstClock().ControlMenu().IsVisible());
 }
 
 TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
@@ -136,18 +138,18 @@ TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
 TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation) {
     Start();
     SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
-    EXPECT_TRUE(app_->ControlMenu().IsVisible());
-    EXPECT_FALSE(app_->ExitConfirmation().IsVisible());
+    EXPECT_TRUE(app_->FirstClock().ControlMenu().IsVisible());
+    EXPECT_FALSE(app_->FirstClock().ExitConfirmation().IsVisible());
     app_.reset();
 
     Store("Still", "false");
     Start();
     SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
-    EXPECT_FALSE(app_->ControlMenu().IsVisible());
-    EXPECT_TRUE(app_->ExitConfirmation().IsVisible());
+    EXPECT_FALSE(app_->FirstClock().ControlMenu().IsVisible());
+    EXPECT_TRUE(app_->FirstClock().ExitConfirmation().IsVisible());
     // Inside its group box, between the buttons, the window's own purple: a group box paints
     // only its frame and caption, and the window used to leave the rest unpainted (black).
-    HWND question = app_->ExitConfirmation().Window();
+    HWND question = app_->FirstClock().ExitConfirmation().Window();
     UpdateWindow(question);
     POINT inside{75, 34};
     ClientToScreen(question, &inside);
@@ -155,12 +157,12 @@ TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation
     EXPECT_EQ(GetPixel(screen, inside.x, inside.y), COLORREF(kWindowPurple));
     ReleaseDC(nullptr, screen);
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
-    EXPECT_FALSE(app_->ControlMenu().IsVisible());
+    EXPECT_FALSE(app_->FirstClock().ControlMenu().IsVisible());
 
-    app_->ExitConfirmation().No();  // "No"
-    EXPECT_FALSE(app_->ExitConfirmation().IsVisible());
+    app_->FirstClock().ExitConfirmation().No();  // "No"
+    EXPECT_FALSE(app_->FirstClock().ExitConfirmation().IsVisible());
     EXPECT_TRUE(IsWindow(ClockHwnd()));
-    app_->ExitConfirmation().Yes();  // "Yes"
+    app_->FirstClock().ExitConfirmation().Yes();  // "Yes"
     EXPECT_FALSE(app_->HasClock());
     EXPECT_EQ(Stored("Still"), "false");
 }
@@ -177,23 +179,25 @@ TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
         {ControlMenuWindow::kSpelling, DialogId::Spelling},
     };
     for (const auto& [panel, dialog] : panels) {
-        EXPECT_FALSE(app_->Dialog(dialog).IsVisible());
-        SendMessageA(app_->ControlMenu().Window(), WM_COMMAND, MAKEWPARAM(panel, BN_CLICKED),
-                     LPARAM(GetDlgItem(app_->ControlMenu().Window(), panel)));
-        EXPECT_TRUE(app_->Dialog(dialog).IsVisible()) << panel;
+        EXPECT_FALSE(app_->FirstClock().Dialog(dialog).IsVisible());
+        SendMessageA(app_->FirstClock().ControlMenu().Window(), WM_COMMAND,
+                     MAKEWPARAM(panel, BN_CLICKED),
+                     LPARAM(GetDlgItem(app_->FirstClock().ControlMenu().Window(), panel)));
+        EXPECT_TRUE(app_->FirstClock().Dialog(dialog).IsVisible()) << panel;
     }
     // "Set Time" where the system has no date and time panel (Wine has none) says so; it used
     // to start rundll32, which failed unseen.
     const bool panel = SearchPathA(nullptr, "timedate.cpl", nullptr, 0, nullptr, nullptr) > 0;
-    SendMessageA(app_->ControlMenu().Window(), WM_COMMAND,
-                 MAKEWPARAM(ControlMenuWindow::kSetTime, BN_CLICKED),
-                 LPARAM(GetDlgItem(app_->ControlMenu().Window(), ControlMenuWindow::kSetTime)));
+    SendMessageA(
+        app_->FirstClock().ControlMenu().Window(), WM_COMMAND,
+        MAKEWPARAM(ControlMenuWindow::kSetTime, BN_CLICKED),
+        LPARAM(GetDlgItem(app_->FirstClock().ControlMenu().Window(), ControlMenuWindow::kSetTime)));
     EXPECT_EQ(messages_.Texts(),
               panel ? std::vector<std::string>{}
                     : std::vector<std::string>{"Unable to open the date and time settings of "
                                                "Windows.\nThis system has no date and time "
                                                "settings panel (timedate.cpl)."});
-    app_->ControlMenu().Press(ControlMenuWindow::kHelp);
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kHelp);
     HWND help = FindWindowA("MarvixHelp", "Marvix Help");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(app_->Help().CurrentTopic(), "contents");
@@ -211,7 +215,7 @@ TEST_F(ControlMenuTest, SettingsWindowsFirstShowBesideTheClockUntilTheUserMovesT
     Start();
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     auto showBesideClock = [&](DialogId id) {
-        SettingsDialog& dialog = app_->Dialog(id);
+        SettingsDialog& dialog = app_->FirstClock().Dialog(id);
         dialog.Show();
         Pump();
         const RECT frame = WindowRect(dialog.Window()), clock = WindowRect(ClockHwnd());
@@ -228,14 +232,14 @@ TEST_F(ControlMenuTest, SettingsWindowsFirstShowBesideTheClockUntilTheUserMovesT
     }
 
     // A window the user moved stays where they put it; one they did not follows the clock.
-    HWND hands = app_->Dialog(DialogId::Hands).Window();
-    app_->Dialog(DialogId::Hands).Show();
+    HWND hands = app_->FirstClock().Dialog(DialogId::Hands).Window();
+    app_->FirstClock().Dialog(DialogId::Hands).Show();
     SendMessageA(hands, WM_ENTERSIZEMOVE, 0, 0);
     SetWindowPos(hands, nullptr, 30, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SendMessageA(hands, WM_EXITSIZEMOVE, 0, 0);
     SendMessageA(hands, WM_CLOSE, 0, 0);
     SetWindowPos(ClockHwnd(), nullptr, 700, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    app_->Dialog(DialogId::Hands).Show();
+    app_->FirstClock().Dialog(DialogId::Hands).Show();
     EXPECT_EQ(WindowRect(hands).left, 30);
     EXPECT_EQ(WindowRect(hands).top, 420);
     showBesideClock(DialogId::Face);
@@ -245,7 +249,7 @@ TEST_F(ControlMenuTest, EnterOnTheFocusedYesEndsTheProgramAndSavesTheSettings) {
     Store("Still", "false");
     Start();
     Clock().Parts().model.Edit().FL = 123;
-    ExitConfirmationWindow& question = app_->ExitConfirmation();
+    ExitConfirmationWindow& question = app_->FirstClock().ExitConfirmation();
     question.Show();
     Pump();
     HWND yes = GetDlgItem(question.Window(), ExitConfirmationWindow::kYes);
@@ -259,7 +263,7 @@ TEST_F(ControlMenuTest, EnterOnTheFocusedYesEndsTheProgramAndSavesTheSettings) {
 
 TEST_F(ControlMenuTest, EscapeDoesWhatTheCloseBoxDoes) {
     Start();
-    SettingsDialog& hands = app_->Dialog(DialogId::Hands);
+    SettingsDialog& hands = app_->FirstClock().Dialog(DialogId::Hands);
     hands.Show();
     Pump();
     ASSERT_TRUE(hands.IsVisible());
@@ -272,7 +276,7 @@ TEST_F(ControlMenuTest, EscapeDoesWhatTheCloseBoxDoes) {
 
 TEST_F(ControlMenuTest, F1OpensTheHelpAtTheActiveWindowsTopic) {
     Start();
-    SettingsDialog& hands = app_->Dialog(DialogId::Hands);
+    SettingsDialog& hands = app_->FirstClock().Dialog(DialogId::Hands);
     hands.Show();
     Pump();
     PostMessageA(GetWindow(hands.Window(), GW_CHILD), WM_KEYDOWN, VK_F1, 0x003B0001);
@@ -290,7 +294,7 @@ TEST_F(ControlMenuTest, F1OpensTheHelpAtTheActiveWindowsTopic) {
     PostMessageA(GetDlgItem(help, HelpWindow::kTopicList), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     Pump();
     EXPECT_FALSE(IsWindowVisible(help));
-    app_->ControlMenu().Press(ControlMenuWindow::kHelp);  // "Help"
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kHelp);  // "Help"
     EXPECT_EQ(app_->Help().CurrentTopic(), "contents");
 }
 

@@ -191,11 +191,11 @@ TEST_F(MonitorsTest, TheHandsWindowAndTheControlMenuOpenOnTheClocksMonitor) {
     Start();
     app_->FirstClock().ShowSettingsWindow(DialogId::Hands);
     Pump();
-    EXPECT_TRUE(Inside(WindowRect(app_->Dialog(DialogId::Hands).Window()), kRight));
+    EXPECT_TRUE(Inside(WindowRect(app_->FirstClock().Dialog(DialogId::Hands).Window()), kRight));
     SendMessageA(ClockHwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(50, 50));
     Pump();
-    ASSERT_TRUE(IsWindowVisible(app_->ControlMenu().Window()));
-    EXPECT_TRUE(Inside(WindowRect(app_->ControlMenu().Window()), kRight));
+    ASSERT_TRUE(IsWindowVisible(app_->FirstClock().ControlMenu().Window()));
+    EXPECT_TRUE(Inside(WindowRect(app_->FirstClock().ControlMenu().Window()), kRight));
 }
 
 // The screen's pixels at a place with negative coordinates: a window of one colour on the left
@@ -230,10 +230,11 @@ TEST_F(MonitorsTest, TheSnapshotTakesWhatIsBehindTheClockOnAMonitorLeftOfTheMain
 TEST_F(MonitorsTest, EveryWindowTakesTheSuggestedPlaceAndAllButTheClockItsSize) {
     Start();
     app_->FirstClock().ShowHelp();
-    std::vector<HWND> windows{ClockHwnd(), app_->ControlMenu().Window(),
-                              app_->ExitConfirmation().Window(), app_->Help().Window()};
+    std::vector<HWND> windows{ClockHwnd(), app_->FirstClock().ControlMenu().Window(),
+                              app_->FirstClock().ExitConfirmation().Window(),
+                              app_->Help().Window()};
     for (size_t id = 0; id < kDialogCount; ++id)
-        windows.push_back(app_->Dialog(DialogId(id)).Window());
+        windows.push_back(app_->FirstClock().Dialog(DialogId(id)).Window());
     for (HWND window : windows) {
         char name[32] = {};
         GetClassNameA(window, name, sizeof name);
@@ -266,13 +267,14 @@ TEST_F(MonitorsTest, SettingsWindowsOpenClearOfTheMenuAt144OnAFullHdScreen) {
         ASSERT_EQ(DpiOf(nullptr), 144);
         Start();
         Clock().Parts().model.Edit().Still = true;  // the right button brings the menu
-        app_->ShowMenuOrExitConfirmation();
-        const RECT menu = WindowRect(app_->ControlMenu().Window()), clock = WindowRect(ClockHwnd());
+        app_->FirstClock().ShowMenuOrExitConfirmation();
+        const RECT menu = WindowRect(app_->FirstClock().ControlMenu().Window()),
+                   clock = WindowRect(ClockHwnd());
         // As the menu's buttons open them, one after another, while it shows.
         for (DialogId id : {DialogId::Face, DialogId::Hands, DialogId::Digital, DialogId::Phases,
                             DialogId::Alarms, DialogId::Configurations, DialogId::Spelling}) {
             app_->FirstClock().ShowSettingsWindow(id);
-            RECT shown = WindowRect(app_->Dialog(id).Window()), both;
+            RECT shown = WindowRect(app_->FirstClock().Dialog(id).Window()), both;
             EXPECT_FALSE(IntersectRect(&both, &shown, &menu)) << int(id) << " over the menu";
             EXPECT_FALSE(IntersectRect(&both, &shown, &clock)) << int(id) << " over the clock";
         }

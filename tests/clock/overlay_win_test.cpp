@@ -75,8 +75,8 @@ TEST_F(OverlayTest, ClicksPassThroughOnlyWhileClickThroughIsOnAndTheTrayStillRea
 
     // Its icon's left button opens the menu while the clock takes no clicks.
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
-    EXPECT_TRUE(app_->ControlMenu().IsVisible());
-    SendMessageA(app_->ControlMenu().Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(app_->FirstClock().ControlMenu().IsVisible());
+    SendMessageA(app_->FirstClock().ControlMenu().Window(), WM_CLOSE, 0, 0);
     // Hidden in the tray and brought back, it still lets clicks through.
     SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
     ASSERT_FALSE(IsWindowVisible(ClockHwnd()));
@@ -91,7 +91,7 @@ TEST_F(OverlayTest, ClicksPassThroughOnlyWhileClickThroughIsOnAndTheTrayStillRea
 // them in the clock's key, and the next start has them.
 TEST_F(OverlayTest, TheChoicesAreStoredUnderTheSubkeyAndKeptByARestart) {
     Start();
-    TableDialog& face = static_cast<TableDialog&>(app_->Dialog(DialogId::Face));
+    TableDialog& face = static_cast<TableDialog&>(app_->FirstClock().Dialog(DialogId::Face));
     face.Show();
     Pump();
     for (FaceControl box : {FaceControl::ClickThrough, FaceControl::HideForFullScreen})

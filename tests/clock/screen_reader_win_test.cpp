@@ -73,15 +73,16 @@ TEST_F(ScreenReaderTest, ShiftF10ThenArrowsAndEnterOpenTheHandsWindowAndEscapeCl
         PostMessageA(ClockHwnd(), WM_SYSKEYDOWN, VK_F10, 1);
         Pump();
     });
-    ControlMenuWindow& menu = app_->ControlMenu();
+    ControlMenuWindow& menu = app_->FirstClock().ControlMenu();
     ASSERT_TRUE(menu.IsVisible()) << "Shift+F10 opens the menu";
     ASSERT_EQ(GetFocus(), GetDlgItem(menu.Window(), ControlMenuWindow::kFace));
 
     PressKey(VK_DOWN);
     EXPECT_EQ(GetFocus(), GetDlgItem(menu.Window(), ControlMenuWindow::kHands));
     PressKey(VK_RETURN);
-    EXPECT_TRUE(app_->Dialog(DialogId::Hands).IsVisible()) << "Enter on \"Hand Settings\"";
-    app_->Dialog(DialogId::Hands).Hide();
+    EXPECT_TRUE(app_->FirstClock().Dialog(DialogId::Hands).IsVisible())
+        << "Enter on \"Hand Settings\"";
+    app_->FirstClock().Dialog(DialogId::Hands).Hide();
 
     menu.Show();
     Pump();
@@ -100,7 +101,7 @@ TEST_F(ScreenReaderTest, ShiftF10ThenArrowsAndEnterOpenTheHandsWindowAndEscapeCl
 // Each panel is a push button to a screen reader, named by its caption.
 TEST_F(ScreenReaderTest, TheMenuPanelsArePushButtonsNamedByTheirCaptions) {
     Start();
-    ControlMenuWindow& menu = app_->ControlMenu();
+    ControlMenuWindow& menu = app_->FirstClock().ControlMenu();
     menu.Show();
     Pump();
     const auto read = reader_.RolesAndNames({GetDlgItem(menu.Window(), ControlMenuWindow::kHands),

@@ -28,7 +28,8 @@ protected:
         DeleteFileA((folder_ + "\\mylook.ccf").c_str());
         SetCurrentDirectoryA(folder_.c_str());
         Start();
-        dialog_ = &static_cast<ConfigurationsWindow&>(app_->Dialog(DialogId::Configurations));
+        dialog_ = &static_cast<ConfigurationsWindow&>(
+            app_->FirstClock().Dialog(DialogId::Configurations));
         dialog_->Relist();
     }
 
@@ -345,7 +346,8 @@ TEST_F(ConfigurationsTest, ActivationPullsDialogsBackOnTheScreen) {
     EXPECT_EQ(pushOffAndActivate(dialog_->Window()).right, right);
     Clock().Parts().model.Edit().IgnoreBoundary = true;
     EXPECT_EQ(pushOffAndActivate(dialog_->Window()).left, right - 40);
-    EXPECT_EQ(pushOffAndActivate(app_->ControlMenu().Window()).right, right) << "always";
+    EXPECT_EQ(pushOffAndActivate(app_->FirstClock().ControlMenu().Window()).right, right)
+        << "always";
 }
 
 TEST_F(ConfigurationsTest, TheDialogFontReachesTheListedControls) {

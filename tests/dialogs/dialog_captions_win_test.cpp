@@ -111,9 +111,10 @@ TEST_F(DialogCaptions, FitTheirControlsAtThisResolution) {
     // Every window laid out in a table of 96 pixels per inch: the seven settings windows, the
     // control menu, the exit confirmation and the alarm window.
     app_->FirstClock().ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
-    std::vector<SettingsDialog*> windows = {&app_->ControlMenu(), &app_->ExitConfirmation(),
-                                            app_->Alarm()};
-    for (DialogId id : kAll) windows.push_back(&app_->Dialog(id));
+    std::vector<SettingsDialog*> windows = {&app_->FirstClock().ControlMenu(),
+                                            &app_->FirstClock().ExitConfirmation(),
+                                            app_->FirstClock().Alarm()};
+    for (DialogId id : kAll) windows.push_back(&app_->FirstClock().Dialog(id));
     for (SettingsDialog* shown : windows) {
         SettingsDialog& dialog = *shown;
         dialog.Show();
@@ -246,7 +247,7 @@ TEST_F(DialogCaptions, ColourPanelCaptionsStandOutOnTheirColour) {
     ClockSettings& s = Clock().Parts().model.Edit();
     for (const DialogTable& table : AllDialogTables()) {
         for (DialogId id : kAll) {
-            auto* dialog = dynamic_cast<TableDialog*>(&app_->Dialog(id));
+            auto* dialog = dynamic_cast<TableDialog*>(&app_->FirstClock().Dialog(id));
             if (!dialog || table.className != dialog->Layout().className) continue;
             const Colour background{dialog->Layout().background};
             for (const ControlRow& row : table.rows) {

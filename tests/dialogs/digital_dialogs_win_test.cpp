@@ -113,10 +113,10 @@ TEST_F(DigitalDialogTest, OpeningBothDialogsAndCancellingAFontChangeNothingStore
     Click(IdOf(DigitalControl::Font, Display::Date));
     EXPECT_EQ(chooser.Opened(), 1);
     EXPECT_EQ(chooser.LastInitialFont().face, "A Typeface Name Of Forty Characters Long");
-    app_->Dialog(DialogId::Spelling).Show();
+    app_->FirstClock().Dialog(DialogId::Spelling).Show();
     Pump();
     SendMessageA(Dialog().Window(), WM_CLOSE, 0, 0);
-    SendMessageA(app_->Dialog(DialogId::Spelling).Window(), WM_CLOSE, 0, 0);
+    SendMessageA(app_->FirstClock().Dialog(DialogId::Spelling).Window(), WM_CLOSE, 0, 0);
     Stop();
     EXPECT_EQ(StoredValues(), before);
 }
@@ -131,7 +131,7 @@ TEST_F(DigitalDialogTest, AClockStartedInTheTrayShowsItsFontsAsStored) {
     Start();
     Pump();
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
-    app_->ControlMenu().Press(ControlMenuWindow::kDigital);  // "Digital Settings"
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kDigital);  // "Digital Settings"
     Pump();
     ASSERT_TRUE(Dialog().IsVisible());
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));

@@ -146,7 +146,7 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
     EXPECT_EQ(Text(IdOf(FaceControl::FaceName)), "Face: marvix-2000x100.bmp");
 
     auto& configurations =
-        static_cast<ConfigurationsWindow&>(app_->Dialog(DialogId::Configurations));
+        static_cast<ConfigurationsWindow&>(app_->FirstClock().Dialog(DialogId::Configurations));
     SetDlgItemTextA(configurations.Window(), ConfigurationsWindow::kNameBox, "after-face");
     configurations.SaveUnderTypedName();
     EXPECT_NE(GetFileAttributesA((configs + "\\after-face.ccf").c_str()), INVALID_FILE_ATTRIBUTES)

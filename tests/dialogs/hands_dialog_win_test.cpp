@@ -253,8 +253,8 @@ TEST_F(HandsDialogTest, AColourPickedIsStoredByNameAndACancelWritesNothing) {
     // A text that names no colour: reported once, the rest filled, the text kept.
     s.CSecStr.text = "Bleu";
     s.HWT = 9;
-    app_->Dialog(DialogId::Hands).ShowSettings();
-    app_->Dialog(DialogId::Hands).ShowSettings();
+    app_->FirstClock().Dialog(DialogId::Hands).ShowSettings();
+    app_->FirstClock().Dialog(DialogId::Hands).ShowSettings();
     EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"'Bleu' is not a valid integer value"});
     EXPECT_EQ(s.CSecStr.text, "Bleu");
     EXPECT_EQ(Text(IdOf(HandsControl::Width, Hand::Hour)), "9");
@@ -300,7 +300,7 @@ TEST_F(HandsDialogTest, AStartStoresWhatTheWindowsWriteAndOpeningThemChangesNoth
     const std::vector<std::string> before = StoredValues();
 
     Start();
-    for (size_t id = 0; id < kDialogCount; ++id) app_->Dialog(DialogId(id)).Show();
+    for (size_t id = 0; id < kDialogCount; ++id) app_->FirstClock().Dialog(DialogId(id)).Show();
     Pump();
     Stop();
     EXPECT_EQ(StoredValues(), before);

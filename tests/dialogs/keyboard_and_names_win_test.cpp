@@ -125,8 +125,9 @@ protected:
 TEST_F(KeyboardAndNamesTest, TabVisitsEveryControlOnceInReadingOrderAndEachHasItsOwnName) {
     Start();
     for (const ReadingBlocks& windowBlocks : kWindows) {
-        SettingsDialog& dialog =
-            windowBlocks.dialog ? app_->Dialog(*windowBlocks.dialog) : app_->ClocksList();
+        SettingsDialog& dialog = windowBlocks.dialog
+                                     ? app_->FirstClock().Dialog(*windowBlocks.dialog)
+                                     : app_->ClocksList();
         dialog.Show();
         Pump();
         const HWND window = dialog.Window();

@@ -238,10 +238,12 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
         }
         return condition();
     };
-    const auto ringing = [&] { return app_->Alarm() && app_->Alarm()->IsVisible(); };
+    const auto ringing = [&] {
+        return app_->FirstClock().Alarm() && app_->FirstClock().Alarm()->IsVisible();
+    };
     // A button clicked, or Escape or Enter pressed in the window with the focus on Snooze.
     const auto answer = [&](int how) {
-        HWND window = app_->Alarm()->Window();
+        HWND window = app_->FirstClock().Alarm()->Window();
         if (how == VK_ESCAPE || how == VK_RETURN) {
             SetForegroundWindow(window);
             SetFocus(GetDlgItem(window, AlarmWindow::kSnooze));
@@ -270,21 +272,21 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
         EXPECT_EQ(time_.time.minute, alarm.minute);
         EXPECT_LT(time_.time.second, 2) << "within two seconds of its minute";
         RECT shown{}, clock = WindowRect(ClockHwnd());
-        GetWindowRect(app_->Alarm()->Window(), &shown);
+        GetWindowRect(app_->FirstClock().Alarm()->Window(), &shown);
         EXPECT_FALSE(IntersectRect(&shown, &shown, &clock)) << "beside the clock, not over it";
         EXPECT_EQ(GetFocus(), typingIn) << "the keys stay where they were";
         const std::string tip = Clock().Tray().Tip();
         EXPECT_NE(tip.find(alarm.tip), std::string::npos) << tip;
         if (alarm.minute == 16) {
             ScreenReader reader([&] { Pump(); });
-            EXPECT_EQ(reader.RolesAndNames({app_->Alarm()->Window()}).at(0),
+            EXPECT_EQ(reader.RolesAndNames({app_->FirstClock().Alarm()->Window()}).at(0),
                       std::to_string(ROLE_SYSTEM_ALERT) + "\tMarvix alarm: 10:16, Wake up");
         }
         EXPECT_TRUE(runUntil([&] { return alarm.plays >= playedBefore + 2; }, 3000))
             << "again each time it ends";
         answer(alarm.answer);  // the alarm window is active for a click or a key
         EXPECT_FALSE(ringing());
-        EXPECT_EQ(app_->Model().Sounds().bell.GetState() == AlarmBell::State::Snoozed,
+        EXPECT_EQ(app_->FirstClock().Model().Sounds().bell.GetState() == AlarmBell::State::Snoozed,
                   alarm.answer == AlarmWindow::kSnooze)
             << "Escape and Enter dismiss, even with the focus on Snooze";
         const int plays = alarm.plays;

@@ -56,12 +56,12 @@ protected:
 TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     Start();
     // A broad red hour hand alone, which the new clocks copy, and an alarm, which they do not.
-    ClockSettings& look = app_->Model().Edit();
+    ClockSettings& look = app_->FirstClock().Model().Edit();
     look.Alarm2 = true;
     look.DispM = look.DispS = false;
     look.HWT = 7;
     look.CHourStr = {"$000000FF", 0x0000FF};
-    app_->ControlMenu().Press(ControlMenuWindow::kClocks);
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kClocks);
     ASSERT_TRUE(app_->ClocksList().IsVisible());
     AddByKeys("tokyo", "Tokyo");
     AddByKeys("eastern time (us", "New York");
@@ -105,7 +105,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, 0, WM_RBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(tokyo.Clock().Window()));
     EXPECT_TRUE(tokyo.ControlMenu().IsVisible());
-    EXPECT_FALSE(app_->ControlMenu().IsVisible());
+    EXPECT_FALSE(app_->FirstClock().ControlMenu().IsVisible());
     tokyo.ControlMenu().Hide();
 
     // Its label, from the clocks window: renamed, placed, and taken off its face.
@@ -124,13 +124,14 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
 
     tokyo.Dialog(DialogId::Face).Show();
     EXPECT_EQ(WindowText(tokyo.Dialog(DialogId::Face).Window()), "Marvix Face (Tokyo City)");
-    app_->Dialog(DialogId::Face).Show();
-    EXPECT_EQ(WindowText(app_->Dialog(DialogId::Face).Window()), "Marvix Face") << "the first's";
+    app_->FirstClock().Dialog(DialogId::Face).Show();
+    EXPECT_EQ(WindowText(app_->FirstClock().Dialog(DialogId::Face).Window()), "Marvix Face")
+        << "the first's";
     SendMessageA(
         FindWindowExA(tokyo.Dialog(DialogId::Face).Window(), nullptr, "Button", "Smooth edges"),
         BM_CLICK, 0, 0);
     EXPECT_FALSE(tokyo.Model().Settings().SmoothEdges);
-    EXPECT_TRUE(app_->Model().Settings().SmoothEdges) << "the first clock's own stays";
+    EXPECT_TRUE(app_->FirstClock().Model().Settings().SmoothEdges) << "the first clock's own stays";
     EXPECT_TRUE(newYork.Model().Settings().SmoothEdges);
 
     RecordingPlayer player;
@@ -187,8 +188,8 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
 // within Windows' 127 characters and names every clock. A white label on the white dial turns black.
 TEST_F(WorldClocksTest, PlacesFindTheirZonesAndFiveClocksShareTheTip) {
     Start();
-    app_->Model().Edit().Alarm1 = true;
-    app_->Model().Edit().LabelColour = {"clWhite", Colour::Rgb(255, 255, 255)};
+    app_->FirstClock().Model().Edit().Alarm1 = true;
+    app_->FirstClock().Model().Edit().LabelColour = {"clWhite", Colour::Rgb(255, 255, 255)};
     app_->FirstClock().ShowClocks();
     const struct {
         const char *typed, *label;
@@ -224,7 +225,7 @@ TEST_F(WorldClocksTest, AZoneWindowsDoesNotKnowShowsLocalTimeAndSaysSoOnce) {
     Start();
     ASSERT_EQ(app_->Clocks().size(), 2u);
     EXPECT_EQ(app_->Clocks()[1]->Model().Settings().Size, 100);
-    EXPECT_EQ(app_->Model().Settings().Opacity, 100);
+    EXPECT_EQ(app_->FirstClock().Model().Settings().Opacity, 100);
     Wait(1200);
     EXPECT_EQ(app_->Clocks()[1]->Clock().Words().Text().rfind("Atlantis, 10:15", 0), 0u)
         << app_->Clocks()[1]->Clock().Words().Text();

@@ -46,7 +46,7 @@ TEST_F(SettledSaveTest, AChangeIsInTheRegistryBeforeTheProcessEnds) {
     Store("Tray", "true");
     Store("DFont3", "Arial");  // fonts a tray clock never read
     Start();
-    auto& hands = static_cast<TableDialog&>(app_->Dialog(DialogId::Hands));
+    auto& hands = static_cast<TableDialog&>(app_->FirstClock().Dialog(DialogId::Hands));
     hands.Show();
     Pump();
     SendMessageA(hands.Control(IdOf(HandsControl::Smooth)), BM_CLICK, 0, 0);  // "Smooth"

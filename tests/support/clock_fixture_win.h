@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "program/application_win.h"
-#include "clock/running_clock_win.h"
 #include "base/message_seam_win.h"
+#include "clock/running_clock_win.h"
 #include "dialogs/settings_windows_win.h"
 #include "fixed_clock.h"
+#include "program/application_win.h"
 #include "settings/registry_store_win.h"
 
 namespace marvix {
@@ -43,7 +43,7 @@ protected:
     RunningClock& Clock() { return app_->Clock(); }
     HWND ClockHwnd() { return app_->Clock().Window(); }
     // Ends the program as "STOP" does; the clock window saves the settings as it goes.
-    void Stop() { app_->Terminate(); }
+    void Stop() { app_->StopProgram(); }
 
     static RECT WindowRect(HWND hwnd) {
         RECT r;

@@ -19,7 +19,7 @@ class DialogFixture : public ClockFixture {
 protected:
     explicit DialogFixture(DialogId dialog) : dialog_(dialog) {}
 
-    TableDialog& Dialog() { return static_cast<TableDialog&>(app_->Dialog(dialog_)); }
+    TableDialog& Dialog() { return static_cast<TableDialog&>(app_->FirstClock().Dialog(dialog_)); }
     TableDialog& Open() {
         Dialog().Show();
         Pump();
