@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "clock/resource.h"
 #include "base/message_seam_win.h"
 #include "base/scoped_handles_win.h"
+#include "clock/resource.h"
 #include "settings/config_store_win.h"
 
 namespace marvix {
@@ -74,15 +74,20 @@ ClockPictures::ClockPictures() {
 }
 
 void ClockPictures::UseBuiltInFace() {
+    // Above 150 % the face drawn at twice its size, as every gallery face has one beside it; only
+    // the picture used is decoded and resampled.
+    if (face.Scale() > 1.5) {
+        const Picture larger = ResourcePicture(IDR_FACE_LARGE);
+        const Size faceSize{larger.width / 2, larger.height / 2};
+        if (faceSize.width > 0 && faceSize.height > 0) {
+            face.LoadPicture(larger, faceSize);
+            display.LoadPicture(larger, faceSize);
+            return;
+        }
+    }
     const Picture builtIn = ResourcePicture(IDR_FACE);
     face.LoadPicture(builtIn);
     display.LoadPicture(builtIn);
-    // Above 150 % the face drawn at twice its size, as every gallery face has one beside it.
-    if (face.Scale() > 1.5) {
-        const Picture larger = ResourcePicture(IDR_FACE_LARGE);
-        face.LoadPicture(larger, face.GetSize());
-        display.LoadPicture(larger, face.GetSize());
-    }
 }
 
 void ClockPictures::SetScale(double scale) {

@@ -34,6 +34,7 @@ void LayeredOutline::Use(const std::vector<uint8_t>& coverage, Size size, Outlin
                          Rect inside, int rim) {
     kind_ = coverage.empty() ? OutlineKind::Cut : kind;
     size_ = size;
+    layerCleared_ = false;  // the old edge's pixels may lie outside the new one
     edge_.clear();
     inner_.clear();
     if (kind_ == OutlineKind::Cut) {
@@ -125,8 +126,11 @@ void LayeredOutline::ShowEdge() {
         layer_ = std::move(layer);  // the old layer, now deselected, goes here
         bits_ = bits;
         layerSize_ = size_;
+        layerCleared_ = false;
     }
-    std::fill_n(bits_, size_t(size_.width) * size_t(size_.height), 0u);
+    // Only the edge's own pixels ever change: the rest stays clear until the edge does.
+    if (!layerCleared_) std::fill_n(bits_, size_t(size_.width) * size_t(size_.height), 0u);
+    layerCleared_ = true;
     const PixelView from = display_->Pixels();
     for (const EdgePixel& e : edge_)
         bits_[size_t(e.y) * size_t(size_.width) + size_t(e.x)] =

@@ -6,8 +6,9 @@
 // its region (Mended), they are drawn so at once after each frame. Blended into the desktop
 // (Layered), the clock window is cut to the pixels its outline wholly covers and keeps drawing as
 // cheaply as ever; the edge is a thin layered window owned by it, always just above it, whose
-// pixels carry their coverage as alpha and pass every click. It changes only with the shape, the
-// size or the face, so a smooth clock's frames cost what they always did.
+// pixels carry their coverage as alpha and pass every click. It is made again only with the shape,
+// the size, the face or the opacity, and refreshed only by a frame that drew near the edge, so a
+// smooth clock's frames cost what they always did.
 
 #include <windows.h>
 
@@ -68,6 +69,7 @@ private:
     HGDIOBJ original_ = nullptr;  // the DC's own bitmap, selected back before the layer goes
     uint32_t* bits_ = nullptr;
     Size layerSize_;
+    bool layerCleared_ = false;  // every pixel but the edge's is clear
 };
 
 // Whether the system composes windows (Desktop Window Manager): always from Windows 8 on; under
