@@ -1,6 +1,19 @@
-# Sourced by the scripts that run Marvix under Wine: a 32-bit prefix, no debug chatter, and no
-# offer to install Mono or Gecko, which the clock never needs.
-export WINEARCH=win32
+# Sourced by the scripts that run Marvix under Wine: the prefix's architecture, no debug chatter,
+# and no offer to install Mono or Gecko, which the clock never needs.
+#
+# Wine runs a 32-bit Windows program as a 32-bit Linux process. Some machines run 64-bit code
+# only (a virtual machine whose host turned IA-32 emulation off: the kernel refuses every 32-bit
+# executable). There the Win32 programs and tests are built for 64-bit Windows (the win64 preset,
+# from the same sources) and run under 64-bit Wine; tools/ensure-deps.sh installs what that needs.
+# MARVIX_WIN_PRESET names the build to use.
+wine_shims=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64
+if /lib/ld-linux.so.2 --version >/dev/null 2>&1 || ! [ -x /usr/lib/wine/wine64 ]; then
+    export WINEARCH=win32 MARVIX_WIN_PRESET=win32
+else
+    export WINEARCH=win64 MARVIX_WIN_PRESET=win64
+    # Debian's wine script takes the 32-bit loader whenever it is installed.
+    case ":$PATH:" in *":$wine_shims:"*) ;; *) export PATH="$wine_shims:$PATH" ;; esac
+fi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
