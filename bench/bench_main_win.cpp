@@ -83,7 +83,8 @@ void RunLive(Application& app, const char* mode, DWORD milliseconds) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - (now - start), QS_ALLINPUT);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ticks += message.message == WM_TIMER && message.wParam == ClockTimers::kTick;
+            ticks += message.message == WM_TIMER && message.hwnd == app.Owner() &&
+                     message.wParam == ProgramTick::kTimer;
             QueryPerformanceCounter(&from);
             app.Dispatch(message);
             QueryPerformanceCounter(&to);
@@ -122,14 +123,14 @@ int main(int argc, char** argv) {
     Application app(GetModuleHandleA(nullptr), time, kSettingsWindows);
     if (!app.Create()) return 1;
     RunningClock& clock = app.Clock();
-    const double tick = MedianMicroseconds(runs, [&] { clock.Tick(); });
+    const double tick = MedianMicroseconds(runs, [&] { clock.Ticker().Tick(); });
     // A paint of the whole window, as when a frame changes everywhere.
     const double paint = MedianMicroseconds(runs, [&] {
         InvalidateRect(clock.Window(), nullptr, FALSE);
         UpdateWindow(clock.Window());
     });
     const double whole = MedianMicroseconds(runs, [&] {
-        clock.Tick();
+        clock.Ticker().Tick();
         UpdateWindow(clock.Window());
     });
     std::printf(
@@ -141,7 +142,7 @@ int main(int argc, char** argv) {
     clock.Parts().look.Retime();
     auto smoothTick = [&] {
         return MedianMicroseconds(runs, [&] {
-            clock.Tick();
+            clock.Ticker().Tick();
             UpdateWindow(clock.Window());
         });
     };
@@ -166,7 +167,7 @@ int main(int argc, char** argv) {
         clock.Parts().model.Edit().SmoothEdges = smoothEdges;
         const double moving = MedianMicroseconds(runs, [&] {
             time.at = AddMilliseconds(time.at, 70);
-            clock.Tick();
+            clock.Ticker().Tick();
             UpdateWindow(clock.Window());
         });
         std::printf("smooth, hands moving    smooth edges %-3s %7.1f us a frame\n",
@@ -176,14 +177,14 @@ int main(int argc, char** argv) {
 
     // The settled save's half-second check on a record that has not changed: counting changes,
     // against formatting the record as the exit save would and comparing (as it did before).
-    clock.SaveTimer();
+    clock.Ticker().SaveWhenSettled();
     const std::vector<std::string> stored = ExitValues(clock.Settings());
     const double formatted = MedianMicroseconds(runs / 4, [&] {
         volatile bool same = ExitValues(clock.Settings()) == stored;
         (void)same;
     });
     std::printf("settled-save check      by change count %6.2f us   by formatting %8.1f us\n",
-                MedianMicroseconds(runs, [&] { clock.SaveTimer(); }), formatted);
+                MedianMicroseconds(runs, [&] { clock.Ticker().SaveWhenSettled(); }), formatted);
 
     SystemTime system;
     std::printf("reading the clock       local time %6.1f us   time zone %6.1f us\n",

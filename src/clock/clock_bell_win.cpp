@@ -21,7 +21,7 @@ void ClockBell::Show() {
 void ClockBell::AnswerAlarm(std::optional<int> snoozeMinutes) {
     model_.AnswerAlarm(snoozeMinutes, SampleInstant(clock_).time, *player_);
     Show();
-    timers_.TickSoon();
+    schedule_.TickSoon();
 }
 
 }  // namespace marvix

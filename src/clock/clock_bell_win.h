@@ -9,9 +9,9 @@
 #include "base/local_time.h"
 #include "clock/clock_in_words_win.h"
 #include "clock/clock_owner_win.h"
-#include "clock/clock_timers_win.h"
 #include "clock/resource.h"
 #include "frame/clock_model.h"
+#include "frame/tick_schedule.h"
 #include "sound/sound_player_win.h"
 #include "windows/clock_parts.h"
 
@@ -19,9 +19,9 @@ namespace marvix {
 
 class ClockBell final : public ClockSounds {
 public:
-    ClockBell(ClockOwner& owner, ClockModel& model, TimeSource& clock, ClockTimers& timers,
+    ClockBell(ClockOwner& owner, ClockModel& model, TimeSource& clock, TickSchedule& schedule,
               ClockInWords& words)
-        : owner_(owner), model_(model), clock_(clock), timers_(timers), words_(words) {}
+        : owner_(owner), model_(model), clock_(clock), schedule_(schedule), words_(words) {}
     ClockBell(const ClockBell&) = delete;
     ClockBell& operator=(const ClockBell&) = delete;
 
@@ -38,7 +38,7 @@ private:
     ClockOwner& owner_;
     ClockModel& model_;
     TimeSource& clock_;
-    ClockTimers& timers_;
+    TickSchedule& schedule_;
     ClockInWords& words_;
     TPlayFile ownPlayer_{&PlaySoundWhenLoaded, MAKEINTRESOURCEA(IDR_ALARM_SOUND)};
     SoundPlayer* player_ = &ownPlayer_;

@@ -12,13 +12,13 @@
 namespace marvix {
 
 ClockFace::ClockFace(ClockOwner& owner, ClockModel& model, TimeSource& clock, ClockWindow& window,
-                     ClockPlacement& placement, ClockTimers& timers, SettingsSaver& saver)
+                     ClockPlacement& placement, TickSchedule& schedule, SettingsSaver& saver)
     : owner_(owner),
       model_(model),
       clock_(clock),
       window_(window),
       placement_(placement),
-      timers_(timers),
+      schedule_(schedule),
       saver_(saver),
       pictures_(std::make_unique<ClockPictures>()) {}
 
@@ -47,7 +47,7 @@ bool ClockFace::ComposeAndShow(const ClockInstant& now) {
 void ClockFace::Redraw() {
     ComposeAndShow(SampleInstant(clock_));
     owner_.ShowLiveValues();
-    timers_.TickSoon();
+    schedule_.TickSoon();
 }
 
 const DisplayFonts& ClockFace::ReadDisplayFonts() {
@@ -63,7 +63,7 @@ const DisplayFonts& ClockFace::ReadDisplayFonts() {
 
 void ClockFace::ApplyDisplayFont(size_t slot) {
     marvix::ApplyDisplayFont(model_.Settings(), model_.Live().displays.fonts, slot);
-    timers_.TickSoon();
+    schedule_.TickSoon();
 }
 
 void ClockFace::FitAndRedraw() {

@@ -14,10 +14,10 @@
 #include "clock/clock_owner_win.h"
 #include "clock/clock_pictures_win.h"
 #include "clock/clock_placement_win.h"
-#include "clock/clock_timers_win.h"
 #include "clock/clock_window_win.h"
 #include "clock/settings_saver_win.h"
 #include "frame/clock_model.h"
+#include "frame/tick_schedule.h"
 #include "windows/clock_parts.h"
 
 namespace marvix {
@@ -26,7 +26,7 @@ class ClockFace final : public ClockLook {
 public:
     // The display fonts' settings are read from where `saver` keeps the settings, once.
     ClockFace(ClockOwner& owner, ClockModel& model, TimeSource& clock, ClockWindow& window,
-              ClockPlacement& placement, ClockTimers& timers, SettingsSaver& saver);
+              ClockPlacement& placement, TickSchedule& schedule, SettingsSaver& saver);
     ClockFace(const ClockFace&) = delete;
     ClockFace& operator=(const ClockFace&) = delete;
 
@@ -51,7 +51,7 @@ public:
     // Composes the frame from the settings as they are now and shows it, without the rest of a
     // tick (no sounds, no clamp): a setting changed in a dialog shows at once.
     void Redraw() override;
-    void Retime() override { timers_.UseStep(model_.Settings().Smooth); }
+    void Retime() override { schedule_.UseStep(model_.Settings().Smooth); }
     void Rescale() override;
     // The twelve font slots come from the registry once, at the first activation, or earlier when
     // a settings window shows them first (a clock started in the tray may never be activated).
@@ -74,7 +74,7 @@ private:
     TimeSource& clock_;
     ClockWindow& window_;
     ClockPlacement& placement_;
-    ClockTimers& timers_;
+    TickSchedule& schedule_;
     SettingsSaver& saver_;
     std::unique_ptr<ClockPictures> pictures_;
     bool displayFontsRead_ = false;

@@ -15,7 +15,7 @@ ClockHost::ClockHost(ProgramHost& program, TimeSource& computer,
       settingsWindows_(settingsWindows),
       keys_(std::move(keys)),
       time_(computer, model_.Settings().Zone),
-      running_(std::make_unique<RunningClock>(*this, model_, time_, keys_)) {}
+      running_(std::make_unique<RunningClock>(*this, model_, time_, program.Beat(), keys_)) {}
 
 ClockHost::~ClockHost() {
     alarm_.reset();

@@ -12,10 +12,10 @@ namespace marvix {
 void ClockPlacement::Attach(HWND window, LayeredOutline& outline) {
     window_ = window;
     outline_ = &outline;
-    Moved();
+    WindowMoved();
 }
 
-void ClockPlacement::Moved() { GetWindowRect(window_, &frame_); }
+void ClockPlacement::WindowMoved() { GetWindowRect(window_, &frame_); }
 
 void ClockPlacement::RefreshScreens() {
     model_.Live().screen = MaximizedArea();
@@ -149,6 +149,21 @@ bool ClockPlacement::FullScreenInFront() const {
     const LONG style = GetWindowLongA(front, GWL_STYLE);
     return CoversMonitor({r.left, r.top, r.right, r.bottom}, MonitorFor(Frame(), monitors_).bounds,
                          (style & WS_CAPTION) == WS_CAPTION, IsZoomed(front) != FALSE);
+}
+
+void ClockPlacement::DisplaysChanged() {
+    RefreshScreens();
+    MoveTo({model_.Settings().FL, model_.Settings().FT});
+    KeepOnScreen();
+    owner_.ShowLiveValues();
+}
+
+void ClockPlacement::Dragged(Point topLeft) {
+    ClockSettings& s = model_.Edit();
+    s.FL = topLeft.x;
+    s.FT = topLeft.y;
+    // The face dialog's Left and Top follow the clock.
+    owner_.ShowLiveValues();
 }
 
 }  // namespace marvix

@@ -15,6 +15,7 @@
 #include "base/gdi_surface_win.h"
 #include "base/geometry.h"
 #include "clock/clock_owner_win.h"
+#include "clock/clock_window_win.h"
 #include "clock/layered_outline_win.h"
 #include "frame/clock_model.h"
 #include "frame/placement.h"
@@ -22,14 +23,22 @@
 
 namespace marvix {
 
-class ClockPlacement final : public ClockPlace {
+class ClockPlacement final : public ClockPlace, public WindowPlaceEvents {
 public:
     ClockPlacement(ClockOwner& owner, ClockModel& model) : owner_(owner), model_(model) {}
 
     // The window placed from now on (once it exists), and its smooth outline.
     void Attach(HWND window, LayeredOutline& outline);
-    // WM_WINDOWPOSCHANGED: the window's rectangle as of its last move or resize.
-    void Moved();
+    // WindowPlaceEvents: the window's rectangle as of its last move or resize; the screens taken
+    // again; the user's drag kept in FL, FT.
+    void WindowMoved() override;
+    void ScreensChanged() override { RefreshScreens(); }
+    // Monitors came or went: the clock goes back to its own place, FL, FT, if a monitor shows it,
+    // else onto the nearest.
+    void DisplaysChanged() override;
+    void Dragged(Point topLeft) override;
+    bool Moveable() const override { return model_.Settings().MoveIt; }
+    bool ClickThrough() const override { return model_.Settings().ClickThrough; }
     Rect Frame() const override { return {frame_.left, frame_.top, frame_.right, frame_.bottom}; }
 
     // The main screen's maximised-window area (kept in the model's live state) and the monitors,

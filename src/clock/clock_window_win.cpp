@@ -50,10 +50,9 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 events_.FirstActivation();
             }
             return 0;
-        case WM_TIMER: events_.TimerFired(wParam); return 0;
         case WM_WINDOWPOSCHANGED:
             outline_.Follow();
-            events_.WindowMoved();
+            place_.WindowMoved();
             break;
         case WM_ERASEBKGND: return 1;  // the frame covers every pixel
         case WM_PAINT: Paint(); return 0;
@@ -80,7 +79,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CONTEXTMENU:
             if (lParam == -1) app_.ShowMenuOrExitConfirmation();
             return 0;
-        case WM_DISPLAYCHANGE: events_.DisplaysChanged(); return 0;
+        case WM_DISPLAYCHANGE: place_.DisplaysChanged(); return 0;
         case WM_DPICHANGED:
             FollowDpiChange(hwnd_, lParam);
             events_.ResolutionChanged();
@@ -90,7 +89,7 @@ LRESULT ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             events_.Zoomed(GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA,
                            {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
-        case WM_SETTINGCHANGE: events_.ScreensChanged(); return 0;
+        case WM_SETTINGCHANGE: place_.ScreensChanged(); return 0;
         case WM_ENDSESSION:
             if (wParam) events_.SessionEnding();
             return 0;
@@ -153,10 +152,10 @@ void ClockWindow::ButtonDown(UINT button) {
 }
 
 void ClockWindow::MouseMoved() {
-    const std::optional<POINT> to = drag_.Moved(hwnd_, events_.Moveable());
+    const std::optional<POINT> to = drag_.Moved(hwnd_, place_.Moveable());
     if (!to) return;
     SetWindowPos(hwnd_, nullptr, to->x, to->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    events_.Dragged({to->x, to->y});
+    place_.Dragged({to->x, to->y});
 }
 
 void ClockWindow::HideToTray() {
@@ -167,7 +166,7 @@ void ClockWindow::HideToTray() {
 void ClockWindow::TrayIconClicked(LPARAM mouseMessage) {
     // A clock that takes no clicks is reached through its icon: the left button opens the menu
     // too, once the clock is out of the tray.
-    if (mouseMessage == WM_LBUTTONDOWN && (!IsWindowVisible(hwnd_) || !events_.ClickThrough())) {
+    if (mouseMessage == WM_LBUTTONDOWN && (!IsWindowVisible(hwnd_) || !place_.ClickThrough())) {
         ShowFromTray();
         // The one icon serves every clock: the others hidden in the tray come back with this one.
         app_.TrayIconPressed();

@@ -2,7 +2,8 @@
 
 // ClockWindow, the clock window: borderless, cut to its shape, showing the frame the clock
 // composes. It handles its messages, paints, lets the user drag it and carries the tray icon;
-// everything else a message means it hands to the clock that owns it (ClockWindowEvents).
+// everything else a message means it hands to the clock that owns it (ClockWindowEvents) and to
+// the clock's placement (WindowPlaceEvents).
 
 #include <windows.h>
 
@@ -22,20 +23,12 @@ class ClockWindowEvents {
 public:
     virtual void WindowCreated() = 0;
     virtual void FirstActivation() = 0;
-    virtual void TimerFired(UINT_PTR timer) = 0;
     // The system time or zone was set.
     virtual void TimeChanged() = 0;
-    // Monitors came or went (DisplaysChanged), or a work area changed (ScreensChanged).
-    virtual void DisplaysChanged() = 0;
-    virtual void ScreensChanged() = 0;
-    // The window moved or was resized, by anyone.
     // Ctrl and the mouse wheel over the clock: so many notches (negative: towards the user).
     virtual void Zoomed(int notches, Point pointer) = 0;
     // The resolution of the clock's monitor changed, or it went to a monitor of another.
     virtual void ResolutionChanged() = 0;
-    virtual void WindowMoved() = 0;
-    // The user dragged the window's top-left here.
-    virtual void Dragged(Point topLeft) = 0;
     // The clock went into the tray (a double click), or came out of it.
     virtual void TrayChanged(bool inTray) = 0;
     // Windows is ending the session: the last chance to save.
@@ -43,13 +36,28 @@ public:
     virtual void WindowDestroyed() = 0;
     // The clock in words: the window's name to a screen reader.
     virtual const std::string& Reading() const = 0;
+
+protected:
+    ~ClockWindowEvents() = default;
+};
+
+// What the clock window's messages mean to where it stands.
+class WindowPlaceEvents {
+public:
+    // Monitors came or went (DisplaysChanged), or a work area changed (ScreensChanged).
+    virtual void DisplaysChanged() = 0;
+    virtual void ScreensChanged() = 0;
+    // The window moved or was resized, by anyone.
+    virtual void WindowMoved() = 0;
+    // The user dragged the window's top-left here.
+    virtual void Dragged(Point topLeft) = 0;
     // The left button may drag the window (MoveIt).
     virtual bool Moveable() const = 0;
     // ClickThrough: the clock takes no click, so the tray icon's left click opens the menu.
     virtual bool ClickThrough() const = 0;
 
 protected:
-    ~ClockWindowEvents() = default;
+    ~WindowPlaceEvents() = default;
 };
 
 class ClockWindow {
@@ -58,8 +66,9 @@ public:
 
     static ScopedWindowClass RegisterWindowClass(HINSTANCE instance);
     // Only the program's first clock has a tray icon.
-    ClockWindow(ClockOwner& app, ClockWindowEvents& events, bool withTrayIcon = true)
-        : app_(app), events_(events), withTrayIcon_(withTrayIcon) {}
+    ClockWindow(ClockOwner& app, ClockWindowEvents& events, WindowPlaceEvents& place,
+                bool withTrayIcon = true)
+        : app_(app), events_(events), place_(place), withTrayIcon_(withTrayIcon) {}
     ClockWindow(const ClockWindow&) = delete;
     ClockWindow& operator=(const ClockWindow&) = delete;
     // Creates the window hidden; WindowCreated has run when this returns.
@@ -93,6 +102,7 @@ private:
     HWND hwnd_ = nullptr;  // until the window is made, and once it is gone
     ClockOwner& app_;
     ClockWindowEvents& events_;
+    WindowPlaceEvents& place_;
     const GdiSurface* display_ = nullptr;
     TrayIcon tray_;
     LayeredOutline outline_;

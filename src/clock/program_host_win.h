@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "frame/tick_schedule.h"
 
 namespace marvix {
 
@@ -42,6 +43,8 @@ public:
     virtual void TellLater(std::string text) = 0;
     // The window that lists the clocks, beside `clock`.
     virtual void ShowClocksWindow(ClockHost& clock) = 0;
+    // The program's one timer, which every clock's tick rides on.
+    virtual Heartbeat& Beat() = 0;
 
 protected:
     ~ProgramHost() = default;

@@ -1,5 +1,5 @@
-// The running clock's life: start-up, the settings read and saved, the clock in words, and what
-// the window's messages mean.
+// The running clock's life: start-up, the settings read and saved, and what the window's messages
+// mean.
 #include "clock/running_clock_win.h"
 
 #include <utility>
@@ -23,17 +23,28 @@ void ReportAll(const std::vector<std::string>& errors) {
 }  // namespace
 
 RunningClock::RunningClock(ClockOwner& app, ClockModel& model, TimeSource& clock,
-                           const ClockKeys& keys)
+                           Heartbeat& heartbeat, const ClockKeys& keys)
     : app_(app),
       model_(model),
       clock_(clock),
-      window_(app, *this, keys.First()),
       placement_(app, model),
+      window_(app, *this, placement_, keys.First()),
+      schedule_(heartbeat),
       saver_(keys),
-      face_(app, model, clock, window_, placement_, timers_, saver_),
+      face_(app, model, clock, window_, placement_, schedule_, saver_),
       files_(app, model, face_, placement_),
       words_(app, model, clock),
-      bell_(app, model, clock, timers_, words_),
+      bell_(app, model, clock, schedule_, words_),
+      ticker_(heartbeat, {.owner = app,
+                          .model = model,
+                          .time = clock,
+                          .window = window_,
+                          .placement = placement_,
+                          .schedule = schedule_,
+                          .saver = saver_,
+                          .face = face_,
+                          .words = words_,
+                          .bell = bell_}),
       parts_{model, face_, placement_, files_, bell_} {
     model_.Observe(*this);
     window_.Show(face_.Pictures().display);
@@ -63,8 +74,7 @@ void RunningClock::WindowCreated() {
     CopyFace(Settings(), frame);
     if (Settings().Tray && IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_HIDE);
 
-    timers_.Begin(hwnd);
-    timers_.Start();
+    ticker_.Begin();
 }
 
 void RunningClock::FirstActivation() {
@@ -76,16 +86,7 @@ void RunningClock::FirstActivation() {
 
 void RunningClock::SettingsEdited() {
     saver_.NoteChange();
-    timers_.TickSoon();
-}
-
-void RunningClock::SaveTimer() {
-    // One save at a time: a change made meanwhile is seen again at the next check.
-    if (saver_.IsSaving()) return;
-    saver_.Collect();
-    // What a save writes includes the fonts, read from the registry if never read yet.
-    face_.ReadDisplayFonts();
-    if (saver_.SaveIfSettled(model_)) words_.ReadFromSettled();
+    schedule_.TickSoon();
 }
 
 void RunningClock::MarkSettingsUnchanged() {
@@ -103,7 +104,7 @@ void RunningClock::SaveSettings() {
 }
 
 void RunningClock::WindowDestroyed() {
-    timers_.End();
+    ticker_.End();
     SaveSettings();
     app_.ClockDestroyed();
 }
@@ -111,27 +112,19 @@ void RunningClock::WindowDestroyed() {
 void RunningClock::TimeChanged() {
     // Windows says so when the time or the time zone is changed, and a zone's rules with it.
     clock_.Refresh();
-    timers_.TickSoon();
+    schedule_.TickSoon();
     words_.Read();
-}
-
-void RunningClock::Dragged(Point topLeft) {
-    ClockSettings& s = model_.Edit();
-    s.FL = topLeft.x;
-    s.FT = topLeft.y;
-    // The face dialog's Left and Top follow the clock.
-    app_.ShowLiveValues();
 }
 
 void RunningClock::TrayChanged(bool inTray) {
     model_.Edit().Tray = inTray;
     words_.SetPaused(inTray);
     if (inTray) {
-        timers_.Stop();
+        schedule_.Stop();
     } else {
         // What fell due while the clock was hidden is not made up.
         model_.ResumeAfterPause();
-        timers_.Start();
+        schedule_.Start();
     }
     words_.Read(true);
 }
@@ -143,29 +136,6 @@ void RunningClock::ComeForward() {
     // activates; either way the clock comes out from under what covered it.
     SetWindowPos(Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetForegroundWindow(Window());
-}
-
-void RunningClock::WatchMonitors() {
-    if (placement_.MonitorsChanged()) DisplaysChanged();
-}
-
-void RunningClock::WatchFullScreen() {
-    const bool covered = Settings().HideForFullScreen && placement_.FullScreenInFront();
-    if (covered && !hiddenForFullScreen_ && IsWindowVisible(Window())) {
-        hiddenForFullScreen_ = true;
-        ShowWindow(Window(), SW_HIDE);
-    } else if (!covered && hiddenForFullScreen_) {
-        hiddenForFullScreen_ = false;
-        // Back where it was, unless the user sent it to the tray meanwhile.
-        if (!Settings().Tray) ShowWindow(Window(), SW_SHOWNOACTIVATE);
-    }
-}
-
-void RunningClock::DisplaysChanged() {
-    placement_.RefreshScreens();
-    placement_.MoveTo({Settings().FL, Settings().FT});
-    placement_.KeepOnScreen();
-    app_.ShowLiveValues();
 }
 
 void RunningClock::PlaceBeside(Rect anchor, std::span<const Rect> clearOf,

@@ -47,6 +47,7 @@ Application::~Application() {
     // go, the first last.
     ending_ = stopping_ = true;
     while (!clocks_.empty()) clocks_.pop_back();
+    tick_.Detach();
     if (owner_) DestroyWindow(owner_);
 }
 
@@ -63,6 +64,10 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && HasClock() &&
         IsWindowVisible(Clock().Window())) {
         SetForegroundWindow(Clock().Window());
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == ProgramTick::kTimer) {
+        tick_.Wake();
         return 0;
     }
     if (message == WM_CLOSE) {
@@ -102,6 +107,7 @@ bool Application::Create() {
     if (!owner_) return false;
     // Shown before the clock exists: the clock's first activation may take the button away.
     ShowWindow(owner_, SW_SHOWNOACTIVATE);
+    tick_.Attach(owner_);
 
     clocks_.push_back(MakeClock(FirstClockKeys()));
     if (!clocks_.front()->Create()) return false;
@@ -137,7 +143,7 @@ void Application::Dispatch(MSG& message) {
     // what the clock looks like in ways no setting says (a window shown over it, a font chosen),
     // and the clock shows it at its next step even when its tick had planned to sleep longer.
     if (IsUserInput(message.message))
-        for (ClockHost* clock : LiveClocks()) clock->Clock().Timers().TickSoon();
+        for (ClockHost* clock : LiveClocks()) clock->Clock().Ticker().TickSoon();
 }
 
 HFONT Application::DialogFont(int dpi, bool bold) {

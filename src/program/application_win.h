@@ -16,6 +16,7 @@
 #include "clock/running_clock_win.h"
 #include "frame/clock_model.h"
 #include "program/clocks_window_win.h"
+#include "program/program_tick_win.h"
 #include "windows/settings_window_host_win.h"
 
 namespace marvix {
@@ -76,6 +77,7 @@ public:
     void ChooseClockFromTray(HWND icon) override;
     std::vector<Rect> OtherClockFrames(const ClockHost& clock) const override;
     void ShowClocksWindow(ClockHost& clock) override;
+    ProgramTick& Beat() override { return tick_; }
     // The clocks window, made when first wanted.
     ClocksWindow& ClocksList();
 
@@ -129,6 +131,8 @@ private:
     };
     std::vector<DialogFontAt> dialogFonts_;
     HWND owner_ = nullptr;
+    // Before the clocks: each leaves it as its window goes.
+    ProgramTick tick_;
     std::vector<std::unique_ptr<ClockHost>> clocks_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<ClocksWindow> clocksWindow_;

@@ -44,7 +44,7 @@ TEST_F(ClockWindowTest, ANewInstallationShowsTheRoundBuiltInFaceAndSavesEverythi
     EXPECT_EQ(RegionSamples(ClockHwnd(), {{1, 1}, {198, 198}, {100, 1}, {1, 100}, {100, 100}}),
               "00111");
 
-    Clock().Tick();
+    Clock().Ticker().Tick();
     const GdiSurface& display = Clock().Face().Pictures().display;
     // Pixels of the face clear of the hands at 10:15:30.
     EXPECT_EQ(display.PixelAt(97, 103), 0x800000u) << "the dark red centre";
@@ -94,12 +94,12 @@ TEST_F(ClockWindowTest, WithSmoothEdgesACutClockShowsNoDarkRim) {
 TEST_F(ClockWindowTest, ATickThatChangesNoPixelSendsNothingToTheWindow) {
     Start();
     RunningClock& clock = Clock();
-    clock.Tick();
+    clock.Ticker().Tick();
     const unsigned shown = clock.Face().FramesShown();
-    clock.Tick();  // the same instant: the same frame
+    clock.Ticker().Tick();  // the same instant: the same frame
     EXPECT_EQ(clock.Face().FramesShown(), shown);
     ++time_.time.second;  // the second hand moves
-    clock.Tick();
+    clock.Ticker().Tick();
     EXPECT_EQ(clock.Face().FramesShown(), shown + 1);
 }
 
@@ -211,31 +211,31 @@ TEST_F(ClockWindowTest, TheTickPullsADraggedWindowBackUnlessBoundariesAreIgnored
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(ClockHwnd(), nullptr, work.right - 50, work.bottom - 50, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_EQ(WindowRect(ClockHwnd()).right, work.right);
     EXPECT_EQ(WindowRect(ClockHwnd()).bottom, work.bottom);
     EXPECT_EQ(Clock().Settings().FL, 194) << "the clamp moves the window, not FL";
 
     Clock().Parts().model.Edit().IgnoreBoundary = true;
     SetWindowPos(ClockHwnd(), nullptr, work.right - 50, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_EQ(WindowRect(ClockHwnd()).left, work.right - 50) << "partly off the screen";
     SetWindowPos(ClockHwnd(), nullptr, work.right + 500, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_EQ(WindowRect(ClockHwnd()).right, work.right) << "off every monitor: brought back";
 }
 
 TEST_F(ClockWindowTest, TimersRunAtTheirIntervalsAndSmoothSpeedsTheTick) {
     Start();
-    EXPECT_EQ(Clock().Timers().Step(), 250u);
+    EXPECT_EQ(Clock().Ticker().Schedule().Step(), 250u);
     Clock().Parts().model.Edit().Smooth = true;
     Clock().Parts().look.Retime();
-    EXPECT_EQ(Clock().Timers().Step(), 10u);
+    EXPECT_EQ(Clock().Ticker().Schedule().Step(), 10u);
     app_.reset();
 
     Store("Smooth", "true");
     Start();
-    EXPECT_EQ(Clock().Timers().Step(), 10u);
+    EXPECT_EQ(Clock().Ticker().Schedule().Step(), 10u);
     // Let the real timers fire for a while: frames are composed and the colon phase flips. (It
     // may flip twice: the blink timer runs from the clock's creation, before the other windows.)
     const bool phase = Clock().Model().Live().displays.colonsShown;
@@ -254,33 +254,33 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     Store("Smooth", "true");
     Start();
     RunningClock& clock = Clock();
-    clock.Tick();
+    clock.Ticker().Tick();
     // The default clock at 10:15:30.000: its smooth second hand moves within the standard tick.
-    const UINT sleep = clock.Timers().NextTickIn();
+    const UINT sleep = clock.Ticker().Schedule().NextTickIn();
     EXPECT_GT(sleep, 10u);
     EXPECT_LT(sleep, 250u);
 
-    clock.BlinkColons();  // the colon blink
-    EXPECT_EQ(clock.Timers().NextTickIn(), 10u);
-    clock.Tick();
-    EXPECT_EQ(clock.Timers().NextTickIn(), sleep);
-    clock.PaceTickTock();
-    EXPECT_EQ(clock.Timers().NextTickIn(), sleep) << "no tick sound to make";
+    clock.Ticker().BlinkColons();  // the colon blink
+    EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), 10u);
+    clock.Ticker().Tick();
+    EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), sleep);
+    clock.Ticker().PaceTickTock();
+    EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), sleep) << "no tick sound to make";
     clock.Parts().model.Edit().Tick = true;
-    clock.PaceTickTock();
-    EXPECT_EQ(clock.Timers().NextTickIn(), 10u) << "a tick sound now due";
+    clock.Ticker().PaceTickTock();
+    EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), 10u) << "a tick sound now due";
     EXPECT_TRUE(clock.Model().Sounds().tickDue);
     clock.Parts().model.Edit().Tick = false;  // the tick due is not to be played here
-    clock.Tick();
+    clock.Ticker().Tick();
     // A key or a click anywhere in the program may change a setting.
     MSG click{ClockHwnd(), WM_RBUTTONUP, 0, 0, 0, {}};
     app_->Dispatch(click);
-    EXPECT_EQ(clock.Timers().NextTickIn(), 10u);
+    EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), 10u);
 
     clock.Parts().model.Edit().Smooth = false;
     clock.Parts().look.Retime();
-    clock.Tick();
-    EXPECT_EQ(clock.Timers().NextTickIn(), 250u) << "the standard tick never sleeps longer";
+    clock.Ticker().Tick();
+    EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), 250u) << "the standard tick never sleeps longer";
 }
 
 // No key or click comes with these edits: the edit itself brings the tick to its next step, and
@@ -302,13 +302,13 @@ TEST_F(ClockWindowTest, AnEditWithNoInputReachesTheScreenWithinOneTick) {
          [&](RunningClock& c) { return c.Parts().files.LoadConfiguration(config); }},
     };
     for (const auto& [what, edit] : edits) {
-        clock.Tick();
-        ASSERT_GT(clock.Timers().NextTickIn(), clock.Timers().Step())
+        clock.Ticker().Tick();
+        ASSERT_GT(clock.Ticker().Schedule().NextTickIn(), clock.Ticker().Schedule().Step())
             << what << ": the tick sleeps";
         ASSERT_TRUE(edit(clock)) << what;
-        EXPECT_EQ(clock.Timers().NextTickIn(), clock.Timers().Step()) << what;
+        EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), clock.Ticker().Schedule().Step()) << what;
         const unsigned frames = clock.Face().FramesShown();
-        clock.Tick();
+        clock.Ticker().Tick();
         EXPECT_EQ(clock.Face().FramesShown(), frames + 1) << what << ": shown by the next tick";
     }
 }
@@ -377,7 +377,7 @@ TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(ClockHwnd(), nullptr, work.right - 50, work.bottom - 50, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
-    Clock().Tick();
+    Clock().Ticker().Tick();
     r = WindowRect(ClockHwnd());
     EXPECT_TRUE(r.right == work.right && r.bottom == work.bottom && r.right - r.left == 400)
         << "on the screen";

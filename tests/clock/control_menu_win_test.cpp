@@ -45,10 +45,10 @@ TEST_F(ControlMenuTest, TheTenWindowsAreMadeWhenWantedWithTheirCaptions) {
 
 TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack) {
     Start();
-    EXPECT_TRUE(Clock().Timers().Running());
+    EXPECT_TRUE(Clock().Ticker().Schedule().Running());
     SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 100));
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
-    EXPECT_FALSE(Clock().Timers().Running());
+    EXPECT_FALSE(Clock().Ticker().Schedule().Running());
     EXPECT_TRUE(Clock().Settings().Tray);
     const auto paused = [&] {
         return std::string(Clock().Tray().Tip()).find(", alarms paused") != std::string::npos;
@@ -58,11 +58,11 @@ TEST_F(ControlMenuTest, DoubleClickHidesToTheTrayAndALeftClickThereBringsItBack)
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_RBUTTONDOWN);
     EXPECT_TRUE(app_->FirstClock().ControlMenu().IsVisible());
     EXPECT_FALSE(IsWindowVisible(ClockHwnd())) << "the menu opens, the clock stays hidden";
-    EXPECT_FALSE(Clock().Timers().Running());
+    EXPECT_FALSE(Clock().Ticker().Schedule().Running());
 
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
-    EXPECT_TRUE(Clock().Timers().Running());
+    EXPECT_TRUE(Clock().Ticker().Schedule().Running());
     EXPECT_FALSE(Clock().Settings().Tray);
     EXPECT_FALSE(Clock().IsDragging());
     EXPECT_FALSE(paused());
@@ -130,9 +130,9 @@ TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
     Pump();
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
     EXPECT_TRUE(Clock().Tray().IsAdded());
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
-    EXPECT_TRUE(Clock().Timers().Running()) << "hidden at start, the clock goes on ticking";
+    EXPECT_TRUE(Clock().Ticker().Schedule().Running()) << "hidden at start, the clock goes on ticking";
 }
 
 TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation) {

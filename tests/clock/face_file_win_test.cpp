@@ -29,7 +29,7 @@ TEST_F(FaceFileTest, EightBitsLoadAndNineAreRefused) {
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_EQ(Client(), (Size{64, 48}));
     EXPECT_EQ(FacePixel(10, 10), 0x3366CCu);
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_EQ(Clock().Face().Pictures().display.PixelAt(63, 47), 0x3366CCu);
     app_.reset();
 

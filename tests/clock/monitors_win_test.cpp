@@ -117,11 +117,11 @@ TEST_F(MonitorsTest, AClockStoredOnTheSecondMonitorStartsAndStaysThere) {
 TEST_F(MonitorsTest, DroppedOnTheSecondMonitorItStaysAndIsPulledInsideItsFarEdge) {
     Start();  // at 194, 105, a 200-pixel face
     Drag({1106, 0});
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_TRUE(ClockAt(1300, 105));
     EXPECT_EQ(Clock().Settings().FL, 1300);
     Drag({500, 450});
-    Clock().Tick();
+    Clock().Ticker().Tick();
     const RECT r = WindowRect(ClockHwnd());
     EXPECT_EQ(r.right, kRight.right);
     EXPECT_EQ(r.bottom, kRight.bottom);

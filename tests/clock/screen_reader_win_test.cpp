@@ -19,7 +19,7 @@ protected:
         time_.time.hour = hour;
         time_.time.minute = minute;
         time_.time.second = second;
-        SendMessageA(ClockHwnd(), WM_TIMER, ClockTimers::kSave, 0);
+        Clock().Ticker().RunChores(false);
     }
     void FocusTheClock() {
         SetForegroundWindow(ClockHwnd());

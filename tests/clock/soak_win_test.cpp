@@ -19,7 +19,7 @@ void Tick(RunningClock& clock, FixedClock& time, int index) {
         ms -= 1000;
         time.time.second = static_cast<uint16_t>((time.time.second + 1) % 60);
     }
-    clock.Tick();
+    clock.Ticker().Tick();
     if (index % 10 == 0) InvalidateRect(clock.Window(), nullptr, FALSE);
     UpdateWindow(clock.Window());
 }
@@ -30,7 +30,7 @@ void ChangeSomething(RunningClock& clock, int change) {
     switch (change % 5) {
         case 0: s.Reversed = !s.Reversed; break;
         case 1: s.ShowMoon = !s.ShowMoon; break;
-        case 2: clock.BlinkColons(); break;
+        case 2: clock.Ticker().BlinkColons(); break;
         case 3: s.SHandStyle = (s.SHandStyle + 1) % 3; break;
         case 4:
             s.CFont7.value = Colour{s.CFont7.value.value ^ 0xFF};

@@ -98,7 +98,7 @@ TEST_F(ConfigurationsTest, SavesListsLoadsAndAppliesAFile) {
     DeleteObject(region);
 
     // 10:15:30: the hour hand, 40 long, at three quarters of its length.
-    Clock().Tick();
+    Clock().Ticker().Tick();
     const double theta = 2 * 3.14159265358979 * (10 + 15 / 60.0) / 12;
     const int x = 100 + int(std::lround(30 * std::sin(theta)));
     const int y = 100 - int(std::lround(30 * std::cos(theta)));
@@ -188,14 +188,14 @@ TEST_F(ConfigurationsTest, LoadingClearsWhatHasSoundedThisMinute) {
     Clock().Bell().UsePlayer(player);
     Clock().Parts().model.Edit().Chime1 = true;
     time_.time = {2026, 12, 7, 2, 11, 0, 0, 0};
-    Clock().Tick();
+    Clock().Ticker().Tick();
     ASSERT_TRUE(Clock().Model().Sounds().hourChimeDone);
     Type("mylook");
     dialog_->SaveUnderTypedName();
     ASSERT_TRUE(Pick("mylook.ccf"));
     dialog_->LoadPickedFile();
     EXPECT_FALSE(Clock().Model().Sounds().hourChimeDone);
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_EQ(player.played.size(), 2u) << "the hour chime again";
 }
 

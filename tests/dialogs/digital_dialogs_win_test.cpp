@@ -47,7 +47,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
     Start();
     Open();
     ClockSettings& s = Clock().Parts().model.Edit();
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_EQ(Text(IdOf(DigitalControl::Left, Display::Date)), "167")
         << "the tick shows where it placed DATE";
     EXPECT_EQ(Text(IdOf(DigitalControl::Top, Display::Date)), "96");
@@ -64,7 +64,7 @@ TEST_F(DigitalDialogTest, AutoPlacementAndThePositionFields) {
 
     Type(IdOf(DigitalControl::Left, Display::Date), "500");
     EXPECT_EQ(s.PX, 500);
-    Clock().Tick();
+    Clock().Ticker().Tick();
     EXPECT_EQ(Clock().Model().Layout().displays[1].x, 200) << "the display is held to the face";
     EXPECT_EQ(Text(IdOf(DigitalControl::Left, Display::Date)), "500")
         << "only placed displays are shown by the tick";
@@ -80,7 +80,7 @@ TEST_F(DigitalDialogTest, AFontPickedIsStoredAndDrawnWith) {
     ChooserScript chooser;
     chooser.AnswerFont(FontChoice{"Arial", 12, {FontStyle::kBold}, Colour{0x000000FF}});
     Click(IdOf(DigitalControl::Font, Display::Date));  // DATE's "Font"
-    Clock().Tick();
+    Clock().Ticker().Tick();
     const GdiSurface& date = Clock().Face().Pictures().digits[1];
     bool red = false;
     for (int y = 0; y < date.GetSize().height; ++y) {
@@ -156,7 +156,7 @@ TEST_F(SpellingDialogTest, EveryKeystrokeIsANameTheDisplaysShow) {
     ClockSettings& s = Clock().Parts().model.Edit();
     Type(IdOf(SpellingControl::DayName, 0), "Dimanche");
     EXPECT_EQ(s.DayNames1, "Dimanche");
-    Clock().Tick();
+    Clock().Ticker().Tick();
     GdiSurface measure;
     EXPECT_EQ(Clock().Face().Pictures().digits[0].GetSize(),
               measure.TextExtent("Dimanche ", Clock().Model().Live().displays.fonts[0]))

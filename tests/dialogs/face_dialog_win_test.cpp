@@ -104,7 +104,7 @@ TEST_F(FaceDialogTest, LeftAndTopShowWhereTheScreenClampPutTheClock) {
     Open();
     Type(IdOf(FaceControl::Left), "99999");
     Leave(IdOf(FaceControl::Left));
-    Clock().Tick();  // the clamp
+    Clock().Ticker().Tick();  // the clamp
     const RECT frame = WindowRect(ClockHwnd());
     ASSERT_LT(frame.left, 1023) << "held on the screen";
     EXPECT_EQ(Text(IdOf(FaceControl::Left)), std::to_string(frame.left));
@@ -164,7 +164,7 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     // Another program's window opened over the clock stays over it, tick after tick.
     HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
-    Clock().Tick();
+    Clock().Ticker().Tick();
     Pump();
     bool otherAbove = false;
     for (HWND above = GetWindow(ClockHwnd(), GW_HWNDPREV); above;
@@ -348,7 +348,7 @@ TEST_F(FaceDialogTest, AClockHiddenInTheTrayStaysThereUntilItsIconIsClicked) {
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
     SendMessageA(ClockHwnd(), TrayIcon::kCallbackMessage, TrayIcon::kIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
-    EXPECT_TRUE(Clock().Timers().Running());
+    EXPECT_TRUE(Clock().Ticker().Schedule().Running());
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(HandsDialogTest, TypedLengthsAreHeldToTheirBoundsAndTheNextTickDecides) {
     // The field shows the length the hand is drawn at: 200 does not fit the smaller side, so the
     // hands take their automatic lengths (it used to show 200, a length no hand had).
     EXPECT_EQ(Text(IdOf(HandsControl::Length, Hand::Hour)), "30");
-    Clock().Tick();
+    Clock().Ticker().Tick();
     const HandGeometry& hands = Clock().Model().Layout().hands;
     EXPECT_EQ(hands.lengths[0], 150 / 5) << "200 does not fit the smaller side: automatic lengths";
     EXPECT_EQ(hands.lengths[1], 150 / 3);
@@ -177,9 +177,9 @@ TEST_F(HandsDialogTest, TogetherPutsEveryHandOnTheCommonPivotAndSmoothSetsTheTic
 
     Click(IdOf(HandsControl::Smooth));
     EXPECT_TRUE(s.Smooth);
-    EXPECT_EQ(Clock().Timers().Step(), 10u);
+    EXPECT_EQ(Clock().Ticker().Schedule().Step(), 10u);
     Click(IdOf(HandsControl::Smooth));
-    EXPECT_EQ(Clock().Timers().Step(), 250u);
+    EXPECT_EQ(Clock().Ticker().Schedule().Step(), 250u);
 }
 
 TEST_F(HandsDialogTest, DraggingOneOrderItemOntoAnotherSwapsThemAndResetRestores) {

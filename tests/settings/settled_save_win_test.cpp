@@ -67,7 +67,7 @@ TEST_F(SettledSaveTest, TheClocksOwnChangesAreSavedAsTheyHappen) {
     CountingRegistry registry;
     Clock().Saver().UseStore(registry);
     auto settle = [&] {
-        for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().SaveTimer();
+        for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().Ticker().SaveWhenSettled();
         while (Clock().Saver().IsSaving()) Sleep(10);
     };
     SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, 0, 0);  // into the tray
@@ -91,20 +91,20 @@ TEST_F(SettledSaveTest, AClockLeftAloneForAMinuteWritesNothing) {
     for (int tick = 0; tick < 6000; ++tick) {
         time_.time.millisecond = uint16_t(tick % 100 * 10);
         time_.time.second = uint16_t(tick / 100);
-        Clock().Tick();
-        if (tick % 100 == 0) Clock().PaceTickTock();
+        Clock().Ticker().Tick();
+        if (tick % 100 == 0) Clock().Ticker().PaceTickTock();
         if (tick % 50 == 0) {
-            Clock().BlinkColons();
-            Clock().SaveTimer();
+            Clock().Ticker().BlinkColons();
+            Clock().Ticker().SaveWhenSettled();
         }
     }
     EXPECT_EQ(registry.writes, 0);
 
     Clock().Parts().model.Edit().HWT = 5;
-    for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().SaveTimer();
+    for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().Ticker().SaveWhenSettled();
     while (Clock().Saver().IsSaving()) Sleep(10);
     EXPECT_EQ(registry.writes, int(ExitSettings().size())) << "one save of the whole record";
-    Clock().SaveTimer();
+    Clock().Ticker().SaveWhenSettled();
     Stop();
 }
 

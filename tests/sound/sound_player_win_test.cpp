@@ -98,7 +98,7 @@ TEST_F(SoundPlayerTest, AWaitingRequestPlaysItsRepeatsOnAWorkerWhileTheClockTick
     const DWORD until = GetTickCount() + 400;
     while (GetTickCount() < until) {
         const DWORD start = GetTickCount();
-        Clock().Tick();
+        Clock().Ticker().Tick();
         slowest = std::max(slowest, GetTickCount() - start);
         Sleep(10);
     }

@@ -1,0 +1,93 @@
+#include "program/program_tick_win.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace marvix {
+
+namespace {
+
+constexpr TickMs kChoresEvery = 500;
+// A wake this close before the chores' time runs them, so that they ride on a 4 Hz clock's tick
+// instead of waking the program on their own.
+constexpr TickMs kChoresEarly = 130;
+// SetTimer's least interval.
+constexpr TickMs kLeastWait = USER_TIMER_MINIMUM;
+
+}  // namespace
+
+void ProgramTick::Attach(HWND owner) {
+    owner_ = owner;
+    choresDue_ = Now() + kChoresEvery;
+    Arm(Now());
+}
+
+void ProgramTick::Detach() {
+    if (owner_ && armedWait_) KillTimer(owner_, kTimer);
+    owner_ = nullptr;
+    armedWait_ = 0;
+}
+
+TickMs ProgramTick::Now() const { return waking_ ? wakeNow_ : TickMs(GetTickCount64()); }
+
+void ProgramTick::Join(TickClient& client) {
+    if (std::ranges::find(clients_, &client) == clients_.end()) clients_.push_back(&client);
+    DuesChanged();
+}
+
+void ProgramTick::Leave(TickClient& client) {
+    const auto at = std::ranges::find(clients_, &client);
+    if (at == clients_.end()) return;
+    // A client may leave while the wake serves the list: its place is emptied, not taken away.
+    if (waking_) {
+        *at = nullptr;
+        gone_ = true;
+    } else {
+        clients_.erase(at);
+    }
+}
+
+void ProgramTick::Wake() {
+    // A message box shown by a chore runs a message loop of its own, which brings the timer here
+    // again: the wake in hand finishes first.
+    if (waking_) return;
+    waking_ = true;
+    wakeNow_ = TickMs(GetTickCount64());
+    nextFire_ = wakeNow_ + armedWait_;
+    // The chores first: a colon blink they make is drawn by the tick of this same wake.
+    if (wakeNow_ >= choresDue_ - kChoresEarly) RunChores();
+    for (size_t i = 0; i < clients_.size(); ++i)
+        if (clients_[i] && clients_[i]->Schedule().DueBy(wakeNow_)) clients_[i]->Serve();
+    waking_ = false;
+    if (std::exchange(gone_, false)) std::erase(clients_, nullptr);
+    Arm(wakeNow_);
+}
+
+void ProgramTick::RunChores() {
+    const bool secondToo = std::exchange(secondChoresNext_, !secondChoresNext_);
+    for (size_t i = 0; i < clients_.size(); ++i)
+        if (clients_[i]) clients_[i]->RunChores(secondToo);
+    // Every half second on average, never two at one wake after a long sleep.
+    choresDue_ = std::max(choresDue_ + kChoresEvery, Now() + kChoresEarly);
+}
+
+void ProgramTick::DuesChanged() {
+    // A wake plans its next once it has served everything.
+    if (!waking_) Arm(Now());
+}
+
+void ProgramTick::Arm(TickMs now) {
+    if (!owner_) return;
+    TickMs wake = choresDue_;
+    for (TickClient* client : clients_)
+        if (client)
+            if (const std::optional<TickMs> due = client->Schedule().Due()) wake = std::min(wake, *due);
+    const UINT wait = UINT(std::clamp(wake - now, kLeastWait, kChoresEvery));
+    // The timer repeats: it is set again only when it would wake at another interval, or too late.
+    if (wait == armedWait_ && nextFire_ <= now + wait) return;
+    SetTimer(owner_, kTimer, wait, nullptr);
+    armedWait_ = wait;
+    nextFire_ = now + wait;
+}
+
+}  // namespace marvix

@@ -1,0 +1,48 @@
+#pragma once
+
+// The program's one timer. It wakes at the earliest moment any clock's tick is due, serves every
+// clock due then, and runs the half-second chores (the colon blink, the settled save's check, the
+// clock in words, the full-screen and monitor watches) for every clock at the wake nearest them.
+// Timers and wake-ups join it as clients of their own.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "frame/tick_schedule.h"
+
+namespace marvix {
+
+class ProgramTick final : public Heartbeat {
+public:
+    static constexpr UINT_PTR kTimer = 1;
+
+    // The timer is the owner window's: its WM_TIMER comes to Wake.
+    void Attach(HWND owner);
+    void Detach();
+    void Wake();
+    // The chores, due now: tests drive them by hand.
+    void RunChores();
+
+    // Heartbeat
+    TickMs Now() const override;
+    void Join(TickClient& client) override;
+    void Leave(TickClient& client) override;
+    void DuesChanged() override;
+
+private:
+    // The timer set for the earliest due, unless it already wakes in time.
+    void Arm(TickMs now);
+
+    HWND owner_ = nullptr;
+    std::vector<TickClient*> clients_;
+    bool waking_ = false;
+    bool gone_ = false;         // a client left during a wake: its place is taken after it
+    TickMs wakeNow_ = 0;        // the instant of the wake being served
+    TickMs choresDue_ = 0;
+    bool secondChoresNext_ = false;
+    UINT armedWait_ = 0;        // the repeating timer's interval, 0 when not set
+    TickMs nextFire_ = 0;       // when it fires next, as last set or served
+};
+
+}  // namespace marvix
