@@ -19,6 +19,10 @@
 ; the temporary folder.
 
 Unicode true
+; The 64-bit build (made only where 32-bit code cannot run, for its tests) gets a 64-bit setup.
+!ifdef AMD64
+Target amd64-unicode
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true

@@ -1,5 +1,7 @@
 // Clocks for other places, made as a user makes them: in the clocks window, by the keys.
 #include <cmath>
+#include <cstring>
+#include <ranges>
 
 #include "../support/clock_fixture_win.h"
 #include "../support/recording_player.h"
@@ -242,6 +244,56 @@ TEST_F(WorldClocksTest, AZoneWindowsDoesNotKnowShowsLocalTimeAndSaysSoOnce) {
     app_.reset();
     Start();
     EXPECT_EQ(app_->Clocks().size(), 2u);
+}
+
+// One timer serves every clock: three smooth clocks whose second hands step at the same instants
+// wake the program once for each step, and each shows every step. A clock hidden by a
+// double-click waits: no frame reaches it.
+TEST_F(WorldClocksTest, OneTimerServesThreeSmoothClocksAndAHiddenClockWaits) {
+    Store("Smooth", "true");
+    for (auto [number, zone] : {std::pair{1, "Tokyo Standard Time"}, {2, "Eastern Standard Time"}})
+        for (auto [name, value] : {std::pair{"Zone", zone}, {"Smooth", "true"}})
+            RegSetKeyValueA(HKEY_CURRENT_USER, OtherClockKeys(number).clock.c_str(), name, REG_SZ,
+                            value, DWORD(strlen(value) + 1));
+    Start();
+    ASSERT_EQ(app_->Clocks().size(), 3u);
+    // The computer's time runs on from 10:15:30 with the real one; every timer message the program
+    // gets, and every frame each clock shows, is counted.
+    const LocalTime from = time_.time;
+    const ULONGLONG start = GetTickCount64();
+    struct Counts {
+        int wakes = 0;
+        std::vector<unsigned> frames;
+    };
+    const auto run = [&](DWORD ms) {
+        Counts counts;
+        for (const auto& clock : app_->Clocks())
+            counts.frames.push_back(clock->Clock().Face().FramesShown());
+        for (const ULONGLONG until = GetTickCount64() + ms; GetTickCount64() < until;) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            time_.time = AddMilliseconds(from, int64_t(GetTickCount64() - start));
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                counts.wakes += message.message == WM_TIMER;
+                app_->Dispatch(message);
+            }
+        }
+        for (size_t i = 0; i < counts.frames.size(); ++i)
+            counts.frames[i] = app_->Clocks()[i]->Clock().Face().FramesShown() - counts.frames[i];
+        return counts;
+    };
+    run(500);  // settled
+    const Counts three = run(2000);
+    for (const auto& clock : app_->Clocks() | std::views::drop(1))
+        SendMessageA(clock->Clock().Window(), WM_LBUTTONDBLCLK, 0, 0);
+    const Counts one = run(2000);
+
+    EXPECT_GT(three.frames[0], 16u) << "a smooth second hand moves more than 8 times a second";
+    for (unsigned frames : three.frames)
+        EXPECT_NEAR(frames, three.frames[0], 1) << "every clock shows every step of its hand";
+    EXPECT_LE(three.wakes * 10, three.frames[0] * 13) << "one wake serves the three clocks";
+    EXPECT_GT(one.frames[0], 16u);
+    EXPECT_EQ(one.frames[1] + one.frames[2], 0u) << "Tokyo and New York, hidden, wait";
 }
 
 }  // namespace

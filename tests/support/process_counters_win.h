@@ -32,7 +32,12 @@ inline int LiveGdiObjects() {
 #pragma GCC diagnostic ignored "-Warray-bounds"  // MinGW's NtCurrentTeb reads fs:0x18
     const auto* peb = reinterpret_cast<const uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
 #pragma GCC diagnostic pop
-    const auto* table = *reinterpret_cast<const Entry* const*>(peb + 0x94);
+#ifdef _WIN64
+    constexpr size_t kHandleTableAt = 0xF8;
+#else
+    constexpr size_t kHandleTableAt = 0x94;
+#endif
+    const auto* table = *reinterpret_cast<const Entry* const*>(peb + kHandleTableAt);
     if (!table) return -1;
     int live = 0;
     for (int i = 0; i < 0x10000; ++i) live += table[i].object != 0;
