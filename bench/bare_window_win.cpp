@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
         ReleaseDC(hwnd, screen);
         for (int y = 0; y < kSide; y += 10) {
             const RECT band{0, y, kSide, y + 10};
-            FillRect(g_picture, &band, reinterpret_cast<HBRUSH>(INT_PTR(COLOR_WINDOW + 1 + (y / 10) % 8)));
+            FillRect(g_picture, &band,
+                     reinterpret_cast<HBRUSH>(INT_PTR(COLOR_WINDOW + 1 + (y / 10) % 8)));
         }
     }
     SetTimer(hwnd, 1, interval, nullptr);

@@ -1,17 +1,3 @@
-# Cross build for 32-bit Windows with MinGW-w64. The posix thread model gives the standard
-# library its std::mutex (GoogleTest needs it); with the static runtime, winpthread is linked
-# in, so marvix.exe depends on Windows' own DLLs only.
-set(CMAKE_SYSTEM_NAME Windows)
+# The program users get: 32-bit Windows.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Test programs run under 32-bit Wine, in the shared prefix and virtual display of the run.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-exec)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

@@ -33,7 +33,8 @@ struct TickedParts {
 
 class ClockTicker final : public TickClient {
 public:
-    ClockTicker(Heartbeat& heartbeat, const TickedParts& parts) : heartbeat_(heartbeat), p_(parts) {}
+    ClockTicker(Heartbeat& heartbeat, const TickedParts& parts)
+        : heartbeat_(heartbeat), p_(parts) {}
     ~ClockTicker() { End(); }
     ClockTicker(const ClockTicker&) = delete;
     ClockTicker& operator=(const ClockTicker&) = delete;

@@ -3,10 +3,10 @@
 #include <oleacc.h>
 #include <windowsx.h>
 
-#include "clock/resource.h"
 #include "base/program.h"
 #include "base/scoped_handles_win.h"
 #include "base/window_thunk_win.h"
+#include "clock/resource.h"
 #include "windows/accessible_win.h"
 #include "windows/screen_clamp_win.h"
 

@@ -9,12 +9,12 @@
 
 #include <string>
 
+#include "base/gdi_surface_win.h"
+#include "base/geometry.h"
 #include "clock/clock_owner_win.h"
 #include "clock/layered_outline_win.h"
 #include "clock/tray_icon_win.h"
 #include "clock/window_drag_win.h"
-#include "base/gdi_surface_win.h"
-#include "base/geometry.h"
 
 namespace marvix {
 

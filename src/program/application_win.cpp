@@ -36,9 +36,8 @@ bool IsUserInput(UINT message) {
 Application::Application(HINSTANCE instance, TimeSource& clock,
                          SettingsWindowFactory settingsWindows)
     : instance_(instance),
-      time_(clock),
-      settingsWindows_(settingsWindows),
-      help_(std::make_unique<HelpWindow>(*this)) {}
+      clocks_(*this, clock, settingsWindows),
+      help_(std::make_unique<HelpWindow>(windowsHost_)) {}
 
 Application::~Application() {
     help_.reset();
@@ -46,7 +45,7 @@ Application::~Application() {
     // Every clock's windows go before the classes they were made from; the clocks save as they
     // go, the first last.
     ending_ = stopping_ = true;
-    while (!clocks_.empty()) clocks_.pop_back();
+    clocks_.Clear();
     tick_.Detach();
     if (owner_) DestroyWindow(owner_);
 }
@@ -62,8 +61,8 @@ constexpr UINT kAfterHandlerMessage = WM_APP + 1;
 LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The taskbar button activates this window; the user means the clock.
     if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && HasClock() &&
-        IsWindowVisible(Clock().Window())) {
-        SetForegroundWindow(Clock().Window());
+        IsWindowVisible(FirstClock().Clock().Window())) {
+        SetForegroundWindow(FirstClock().Clock().Window());
         return 0;
     }
     if (message == WM_TIMER && wParam == ProgramTick::kTimer) {
@@ -75,7 +74,13 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == kAfterHandlerMessage) {
-        DropGoneClocks();
+        if (!stopping_) {
+            // The clocks window lists the live clocks before the others are let go.
+            if (clocksWindow_) clocksWindow_->ShowSettings();
+            clocks_.DropGone([&](ClockHost& gone) {
+                if (openedFrom_ == &gone) openedFrom_ = nullptr;
+            });
+        }
         for (std::string text : std::exchange(toTell_, {})) ShowMessage(text);
         return 0;
     }
@@ -109,18 +114,9 @@ bool Application::Create() {
     ShowWindow(owner_, SW_SHOWNOACTIVATE);
     tick_.Attach(owner_);
 
-    clocks_.push_back(MakeClock(FirstClockKeys()));
-    if (!clocks_.front()->Create()) return false;
-    for (int number : StoredClockNumbers()) {
-        std::unique_ptr<ClockHost> clock = MakeClock(OtherClockKeys(number));
-        if (clock->Create()) clocks_.push_back(std::move(clock));
-    }
-    for (const auto& clock : clocks_) clock->ShowAtStart();
+    if (!clocks_.CreateStored()) return false;
+    for (const auto& clock : clocks_.All()) clock->ShowAtStart();
     return true;
-}
-
-std::unique_ptr<ClockHost> Application::MakeClock(ClockKeys keys) {
-    return std::make_unique<ClockHost>(*this, time_, settingsWindows_, std::move(keys));
 }
 
 int Application::Run() {
@@ -162,10 +158,6 @@ HFONT Application::DialogFont(int dpi, bool bold) {
 
 void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }
 
-std::vector<Rect> Application::OpenSettingsFrames() const {
-    return clocks_.front()->OpenSettingsFrames();
-}
-
 void Application::ShowHelp(const Rect& clock, std::span<const Rect> clearOf) {
     help_->ShowTopic(HelpWindow::kContents, clock, clearOf);
 }
@@ -175,53 +167,32 @@ void Application::ShowHelpFor(HWND window) {
     char className[32] = {};
     GetClassNameA(window, className, sizeof className);
     ClockHost* owner = &FirstClock();
-    for (const auto& clock : clocks_)
+    for (const auto& clock : clocks_.All())
         if (clock->OwnsWindow(window) || clock->OwnsWindow(GetWindow(window, GW_OWNER)))
             owner = clock.get();
     const Rect clock = owner->Clock().Parts().place.Frame();
     help_->ShowTopic(className, WindowFrame(window), {&clock, 1});
 }
 
-void Application::StopProgram() { StopClocks(nullptr); }
-
-void Application::StopClocks(const ClockHost* going) {
+void Application::StopProgram() {
     stopping_ = true;
-    // The others first, the first clock last; `going` is on its way already.
-    std::vector<ClockHost*> live = LiveClocks();
-    for (auto clock = live.rbegin(); clock != live.rend(); ++clock)
-        if (*clock != going) DestroyWindow((*clock)->Clock().Window());
+    clocks_.StopAll(nullptr);
 }
 
 void Application::ClockGone(ClockHost& clock) {
     if (ending_) return;
     // Closed by the system (a log-off, or a close sent to the window as taskkill sends it): every
     // clock is saved and kept. Only the user's Remove takes a clock away.
-    if (!clock.WasRemoved() && !stopping_) StopClocks(&clock);
+    if (!clock.WasRemoved() && !stopping_) {
+        stopping_ = true;
+        clocks_.StopAll(&clock);
+    }
     // The clock's window is still being destroyed: it counts as gone.
     const std::vector<ClockHost*> live = LiveClocks();
     if (stopping_ && std::ranges::all_of(live, [&](ClockHost* other) { return other == &clock; }))
         PostQuitMessage(0);
     PostMessageA(owner_, kAfterHandlerMessage, 0, 0);
     if (!stopping_) ReadingsChanged();
-}
-
-void Application::DropGoneClocks() {
-    if (stopping_) return;
-    // The clocks window lists the live clocks before the others are let go.
-    if (clocksWindow_) clocksWindow_->ShowSettings();
-    std::erase_if(clocks_, [&](const std::unique_ptr<ClockHost>& clock) {
-        const bool gone = !clock->IsFirst() && !clock->IsLive();
-        if (gone && openedFrom_ == clock.get()) openedFrom_ = nullptr;
-        return gone;
-    });
-}
-
-std::vector<Rect> Application::OtherClockFrames(const ClockHost& clock) const {
-    std::vector<Rect> frames;
-    for (ClockHost* other : LiveClocks())
-        if (other != &clock && IsWindowVisible(other->Clock().Window()))
-            frames.push_back(other->Clock().Parts().place.Frame());
-    return frames;
 }
 
 void Application::ShowClocksFromTray() {
@@ -267,61 +238,14 @@ void Application::TellLater(std::string text) {
 }
 
 void Application::ReadingsChanged() {
-    if (clocks_.empty() || !clocks_.front()->IsLive()) return;
+    if (!HasClock()) return;
     std::vector<PlaceReading> places;
     for (ClockHost* clock : LiveClocks())
         if (!clock->IsFirst())
             places.push_back(
                 {clock->Name(), clock->Clock().ClockTime().Now(), clock->Model().Settings()});
-    Clock().ShowInTray(TrayTip(Clock().Words().Text(), places));
-}
-
-namespace {
-
-// The label a new clock copies reads where its colour stands out at 4.5 to 1 from the face under
-// it; else it is black or white, whichever stands out more (a black label on the navy 24-hour
-// face was all but invisible). The user's own choice, made later, stays as it is.
-void GiveLabelAReadableColour(RunningClock& clock) {
-    const ClockSettings& s = clock.Settings();
-    GdiSurface& face = clock.Face().Pictures().face;
-    const Size text = face.TextExtent(s.Label, LabelFont(s));
-    const Rect under = Rect::At(LabelPlace(s, face.GetSize(), text), text);
-    const Colour readable = ReadableOn(MeanColourIn(face, under), s.LabelColour.value);
-    if (readable == s.LabelColour.value) return;
-    clock.Parts().model.Edit().LabelColour = {ColourText(readable), readable};
-}
-
-}  // namespace
-
-ClockHost* Application::AddClock(ClockHost& from, const std::string& zone,
-                                 const std::string& label) {
-    std::unique_ptr<ClockHost> clock = MakeClock(OtherClockKeys(FreeClockNumber()));
-    from.Clock().Parts().look.ReadDisplayFonts();
-    ClockSettings copy = from.Model().Written(WrittenTo::Registry);
-    WithoutSounds(copy);
-    copy.Zone = zone;
-    copy.Label = label;
-    copy.LabelShow = true;
-    copy.Tray = false;
-    // Stored before its window reads them: the new clock starts as any stored clock does.
-    if (!WriteClockSettings(copy, clock->Keys())) return nullptr;
-    if (!clock->Create()) {
-        RemoveClockKeys(clock->Keys().number);
-        return nullptr;
-    }
-    GiveLabelAReadableColour(clock->Clock());
-    // Clear of the menu and the clocks window it was asked from too, where there is room.
-    std::vector<Rect> windows = from.OpenSettingsFrames();
-    if (const std::optional<Rect> menu = from.MenuFrame()) windows.push_back(*menu);
-    if (clocksWindow_ && clocksWindow_->IsVisible())
-        windows.push_back(WindowFrame(clocksWindow_->Window()));
-    clock->Clock().PlaceBeside(from.Clock().Parts().place.Frame(), OtherClockFrames(*clock),
-                               windows);
-    from.KeepWindowsClearOf(clock->Clock().Parts().place.Frame());
-    clock->ShowAtStart();
-    clocks_.push_back(std::move(clock));
-    ReadingsChanged();
-    return clocks_.back().get();
+    RunningClock& first = FirstClock().Clock();
+    first.ShowInTray(TrayTip(first.Words().Text(), places));
 }
 
 void Application::ShowClocksWindow(ClockHost& clock) {
@@ -331,21 +255,21 @@ void Application::ShowClocksWindow(ClockHost& clock) {
 
 ClocksWindow& Application::ClocksList() {
     if (!clocksWindow_) {
-        clocksWindow_ = std::make_unique<ClocksWindow>(clocksHost_, *this);
+        clocksWindow_ = std::make_unique<ClocksWindow>(windowsHost_, *this);
         if (!clocksWindow_->Create()) ReportFailureOnce("Cannot create the clocks window.");
     }
     return *clocksWindow_;
 }
 
-std::vector<ClockHost*> Application::LiveClocks() const {
-    std::vector<ClockHost*> live;
-    for (const auto& clock : clocks_)
-        if (clock->IsLive()) live.push_back(clock.get());
-    return live;
-}
-
 bool Application::AddClockFor(const std::string& zone, const std::string& label) {
-    return AddClock(OpenedFrom(), zone, label) != nullptr;
+    ClockHost& from = OpenedFrom();
+    // Clear of the windows it was asked from too, where there is room.
+    std::vector<Rect> windows = from.OpenSettingsFrames();
+    if (clocksWindow_ && clocksWindow_->IsVisible())
+        windows.push_back(WindowFrame(clocksWindow_->Window()));
+    if (!clocks_.Add(from, zone, label, std::move(windows))) return false;
+    ReadingsChanged();
+    return true;
 }
 
 }  // namespace marvix

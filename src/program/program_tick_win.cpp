@@ -81,7 +81,8 @@ void ProgramTick::Arm(TickMs now) {
     TickMs wake = choresDue_;
     for (TickClient* client : clients_)
         if (client)
-            if (const std::optional<TickMs> due = client->Schedule().Due()) wake = std::min(wake, *due);
+            if (const std::optional<TickMs> due = client->Schedule().Due())
+                wake = std::min(wake, *due);
     const UINT wait = UINT(std::clamp(wake - now, kLeastWait, kChoresEvery));
     // The timer repeats: it is set again only when it would wake at another interval, or too late.
     if (wait == armedWait_ && nextFire_ <= now + wait) return;

@@ -37,12 +37,12 @@ private:
     HWND owner_ = nullptr;
     std::vector<TickClient*> clients_;
     bool waking_ = false;
-    bool gone_ = false;         // a client left during a wake: its place is taken after it
-    TickMs wakeNow_ = 0;        // the instant of the wake being served
+    bool gone_ = false;   // a client left during a wake: its place is taken after it
+    TickMs wakeNow_ = 0;  // the instant of the wake being served
     TickMs choresDue_ = 0;
     bool secondChoresNext_ = false;
-    UINT armedWait_ = 0;        // the repeating timer's interval, 0 when not set
-    TickMs nextFire_ = 0;       // when it fires next, as last set or served
+    UINT armedWait_ = 0;   // the repeating timer's interval, 0 when not set
+    TickMs nextFire_ = 0;  // when it fires next, as last set or served
 };
 
 }  // namespace marvix

@@ -280,7 +280,8 @@ TEST_F(ClockWindowTest, ASmoothTickSleepsOverUnchangedStepsUntilSomethingElseMay
     clock.Parts().model.Edit().Smooth = false;
     clock.Parts().look.Retime();
     clock.Ticker().Tick();
-    EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), 250u) << "the standard tick never sleeps longer";
+    EXPECT_EQ(clock.Ticker().Schedule().NextTickIn(), 250u)
+        << "the standard tick never sleeps longer";
 }
 
 // No key or click comes with these edits: the edit itself brings the tick to its next step, and

@@ -132,7 +132,8 @@ TEST_F(ControlMenuTest, TrayAtStartKeepsTheClockHidden) {
     EXPECT_TRUE(Clock().Tray().IsAdded());
     Clock().Ticker().Tick();
     EXPECT_FALSE(IsWindowVisible(ClockHwnd()));
-    EXPECT_TRUE(Clock().Ticker().Schedule().Running()) << "hidden at start, the clock goes on ticking";
+    EXPECT_TRUE(Clock().Ticker().Schedule().Running())
+        << "hidden at start, the clock goes on ticking";
 }
 
 TEST_F(ControlMenuTest, RightButtonOpensTheMenuOrWithStillOffTheExitConfirmation) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "../support/counted_allocations.h"
 #include "../support/fixed_clock.h"
 #include "../support/recording_player.h"
 #include "clock/clock_pictures_win.h"
@@ -16,17 +17,6 @@
 #include "frame/frame_cache.h"
 #include "frame/tick_plan.h"
 #include "settings/settings_table.h"
-
-// Every allocation of this test program is counted, for the test that a steady tick makes none.
-std::atomic<long> g_allocations{0};
-
-void* operator new(std::size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace marvix {
 namespace {

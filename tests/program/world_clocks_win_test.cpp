@@ -96,7 +96,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
         const RECT first = WindowRect(ClockHwnd()), other = WindowRect(c.clock.Clock().Window());
         EXPECT_FALSE(IntersectRect(&both, &first, &other)) << "beside the first, clear of it";
     }
-    const std::string tip = app_->Clock().Tray().Tip();
+    const std::string tip = app_->FirstClock().Clock().Tray().Tip();
     EXPECT_EQ(tip.rfind("10:15", 0), 0u) << tip;
     EXPECT_NE(tip.find("\nTokyo 19:15 Monday\nNew York 05:15 Monday"), std::string::npos) << tip;
 
@@ -203,7 +203,7 @@ TEST_F(WorldClocksTest, PlacesFindTheirZonesAndFiveClocksShareTheTip) {
     ASSERT_EQ(app_->Clocks().size(), 5u) << ::testing::PrintToString(messages_.Texts());
     EXPECT_EQ(app_->Clocks()[1]->Model().Settings().Zone, "India Standard Time");
     // The tip tells of the alarm once the change has settled.
-    const auto tip = [&] { return std::string(app_->Clock().Tray().Tip()); };
+    const auto tip = [&] { return std::string(app_->FirstClock().Clock().Tray().Tip()); };
     ASSERT_TRUE(WaitFor([&] { return tip().find(", alarm at ") != std::string::npos; }, 5000));
     EXPECT_LE(tip().size(), 127u);
     for (size_t i = 0; i < std::size(places); ++i) {

@@ -67,7 +67,8 @@ TEST_F(SettledSaveTest, TheClocksOwnChangesAreSavedAsTheyHappen) {
     CountingRegistry registry;
     Clock().Saver().UseStore(registry);
     auto settle = [&] {
-        for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().Ticker().SaveWhenSettled();
+        for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check)
+            Clock().Ticker().SaveWhenSettled();
         while (Clock().Saver().IsSaving()) Sleep(10);
     };
     SendMessageA(ClockHwnd(), WM_LBUTTONDBLCLK, 0, 0);  // into the tray
@@ -101,7 +102,8 @@ TEST_F(SettledSaveTest, AClockLeftAloneForAMinuteWritesNothing) {
     EXPECT_EQ(registry.writes, 0);
 
     Clock().Parts().model.Edit().HWT = 5;
-    for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check) Clock().Ticker().SaveWhenSettled();
+    for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check)
+        Clock().Ticker().SaveWhenSettled();
     while (Clock().Saver().IsSaving()) Sleep(10);
     EXPECT_EQ(registry.writes, int(ExitSettings().size())) << "one save of the whole record";
     Clock().Ticker().SaveWhenSettled();

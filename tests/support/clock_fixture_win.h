@@ -40,8 +40,8 @@ protected:
         EXPECT_TRUE(app_->Create());
         return *app_;
     }
-    RunningClock& Clock() { return app_->Clock(); }
-    HWND ClockHwnd() { return app_->Clock().Window(); }
+    RunningClock& Clock() { return app_->FirstClock().Clock(); }
+    HWND ClockHwnd() { return app_->FirstClock().Clock().Window(); }
     // Ends the program as "STOP" does; the clock window saves the settings as it goes.
     void Stop() { app_->StopProgram(); }
 
