@@ -3,6 +3,8 @@
 // copy of its face, and one whole tick of the running clock (timer, composition and paint).
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -207,8 +209,17 @@ int main(int argc, char** argv) {
     // Three clocks, all served by the program's one timer. The first three seconds let the edit
     // settle and be saved (the save and the words read anew allocate), so that the next ten are
     // the steady tick's.
+    const auto workingSet = [] {
+        PROCESS_MEMORY_COUNTERS counters{};
+        GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+        return double(counters.WorkingSetSize) / 1024;
+    };
+    const double oneClock = workingSet();
     app.AddClockFor("Tokyo Standard Time", "Tokyo");
+    const double twoClocks = workingSet();
     app.AddClockFor("Eastern Standard Time", "New York");
+    std::printf("working set             one clock %8.0f KiB   each more %6.0f and %6.0f KiB\n",
+                oneClock, twoClocks - oneClock, workingSet() - twoClocks);
     for (bool smooth : {false, true}) {
         for (ClockHost* other : app.LiveClocks()) {
             other->Model().Edit().Smooth = smooth;

@@ -25,21 +25,22 @@ constexpr DialogLayout kLayout{
 AlarmWindow::AlarmWindow(SettingsWindowHost& host) : SettingsDialog(host, kLayout) {}
 
 void AlarmWindow::CreateControls() {
-    AddControl(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, {12, 10, 248, 30}, kTime);
-    AddControl(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, {12, 32, 248, 48},
-               kLabel);
-    AddControl(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, {12, 50, 248, 84}, kNote);
-    AddControl(kButtons, "BUTTON", "Snooze", BS_PUSHBUTTON | WS_TABSTOP, {12, 90, 76, 113},
-               kSnooze);
-    HWND minutes = AddControl(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                              {82, 90, 178, 200}, kSnoozeMinutes);
+    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, {12, 10, 248, 30}, kTime);
+    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, {12, 32, 248, 48},
+                   kLabel);
+    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, {12, 50, 248, 84}, kNote);
+    Controls().Add(kButtons, "BUTTON", "Snooze", BS_PUSHBUTTON | WS_TABSTOP, {12, 90, 76, 113},
+                   kSnooze);
+    HWND minutes =
+        Controls().Add(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                       {82, 90, 178, 200}, kSnoozeMinutes);
     for (int choice : kSnoozeChoices) {
         const std::string text = std::to_string(choice) + " minutes";
         SendMessageA(minutes, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     DescribeControl(minutes, {.name = "Snooze for"});
-    AddControl(kButtons, "BUTTON", "Dismiss", BS_DEFPUSHBUTTON | WS_TABSTOP, {184, 90, 248, 113},
-               kDismiss);
+    Controls().Add(kButtons, "BUTTON", "Dismiss", BS_DEFPUSHBUTTON | WS_TABSTOP,
+                   {184, 90, 248, 113}, kDismiss);
 }
 
 // The snooze the clock remembers; a stored length not offered shows the nearest one offered.

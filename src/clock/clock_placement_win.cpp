@@ -22,11 +22,6 @@ void ClockPlacement::RefreshScreens() {
     ReadMonitors(monitors_);
 }
 
-bool ClockPlacement::MonitorsChanged() {
-    ReadMonitors(monitorsSeen_);
-    return monitorsSeen_ != monitors_;
-}
-
 Rect ClockPlacement::Desktop() const {
     Rect desktop;
     for (const Monitor& monitor : monitors_) desktop = Union(desktop, monitor.bounds);

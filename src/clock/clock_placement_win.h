@@ -47,8 +47,6 @@ public:
     Size ScreenArea() const override { return model_.Live().screen; }
     // The rectangle holding every monitor, as last taken.
     Rect Desktop() const override;
-    // Looks at the monitors; returns whether they or a work area changed since they were taken.
-    bool MonitorsChanged();
 
     // Holds the window on the work area of its monitor, or with IgnoreBoundary brings it back
     // only from off every monitor; returns whether it moved.
@@ -80,7 +78,6 @@ private:
     HWND window_ = nullptr;
     RECT frame_{};
     std::vector<Monitor> monitors_;
-    std::vector<Monitor> monitorsSeen_;  // the last look's, kept so that a look allocates nothing
     OverlayStyle overlay_;
     LayeredOutline* outline_ = nullptr;
     double scale_ = 1.0;

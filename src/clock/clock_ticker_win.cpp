@@ -15,15 +15,17 @@ void ClockTicker::End() {
     heartbeat_.Leave(*this);
 }
 
-void ClockTicker::RunChores(bool secondToo) {
+void ClockTicker::RunChores(const Chores& due) {
     BlinkColons();
     SaveWhenSettled();
     // The clock in words is read the tick's pause in the tray notwithstanding.
     p_.words.Read();
     WatchFullScreen();
-    if (!secondToo) return;
-    WatchMonitors();
-    if (p_.schedule.Running()) PaceTickTock();
+    // Monitors plugged or unplugged, or a work area changed, are handled as WM_DISPLAYCHANGE
+    // handles them: Windows sends that message, but Wine sends no window any word of a monitor
+    // the X server took away.
+    if (due.monitorsChanged) p_.placement.DisplaysChanged();
+    if (due.secondToo && p_.schedule.Running()) PaceTickTock();
 }
 
 void ClockTicker::Tick() {
@@ -57,10 +59,6 @@ void ClockTicker::SaveWhenSettled() {
     // What a save writes includes the fonts, read from the registry if never read yet.
     p_.face.ReadDisplayFonts();
     if (p_.saver.SaveIfSettled(p_.model)) p_.words.ReadFromSettled();
-}
-
-void ClockTicker::WatchMonitors() {
-    if (p_.placement.MonitorsChanged()) p_.placement.DisplaysChanged();
 }
 
 void ClockTicker::WatchFullScreen() {

@@ -47,7 +47,7 @@ public:
     // TickClient, public so that tests and benchmarks can drive the clock step by step.
     const TickSchedule& Schedule() const override { return p_.schedule; }
     void Serve() override { Tick(); }
-    void RunChores(bool secondToo) override;
+    void RunChores(const Chores& due) override;
     void Tick();
     // The one-second step of the tick and tock sounds.
     void PaceTickTock();
@@ -60,10 +60,6 @@ public:
     // window is in front on its monitor, and shows again where it was when that window goes. It
     // ticks on meanwhile: its alarms still ring.
     void WatchFullScreen();
-    // Monitors plugged or unplugged, or a work area changed, are handled as WM_DISPLAYCHANGE
-    // handles them. Windows sends that message, but Wine sends no window any word of a monitor
-    // the X server took away; the look costs a fifth of a millisecond there.
-    void WatchMonitors();
 
 private:
     HWND Window() const { return p_.window.Window(); }

@@ -166,8 +166,8 @@ void ControlMenuWindow::CreateControls() {
     // One group of tab stops: Tab and the arrows go from panel to panel, Enter and Space press.
     for (const PanelLook& look : kPanelLooks) {
         HWND panel =
-            AddControl(ControlKind::kPanels, "BUTTON", look.caption, BS_OWNERDRAW | WS_TABSTOP,
-                       Rect::At({14, look.top}, {109, look.height}), look.id);
+            Controls().Add(ControlKind::kPanels, "BUTTON", look.caption, BS_OWNERDRAW | WS_TABSTOP,
+                           Rect::At({14, look.top}, {109, look.height}), look.id);
         DescribeControl(panel, {.role = ROLE_SYSTEM_PUSHBUTTON, .name = look.caption});
     }
 }

@@ -19,11 +19,11 @@ ExitConfirmationWindow::ExitConfirmationWindow(SettingsWindowHost& host, Program
 
 void ExitConfirmationWindow::CreateControls() {
     // Wide enough for its caption, which the frame used to cut at its last letter.
-    AddControl(kGroupBoxes, "BUTTON", "Exit Program Yes/No?", BS_GROUPBOX, {4, 2, 147, 55}, -1);
-    AddControl(kButtons, "BUTTON", "Yes", BS_PUSHBUTTON | WS_TABSTOP, Rect::At({30, 24}, {33, 20}),
-               kYes);
-    AddControl(kButtons, "BUTTON", "No", BS_DEFPUSHBUTTON | WS_TABSTOP,
-               Rect::At({88, 24}, {33, 20}), kNo);
+    Controls().Add(kGroupBoxes, "BUTTON", "Exit Program Yes/No?", BS_GROUPBOX, {4, 2, 147, 55}, -1);
+    Controls().Add(kButtons, "BUTTON", "Yes", BS_PUSHBUTTON | WS_TABSTOP,
+                   Rect::At({30, 24}, {33, 20}), kYes);
+    Controls().Add(kButtons, "BUTTON", "No", BS_DEFPUSHBUTTON | WS_TABSTOP,
+                   Rect::At({88, 24}, {33, 20}), kNo);
 }
 
 bool ExitConfirmationWindow::OnCommand(int id, int notification) {

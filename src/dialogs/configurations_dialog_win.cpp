@@ -114,25 +114,25 @@ void ConfigurationsWindow::CreateControls() {
     constexpr int kInner = kWidth - 16;
     constexpr DWORD kList =
         LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP;
-    AddControl(kLabels, "STATIC", "Load  Clock Configuration", SS_CENTER,
-               Rect::At({0, 8}, {kWidth, 14}), kLoadHeading);
-    HWND drives = AddControl(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                             Rect::At({8, 26}, {kInner, 200}), kDriveBox);
-    AddControl(kLabels, "STATIC", "", SS_LEFT | SS_PATHELLIPSIS | SS_NOPREFIX,
-               Rect::At({8, 52}, {kInner, 14}), kFolderPath);
+    Controls().Add(kLabels, "STATIC", "Load  Clock Configuration", SS_CENTER,
+                   Rect::At({0, 8}, {kWidth, 14}), kLoadHeading);
+    HWND drives = Controls().Add(kLists, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                                 Rect::At({8, 26}, {kInner, 200}), kDriveBox);
+    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_PATHELLIPSIS | SS_NOPREFIX,
+                   Rect::At({8, 52}, {kInner, 14}), kFolderPath);
     HWND folders =
-        AddControl(kLists, "LISTBOX", "", kList, Rect::At({8, 68}, {kInner, 97}), kFolderList);
-    HWND files = AddControl(kLists, "LISTBOX", "", kList | LBS_SORT,
-                            Rect::At({8, 172}, {kInner, 97}), kFileList);
+        Controls().Add(kLists, "LISTBOX", "", kList, Rect::At({8, 68}, {kInner, 97}), kFolderList);
+    HWND files = Controls().Add(kLists, "LISTBOX", "", kList | LBS_SORT,
+                                Rect::At({8, 172}, {kInner, 97}), kFileList);
     // Two short: an etched line's window grows two pixels along it.
-    AddControl(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 277}, {kWidth - 2, 2}),
-               kSeparator);
-    AddControl(kLabels, "STATIC", "Save  Clock Configuration", SS_CENTER,
-               Rect::At({0, 285}, {kWidth, 14}), kSaveHeading);
-    HWND saveName = AddControl(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-                               Rect::At({8, 302}, {kInner, 21}), kNameBox);
-    AddControl(kButtons, "BUTTON", "Save", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({8, 328}, {kInner, 23}), kSaveButton);
+    Controls().Add(kPanels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 277}, {kWidth - 2, 2}),
+                   kSeparator);
+    Controls().Add(kLabels, "STATIC", "Save  Clock Configuration", SS_CENTER,
+                   Rect::At({0, 285}, {kWidth, 14}), kSaveHeading);
+    HWND saveName = Controls().Add(kEdits, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
+                                   Rect::At({8, 302}, {kInner, 21}), kNameBox);
+    Controls().Add(kButtons, "BUTTON", "Save", BS_PUSHBUTTON | WS_TABSTOP,
+                   Rect::At({8, 328}, {kInner, 23}), kSaveButton);
     // The lists and the field have no label of their own beside them: what a screen reader
     // calls them.
     DescribeControl(drives, {.name = "Load from drive"});

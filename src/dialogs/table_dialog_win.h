@@ -1,19 +1,8 @@
 #pragma once
 
-// A settings window made from its table of controls: the binder. It creates the controls in
-// table order (which is the Tab order), fills them from the settings in ShowSettings and stores a
-// user's change in the bound setting, then tells the dialog, which applies the few effects
-// beyond the setting.
-//
-// Filling never writes. It runs behind a guard: the notifications that setting a control's
-// value sends (an edit's EN_CHANGE) are not a user's change. A field shows its value held to
-// its bounds; the setting keeps what it holds until the user changes the field. A field the user
-// is typing in is never filled: only leaving it (or Enter) shows it again, with the value the clock
-// has (a length as the hand is drawn). Escape in a field puts back what it held when it took the
-// focus.
-//
-// A number field lets in only what can make a number within its bounds, and its tooltip says
-// them. A control that does nothing while a box is ticked is greyed (IdleWhile).
+// A settings window made from its table of controls: the binder. It creates the controls in table
+// order (the Tab order), fills them from the settings and stores a user's change in the bound
+// setting, then tells the dialog, which applies the few effects beyond the setting.
 
 #include <optional>
 #include <span>
@@ -26,6 +15,7 @@
 #include <commctrl.h>
 
 #include "dialogs/dialog_table.h"
+#include "dialogs/row_windows_win.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
@@ -42,7 +32,7 @@ public:
     void ShowSettings() final;
     // The control of that role (the first of its windows), for the dialog and for tests.
     HWND Control(ControlId id) const;
-    std::span<const ControlRow> Rows() const { return rows_; }
+    std::span<const ControlRow> Rows() const { return rows_.Rows(); }
     // What the control's tooltip says, as the tooltips have it.
     std::string Tip(ControlId id) const;
     // What a colour panel is painted in: its colour, and its caption in one readable on it.
@@ -74,8 +64,7 @@ protected:
         return stored;
     }
 
-    // A spin edit that holds a value of the dialog's own: its value held to its bounds, and
-    // setting it (behind the guard).
+    // A spin edit holding a value of the dialog's own: its value held to its bounds, and set.
     int32_t HeldValue(ControlId id) const;
     void SetFieldValue(ControlId id, int32_t value);
 
@@ -93,47 +82,21 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Row i owns the identifiers kFirstId + 16 i onward: its control, then a radio group's items
-    // or a spin edit's arrows.
-    static constexpr int kFirstId = 1000, kIdsPerRow = 16;
-    static constexpr int kArrowsItem = 1;
-
     // Whether a fill may set the text of the field the user is typing in: only when they leave.
     // The field left then shows the value it stored, held to its bounds; what the clock makes of
     // a derived value (a length the face overrules) comes with the next fill.
     enum class Typing { Keep, Overwrite };
-    const ControlRow* RowOf(HWND control) const;
-    // The row a control identifier belongs to (a radio item's, an arrow's), or nullptr.
-    const ControlRow* RowOfId(int id) const;
-    size_t IndexOf(const ControlRow& row) const { return static_cast<size_t>(&row - rows_.data()); }
     void CreateControl(const ControlRow& row);
-    void CreateArrows(const ControlRow& row);
-    // Whether a key typed in a number field may go in.
-    bool LetsIn(HWND field, char typed) const;
     void ShowBounds(const ControlRow& row, SpinBounds bounds);
-    // The field's tool in the tooltips, with its text.
-    TOOLINFOA TipOf(HWND field, char* text) const;
-    // Greys the rows that do nothing while the setting of `box` (a box, a radio group) holds what
-    // it holds, and brings back the others.
-    void ShowIdleRows(const ControlRow& box);
     void ShowRow(const ControlRow& row, Typing typing = Typing::Keep);
     void ShowSpinEdit(const ControlRow& row, const SettingDef& def, Typing typing);
-    void ShowText(HWND control, const std::string& text, Typing typing);
     void StoreUserChange(const ControlRow& row, int item, int notification);
     // The user is done with the field: a value typed to apply when settled applies now, and the
     // field shows the value held to its bounds.
     void FieldLeft(const ControlRow& row);
     void Settle(const ControlRow& row);
-    // What the field's text reads as, held to its bounds; nothing when it is no number.
-    std::optional<int32_t> TypedValue(const ControlRow& row) const;
-    void ColourPanelClick(const ControlRow& row);
-    void FontButtonClick(const ControlRow& row);
-    void Browse(const ControlRow& row);
-    LRESULT ColourStatic(HDC dc, HWND control);
-    void DrawColourPanel(const DRAWITEMSTRUCT& item);
 
-    std::span<const ControlRow> rows_;
-    std::vector<HWND> windows_;            // per row: its window (a radio group's first item)
+    RowWindows rows_;
     std::vector<COLORREF> panelColours_;   // per row: what a colour panel shows
     std::vector<SpinBounds> shownBounds_;  // per row: the bounds its arrows and tooltip have
     HWND tips_ = nullptr;                  // the tooltips, owned by the window

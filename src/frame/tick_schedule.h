@@ -70,15 +70,21 @@ private:
     TickMs due_ = 0;
 };
 
+// The chores due at a wake: those of every half second, and with `secondToo` those of every
+// second; the program looks at the monitors once for all its clocks.
+struct Chores {
+    bool secondToo = false;
+    bool monitorsChanged = false;
+};
+
 // What rides on the heartbeat: a clock now, timers and wake-ups later.
 class TickClient {
 public:
     virtual const TickSchedule& Schedule() const = 0;
     // Its tick, due now.
     virtual void Serve() = 0;
-    // The chores of every half second (and, with `secondToo`, of every second), run at the wake
-    // that falls nearest them for every client at once.
-    virtual void RunChores(bool secondToo) = 0;
+    // The chores, run at the wake that falls nearest them for every client at once.
+    virtual void RunChores(const Chores& due) = 0;
 
 protected:
     ~TickClient() = default;

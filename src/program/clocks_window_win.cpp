@@ -38,45 +38,45 @@ void ClocksWindow::CreateControls() {
     const auto addList = [&](const char* name, Rect place, int id) {
         constexpr DWORD kList =
             LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
-        DescribeControl(AddControl(kLists, "LISTBOX", "", kList, place, id), {.name = name});
+        DescribeControl(Controls().Add(kLists, "LISTBOX", "", kList, place, id), {.name = name});
     };
-    AddControl(kLabels, "STATIC", "Clocks:", 0, Rect::At({8, 8}, {200, 14}), -1);
+    Controls().Add(kLabels, "STATIC", "Clocks:", 0, Rect::At({8, 8}, {200, 14}), -1);
     addList("Clocks", Rect::At({8, 24}, {284, 76}), kClockList);
     // The chosen clock's label: its words (with Remove beside them), whether the face shows
     // them, their letters, and their place, as a digital display is placed: centred, or at a
     // face pixel.
-    AddControl(kLabels, "STATIC", "Its label:", 0, Rect::At({8, 109}, {56, 14}), -1);
-    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({66, 106}, {140, 21}), kClockLabel);
-    AddControl(kButtons, "BUTTON", "Remove", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({212, 105}, {80, 22}), kRemove);
-    AddControl(kButtons, "BUTTON", "On the clock", BS_AUTOCHECKBOX | WS_TABSTOP,
-               Rect::At({8, 134}, {110, 17}), kLabelShown);
-    AddControl(kButtons, "BUTTON", "Letters\x85", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({126, 131}, {80, 22}), kLabelLetters);
-    AddControl(kButtons, "BUTTON", "Centred", BS_AUTOCHECKBOX | WS_TABSTOP,
-               Rect::At({8, 160}, {72, 17}), kLabelCentred);
+    Controls().Add(kLabels, "STATIC", "Its label:", 0, Rect::At({8, 109}, {56, 14}), -1);
+    Controls().Add(kEdits, "EDIT", "", kEdit, Rect::At({66, 106}, {140, 21}), kClockLabel);
+    Controls().Add(kButtons, "BUTTON", "Remove", BS_PUSHBUTTON | WS_TABSTOP,
+                   Rect::At({212, 105}, {80, 22}), kRemove);
+    Controls().Add(kButtons, "BUTTON", "On the clock", BS_AUTOCHECKBOX | WS_TABSTOP,
+                   Rect::At({8, 134}, {110, 17}), kLabelShown);
+    Controls().Add(kButtons, "BUTTON", "Letters\x85", BS_PUSHBUTTON | WS_TABSTOP,
+                   Rect::At({126, 131}, {80, 22}), kLabelLetters);
+    Controls().Add(kButtons, "BUTTON", "Centred", BS_AUTOCHECKBOX | WS_TABSTOP,
+                   Rect::At({8, 160}, {72, 17}), kLabelCentred);
     for (const auto& [caption, x, field, arrows] :
          {std::tuple{"Left:", 86, kLabelLeft, kLabelLeftArrows},
           std::tuple{"Top:", 184, kLabelTop, kLabelTopArrows}}) {
-        AddControl(kLabels, "STATIC", caption, 0, Rect::At({x, 161}, {28, 14}), -1);
+        Controls().Add(kLabels, "STATIC", caption, 0, Rect::At({x, 161}, {28, 14}), -1);
         // Four digits beside the arrows, which take their place inside the field.
         const Rect place = Rect::At({x + 30, 158}, {58, 21});
-        HWND edit = AddControl(kEdits, "EDIT", "", kEdit | ES_NUMBER, place, field);
+        HWND edit = Controls().Add(kEdits, "EDIT", "", kEdit | ES_NUMBER, place, field);
         SendMessageA(edit, EM_LIMITTEXT, 4, 0);
-        if (HWND made = AddArrows(edit, place, arrows))
+        if (HWND made = Controls().AddArrows(edit, place, arrows))
             SendMessageA(made, UDM_SETRANGE32, 0, kLargestPlace);
     }
     // The line between the clocks and a new one.
-    AddControl(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 188}, {300, 2}), -1);
-    AddControl(kLabels, "STATIC", "Find a zone (type a place):", 0, Rect::At({8, 202}, {284, 14}),
-               -1);
-    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({8, 218}, {284, 21}), kFind);
-    AddControl(kLabels, "STATIC", "Zones:", 0, Rect::At({8, 244}, {284, 14}), -1);
+    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 188}, {300, 2}), -1);
+    Controls().Add(kLabels, "STATIC", "Find a zone (type a place):", 0,
+                   Rect::At({8, 202}, {284, 14}), -1);
+    Controls().Add(kEdits, "EDIT", "", kEdit, Rect::At({8, 218}, {284, 21}), kFind);
+    Controls().Add(kLabels, "STATIC", "Zones:", 0, Rect::At({8, 244}, {284, 14}), -1);
     addList("Zones", Rect::At({8, 260}, {284, 80}), kZoneList);
-    AddControl(kLabels, "STATIC", "Label:", 0, Rect::At({8, 351}, {40, 14}), -1);
-    AddControl(kEdits, "EDIT", "", kEdit, Rect::At({50, 348}, {150, 21}), kLabel);
-    AddControl(kButtons, "BUTTON", "Add\x85", BS_PUSHBUTTON | WS_TABSTOP,
-               Rect::At({212, 348}, {80, 22}), kAdd);
+    Controls().Add(kLabels, "STATIC", "Label:", 0, Rect::At({8, 351}, {40, 14}), -1);
+    Controls().Add(kEdits, "EDIT", "", kEdit, Rect::At({50, 348}, {150, 21}), kLabel);
+    Controls().Add(kButtons, "BUTTON", "Add\x85", BS_PUSHBUTTON | WS_TABSTOP,
+                   Rect::At({212, 348}, {80, 22}), kAdd);
 }
 
 void ClocksWindow::ShowSettings() {

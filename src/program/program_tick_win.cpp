@@ -18,6 +18,7 @@ constexpr TickMs kLeastWait = USER_TIMER_MINIMUM;
 
 void ProgramTick::Attach(HWND owner) {
     owner_ = owner;
+    ReadMonitors(monitors_);
     choresDue_ = Now() + kChoresEvery;
     Arm(Now());
 }
@@ -64,9 +65,14 @@ void ProgramTick::Wake() {
 }
 
 void ProgramTick::RunChores() {
-    const bool secondToo = std::exchange(secondChoresNext_, !secondChoresNext_);
+    Chores due{.secondToo = std::exchange(secondChoresNext_, !secondChoresNext_)};
+    if (due.secondToo) {
+        ReadMonitors(monitorsSeen_);
+        due.monitorsChanged = monitorsSeen_ != monitors_;
+        if (due.monitorsChanged) std::swap(monitors_, monitorsSeen_);
+    }
     for (size_t i = 0; i < clients_.size(); ++i)
-        if (clients_[i]) clients_[i]->RunChores(secondToo);
+        if (clients_[i]) clients_[i]->RunChores(due);
     // Every half second on average, never two at one wake after a long sleep.
     choresDue_ = std::max(choresDue_ + kChoresEvery, Now() + kChoresEarly);
 }

@@ -1,3 +1,19 @@
+// A settings window's protocol. Its Prepare runs at creation and (for most) at every activation:
+// the dialog font, then the screen-boundary clamp, then ShowSettings, which copies the settings
+// into the controls.
+//
+// The keyboard works as in a dialog, though the window is built in code: the message loop passes
+// its keys through IsDialogMessage (Tab, arrows), Enter presses the focused push button or panel
+// (or the default button) or lets the dialog act on the focused field, and Escape does what the
+// close box does, unless a field being typed in takes it back to its value. The focus comes back
+// to the control that had it when the window is activated again.
+//
+// A settings window first shows beside the clock, where the change it makes can be watched, until
+// the user moves it: from then on it stays where they put it.
+//
+// Every window is laid out for 96 pixels per inch and shown scaled to the resolution of its
+// monitor, its fonts with it; moved onto a monitor of another resolution, it takes the size and
+// place Windows suggests and lays itself out again.
 #include "windows/settings_dialog_win.h"
 
 #include <utility>
@@ -51,8 +67,8 @@ bool SettingsDialog::Create() {
         return Size{frame.right - frame.left, frame.bottom - frame.top};
     };
     // The screen's resolution until the window knows its monitor's.
-    dpi_ = DpiOf(nullptr);
-    const auto [width, height] = frameAt(dpi_);
+    int dpi = DpiOf(nullptr);
+    const auto [width, height] = frameAt(dpi);
     int left = layout_.position.x, top = layout_.position.y;
     if (layout_.centred) {
         left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -62,12 +78,13 @@ bool SettingsDialog::Create() {
                             height, host_.Owner(), nullptr, host_.Instance(), this);
     if (!hwnd_) return false;
     // A monitor of its own resolution (Windows 10 and later): the window's size follows it.
-    if (const int own = DpiOf(hwnd_); own != dpi_) {
-        dpi_ = own;
-        const Size framed = frameAt(dpi_);
+    if (const int own = DpiOf(hwnd_); own != dpi) {
+        dpi = own;
+        const Size framed = frameAt(dpi);
         SetWindowPos(hwnd_, nullptr, 0, 0, framed.width, framed.height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    controls_.Attach(hwnd_, host_.Instance(), dpi);
     CreateControls();
     Prepare(true);
     return true;
@@ -91,13 +108,13 @@ bool SettingsDialog::ReadyToShow() {
     const std::string caption = CaptionOf(layout_.caption, host_.Whose());
     if (caption != WindowText(hwnd_)) SetWindowTextA(hwnd_, caption.c_str());
     if (IsWindowVisible(hwnd_)) return false;
-    if (!placedByUser_) PlaceOnClocksMonitor();
+    if (!placedByUser_) MoveBesideClock();
     return true;
 }
 
 // On the clock's monitor, clear of the taskbar; the clamp then has nothing to do. A settings
 // window shows beside the clock, the control menu and the exit confirmation in the middle.
-void SettingsDialog::PlaceOnClocksMonitor() {
+void SettingsDialog::MoveBesideClock() {
     // Clear of the control menu it was opened from, and of the other settings windows where the
     // monitor has room.
     const std::optional<Rect> menu = host_.MenuFrame();
@@ -109,20 +126,9 @@ void SettingsDialog::PlaceOnClocksMonitor() {
 
 void SettingsDialog::Hide() { ShowWindow(hwnd_, SW_HIDE); }
 
-HWND SettingsDialog::AddControl(ControlKind kind, const char* windowClass, const char* text,
-                                DWORD style, Rect b, int id) {
-    const Rect at = AtDpi(b, dpi_);
-    HWND control = CreateWindowExA(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, at.left,
-                                   at.top, at.Width(), at.Height(), hwnd_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   host_.Instance(), nullptr);
-    if (control) controls_.push_back({control, kind, b});
-    return control;
-}
-
 void SettingsDialog::Prepare(bool creating) {
     const bool fullProtocol = creating || layout_.createOnActivation;
-    if (fullProtocol) ApplyDialogFont();
+    if (fullProtocol) controls_.ApplyFont(layout_.fontKinds, Font());
     bool clamp = false;
     const bool ignore = Settings().IgnoreBoundary;
     switch (layout_.clamp) {
@@ -132,21 +138,21 @@ void SettingsDialog::Prepare(bool creating) {
         case Clamp::OnCreateAndActivation: clamp = true; break;
         case Clamp::OnCreateAndActivationUnlessIgnored: clamp = !ignore; break;
     }
-    if (clamp) ClampToScreen();
+    if (clamp) ClampWindow(hwnd_);
     if (fullProtocol) ShowSettings();
 }
+
+namespace {
 
 // Coming back from a window of our own (a chooser, a message box) is no new activation:
 // refilling then would undo what the user is in the middle of, and a message box shown by the
 // fill would come back at every refill.
-bool SettingsDialog::IsOwnWindow(HWND other) const {
+bool IsOwnedBy(HWND other, HWND owner) {
     for (HWND window = other; window; window = GetWindow(window, GW_OWNER)) {
-        if (window == hwnd_) return true;
+        if (window == owner) return true;
     }
     return false;
 }
-
-namespace {
 
 // A push button, or a panel the window draws itself: Enter presses it as a click does.
 bool IsPressedByEnter(HWND control) {
@@ -154,6 +160,17 @@ bool IsPressedByEnter(HWND control) {
     if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) return true;
     return (code & DLGC_BUTTON) &&
            (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+// IsDialogMessage moves the focus by asking the window, which a dialog's procedure does and
+// DefWindowProc does not: the arrow keys among the controls of a group did nothing.
+void MoveFocus(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                               : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0);
+    if (!next) return;
+    SetFocus(next);
+    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageA(next, EM_SETSEL, 0, -1);
 }
 
 }  // namespace
@@ -166,73 +183,15 @@ LRESULT SettingsDialog::DefaultButton() const {
     if (focus && IsChild(hwnd_, focus) && IsPressedByEnter(focus)) {
         return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
     }
-    for (const Control& control : controls_) {
-        if (SendMessageA(control.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) {
-            return MAKELRESULT(GetDlgCtrlID(control.hwnd), DC_HASDEFID);
-        }
-    }
+    if (HWND button = controls_.DefaultPushButton())
+        return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);
     return 0;
 }
 
-// IsDialogMessage moves the focus by asking the window, which a dialog's procedure does and
-// DefWindowProc does not: the arrow keys among the controls of a group did nothing.
-void SettingsDialog::MoveFocus(WPARAM wParam, LPARAM lParam) {
-    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                               : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
-    if (!next) return;
-    SetFocus(next);
-    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-        SendMessageA(next, EM_SETSEL, 0, -1);
-}
-
-void SettingsDialog::ApplyDialogFont() {
-    HFONT font = Font();
-    for (const Control& control : controls_) {
-        if (layout_.fontKinds & control.kind)
-            SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), TRUE);
-    }
-}
-
-void EnsureCommonControls() {
-    static const bool initialised = [] {
-        // The up-down arrows and the tooltips only: ICC_STANDARD_CLASSES belongs to common
-        // controls 6, which this program does not ask for, and the version it gets would refuse
-        // the whole call.
-        const auto initialise =
-            LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
-        return initialise && initialise(&controls) != FALSE;
-    }();
-    if (!initialised) ReportFailureOnce("Cannot load the common controls.");
-}
-HWND SettingsDialog::AddArrows(HWND field, Rect r, int id) {
-    EnsureCommonControls();
-    HWND arrows = AddControl(kSpinEdits, UPDOWN_CLASSA, "",
-                             UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                             Rect::At({r.right, r.top}, {16, r.Height()}), id);
-    if (!arrows) return nullptr;
-    SetWindowPos(arrows, field, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageA(arrows, UDM_SETBUDDY, WPARAM(field), 0);
-    arrows_.push_back(arrows);
-    return arrows;
-}
-
-void SettingsDialog::ClampToScreen() { ClampWindow(hwnd_); }
-
 void SettingsDialog::FollowResolution(int dpi, const RECT& suggested) {
     if (dpi <= 0) return;
-    dpi_ = dpi;
     TakeSuggestedFrame(hwnd_, suggested);
-    const HFONT font = Font();
-    for (const Control& control : controls_) {
-        const Rect at = AtDpi(control.design, dpi_);
-        SetWindowPos(control.hwnd, nullptr, at.left, at.top, at.Width(), at.Height(),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageA(control.hwnd, WM_SETFONT, WPARAM(font), FALSE);
-    }
-    // Each field's arrows take their place at its new edge again.
-    for (HWND arrows : arrows_)
-        SendMessageA(arrows, UDM_SETBUDDY, SendMessageA(arrows, UDM_GETBUDDY, 0, 0), 0);
+    controls_.Relayout(dpi, host_.DialogFont(dpi, false));
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -240,7 +199,7 @@ void SettingsDialog::FollowResolution(int dpi, const RECT& suggested) {
 // does: the refill finds no field being typed in, and the keys go on where they went.
 void SettingsDialog::Activated(HWND previous) {
     host_.SetActiveDialog(hwnd_);
-    if (!IsOwnWindow(previous)) Prepare(false);
+    if (!IsOwnedBy(previous, hwnd_)) Prepare(false);
     HWND focus = lastFocus_;
     if (!focus || !IsWindow(focus) || !IsWindowVisible(focus) || !IsWindowEnabled(focus))
         focus = InitialFocus();
@@ -287,7 +246,7 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return reinterpret_cast<LRESULT>(background_.Get());
         }
         case DM_GETDEFID: return DefaultButton();
-        case WM_NEXTDLGCTL: MoveFocus(wParam, lParam); return 0;
+        case WM_NEXTDLGCTL: MoveFocus(hwnd_, wParam, lParam); return 0;
         case WM_COMMAND:
             // IsDialogMessage's Escape.
             if (LOWORD(wParam) == IDCANCEL && lParam == 0) {

@@ -17,11 +17,11 @@ TEST_F(ClockWindowTest, TheTrayTipStartsWithTheTimeAndDateAndTurnsWithTheMinute)
     const std::string help = "\nPress left mouse to show clock, right for menu.";
     EXPECT_EQ(Clock().Tray().Tip(), "10:15, Monday 7 December 2026" + help);
     time_.time.second = 59;
-    Clock().Ticker().RunChores(false);
+    Clock().Ticker().RunChores({});
     EXPECT_EQ(Clock().Tray().Tip(), "10:15, Monday 7 December 2026" + help);
     time_.time.minute = 16;
     time_.time.second = 0;
-    Clock().Ticker().RunChores(false);
+    Clock().Ticker().RunChores({});
     EXPECT_EQ(Clock().Tray().Tip(), "10:16, Monday 7 December 2026" + help);
 }
 
@@ -37,12 +37,12 @@ TEST_F(ClockWindowTest, TheTrayTipTellsAnAlarmOnlyOnceItHasSettled) {
         << tip();
     Clock().Parts().model.Edit().A1H = 1;
     time_.time.minute = 16;
-    Clock().Ticker().RunChores(false);
+    Clock().Ticker().RunChores({});
     EXPECT_NE(tip().find("10:16, Monday 7 December 2026, alarm at 7:30"), std::string::npos)
         << "the minute turns; the alarm is still being typed: " << tip();
     Clock().Parts().model.Edit().A1H = 11;
     for (int check = 0; check < SettledSave::kSettledChecks + 1; ++check)
-        Clock().Ticker().RunChores(false);
+        Clock().Ticker().RunChores({});
     EXPECT_NE(tip().find("10:16, Monday 7 December 2026, alarm at 11:30"), std::string::npos)
         << "settled: " << tip();
 }

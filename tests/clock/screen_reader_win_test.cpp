@@ -19,7 +19,7 @@ protected:
         time_.time.hour = hour;
         time_.time.minute = minute;
         time_.time.second = second;
-        Clock().Ticker().RunChores(false);
+        Clock().Ticker().RunChores({});
     }
     void FocusTheClock() {
         SetForegroundWindow(ClockHwnd());
