@@ -25,7 +25,10 @@ bool KeyOpensMenu(WPARAM key) {
 
 ScopedWindowClass ClockWindow::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass = WindowClassOf(instance, kClassName, WindowProc);
-    windowClass.style = CS_DBLCLKS;
+    // A DC of its own: GetDC for each frame then hands back the same DC instead of making one
+    // anew, which under Wine selects the stock font into it, and the X11 driver reads the X
+    // resources (~/.Xdefaults, from disk) for every font selected.
+    windowClass.style = CS_DBLCLKS | CS_OWNDC;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MARVIX));
     return ScopedWindowClass(windowClass);
 }
