@@ -13,6 +13,10 @@ constexpr TickMs kChoresEvery = 500;
 constexpr TickMs kChoresEarly = 130;
 // SetTimer's least interval.
 constexpr TickMs kLeastWait = USER_TIMER_MINIMUM;
+// While the program's message loop waits for the dues, the timer stands by at this interval; a
+// loop that has not asked for this long is another's (a menu's, a message box's).
+constexpr UINT kStandByWait = 1000;
+constexpr TickMs kLoopGone = 300;
 
 }  // namespace
 
@@ -49,19 +53,44 @@ void ProgramTick::Leave(TickClient& client) {
 }
 
 void ProgramTick::Wake() {
+    const TickMs now = TickMs(GetTickCount64());
+    // Another message loop runs (or none of the program's own ever did): the timer serves the
+    // dues as they come, set for each.
+    if (loopDriven_ && now - loopSeen_ > kLoopGone) loopDriven_ = false;
+    nextFire_ = now + armedWait_;
+    Serve(now);
+    if (!loopDriven_) Arm(now);
+}
+
+DWORD ProgramTick::LoopWait() {
+    const TickMs now = TickMs(GetTickCount64());
+    loopSeen_ = now;
+    if (!loopDriven_ && owner_) {
+        loopDriven_ = true;
+        SetTimer(owner_, kTimer, kStandByWait, nullptr);
+        armedWait_ = kStandByWait;
+    }
+    return DWORD(std::clamp(NextWake() - now, TickMs{0}, kChoresEvery));
+}
+
+void ProgramTick::WakeFromLoop() {
+    const TickMs now = TickMs(GetTickCount64());
+    loopSeen_ = now;
+    Serve(now);
+}
+
+void ProgramTick::Serve(TickMs now) {
     // A message box shown by a chore runs a message loop of its own, which brings the timer here
     // again: the wake in hand finishes first.
     if (waking_) return;
     waking_ = true;
-    wakeNow_ = TickMs(GetTickCount64());
-    nextFire_ = wakeNow_ + armedWait_;
+    wakeNow_ = now;
     // The chores first: a colon blink they make is drawn by the tick of this same wake.
     if (wakeNow_ >= choresDue_ - kChoresEarly) RunChores();
     for (size_t i = 0; i < clients_.size(); ++i)
         if (clients_[i] && clients_[i]->Schedule().DueBy(wakeNow_)) clients_[i]->Serve();
     waking_ = false;
     if (std::exchange(gone_, false)) std::erase(clients_, nullptr);
-    Arm(wakeNow_);
 }
 
 void ProgramTick::RunChores() {
@@ -78,18 +107,23 @@ void ProgramTick::RunChores() {
 }
 
 void ProgramTick::DuesChanged() {
-    // A wake plans its next once it has served everything.
-    if (!waking_) Arm(Now());
+    // A wake plans its next once it has served everything; the program's loop asks before it
+    // waits.
+    if (!waking_ && !loopDriven_) Arm(Now());
 }
 
-void ProgramTick::Arm(TickMs now) {
-    if (!owner_) return;
+TickMs ProgramTick::NextWake() const {
     TickMs wake = choresDue_;
     for (TickClient* client : clients_)
         if (client)
             if (const std::optional<TickMs> due = client->Schedule().Due())
                 wake = std::min(wake, *due);
-    const UINT wait = UINT(std::clamp(wake - now, kLeastWait, kChoresEvery));
+    return wake;
+}
+
+void ProgramTick::Arm(TickMs now) {
+    if (!owner_) return;
+    const UINT wait = UINT(std::clamp(NextWake() - now, kLeastWait, kChoresEvery));
     // The timer repeats: it is set again only when it would wake at another interval, or too late.
     if (wait == armedWait_ && nextFire_ <= now + wait) return;
     SetTimer(owner_, kTimer, wait, nullptr);

@@ -23,6 +23,12 @@ public:
     void Attach(HWND owner);
     void Detach();
     void Wake();
+    // The program's own message loop waits this long for a message, then calls WakeFromLoop: a
+    // wake that sets no timer. The window timer then only stands by, once a second, for the
+    // message loops of menus and message boxes; while one of those runs, it serves the dues as
+    // they come again.
+    DWORD LoopWait();
+    void WakeFromLoop();
     // The chores, due now: tests drive them by hand.
     void RunChores();
 
@@ -35,6 +41,9 @@ public:
 private:
     // The timer set for the earliest due, unless it already wakes in time.
     void Arm(TickMs now);
+    TickMs NextWake() const;
+    // Every client due at `now` served, and the chores run if it is their time.
+    void Serve(TickMs now);
 
     HWND owner_ = nullptr;
     std::vector<TickClient*> clients_;
@@ -46,8 +55,10 @@ private:
     // The monitors as last looked at, and the look before it is compared (kept, so that a look
     // allocates nothing).
     std::vector<Monitor> monitors_, monitorsSeen_;
-    UINT armedWait_ = 0;   // the repeating timer's interval, 0 when not set
-    TickMs nextFire_ = 0;  // when it fires next, as last set or served
+    UINT armedWait_ = 0;       // the repeating timer's interval, 0 when not set
+    TickMs nextFire_ = 0;      // when it fires next, as last set or served
+    bool loopDriven_ = false;  // the program's message loop waits for the dues
+    TickMs loopSeen_ = 0;      // when that loop last asked how long to wait
 };
 
 }  // namespace marvix
