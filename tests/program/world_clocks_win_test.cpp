@@ -296,5 +296,52 @@ TEST_F(WorldClocksTest, OneTimerServesThreeSmoothClocksAndAHiddenClockWaits) {
     EXPECT_EQ(one.frames[1] + one.frames[2], 0u) << "Tokyo and New York, hidden, wait";
 }
 
+// The program's own loop wakes for the dues itself: a smooth clock shows its steps while the
+// window timer only stands by, firing at most once a second.
+TEST_F(WorldClocksTest, TheProgramsLoopServesTheTickWithoutItsTimer) {
+    Store("Smooth", "true");
+    Start();
+    // A client of the test's own rides on the tick every 10 ms: it moves the computer's time on
+    // with the real one, and ends the loop after a second and a half.
+    struct RealTime final : TickClient {
+        RealTime(FixedClock& t, Heartbeat& beat) : time(t), from(t.time), schedule(beat) {}
+        const TickSchedule& Schedule() const override { return schedule; }
+        void Serve() override {
+            const ULONGLONG passed = GetTickCount64() - start;
+            time.time = AddMilliseconds(from, int64_t(passed));
+            if (passed > 1500) PostQuitMessage(0);
+            schedule.SleepSteps(1);
+        }
+        void RunChores(const Chores&) override {}
+        FixedClock& time;
+        LocalTime from;
+        ULONGLONG start = GetTickCount64();
+        TickSchedule schedule;
+    } realTime(time_, app_->Beat());
+    realTime.schedule.UseStep(true);
+    realTime.schedule.Start();
+    app_->Beat().Join(realTime);
+    static HWND owner;
+    static int timerMessages;
+    owner = app_->Owner();
+    timerMessages = 0;
+    HHOOK hook = SetWindowsHookExA(
+        WH_GETMESSAGE,
+        [](int code, WPARAM removed, LPARAM message) -> LRESULT {
+            const MSG& m = *reinterpret_cast<const MSG*>(message);
+            timerMessages += code == HC_ACTION && removed == PM_REMOVE && m.message == WM_TIMER &&
+                             m.hwnd == owner;
+            return CallNextHookEx(nullptr, code, removed, message);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    const unsigned frames = Clock().Face().FramesShown();
+    app_->Run();
+    UnhookWindowsHookEx(hook);
+    app_->Beat().Leave(realTime);
+    EXPECT_GT(Clock().Face().FramesShown() - frames, 12u) << "the smooth second hand's steps";
+    EXPECT_LE(timerMessages, 2) << "the timer only stands by";
+}
+
 }  // namespace
 }  // namespace marvix
