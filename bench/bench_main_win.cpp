@@ -86,8 +86,17 @@ void RunLive(Application& app, const char* mode, DWORD milliseconds) {
     LONGLONG busy = 0;
     unsigned ticks = 0;
     const DWORD start = GetTickCount();
+    // As the program's own loop runs (Application::Run): it waits for the tick's next due, and
+    // the window timer only stands by. A wake is either.
     for (DWORD now = start; now - start < milliseconds; now = GetTickCount()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - (now - start), QS_ALLINPUT);
+        const DWORD wait = std::min<DWORD>(app.Beat().LoopWait(), milliseconds - (now - start));
+        const bool due = MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT,
+                                                     MWMO_INPUTAVAILABLE) == WAIT_TIMEOUT;
+        QueryPerformanceCounter(&from);
+        if (due) app.Beat().WakeFromLoop();
+        QueryPerformanceCounter(&to);
+        busy += to.QuadPart - from.QuadPart;
+        ticks += due;
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             ticks += message.message == WM_TIMER && message.hwnd == app.Owner() &&

@@ -7,15 +7,15 @@
 #include <fstream>
 #include <string>
 
-#include "clock/alarm_window_win.h"
-#include "program/application_win.h"
-#include "clock/control_menu_win.h"
-#include "clock/exit_confirmation_win.h"
-#include "program/help_window_win.h"
 #include "base/bitmap_file.h"
 #include "base/gdi_surface_win.h"
 #include "base/local_time.h"
+#include "clock/alarm_window_win.h"
+#include "clock/control_menu_win.h"
+#include "clock/exit_confirmation_win.h"
 #include "dialogs/settings_windows_win.h"
+#include "program/application_win.h"
+#include "program/help_window_win.h"
 #include "settings/registry_store_win.h"
 #include "windows/settings_dialog_win.h"
 
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (DialogId id : {DialogId::Face, DialogId::Hands, DialogId::Digital, DialogId::Phases,
                         DialogId::Alarms, DialogId::Configurations, DialogId::Spelling}) {
-        SettingsDialog& dialog = app.Dialog(id);
+        SettingsDialog& dialog = app.FirstClock().Dialog(id);
         dialog.Show();
         Pump(app, 400);
         const std::string path = std::string(argv[1]) + "\\" + dialog.Layout().className + ".bmp";
@@ -82,9 +82,10 @@ int main(int argc, char** argv) {
         Pump(app, 100);
     }
     // The control menu, the exit confirmation and the clocks window, each in turn.
-    for (SettingsDialog* window : {static_cast<SettingsDialog*>(&app.ControlMenu()),
-                                   static_cast<SettingsDialog*>(&app.ExitConfirmation()),
-                                   static_cast<SettingsDialog*>(&app.ClocksList())}) {
+    for (SettingsDialog* window :
+         {static_cast<SettingsDialog*>(&app.FirstClock().ControlMenu()),
+          static_cast<SettingsDialog*>(&app.FirstClock().ExitConfirmation()),
+          static_cast<SettingsDialog*>(&app.ClocksList())}) {
         window->Show();
         Pump(app, 400);
         const std::string path = std::string(argv[1]) + "\\" + window->Layout().className + ".bmp";
@@ -103,9 +104,9 @@ int main(int argc, char** argv) {
     app.FirstClock().ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
     Pump(app, 400);
     const std::string alarm = std::string(argv[1]) + "\\MarvixAlarm.bmp";
-    if (!app.Alarm() || !Shoot(app.Alarm()->Window(), alarm)) ++failures;
+    if (!app.FirstClock().Alarm() || !Shoot(app.FirstClock().Alarm()->Window(), alarm)) ++failures;
     std::printf("%s\n", alarm.c_str());
-    app.Terminate();
+    app.StopProgram();
     RegDeleteTreeA(HKEY_CURRENT_USER, kRegistryKeyPath);
     return failures;
 }
