@@ -29,8 +29,6 @@ public:
     // they come again.
     DWORD LoopWait();
     void WakeFromLoop();
-    // The chores, due now: tests drive them by hand.
-    void RunChores();
 
     // Heartbeat
     TickMs Now() const override;
@@ -44,6 +42,8 @@ private:
     TickMs NextWake() const;
     // Every client due at `now` served, and the chores run if it is their time.
     void Serve(TickMs now);
+    // Every client's chores, with a look at the monitors every other time.
+    void RunChores();
 
     HWND owner_ = nullptr;
     std::vector<TickClient*> clients_;
