@@ -60,7 +60,7 @@ double MedianMicroseconds(int runs, const std::function<void()>& work) {
 void Report(const char* name, ClockPictures& pictures, ClockSettings& settings, int runs) {
     StillTime time;
     FrameSurfaces frame = pictures.Frame();
-    const Size size = pictures.face.GetSize();
+    const Size size = pictures.face->GetSize();
     LiveState live;
     // What a tick does to the frame: the face laid out, then the composition.
     const double compose = MedianMicroseconds(runs, [&] {
@@ -68,7 +68,7 @@ void Report(const char* name, ClockPictures& pictures, ClockSettings& settings, 
         ComposeFrame(settings, live, frame, SampleInstant(time));
     });
     const double copy = MedianMicroseconds(runs, [&] {
-        pictures.display.CopyFrom(pictures.face, Rect::At({0, 0}, size), {0, 0});
+        pictures.display.CopyFrom(*pictures.face, Rect::At({0, 0}, size), {0, 0});
     });
     std::printf("%-22s %4dx%-4d  frame %8.1f us   block copy %8.1f us   frame/copy %5.1f\n", name,
                 size.width, size.height, compose, copy, compose / copy);
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
         for (int x = 0; x < 1000; ++x)
             large.pixels[size_t(y) * 1000 + x] = uint32_t(x * 7 ^ y * 13);
     }
-    pictures.face.LoadPicture(large);
+    pictures.face.Own().LoadPicture(large);
     pictures.display.Resize({1000, 1000});
     Report("1000 x 1000 face", pictures, settings, runs / 4);
 

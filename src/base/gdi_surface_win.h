@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 
@@ -29,6 +30,24 @@ namespace marvix {
 // A 32-bit top-down DIB section `size` large for `dc`, and its pixels in `bits`; null when GDI
 // cannot make one.
 ScopedBitmap TopDownDib(HDC dc, Size size, uint32_t*& bits);
+
+// A picture's version. Each change takes a number no picture of the program has had, so that a
+// frame remembered as copied from one picture is never taken for a copy of another (clocks swap
+// the face picture they hold).
+class PictureVersion {
+public:
+    PictureVersion() : value_(Next()) {}
+    PictureVersion& operator++() {
+        value_ = Next();
+        return *this;
+    }
+    operator uint32_t() const { return value_; }
+
+private:
+    static uint32_t Next() { return next_.fetch_add(1, std::memory_order_relaxed) + 1; }
+    static inline std::atomic<uint32_t> next_{0};
+    uint32_t value_;
+};
 
 class GdiSurface final : public Surface {
 public:
@@ -123,7 +142,7 @@ private:
     double scale_ = 1.0;
     std::optional<Rect> clip_;  // in device pixels (see ClipTo)
     Point penAt_;               // in face pixels, for a smooth line
-    uint32_t version_ = 0;
+    PictureVersion version_;
 
     struct CachedPen {
         Pen pen;

@@ -26,12 +26,12 @@ void ClockFace::PrepareFaceAndWindow(const char* tooLarge) {
     // The face is tested against the maximized-window area.
     placement_.RefreshScreens();
     PrepareFace(model_.Settings(), *pictures_, model_.Live().screen, tooLarge);
-    placement_.FitToFace(pictures_->face.DeviceSize());
+    placement_.FitToFace(pictures_->face->DeviceSize());
     Layout();
 }
 
 const FaceLayout& ClockFace::Layout() {
-    model_.LayOutFace(pictures_->face.GetSize(), pictures_->display.GetSize());
+    model_.LayOutFace(pictures_->face->GetSize(), pictures_->display.GetSize());
     return model_.Layout();
 }
 
@@ -68,8 +68,8 @@ void ClockFace::ApplyDisplayFont(size_t slot) {
 
 void ClockFace::FitAndRedraw() {
     FitFaceToScreen(model_.Live().screen, *pictures_);
-    pictures_->display.Resize(pictures_->face.GetSize());
-    placement_.FitToFace(pictures_->face.DeviceSize());
+    pictures_->display.Resize(pictures_->face->GetSize());
+    placement_.FitToFace(pictures_->face->DeviceSize());
     Redraw();
 }
 
@@ -94,12 +94,12 @@ void ClockFace::ShowOwnFace() {
 // The snapshot face at a new size: the window, both pictures and the requested centre follow,
 // the shape is cut again and the desktop behind the window taken anew.
 void ClockFace::ResizeSnapshot(Size size) {
-    pictures_->face.Resize(size);
+    pictures_->face.Own().Resize(size);
     pictures_->display.Resize(size);
     ClockSettings& s = model_.Edit();
     s.ACX.requested = size.width / 2;
     s.ACY.requested = size.height / 2;
-    placement_.Resize(pictures_->face.DeviceSize());
+    placement_.Resize(pictures_->face->DeviceSize());
     TakeSnapshot();
 }
 
@@ -119,9 +119,9 @@ void ClockFace::Rescale() {
     if (!TakeScale()) return;
     const ClockSettings& s = model_.Settings();
     if (!s.UseWall) return ShowOwnFace();
-    pictures_->face.Resize({s.TranWidth, s.TranHeight});
-    pictures_->display.Resize(pictures_->face.GetSize());
-    placement_.FitToFace(pictures_->face.DeviceSize());
+    pictures_->face.Own().Resize({s.TranWidth, s.TranHeight});
+    pictures_->display.Resize(pictures_->face->GetSize());
+    placement_.FitToFace(pictures_->face->DeviceSize());
     TakeSnapshot();
     Redraw();
 }

@@ -47,7 +47,7 @@ public:
 
     // ClockLook
     const FaceLayout& Layout() override;
-    Size FaceSize() const override { return pictures_->face.GetSize(); }
+    Size FaceSize() const override { return pictures_->face->GetSize(); }
     // Composes the frame from the settings as they are now and shows it, without the rest of a
     // tick (no sounds, no clamp): a setting changed in a dialog shows at once.
     void Redraw() override;
@@ -63,7 +63,7 @@ public:
     void LoadFace(const std::string& path) override;
     void ShowOwnFace() override;
     void ResizeSnapshot(Size size) override;
-    void TakeSnapshot() override { placement_.TakeSnapshot(pictures_->face); }
+    void TakeSnapshot() override { placement_.TakeSnapshot(pictures_->face.Own()); }
 
 private:
     // The face as it now stands fitted to the screen, the window to the face, and shown.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "base/message_seam_win.h"
@@ -66,7 +67,46 @@ std::optional<Picture> LoadPicture(const std::string& path) {
     return picture;
 }
 
+// The built-in faces clocks hold now, by scale; a face no clock holds any more is gone.
+std::map<double, std::weak_ptr<GdiSurface>>& BuiltInFaces() {
+    static std::map<double, std::weak_ptr<GdiSurface>> faces;
+    return faces;
+}
+
+// Above 150 % the face drawn at twice its size, as every gallery face has one beside it; only the
+// picture used is decoded and resampled.
+void LoadBuiltInFace(GdiSurface& face) {
+    if (face.Scale() > 1.5) {
+        const Picture larger = ResourcePicture(IDR_FACE_LARGE);
+        const Size faceSize{larger.width / 2, larger.height / 2};
+        if (faceSize.width > 0 && faceSize.height > 0) return face.LoadPicture(larger, faceSize);
+    }
+    face.LoadPicture(ResourcePicture(IDR_FACE));
+}
+
 }  // namespace
+
+void FacePicture::ShareBuiltIn(double scale) {
+    std::weak_ptr<GdiSurface>& held = BuiltInFaces()[scale];
+    surface_ = held.lock();
+    builtIn_ = true;
+    if (surface_) return;
+    surface_ = std::make_shared<GdiSurface>();
+    surface_->SetScale(scale);
+    LoadBuiltInFace(*surface_);
+    held = surface_;
+}
+
+GdiSurface& FacePicture::Own() {
+    if (!builtIn_) return *surface_;
+    builtIn_ = false;
+    auto own = std::make_shared<GdiSurface>();
+    own->SetScale(surface_->Scale());
+    own->Resize(surface_->GetSize());
+    own->CopyFrom(*surface_, Rect::At({0, 0}, surface_->GetSize()), {0, 0});
+    surface_ = std::move(own);
+    return *surface_;
+}
 
 ClockPictures::ClockPictures() {
     UseBuiltInFace();
@@ -74,24 +114,13 @@ ClockPictures::ClockPictures() {
 }
 
 void ClockPictures::UseBuiltInFace() {
-    // Above 150 % the face drawn at twice its size, as every gallery face has one beside it; only
-    // the picture used is decoded and resampled.
-    if (face.Scale() > 1.5) {
-        const Picture larger = ResourcePicture(IDR_FACE_LARGE);
-        const Size faceSize{larger.width / 2, larger.height / 2};
-        if (faceSize.width > 0 && faceSize.height > 0) {
-            face.LoadPicture(larger, faceSize);
-            display.LoadPicture(larger, faceSize);
-            return;
-        }
-    }
-    const Picture builtIn = ResourcePicture(IDR_FACE);
-    face.LoadPicture(builtIn);
-    display.LoadPicture(builtIn);
+    face.ShareBuiltIn(display.Scale());
+    display.Resize(face->GetSize());
+    display.CopyFrom(*face, Rect::At({0, 0}, face->GetSize()), {0, 0});
 }
 
 void ClockPictures::SetScale(double scale) {
-    for (GdiSurface* picture : {&display, &face, &moon, &dayNight}) picture->SetScale(scale);
+    for (GdiSurface* picture : {&display, &moon, &dayNight}) picture->SetScale(scale);
     for (GdiSurface& digit : digits) digit.SetScale(scale);
     UseBuiltInFace();
 }
@@ -99,7 +128,7 @@ void ClockPictures::SetScale(double scale) {
 FrameSurfaces ClockPictures::Frame() {
     std::array<Surface*, 12> digitSurfaces{};
     for (size_t i = 0; i < digits.size(); ++i) digitSurfaces[i] = &digits[i];
-    return FrameSurfaces{display, face, digitSurfaces, moon, dayNight};
+    return FrameSurfaces{display, *face, digitSurfaces, moon, dayNight};
 }
 
 FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures, const char* tooLarge) {
@@ -132,7 +161,7 @@ FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures, const ch
     // The face and the display picture each load the file and report their own failure.
     FaceLoad loaded{FaceTest::Passed};
     if (std::optional<Picture> face = LoadPicture(path)) {
-        pictures.face.LoadPicture(*face);
+        pictures.face.Own().LoadPicture(*face);
         loaded.face = true;
     }
     if (std::optional<Picture> display = LoadPicture(path)) {
@@ -140,17 +169,18 @@ FaceLoad LoadFaceFile(const std::string& path, ClockPictures& pictures, const ch
         loaded.display = true;
     }
     // Above 150 % a larger copy beside the face, if there is one, is resampled in its place.
-    if (loaded.face && pictures.face.Scale() > 1.5) {
+    if (loaded.face && pictures.face->Scale() > 1.5) {
         if (const std::optional<Picture> larger = LargerCopyOf(path)) {
-            pictures.face.LoadPicture(*larger, pictures.face.GetSize());
-            pictures.display.LoadPicture(*larger, pictures.face.GetSize());
+            const Size faceSize = pictures.face->GetSize();
+            pictures.face.Own().LoadPicture(*larger, faceSize);
+            pictures.display.LoadPicture(*larger, faceSize);
         }
     }
     return loaded;
 }
 
 bool FitFaceToScreen(Size screen, ClockPictures& p) {
-    const Size face = p.face.GetSize();
+    const Size face = p.face->GetSize();
     if (face.height <= screen.height && face.width <= screen.width) return false;
     UseFallbackFace(p);
     return true;
@@ -158,15 +188,15 @@ bool FitFaceToScreen(Size screen, ClockPictures& p) {
 
 void UseFallbackFace(ClockPictures& p) {
     // Read when it is needed, and only then: most clocks never show it.
-    p.face.LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
-    p.display.Resize(p.face.GetSize());
+    p.face.Own().LoadPicture(ResourcePicture(IDR_FALLBACK_FACE));
+    p.display.Resize(p.face->GetSize());
 }
 
 void PrepareFace(const ClockSettings& s, ClockPictures& p, Size screen, const char* tooLarge) {
     if (!s.BackPic.empty() && !s.UseWall) LoadFaceFile(s.BackPic, p, tooLarge);
     if (s.UseWall) {
         p.display.Resize({s.TranWidth, s.TranHeight});
-        p.face.Resize({s.TranWidth, s.TranHeight});
+        p.face.Own().Resize({s.TranWidth, s.TranHeight});
     }
     FitFaceToScreen(screen, p);
 }

@@ -4,6 +4,7 @@
 // file with its tests and messages, the fallback face for one too big for the screen, and a
 // snapshot of the desktop.
 
+#include <memory>
 #include <string>
 
 #include "base/gdi_surface_win.h"
@@ -12,9 +13,28 @@
 
 namespace marvix {
 
+// The face picture, never drawn on by the tick. Clocks showing the built-in face at the same
+// scale share one picture of it (after the window's own, the largest thing a clock keeps); a
+// clock that changes its face gets a copy of its own first, so no other clock sees the change.
+class FacePicture {
+public:
+    FacePicture() { ShareBuiltIn(1.0); }
+    const GdiSurface& operator*() const { return *surface_; }
+    const GdiSurface* operator->() const { return surface_.get(); }
+    // The picture to change, the clock's own.
+    GdiSurface& Own();
+    // The built-in face at `scale`, the picture another clock holds when one does.
+    void ShareBuiltIn(double scale);
+    bool SameAs(const FacePicture& other) const { return surface_ == other.surface_; }
+
+private:
+    std::shared_ptr<GdiSurface> surface_;
+    bool builtIn_ = false;  // surface_ may be shared, and is never changed
+};
+
 struct ClockPictures {
     GdiSurface display;                 // what the window shows, composed at every tick
-    GdiSurface face;                    // the face picture
+    FacePicture face;
     std::array<GdiSurface, 12> digits;  // the digital displays', in font-slot order
     GdiSurface moon{{49, 49}};          // the moon dial's
     GdiSurface dayNight{{49, 49}};      // the day/night dial's
@@ -24,7 +44,7 @@ struct ClockPictures {
     // Every picture at this many device pixels a face pixel (see GdiSurface::SetScale); what they
     // held is to be drawn again.
     void SetScale(double scale);
-    // The built-in face in the face and display pictures, as at start.
+    // The built-in face in the face and display pictures, as at start, at the display's scale.
     void UseBuiltInFace();
 };
 

@@ -14,10 +14,10 @@ namespace {
 // face was all but invisible). The user's own choice, made later, stays as it is.
 void GiveLabelAReadableColour(RunningClock& clock) {
     const ClockSettings& s = clock.Settings();
-    GdiSurface& face = clock.Face().Pictures().face;
-    const Size text = face.TextExtent(s.Label, LabelFont(s));
-    const Rect under = Rect::At(LabelPlace(s, face.GetSize(), text), text);
-    const Colour readable = ReadableOn(MeanColourIn(face, under), s.LabelColour.value);
+    ClockPictures& pictures = clock.Face().Pictures();
+    const Size text = pictures.display.TextExtent(s.Label, LabelFont(s));
+    const Rect under = Rect::At(LabelPlace(s, pictures.face->GetSize(), text), text);
+    const Colour readable = ReadableOn(MeanColourIn(*pictures.face, under), s.LabelColour.value);
     if (readable == s.LabelColour.value) return;
     clock.Parts().model.Edit().LabelColour = {ColourText(readable), readable};
 }

@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
         ApplyDisplayFonts(settings, live.displays.fonts);
         PrepareFace(settings, pictures, live.screen, kTooLargeOnLoad);
     }
-    if (settings.UseWall) CaptureDesktop(pictures.face, {settings.FL, settings.FT});
+    if (settings.UseWall) CaptureDesktop(pictures.face.Own(), {settings.FL, settings.FT});
     FrameSurfaces frame = pictures.Frame();
     live.layout = LayOutFace(settings, frame.face.GetSize(), frame.display.GetSize());
     ComposeFrame(settings, live, frame, at);

@@ -392,7 +392,7 @@ TEST_F(ClockWindowTest, CtrlAndTheWheelSizeTheClockWhichKeepsItsSizeAndShape) {
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
     const std::optional<Picture> larger = DecodeBitmapFile(bytes);
     ASSERT_TRUE(larger && larger->width == 400);
-    EXPECT_EQ(Clock().Face().Pictures().face.ToPicture().pixels, larger->pixels);
+    EXPECT_EQ(Clock().Face().Pictures().face->ToPicture().pixels, larger->pixels);
     // The displays' fonts follow the size (they kept the height of the size before).
     Clock().Parts().model.Edit().Size = 100;
     Clock().Parts().look.Rescale();

@@ -20,7 +20,7 @@ protected:
         GetClientRect(ClockHwnd(), &client);
         return {client.right, client.bottom};
     }
-    uint32_t FacePixel(int x, int y) { return Clock().Face().Pictures().face.PixelAt(x, y); }
+    uint32_t FacePixel(int x, int y) { return Clock().Face().Pictures().face->PixelAt(x, y); }
 };
 
 TEST_F(FaceFileTest, EightBitsLoadAndNineAreRefused) {
@@ -165,7 +165,7 @@ TEST_F(FaceFileTest, WallpaperFaceIsTheDesktopBehindTheWindow) {
     Store("FT", "200");
     Start();
     EXPECT_EQ(Client(), (Size{120, 80}));
-    EXPECT_EQ(Clock().Face().Pictures().face.GetSize(), (Size{120, 80}));
+    EXPECT_EQ(Clock().Face().Pictures().face->GetSize(), (Size{120, 80}));
     EXPECT_EQ(FacePixel(60, 40), 0x008080u);
     EXPECT_TRUE(IsWindowVisible(ClockHwnd()));
     DestroyWindow(behind);

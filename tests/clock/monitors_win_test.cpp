@@ -218,7 +218,7 @@ TEST_F(MonitorsTest, TheSnapshotTakesWhatIsBehindTheClockOnAMonitorLeftOfTheMain
     SetWindowPos(behind, ClockHwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Wait(300);
     Clock().Parts().look.TakeSnapshot();
-    EXPECT_EQ(Clock().Face().Pictures().face.PixelAt(100, 100), 0x0000FFu);
+    EXPECT_EQ(Clock().Face().Pictures().face->PixelAt(100, 100), 0x0000FFu);
     DestroyWindow(behind);
     UnregisterClassA(paper.lpszClassName, paper.hInstance);
 }

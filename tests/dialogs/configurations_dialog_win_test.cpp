@@ -311,12 +311,12 @@ TEST_F(ConfigurationsTest, AnEmptyFaceLineKeepsTheFaceShown) {
     dialog_->SaveUnderTypedName();
     // A face of another size is on show; the file names none.
     Picture small{80, 60, std::vector<uint32_t>(80 * 60, 0x123456)};
-    Clock().Face().Pictures().face.LoadPicture(small);
+    Clock().Face().Pictures().face.Own().LoadPicture(small);
     Clock().Face().Pictures().display.LoadPicture(small);
     ASSERT_TRUE(Pick("mylook.ccf"));
     dialog_->LoadPickedFile();
     EXPECT_TRUE(messages_.Messages().empty());
-    EXPECT_EQ(Clock().Face().Pictures().face.GetSize(), (Size{80, 60}));
+    EXPECT_EQ(Clock().Face().Pictures().face->GetSize(), (Size{80, 60}));
     RECT client;
     GetClientRect(ClockHwnd(), &client);
     EXPECT_EQ(client.right, 80);

@@ -129,7 +129,7 @@ TEST_F(FaceDialogTest, PickedFacesAreTestedFittedAndNeverMoveTheCurrentFolder) {
     EXPECT_EQ(messages_.Texts(),
               std::vector<std::string>{"Clock face bmp cannot have more than 256 colors."});
     EXPECT_EQ(ClientSize(), (Size{200, 200}));
-    EXPECT_EQ(Clock().Face().Pictures().face.GetSize(), (Size{200, 200}));
+    EXPECT_EQ(Clock().Face().Pictures().face->GetSize(), (Size{200, 200}));
     EXPECT_EQ(s.BackPic, "");
 
     const std::string wide = WriteTempFile("marvix-2000x100.bmp", SolidBitmap(2000, 100, 0xFFFFFF));
@@ -193,7 +193,7 @@ TEST_F(FaceDialogTest, TransparentSizesAndTheWindowPosition) {
     Click(IdOf(FaceControl::UseWallpaper));
     EXPECT_FALSE(s.UseWall);
     EXPECT_EQ(ClientSize(), (Size{200, 200}));
-    EXPECT_EQ(Clock().Face().Pictures().face.PixelAt(100, 100), 0x800000u) << "the built-in face";
+    EXPECT_EQ(Clock().Face().Pictures().face->PixelAt(100, 100), 0x800000u) << "the built-in face";
 }
 
 // Each key typed into "TWidth" resized the clock and took a snapshot, which activated the clock

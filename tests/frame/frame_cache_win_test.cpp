@@ -68,7 +68,6 @@ void RunSideBySide(double scale) {
     ClockPictures cachedPictures, freshPictures;
     cachedPictures.SetScale(scale);
     freshPictures.SetScale(scale);
-    FrameSurfaces cachedFrame = cachedPictures.Frame(), freshFrame = freshPictures.Frame();
     ClockSettings cached = Everything(), fresh = Everything();
     LiveState cachedLive, freshLive;
     SoundLatches cachedLatches, freshLatches;
@@ -99,9 +98,9 @@ void RunSideBySide(double scale) {
         if (step == 180) change([](ClockSettings& s) { Set(s, "CFont7", "clBlue"); });
         if (step == 220) {
             // A new face of the same size, as the face dialog loads one.
-            const Picture face = Stripes(cachedPictures.face.GetSize());
-            cachedPictures.face.LoadPicture(face);
-            freshPictures.face.LoadPicture(face);
+            const Picture face = Stripes(cachedPictures.face->GetSize());
+            cachedPictures.face.Own().LoadPicture(face);
+            freshPictures.face.Own().LoadPicture(face);
             nextTick = step;
         }
         if (step == 260) change([](ClockSettings& s) { s.Reversed = s.ShowMoon = false; });
@@ -120,6 +119,8 @@ void RunSideBySide(double scale) {
             });
         }
 
+        // Taken anew at each tick, as the clock does: a face loaded is a picture of the clock's own.
+        FrameSurfaces cachedFrame = cachedPictures.Frame(), freshFrame = freshPictures.Frame();
         freshLive.layout =
             LayOutFace(fresh, freshFrame.face.GetSize(), freshFrame.display.GetSize());
         ComposeFrame(fresh, freshLive, freshFrame, clock.Instant());

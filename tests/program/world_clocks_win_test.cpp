@@ -96,6 +96,15 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
         const RECT first = WindowRect(ClockHwnd()), other = WindowRect(c.clock.Clock().Window());
         EXPECT_FALSE(IntersectRect(&both, &first, &other)) << "beside the first, clear of it";
     }
+    // One picture of the built-in face serves the three; a snapshot Tokyo takes is its own.
+    const FacePicture& face = app_->FirstClock().Clock().Face().Pictures().face;
+    const std::vector<uint32_t> faceBefore = face->ToPicture().pixels;
+    EXPECT_TRUE(tokyo.Clock().Face().Pictures().face.SameAs(face));
+    tokyo.Clock().Face().TakeSnapshot();
+    EXPECT_NE(tokyo.Clock().Face().Pictures().face->ToPicture().pixels, faceBefore);
+    EXPECT_EQ(face->ToPicture().pixels, faceBefore);
+    EXPECT_TRUE(newYork.Clock().Face().Pictures().face.SameAs(face));
+
     const std::string tip = app_->FirstClock().Clock().Tray().Tip();
     EXPECT_EQ(tip.rfind("10:15", 0), 0u) << tip;
     EXPECT_NE(tip.find("\nTokyo 19:15 Monday\nNew York 05:15 Monday"), std::string::npos) << tip;
