@@ -255,7 +255,7 @@ Pen GdiSurface::Resolved(const Pen& pen) {
 }
 
 Brush GdiSurface::Resolved(const Brush& brush) {
-    return {Colour{ToColorRef(brush.colour)}, brush.clear};
+    return {Colour{ToColorRef(brush.colour)}, brush.clear, brush.alpha};
 }
 
 void GdiSurface::MoveTo(Point point) {

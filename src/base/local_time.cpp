@@ -1,5 +1,7 @@
 #include "base/local_time.h"
 
+#include <cstdio>
+
 namespace marvix {
 
 namespace {
@@ -101,6 +103,27 @@ std::optional<LocalTime> ParseLocalTime(std::string_view text) {
     return LocalTime{
         uint16_t(*year), uint16_t(*month),  uint16_t(*day),    DayOfWeek(*year, *month, *day),
         uint16_t(*hour), uint16_t(*minute), uint16_t(*second), uint16_t(*millisecond)};
+}
+
+std::string UniversalTimeText(int64_t milliseconds, bool withMilliseconds) {
+    const LocalTime t = AddMilliseconds(LocalTime{1970, 1, 1, 5}, milliseconds);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02u", unsigned(t.year),
+                  unsigned(t.month), unsigned(t.day), unsigned(t.hour), unsigned(t.minute),
+                  unsigned(t.second));
+    std::string result = text;
+    if (withMilliseconds) {
+        std::snprintf(text, sizeof text, ".%03u", unsigned(t.millisecond));
+        result += text;
+    }
+    return result + "Z";
+}
+
+std::optional<int64_t> ParseUniversalTime(std::string_view text) {
+    if (text.empty() || text.back() != 'Z') return std::nullopt;
+    const std::optional<LocalTime> time = ParseLocalTime(text.substr(0, text.size() - 1));
+    if (!time) return std::nullopt;
+    return MillisecondsSince1970(*time);
 }
 
 }  // namespace marvix

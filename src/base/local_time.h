@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace marvix {
@@ -48,6 +49,11 @@ int DaysInMonth(int year, int month);
 // "YYYY-MM-DDTHH:MM:SS" with an optional ".mmm"; nullopt unless it names a real instant.
 std::optional<LocalTime> ParseLocalTime(std::string_view text);
 
+// A universal time, milliseconds since 1970, as "YYYY-MM-DDTHH:MM:SSZ", or to the millisecond
+// "YYYY-MM-DDTHH:MM:SS.mmmZ"; and back (either form), nullopt unless it names a real instant.
+std::string UniversalTimeText(int64_t milliseconds, bool withMilliseconds = false);
+std::optional<int64_t> ParseUniversalTime(std::string_view text);
+
 class TimeSource {
 public:
     virtual ~TimeSource() = default;
@@ -70,6 +76,11 @@ struct ClockInstant {
     int32_t utcBias = 0;
     friend bool operator==(const ClockInstant&, const ClockInstant&) = default;
 };
+// Universal time at the instant, in milliseconds since 1970.
+inline int64_t UniversalMilliseconds(const ClockInstant& now) {
+    return MillisecondsSince1970(now.time) + int64_t{now.utcBias} * 60'000;
+}
+
 // One instant, for hands and all: a frame drawn for a given moment.
 constexpr ClockInstant InstantAt(LocalTime time, int32_t utcBias) { return {time, time, utcBias}; }
 

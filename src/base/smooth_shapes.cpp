@@ -120,7 +120,7 @@ struct SmoothPainter::Rasteriser {
         if (roundEnd) AddEllipse(b, width / 2, width / 2);
     }
 
-    void Fill(const PixelTarget& target, Colour colour) {
+    void Fill(const PixelTarget& target, Colour colour, uint8_t alpha = 255) {
         agg::rendering_buffer buffer(reinterpret_cast<agg::int8u*>(target.pixels),
                                      unsigned(target.size.width), unsigned(target.size.height),
                                      target.stride * 4);
@@ -129,7 +129,9 @@ struct SmoothPainter::Rasteriser {
         agg::renderer_base<PixelFormat> renderer(format);
         const Rect clip = target.clip;
         if (!clip.Empty()) renderer.clip_box(clip.left, clip.top, clip.right - 1, clip.bottom - 1);
-        agg::render_scanlines_aa_solid(ras, scanline, renderer, AggColour(colour));
+        agg::rgba8 paint = AggColour(colour);
+        paint.a = alpha;
+        agg::render_scanlines_aa_solid(ras, scanline, renderer, paint);
         ras.reset();
     }
 };
@@ -155,8 +157,10 @@ void SmoothPainter::Polygon(const PixelTarget& target, std::span<const Point> po
     const int count = int(points.size());
     if (!brush.clear) {
         r.AddOutline(count, [&](int i) { return Centre(points[size_t(i)], target.scale); });
-        r.Fill(target, brush.colour);
+        r.Fill(target, brush.colour, brush.alpha);
     }
+    // A pen of no width draws no outline: the fill's own edge is smooth.
+    if (pen.width == 0 && !brush.clear) return;
     const double width = std::max(pen.width, 1) * target.scale;
     for (int i = 0; i < count; ++i)
         r.AddSegment(Centre(points[size_t(i)], target.scale),

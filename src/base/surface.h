@@ -38,10 +38,12 @@ struct Pen {
     friend bool operator==(const Pen&, const Pen&) = default;
 };
 
-// A solid brush, or none: "clear" draws shapes and text without filling behind them.
+// A solid brush, or none: "clear" draws shapes and text without filling behind them. A smooth
+// shape's fill may be see-through (`alpha` below 255); GDI's shapes are always opaque.
 struct Brush {
     Colour colour;
     bool clear = false;
+    uint8_t alpha = 255;
     static Brush Clear() { return Brush{Colour{}, true}; }
     friend bool operator==(const Brush&, const Brush&) = default;
 };

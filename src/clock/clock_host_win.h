@@ -93,7 +93,8 @@ public:
     // ProgramCommands
     void ShowSettingsWindow(DialogId id) override;
     void ShowHelp() override;
-    void ShowClocks() override { program_.ShowClocksWindow(*this); }
+    void ShowClocks() override { program_.ShowProgramWindow(ProgramHost::Window::Clocks, *this); }
+    void ShowTimers() override { program_.ShowProgramWindow(ProgramHost::Window::Timers, *this); }
     // "STOP": the program ends from the first clock; another clock is removed, after asking.
     void Terminate() override;
 

@@ -17,7 +17,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 353}, .background = kWindowPurple,
+    .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 384}, .background = kWindowPurple,
     .position = {0, 0}, .centred = false, .fontKinds = kPanels | kRadioGroups,
     .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = true,
 };
@@ -103,9 +103,17 @@ constexpr PanelLook kPanelLooks[] = {
      .text = kWhite,
      .bevel = 2,
      .bold = false},
+    {.id = ControlMenuWindow::kTimers,
+     .caption = "Timers",
+     .top = 256,
+     .height = 21,
+     .face = kBlue,
+     .text = kWhite,
+     .bevel = 2,
+     .bold = false},
     {.id = ControlMenuWindow::kHelp,
      .caption = "Help",
-     .top = 256,
+     .top = 287,
      .height = 21,
      .face = kBlue,
      .text = kYellow,
@@ -113,7 +121,7 @@ constexpr PanelLook kPanelLooks[] = {
      .bold = false},
     {.id = ControlMenuWindow::kSetTime,
      .caption = "Set Time",
-     .top = 287,
+     .top = 318,
      .height = 21,
      .face = kBlue,
      .text = kWhite,
@@ -121,7 +129,7 @@ constexpr PanelLook kPanelLooks[] = {
      .bold = false},
     {.id = ControlMenuWindow::kStop,
      .caption = "STOP",
-     .top = 315,
+     .top = 346,
      .height = 31,
      .face = kStop,
      .text = kWhite,
@@ -188,6 +196,7 @@ void ControlMenuWindow::Press(int panel) {
         case kConfigurations: program_.ShowSettingsWindow(DialogId::Configurations); break;
         case kSpelling: program_.ShowSettingsWindow(DialogId::Spelling); break;
         case kClocks: program_.ShowClocks(); break;
+        case kTimers: program_.ShowTimers(); break;
         case kHelp: program_.ShowHelp(); break;
         case kSetTime: OpenDateAndTimeSettings(); break;
         case kStop: program_.Terminate(); break;

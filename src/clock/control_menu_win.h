@@ -1,7 +1,8 @@
 #pragma once
 
-// The control menu (window class "TForm4"): a column of ten coloured panels that open the
-// settings windows, the help, the system's date and time settings, or stop the program.
+// The control menu (window class "TForm4"): a column of twelve coloured panels that open the
+// settings windows, the clocks and timers windows, the help, the system's date and time settings,
+// or stop the program.
 
 #include "clock/program_commands_win.h"
 #include "windows/settings_dialog_win.h"
@@ -16,7 +17,7 @@ public:
     // clang-format off
     enum PanelId {
         kFace = 101, kHands, kDigital, kAlarms, kStop, kHelp, kConfigurations, kSetTime, kPhases,
-        kSpelling, kClocks,
+        kSpelling, kClocks, kTimers,
     };
     // clang-format on
     // Runs a panel's click, as a click on it does.

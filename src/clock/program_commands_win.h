@@ -14,6 +14,8 @@ public:
     virtual void ShowHelp() = 0;
     // The window that lists every clock.
     virtual void ShowClocks() = 0;
+    // The window of the program's timers and stopwatch.
+    virtual void ShowTimers() = 0;
     // Ends the program; the clock window's destruction saves the settings.
     virtual void Terminate() = 0;
 

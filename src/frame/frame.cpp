@@ -29,10 +29,12 @@ void ComposeFrame(const ClockSettings& s, const LiveState& live, FrameSurfaces& 
 void ComposeUnderHands(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,
                        const ClockInstant& now) {
     CopyFace(s, f);
+    DrawTimerSector(s, live.layout, live.timer, f, now);
     if (s.ShowMoon) MoonPhase(s, live.screen, f, now);
     if (s.ShowDay) DayPhase(s, live.screen, f, now);
     DrawDigitalDisplays(s, live.displays, live.layout.displays, f, now);
     DrawLabel(s, f);
+    DrawTimeLeft(s, live.timer, f, now);
 }
 
 void ComposeHands(const ClockSettings& s, const LiveState& live, FrameSurfaces& f,

@@ -35,7 +35,8 @@ public:
     }
     Brush GetBrush() {
         const auto colour = Get<Colour>();
-        return Brush{colour, Get<bool>()};
+        const auto clear = Get<bool>();
+        return Brush{colour, clear, Get<uint8_t>()};
     }
 
 private:
@@ -236,6 +237,7 @@ void ListingSurface::PutPen(const Pen& pen) {
 void ListingSurface::PutBrush(const Brush& brush) {
     list_.Put(brush.clear ? Colour{} : real_->Resolve(brush.colour));
     list_.Put(brush.clear);
+    list_.Put(brush.alpha);
 }
 
 // The bounds of a set of points, right and bottom included.

@@ -5,6 +5,7 @@
 #include "base/geometry.h"
 #include "digital/digital_displays.h"
 #include "frame/face_layout.h"
+#include "frame/timer_face.h"
 
 namespace marvix {
 
@@ -16,6 +17,8 @@ struct LiveState {
     // The face's effective hand geometry and the displays' places, as the settings give them on
     // the face shown.
     FaceLayout layout;
+    // The timer shown on this clock, as the program last set it.
+    TimerOnFace timer;
 };
 
 }  // namespace marvix

@@ -37,6 +37,8 @@ Application::Application(HINSTANCE instance, TimeSource& clock,
                          SettingsWindowFactory settingsWindows)
     : instance_(instance),
       clocks_(*this, clock, settingsWindows),
+
+      timers_(tick_, clock, *this, windowsHost_, [this] { return OpenedFrom().Keys().number; }),
       help_(std::make_unique<HelpWindow>(windowsHost_)) {}
 
 Application::~Application() {
@@ -86,8 +88,17 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     // A later start's call comes here: every clock, some hidden in the tray, comes forward.
     if (message == showClockMessage_ && showClockMessage_ != 0) {
-        for (ClockHost* clock : LiveClocks()) clock->Clock().ComeForward();
+        RunCommand(*this, {});
         return 0;
+    }
+    // A later start's command line, which it has read and found good.
+    if (message == WM_COPYDATA) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (!data || data->dwData != kCommandLineData || !data->lpData) return FALSE;
+        const std::string_view text(static_cast<const char*>(data->lpData), data->cbData);
+        const std::optional<TimerCommand> command = ParseTimerCommand(text);
+        if (command) RunCommand(*this, *command);
+        return command.has_value();
     }
     if (message == stopClockMessage_ && stopClockMessage_ != 0) {
         StopProgram();
@@ -116,7 +127,26 @@ bool Application::Create() {
 
     if (!clocks_.CreateStored()) return false;
     for (const auto& clock : clocks_.All()) clock->ShowAtStart();
+    timers_.Timers().Start();
     return true;
+}
+
+void RunCommand(Application& app, const TimerCommand& command) {
+    using Kind = TimerCommand::Kind;
+    ProgramTimers& timers = app.Timers().Timers();
+    switch (command.kind) {
+        case Kind::ShowClock:
+            for (ClockHost* clock : app.LiveClocks()) clock->Clock().ComeForward();
+            break;
+        // On the first clock: a timer started from outside belongs to no other.
+        case Kind::Timer:
+            timers.StartNew({.label = command.label, .steps = {{"", command.seconds}}}, {});
+            break;
+        case Kind::Stopwatch: timers.StopwatchStartOrPause(); break;
+        case Kind::TimersWindow:
+            app.ShowProgramWindow(ProgramHost::Window::Timers, app.FirstClock());
+            break;
+    }
 }
 
 // The loop waits for a message or for the next due of the program's one tick, whichever comes
@@ -201,7 +231,10 @@ void Application::ClockGone(ClockHost& clock) {
     if (stopping_ && std::ranges::all_of(live, [&](ClockHost* other) { return other == &clock; }))
         PostQuitMessage(0);
     PostMessageA(owner_, kAfterHandlerMessage, 0, 0);
-    if (!stopping_) ReadingsChanged();
+    if (!stopping_) {
+        ReadingsChanged();
+        timers_.Timers().ShowOnClocks();
+    }
 }
 
 void Application::ShowClocksFromTray() {
@@ -220,6 +253,8 @@ void Application::ChooseClockFromTray(HWND icon) {
     AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
     const UINT clocksWindow = UINT(live.size() + 1);
     AppendMenuA(menu.Get(), MF_STRING, clocksWindow, "Clocks\x85");
+    const UINT timersWindow = clocksWindow + 1;
+    AppendMenuA(menu.Get(), MF_STRING, timersWindow, "Timers\x85");
     POINT at;
     GetCursorPos(&at);
     // A tray menu goes away when the user clicks elsewhere only if its window is in front, and
@@ -228,7 +263,8 @@ void Application::ChooseClockFromTray(HWND icon) {
     const UINT chosen = UINT(TrackPopupMenu(
         menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, icon, nullptr));
     PostMessageA(icon, WM_NULL, 0, 0);
-    if (chosen == clocksWindow) return ShowClocksWindow(FirstClock());
+    if (chosen == clocksWindow) return ShowProgramWindow(Window::Clocks, FirstClock());
+    if (chosen == timersWindow) return ShowProgramWindow(Window::Timers, FirstClock());
     // Its clocks may have gone while the menu was open.
     const std::vector<ClockHost*> now = LiveClocks();
     if (chosen == 0 || chosen > live.size() ||
@@ -257,9 +293,10 @@ void Application::ReadingsChanged() {
     first.ShowInTray(TrayTip(first.Words().Text(), places));
 }
 
-void Application::ShowClocksWindow(ClockHost& clock) {
+void Application::ShowProgramWindow(Window window, ClockHost& clock) {
     openedFrom_ = &clock;
-    ClocksList().ShowFor(clock);
+    if (window == Window::Clocks) return ClocksList().ShowFor(clock);
+    timers_.Window().Show();
 }
 
 ClocksWindow& Application::ClocksList() {
@@ -278,6 +315,7 @@ bool Application::AddClockFor(const std::string& zone, const std::string& label)
         windows.push_back(WindowFrame(clocksWindow_->Window()));
     if (!clocks_.Add(from, zone, label, std::move(windows))) return false;
     ReadingsChanged();
+    timers_.Timers().ShowOnClocks();
     return true;
 }
 

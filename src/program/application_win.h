@@ -16,11 +16,16 @@
 #include "program/clock_list_win.h"
 #include "program/clocks_window_win.h"
 #include "program/program_tick_win.h"
+#include "program/timers_room_win.h"
 #include "program/program_windows_host_win.h"
+#include "timers/timer_command.h"
 
 namespace marvix {
 
 class HelpWindow;
+
+// What a start of the program was asked on its command line, or a later start handed over.
+void RunCommand(class Application& app, const TimerCommand& command);
 
 class Application final : public ProgramHost, public ClockBook {
 public:
@@ -66,10 +71,11 @@ public:
     std::vector<Rect> OtherClockFrames(const ClockHost& clock) const override {
         return clocks_.FramesBeside(clock);
     }
-    void ShowClocksWindow(ClockHost& clock) override;
+    void ShowProgramWindow(Window window, ClockHost& clock) override;
     ProgramTick& Beat() override { return tick_; }
     // The clocks window, made when first wanted.
     ClocksWindow& ClocksList();
+    TimersRoom& Timers() { return timers_; }
 
     // ClockBook
     std::vector<ClockHost*> LiveClocks() const override { return clocks_.Live(); }
@@ -100,6 +106,8 @@ private:
     ClockList clocks_;
     ClockHost* openedFrom_ = nullptr;  // see OpenedFrom
     ProgramWindowsHost windowsHost_{*this, [this]() -> ClockHost& { return OpenedFrom(); }};
+    // After the clocks: a timer's alarm window goes before the clock it stands beside.
+    TimersRoom timers_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<ClocksWindow> clocksWindow_;
     std::vector<std::string> toTell_;

@@ -1,7 +1,8 @@
 // marvix-render: one frame of the clock, as the clock would show it at a given local time, from
 // the settings in the registry (read as at start-up, never written), written as a 24-bit BMP.
 // --smooth-edges on|off draws the hands and dials with or without anti-aliased edges, and --size
-// PERCENT draws the picture at that size (50 to 400), whatever the registry says.
+// PERCENT draws the picture at that size (50 to 400), whatever the registry says; --timer DURATION
+// draws it as if a timer with DURATION left (as the Timers window reads lengths) ran on it.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,6 +21,8 @@
 #include "settings/encodings.h"
 #include "settings/file_paths.h"
 #include "settings/registry_store_win.h"
+#include "timers/kept_timers.h"
+#include "timers/timer_length.h"
 #include "windows/screen_clamp_win.h"
 
 namespace {
@@ -28,7 +31,7 @@ using namespace marvix;
 
 constexpr char kUsage[] =
     "usage: marvix-render [--bias MINUTES] [--config FILE.ccf] [--smooth-edges on|off]\n"
-    "                     [--size PERCENT]\n"
+    "                     [--size PERCENT] [--timer DURATION]\n"
     "                     YYYY-MM-DDTHH:MM:SS[.mmm] OUT.bmp\n";
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
     std::optional<std::string> config;
     std::optional<bool> smooth;
     std::optional<int32_t> size;
+    std::optional<int64_t> timer;
     bool usable = true;
     while (usable && args.size() > 2 && args[0].starts_with("--")) {
         const std::string& option = args[0];
@@ -56,6 +60,8 @@ int main(int argc, char** argv) {
             config = value;
         } else if (option == "--smooth-edges" && (value == "on" || value == "off")) {
             smooth = value == "on";
+        } else if (option == "--timer") {
+            usable = (timer = ParseTimerLength(value)).has_value();
         } else if (option == "--size") {
             usable = (size = ParseInteger(value)).has_value();
         } else {
@@ -107,6 +113,11 @@ int main(int argc, char** argv) {
     if (settings.UseWall) CaptureDesktop(pictures.face.Own(), {settings.FL, settings.FT});
     FrameSurfaces frame = pictures.Frame();
     live.layout = LayOutFace(settings, frame.face.GetSize(), frame.display.GetSize());
+    if (timer) {
+        const TimerLook look;
+        live.timer = {.shown = true, .running = true, .endsMs = UniversalMilliseconds(at) + *timer * 1000,
+                      .colour = look.colour, .opacity = look.opacity};
+    }
     ComposeFrame(settings, live, frame, at);
 
     for (const std::string& error : errors) std::fprintf(stderr, "%s\n", error.c_str());

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "base/scoped_handles_win.h"
 
 namespace marvix {
@@ -18,6 +20,9 @@ UINT ShowClockMessage();
 // so that it saves its settings before its files are replaced or removed.
 UINT StopClockMessage();
 
+// WM_COPYDATA's tag for a later start's command line, sent to the running program's owner window.
+inline constexpr ULONG_PTR kCommandLineData = 0x4D617278;  // "Marx"
+
 class SingleClock {
 public:
     static constexpr char kMutexName[] = "Local\\Marvix.Clock";
@@ -27,6 +32,9 @@ public:
     bool IsFirst() const { return first_; }
     // From a later start: the running clock is asked to come forward.
     static void BringRunningClockForward();
+    // From a later start: the running program is handed `arguments`, a command line it
+    // understands; whether it took them.
+    static bool HandOver(const std::string& arguments);
 
 private:
     ScopedHandle mutex_;

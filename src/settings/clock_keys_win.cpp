@@ -17,10 +17,12 @@ ClockKeys OtherClockKeys(int number) {
     return {number, key, key};
 }
 
-std::vector<int> StoredClockNumbers() {
+std::vector<int> StoredClockNumbers() { return NumberedSubkeys(kClocksKeyPath); }
+
+std::vector<int> NumberedSubkeys(const char* path) {
     std::vector<int> numbers;
     HKEY raw = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kClocksKeyPath, 0, KEY_READ, &raw) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &raw) != ERROR_SUCCESS)
         return numbers;
     const ScopedRegKey clocks(raw);
     char name[256];

@@ -10,6 +10,9 @@
 namespace marvix {
 
 inline constexpr char kClocksKeyPath[] = "Software\\Tolvane\\Marvo\\Marvix\\Clocks";
+// The program's timers, each in a numbered subkey, and its stopwatch.
+inline constexpr char kTimersKeyPath[] = "Software\\Tolvane\\Marvo\\Marvix\\Timers";
+inline constexpr char kStopwatchKeyPath[] = "Software\\Tolvane\\Marvo\\Marvix\\Stopwatch";
 
 struct ClockKeys {
     int number = 0;  // 0: the first clock
@@ -22,6 +25,8 @@ ClockKeys FirstClockKeys();
 ClockKeys OtherClockKeys(int number);
 // The numbers of the other clocks stored, in order; a subkey not named by a number is not one.
 std::vector<int> StoredClockNumbers();
+// The numbers of the subkeys of HKEY_CURRENT_USER\`path` named by a number above 0, in order.
+std::vector<int> NumberedSubkeys(const char* path);
 // The smallest number no clock has.
 int FreeClockNumber();
 // The other clock's subkey, and all it holds, removed.

@@ -1,0 +1,21 @@
+#pragma once
+
+// A running timer on the clock's face: a sector under the hands from the minute hand to where it
+// stands when the timer ends, shrinking as the time runs, and the time left, written as the label
+// is (below it when the label shows).
+
+#include "base/frame_surfaces.h"
+#include "frame/face_layout.h"
+#include "settings/clock_settings.h"
+#include "timers/timer_sector.h"
+
+namespace marvix {
+
+// The sector, over the face and under the dials, displays and hands.
+void DrawTimerSector(const ClockSettings& settings, const FaceLayout& layout,
+                     const TimerOnFace& timer, FrameSurfaces& frame, const ClockInstant& now);
+// The time left, after the label.
+void DrawTimeLeft(const ClockSettings& settings, const TimerOnFace& timer, FrameSurfaces& frame,
+                  const ClockInstant& now);
+
+}  // namespace marvix

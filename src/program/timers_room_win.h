@@ -1,0 +1,39 @@
+#pragma once
+
+// The program's timers and the window that shows them, made when first wanted.
+
+#include <functional>
+#include <memory>
+
+#include "base/message_seam_win.h"
+#include "program/program_timers_win.h"
+#include "program/timers_window_win.h"
+
+namespace marvix {
+
+class TimersRoom {
+public:
+    TimersRoom(Heartbeat& heartbeat, TimeSource& computer, ClockBook& clocks,
+               SettingsWindowHost& windowsHost, std::function<int()> openedFrom)
+        : timers_(heartbeat, computer, clocks),
+          windowsHost_(windowsHost),
+          openedFrom_(std::move(openedFrom)) {}
+
+    ProgramTimers& Timers() { return timers_; }
+    TimersWindow& Window() {
+        if (!window_) {
+            window_ = std::make_unique<TimersWindow>(windowsHost_, timers_, openedFrom_);
+            if (!window_->Create()) ReportFailureOnce("Cannot create the Timers window.");
+        }
+        return *window_;
+    }
+
+private:
+    ProgramTimers timers_;
+    SettingsWindowHost& windowsHost_;
+    std::function<int()> openedFrom_;
+    // Before the timers go: it shows them.
+    std::unique_ptr<TimersWindow> window_;
+};
+
+}  // namespace marvix

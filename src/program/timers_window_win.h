@@ -1,0 +1,62 @@
+#pragma once
+
+// The Timers window ("Timers", class MarvixTimers): a timer made from a label and a length typed
+// as people say them, started with Enter, a preset or the command line; the timers listed with
+// their time left, paused, resumed, restarted, given a minute more or removed, by buttons or keys
+// (Space and Delete in the list); and the stopwatch with its laps, which "Copy" puts on the
+// clipboard. A length it cannot read gets a sentence saying what it takes, and nothing changes.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "program/program_timers_win.h"
+#include "windows/settings_dialog_win.h"
+
+namespace marvix {
+
+class TimersWindow final : public SettingsDialog {
+public:
+    // `clockNumber` names the clock the window was opened from, on which its timers show.
+    TimersWindow(SettingsWindowHost& host, ProgramTimers& timers, std::function<int()> clockNumber);
+
+    // clang-format off
+    enum ControlId {
+        kLabel = 401, kLength, kRounds, kForever, kWarn, kStart, kProblem, kList, kPause, kRestart,
+        kAddMinute, kRemove, kWatchTime, kWatchStart, kLap, kReset, kCopy, kLaps, kPomodoro,
+        kPreset,  // the first of the presets' buttons, one for each of kPresetMinutes
+    };
+    // clang-format on
+    static constexpr int kPresetMinutes[] = {1, 3, 5, 10, 15, 25, 45};
+
+    void ShowSettings() override;
+    // The timers' and the stopwatch's times as they are now; only what changed is written.
+    void ShowTimes();
+    // The timer the list has chosen, if any.
+    std::optional<int> Chosen() const;
+
+protected:
+    void CreateControls() override;
+    bool OnCommand(int id, int notification) override;
+    void EnterPressed(HWND focus) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // A new timer from the fields, of `seconds` (or the length typed when none), or the
+    // pomodoro's steps.
+    void StartTyped(std::optional<int64_t> seconds = std::nullopt);
+    void StartPomodoro();
+    void OnChosen(void (ProgramTimers::*change)(int));
+    void CopyLaps();
+    std::string LineOf(const Timer& timer, int64_t nowMs) const;
+    HWND Control(int id) const { return GetDlgItem(Window(), id); }
+    void SetText(int id, const std::string& text);
+
+    ProgramTimers& timers_;
+    std::function<int()> clockNumber_;
+    std::vector<int> listed_;         // the timers' numbers, in the list's order
+    std::vector<std::string> lines_;  // what the list shows
+    size_t lapsShown_ = 0;
+};
+
+}  // namespace marvix

@@ -1,0 +1,91 @@
+#include "timers/timer_book.h"
+
+#include <algorithm>
+
+#include "timers/timer_length.h"
+
+namespace marvix {
+
+Timer& TimerBook::Add(TimerPlan plan, TimerLook look) {
+    int number = 1;
+    for (const Timer& timer : timers_) number = std::max(number, timer.number + 1);
+    return timers_.emplace_back(Timer{number, Countdown(std::move(plan)), std::move(look)});
+}
+
+void TimerBook::Keep(int number, const KeptTimer& kept) {
+    Remove(number);
+    timers_.push_back({number, Countdown(kept.plan, kept.run), kept.look});
+    std::sort(timers_.begin(), timers_.end(),
+              [](const Timer& a, const Timer& b) { return a.number < b.number; });
+}
+
+bool TimerBook::Remove(int number) {
+    return std::erase_if(timers_, [&](const Timer& t) { return t.number == number; }) > 0;
+}
+
+Timer* TimerBook::Find(int number) {
+    for (Timer& timer : timers_)
+        if (timer.number == number) return &timer;
+    return nullptr;
+}
+
+std::optional<int64_t> TimerBook::NextDueMs() const {
+    std::optional<int64_t> next;
+    for (const Timer& timer : timers_) {
+        if (const auto due = timer.countdown.NextDueMs(); due && (!next || *due < *next))
+            next = due;
+    }
+    return next;
+}
+
+void TimerBook::Advance(int64_t nowMs, std::vector<TimerNews>& news) {
+    news.clear();
+    for (Timer& timer : timers_) {
+        const TimerEvent event = timer.countdown.Advance(nowMs);
+        if (event != TimerEvent::None) news.push_back({timer.number, event});
+    }
+}
+
+TimerOnFace TimerBook::OnClock(int clock, std::span<const int> liveClocks, int64_t nowMs) const {
+    TimerOnFace shown;
+    int64_t soonest = 0;
+    for (const Timer& timer : timers_) {
+        const TimerState state = timer.countdown.State();
+        if (!timer.look.onClock || (state != TimerState::Running && state != TimerState::Paused))
+            continue;
+        const bool live =
+            std::find(liveClocks.begin(), liveClocks.end(), timer.look.clock) != liveClocks.end();
+        if ((live ? timer.look.clock : 0) != clock) continue;
+        const int64_t left = timer.countdown.LeftMs(nowMs);
+        if (shown.shown && left >= soonest) continue;
+        soonest = left;
+        const TimerRun& run = timer.countdown.Run();
+        shown = {.shown = true,
+                 .running = state == TimerState::Running,
+                 .endsMs = run.endsMs,
+                 .leftMs = run.leftMs,
+                 .colour = timer.countdown.Step().colour.value_or(timer.look.colour),
+                 .opacity = timer.look.opacity};
+    }
+    return shown;
+}
+
+std::string TimerBook::TipLines(int64_t nowMs, size_t room) const {
+    std::string lines;
+    auto add = [&](const std::string& line) {
+        if (lines.size() + line.size() + (lines.empty() ? 0 : 1) > room) return;
+        lines += (lines.empty() ? "" : "\n") + line;
+    };
+    for (const Timer& timer : timers_) {
+        const TimerState state = timer.countdown.State();
+        if (state != TimerState::Running && state != TimerState::Paused) continue;
+        const std::string label = timer.countdown.Label().empty() ? "Timer" : timer.countdown.Label();
+        add(label + " " + TimeLeftText(timer.countdown.LeftMs(nowMs)) +
+            (state == TimerState::Paused ? " paused" : " left"));
+    }
+    if (stopwatch_.running || stopwatch_.runMs > 0)
+        add("Stopwatch " + TenthsText(stopwatch_.ElapsedMs(nowMs)));
+    return lines;
+}
+
+}  // namespace marvix

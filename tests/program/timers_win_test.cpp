@@ -1,0 +1,98 @@
+// Timers and the stopwatch as a user meets them: made by keys in the Timers window, shown on the
+// clock, rung in the alarm window, and kept over a restart.
+#include "../support/clock_fixture_win.h"
+#include "../support/recording_player.h"
+#include "clock/control_menu_win.h"
+#include "settings/clock_keys_win.h"
+#include "timers/timer_length.h"
+
+namespace marvix {
+namespace {
+
+class TimersTest : public ClockFixture {
+protected:
+    void SetUp() override {
+        ClockFixture::SetUp();
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTimersKeyPath);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kStopwatchKeyPath);
+    }
+    void StartWithRecorder() {
+        Start();
+        Timers().UsePlayer(player_);
+    }
+    ProgramTimers& Timers() { return app_->Timers().Timers(); }
+    void TypeInto(int field, const char* text) {
+        HWND edit = GetDlgItem(app_->Timers().Window().Window(), field);
+        SetWindowTextA(edit, "");
+        SetFocus(edit);
+        for (; *text; ++text) PostMessageA(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(*text)), 1);
+        Pump();
+    }
+    void Restart() {
+        Stop();
+        Pump();
+        app_.reset();
+        StartWithRecorder();
+    }
+    std::string StoredState(int number) {
+        Win32Registry values(std::string(kTimersKeyPath) + "\\" + std::to_string(number));
+        return values.ReadValue("State").text.value_or("");
+    }
+    RecordingPlayer player_;
+};
+
+// Typed by keys, a bad length is refused with a sentence; "Tea" for 2 s shows on the first clock,
+// rings in the alarm window at its end and takes a minute more; it survives STOP, and, having
+// ended while the program was off, rings once at the next start saying when it ended.
+TEST_F(TimersTest, ATimerMadeByKeysShowsOnTheClockRingsAndOutlivesTheProgram) {
+    StartWithRecorder();
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kTimers);
+    TimersWindow& window = app_->Timers().Window();
+    ASSERT_TRUE(window.IsVisible());
+    TypeInto(TimersWindow::kLength, "2 minutes");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(WindowText(GetDlgItem(window.Window(), TimersWindow::kProblem)), kLengthsAccepted);
+    EXPECT_TRUE(Timers().Book().All().empty());
+
+    TypeInto(TimersWindow::kLabel, "Tea");
+    TypeInto(TimersWindow::kLength, "0:02");
+    PressKey(VK_RETURN);
+    ASSERT_EQ(Timers().Book().All().size(), 1u);
+    EXPECT_TRUE(app_->FirstClock().Model().Live().timer.shown);
+    EXPECT_EQ(StoredState(1), "Running");
+    time_.time = AddMilliseconds(time_.time, 2000);
+    ASSERT_TRUE(WaitFor([&] { return Timers().RingingWindow(1) != nullptr; }, 3000));
+    EXPECT_EQ(Timers().RingingWindow(1)->Words(), "Tea. Timer");
+    EXPECT_EQ(player_.rung.size(), 1u);
+    EXPECT_FALSE(app_->FirstClock().Model().Live().timer.shown) << "an ended timer leaves the face";
+    Timers().RingingWindow(1)->Answer(TimerAnswer::AddMinute);
+    EXPECT_EQ(Timers().Book().All()[0].countdown.LeftMs(Timers().NowMs()), 60'000);
+    EXPECT_GE(player_.silenced, 1);
+
+    // The stopwatch runs on while the program is off, and keeps its laps.
+    SendMessageA(window.Window(), WM_COMMAND, MAKEWPARAM(TimersWindow::kWatchStart, BN_CLICKED), 0);
+    time_.time = AddMilliseconds(time_.time, 12'300);
+    SendMessageA(window.Window(), WM_COMMAND, MAKEWPARAM(TimersWindow::kLap, BN_CLICKED), 0);
+
+    Restart();
+    ASSERT_EQ(Timers().Book().All().size(), 1u);
+    EXPECT_EQ(Timers().Book().All()[0].countdown.State(), TimerState::Running);
+    EXPECT_EQ(Timers().Book().Watch().lapsMs, std::vector<int64_t>{12'300});
+    EXPECT_EQ(Timers().Book().Watch().ElapsedMs(Timers().NowMs()), 12'300);
+    EXPECT_EQ(Timers().RingingWindow(1), nullptr);
+
+    Stop();
+    Pump();
+    app_.reset();
+    time_.time = AddMilliseconds(time_.time, 5 * 60'000);
+    StartWithRecorder();
+    ASSERT_NE(Timers().RingingWindow(1), nullptr);
+    EXPECT_EQ(Timers().RingingWindow(1)->Words(), "Tea. Tea ended at 10:16");
+    Timers().RingingWindow(1)->Answer(TimerAnswer::Stop);
+    EXPECT_EQ(StoredState(1), "Ready");
+    Restart();
+    EXPECT_EQ(Timers().RingingWindow(1), nullptr) << "answered, it never rings again";
+}
+
+}  // namespace
+}  // namespace marvix
