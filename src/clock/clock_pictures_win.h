@@ -33,7 +33,7 @@ private:
 };
 
 struct ClockPictures {
-    GdiSurface display;                 // what the window shows, composed at every tick
+    GdiSurface display;  // what the window shows, composed at every tick
     FacePicture face;
     std::array<GdiSurface, 12> digits;  // the digital displays', in font-slot order
     GdiSurface moon{{49, 49}};          // the moon dial's

@@ -39,12 +39,12 @@ void DrawTimerSector(const ClockSettings& s, const FaceLayout& layout, const Tim
         for (int i = 0; i < kArcPoints; ++i) {
             const double degrees = start + sweep * i / (kArcPoints - 1);
             const double radians = degrees * 3.14159265358979323846 / 180;
-            points[size_t(i) + 1] = {
-                centre.x + int(std::lround(turn * radius * std::sin(radians))),
-                centre.y - int(std::lround(radius * std::cos(radians)))};
+            points[size_t(i) + 1] = {centre.x + int(std::lround(turn * radius * std::sin(radians))),
+                                     centre.y - int(std::lround(radius * std::cos(radians)))};
         }
         // Filled only, no outline: its anti-aliased edge is the fill's own.
-        const Brush fill{timer.colour, false, uint8_t(std::clamp(timer.opacity, 0, 100) * 255 / 100)};
+        const Brush fill{timer.colour, false,
+                         uint8_t(std::clamp(timer.opacity, 0, 100) * 255 / 100)};
         f.display.Polygon(points, Pen{timer.colour, 0, true}, fill);
     }
 }

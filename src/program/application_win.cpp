@@ -38,7 +38,9 @@ Application::Application(HINSTANCE instance, TimeSource& clock,
     : instance_(instance),
       clocks_(*this, clock, settingsWindows),
 
-      timers_(tick_, clock, *this, windowsHost_, [this] { return OpenedFrom().Keys().number; }),
+      timers_(
+          tick_, clock, *this, windowsHost_, [this] { return OpenedFrom().Keys().number; },
+          [this] { ReadingsChanged(); }),
       help_(std::make_unique<HelpWindow>(windowsHost_)) {}
 
 Application::~Application() {
@@ -290,7 +292,12 @@ void Application::ReadingsChanged() {
             places.push_back(
                 {clock->Name(), clock->Clock().ClockTime().Now(), clock->Model().Settings()});
     RunningClock& first = FirstClock().Clock();
-    first.ShowInTray(TrayTip(first.Words().Text(), places));
+    // The timers and the stopwatch last, in up to half the room; the clocks have the rest.
+    ProgramTimers& timers = timers_.Timers();
+    const std::string running = timers.Book().TipLines(timers.NowMs(), kTrayTipRoom / 2);
+    const size_t room = kTrayTipRoom - (running.empty() ? 0 : running.size() + 1);
+    first.ShowInTray(TrayTip(first.Words().Text(), places, room) + (running.empty() ? "" : "\n") +
+                     running);
 }
 
 void Application::ShowProgramWindow(Window window, ClockHost& clock) {

@@ -16,8 +16,8 @@
 #include "program/clock_list_win.h"
 #include "program/clocks_window_win.h"
 #include "program/program_tick_win.h"
-#include "program/timers_room_win.h"
 #include "program/program_windows_host_win.h"
+#include "program/timers_room_win.h"
 #include "timers/timer_command.h"
 
 namespace marvix {

@@ -1,11 +1,11 @@
 // The program's entry: one clock per session, and the settings windows it is handed to make.
 #include <windows.h>
 
-#include "program/application_win.h"
-#include "program/single_instance_win.h"
 #include "base/message_seam_win.h"
 #include "base/system_time_win.h"
 #include "dialogs/settings_windows_win.h"
+#include "program/application_win.h"
+#include "program/single_instance_win.h"
 #include "timers/timer_command.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {

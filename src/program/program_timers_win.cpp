@@ -14,7 +14,9 @@ namespace marvix {
 
 namespace {
 
-std::string TimerKey(int number) { return std::string(kTimersKeyPath) + "\\" + std::to_string(number); }
+std::string TimerKey(int number) {
+    return std::string(kTimersKeyPath) + "\\" + std::to_string(number);
+}
 
 bool KeyOpens(const std::string& path) {
     HKEY key = nullptr;
@@ -24,16 +26,18 @@ bool KeyOpens(const std::string& path) {
     return true;
 }
 
-// Ten minutes' steps of 10 ms: the wake comes at least this often, so that an end is checked
-// against the computer's clock even if the tick's own clock and it drift apart.
+// A wake comes at least this often, so that an end is checked against the computer's clock even
+// if the tick's own clock and it drift apart.
 constexpr int64_t kLongestSleepMs = 60'000;
 
 }  // namespace
 
-ProgramTimers::ProgramTimers(Heartbeat& heartbeat, TimeSource& computer, ClockBook& clocks)
+ProgramTimers::ProgramTimers(Heartbeat& heartbeat, TimeSource& computer, ClockBook& clocks,
+                             std::function<void()> showTip)
     : heartbeat_(heartbeat),
       computer_(computer),
       clocks_(clocks),
+      showTip_(std::move(showTip)),
       ownPlayer_(&PlaySoundWhenLoaded, MAKEINTRESOURCEA(IDR_ALARM_SOUND)) {
     schedule_.UseStep(true);
 }
@@ -84,9 +88,19 @@ void ProgramTimers::Serve() {
     if (news_.empty()) PlanNextWake();
 }
 
+void ProgramTimers::RunChores(const Chores& due) {
+    if (!due.secondToo || !joined_) return;
+    const bool running = book_.Watch().running ||
+                         std::any_of(book_.All().begin(), book_.All().end(), [](const Timer& t) {
+                             return t.countdown.State() == TimerState::Running;
+                         });
+    if (running) showTip_();
+}
+
 void ProgramTimers::PlanNextWake() {
     const std::optional<int64_t> due = book_.NextDueMs();
-    const int64_t wait = std::clamp<int64_t>(due ? *due - NowMs() : kLongestSleepMs, 0, kLongestSleepMs);
+    const int64_t wait =
+        std::clamp<int64_t>(due ? *due - NowMs() : kLongestSleepMs, 0, kLongestSleepMs);
     schedule_.SleepSteps(int((wait + schedule_.Step() - 1) / schedule_.Step()));
 }
 
@@ -138,8 +152,9 @@ void ProgramTimers::Answered(int number, TimerAnswer answer) {
         }
         Changed(number);
     }
-    const bool stillRinging = std::any_of(ringing_.begin(), ringing_.end(),
-                                          [](const auto& window) { return window.second->IsVisible(); });
+    const bool stillRinging = std::any_of(ringing_.begin(), ringing_.end(), [](const auto& window) {
+        return window.second->IsVisible();
+    });
     if (!stillRinging) player_->Silence();
 }
 
@@ -198,20 +213,24 @@ std::optional<int> ProgramTimers::Last() const {
 
 void ProgramTimers::StopwatchStartOrPause() {
     book_.Watch().StartOrPause(NowMs());
-    Win32Registry values(kStopwatchKeyPath);
-    WriteStopwatch(book_.Watch(), values);
+    StopwatchChanged();
 }
 
 void ProgramTimers::StopwatchLap() {
     book_.Watch().Lap(NowMs());
-    Win32Registry values(kStopwatchKeyPath);
-    WriteStopwatch(book_.Watch(), values);
+    StopwatchChanged();
 }
 
 void ProgramTimers::StopwatchReset() {
     book_.Watch().Reset();
+    StopwatchChanged();
+}
+
+void ProgramTimers::StopwatchChanged() {
     Win32Registry values(kStopwatchKeyPath);
-    WriteStopwatch(book_.Watch(), values);
+    const std::string error = WriteStopwatch(book_.Watch(), values);
+    if (!error.empty()) ShowMessage(error, MessageStyle::Error);
+    showTip_();
 }
 
 void ProgramTimers::Changed(int number) {
@@ -224,6 +243,7 @@ void ProgramTimers::Changed(int number) {
     }
     ShowOnClocks();
     PlanNextWake();
+    showTip_();
 }
 
 void ProgramTimers::ShowOnClocks() {

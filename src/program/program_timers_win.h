@@ -6,6 +6,7 @@
 // each clock drawn on its face. Times are universal, from the computer's clock as the program
 // reads it, so a change of the computer's zone moves no end.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -23,7 +24,9 @@ class ClockBook;
 
 class ProgramTimers final : public TickClient {
 public:
-    ProgramTimers(Heartbeat& heartbeat, TimeSource& computer, ClockBook& clocks);
+    // `showTip` brings the tray's tip up to date: it names the running timers.
+    ProgramTimers(Heartbeat& heartbeat, TimeSource& computer, ClockBook& clocks,
+                  std::function<void()> showTip);
     ~ProgramTimers();
     ProgramTimers(const ProgramTimers&) = delete;
     ProgramTimers& operator=(const ProgramTimers&) = delete;
@@ -58,11 +61,13 @@ public:
     // TickClient
     const TickSchedule& Schedule() const override { return schedule_; }
     void Serve() override;
-    void RunChores(const Chores&) override {}
+    // Every second while a timer or the stopwatch runs, the tip follows its time.
+    void RunChores(const Chores& due) override;
 
 private:
     // The timer changed: kept, shown, and the next wake planned.
     void Changed(int number);
+    void StopwatchChanged();
     void Ring(const Timer& timer, bool late);
     void Answered(int number, TimerAnswer answer);
     void PlanNextWake();
@@ -71,6 +76,7 @@ private:
     Heartbeat& heartbeat_;
     TimeSource& computer_;
     ClockBook& clocks_;
+    std::function<void()> showTip_;
     TickSchedule schedule_{heartbeat_};
     TimerBook book_;
     std::vector<TimerNews> news_;

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "clock/clock_pictures_win.h"
 #include "base/bitmap_file.h"
 #include "base/message_seam_win.h"
 #include "base/system_time_win.h"
+#include "clock/clock_pictures_win.h"
 #include "digital/display_fonts.h"
 #include "frame/placement.h"
 #include "settings/config_file.h"
@@ -115,8 +115,11 @@ int main(int argc, char** argv) {
     live.layout = LayOutFace(settings, frame.face.GetSize(), frame.display.GetSize());
     if (timer) {
         const TimerLook look;
-        live.timer = {.shown = true, .running = true, .endsMs = UniversalMilliseconds(at) + *timer * 1000,
-                      .colour = look.colour, .opacity = look.opacity};
+        live.timer = {.shown = true,
+                      .running = true,
+                      .endsMs = UniversalMilliseconds(at) + *timer * 1000,
+                      .colour = look.colour,
+                      .opacity = look.opacity};
     }
     ComposeFrame(settings, live, frame, at);
 

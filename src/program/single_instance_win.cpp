@@ -40,7 +40,8 @@ BOOL CALLBACK HandToClockOwner(HWND window, LPARAM found) {
     DWORD_PTR answer = 0;
     // A program that does not answer within seconds is hung: this start ends all the same.
     if (SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                            SMTO_ABORTIFHUNG, 5000, &answer) && answer) {
+                            SMTO_ABORTIFHUNG, 5000, &answer) &&
+        answer) {
         handed.taken = true;
         return FALSE;
     }

@@ -14,8 +14,9 @@ namespace marvix {
 class TimersRoom {
 public:
     TimersRoom(Heartbeat& heartbeat, TimeSource& computer, ClockBook& clocks,
-               SettingsWindowHost& windowsHost, std::function<int()> openedFrom)
-        : timers_(heartbeat, computer, clocks),
+               SettingsWindowHost& windowsHost, std::function<int()> openedFrom,
+               std::function<void()> showTip)
+        : timers_(heartbeat, computer, clocks, std::move(showTip)),
           windowsHost_(windowsHost),
           openedFrom_(std::move(openedFrom)) {}
 

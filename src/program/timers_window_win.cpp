@@ -56,14 +56,16 @@ void TimersWindow::CreateControls() {
     Controls().Add(kButtons, "BUTTON", "&Start", BS_DEFPUSHBUTTON | WS_TABSTOP,
                    Rect::At({232, 33}, {100, 23}), kStart);
     Controls().Add(kLabels, "STATIC", "Ti&mes:", 0, Rect::At({8, 63}, {50, 14}), -1);
-    HWND rounds = Controls().Add(kEdits, "EDIT", "1", kEdit | ES_NUMBER, Rect::At({60, 60}, {40, 21}), kRounds);
+    HWND rounds = Controls().Add(kEdits, "EDIT", "1", kEdit | ES_NUMBER,
+                                 Rect::At({60, 60}, {40, 21}), kRounds);
     SendMessageA(rounds, EM_LIMITTEXT, 3, 0);
     Controls().Add(kButtons, "BUTTON", "until stopped", BS_AUTOCHECKBOX | WS_TABSTOP,
                    Rect::At({108, 62}, {100, 17}), kForever);
     Controls().Add(kButtons, "BUTTON", "&Warn a minute before", BS_AUTOCHECKBOX | WS_TABSTOP,
                    Rect::At({8, 86}, {200, 17}), kWarn);
     // What the length field takes, when it holds something else.
-    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, Rect::At({8, 106}, {324, 42}), kProblem);
+    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, Rect::At({8, 106}, {324, 42}),
+                   kProblem);
     Controls().Add(kLabels, "STATIC", "Presets:", 0, Rect::At({8, 157}, {50, 14}), -1);
     for (size_t i = 0; i < std::size(kPresetMinutes); ++i) {
         const std::string caption = "&" + std::to_string(kPresetMinutes[i]);
@@ -71,19 +73,21 @@ void TimersWindow::CreateControls() {
                                      Rect::At({60 + int(i) * 29, 153}, {26, 23}), kPreset + int(i));
         DescribeControl(preset, {.name = std::to_string(kPresetMinutes[i]) + " minutes"});
     }
-    Controls().Add(kButtons, "BUTTON", "&Pomodoro", kButton, Rect::At({266, 153}, {66, 23}), kPomodoro);
+    Controls().Add(kButtons, "BUTTON", "&Pomodoro", kButton, Rect::At({266, 153}, {66, 23}),
+                   kPomodoro);
     Controls().Add(kLabels, "STATIC", "T&imers:", 0, Rect::At({8, 184}, {100, 14}), -1);
     addList("Timers", Rect::At({8, 200}, {324, 72}), kList, LBS_WANTKEYBOARDINPUT);
     int x = 8;
-    for (const auto& [caption, id] : {std::pair{"Pa&use", kPause}, std::pair{"&Restart", kRestart},
-                                      std::pair{"+1 mi&n", kAddMinute}, std::pair{"Remo&ve", kRemove}}) {
+    for (const auto& [caption, id] :
+         {std::pair{"Pa&use", kPause}, std::pair{"&Restart", kRestart},
+          std::pair{"+1 mi&n", kAddMinute}, std::pair{"Remo&ve", kRemove}}) {
         Controls().Add(kButtons, "BUTTON", caption, kButton, Rect::At({x, 278}, {78, 23}), id);
         x += 82;
     }
     Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 309}, {340, 2}), -1);
     Controls().Add(kLabels, "STATIC", "Stopwatch:", 0, Rect::At({8, 320}, {70, 14}), -1);
-    Controls().Add(kLabels, "STATIC", "0:00.0", SS_LEFT | SS_NOPREFIX, Rect::At({80, 318}, {120, 18}),
-                   kWatchTime);
+    Controls().Add(kLabels, "STATIC", "0:00.0", SS_LEFT | SS_NOPREFIX,
+                   Rect::At({80, 318}, {120, 18}), kWatchTime);
     x = 8;
     for (const auto& [caption, id] : {std::pair{"Star&t", kWatchStart}, std::pair{"L&ap", kLap},
                                       std::pair{"Res&et", kReset}, std::pair{"&Copy", kCopy}}) {
@@ -131,7 +135,8 @@ void TimersWindow::ShowTimes() {
         listed_ = numbers;
         for (size_t i = 0; i < timers.size(); ++i) SendMessageA(list, LB_ADDSTRING, 0, LPARAM(""));
         const auto at = chosen ? std::ranges::find(listed_, *chosen) : listed_.end();
-        SendMessageA(list, LB_SETCURSEL, at == listed_.end() ? listed_.size() - 1 : at - listed_.begin(), 0);
+        SendMessageA(list, LB_SETCURSEL,
+                     at == listed_.end() ? listed_.size() - 1 : at - listed_.begin(), 0);
     }
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
     for (size_t i = 0; i < timers.size(); ++i) {
@@ -146,7 +151,8 @@ void TimersWindow::ShowTimes() {
     for (const Timer& each : timers)
         if (Chosen() == each.number) timer = &each;
     SetText(kPause, timer && timer->countdown.State() == TimerState::Paused ? "Res&ume" : "Pa&use");
-    for (int id : {kPause, kRestart, kAddMinute, kRemove}) EnableWindow(Control(id), timer != nullptr);
+    for (int id : {kPause, kRestart, kAddMinute, kRemove})
+        EnableWindow(Control(id), timer != nullptr);
 
     const Stopwatch& watch = timers_.Book().Watch();
     SetText(kWatchTime, TenthsText(watch.ElapsedMs(now)));
@@ -183,11 +189,11 @@ void TimersWindow::StartTyped(std::optional<int64_t> seconds) {
     SetText(kProblem, "");
     const bool forever = SendMessageA(Control(kForever), BM_GETCHECK, 0, 0) == BST_CHECKED;
     const std::optional<int32_t> rounds = ParseInteger(WindowText(Control(kRounds)));
-    TimerPlan plan{.label = WindowText(Control(kLabel)),
-                   .steps = {{"", *seconds}},
-                   .rounds = forever ? 0 : std::clamp(rounds.value_or(1), 1, kMostRounds),
-                   .warnSeconds =
-                       SendMessageA(Control(kWarn), BM_GETCHECK, 0, 0) == BST_CHECKED ? 60 : 0};
+    TimerPlan plan{
+        .label = WindowText(Control(kLabel)),
+        .steps = {{"", *seconds}},
+        .rounds = forever ? 0 : std::clamp(rounds.value_or(1), 1, kMostRounds),
+        .warnSeconds = SendMessageA(Control(kWarn), BM_GETCHECK, 0, 0) == BST_CHECKED ? 60 : 0};
     timers_.StartNew(std::move(plan), {.clock = clockNumber_()});
     ShowTimes();
     SendMessageA(Control(kList), LB_SETCURSEL, listed_.size() - 1, 0);
@@ -254,7 +260,8 @@ bool TimersWindow::OnCommand(int id, int notification) {
 
 // Enter in a field starts the timer it describes.
 void TimersWindow::EnterPressed(HWND focus) {
-    if (focus == Control(kLabel) || focus == Control(kLength) || focus == Control(kRounds)) StartTyped();
+    if (focus == Control(kLabel) || focus == Control(kLength) || focus == Control(kRounds))
+        StartTyped();
 }
 
 LRESULT TimersWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

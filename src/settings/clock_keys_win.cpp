@@ -22,8 +22,7 @@ std::vector<int> StoredClockNumbers() { return NumberedSubkeys(kClocksKeyPath); 
 std::vector<int> NumberedSubkeys(const char* path) {
     std::vector<int> numbers;
     HKEY raw = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &raw) != ERROR_SUCCESS)
-        return numbers;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &raw) != ERROR_SUCCESS) return numbers;
     const ScopedRegKey clocks(raw);
     char name[256];
     for (DWORD i = 0;; ++i) {
@@ -34,7 +33,8 @@ std::vector<int> NumberedSubkeys(const char* path) {
         }
         char* end = nullptr;
         const long number = std::strtol(name, &end, 10);
-        if (end != name && *end == '\0' && number > 0 && number < 100000) numbers.push_back(int(number));
+        if (end != name && *end == '\0' && number > 0 && number < 100000)
+            numbers.push_back(int(number));
     }
     std::sort(numbers.begin(), numbers.end());
     return numbers;

@@ -22,8 +22,10 @@ constexpr int kMostStepsAtOnce = 1'000'000;
 Countdown::Countdown(TimerPlan plan, TimerRun run) : plan_(std::move(plan)), run_(run) {
     // A plan read from anywhere has a step to run, and the run a step of the plan.
     if (plan_.steps.empty()) plan_.steps.push_back({});
-    for (TimerStep& step : plan_.steps) step.seconds = std::clamp<int64_t>(step.seconds, 1, kLongestMs / 1000);
-    if (plan_.closing) plan_.closing->seconds = std::clamp<int64_t>(plan_.closing->seconds, 1, kLongestMs / 1000);
+    for (TimerStep& step : plan_.steps)
+        step.seconds = std::clamp<int64_t>(step.seconds, 1, kLongestMs / 1000);
+    if (plan_.closing)
+        plan_.closing->seconds = std::clamp<int64_t>(plan_.closing->seconds, 1, kLongestMs / 1000);
     if (plan_.rounds < 0) plan_.rounds = 1;
     if (run_.step > plan_.steps.size() || (run_.step == plan_.steps.size() && !plan_.closing))
         run_.step = 0;
@@ -34,9 +36,7 @@ const TimerStep& Countdown::Step() const {
     return run_.step < plan_.steps.size() ? plan_.steps[run_.step] : *plan_.closing;
 }
 
-std::string Countdown::Label() const {
-    return Step().label.empty() ? plan_.label : Step().label;
-}
+std::string Countdown::Label() const { return Step().label.empty() ? plan_.label : Step().label; }
 
 void Countdown::RunStep(size_t step, int round, int64_t fromMs) {
     run_.state = TimerState::Running;
@@ -78,9 +78,7 @@ void Countdown::AddMinute(int64_t nowMs) {
     run_.stepMs += kMinuteMs;
 }
 
-void Countdown::Stop() {
-    run_ = TimerRun{};
-}
+void Countdown::Stop() { run_ = TimerRun{}; }
 
 TimerEvent Countdown::StepEnded(int64_t endedMs) {
     const bool sequence = plan_.steps.size() > 1 || plan_.closing;
@@ -108,7 +106,8 @@ TimerEvent Countdown::Advance(int64_t nowMs) {
     // sequence long past ends at its own last end.
     for (int steps = 0; run_.state == TimerState::Running && nowMs >= run_.endsMs; ++steps) {
         const TimerEvent ended = StepEnded(run_.endsMs);
-        if (ended == TimerEvent::RoundEnded || ended == TimerEvent::Ended || event == TimerEvent::None)
+        if (ended == TimerEvent::RoundEnded || ended == TimerEvent::Ended ||
+            event == TimerEvent::None)
             event = ended;
         if (steps == kMostStepsAtOnce) {
             run_.state = TimerState::Ringing;

@@ -117,7 +117,8 @@ std::string WriteTimer(const KeptTimer& timer, RegistryValues& values) {
         WriteStep(write, "Step" + std::to_string(n), plan.steps[n - 1]);
     write.Number("Rounds", plan.rounds);
     WriteStep(write, "Closing", plan.closing.value_or(TimerStep{}));
-    write("Until", plan.untilMs ? UniversalTimeText(plan.untilMs) : "").Number("Warn", plan.warnSeconds);
+    write("Until", plan.untilMs ? UniversalTimeText(plan.untilMs) : "")
+        .Number("Warn", plan.warnSeconds);
 
     const TimerRun& run = timer.run;
     const bool ends = run.state == TimerState::Running || run.state == TimerState::Ringing;
@@ -128,7 +129,9 @@ std::string WriteTimer(const KeptTimer& timer, RegistryValues& values) {
     write.Number("StepLength", run.stepMs / 1000)("Warned", std::string(BooleanText(run.warned)));
 
     const TimerLook& look = timer.look;
-    write("Colour", ColourText(look.colour)).Number("Opacity", look.opacity).Number("Clock", look.clock);
+    write("Colour", ColourText(look.colour))
+        .Number("Opacity", look.opacity)
+        .Number("Clock", look.clock);
     write("OnClock", std::string(BooleanText(look.onClock)))("Sound", look.sound);
     return write.Error();
 }

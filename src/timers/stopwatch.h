@@ -11,8 +11,8 @@ namespace marvix {
 
 struct Stopwatch {
     bool running = false;
-    int64_t startedMs = 0;          // running: the universal time it would have started at, unpaused
-    int64_t runMs = 0;              // paused: the time it has run
+    int64_t startedMs = 0;        // running: the universal time it would have started at, unpaused
+    int64_t runMs = 0;            // paused: the time it has run
     std::vector<int64_t> lapsMs;  // the time it had run at each lap, in order
     friend bool operator==(const Stopwatch&, const Stopwatch&) = default;
 

@@ -79,7 +79,8 @@ std::string TimerBook::TipLines(int64_t nowMs, size_t room) const {
     for (const Timer& timer : timers_) {
         const TimerState state = timer.countdown.State();
         if (state != TimerState::Running && state != TimerState::Paused) continue;
-        const std::string label = timer.countdown.Label().empty() ? "Timer" : timer.countdown.Label();
+        const std::string label =
+            timer.countdown.Label().empty() ? "Timer" : timer.countdown.Label();
         add(label + " " + TimeLeftText(timer.countdown.LeftMs(nowMs)) +
             (state == TimerState::Paused ? " paused" : " left"));
     }

@@ -58,8 +58,7 @@ std::optional<TimerCommand> ParseTimerCommand(std::string_view arguments) {
     if (!seconds) return std::nullopt;
     TimerCommand command = Command(Kind::Timer);
     command.seconds = *seconds;
-    for (size_t i = 2; i < words.size(); ++i)
-        command.label += (i > 2 ? " " : "") + words[i];
+    for (size_t i = 2; i < words.size(); ++i) command.label += (i > 2 ? " " : "") + words[i];
     return command;
 }
 

@@ -18,8 +18,7 @@ std::string_view Trimmed(std::string_view text) {
 // The number at the start of `text`, taken off it: one to seven digits.
 std::optional<int64_t> TakeNumber(std::string_view& text) {
     size_t digits = 0;
-    while (digits < text.size() && std::isdigit(static_cast<unsigned char>(text[digits])))
-        ++digits;
+    while (digits < text.size() && std::isdigit(static_cast<unsigned char>(text[digits]))) ++digits;
     if (digits == 0 || digits > 7) return std::nullopt;
     int64_t value = 0;
     for (size_t i = 0; i < digits; ++i) value = value * 10 + (text[i] - '0');

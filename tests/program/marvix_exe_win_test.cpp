@@ -8,8 +8,8 @@
 #include <string>
 
 #include "../support/programs_win.h"
-#include "program/single_instance_win.h"
 #include "base/scoped_handles_win.h"
+#include "program/single_instance_win.h"
 #include "settings/clock_keys_win.h"
 #include "settings/registry_store_win.h"
 #include "windows/login_start.h"
@@ -132,6 +132,23 @@ TEST_F(MarvixExeTest, ASecondStartEndsLeavingOneClockAndTheRegistryAsItWas) {
     EXPECT_EQ(WaitForSingleObject(second, 2000), WAIT_OBJECT_0) << "the second start ends";
     EXPECT_EQ(ClockWindows().size(), 1u);
     EXPECT_EQ(StoredValues(), before);
+}
+
+// "/timer 0:02 Tea" given to a later start rings "Tea" in the running program at its end; the
+// program killed as taskkill /f kills it, the timer nobody answered rings again at the next start.
+TEST_F(MarvixExeTest, ASecondStartsTimerRingsInTheRunningProgramAndOutlivesAKill) {
+    StartFirst();
+    EXPECT_EQ(RunToEnd("\"" + Program() + "\" /timer 0:02 Tea"), 0u);
+    const auto ringsTea = [] {
+        HWND alarm = FindWindowA("MarvixAlarm", nullptr);
+        return alarm && IsWindowVisible(alarm) && FindWindowExA(alarm, nullptr, "Static", "Tea");
+    };
+    EXPECT_FALSE(ringsTea());
+    ASSERT_TRUE(Within(3500, ringsTea));
+    TerminateProcess(started_.front().Get(), 1);
+    WaitForSingleObject(started_.front().Get(), 5000);
+    StartFirst();
+    EXPECT_TRUE(Within(5000, ringsTea));
 }
 
 TEST_F(MarvixExeTest, ASecondStartBringsEveryClockBackFromTheTray) {

@@ -284,3 +284,26 @@ TEST_F(RenderToolTest, RendersAConfigurationFilesLookOnTopOfTheStoredSettings) {
 
 }  // namespace
 }  // namespace marvix
+
+namespace marvix {
+namespace {
+
+// At 10:00 a timer with 15 minutes left covers the quarter turn after the minute hand, and
+// nothing else, with its colour blended over the face.
+TEST_F(RenderToolTest, ATimersSectorCoversTheQuarterTurnAfterTheMinuteHand) {
+    const std::string with = OutputPath("marvix-render-timer.bmp");
+    const std::string without = OutputPath("marvix-render-no-timer.bmp");
+    ASSERT_EQ(Run("--bias 0 --timer 15:00 2026-12-07T10:00:00 \"" + with + "\""), 0u);
+    ASSERT_EQ(Run("--bias 0 2026-12-07T10:00:00 \"" + without + "\""), 0u);
+    const Frame24 timer = Read(with), plain = Read(without);
+    ASSERT_EQ(timer.width, 200);
+    for (int degrees = 15; degrees < 360; degrees += 30) {
+        const double theta = degrees * 3.14159265358979323846 / 180;
+        const int x = 100 + int(std::lround(45 * std::sin(theta)));
+        const int y = 100 - int(std::lround(45 * std::cos(theta)));
+        EXPECT_EQ(timer.At(x, y) != plain.At(x, y), degrees < 90) << degrees << " degrees";
+    }
+}
+
+}  // namespace
+}  // namespace marvix

@@ -25,7 +25,8 @@ protected:
         HWND edit = GetDlgItem(app_->Timers().Window().Window(), field);
         SetWindowTextA(edit, "");
         SetFocus(edit);
-        for (; *text; ++text) PostMessageA(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(*text)), 1);
+        for (; *text; ++text)
+            PostMessageA(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(*text)), 1);
         Pump();
     }
     void Restart() {
@@ -60,6 +61,8 @@ TEST_F(TimersTest, ATimerMadeByKeysShowsOnTheClockRingsAndOutlivesTheProgram) {
     ASSERT_EQ(Timers().Book().All().size(), 1u);
     EXPECT_TRUE(app_->FirstClock().Model().Live().timer.shown);
     EXPECT_EQ(StoredState(1), "Running");
+    const std::string tip = Clock().Tray().Tip();
+    EXPECT_NE(tip.find("\nTea 0:02 left"), std::string::npos) << tip;
     time_.time = AddMilliseconds(time_.time, 2000);
     ASSERT_TRUE(WaitFor([&] { return Timers().RingingWindow(1) != nullptr; }, 3000));
     EXPECT_EQ(Timers().RingingWindow(1)->Words(), "Tea. Timer");

@@ -1,5 +1,5 @@
-#include "../support/memory_registry.h"
 #include "settings/registry_store.h"
+#include "../support/memory_registry.h"
 #include "settings/settled_save.h"
 
 #include <gtest/gtest.h>

@@ -130,8 +130,11 @@ TEST(CountdownTest, TheRegistryKeepsEveryTimerAndTheStopwatchAndForgivesBadValue
                             .rounds = 4,
                             .closing = TimerStep{"Long break", 900},
                             .warnSeconds = 60},
-                   .look = {.colour = Colour::Rgb(0, 128, 255), .opacity = 40, .clock = 2,
-                            .onClock = false, .sound = "C:\\bell.wav"}};
+                   .look = {.colour = Colour::Rgb(0, 128, 255),
+                            .opacity = 40,
+                            .clock = 2,
+                            .onClock = false,
+                            .sound = "C:\\bell.wav"}};
     Countdown timer(kept.plan);
     timer.Start(kT0);
     timer.Advance(kT0 + 1500 * kS);
@@ -154,8 +157,9 @@ TEST(CountdownTest, TheRegistryKeepsEveryTimerAndTheStopwatchAndForgivesBadValue
 
     // A running timer whose end cannot be read is ready; other bad values take their defaults.
     MemoryRegistry bad;
-    bad.values = {{"State", "Running"}, {"Ends", "2026-13-01T00:00:00Z"}, {"Length", "x"},
-                  {"Opacity", "500"}, {"Steps", "-3"}, {"Rounds", "many"}};
+    bad.values = {{"State", "Running"}, {"Ends", "2026-13-01T00:00:00Z"},
+                  {"Length", "x"},      {"Opacity", "500"},
+                  {"Steps", "-3"},      {"Rounds", "many"}};
     const KeptTimer fallback = ReadTimer(bad);
     EXPECT_EQ(fallback.run.state, Ready);
     EXPECT_EQ(fallback.plan.steps.size(), 1u);
