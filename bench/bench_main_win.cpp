@@ -237,5 +237,17 @@ int main(int argc, char** argv) {
         RunLive(app, smooth ? "three, Smooth" : "three, 4 Hz", 3000);
         RunLive(app, smooth ? "three, Smooth" : "three, 4 Hz", 10000);
     }
+    // A timer of two hours on the first clock and the stopwatch running: the sector, the time
+    // left and the tray's tip every second must take nothing from the heap either.
+    app.Timers().Timers().StartNew({.label = "Tea", .steps = {{"", 7200}}}, {});
+    app.Timers().Timers().StopwatchStartOrPause();
+    for (bool smooth : {false, true}) {
+        for (ClockHost* other : app.LiveClocks()) {
+            other->Model().Edit().Smooth = smooth;
+            other->Clock().Parts().look.Retime();
+        }
+        RunLive(app, smooth ? "timer, Smooth" : "timer, 4 Hz", 3000);
+        RunLive(app, smooth ? "timer, Smooth" : "timer, 4 Hz", 10000);
+    }
     return 0;
 }

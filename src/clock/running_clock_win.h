@@ -48,7 +48,11 @@ public:
     // Where the clock's time comes from: its zone's.
     TimeSource& ClockTime() { return clock_; }
     // The tray icon, which only the first clock has, says `tip`.
-    void ShowInTray(std::string_view tip) { window_.Tray().SetTip(tip); }
+    // `often`: the tip changes every second for now.
+    void ShowInTray(std::string_view tip, bool often = false) {
+        window_.Tray().KeepShellLoaded(often);
+        window_.Tray().SetTip(tip);
+    }
     // A new clock: beside `anchor` (the clock it was made from) on that clock's monitor, clear of
     // it and of `clearOf` (the other clocks), then of `ratherClearOf` (the windows open), where
     // there is room, and kept there.

@@ -1,5 +1,6 @@
 #include "clock/tray_icon_win.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/lazy_library_win.h"
@@ -35,13 +36,24 @@ void TrayIcon::Add(HWND owner, HICON icon) {
     added_ = NotifyShell(NIM_ADD, data_) != FALSE;
 }
 
-// Once a minute: a change costs some 6 ms under Wine (3.6 of them in the shell), loading the
-// shell's DLL included.
+// Once a minute, or every second while a timer runs: a change costs some 6 ms under Wine (3.6 of
+// them in the shell), loading the shell's DLL included (see KeepShellLoaded).
 void TrayIcon::SetTip(std::string_view tip) {
-    const std::string text(tip.substr(0, sizeof data_.szTip - 1));
-    if (text == data_.szTip) return;
-    lstrcpynA(data_.szTip, text.c_str(), sizeof data_.szTip);
-    if (added_) NotifyShell(NIM_MODIFY, data_);
+    const std::string_view text = tip.substr(0, sizeof data_.szTip - 1);
+    if (text == std::string_view(data_.szTip)) return;
+    std::copy(text.begin(), text.end(), data_.szTip);
+    data_.szTip[text.size()] = '\0';
+    if (!added_) return;
+    // The tip alone: with the icon too, Wine's shell copies the icon's pixels through new device
+    // contexts, reading the X resources from disk, at every change.
+    NOTIFYICONDATAA tipOnly = data_;
+    tipOnly.uFlags = NIF_TIP;
+    NotifyShell(NIM_MODIFY, tipOnly);
+}
+
+void TrayIcon::KeepShellLoaded(bool keep) {
+    if (keep && !shell_) shell_ = ScopedLibrary(LoadLibraryA("shell32.dll"));
+    if (!keep) shell_ = ScopedLibrary();
 }
 
 bool TrayIcon::ShellRestarted(UINT message) {

@@ -9,6 +9,8 @@
 
 #include <string_view>
 
+#include "base/scoped_handles_win.h"
+
 namespace marvix {
 
 class TrayIcon {
@@ -25,10 +27,15 @@ public:
     // The tip (TrayTip: the clock in words, as Windows' own clock is read from the notification
     // area, then what the mouse does), handed to the shell only when it changes.
     void SetTip(std::string_view tip);
+    // While the tip changes every second (a timer runs), the shell's DLL stays loaded: loading it
+    // for each change would cost some 6 ms a second under Wine. Let go, it is loaded for each
+    // change again, as a tip that changes once a minute wants.
+    void KeepShellLoaded(bool keep);
     const char* Tip() const { return data_.szTip; }
 
 private:
     NOTIFYICONDATAA data_{};
+    ScopedLibrary shell_;
     bool added_ = false;
     UINT taskbarCreated_ = 0;
 };

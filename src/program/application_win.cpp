@@ -31,6 +31,15 @@ bool IsUserInput(UINT message) {
     return key || button;
 }
 
+// The tip as the first clock shows it: the clocks' lines as they last were, the timers' as they
+// are now, composed in `tip`, whose room is kept.
+void ShowTimersInTip(RunningClock& first, const ProgramTimers& timers, const std::string& clocks,
+                     std::string& tip) {
+    tip.assign(clocks);
+    timers.Book().AddTipLines(timers.NowMs(), kTrayTipRoom, tip);
+    first.ShowInTray(tip, tip.size() > clocks.size());
+}
+
 }  // namespace
 
 Application::Application(HINSTANCE instance, TimeSource& clock,
@@ -40,7 +49,10 @@ Application::Application(HINSTANCE instance, TimeSource& clock,
 
       timers_(
           tick_, clock, *this, windowsHost_, [this] { return OpenedFrom().Keys().number; },
-          [this] { ReadingsChanged(); }),
+          [this] {
+              if (HasClock())
+                  ShowTimersInTip(FirstClock().Clock(), timers_.Timers(), clocksTip_, tip_);
+          }),
       help_(std::make_unique<HelpWindow>(windowsHost_)) {}
 
 Application::~Application() {
@@ -93,6 +105,11 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         RunCommand(*this, {});
         return 0;
     }
+    if (message == WM_HOTKEY) {
+        if (const std::optional<HotkeyUse> use = TimerHotkeys::UseOf(wParam))
+            RunHotkey(*this, *use);
+        return 0;
+    }
     // A later start's command line, which it has read and found good.
     if (message == WM_COPYDATA) {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
@@ -130,7 +147,21 @@ bool Application::Create() {
     if (!clocks_.CreateStored()) return false;
     for (const auto& clock : clocks_.All()) clock->ShowAtStart();
     timers_.Timers().Start();
+    for (std::string& taken : timers_.Hotkeys().RegisterStored(owner_)) TellLater(std::move(taken));
     return true;
+}
+
+void RunHotkey(Application& app, HotkeyUse use) {
+    ProgramTimers& timers = app.Timers().Timers();
+    switch (use) {
+        case HotkeyUse::LastTimer:
+            if (const std::optional<int> last = timers.Last()) timers.StartOrPause(*last);
+            break;
+        case HotkeyUse::Stopwatch: timers.StopwatchStartOrPause(); break;
+        case HotkeyUse::TimersWindow:
+            app.ShowProgramWindow(ProgramHost::Window::Timers, app.FirstClock());
+            break;
+    }
 }
 
 void RunCommand(Application& app, const TimerCommand& command) {
@@ -291,13 +322,16 @@ void Application::ReadingsChanged() {
         if (!clock->IsFirst())
             places.push_back(
                 {clock->Name(), clock->Clock().ClockTime().Now(), clock->Model().Settings()});
-    RunningClock& first = FirstClock().Clock();
-    // The timers and the stopwatch last, in up to half the room; the clocks have the rest.
+    // The timers and the stopwatch come last, in up to half the room, and the clocks have the
+    // rest: a few characters more than the timers' lines take now, which grow as "9:59" turns
+    // "10:00".
     ProgramTimers& timers = timers_.Timers();
-    const std::string running = timers.Book().TipLines(timers.NowMs(), kTrayTipRoom / 2);
-    const size_t room = kTrayTipRoom - (running.empty() ? 0 : running.size() + 1);
-    first.ShowInTray(TrayTip(first.Words().Text(), places, room) + (running.empty() ? "" : "\n") +
-                     running);
+    std::string running;
+    timers.Book().AddTipLines(timers.NowMs(), kTrayTipRoom / 2, running);
+    const size_t room =
+        kTrayTipRoom - (running.empty() ? 0 : std::min(running.size() + 4, kTrayTipRoom / 2));
+    clocksTip_ = TrayTip(FirstClock().Clock().Words().Text(), places, room);
+    ShowTimersInTip(FirstClock().Clock(), timers, clocksTip_, tip_);
 }
 
 void Application::ShowProgramWindow(Window window, ClockHost& clock) {

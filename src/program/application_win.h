@@ -26,6 +26,8 @@ class HelpWindow;
 
 // What a start of the program was asked on its command line, or a later start handed over.
 void RunCommand(class Application& app, const TimerCommand& command);
+// What one of the timers' keys for every program asks for.
+void RunHotkey(class Application& app, HotkeyUse use);
 
 class Application final : public ProgramHost, public ClockBook {
 public:
@@ -111,6 +113,10 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<ClocksWindow> clocksWindow_;
     std::vector<std::string> toTell_;
+    // The tray's tip: the clocks' lines, made when a reading changes, and the whole tip, the
+    // timers' lines added every second while one runs (its room kept, so that takes no memory).
+    std::string clocksTip_;
+    std::string tip_ = std::string(kTrayTipRoom + 1, ' ');
     HWND activeDialog_ = nullptr;
     bool stopping_ = false;
     bool ending_ = false;        // in the destructor

@@ -1,12 +1,14 @@
 #pragma once
 
-// The program's timers and the window that shows them, made when first wanted.
+// The program's timers, their keys for every program, and the window that shows them, made when
+// first wanted.
 
 #include <functional>
 #include <memory>
 
 #include "base/message_seam_win.h"
 #include "program/program_timers_win.h"
+#include "program/timer_hotkeys_win.h"
 #include "program/timers_window_win.h"
 
 namespace marvix {
@@ -21,9 +23,10 @@ public:
           openedFrom_(std::move(openedFrom)) {}
 
     ProgramTimers& Timers() { return timers_; }
+    TimerHotkeys& Hotkeys() { return hotkeys_; }
     TimersWindow& Window() {
         if (!window_) {
-            window_ = std::make_unique<TimersWindow>(windowsHost_, timers_, openedFrom_);
+            window_ = std::make_unique<TimersWindow>(windowsHost_, timers_, hotkeys_, openedFrom_);
             if (!window_->Create()) ReportFailureOnce("Cannot create the Timers window.");
         }
         return *window_;
@@ -31,6 +34,7 @@ public:
 
 private:
     ProgramTimers timers_;
+    TimerHotkeys hotkeys_;
     SettingsWindowHost& windowsHost_;
     std::function<int()> openedFrom_;
     // Before the timers go: it shows them.

@@ -12,7 +12,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "MarvixTimers", .caption = "Timers", .client = {340, 420}, .background = kWindowPurple,
+    .className = "MarvixTimers", .caption = "Timers", .client = {340, 528}, .background = kWindowPurple,
     .position = {0, 0}, .centred = false, .fontKinds = kButtons | kEdits | kLabels | kLists,
     .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = true,
 };
@@ -35,9 +35,12 @@ const char* StateWords(TimerState state) {
 
 }  // namespace
 
-TimersWindow::TimersWindow(SettingsWindowHost& host, ProgramTimers& timers,
+TimersWindow::TimersWindow(SettingsWindowHost& host, ProgramTimers& timers, TimerHotkeys& hotkeys,
                            std::function<int()> clockNumber)
-    : SettingsDialog(host, kLayout), timers_(timers), clockNumber_(std::move(clockNumber)) {}
+    : SettingsDialog(host, kLayout),
+      timers_(timers),
+      hotkeys_(hotkeys),
+      clockNumber_(std::move(clockNumber)) {}
 
 void TimersWindow::CreateControls() {
     constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
@@ -95,6 +98,25 @@ void TimersWindow::CreateControls() {
         x += 82;
     }
     addList("Laps", Rect::At({8, 368}, {324, 46}), kLaps, 0);
+
+    // Off until set; a key without Ctrl or Alt would be taken from every program, so the field
+    // adds Ctrl+Alt to one typed alone.
+    EnsureCommonControls();
+    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 422}, {340, 2}), -1);
+    Controls().Add(kLabels, "STATIC", "Keys that work in every program:", 0,
+                   Rect::At({8, 430}, {324, 14}), -1);
+    constexpr const char* kKeyNames[] = {"&Last timer:", "Stop&watch:", "This wi&ndow:"};
+    for (HotkeyUse use : kHotkeyUses) {
+        const int y = 448 + int(use) * 24;
+        Controls().Add(kLabels, "STATIC", kKeyNames[int(use)], 0, Rect::At({8, y + 3}, {84, 14}),
+                       -1);
+        HWND key = Controls().Add(kEdits, HOTKEY_CLASSA, "", WS_BORDER | WS_TABSTOP,
+                                  Rect::At({94, y}, {120, 21}), kKey + int(use));
+        SendMessageA(key, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+                     MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+    }
+    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, Rect::At({220, 448}, {112, 70}),
+                   kKeyProblem);
 }
 
 void TimersWindow::SetText(int id, const std::string& text) {
@@ -102,6 +124,17 @@ void TimersWindow::SetText(int id, const std::string& text) {
 }
 
 void TimersWindow::ShowSettings() {
+    for (HotkeyUse use : kHotkeyUses) {
+        const std::optional<Hotkey> key = hotkeys_.Get(use);
+        WORD shown = 0;
+        if (key) {
+            const BYTE flags = BYTE(((key->modifiers & MOD_ALT) ? HOTKEYF_ALT : 0) |
+                                    ((key->modifiers & MOD_CONTROL) ? HOTKEYF_CONTROL : 0) |
+                                    ((key->modifiers & MOD_SHIFT) ? HOTKEYF_SHIFT : 0));
+            shown = MAKEWORD(key->key, flags);
+        }
+        SendMessageA(Control(kKey + int(use)), HKM_SETHOTKEY, shown, 0);
+    }
     lines_.clear();
     listed_.clear();
     SendMessageA(Control(kList), LB_RESETCONTENT, 0, 0);
@@ -231,7 +264,32 @@ void TimersWindow::CopyLaps() {
     CloseClipboard();
 }
 
+void TimersWindow::KeyChanged(HotkeyUse use) {
+    const WORD typed = WORD(SendMessageA(Control(kKey + int(use)), HKM_GETHOTKEY, 0, 0));
+    const BYTE flags = HIBYTE(typed);
+    std::optional<Hotkey> key;
+    if (LOBYTE(typed)) {
+        key = Hotkey{unsigned(((flags & HOTKEYF_ALT) ? MOD_ALT : 0) |
+                              ((flags & HOTKEYF_CONTROL) ? MOD_CONTROL : 0) |
+                              ((flags & HOTKEYF_SHIFT) ? MOD_SHIFT : 0)),
+                     LOBYTE(typed)};
+        // Only the keys the registry can keep: letters, digits and F1 to F24.
+        key = ParseHotkey(HotkeyText(*key));
+        if (!key) return;
+    }
+    const std::string taken = hotkeys_.Set(use, key);
+    SetText(kKeyProblem, taken);
+    if (!taken.empty()) {
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(kKeyProblem), OBJID_CLIENT, CHILDID_SELF);
+        MessageBeep(MB_ICONEXCLAMATION);
+    }
+}
+
 bool TimersWindow::OnCommand(int id, int notification) {
+    if (id >= kKey && id < kKey + int(std::size(kHotkeyUses)) && notification == EN_CHANGE) {
+        KeyChanged(HotkeyUse(id - kKey));
+        return true;
+    }
     if (id == kList && notification == LBN_SELCHANGE) {
         ShowTimes();
         return true;

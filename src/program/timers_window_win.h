@@ -3,14 +3,16 @@
 // The Timers window ("Timers", class MarvixTimers): a timer made from a label and a length typed
 // as people say them, started with Enter, a preset or the command line; the timers listed with
 // their time left, paused, resumed, restarted, given a minute more or removed, by buttons or keys
-// (Space and Delete in the list); and the stopwatch with its laps, which "Copy" puts on the
-// clipboard. A length it cannot read gets a sentence saying what it takes, and nothing changes.
+// (Space and Delete in the list); the stopwatch with its laps, which "Copy" puts on the
+// clipboard; and the keys that work in every program. A length it cannot read gets a sentence
+// saying what it takes, and nothing changes.
 
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "program/program_timers_win.h"
+#include "program/timer_hotkeys_win.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
@@ -18,13 +20,16 @@ namespace marvix {
 class TimersWindow final : public SettingsDialog {
 public:
     // `clockNumber` names the clock the window was opened from, on which its timers show.
-    TimersWindow(SettingsWindowHost& host, ProgramTimers& timers, std::function<int()> clockNumber);
+    TimersWindow(SettingsWindowHost& host, ProgramTimers& timers, TimerHotkeys& hotkeys,
+                 std::function<int()> clockNumber);
 
     // clang-format off
     enum ControlId {
         kLabel = 401, kLength, kRounds, kForever, kWarn, kStart, kProblem, kList, kPause, kRestart,
         kAddMinute, kRemove, kWatchTime, kWatchStart, kLap, kReset, kCopy, kLaps, kPomodoro,
-        kPreset,  // the first of the presets' buttons, one for each of kPresetMinutes
+        kKeyProblem,
+        kKey,  // the first of the keys' fields, one for each use (kHotkeyUses)
+        kPreset = kKey + 3,  // the first of the presets' buttons, one for each of kPresetMinutes
     };
     // clang-format on
     static constexpr int kPresetMinutes[] = {1, 3, 5, 10, 15, 25, 45};
@@ -48,11 +53,14 @@ private:
     void StartPomodoro();
     void OnChosen(void (ProgramTimers::*change)(int));
     void CopyLaps();
+    // A key field changed: the key set for every program, or the sentence why it cannot be.
+    void KeyChanged(HotkeyUse use);
     std::string LineOf(const Timer& timer, int64_t nowMs) const;
     HWND Control(int id) const { return GetDlgItem(Window(), id); }
     void SetText(int id, const std::string& text);
 
     ProgramTimers& timers_;
+    TimerHotkeys& hotkeys_;
     std::function<int()> clockNumber_;
     std::vector<int> listed_;         // the timers' numbers, in the list's order
     std::vector<std::string> lines_;  // what the list shows

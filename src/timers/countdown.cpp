@@ -36,7 +36,9 @@ const TimerStep& Countdown::Step() const {
     return run_.step < plan_.steps.size() ? plan_.steps[run_.step] : *plan_.closing;
 }
 
-std::string Countdown::Label() const { return Step().label.empty() ? plan_.label : Step().label; }
+const std::string& Countdown::Label() const {
+    return Step().label.empty() ? plan_.label : Step().label;
+}
 
 void Countdown::RunStep(size_t step, int round, int64_t fromMs) {
     run_.state = TimerState::Running;

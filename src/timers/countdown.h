@@ -78,7 +78,7 @@ public:
     int64_t LeftMs(int64_t nowMs) const;
     const TimerStep& Step() const;
     // The step's own label, else the timer's.
-    std::string Label() const;
+    const std::string& Label() const;
     // "2 of 4" while a timer of more than one round runs (its round now); empty otherwise.
     std::string RoundText() const;
     // When the next thing happens (a warning or an end) while it runs; nullopt otherwise.

@@ -70,23 +70,25 @@ TimerOnFace TimerBook::OnClock(int clock, std::span<const int> liveClocks, int64
     return shown;
 }
 
-std::string TimerBook::TipLines(int64_t nowMs, size_t room) const {
-    std::string lines;
-    auto add = [&](const std::string& line) {
-        if (lines.size() + line.size() + (lines.empty() ? 0 : 1) > room) return;
-        lines += (lines.empty() ? "" : "\n") + line;
+void TimerBook::AddTipLines(int64_t nowMs, size_t room, std::string& tip) const {
+    const auto add = [&](std::string_view name, const std::string& time, std::string_view after) {
+        if (tip.size() + 2 + name.size() + time.size() + after.size() > room) return;
+        tip += '\n';
+        tip += name;
+        tip += ' ';
+        tip += time;
+        tip += after;
     };
     for (const Timer& timer : timers_) {
         const TimerState state = timer.countdown.State();
         if (state != TimerState::Running && state != TimerState::Paused) continue;
-        const std::string label =
-            timer.countdown.Label().empty() ? "Timer" : timer.countdown.Label();
-        add(label + " " + TimeLeftText(timer.countdown.LeftMs(nowMs)) +
-            (state == TimerState::Paused ? " paused" : " left"));
+        const std::string& label = timer.countdown.Label();
+        add(label.empty() ? "Timer" : std::string_view(label),
+            TimeLeftText(timer.countdown.LeftMs(nowMs)),
+            state == TimerState::Paused ? " paused" : " left");
     }
     if (stopwatch_.running || stopwatch_.runMs > 0)
-        add("Stopwatch " + TenthsText(stopwatch_.ElapsedMs(nowMs)));
-    return lines;
+        add("Stopwatch", TenthsText(stopwatch_.ElapsedMs(nowMs)), "");
 }
 
 }  // namespace marvix

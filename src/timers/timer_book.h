@@ -51,9 +51,10 @@ public:
     TimerOnFace OnClock(int clock, std::span<const int> liveClocks, int64_t nowMs) const;
 
     // A line for each running or paused timer and the stopwatch while it runs or holds a time,
-    // "Tea 4:12 left", "Stopwatch 1:02.3", within `room` characters: those that do not fit are
-    // left out.
-    std::string TipLines(int64_t nowMs, size_t room) const;
+    // "Tea 4:12 left", "Stopwatch 1:02.3", each after a line break, added to `tip` while it
+    // stays within `room` characters: those that do not fit are left out. A `tip` with room
+    // enough reserved takes nothing from the heap for it.
+    void AddTipLines(int64_t nowMs, size_t room, std::string& tip) const;
 
 private:
     std::vector<Timer> timers_;

@@ -4,6 +4,7 @@
 #include "../support/recording_player.h"
 #include "clock/control_menu_win.h"
 #include "settings/clock_keys_win.h"
+#include "timers/hotkeys.h"
 #include "timers/timer_length.h"
 
 namespace marvix {
@@ -95,6 +96,35 @@ TEST_F(TimersTest, ATimerMadeByKeysShowsOnTheClockRingsAndOutlivesTheProgram) {
     EXPECT_EQ(StoredState(1), "Ready");
     Restart();
     EXPECT_EQ(Timers().RingingWindow(1), nullptr) << "answered, it never rings again";
+}
+
+// A key set in the window works in every program and is kept; one another program holds is
+// named in a sentence and stays off.
+TEST_F(TimersTest, KeysForEveryProgramStartTheStopwatchAndSayWhenTaken) {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kProgramKeyPath, "StopwatchKey");
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q')) << "held by another";
+    StartWithRecorder();
+    HWND window = app_->Timers().Window().Window();
+    const auto setKey = [&](BYTE key) {
+        HWND field = GetDlgItem(window, TimersWindow::kKey + int(HotkeyUse::Stopwatch));
+        SendMessageA(field, HKM_SETHOTKEY, MAKEWORD(key, HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(field), EN_CHANGE), LPARAM(field));
+    };
+    setKey('Q');
+    EXPECT_EQ(WindowText(GetDlgItem(window, TimersWindow::kKeyProblem)),
+              "Ctrl+Alt+Q is held by another program: choose another key.");
+    EXPECT_FALSE(app_->Timers().Hotkeys().Get(HotkeyUse::Stopwatch));
+    setKey('W');
+    EXPECT_EQ(WindowText(GetDlgItem(window, TimersWindow::kKeyProblem)), "");
+    UnregisterHotKey(nullptr, 1);
+
+    Restart();
+    ASSERT_EQ(app_->Timers().Hotkeys().Get(HotkeyUse::Stopwatch),
+              (Hotkey{MOD_CONTROL | MOD_ALT, 'W'}));
+    EXPECT_FALSE(RegisterHotKey(nullptr, 2, MOD_CONTROL | MOD_ALT, 'W')) << "the program holds it";
+    PostMessageA(app_->Owner(), WM_HOTKEY, 0x4D00 + int(HotkeyUse::Stopwatch), 0);
+    Pump();
+    EXPECT_TRUE(Timers().Book().Watch().running);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "timers/countdown.h"
 #include "timers/kept_timers.h"
 #include "timers/stopwatch.h"
+#include "timers/timer_book.h"
 
 namespace marvix {
 namespace {
@@ -180,6 +181,43 @@ TEST(CountdownTest, TheRegistryKeepsEveryTimerAndTheStopwatchAndForgivesBadValue
     ASSERT_EQ(WriteStopwatch(stopwatch, watchKey), "");
     EXPECT_EQ(watchKey.values["Started"], "2026-12-10T10:01:09.000Z") << "31 s run by 10:01:40";
     EXPECT_EQ(ReadStopwatch(watchKey), stopwatch);
+}
+
+// The book serves the soonest due, shows each clock its soonest timer (a timer whose clock has
+// gone on the first), and names the running timers in the tip while there is room.
+TEST(CountdownTest, TheBookShowsEachClockItsSoonestTimerAndTheTipWhatFits) {
+    TimerBook book;
+    const int tea = book.Add({.label = "Tea", .steps = {{"", 240}}}, {.clock = 0}).number;
+    const int eggs =
+        book.Add({.label = "Eggs", .steps = {{"", 420}}, .warnSeconds = 60}, {.clock = 3}).number;
+    const int gone = book.Add({.label = "Bread", .steps = {{"", 60}}}, {.clock = 7}).number;
+    EXPECT_EQ(std::vector<int>({tea, eggs, gone}), std::vector<int>({1, 2, 3}));
+    for (int number : {tea, eggs, gone}) book.Find(number)->countdown.Start(kT0);
+    book.Find(tea)->countdown.Pause(kT0 + 30 * kS);
+    const int clocks[] = {0, 3};
+    EXPECT_EQ(book.NextDueMs(), kT0 + 60 * kS) << "Bread ends first";
+    const TimerOnFace first = book.OnClock(0, clocks, kT0 + 30 * kS);
+    EXPECT_TRUE(first.shown && first.running) << "Bread, on the first clock for its own is gone";
+    EXPECT_EQ(first.endsMs, kT0 + 60 * kS);
+    EXPECT_EQ(book.OnClock(3, clocks, kT0).endsMs, kT0 + 420 * kS);
+    EXPECT_FALSE(book.OnClock(5, clocks, kT0).shown);
+
+    std::string tip = "10:15";
+    book.AddTipLines(kT0 + 30 * kS, 127, tip);
+    EXPECT_EQ(tip, "10:15\nTea 3:30 paused\nEggs 6:30 left\nBread 0:30 left");
+    tip = "10:15";
+    book.AddTipLines(kT0 + 30 * kS, 36, tip);
+    EXPECT_EQ(tip, "10:15\nTea 3:30 paused\nEggs 6:30 left") << "Bread has no room left";
+
+    std::vector<TimerNews> news;
+    book.Advance(kT0 + 360 * kS, news);
+    ASSERT_EQ(news.size(), 2u);
+    EXPECT_EQ(news[0].number, eggs);
+    EXPECT_EQ(news[0].event, Warning);
+    EXPECT_EQ(news[1].number, gone);
+    EXPECT_EQ(news[1].event, Ended);
+    EXPECT_TRUE(book.Remove(gone));
+    EXPECT_FALSE(book.Remove(gone));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "timers/countdown.h"
+#include "timers/hotkeys.h"
 #include "timers/timer_command.h"
 #include "timers/timer_length.h"
 #include "timers/timer_sector.h"
@@ -94,6 +95,33 @@ TEST(TimerTextsTest, CommandLinesStartTimersTheStopwatchOrTheWindow) {
         {"timer 5", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseTimerCommand(c.line), c.command) << c.line;
+}
+
+TEST(TimerTextsTest, KeysForEveryProgramAreKeptAsTheyAreNamed) {
+    const struct {
+        const char* text;
+        std::optional<Hotkey> key;
+        const char* named;
+    } cases[] = {
+        {"Ctrl+Alt+T", Hotkey{3, 'T'}, "Ctrl+Alt+T"},
+        {"alt+ctrl+t", Hotkey{3, 'T'}, "Ctrl+Alt+T"},
+        {"Ctrl+Shift+F12", Hotkey{6, 0x7B}, "Ctrl+Shift+F12"},
+        {"Alt+Win+5", Hotkey{9, '5'}, "Alt+Win+5"},
+        {"Shift+T", std::nullopt, ""},  // would take T from every program
+        {"T", std::nullopt, ""},
+        {"Ctrl+Alt+", std::nullopt, ""},
+        {"Ctrl+Meta+T", std::nullopt, ""},
+        {"Ctrl+Alt+F25", std::nullopt, ""},
+        {"", std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseHotkey(c.text), c.key) << c.text;
+        if (c.key) {
+            EXPECT_EQ(HotkeyText(*c.key), c.named);
+        }
+    }
+    EXPECT_EQ(HotkeyTakenText({3, 'T'}),
+              "Ctrl+Alt+T is held by another program: choose another key.");
 }
 
 // The sector starts under the minute hand and ends where the hand stands at the timer's end.
