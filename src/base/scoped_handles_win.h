@@ -50,6 +50,8 @@ using ScopedRegKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;
 using ScopedHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
 using ScopedLibrary = UniqueHandle<NullHandleTraits<HMODULE, &FreeLibrary>>;
 using ScopedMenu = UniqueHandle<NullHandleTraits<HMENU, &DestroyMenu>>;
+// An icon of our own making (CreateIconIndirect); a shared icon from LoadImage is never destroyed.
+using ScopedIcon = UniqueHandle<NullHandleTraits<HICON, &DestroyIcon>>;
 
 // CreateFile reports failure as INVALID_HANDLE_VALUE, not as a null handle.
 struct FileHandleTraits {

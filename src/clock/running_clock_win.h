@@ -48,10 +48,14 @@ public:
     // Where the clock's time comes from: its zone's.
     TimeSource& ClockTime() { return clock_; }
     // The tray icon, which only the first clock has, says `tip`.
-    // `often`: the tip changes every second for now.
-    void ShowInTray(std::string_view tip, bool often = false) {
+    // `often`: the tip changes every second for now. `ring`: how many of `of` steps of a timer's
+    // ring the icon shows, and in what colour.
+    void ShowInTray(std::string_view tip, bool often = false,
+                    std::optional<std::pair<int, Colour>> ring = std::nullopt, int of = 1) {
         window_.Tray().KeepShellLoaded(often);
         window_.Tray().SetTip(tip);
+        window_.Tray().ShowRing(ring ? std::optional(ring->first) : std::nullopt, of,
+                                ring ? GdiSurface::ToColorRef(ring->second) : 0);
     }
     // A new clock: beside `anchor` (the clock it was made from) on that clock's monitor, clear of
     // it and of `clearOf` (the other clocks), then of `ratherClearOf` (the windows open), where

@@ -1,6 +1,7 @@
 #include "clock/tray_icon_win.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "base/lazy_library_win.h"
@@ -31,7 +32,7 @@ void TrayIcon::Add(HWND owner, HICON icon) {
     data_.uID = kIconId;
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;  // 7
     data_.uCallbackMessage = kCallbackMessage;
-    data_.hIcon = icon;
+    data_.hIcon = plainIcon_ = icon;
     lstrcpynA(data_.szTip, std::string(kTrayMouseHelp).c_str(), sizeof data_.szTip);
     added_ = NotifyShell(NIM_ADD, data_) != FALSE;
 }
@@ -49,6 +50,61 @@ void TrayIcon::SetTip(std::string_view tip) {
     NOTIFYICONDATAA tipOnly = data_;
     tipOnly.uFlags = NIF_TIP;
     NotifyShell(NIM_MODIFY, tipOnly);
+}
+
+namespace {
+
+// The icon with a ring along its edge: drawn into a copy of its colours and of its mask, so that
+// the ring shows where the icon lets the desktop through.
+ScopedIcon IconWithRing(HICON plain, int steps, int of, COLORREF colour) {
+    ICONINFO info{};
+    if (!GetIconInfo(plain, &info)) return {};
+    const ScopedBitmap mask(info.hbmMask), colours(info.hbmColor);
+    BITMAP size{};
+    if (!colours || !GetObjectA(colours.Get(), sizeof size, &size)) return {};
+    const ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
+    if (!dc) return {};
+    const int side = size.bmWidth;
+    const double turn = 2 * 3.14159265358979323846 * steps / of;
+    const POINT top{side / 2, 0};
+    const POINT end{side / 2 + LONG(side * std::sin(turn)), side / 2 - LONG(side * std::cos(turn))};
+    SetArcDirection(dc.Get(), AD_CLOCKWISE);
+    // The colours get the ring's colour; the mask black there, where the ring is opaque.
+    for (auto [bitmap, ink] :
+         {std::pair{colours.Get(), colour}, std::pair{mask.Get(), COLORREF(0)}}) {
+        const HGDIOBJ oldBitmap = SelectObject(dc.Get(), bitmap);
+        const ScopedPen pen(CreatePen(PS_SOLID, 2, ink));
+        const HGDIOBJ oldPen = SelectObject(dc.Get(), pen.Get());
+        if (steps >= of) {
+            const HGDIOBJ oldBrush = SelectObject(dc.Get(), GetStockObject(NULL_BRUSH));
+            Ellipse(dc.Get(), 1, 1, side, side);
+            SelectObject(dc.Get(), oldBrush);
+        } else if (steps > 0) {
+            Arc(dc.Get(), 1, 1, side, side, top.x, top.y, end.x, end.y);
+        }
+        SelectObject(dc.Get(), oldPen);
+        SelectObject(dc.Get(), oldBitmap);
+    }
+    ICONINFO ring{TRUE, 0, 0, mask.Get(), colours.Get()};
+    return ScopedIcon(CreateIconIndirect(&ring));
+}
+
+}  // namespace
+
+void TrayIcon::ShowRing(std::optional<int> steps, int of, COLORREF colour) {
+    const std::optional<std::pair<int, COLORREF>> wanted =
+        steps ? std::optional(std::pair{*steps, colour}) : std::nullopt;
+    if (wanted == ring_ || !plainIcon_) return;
+    ring_ = wanted;
+    ScopedIcon made = steps ? IconWithRing(plainIcon_, *steps, of, colour) : ScopedIcon();
+    data_.hIcon = made ? made.Get() : plainIcon_;
+    if (added_) {
+        NOTIFYICONDATAA iconOnly = data_;
+        iconOnly.uFlags = NIF_ICON;
+        NotifyShell(NIM_MODIFY, iconOnly);
+    }
+    // The shell has its own copy now: the one it showed before may go.
+    ringIcon_ = std::move(made);
 }
 
 void TrayIcon::KeepShellLoaded(bool keep) {

@@ -7,7 +7,9 @@
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "base/scoped_handles_win.h"
 
@@ -27,15 +29,23 @@ public:
     // The tip (TrayTip: the clock in words, as Windows' own clock is read from the notification
     // area, then what the mouse does), handed to the shell only when it changes.
     void SetTip(std::string_view tip);
+    // A ring drawn into the icon along its edge, clockwise from the top, `steps` of `of` of it
+    // in `colour` (a timer's time left); none: the icon as it was added. The icon is made anew
+    // only when the ring changes.
+    void ShowRing(std::optional<int> steps, int of, COLORREF colour);
     // While the tip changes every second (a timer runs), the shell's DLL stays loaded: loading it
     // for each change would cost some 6 ms a second under Wine. Let go, it is loaded for each
     // change again, as a tip that changes once a minute wants.
     void KeepShellLoaded(bool keep);
     const char* Tip() const { return data_.szTip; }
+    HICON Icon() const { return data_.hIcon; }
 
 private:
     NOTIFYICONDATAA data_{};
     ScopedLibrary shell_;
+    HICON plainIcon_ = nullptr;  // as added, shared
+    ScopedIcon ringIcon_;
+    std::optional<std::pair<int, COLORREF>> ring_;
     bool added_ = false;
     UINT taskbarCreated_ = 0;
 };

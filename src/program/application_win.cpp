@@ -37,7 +37,10 @@ void ShowTimersInTip(RunningClock& first, const ProgramTimers& timers, const std
                      std::string& tip) {
     tip.assign(clocks);
     timers.Book().AddTipLines(timers.NowMs(), kTrayTipRoom, tip);
-    first.ShowInTray(tip, tip.size() > clocks.size());
+    const auto ring = timers.Book().SoonestRing(timers.NowMs());
+    first.ShowInTray(tip, tip.size() > clocks.size(),
+                     ring ? std::optional(std::pair{ring->steps, ring->colour}) : std::nullopt,
+                     TimerBook::kRingSteps);
 }
 
 }  // namespace

@@ -70,6 +70,20 @@ TimerOnFace TimerBook::OnClock(int clock, std::span<const int> liveClocks, int64
     return shown;
 }
 
+std::optional<TimerBook::Ring> TimerBook::SoonestRing(int64_t nowMs) const {
+    const Timer* soonest = nullptr;
+    for (const Timer& timer : timers_) {
+        if (timer.countdown.State() != TimerState::Running) continue;
+        if (!soonest || timer.countdown.Run().endsMs < soonest->countdown.Run().endsMs)
+            soonest = &timer;
+    }
+    if (!soonest) return std::nullopt;
+    const int64_t left = soonest->countdown.LeftMs(nowMs);
+    const int64_t whole = std::max<int64_t>(soonest->countdown.Run().stepMs, left);
+    const int steps = whole <= 0 ? 0 : int((left * kRingSteps + whole - 1) / whole);
+    return Ring{steps, soonest->countdown.Step().colour.value_or(soonest->look.colour)};
+}
+
 void TimerBook::AddTipLines(int64_t nowMs, size_t room, std::string& tip) const {
     const auto add = [&](std::string_view name, const std::string& time, std::string_view after) {
         if (tip.size() + 2 + name.size() + time.size() + after.size() > room) return;

@@ -50,6 +50,16 @@ public:
     // clock that is not among `liveClocks` shows on the first clock (number 0).
     TimerOnFace OnClock(int clock, std::span<const int> liveClocks, int64_t nowMs) const;
 
+    // The ring the tray's icon shows for the running timer that ends first: how many of
+    // kRingSteps of its step are left (rounded up), in its colour; none while no timer runs.
+    static constexpr int kRingSteps = 24;
+    struct Ring {
+        int steps = 0;
+        Colour colour;
+        friend bool operator==(const Ring&, const Ring&) = default;
+    };
+    std::optional<Ring> SoonestRing(int64_t nowMs) const;
+
     // A line for each running or paused timer and the stopwatch while it runs or holds a time,
     // "Tea 4:12 left", "Stopwatch 1:02.3", each after a line break, added to `tip` while it
     // stays within `room` characters: those that do not fit are left out. A `tip` with room

@@ -40,6 +40,17 @@ protected:
         Win32Registry values(std::string(kTimersKeyPath) + "\\" + std::to_string(number));
         return values.ReadValue("State").text.value_or("");
     }
+    // The colour of the tray icon's top middle pixel, where a timer's ring starts.
+    COLORREF RingColourAtTheTop() {
+        ICONINFO info{};
+        if (!GetIconInfo(Clock().Tray().Icon(), &info)) return CLR_INVALID;
+        const ScopedBitmap mask(info.hbmMask), colours(info.hbmColor);
+        const ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
+        const HGDIOBJ old = SelectObject(dc.Get(), colours.Get());
+        const COLORREF colour = GetPixel(dc.Get(), 8, 1);
+        SelectObject(dc.Get(), old);
+        return colour;
+    }
     RecordingPlayer player_;
 };
 
@@ -64,11 +75,13 @@ TEST_F(TimersTest, ATimerMadeByKeysShowsOnTheClockRingsAndOutlivesTheProgram) {
     EXPECT_EQ(StoredState(1), "Running");
     const std::string tip = Clock().Tray().Tip();
     EXPECT_NE(tip.find("\nTea 0:02 left"), std::string::npos) << tip;
+    EXPECT_EQ(RingColourAtTheTop(), RGB(255, 128, 0)) << "the tray icon's ring, whole at the start";
     time_.time = AddMilliseconds(time_.time, 2000);
     ASSERT_TRUE(WaitFor([&] { return Timers().RingingWindow(1) != nullptr; }, 3000));
     EXPECT_EQ(Timers().RingingWindow(1)->Words(), "Tea. Timer");
     EXPECT_EQ(player_.rung.size(), 1u);
     EXPECT_FALSE(app_->FirstClock().Model().Live().timer.shown) << "an ended timer leaves the face";
+    EXPECT_NE(RingColourAtTheTop(), RGB(255, 128, 0)) << "and the tray icon";
     Timers().RingingWindow(1)->Answer(TimerAnswer::AddMinute);
     EXPECT_EQ(Timers().Book().All()[0].countdown.LeftMs(Timers().NowMs()), 60'000);
     EXPECT_GE(player_.silenced, 1);

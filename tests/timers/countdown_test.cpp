@@ -209,6 +209,12 @@ TEST(CountdownTest, TheBookShowsEachClockItsSoonestTimerAndTheTipWhatFits) {
     book.AddTipLines(kT0 + 30 * kS, 36, tip);
     EXPECT_EQ(tip, "10:15\nTea 3:30 paused\nEggs 6:30 left") << "Bread has no room left";
 
+    // Bread, a minute long with half left: half the ring, rounded up.
+    const auto ring = book.SoonestRing(kT0 + 30 * kS);
+    ASSERT_TRUE(ring);
+    EXPECT_EQ(ring->steps, TimerBook::kRingSteps / 2);
+    EXPECT_EQ(book.SoonestRing(kT0 + 30 * kS + 1)->steps, TimerBook::kRingSteps / 2);
+
     std::vector<TimerNews> news;
     book.Advance(kT0 + 360 * kS, news);
     ASSERT_EQ(news.size(), 2u);
