@@ -34,8 +34,8 @@ public:
     // Windows is ending the session: the last chance to save.
     virtual void SessionEnding() = 0;
     virtual void WindowDestroyed() = 0;
-    // The clock in words: the window's name to a screen reader.
-    virtual const std::string& Reading() const = 0;
+    // The clock in words, and the timer it shows: the window's name to a screen reader.
+    virtual std::string Reading() const = 0;
 
 protected:
     ~ClockWindowEvents() = default;

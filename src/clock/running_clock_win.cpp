@@ -9,6 +9,7 @@
 #include "digital/display_fonts.h"
 #include "frame/clock_reading.h"
 #include "settings/registry_store.h"
+#include "timers/timer_length.h"
 #include "windows/accessible_win.h"
 #include "windows/screen_clamp_win.h"
 
@@ -145,6 +146,14 @@ void RunningClock::PlaceBeside(Rect anchor, std::span<const Rect> clearOf,
     ClockSettings& s = model_.Edit();
     s.FL = at.left, s.FT = at.top;
     placement_.KeepOnScreen();
+}
+
+std::string RunningClock::Reading() const {
+    const TimerOnFace& timer = model_.Live().timer;
+    if (!timer.shown) return words_.Text();
+    const std::string left = TimeLeftText(timer.LeftAt(SampleInstant(clock_)));
+    return words_.Text() + ". Timer " + timer.label + ", " + left +
+           (timer.running ? " left" : " left, paused");
 }
 
 }  // namespace marvix

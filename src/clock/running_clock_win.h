@@ -92,7 +92,7 @@ private:
     void TrayChanged(bool inTray) override;
     void SessionEnding() override { SaveSettings(); }
     void WindowDestroyed() override;
-    const std::string& Reading() const override { return words_.Text(); }
+    std::string Reading() const override;
     // ClockModel::Observer
     void SettingsEdited() override;
 

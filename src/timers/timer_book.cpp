@@ -65,7 +65,8 @@ TimerOnFace TimerBook::OnClock(int clock, std::span<const int> liveClocks, int64
                  .endsMs = run.endsMs,
                  .leftMs = run.leftMs,
                  .colour = timer.countdown.Step().colour.value_or(timer.look.colour),
-                 .opacity = timer.look.opacity};
+                 .opacity = timer.look.opacity,
+                 .label = timer.countdown.Label().empty() ? "Timer" : timer.countdown.Label()};
     }
     return shown;
 }

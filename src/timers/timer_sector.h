@@ -6,6 +6,7 @@
 // there are.
 
 #include <cstdint>
+#include <string>
 
 #include "base/colour.h"
 #include "base/local_time.h"
@@ -27,7 +28,8 @@ struct TimerOnFace {
     int64_t endsMs = 0;    // running: universal time
     int64_t leftMs = 0;
     Colour colour;
-    int opacity = 50;  // per cent
+    int opacity = 50;     // per cent
+    std::string label{};  // for a screen reader: the timer's label, or "Timer"
     int64_t LeftAt(const ClockInstant& now) const;
     friend bool operator==(const TimerOnFace&, const TimerOnFace&) = default;
 };

@@ -2,6 +2,7 @@
 // clock, rung in the alarm window, and kept over a restart.
 #include "../support/clock_fixture_win.h"
 #include "../support/recording_player.h"
+#include "../support/screen_reader_win.h"
 #include "clock/control_menu_win.h"
 #include "settings/clock_keys_win.h"
 #include "timers/hotkeys.h"
@@ -76,6 +77,10 @@ TEST_F(TimersTest, ATimerMadeByKeysShowsOnTheClockRingsAndOutlivesTheProgram) {
     const std::string tip = Clock().Tray().Tip();
     EXPECT_NE(tip.find("\nTea 0:02 left"), std::string::npos) << tip;
     EXPECT_EQ(RingColourAtTheTop(), RGB(255, 128, 0)) << "the tray icon's ring, whole at the start";
+    ScreenReader reader([&] { Pump(); });
+    const std::string reading = reader.RolesAndNames({ClockHwnd()}).at(0);
+    EXPECT_NE(reading.find(". Timer Tea, 0:02 left"), std::string::npos)
+        << "as a screen reader hears the clock: " << reading;
     time_.time = AddMilliseconds(time_.time, 2000);
     ASSERT_TRUE(WaitFor([&] { return Timers().RingingWindow(1) != nullptr; }, 3000));
     EXPECT_EQ(Timers().RingingWindow(1)->Words(), "Tea. Timer");
