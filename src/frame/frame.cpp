@@ -41,6 +41,7 @@ void ComposeHands(const ClockSettings& s, const LiveState& live, FrameSurfaces& 
                   const ClockInstant& now) {
     // The hands turn by the second reading of the clock; the calendar hands keep the first one's
     // date, so around midnight they may lag the time of day by one tick.
+    DrawStopwatch(s, live.timer, live.stopwatch, f, now);
     const HandPositions hands =
         PrepareHands(s, now.time, now.handsTime, now.utcBias, f.display.GetSize().width);
     HandPass(f.display, s, live.layout.hands, hands);

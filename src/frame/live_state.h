@@ -19,6 +19,7 @@ struct LiveState {
     FaceLayout layout;
     // The timer shown on this clock, as the program last set it.
     TimerOnFace timer;
+    StopwatchOnFace stopwatch;
 };
 
 }  // namespace marvix

@@ -49,15 +49,33 @@ void DrawTimerSector(const ClockSettings& s, const FaceLayout& layout, const Tim
     }
 }
 
-void DrawTimeLeft(const ClockSettings& s, const TimerOnFace& timer, FrameSurfaces& f,
-                  const ClockInstant& now) {
-    if (!timer.shown) return;
-    const std::string text = TimeLeftText(timer.LeftAt(now));
+namespace {
+
+// Writes `text` in the label's letters at the label's place, `linesBelow` lines of them below it.
+void WriteBelowLabel(const ClockSettings& s, FrameSurfaces& f, const std::string& text,
+                     int linesBelow) {
     const Font font = LabelFont(s);
     const Size size = f.display.TextExtent(text, font);
     Point at = LabelPlace(s, f.display.GetSize(), size);
-    if (s.LabelShow && !s.Label.empty()) at.y += f.display.TextExtent(s.Label, font).height;
+    at.y += linesBelow * size.height;
     f.display.WriteText(at, text, font, Brush::Clear());
+}
+
+bool LabelShown(const ClockSettings& s) { return s.LabelShow && !s.Label.empty(); }
+
+}  // namespace
+
+void DrawTimeLeft(const ClockSettings& s, const TimerOnFace& timer, FrameSurfaces& f,
+                  const ClockInstant& now) {
+    if (timer.shown) WriteBelowLabel(s, f, TimeLeftText(timer.LeftAt(now)), LabelShown(s));
+}
+
+void DrawStopwatch(const ClockSettings& s, const TimerOnFace& timer,
+                   const StopwatchOnFace& stopwatch, FrameSurfaces& f, const ClockInstant& now) {
+    if (!stopwatch.shown) return;
+    const int64_t elapsed = stopwatch.ElapsedAt(now);
+    WriteBelowLabel(s, f, s.Smooth ? TenthsText(elapsed) : LengthText(elapsed / 1000),
+                    int(LabelShown(s)) + int(timer.shown));
 }
 
 }  // namespace marvix

@@ -17,5 +17,9 @@ void DrawTimerSector(const ClockSettings& settings, const FaceLayout& layout,
 // The time left, after the label.
 void DrawTimeLeft(const ClockSettings& settings, const TimerOnFace& timer, FrameSurfaces& frame,
                   const ClockInstant& now);
+// The stopwatch's time, below the label and the time left; drawn with the hands, as its tenths
+// change as often as a smooth clock's second hand moves, so that only its own place is drawn again.
+void DrawStopwatch(const ClockSettings& settings, const TimerOnFace& timer,
+                   const StopwatchOnFace& stopwatch, FrameSurfaces& frame, const ClockInstant& now);
 
 }  // namespace marvix

@@ -66,6 +66,7 @@ void ProgramTimers::Start() {
     // Rung before the program stopped and never answered: it rings again, once.
     for (const Timer& timer : book_.All())
         if (timer.countdown.State() == TimerState::Ringing) Ring(timer, true);
+    ShowOnClocks();
     Serve();
 }
 
@@ -226,10 +227,17 @@ void ProgramTimers::StopwatchReset() {
     StopwatchChanged();
 }
 
+void ProgramTimers::StopwatchOnClock(bool shown, int clock) {
+    book_.Watch().onClock = shown;
+    book_.Watch().clock = clock;
+    StopwatchChanged();
+}
+
 void ProgramTimers::StopwatchChanged() {
     Win32Registry values(kStopwatchKeyPath);
     const std::string error = WriteStopwatch(book_.Watch(), values);
     if (!error.empty()) ShowMessage(error, MessageStyle::Error);
+    ShowOnClocks();
     showTip_();
 }
 
@@ -252,10 +260,12 @@ void ProgramTimers::ShowOnClocks() {
     for (const ClockHost* clock : live) numbers.push_back(clock->Keys().number);
     const int64_t now = NowMs();
     for (ClockHost* clock : live) {
-        TimerOnFace& shown = clock->Model().Live().timer;
-        const TimerOnFace wanted = book_.OnClock(clock->Keys().number, numbers, now);
-        if (shown == wanted) continue;
-        shown = wanted;
+        LiveState& shown = clock->Model().Live();
+        TimerOnFace timer = book_.OnClock(clock->Keys().number, numbers, now);
+        StopwatchOnFace stopwatch = book_.StopwatchOnClock(clock->Keys().number, numbers);
+        if (shown.timer == timer && shown.stopwatch == stopwatch) continue;
+        shown.timer = std::move(timer);
+        shown.stopwatch = stopwatch;
         clock->Clock().Face().Redraw();
     }
 }

@@ -50,6 +50,8 @@ public:
     void StopwatchStartOrPause();
     void StopwatchLap();
     void StopwatchReset();
+    // The stopwatch shown on clock `clock`, or on none.
+    void StopwatchOnClock(bool shown, int clock);
 
     // Where the timers ring; tests put a recorder in its place.
     void UsePlayer(SoundPlayer& player) { player_ = &player; }

@@ -91,6 +91,8 @@ void TimersWindow::CreateControls() {
     Controls().Add(kLabels, "STATIC", "Stopwatch:", 0, Rect::At({8, 320}, {70, 14}), -1);
     Controls().Add(kLabels, "STATIC", "0:00.0", SS_LEFT | SS_NOPREFIX,
                    Rect::At({80, 318}, {120, 18}), kWatchTime);
+    Controls().Add(kButtons, "BUTTON", "On the cl&ock", BS_AUTOCHECKBOX | WS_TABSTOP,
+                   Rect::At({212, 319}, {120, 17}), kWatchOnClock);
     x = 8;
     for (const auto& [caption, id] : {std::pair{"Star&t", kWatchStart}, std::pair{"L&ap", kLap},
                                       std::pair{"Res&et", kReset}, std::pair{"&Copy", kCopy}}) {
@@ -124,6 +126,8 @@ void TimersWindow::SetText(int id, const std::string& text) {
 }
 
 void TimersWindow::ShowSettings() {
+    SendMessageA(Control(kWatchOnClock), BM_SETCHECK,
+                 timers_.Book().Watch().onClock ? BST_CHECKED : BST_UNCHECKED, 0);
     for (HotkeyUse use : kHotkeyUses) {
         const std::optional<Hotkey> key = hotkeys_.Get(use);
         WORD shown = 0;
@@ -310,6 +314,11 @@ bool TimersWindow::OnCommand(int id, int notification) {
         case kLap: timers_.StopwatchLap(); break;
         case kReset: timers_.StopwatchReset(); break;
         case kCopy: CopyLaps(); return true;
+        case kWatchOnClock:
+            timers_.StopwatchOnClock(
+                SendMessageA(Control(kWatchOnClock), BM_GETCHECK, 0, 0) == BST_CHECKED,
+                clockNumber_());
+            return true;
         default: return false;
     }
     ShowTimes();

@@ -27,7 +27,7 @@ public:
     enum ControlId {
         kLabel = 401, kLength, kRounds, kForever, kWarn, kStart, kProblem, kList, kPause, kRestart,
         kAddMinute, kRemove, kWatchTime, kWatchStart, kLap, kReset, kCopy, kLaps, kPomodoro,
-        kKeyProblem,
+        kKeyProblem, kWatchOnClock,
         kKey,  // the first of the keys' fields, one for each use (kHotkeyUses)
         kPreset = kKey + 3,  // the first of the presets' buttons, one for each of kPresetMinutes
     };

@@ -143,6 +143,8 @@ Stopwatch ReadStopwatch(RegistryValues& values) {
     stopwatch.startedMs = started.value_or(0);
     stopwatch.runMs = std::max<int64_t>(ReadNumber(values, "Run", 0), 0);
     // "Laps": each lap's total in milliseconds, separated by spaces.
+    stopwatch.onClock = ParseBoolean(Read(values, "OnClock"));
+    stopwatch.clock = int(std::max<int64_t>(ReadNumber(values, "Clock", 0), 0));
     const std::string laps = Read(values, "Laps");
     for (size_t at = 0; at < laps.size();) {
         const size_t end = std::min(laps.find(' ', at), laps.size());
@@ -159,6 +161,7 @@ std::string WriteStopwatch(const Stopwatch& stopwatch, RegistryValues& values) {
     Writer write(values);
     write("Started", stopwatch.running ? UniversalTimeText(stopwatch.startedMs, true) : "");
     write.Number("Run", stopwatch.running ? 0 : stopwatch.runMs)("Laps", laps);
+    write("OnClock", std::string(BooleanText(stopwatch.onClock))).Number("Clock", stopwatch.clock);
     return write.Error();
 }
 

@@ -71,6 +71,17 @@ TimerOnFace TimerBook::OnClock(int clock, std::span<const int> liveClocks, int64
     return shown;
 }
 
+StopwatchOnFace TimerBook::StopwatchOnClock(int clock, std::span<const int> liveClocks) const {
+    const Stopwatch& watch = stopwatch_;
+    const bool live =
+        std::find(liveClocks.begin(), liveClocks.end(), watch.clock) != liveClocks.end();
+    if (!watch.onClock || (live ? watch.clock : 0) != clock) return {};
+    return {.shown = true,
+            .running = watch.running,
+            .startedMs = watch.startedMs,
+            .runMs = watch.runMs};
+}
+
 std::optional<TimerBook::Ring> TimerBook::SoonestRing(int64_t nowMs) const {
     const Timer* soonest = nullptr;
     for (const Timer& timer : timers_) {

@@ -50,6 +50,10 @@ public:
     // clock that is not among `liveClocks` shows on the first clock (number 0).
     TimerOnFace OnClock(int clock, std::span<const int> liveClocks, int64_t nowMs) const;
 
+    // The stopwatch as clock `clock` shows it (a stopwatch on a clock not among `liveClocks`
+    // shows on the first).
+    StopwatchOnFace StopwatchOnClock(int clock, std::span<const int> liveClocks) const;
+
     // The ring the tray's icon shows for the running timer that ends first: how many of
     // kRingSteps of its step are left (rounded up), in its colour; none while no timer runs.
     static constexpr int kRingSteps = 24;

@@ -27,11 +27,24 @@ struct TimerOnFace {
     bool running = false;  // else paused, `leftMs` left
     int64_t endsMs = 0;    // running: universal time
     int64_t leftMs = 0;
-    Colour colour;
+    Colour colour{};
     int opacity = 50;     // per cent
     std::string label{};  // for a screen reader: the timer's label, or "Timer"
     int64_t LeftAt(const ClockInstant& now) const;
     friend bool operator==(const TimerOnFace&, const TimerOnFace&) = default;
+};
+
+// The stopwatch as a clock shows it, below the label and the timer: its time at each frame's own
+// instant, to the tenth of a second on a smooth clock.
+struct StopwatchOnFace {
+    bool shown = false;
+    bool running = false;
+    int64_t startedMs = 0;  // running: universal time
+    int64_t runMs = 0;      // paused
+    int64_t ElapsedAt(const ClockInstant& now) const {
+        return running ? UniversalMilliseconds(now) - startedMs : runMs;
+    }
+    friend bool operator==(const StopwatchOnFace&, const StopwatchOnFace&) = default;
 };
 
 // The sector of a timer with `leftMs` left at `now` on a clock whose minute hand shows `now`.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../support/recording_frame.h"
 
 namespace marvix {
@@ -91,6 +93,38 @@ TEST(Frame, FaceThenPhaseDialsThenDigitalDisplaysThenHands) {
         if (parts.empty() || parts.back() != part) parts.push_back(part);
     }
     EXPECT_EQ(parts, (std::vector<std::string>{"face", "moon", "dayNight", "digit", "hands"}));
+}
+
+// A timer and the stopwatch below the label: the timer's sector and time left under the hands,
+// the stopwatch with them (its tenths change as often as they move), to the tenth on a smooth
+// clock only.
+TEST(Frame, ATimerAndTheStopwatchStandBelowTheLabelOnTheirLayers) {
+    for (const bool smooth : {false, true}) {
+        Frame frame;
+        ClockSettings settings = DefaultSettings();
+        settings.Label = "Home";
+        settings.LabelShow = true;
+        settings.Smooth = smooth;
+        const ClockInstant now = FixedClock().Instant();
+        LiveState live;
+        FrameSurfaces surfaces = frame.Surfaces();
+        live.layout = LayOutFace(settings, surfaces.face.GetSize(), surfaces.display.GetSize());
+        live.timer = {
+            .shown = true, .running = true, .endsMs = UniversalMilliseconds(now) + 900'000};
+        live.stopwatch = {.shown = true, .runMs = 12'345};
+        ComposeUnderHands(settings, live, surfaces, now);
+        const std::vector<std::string> under = frame.log;
+        frame.log.clear();
+        ComposeHands(settings, live, surfaces, now);
+        // The label's place, two thirds down (13 pixels a line here): the label, then 15:00, then
+        // the stopwatch.
+        EXPECT_NE(std::find(under.begin(), under.end(), "display: text 88,127 \"Home\""),
+                  under.end());
+        EXPECT_NE(std::find(under.begin(), under.end(), "display: text 85,140 \"15:00\""),
+                  under.end());
+        EXPECT_EQ(frame.log.front(),
+                  smooth ? "display: text 82,153 \"0:12.3\"" : "display: text 88,153 \"0:12\"");
+    }
 }
 
 }  // namespace

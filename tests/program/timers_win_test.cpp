@@ -95,12 +95,15 @@ TEST_F(TimersTest, ATimerMadeByKeysShowsOnTheClockRingsAndOutlivesTheProgram) {
     SendMessageA(window.Window(), WM_COMMAND, MAKEWPARAM(TimersWindow::kWatchStart, BN_CLICKED), 0);
     time_.time = AddMilliseconds(time_.time, 12'300);
     SendMessageA(window.Window(), WM_COMMAND, MAKEWPARAM(TimersWindow::kLap, BN_CLICKED), 0);
+    SendMessageA(GetDlgItem(window.Window(), TimersWindow::kWatchOnClock), BM_CLICK, 0, 0);
+    EXPECT_TRUE(app_->FirstClock().Model().Live().stopwatch.shown);
 
     Restart();
     ASSERT_EQ(Timers().Book().All().size(), 1u);
     EXPECT_EQ(Timers().Book().All()[0].countdown.State(), TimerState::Running);
     EXPECT_EQ(Timers().Book().Watch().lapsMs, std::vector<int64_t>{12'300});
     EXPECT_EQ(Timers().Book().Watch().ElapsedMs(Timers().NowMs()), 12'300);
+    EXPECT_TRUE(app_->FirstClock().Model().Live().stopwatch.shown) << "still on the clock";
     EXPECT_EQ(Timers().RingingWindow(1), nullptr);
 
     Stop();

@@ -177,6 +177,8 @@ TEST(CountdownTest, TheRegistryKeepsEveryTimerAndTheStopwatchAndForgivesBadValue
     EXPECT_EQ(LapsText(stopwatch), "Lap 1\t0:12.3\t0:12.3\r\nLap 2\t0:17.6\t0:30.0\r\n");
     stopwatch.StartOrPause(kT0 + 100'000);
     EXPECT_EQ(stopwatch.ElapsedMs(kT0 + 101'500), 32'500);
+    stopwatch.onClock = true;
+    stopwatch.clock = 2;
     MemoryRegistry watchKey;
     ASSERT_EQ(WriteStopwatch(stopwatch, watchKey), "");
     EXPECT_EQ(watchKey.values["Started"], "2026-12-10T10:01:09.000Z") << "31 s run by 10:01:40";
