@@ -237,10 +237,12 @@ int main(int argc, char** argv) {
         RunLive(app, smooth ? "three, Smooth" : "three, 4 Hz", 3000);
         RunLive(app, smooth ? "three, Smooth" : "three, 4 Hz", 10000);
     }
-    // A timer of two hours on the first clock and the stopwatch running: the sector, the time
-    // left and the tray's tip every second must take nothing from the heap either.
+    // A timer of two hours and the stopwatch running, both shown on the first clock: the sector,
+    // the time left, the stopwatch's tenths and the tray's tip every second must take nothing
+    // from the heap either.
     app.Timers().Timers().StartNew({.label = "Tea", .steps = {{"", 7200}}}, {});
     app.Timers().Timers().StopwatchStartOrPause();
+    app.Timers().Timers().StopwatchOnClock(true, 0);
     for (bool smooth : {false, true}) {
         for (ClockHost* other : app.LiveClocks()) {
             other->Model().Edit().Smooth = smooth;
