@@ -113,6 +113,8 @@ ClockHost& ProgramTimers::ClockOf(const Timer& timer) const {
 }
 
 void ProgramTimers::Ring(const Timer& timer, bool late) {
+    // Ending, with no clock left to ring beside: it is kept as ringing, and rings at the next start.
+    if (clocks_.LiveClocks().empty()) return;
     const int number = timer.number;
     ClockHost& clock = ClockOf(timer);
     std::unique_ptr<TimerAlarmWindow>& window = ringing_[number];

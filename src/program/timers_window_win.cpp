@@ -52,9 +52,9 @@ void TimersWindow::CreateControls() {
                         {.name = name});
     };
     // Each field follows the words that name it, which a screen reader reads as its name.
-    Controls().Add(kLabels, "STATIC", "&Label:", 0, Rect::At({8, 11}, {50, 14}), -1);
+    Controls().Add(kLabels, "STATIC", "La&bel:", 0, Rect::At({8, 11}, {50, 14}), -1);
     Controls().Add(kEdits, "EDIT", "", kEdit, Rect::At({60, 8}, {150, 21}), kLabel);
-    Controls().Add(kLabels, "STATIC", "Le&ngth:", 0, Rect::At({8, 37}, {50, 14}), -1);
+    Controls().Add(kLabels, "STATIC", "Len&gth:", 0, Rect::At({8, 37}, {50, 14}), -1);
     Controls().Add(kEdits, "EDIT", "", kEdit, Rect::At({60, 34}, {150, 21}), kLength);
     Controls().Add(kButtons, "BUTTON", "&Start", BS_DEFPUSHBUTTON | WS_TABSTOP,
                    Rect::At({232, 33}, {100, 23}), kStart);
@@ -107,7 +107,7 @@ void TimersWindow::CreateControls() {
     Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 422}, {340, 2}), -1);
     Controls().Add(kLabels, "STATIC", "Keys that work in every program:", 0,
                    Rect::At({8, 430}, {324, 14}), -1);
-    constexpr const char* kKeyNames[] = {"&Last timer:", "Stop&watch:", "This wi&ndow:"};
+    constexpr const char* kKeyNames[] = {"&Last timer:", "Stopwatc&h:", "This win&dow:"};
     for (HotkeyUse use : kHotkeyUses) {
         const int y = 448 + int(use) * 24;
         Controls().Add(kLabels, "STATIC", kKeyNames[int(use)], 0, Rect::At({8, y + 3}, {84, 14}),
