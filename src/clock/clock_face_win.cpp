@@ -39,7 +39,7 @@ bool ClockFace::ComposeAndShow(const ClockInstant& now) {
     FrameSurfaces frame = pictures_->Frame();
     const auto area = model_.Compose(frame, now);
     if (!area) return false;
-    window_.ShowPart(*area);
+    for (const Rect part : area->Parts()) window_.ShowPart(part);
     ++framesShown_;
     return true;
 }

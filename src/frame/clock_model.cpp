@@ -34,8 +34,7 @@ void ClockModel::AnswerAlarm(std::optional<int> snoozeMinutes, const LocalTime& 
                  bell, player);
 }
 
-std::optional<Rect> ClockModel::Compose(FrameSurfaces& f,
-                                        const ClockInstant& now) {
+std::optional<ChangedArea> ClockModel::Compose(FrameSurfaces& f, const ClockInstant& now) {
     now_ = now;
     LayOutFace(f.face.GetSize(), f.display.GetSize());
     return frameCache_.Compose(settings_, live_, f, now_);

@@ -65,7 +65,7 @@ public:
     void ResumeAfterPause() { sounds_.lastTick.reset(); }
     // The frame at `now`, laid out and composed where it changed (see FrameCache); returns the
     // part of the display picture that may have changed.
-    std::optional<Rect> Compose(FrameSurfaces& surfaces, const ClockInstant& now);
+    std::optional<ChangedArea> Compose(FrameSurfaces& surfaces, const ClockInstant& now);
     // How many steps of `stepMs` after the last frame the next tick is due (see StepsToNextTick).
     int StepsToNextTick(FrameSurfaces& surfaces, int stepMs);
     // The one-second step; returns whether a tick or tock fell due.

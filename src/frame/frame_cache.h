@@ -29,7 +29,7 @@ public:
     // Composes the frame as ComposeFrame does.
     // Returns the part of the display picture whose pixels may have changed (when only hands
     // moved, no more than where the hands that moved were and are), or nullopt when none did.
-    std::optional<Rect> Compose(const ClockSettings& settings, const LiveState& live,
+    std::optional<ChangedArea> Compose(const ClockSettings& settings, const LiveState& live,
                                 FrameSurfaces& surfaces, const ClockInstant& now);
 
     // Whether a Compose at `now` would leave the pictures as the last one did: the frame the

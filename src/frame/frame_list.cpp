@@ -141,15 +141,49 @@ bool SameBytes(std::span<const std::byte> a, std::span<const std::byte> b) {
     return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0);
 }
 
-std::optional<Rect> DifferingArea(const FrameList& a, size_t aFirst, const FrameList& b,
-                                  size_t bFirst) {
+namespace {
+
+int64_t AreaOf(Rect r) { return r.Empty() ? 0 : int64_t{r.Width()} * r.Height(); }
+
+}  // namespace
+
+void ChangedArea::Add(Rect area) {
+    if (area.Empty()) return;
+    const auto growth = [&](size_t i) {
+        return AreaOf(Union(parts_[i], area)) - AreaOf(parts_[i]);
+    };
+    if (count_ < parts_.size() && std::ranges::none_of(Parts(), [&](Rect part) {
+            return !Intersection(part, area).Empty();
+        })) {
+        parts_[count_++] = area;
+    } else {
+        Rect& grown = parts_[count_ < 2 || growth(0) <= growth(1) ? 0 : 1];
+        grown = Union(grown, area);
+    }
+    // Two parts that cover no more apart than together are one.
+    if (count_ == 2 &&
+        AreaOf(Union(parts_[0], parts_[1])) <= AreaOf(parts_[0]) + AreaOf(parts_[1])) {
+        parts_[0] = Union(parts_[0], parts_[1]);
+        parts_[1] = {};
+        count_ = 1;
+    }
+}
+
+ChangedArea ChangedArea::Within(Rect whole) const {
+    ChangedArea within;
+    for (Rect part : Parts()) within.Add(Intersection(part, whole));
+    return within;
+}
+
+std::optional<ChangedArea> DifferingArea(const FrameList& a, size_t aFirst, const FrameList& b,
+                                         size_t bFirst) {
     const auto aCalls = a.Calls(aFirst), bCalls = b.Calls(bFirst);
     if (aCalls.size() != bCalls.size()) return std::nullopt;
-    Rect area;
+    ChangedArea area;
     for (size_t i = 0; i < aCalls.size(); ++i) {
         if (SameBytes(a.CallBytes(aFirst + i), b.CallBytes(bFirst + i))) continue;
         if (!aCalls[i].onDisplay || !bCalls[i].onDisplay) return std::nullopt;
-        area = Union(area, Union(aCalls[i].area, bCalls[i].area));
+        area.Add(Union(aCalls[i].area, bCalls[i].area));
     }
     return area;
 }
@@ -212,9 +246,12 @@ void FrameList::Replay(size_t from, size_t to,
 }
 
 void FrameList::ReplayOnDisplay(size_t firstCall, size_t endCall,
-                                const std::array<Surface*, kFrameSurfaceCount>& on) const {
+                                const std::array<Surface*, kFrameSurfaceCount>& on,
+                                std::optional<Rect> within) const {
     for (size_t i = firstCall; i < endCall && i < calls_.size(); ++i) {
-        if (calls_[i].onDisplay) Replay(OffsetOfCall(i), OffsetOfCall(i + 1), on);
+        const Call& call = calls_[i];
+        if (call.onDisplay && (!within || !Intersection(call.area, *within).Empty()))
+            Replay(OffsetOfCall(i), OffsetOfCall(i + 1), on);
     }
 }
 
@@ -304,7 +341,10 @@ void ListingSurface::FloodFill(Point seed, Colour border, Colour fill) {
 
 void ListingSurface::WriteText(Point origin, std::string_view text, const Font& font,
                                const Brush& background) {
-    Begin(DrawCall::WriteText, Rect::At({0, 0}, size_));
+    // Its box as measured, with room for a slanted or smoothed letter's overhang to spare. The
+    // text was just measured to be placed, so the measure is the real surface's last, kept.
+    const Size extent = real_->TextExtent(text, font);
+    Begin(DrawCall::WriteText, Rect::At(origin, extent).Inflated(extent.height / 2 + 2));
     list_.Put(origin);
     list_.PutText(text);
     list_.PutText(font.face);

@@ -59,9 +59,11 @@ public:
     void Replay(size_t from, size_t to, const std::array<Surface*, kFrameSurfaceCount>& on) const;
 
     // Draws again, in their order, the calls from `firstCall` up to `endCall` that are on the
-    // display picture, taking the other surfaces as they are: those calls drew them already.
+    // display picture and may change its pixels `within` (all, without it), taking the other
+    // surfaces as they are: those calls drew them already.
     void ReplayOnDisplay(size_t firstCall, size_t endCall,
-                         const std::array<Surface*, kFrameSurfaceCount>& on) const;
+                         const std::array<Surface*, kFrameSurfaceCount>& on,
+                         std::optional<Rect> within = std::nullopt) const;
 
     // A call's place in the list and the part of the display picture it may change, with room
     // for pen widths to spare. A call on another surface changes none of it by itself.
@@ -97,6 +99,25 @@ private:
     std::vector<Call> calls_;
 };
 
+// Where a frame's pixels may have changed: at most two rectangles, so that a second hand at twelve
+// and a display that changed below the centre do not redraw all that lies between them.
+class ChangedArea {
+public:
+    ChangedArea() = default;
+    explicit ChangedArea(Rect whole) { Add(whole); }
+    // Joins the part it grows least, unless it stands apart from both.
+    void Add(Rect area);
+    std::span<const Rect> Parts() const { return std::span(parts_).first(count_); }
+    Rect Bounds() const { return Union(parts_[0], parts_[1]); }
+    bool Empty() const { return count_ == 0; }
+    ChangedArea Within(Rect whole) const;
+    friend bool operator==(const ChangedArea&, const ChangedArea&) = default;
+
+private:
+    std::array<Rect, 2> parts_{};
+    size_t count_ = 0;
+};
+
 // Whether two runs of a list's bytes are equal.
 bool SameBytes(std::span<const std::byte> a, std::span<const std::byte> b);
 
@@ -105,8 +126,8 @@ bool SameBytes(std::span<const std::byte> a, std::span<const std::byte> b);
 // Lists whose calls do not pair up one for one, or that differ in a call on another surface
 // (whose drawing may reach the display through a later copy), give nullopt: they may differ
 // wherever either drew.
-std::optional<Rect> DifferingArea(const FrameList& a, size_t aFirst, const FrameList& b,
-                                  size_t bFirst);
+std::optional<ChangedArea> DifferingArea(const FrameList& a, size_t aFirst, const FrameList& b,
+                                         size_t bFirst);
 
 // A surface that writes its drawing calls into a FrameList and asks the real surface everything
 // else. Copies name their source by its FrameSurface, so every source must be a ListingSurface

@@ -17,7 +17,7 @@ struct CountingObserver : ClockModel::Observer {
 class ClockModelTest : public ::testing::Test {
 protected:
     ClockModelTest() { model.Observe(observer); }
-    std::optional<Rect> Compose() {
+    std::optional<ChangedArea> Compose() {
         FrameSurfaces surfaces = frame.Surfaces();
         return model.Compose(surfaces, FixedClock().Instant());
     }

@@ -38,6 +38,15 @@ TEST(TickPlan, SleepsUntilASoundStartsAndNoLongerThanTheStandardTick) {
     chime.s.Chime1 = true;
     EXPECT_EQ(chime.Tick(10), 10) << "the hour chime at 11:00:00.000";
     EXPECT_FALSE(chime.sounds.hourChimeDone) << "the plan runs the rules on a copy";
+
+    StillClock stopwatch;
+    stopwatch.s.Smooth = true;
+    stopwatch.live.stopwatch = {.shown = true, .running = true, .startedMs = 5};
+    const StopwatchOnFace running = stopwatch.live.stopwatch;
+    EXPECT_EQ(stopwatch.Tick(10), 15) << "its tenth changes 5 ms on, yet it waits for a frame";
+    EXPECT_EQ(stopwatch.live.stopwatch, running) << "held only while the plan looks ahead";
+    stopwatch.s.Smooth = false;
+    EXPECT_EQ(stopwatch.Tick(250), 1) << "whole seconds, at the standard tick";
 }
 
 }  // namespace
