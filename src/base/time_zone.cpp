@@ -1,5 +1,7 @@
 #include "base/time_zone.h"
 
+#include <algorithm>
+
 #include "base/ascii.h"
 
 namespace marvix {
@@ -50,6 +52,22 @@ ZoneReading InZone(const ZoneRule& rule, const LocalTime& utc) {
     const bool inDaylight =
         starts < ends ? now >= starts && now < ends : now >= starts || now < ends;
     return at(inDaylight ? daylight : standard);
+}
+
+int64_t UniversalOf(const ZoneRule& rule, const LocalTime& local) {
+    const int64_t ms = MillisecondsSince1970(local);
+    const auto shows = [&](int32_t bias) {
+        const int64_t utc = ms + int64_t{bias} * kMillisecondsPerMinute;
+        return InZone(rule, AddMilliseconds(local, int64_t{bias} * kMillisecondsPerMinute)).bias ==
+                       bias
+                   ? std::optional<int64_t>(utc)
+                   : std::nullopt;
+    };
+    const int32_t standard = rule.bias + rule.standardBias;
+    const std::optional<int64_t> daylight = shows(rule.bias + rule.daylightBias);
+    const std::optional<int64_t> inStandard = shows(standard);
+    if (daylight && inStandard) return std::min(*daylight, *inStandard);
+    return daylight.value_or(inStandard.value_or(ms + int64_t{standard} * kMillisecondsPerMinute));
 }
 
 ZoneReading ZonedTime::Read() {

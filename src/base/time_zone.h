@@ -51,6 +51,11 @@ struct ZoneReading {
 // The zone's time at universal time `utc`, by the rule for the year.
 ZoneReading InZone(const ZoneRule& rule, const LocalTime& utc);
 
+// The universal time, in milliseconds since 1970, at which the zone's clocks show `local`. An
+// hour shown twice as daylight time ends is its first showing; one skipped as it starts is read
+// in standard time (an hour later than the clocks would have shown it).
+int64_t UniversalOf(const ZoneRule& rule, const LocalTime& local);
+
 // Where a zone's rules come from: the platform's, or rules recorded for a test.
 class ZoneRules {
 public:

@@ -40,6 +40,8 @@ public:
     // Shows the clock unless it starts in the tray.
     void ShowAtStart();
     const ClockKeys& Keys() const { return keys_; }
+    // The time in the clock's zone, and the instant it shows a given time.
+    ClockTime& Time() { return time_; }
     bool IsFirst() const { return keys_.First(); }
     // Whether its window is there still.
     bool IsLive() const { return running_ && running_->Window(); }

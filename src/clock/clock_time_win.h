@@ -23,6 +23,9 @@ public:
     void Refresh() override {
         if (zoned_) zoned_->Refresh();
     }
+    // The universal time, in milliseconds since 1970, at which the clock shows `local`: by its
+    // zone's rule for that year, or by its bias now when Windows has none.
+    int64_t UniversalOf(const LocalTime& local);
 
 private:
     TimeSource& Source();

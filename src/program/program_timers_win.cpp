@@ -9,6 +9,7 @@
 #include "program/clocks_window_win.h"
 #include "settings/clock_keys_win.h"
 #include "settings/registry_store_win.h"
+#include "timers/typed_plan.h"
 
 namespace marvix {
 
@@ -105,18 +106,28 @@ void ProgramTimers::PlanNextWake() {
     schedule_.SleepSteps(int((wait + schedule_.Step() - 1) / schedule_.Step()));
 }
 
-ClockHost& ProgramTimers::ClockOf(const Timer& timer) const {
+ClockHost& ProgramTimers::ClockNumbered(int number) const {
     const std::vector<ClockHost*> live = clocks_.LiveClocks();
     for (ClockHost* clock : live)
-        if (clock->Keys().number == timer.look.clock) return *clock;
+        if (clock->Keys().number == number) return *clock;
     return *live.front();
+}
+
+std::optional<int64_t> ProgramTimers::MomentOn(int clock, std::string_view typed) {
+    if (clocks_.LiveClocks().empty()) return std::nullopt;
+    ClockTime& time = ClockNumbered(clock).Time();
+    const std::optional<LocalTime> local = ParseMoment(typed, time.Now());
+    if (!local) return std::nullopt;
+    const int64_t universal = time.UniversalOf(*local);
+    if (universal <= NowMs()) return std::nullopt;
+    return universal;
 }
 
 void ProgramTimers::Ring(const Timer& timer, bool late) {
     // Ending, with no clock left to ring beside: it is kept as ringing, and rings at the next start.
     if (clocks_.LiveClocks().empty()) return;
     const int number = timer.number;
-    ClockHost& clock = ClockOf(timer);
+    ClockHost& clock = ClockNumbered(timer.look.clock);
     std::unique_ptr<TimerAlarmWindow>& window = ringing_[number];
     if (!window) {
         window = std::make_unique<TimerAlarmWindow>(

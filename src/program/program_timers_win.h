@@ -46,6 +46,9 @@ public:
     void Remove(int number);
     // The last timer started (or the newest), if there is one.
     std::optional<int> Last() const;
+    // The universal instant of a moment typed in clock `clock`'s own time ("17:30", "2027-01-01
+    // 00:00"), if it names one later than now there.
+    std::optional<int64_t> MomentOn(int clock, std::string_view typed);
 
     void StopwatchStartOrPause();
     void StopwatchLap();
@@ -73,7 +76,8 @@ private:
     void Ring(const Timer& timer, bool late);
     void Answered(int number, TimerAnswer answer);
     void PlanNextWake();
-    ClockHost& ClockOf(const Timer& timer) const;
+    // The clock numbered `number`, or the first when it is gone.
+    ClockHost& ClockNumbered(int number) const;
 
     Heartbeat& heartbeat_;
     TimeSource& computer_;

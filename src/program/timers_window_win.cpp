@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "base/message_seam_win.h"
 #include "settings/encodings.h"
 #include "timers/timer_length.h"
+#include "timers/typed_plan.h"
 #include "windows/accessible_win.h"
+#include "windows/choosers_win.h"
 
 namespace marvix {
 
@@ -12,7 +15,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "MarvixTimers", .caption = "Timers", .client = {340, 528}, .background = kWindowPurple,
+    .className = "MarvixTimers", .caption = "Timers", .client = {640, 432}, .background = kWindowPurple,
     .position = {0, 0}, .centred = false, .fontKinds = kButtons | kEdits | kLabels | kLists,
     .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = true,
 };
@@ -45,80 +48,112 @@ TimersWindow::TimersWindow(SettingsWindowHost& host, ProgramTimers& timers, Time
 void TimersWindow::CreateControls() {
     constexpr DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
     constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+    constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
     const auto addList = [&](const char* name, Rect place, int id, DWORD more) {
         constexpr DWORD kListStyle =
             LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
         DescribeControl(Controls().Add(kLists, "LISTBOX", "", kListStyle | more, place, id),
                         {.name = name});
     };
-    // Each field follows the words that name it, which a screen reader reads as its name.
-    Controls().Add(kLabels, "STATIC", "La&bel:", 0, Rect::At({8, 11}, {50, 14}), -1);
-    Controls().Add(kEdits, "EDIT", "", kEdit, Rect::At({60, 8}, {150, 21}), kLabel);
-    Controls().Add(kLabels, "STATIC", "Len&gth:", 0, Rect::At({8, 37}, {50, 14}), -1);
-    Controls().Add(kEdits, "EDIT", "", kEdit, Rect::At({60, 34}, {150, 21}), kLength);
-    Controls().Add(kButtons, "BUTTON", "&Start", BS_DEFPUSHBUTTON | WS_TABSTOP,
-                   Rect::At({232, 33}, {100, 23}), kStart);
-    Controls().Add(kLabels, "STATIC", "Ti&mes:", 0, Rect::At({8, 63}, {50, 14}), -1);
-    HWND rounds = Controls().Add(kEdits, "EDIT", "1", kEdit | ES_NUMBER,
-                                 Rect::At({60, 60}, {40, 21}), kRounds);
-    SendMessageA(rounds, EM_LIMITTEXT, 3, 0);
-    Controls().Add(kButtons, "BUTTON", "until stopped", BS_AUTOCHECKBOX | WS_TABSTOP,
-                   Rect::At({108, 62}, {100, 17}), kForever);
-    Controls().Add(kButtons, "BUTTON", "&Warn a minute before", BS_AUTOCHECKBOX | WS_TABSTOP,
-                   Rect::At({8, 86}, {200, 17}), kWarn);
-    // What the length field takes, when it holds something else.
-    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, Rect::At({8, 106}, {324, 42}),
+    // Words, then the field they name, which a screen reader reads as its name.
+    const auto addField = [&](const char* words, int y, int width, int id, DWORD more = 0) {
+        Controls().Add(kLabels, "STATIC", words, 0, Rect::At({8, y + 3}, {66, 14}), -1);
+        return Controls().Add(kEdits, "EDIT", "", kEdit | more, Rect::At({76, y}, {width, 21}), id);
+    };
+
+    // The new timer, on the left.
+    addField("La&bel:", 8, 154, kLabel);
+    addField("Len&gth:", 34, 154, kLength);
+    Controls().Add(kButtons, "BUTTON", "St&art", BS_DEFPUSHBUTTON | WS_TABSTOP,
+                   Rect::At({236, 33}, {80, 23}), kStart);
+    addField("&Until:", 60, 154, kUntil);
+    SendMessageA(addField("Ti&mes:", 86, 40, kRounds, ES_NUMBER), EM_LIMITTEXT, 3, 0);
+    SetWindowTextA(Control(kRounds), "1");
+    Controls().Add(kButtons, "BUTTON", "until stopped", kCheck, Rect::At({124, 88}, {110, 17}),
+                   kForever);
+    Controls().Add(kButtons, "BUTTON", "&Warn", kCheck, Rect::At({8, 114}, {62, 17}), kWarn);
+    HWND warn =
+        Controls().Add(kEdits, "EDIT", "1:00", kEdit, Rect::At({76, 112}, {50, 21}), kWarnLength);
+    DescribeControl(warn, {.name = "Warning before the end"});
+    Controls().Add(kLabels, "STATIC", "before the end", 0, Rect::At({132, 115}, {120, 14}), -1);
+    Controls().Add(kLabels, "STATIC", "Sector:", 0, Rect::At({8, 141}, {66, 14}), -1);
+    Controls().Add(kButtons, "BUTTON", "Colour...", kButton, Rect::At({76, 137}, {72, 23}),
+                   kColour);
+    Controls().Add(kLabels, "STATIC", "Opacity:", 0, Rect::At({160, 141}, {50, 14}), -1);
+    HWND opacity = Controls().Add(kEdits, "EDIT", "50", kEdit | ES_NUMBER,
+                                  Rect::At({212, 138}, {36, 21}), kOpacity);
+    SendMessageA(opacity, EM_LIMITTEXT, 3, 0);
+    Controls().Add(kLabels, "STATIC", "%", 0, Rect::At({252, 141}, {20, 14}), -1);
+    DescribeControl(addField("Soun&d:", 164, 154, kSound),
+                    {.name = "Sound", .description = "Empty: the built-in alarm sound"});
+    Controls().Add(kButtons, "BUTTON", "Browse...", kButton, Rect::At({236, 163}, {80, 23}),
+                   kBrowse);
+    Controls().Add(kButtons, "BUTTON", "Show on t&he clock", kCheck, Rect::At({8, 192}, {200, 17}),
+                   kOnClock);
+    SendMessageA(Control(kOnClock), BM_SETCHECK, BST_CHECKED, 0);
+    // What a field takes, when it holds something else.
+    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, Rect::At({8, 212}, {308, 42}),
                    kProblem);
-    Controls().Add(kLabels, "STATIC", "Presets:", 0, Rect::At({8, 157}, {50, 14}), -1);
+    Controls().Add(kLabels, "STATIC", "Presets:", 0, Rect::At({8, 264}, {50, 14}), -1);
     for (size_t i = 0; i < std::size(kPresetMinutes); ++i) {
         const std::string caption = "&" + std::to_string(kPresetMinutes[i]);
         HWND preset = Controls().Add(kButtons, "BUTTON", caption.c_str(), kButton,
-                                     Rect::At({60 + int(i) * 29, 153}, {26, 23}), kPreset + int(i));
+                                     Rect::At({60 + int(i) * 29, 260}, {26, 23}), kPreset + int(i));
         DescribeControl(preset, {.name = std::to_string(kPresetMinutes[i]) + " minutes"});
     }
-    Controls().Add(kButtons, "BUTTON", "&Pomodoro", kButton, Rect::At({266, 153}, {66, 23}),
+    Controls().Add(kLabels, "STATIC", "M&y presets:", 0, Rect::At({8, 291}, {66, 14}), -1);
+    addList("My presets", Rect::At({76, 288}, {154, 62}), kPresets, LBS_WANTKEYBOARDINPUT);
+    Controls().Add(kButtons, "BUTTON", "P&omodoro", kButton, Rect::At({236, 287}, {80, 23}),
                    kPomodoro);
-    Controls().Add(kLabels, "STATIC", "T&imers:", 0, Rect::At({8, 184}, {100, 14}), -1);
-    addList("Timers", Rect::At({8, 200}, {324, 72}), kList, LBS_WANTKEYBOARDINPUT);
-    int x = 8;
+    Controls().Add(kButtons, "BUTTON", "Keep as preset", kButton, Rect::At({236, 314}, {80, 23}),
+                   kKeepPreset);
+
+    // The timers, the stopwatch and the keys, on the right.
+    constexpr int kRight = 336;
+    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDVERT, Rect::At({kRight - 10, 0}, {2, 432}), -1);
+    Controls().Add(kLabels, "STATIC", "T&imers:", 0, Rect::At({kRight, 11}, {100, 14}), -1);
+    addList("Timers", Rect::At({kRight, 27}, {296, 112}), kList, LBS_WANTKEYBOARDINPUT);
+    int x = kRight;
     for (const auto& [caption, id] :
-         {std::pair{"Pa&use", kPause}, std::pair{"&Restart", kRestart},
+         {std::pair{"Pau&se", kPause}, std::pair{"R&estart", kRestart},
           std::pair{"+1 mi&n", kAddMinute}, std::pair{"Remo&ve", kRemove}}) {
-        Controls().Add(kButtons, "BUTTON", caption, kButton, Rect::At({x, 278}, {78, 23}), id);
-        x += 82;
+        Controls().Add(kButtons, "BUTTON", caption, kButton, Rect::At({x, 145}, {71, 23}), id);
+        x += 75;
     }
-    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 309}, {340, 2}), -1);
-    Controls().Add(kLabels, "STATIC", "Stopwatch:", 0, Rect::At({8, 320}, {70, 14}), -1);
+    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({kRight - 8, 176}, {312, 2}), -1);
+    Controls().Add(kLabels, "STATIC", "Stopwatch:", 0, Rect::At({kRight, 187}, {70, 14}), -1);
     Controls().Add(kLabels, "STATIC", "0:00.0", SS_LEFT | SS_NOPREFIX,
-                   Rect::At({80, 318}, {120, 18}), kWatchTime);
-    Controls().Add(kButtons, "BUTTON", "On the cl&ock", BS_AUTOCHECKBOX | WS_TABSTOP,
-                   Rect::At({212, 319}, {120, 17}), kWatchOnClock);
-    x = 8;
-    for (const auto& [caption, id] : {std::pair{"Star&t", kWatchStart}, std::pair{"L&ap", kLap},
-                                      std::pair{"Res&et", kReset}, std::pair{"&Copy", kCopy}}) {
-        Controls().Add(kButtons, "BUTTON", caption, kButton, Rect::At({x, 340}, {78, 23}), id);
-        x += 82;
+                   Rect::At({kRight + 72, 185}, {100, 18}), kWatchTime);
+    Controls().Add(kButtons, "BUTTON", "On the cloc&k", kCheck,
+                   Rect::At({kRight + 180, 186}, {116, 17}), kWatchOnClock);
+    x = kRight;
+    for (const auto& [caption, id] : {std::pair{"S&tart", kWatchStart}, std::pair{"La&p", kLap},
+                                      std::pair{"&Reset", kReset}, std::pair{"&Copy", kCopy}}) {
+        Controls().Add(kButtons, "BUTTON", caption, kButton, Rect::At({x, 207}, {71, 23}), id);
+        x += 75;
     }
-    addList("Laps", Rect::At({8, 368}, {324, 46}), kLaps, 0);
+    addList("Laps", Rect::At({kRight, 235}, {296, 66}), kLaps, 0);
 
     // Off until set; a key without Ctrl or Alt would be taken from every program, so the field
     // adds Ctrl+Alt to one typed alone.
     EnsureCommonControls();
-    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({0, 422}, {340, 2}), -1);
+    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({kRight - 8, 309}, {312, 2}), -1);
     Controls().Add(kLabels, "STATIC", "Keys that work in every program:", 0,
-                   Rect::At({8, 430}, {324, 14}), -1);
-    constexpr const char* kKeyNames[] = {"&Last timer:", "Stopwatc&h:", "This win&dow:"};
+                   Rect::At({kRight, 317}, {296, 14}), -1);
+    constexpr const char* kKeyNames[] = {"&Last timer:", "Stopwatch:", "This window:"};
     for (HotkeyUse use : kHotkeyUses) {
-        const int y = 448 + int(use) * 24;
-        Controls().Add(kLabels, "STATIC", kKeyNames[int(use)], 0, Rect::At({8, y + 3}, {84, 14}),
-                       -1);
+        const int y = 335 + int(use) * 24;
+        Controls().Add(kLabels, "STATIC", kKeyNames[int(use)], 0,
+                       Rect::At({kRight, y + 3}, {84, 14}), -1);
         HWND key = Controls().Add(kEdits, HOTKEY_CLASSA, "", WS_BORDER | WS_TABSTOP,
-                                  Rect::At({94, y}, {120, 21}), kKey + int(use));
+                                  Rect::At({kRight + 86, y}, {120, 21}), kKey + int(use));
         SendMessageA(key, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
                      MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
     }
-    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, Rect::At({220, 448}, {112, 70}),
-                   kKeyProblem);
+    Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX,
+                   Rect::At({kRight + 212, 335}, {84, 92}), kKeyProblem);
+    presets_.Load();
+    ShowPresets();
 }
 
 void TimersWindow::SetText(int id, const std::string& text) {
@@ -187,13 +222,13 @@ void TimersWindow::ShowTimes() {
     const Timer* timer = nullptr;
     for (const Timer& each : timers)
         if (Chosen() == each.number) timer = &each;
-    SetText(kPause, timer && timer->countdown.State() == TimerState::Paused ? "Res&ume" : "Pa&use");
+    SetText(kPause, timer && timer->countdown.State() == TimerState::Paused ? "Re&sume" : "Pau&se");
     for (int id : {kPause, kRestart, kAddMinute, kRemove})
         EnableWindow(Control(id), timer != nullptr);
 
     const Stopwatch& watch = timers_.Book().Watch();
     SetText(kWatchTime, TenthsText(watch.ElapsedMs(now)));
-    SetText(kWatchStart, watch.running ? "Pause s&topwatch" : "Star&t");
+    SetText(kWatchStart, watch.running ? "Pause s&topwatch" : "S&tart");
     HWND laps = Control(kLaps);
     if (watch.lapsMs.size() < lapsShown_) {
         SendMessageA(laps, LB_RESETCONTENT, 0, 0);
@@ -215,35 +250,113 @@ std::optional<int> TimersWindow::Chosen() const {
     return listed_[size_t(at)];
 }
 
-void TimersWindow::StartTyped(std::optional<int64_t> seconds) {
-    if (!seconds) seconds = ParseTimerLength(WindowText(Control(kLength)));
-    if (!seconds) {
-        SetText(kProblem, kLengthsAccepted);
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(kProblem), OBJID_CLIENT, CHILDID_SELF);
-        MessageBeep(MB_ICONEXCLAMATION);
-        return;
+bool TimersWindow::Checked(int id) const {
+    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TimersWindow::Refuse(const char* accepted) {
+    SetText(kProblem, accepted);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(kProblem), OBJID_CLIENT, CHILDID_SELF);
+    MessageBeep(MB_ICONEXCLAMATION);
+}
+
+std::optional<TimerPlan> TimersWindow::TypedPlan(std::optional<int64_t> seconds, bool momentToo) {
+    TimerPlan plan{.label = WindowText(Control(kLabel))};
+    const std::string until = WindowText(Control(kUntil));
+    const std::string length = WindowText(Control(kLength));
+    if (seconds) {
+        plan.steps = {{"", *seconds}};
+    } else if (momentToo && until.find_first_not_of(' ') != std::string::npos) {
+        const std::optional<int64_t> moment = timers_.MomentOn(clockNumber_(), until);
+        if (!moment) {
+            Refuse(kMomentsAccepted);
+            return std::nullopt;
+        }
+        plan.steps = {{"", 0}};
+        plan.untilMs = *moment;
+    } else if (const std::optional<TypedSteps> steps = ParseSteps(length)) {
+        plan.steps = steps->steps;
+        plan.closing = steps->closing;
+    } else {
+        Refuse(length.find(',') != std::string::npos ? kStepsAccepted : kLengthsAccepted);
+        return std::nullopt;
     }
-    SetText(kProblem, "");
-    const bool forever = SendMessageA(Control(kForever), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (Checked(kWarn)) {
+        const std::optional<int64_t> warn = ParseTimerLength(WindowText(Control(kWarnLength)));
+        if (!warn) {
+            Refuse(kLengthsAccepted);
+            return std::nullopt;
+        }
+        plan.warnSeconds = *warn;
+    }
     const std::optional<int32_t> rounds = ParseInteger(WindowText(Control(kRounds)));
-    TimerPlan plan{
-        .label = WindowText(Control(kLabel)),
-        .steps = {{"", *seconds}},
-        .rounds = forever ? 0 : std::clamp(rounds.value_or(1), 1, kMostRounds),
-        .warnSeconds = SendMessageA(Control(kWarn), BM_GETCHECK, 0, 0) == BST_CHECKED ? 60 : 0};
-    timers_.StartNew(std::move(plan), {.clock = clockNumber_()});
+    plan.rounds = Checked(kForever) ? 0 : std::clamp(rounds.value_or(1), 1, kMostRounds);
+    SetText(kProblem, "");
+    return plan;
+}
+
+TimerLook TimersWindow::TypedLook() const {
+    const std::optional<int32_t> opacity = ParseInteger(WindowText(Control(kOpacity)));
+    return {.colour = colour_,
+            .opacity = std::clamp(opacity.value_or(TimerLook{}.opacity), 10, 100),
+            .clock = clockNumber_(),
+            .onClock = Checked(kOnClock),
+            .sound = WindowText(Control(kSound))};
+}
+
+void TimersWindow::StartTyped(std::optional<int64_t> seconds) {
+    if (std::optional<TimerPlan> plan = TypedPlan(seconds, true))
+        Start(std::move(*plan), TypedLook());
+}
+
+void TimersWindow::Start(TimerPlan plan, TimerLook look) {
+    timers_.StartNew(std::move(plan), std::move(look));
     ShowTimes();
     SendMessageA(Control(kList), LB_SETCURSEL, listed_.size() - 1, 0);
     ShowTimes();
 }
 
+// Work and break, four times, then a long break; the breaks in green.
 void TimersWindow::StartPomodoro() {
+    constexpr Colour kBreak = Colour::Rgb(60, 170, 90);
     TimerPlan plan{.label = "Pomodoro",
-                   .steps = {{"Work", 25 * 60}, {"Break", 5 * 60}},
+                   .steps = {{"Work", 25 * 60}, {"Break", 5 * 60, kBreak}},
                    .rounds = 4,
-                   .closing = TimerStep{"Long break", 15 * 60}};
-    timers_.StartNew(std::move(plan), {.clock = clockNumber_()});
-    ShowTimes();
+                   .closing = TimerStep{"Long break", 15 * 60, kBreak}};
+    Start(std::move(plan), TypedLook());
+}
+
+void TimersWindow::KeepPreset() {
+    std::optional<TimerPlan> plan = TypedPlan(std::nullopt, false);
+    if (!plan) return;
+    const std::string error = presets_.Keep(*plan, TypedLook());
+    if (!error.empty()) ShowMessage(error, MessageStyle::Error);
+    ShowPresets();
+}
+
+void TimersWindow::ShowPresets() {
+    HWND list = Control(kPresets);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const TimerPreset& preset : presets_.All())
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(PresetText(preset).c_str()));
+}
+
+void TimersWindow::StartPreset() {
+    const LRESULT at = SendMessageA(Control(kPresets), LB_GETCURSEL, 0, 0);
+    if (at < 0 || size_t(at) >= presets_.All().size()) return;
+    const TimerPreset& preset = presets_.All()[size_t(at)];
+    TimerLook look = preset.look;
+    look.clock = clockNumber_();
+    Start(preset.plan, std::move(look));
+}
+
+void TimersWindow::ForgetPreset() {
+    const LRESULT at = SendMessageA(Control(kPresets), LB_GETCURSEL, 0, 0);
+    if (at < 0) return;
+    presets_.Forget(size_t(at));
+    ShowPresets();
+    SendMessageA(Control(kPresets), LB_SETCURSEL,
+                 WPARAM(std::min<size_t>(size_t(at), presets_.All().size() - 1)), 0);
 }
 
 void TimersWindow::OnChosen(void (ProgramTimers::*change)(int)) {
@@ -298,14 +411,38 @@ bool TimersWindow::OnCommand(int id, int notification) {
         ShowTimes();
         return true;
     }
+    if (id == kPresets && notification == LBN_DBLCLK) {
+        StartPreset();
+        return true;
+    }
     if (notification != BN_CLICKED) return false;
     if (id >= kPreset && id < kPreset + int(std::size(kPresetMinutes))) {
         StartTyped(int64_t{kPresetMinutes[id - kPreset]} * 60);
         return true;
     }
     switch (id) {
-        case kStart: StartTyped(); return true;
+        // Enter comes as the default button's click: in the presets' list it starts the preset.
+        case kStart:
+            if (GetFocus() == Control(kPresets)) {
+                StartPreset();
+            } else {
+                StartTyped();
+            }
+            return true;
         case kPomodoro: StartPomodoro(); return true;
+        case kKeepPreset: KeepPreset(); return true;
+        case kColour:
+            if (const std::optional<Colour> picked = PickColour(Window(), colour_))
+                colour_ = *picked;
+            return true;
+        case kBrowse:
+            if (const std::optional<std::string> file =
+                    PickFile(Window(), {.filter = "WAV files|*.wav|All Files|*.*",
+                                        .initial = WindowText(Control(kSound)),
+                                        .folder = {}})) {
+                SetText(kSound, *file);
+            }
+            return true;
         case kPause: OnChosen(&ProgramTimers::StartOrPause); return true;
         case kRestart: OnChosen(&ProgramTimers::Restart); return true;
         case kAddMinute: OnChosen(&ProgramTimers::AddMinute); return true;
@@ -327,8 +464,8 @@ bool TimersWindow::OnCommand(int id, int notification) {
 
 // Enter in a field starts the timer it describes.
 void TimersWindow::EnterPressed(HWND focus) {
-    if (focus == Control(kLabel) || focus == Control(kLength) || focus == Control(kRounds))
-        StartTyped();
+    for (int id : {kLabel, kLength, kUntil, kRounds, kWarnLength, kOpacity, kSound})
+        if (focus == Control(id)) StartTyped();
 }
 
 LRESULT TimersWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -344,8 +481,13 @@ LRESULT TimersWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             if (wParam != kShowTimer) break;
             ShowTimes();
             return 0;
-        // Space starts or pauses the chosen timer, Delete removes it.
+        // Space starts or pauses the chosen timer, Delete removes it; Delete forgets a preset.
         case WM_VKEYTOITEM:
+            if (reinterpret_cast<HWND>(lParam) == Control(kPresets)) {
+                if (LOWORD(wParam) != VK_DELETE) return -1;
+                ForgetPreset();
+                return -2;
+            }
             if (reinterpret_cast<HWND>(lParam) != Control(kList)) break;
             if (LOWORD(wParam) == VK_SPACE) {
                 OnChosen(&ProgramTimers::StartOrPause);

@@ -13,6 +13,8 @@ inline constexpr char kClocksKeyPath[] = "Software\\Tolvane\\Marvo\\Marvix\\Cloc
 // The program's timers, each in a numbered subkey, and its stopwatch.
 inline constexpr char kTimersKeyPath[] = "Software\\Tolvane\\Marvo\\Marvix\\Timers";
 inline constexpr char kStopwatchKeyPath[] = "Software\\Tolvane\\Marvo\\Marvix\\Stopwatch";
+// The user's own timer presets, each in a numbered subkey.
+inline constexpr char kTimerPresetsKeyPath[] = "Software\\Tolvane\\Marvo\\Marvix\\TimerPresets";
 
 struct ClockKeys {
     int number = 0;  // 0: the first clock

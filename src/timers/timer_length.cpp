@@ -3,17 +3,11 @@
 #include <cctype>
 #include <cstdio>
 
+#include "base/ascii.h"
+
 namespace marvix {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 // The number at the start of `text`, taken off it: one to seven digits.
 std::optional<int64_t> TakeNumber(std::string_view& text) {
@@ -51,13 +45,13 @@ std::optional<int64_t> UnitLength(std::string_view text) {
     size_t next = 0;
     while (!text.empty()) {
         const std::optional<int64_t> number = TakeNumber(text);
-        text = Trimmed(text);
+        text = TrimmedAscii(text);
         if (!number || text.empty()) return std::nullopt;
         const char unit = char(std::tolower(static_cast<unsigned char>(text.front())));
         while (next < std::size(kUnits) && kUnits[next].unit != unit) ++next;
         if (next == std::size(kUnits)) return std::nullopt;
         total += *number * kUnits[next++].seconds;
-        text = Trimmed(text.substr(1));
+        text = TrimmedAscii(text.substr(1));
     }
     return total;
 }
@@ -77,7 +71,7 @@ std::string Clock(int64_t hours, int64_t minutes, int64_t seconds) {
 }  // namespace
 
 std::optional<int64_t> ParseTimerLength(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedAscii(text);
     std::string_view number = text;
     std::optional<int64_t> seconds;
     if (TakeNumber(number) && number.empty()) {

@@ -64,6 +64,27 @@ TEST(TimeZone, AClockInAZoneShowsItsTimeAcrossItsChangesAndTheDateLine) {
     EXPECT_EQ(InZone(kRecorded.at("Pacific Standard Time"), noonUtc).bias, 480);
 }
 
+// A moment typed in a zone's own time is the universal instant its clocks show it: across both
+// changes, an hour shown twice is its first showing, an hour skipped is read in standard time.
+TEST(TimeZone, AMomentInAZonesTimeIsTheInstantItsClocksShowIt) {
+    const struct {
+        const char* zone;
+        const char* local;
+        const char* utc;
+    } cases[] = {
+        {"Pacific Standard Time", "2027-01-01T00:00:00", "2027-01-01T08:00:00"},
+        {"Pacific Standard Time", "2026-07-01T12:00:00", "2026-07-01T19:00:00"},
+        {"Pacific Standard Time", "2026-11-01T01:30:00", "2026-11-01T08:30:00"},
+        {"Pacific Standard Time", "2026-03-08T02:30:00", "2026-03-08T10:30:00"},
+        {"AUS Eastern Standard Time", "2027-01-01T00:00:00", "2026-12-31T13:00:00"},
+        {"Nepal Standard Time", "2027-01-01T00:00:00", "2026-12-31T18:15:00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UniversalOf(kRecorded.at(c.zone), At(c.local)), MillisecondsSince1970(At(c.utc)))
+            << c.zone << " " << c.local;
+    }
+}
+
 // A clock reads the computer's universal time into its zone, asking for the rule once a year
 // and again when told the zones changed; a zone without a rule reads the computer's own time and
 // says it was lost.

@@ -7,6 +7,7 @@
 #include "settings/clock_keys_win.h"
 #include "timers/hotkeys.h"
 #include "timers/timer_length.h"
+#include "timers/typed_plan.h"
 
 namespace marvix {
 namespace {
@@ -17,7 +18,10 @@ protected:
         ClockFixture::SetUp();
         RegDeleteTreeA(HKEY_CURRENT_USER, kTimersKeyPath);
         RegDeleteTreeA(HKEY_CURRENT_USER, kStopwatchKeyPath);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTimerPresetsKeyPath);
     }
+    HWND Field(int id) { return GetDlgItem(app_->Timers().Window().Window(), id); }
+    std::string Problem() { return WindowText(Field(TimersWindow::kProblem)); }
     void StartWithRecorder() {
         Start();
         Timers().UsePlayer(player_);
@@ -146,6 +150,54 @@ TEST_F(TimersTest, KeysForEveryProgramStartTheStopwatchAndSayWhenTaken) {
     PostMessageA(app_->Owner(), WM_HOTKEY, 0x4D00 + int(HotkeyUse::Stopwatch), 0);
     Pump();
     EXPECT_TRUE(Timers().Book().Watch().running);
+}
+
+// Steps typed with their labels run in turn; a moment in the clock's time counts down in days;
+// a preset of the user's own outlives the program, starts by Enter and goes by Delete. Text
+// the window cannot read is refused with the sentence for what was typed.
+TEST_F(TimersTest, StepsAMomentAndTheUsersOwnPresetsStartTimers) {
+    StartWithRecorder();
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kTimers);
+    TypeInto(TimersWindow::kLength, "Work 0:02, Break");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(Problem(), kStepsAccepted);
+    TypeInto(TimersWindow::kLabel, "Focus");
+    TypeInto(TimersWindow::kLength, "Work 0:02, then Break 0:01");
+    PressKey(VK_RETURN);
+    ASSERT_EQ(Timers().Book().All().size(), 1u);
+    time_.time = AddMilliseconds(time_.time, 2000);
+    EXPECT_TRUE(
+        WaitFor([&] { return Timers().Book().All()[0].countdown.Label() == "Break"; }, 2000));
+
+    TypeInto(TimersWindow::kUntil, "2020-01-01 00:00");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(Problem(), kMomentsAccepted) << "a moment past";
+    TypeInto(TimersWindow::kUntil, "2027-01-01 00:00");
+    PressKey(VK_RETURN);
+    ASSERT_EQ(Timers().Book().All().size(), 2u);
+    EXPECT_EQ(Timers().Book().All()[1].countdown.Plan().untilMs % 60'000, 0);
+    char line[200] = {};
+    SendMessageA(Field(TimersWindow::kList), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(line));
+    EXPECT_NE(std::string(line).find(" days "), std::string::npos) << line;
+
+    SetWindowTextA(Field(TimersWindow::kUntil), "");
+    TypeInto(TimersWindow::kLabel, "Tea");
+    TypeInto(TimersWindow::kLength, "4");
+    SendMessageA(Field(TimersWindow::kKeepPreset), BM_CLICK, 0, 0);
+    Restart();
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kTimers);
+    HWND presets = Field(TimersWindow::kPresets);
+    ASSERT_EQ(SendMessageA(presets, LB_GETCOUNT, 0, 0), 1);
+    SendMessageA(presets, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    EXPECT_STREQ(line, "Tea 4:00");
+    SetFocus(presets);
+    SendMessageA(presets, LB_SETCURSEL, 0, 0);
+    PressKey(VK_RETURN);
+    ASSERT_EQ(Timers().Book().All().size(), 3u);
+    EXPECT_EQ(Timers().Book().All()[2].countdown.Plan().steps[0].seconds, 240);
+    PressKey(VK_DELETE);
+    EXPECT_EQ(SendMessageA(presets, LB_GETCOUNT, 0, 0), 0);
+    EXPECT_TRUE(NumberedSubkeys(kTimerPresetsKeyPath).empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "timers/timer_command.h"
 #include "timers/timer_length.h"
 #include "timers/timer_sector.h"
+#include "timers/typed_plan.h"
 
 namespace marvix {
 namespace {
@@ -48,6 +49,47 @@ TEST(TimerTextsTest, LengthsAreReadInEveryFormAndNothingElse) {
         {"1h30", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseTimerLength(c.text), c.seconds) << c.text;
+}
+
+// Steps come back as they were typed, in the window's own words; a moment is the next one typed.
+TEST(TimerTextsTest, StepsAndMomentsAreReadAsTyped) {
+    const struct {
+        const char* text;
+        const char* read;  // StepsText of what was read; nullptr: refused
+    } steps[] = {
+        {"25", "25:00"},
+        {"Work 25, Break 5, then Long break 15", "Work 25:00, Break 5:00, then Long break 15:00"},
+        {" Long break 1h 30m ,Tea 90s", "Long break 1:30:00, Tea 1:30"},
+        {"then Tea 5", nullptr},
+        {"Work 25, then A 5, B 5", nullptr},
+        {"Work 25,", nullptr},
+        {"Work", nullptr},
+        {"Work 0", nullptr},
+    };
+    for (const auto& c : steps) {
+        const std::optional<TypedSteps> typed = ParseSteps(c.text);
+        ASSERT_EQ(typed.has_value(), c.read != nullptr) << c.text;
+        if (typed) {
+            EXPECT_EQ(StepsText({.steps = typed->steps, .closing = typed->closing}), c.read);
+        }
+    }
+    const LocalTime now = {2026, 12, 10, 5, 18, 30, 15, 0};
+    const struct {
+        const char* text;
+        std::optional<LocalTime> moment;
+    } moments[] = {
+        {"2027-01-01 00:00", LocalTime{2027, 1, 1, 6, 0, 0, 0, 0}},
+        {"2027-01-01", LocalTime{2027, 1, 1, 6, 0, 0, 0, 0}},
+        {" 19:05 ", LocalTime{2026, 12, 10, 5, 19, 5, 0, 0}},
+        {"7:30", LocalTime{2026, 12, 11, 6, 7, 30, 0, 0}},
+        {"18:30", LocalTime{2026, 12, 11, 6, 18, 30, 0, 0}},
+        {"2026-12-10 18:00", {}},
+        {"2027-02-29 10:00", {}},
+        {"2027-01-01 24:00", {}},
+        {"2027-1-1", {}},
+        {"noon", {}},
+    };
+    for (const auto& c : moments) EXPECT_EQ(ParseMoment(c.text, now), c.moment) << c.text;
 }
 
 TEST(TimerTextsTest, TimesShowAsAClockReadsThem) {

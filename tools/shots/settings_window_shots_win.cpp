@@ -81,11 +81,12 @@ int main(int argc, char** argv) {
         dialog.Hide();
         Pump(app, 100);
     }
-    // The control menu, the exit confirmation and the clocks window, each in turn.
+    // The control menu, the exit confirmation, the clocks and the Timers windows, each in turn.
     for (SettingsDialog* window :
          {static_cast<SettingsDialog*>(&app.FirstClock().ControlMenu()),
           static_cast<SettingsDialog*>(&app.FirstClock().ExitConfirmation()),
-          static_cast<SettingsDialog*>(&app.ClocksList())}) {
+          static_cast<SettingsDialog*>(&app.ClocksList()),
+          static_cast<SettingsDialog*>(&app.Timers().Window())}) {
         window->Show();
         Pump(app, 400);
         const std::string path = std::string(argv[1]) + "\\" + window->Layout().className + ".bmp";
