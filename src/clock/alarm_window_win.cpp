@@ -1,7 +1,5 @@
 #include "clock/alarm_window_win.h"
 
-#include <oleacc.h>
-
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -109,13 +107,10 @@ LRESULT AlarmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && lParam) before_ = reinterpret_cast<HWND>(lParam);
             break;
-        case WM_GETOBJECT: {
-            const LRESULT answer = AnswerGetObject(
-                Window(), wParam, lParam,
-                {.role = ROLE_SYSTEM_ALERT, .name = std::string(Layout().caption) + ": " + words_});
-            if (answer) return answer;
+        case WM_GETOBJECT:
+            if (const LRESULT answer = AnswerAsAlert(Window(), wParam, lParam, words_))
+                return answer;
             break;
-        }
     }
     return SettingsDialog::HandleMessage(message, wParam, lParam);
 }

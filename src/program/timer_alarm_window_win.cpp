@@ -1,7 +1,5 @@
 #include "program/timer_alarm_window_win.h"
 
-#include <oleacc.h>
-
 #include "windows/accessible_win.h"
 
 namespace marvix {
@@ -69,13 +67,10 @@ LRESULT TimerAlarmWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
         // Enter stops it wherever the focus is in it: a person answering in a hurry restarts
         // nothing by surprise.
         case DM_GETDEFID: return MAKELRESULT(kStop, DC_HASDEFID);
-        case WM_GETOBJECT: {
-            const LRESULT answer = AnswerGetObject(
-                Window(), wParam, lParam,
-                {.role = ROLE_SYSTEM_ALERT, .name = std::string(Layout().caption) + ": " + words_});
-            if (answer) return answer;
+        case WM_GETOBJECT:
+            if (const LRESULT answer = AnswerAsAlert(Window(), wParam, lParam, words_))
+                return answer;
             break;
-        }
     }
     return SettingsDialog::HandleMessage(message, wParam, lParam);
 }

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "base/gdi_surface_win.h"
 #include "base/message_seam_win.h"
 #include "settings/encodings.h"
 #include "timers/timer_length.h"
 #include "timers/typed_plan.h"
 #include "windows/accessible_win.h"
 #include "windows/choosers_win.h"
+#include "windows/painted_panel_win.h"
 
 namespace marvix {
 
@@ -77,8 +79,9 @@ void TimersWindow::CreateControls() {
     DescribeControl(warn, {.name = "Warning before the end"});
     Controls().Add(kLabels, "STATIC", "before the end", 0, Rect::At({132, 115}, {120, 14}), -1);
     Controls().Add(kLabels, "STATIC", "Sector:", 0, Rect::At({8, 141}, {66, 14}), -1);
-    Controls().Add(kButtons, "BUTTON", "Colour...", kButton, Rect::At({76, 137}, {72, 23}),
-                   kColour);
+    // A panel in the sector's colour; Space, Enter or a click opens the colour chooser.
+    Controls().Add(kButtons, "BUTTON", "Colour...", BS_OWNERDRAW | WS_TABSTOP,
+                   Rect::At({76, 137}, {72, 23}), kColour);
     Controls().Add(kLabels, "STATIC", "Opacity:", 0, Rect::At({160, 141}, {50, 14}), -1);
     HWND opacity = Controls().Add(kEdits, "EDIT", "50", kEdit | ES_NUMBER,
                                   Rect::At({212, 138}, {36, 21}), kOpacity);
@@ -110,7 +113,8 @@ void TimersWindow::CreateControls() {
 
     // The timers, the stopwatch and the keys, on the right.
     constexpr int kRight = 336;
-    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDVERT, Rect::At({kRight - 10, 0}, {2, 432}), -1);
+    // An etched line is drawn two pixels longer than it is placed.
+    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDVERT, Rect::At({kRight - 10, 0}, {2, 430}), -1);
     Controls().Add(kLabels, "STATIC", "T&imers:", 0, Rect::At({kRight, 11}, {100, 14}), -1);
     addList("Timers", Rect::At({kRight, 27}, {296, 112}), kList, LBS_WANTKEYBOARDINPUT);
     int x = kRight;
@@ -120,7 +124,7 @@ void TimersWindow::CreateControls() {
         Controls().Add(kButtons, "BUTTON", caption, kButton, Rect::At({x, 145}, {71, 23}), id);
         x += 75;
     }
-    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({kRight - 8, 176}, {312, 2}), -1);
+    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({kRight - 8, 176}, {310, 2}), -1);
     Controls().Add(kLabels, "STATIC", "Stopwatch:", 0, Rect::At({kRight, 187}, {70, 14}), -1);
     Controls().Add(kLabels, "STATIC", "0:00.0", SS_LEFT | SS_NOPREFIX,
                    Rect::At({kRight + 72, 185}, {100, 18}), kWatchTime);
@@ -137,7 +141,7 @@ void TimersWindow::CreateControls() {
     // Off until set; a key without Ctrl or Alt would be taken from every program, so the field
     // adds Ctrl+Alt to one typed alone.
     EnsureCommonControls();
-    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({kRight - 8, 309}, {312, 2}), -1);
+    Controls().Add(kLabels, "STATIC", "", SS_ETCHEDHORZ, Rect::At({kRight - 8, 309}, {310, 2}), -1);
     Controls().Add(kLabels, "STATIC", "Keys that work in every program:", 0,
                    Rect::At({kRight, 317}, {296, 14}), -1);
     constexpr const char* kKeyNames[] = {"&Last timer:", "Stopwatch:", "This window:"};
@@ -220,8 +224,10 @@ void TimersWindow::ShowTimes() {
     }
     if (selected >= 0) SendMessageA(list, LB_SETCURSEL, WPARAM(selected), 0);
     const Timer* timer = nullptr;
-    for (const Timer& each : timers)
-        if (Chosen() == each.number) timer = &each;
+    if (const std::optional<int> chosenNow = Chosen()) {
+        const auto found = std::ranges::find(timers, *chosenNow, &Timer::number);
+        if (found != timers.end()) timer = &*found;
+    }
     SetText(kPause, timer && timer->countdown.State() == TimerState::Paused ? "Re&sume" : "Pau&se");
     for (int id : {kPause, kRestart, kAddMinute, kRemove})
         EnableWindow(Control(id), timer != nullptr);
@@ -432,8 +438,10 @@ bool TimersWindow::OnCommand(int id, int notification) {
         case kPomodoro: StartPomodoro(); return true;
         case kKeepPreset: KeepPreset(); return true;
         case kColour:
-            if (const std::optional<Colour> picked = PickColour(Window(), colour_))
+            if (const std::optional<Colour> picked = PickColour(Window(), colour_)) {
                 colour_ = *picked;
+                InvalidateRect(Control(kColour), nullptr, FALSE);
+            }
             return true;
         case kBrowse:
             if (const std::optional<std::string> file =
@@ -477,6 +485,14 @@ LRESULT TimersWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 KillTimer(Window(), kShowTimer);
             }
             break;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlID != kColour) break;
+            PaintPanel(item, "Colour...",
+                       {GdiSurface::ToColorRef(colour_),
+                        GdiSurface::ToColorRef(ReadableOn(colour_)), 2, nullptr});
+            return TRUE;
+        }
         case WM_TIMER:
             if (wParam != kShowTimer) break;
             ShowTimes();

@@ -8,6 +8,7 @@
 
 #include "base/lazy_library_win.h"
 #include "windows/control_hook_win.h"
+#include "windows/dialog_layout_win.h"
 
 namespace marvix {
 
@@ -202,6 +203,12 @@ LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam, const Accessi
     const LRESULT result = answer(IID_IAccessible, wParam, static_cast<IAccessible*>(object));
     object->Release();
     return result < 0 ? 0 : result;
+}
+
+LRESULT AnswerAsAlert(HWND window, WPARAM wParam, LPARAM lParam, const std::string& words) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
+    return AnswerGetObject(window, wParam, lParam,
+                           {.role = ROLE_SYSTEM_ALERT, .name = WindowText(window) + ": " + words});
 }
 
 void AnnounceNameChange(HWND window) {

@@ -24,6 +24,9 @@ struct AccessibleFacts {
 // caller then lets DefWindowProc answer).
 LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam, const AccessibleFacts& facts);
 
+// WM_GETOBJECT for a window that calls for an answer: an alert, named by its caption and `words`.
+LRESULT AnswerAsAlert(HWND window, WPARAM wParam, LPARAM lParam, const std::string& words);
+
 // Accessibility clients are told that the window's name has changed.
 void AnnounceNameChange(HWND window);
 

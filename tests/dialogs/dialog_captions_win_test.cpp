@@ -109,11 +109,11 @@ TEST_F(DialogCaptions, FitTheirControlsAtThisResolution) {
     ASSERT_EQ(dpi, std::atoi(wanted)) << "the resolution took";
     Start();
     // Every window laid out in a table of 96 pixels per inch: the seven settings windows, the
-    // control menu, the exit confirmation and the alarm window.
+    // control menu, the exit confirmation, the alarm window and the Timers window.
     app_->FirstClock().ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
-    std::vector<SettingsDialog*> windows = {&app_->FirstClock().ControlMenu(),
-                                            &app_->FirstClock().ExitConfirmation(),
-                                            app_->FirstClock().Alarm()};
+    std::vector<SettingsDialog*> windows = {
+        &app_->FirstClock().ControlMenu(), &app_->FirstClock().ExitConfirmation(),
+        app_->FirstClock().Alarm(), &app_->Timers().Window()};
     for (DialogId id : kAll) windows.push_back(&app_->FirstClock().Dialog(id));
     for (SettingsDialog* shown : windows) {
         SettingsDialog& dialog = *shown;
