@@ -39,7 +39,7 @@ bool ClockFace::ComposeAndShow(const ClockInstant& now) {
     FrameSurfaces frame = pictures_->Frame();
     const auto area = model_.Compose(frame, now);
     if (!area) return false;
-    for (const Rect part : area->Parts()) window_.ShowPart(part);
+    window_.ShowParts(area->Parts());
     ++framesShown_;
     return true;
 }

@@ -134,13 +134,15 @@ void ClockWindow::Paint() {
 // The frame is complete in the display picture, and differs from the one on screen only within
 // `area`. Straight to the window, rather than through an invalidated area and a paint message: a
 // paint asks the window server for the update region several times over.
-void ClockWindow::ShowPart(Rect area) {
+void ClockWindow::ShowParts(std::span<const Rect> areas) {
     if (!display_) return;
-    area = display_->DeviceRect(area);
     if (const BorrowedDc dc(hwnd_); dc) {
-        BitBlt(dc.Get(), area.left, area.top, area.Width(), area.Height(), display_->Dc(),
-               area.left, area.top, SRCCOPY);
-        outline_.AfterDraw(dc.Get(), area);
+        for (Rect area : areas) {
+            area = display_->DeviceRect(area);
+            BitBlt(dc.Get(), area.left, area.top, area.Width(), area.Height(), display_->Dc(),
+                   area.left, area.top, SRCCOPY);
+            outline_.AfterDraw(dc.Get(), area);
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 #include "base/gdi_surface_win.h"
@@ -80,9 +81,9 @@ public:
     const TrayIcon& Tray() const { return tray_; }
     bool IsDragging() const { return drag_.Active(); }
 
-    // What the window shows: the display picture, wholly at a paint, the part that changed at once.
+    // What the window shows: the display picture, wholly at a paint, the parts that changed at once.
     void Show(const GdiSurface& display) { display_ = &display; }
-    void ShowPart(Rect area);
+    void ShowParts(std::span<const Rect> areas);
 
     // Out of the tray (the tray icon's left button, or another start of the program).
     void ShowFromTray();
