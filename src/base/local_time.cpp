@@ -85,6 +85,21 @@ uint16_t DayOfWeek(int year, int month, int day) {
     return static_cast<uint16_t>(weekday + 1);
 }
 
+int IsoWeek(int year, int month, int day) {
+    const auto weeksIn = [](int y) {
+        // 53 when the year starts on a Thursday, or a leap year on a Wednesday.
+        const int first = DayOfWeek(y, 1, 1);  // 1 Sunday
+        const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+        return first == 5 || (leap && first == 4) ? 53 : 52;
+    };
+    const int weekday = (DayOfWeek(year, month, day) + 5) % 7 + 1;  // 1 Monday to 7 Sunday
+    const int ordinal = int(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1)) + 1;
+    const int week = (ordinal - weekday + 10) / 7;
+    if (week < 1) return weeksIn(year - 1);
+    if (week > weeksIn(year)) return 1;
+    return week;
+}
+
 std::optional<LocalTime> ParseLocalTime(std::string_view text) {
     if (text.size() != 19 && text.size() != 23) return std::nullopt;
     if (text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':') {

@@ -43,6 +43,10 @@ LocalTime AddMilliseconds(const LocalTime& time, int64_t milliseconds);
 
 // 1 Sunday to 7 Saturday, for a date of the Gregorian calendar.
 uint16_t DayOfWeek(int year, int month, int day);
+// The week of the year by ISO 8601 (weeks from Monday; week 1 holds the year's first Thursday),
+// 1 to 53; the last days of December may be in week 1 of the next year, the first of January in
+// the last week of the year before.
+int IsoWeek(int year, int month, int day);
 // The days in `month` (1 to 12) of `year`.
 int DaysInMonth(int year, int month);
 
