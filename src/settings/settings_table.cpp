@@ -58,7 +58,9 @@ constexpr Bounds kProgramBounds[] = {
     {Setting::Alarm5Label, 0, 40},  {Setting::SnoozeMinutes, 1, 60}, {Setting::Size, 50, 400},
     {Setting::Opacity, 20, 100},    {Setting::Zone, 1, 127},         {Setting::LabelX, -1, 9999},
     {Setting::LabelY, -1, 9999},    {Setting::LabelFont, 1, 31},     {Setting::LabelSize, 1, 400},
-    {Setting::SmoothOutline, 0, 2},
+    {Setting::SmoothOutline, 0, 2}, {Setting::Wake1, -1, 1},         {Setting::Wake2, -1, 1},
+    {Setting::Wake3, -1, 1},        {Setting::Wake4, -1, 1},         {Setting::Wake5, -1, 1},
+    {Setting::QuietFrom, 0, 5},     {Setting::QuietTo, 0, 5},        {Setting::QuietDays, 0, 127},
 };
 
 // clang-format off

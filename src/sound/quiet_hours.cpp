@@ -31,6 +31,10 @@ std::optional<int> ParseTimeOfDay(std::string_view text) {
     return hour * 60 + minute;
 }
 
+QuietHours QuietHoursOf(const ClockSettings& s) {
+    return {ParseTimeOfDay(s.QuietFrom), ParseTimeOfDay(s.QuietTo), s.QuietDays};
+}
+
 bool IsQuiet(const QuietHours& quiet, const LocalTime& time) {
     if (!quiet.from || !quiet.to || *quiet.from == *quiet.to) return false;
     const int now = time.hour * 60 + time.minute;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/local_time.h"
+#include "settings/clock_settings.h"
 
 namespace marvix {
 
@@ -19,6 +20,9 @@ struct QuietHours {
 
 // "HH:MM" (or "H:MM") as minutes after midnight; nullopt unless it is a time of day.
 std::optional<int> ParseTimeOfDay(std::string_view text);
+
+// The clock's quiet hours as its settings keep them ("22:00", "07:00", the days).
+QuietHours QuietHoursOf(const ClockSettings& settings);
 
 // Whether `time` falls in the quiet hours: a span that began on a ticked day and has not ended.
 bool IsQuiet(const QuietHours& quiet, const LocalTime& time);

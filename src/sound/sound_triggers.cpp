@@ -2,9 +2,18 @@
 
 #include <array>
 
+#include "sound/quiet_hours.h"
+
 namespace marvix {
 
 namespace {
+
+class Unheard final : public SoundPlayer {
+public:
+    void Play(const SoundRequest&) override {}
+    void Ring(const std::string&) override {}
+    void Silence() override {}
+};
 
 // A chime sounds once in its minute and is re-armed by any other minute.
 void Chime(bool on, int minute, int chimeMinute, bool& done, const std::string& file, int repeat,
@@ -105,22 +114,26 @@ void RunSoundTriggers(const ClockSettings& s, SoundLatches& l, const LocalTime& 
     }
     SoundTheBell(l.bell.Step(s, t), s, l.bell, player);
 
+    // In the quiet hours chimes, ticks and tocks go by unheard: their latches move on as if they
+    // had sounded, so that none sounds late when the quiet ends.
+    Unheard unheard;
+    SoundPlayer& heard = IsQuiet(QuietHoursOf(s), t) ? unheard : player;
     const int dialHour = t.hour == 0 ? 12 : t.hour > 12 ? t.hour - 12 : t.hour;
-    Chime(s.Chime1, t.minute, 0, l.hourChimeDone, s.C1Str, s.ChimeNum ? dialHour : 1, player);
-    Chime(s.Chime2, t.minute, 30, l.halfChimeDone, s.C2Str, 1, player);
-    Chime(s.Chime3, t.minute, 15, l.quarterChimeDone, s.C3Str, 1, player);
-    Chime(s.Chime4, t.minute, 45, l.threeQuarterChimeDone, s.C4Str, 1, player);
+    Chime(s.Chime1, t.minute, 0, l.hourChimeDone, s.C1Str, s.ChimeNum ? dialHour : 1, heard);
+    Chime(s.Chime2, t.minute, 30, l.halfChimeDone, s.C2Str, 1, heard);
+    Chime(s.Chime3, t.minute, 15, l.quarterChimeDone, s.C3Str, 1, heard);
+    Chime(s.Chime4, t.minute, 45, l.threeQuarterChimeDone, s.C4Str, 1, heard);
 
     if (s.Tick && s.Tock) {
         if (l.tickTockPhase) {
-            SoundIfDue(l.tickDue, s.TickStr, player);
+            SoundIfDue(l.tickDue, s.TickStr, heard);
         } else {
-            SoundIfDue(l.tockDue, s.TockStr, player);
+            SoundIfDue(l.tockDue, s.TockStr, heard);
         }
     } else if (s.Tick) {
-        SoundIfDue(l.tickDue, s.TickStr, player);
+        SoundIfDue(l.tickDue, s.TickStr, heard);
     } else if (s.Tock) {
-        SoundIfDue(l.tockDue, s.TockStr, player);
+        SoundIfDue(l.tockDue, s.TockStr, heard);
     }
 }
 

@@ -82,6 +82,29 @@ TEST(ThroughTheNight, QuietHoursRunAcrossMidnightFromTheDaysTicked) {
     EXPECT_FALSE(IsQuiet({}, At("2026-12-10T13:30:00"))) << "none set";
 }
 
+// A clock quiet from 22:00 to 7:00 chimes at 7:00, not at 23:00 (nor late when the quiet ends),
+// and its alarm in the quiet hours rings all the same.
+TEST(ThroughTheNight, TheQuietHoursSilenceChimesAndTicksButNoAlarm) {
+    ClockSettings s = DefaultSettings();
+    s.Chime1 = s.Tick = s.Alarm1 = true;
+    s.ChimeNum = false;
+    s.QuietFrom = "22:00", s.QuietTo = "07:00";
+    s.A1H = 5, s.A1M = 30;
+    SoundLatches latches;
+    RecordingPlayer player;
+    std::vector<std::string> heard;
+    for (const char* time : {"2026-12-10T23:00:00", "2026-12-11T05:30:00", "2026-12-11T06:59:00",
+                             "2026-12-11T07:00:00"}) {
+        OneSecondStep(s, latches);
+        const size_t before = player.played.size();
+        RunSoundTriggers(s, latches, At(time), player);
+        for (size_t i = before; i < player.played.size(); ++i)
+            heard.push_back(std::string(time).substr(11, 5) + " " + player.played[i].file);
+    }
+    EXPECT_EQ(heard, (std::vector<std::string>{"05:30 " + s.A1Str, "07:00 " + s.C1Str,
+                                               "07:00 " + s.TickStr}));
+}
+
 // India is 5:30 ahead of universal time: its clock chimes the hour at half past in London.
 TEST(ThroughTheNight, AClockInAHalfHourZoneChimesOnItsOwnHourAndQuarters) {
     ClockSettings s = DefaultSettings();
