@@ -6,6 +6,7 @@
 #include "base/time_zone.h"
 #include "sound/alarm_wake.h"
 #include "sound/quiet_hours.h"
+#include "sound/wake_support.h"
 
 namespace marvix {
 namespace {
@@ -52,6 +53,29 @@ TEST(ThroughTheNight, TheWakeIsTheSoonestWakingAlarmInUniversalTimeAcrossAChange
               MillisecondsSince1970(At("2026-11-02T14:40:30")));
     s.Alarm1 = s.Alarm2 = false;
     EXPECT_FALSE(NextWakingAlarm(s, wakes, bell, At("2026-11-02T06:31:00"), pacific));
+}
+
+// The first reason found is the one said: Windows' own answer before what the plan and the
+// capabilities suggest; a computer that can wake gets no sentence.
+TEST(ThroughTheNight, AComputerThatCannotWakeSaysWhyFirstByWindowsAnswer) {
+    const struct {
+        WakeFacts facts;
+        const char* says;  // after the sentence's start; nullptr: nothing
+    } cases[] = {
+        {{}, nullptr},
+        {{.setTimerError = 722, .wakeTimersAllowed = false}, ": Windows ignored the request"},
+        {{.setTimerError = 50}, ": Windows does not support wake timers here."},
+        {{.modernStandby = true, .wakeTimersAllowed = false}, ": \"Allow wake timers\" is off"},
+        {{.modernStandby = true}, ": it sleeps in Modern Standby"},
+        {{.sleeps = false}, ": it has no sleep state"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<std::string> sentence = CannotWakeSentence(c.facts);
+        ASSERT_EQ(sentence.has_value(), c.says != nullptr) << sentence.value_or("nothing");
+        if (sentence) {
+            EXPECT_EQ(sentence->rfind(std::string(kCannotWake) + c.says, 0), 0u) << *sentence;
+        }
+    }
 }
 
 TEST(ThroughTheNight, QuietHoursRunAcrossMidnightFromTheDaysTicked) {
