@@ -1,0 +1,35 @@
+#pragma once
+
+// The program's one waitable timer that wakes the computer for the soonest alarm or timer that
+// should: set with the resume flag at an absolute universal time, and what Windows answered,
+// with this computer's power capabilities and its plan's "Allow wake timers" (see WakeFacts).
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "base/scoped_handles_win.h"
+#include "sound/wake_support.h"
+
+namespace marvix {
+
+class WakeTimer {
+public:
+    WakeTimer();
+
+    // Set for `dueMs` (milliseconds since 1970, universal time); what it found of waking.
+    WakeFacts SetFor(int64_t dueMs);
+    void Cancel();
+    // The instant it is set for, while it is.
+    std::optional<int64_t> SetAt() const { return setAt_; }
+
+private:
+    ScopedHandle timer_;
+    std::optional<int64_t> setAt_;
+};
+
+// The power capabilities and the "Allow wake timers" setting, as far as Windows tells them.
+void ReadPowerFacts(WakeFacts& facts);
+
+}  // namespace marvix
