@@ -150,6 +150,7 @@ bool Application::Create() {
     if (!clocks_.CreateStored()) return false;
     for (const auto& clock : clocks_.All()) clock->ShowAtStart();
     timers_.Timers().Start();
+    timers_.Wake().Start();
     for (std::string& taken : timers_.Hotkeys().RegisterStored(owner_)) TellLater(std::move(taken));
     return true;
 }

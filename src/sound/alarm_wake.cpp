@@ -6,6 +6,14 @@
 
 namespace marvix {
 
+std::array<bool, 5> AlarmsThatWake(const ClockSettings& s) {
+    const int32_t marks[] = {s.Wake1, s.Wake2, s.Wake3, s.Wake4, s.Wake5};
+    std::array<bool, 5> wakes{};
+    for (size_t i = 0; i < wakes.size(); ++i)
+        wakes[i] = marks[i] == 1 || (marks[i] == -1 && s.*kAlarms[i].ringUntilAnswered);
+    return wakes;
+}
+
 std::optional<int64_t> NextWakingAlarm(const ClockSettings& s, const std::array<bool, 5>& wakes,
                                        const AlarmBell& bell, const LocalTime& now,
                                        const UniversalOfLocal& universalOf) {

@@ -18,6 +18,10 @@ namespace marvix {
 // The universal instant, in milliseconds since 1970, at which the clock shows a local time.
 using UniversalOfLocal = std::function<int64_t(const LocalTime&)>;
 
+// Which of the five alarms wake the computer: those marked so (Wake1..Wake5 = 1), and at first
+// (-1) those that ring until answered.
+std::array<bool, 5> AlarmsThatWake(const ClockSettings& settings);
+
 // The soonest instant after `now` (the clock's own time) at which an alarm that is on and marked
 // in `wakes` rings: its minute on the next ticked day, or the end of its snooze while the bell
 // holds it snoozed. None while no such alarm is on.

@@ -221,5 +221,49 @@ TEST(WakeTimerTest, TheWakeIsAskedForAndWhyThisComputerCannotWakeIsSaid) {
     EXPECT_FALSE(timer.SetAt());
 }
 
+// The wake timer, through its seam: set a minute before a Tokyo clock's alarm (by Tokyo's rules,
+// whatever the computer's zone), set again when the alarm moves, before a sooner timer, and let
+// go when nothing should wake the computer. What Windows answered says why it cannot wake.
+class RecordingWakeTimer final : public WakeTimerApi {
+public:
+    WakeFacts SetFor(int64_t dueMs) override {
+        set.push_back(dueMs);
+        return {.setTimerError = 722};
+    }
+    void Cancel() override { ++cancelled; }
+    std::vector<int64_t> set;
+    int cancelled = 0;
+};
+
+TEST_F(TimersTest, TheComputerIsWokenAMinuteBeforeTheSoonestAlarmOrTimer) {
+    Win32Registry(kProgramKeyPath).WriteValue("Zone", "Tokyo Standard Time");
+    StartWithRecorder();
+    RecordingWakeTimer timer;
+    ProgramWake& wake = app_->Timers().Wake();
+    wake.UseTimer(timer);
+    ClockSettings& s = app_->FirstClock().Model().Edit();
+    s.Alarm1 = s.Alarm1Ring = true;
+    s.A1H = 11, s.A1M = 30, s.A1PM = true;  // 23:30 in Tokyo
+    wake.Plan();
+    const LocalTime tokyo = app_->FirstClock().Time().Now();
+    const LocalTime alarm{tokyo.year, tokyo.month, tokyo.day, tokyo.dayOfWeek, 23, 30};
+    ASSERT_EQ(timer.set.size(), 1u);
+    EXPECT_EQ(timer.set[0], MillisecondsSince1970(alarm) - 9 * 3'600'000 - 60'000);
+    EXPECT_EQ(wake.CannotWake().value_or("").rfind(kCannotWake, 0), 0u);
+
+    app_->FirstClock().Model().Edit().A1M = 45;
+    wake.Plan();
+    ASSERT_EQ(timer.set.size(), 2u);
+    EXPECT_EQ(timer.set[1] - timer.set[0], 15 * 60'000) << "the alarm moved";
+    const int number = Timers().StartNew({.steps = {{"", 120}}}, {});
+    EXPECT_TRUE(WaitFor([&] { return timer.set.size() == 3; }, 2000)) << "within a second";
+    EXPECT_EQ(timer.set.back(), Timers().Book().All().back().countdown.Run().endsMs - 60'000);
+    Timers().Remove(number);
+    app_->FirstClock().Model().Edit().Alarm1 = false;
+    wake.Plan();
+    EXPECT_EQ(timer.cancelled, 1);
+    EXPECT_FALSE(wake.SetFor());
+}
+
 }  // namespace
 }  // namespace marvix

@@ -25,7 +25,10 @@ TEST(ThroughTheNight, TheWakeIsTheSoonestWakingAlarmInUniversalTimeAcrossAChange
     s.A1H = 6, s.A1M = 30, s.Alarm1Days = 0b0011111;
     s.A2H = 9, s.A2M = 0, s.Alarm2Days = 0b1000000;
     s.A3H = 5, s.A3M = 0, s.Alarm3Days = 0b1111111;
-    const std::array<bool, 5> wakes{true, true, false, false, false};
+    s.Alarm1Ring = true, s.Wake2 = 1, s.Alarm3Ring = true, s.Wake3 = 0;
+    const std::array<bool, 5> wakes = AlarmsThatWake(s);
+    EXPECT_EQ(wakes, (std::array<bool, 5>{true, true, false, false, false}))
+        << "ringing until answered wakes at first; a mark of its own decides";
     const UniversalOfLocal pacific = [](const LocalTime& t) { return UniversalOf(kPacific, t); };
     const struct {
         const char* now;   // the clock's own time
