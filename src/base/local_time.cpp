@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/ascii.h"
+
 namespace marvix {
 
 namespace {
@@ -85,6 +87,26 @@ uint16_t DayOfWeek(int year, int month, int day) {
     return static_cast<uint16_t>(weekday + 1);
 }
 
+int WeekdayFromMonday(int year, int month, int day) {
+    return (DayOfWeek(year, month, day) + 5) % 7;
+}
+
+std::optional<int> ParseTimeOfDay(std::string_view text) {
+    text = TrimmedAscii(text);
+    const size_t colon = text.find(':');
+    if (colon == std::string_view::npos || colon == 0 || colon > 2 || text.size() != colon + 3)
+        return std::nullopt;
+    int hour = 0, minute = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i == colon) continue;
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        int& part = i < colon ? hour : minute;
+        part = part * 10 + (text[i] - '0');
+    }
+    if (hour > 23 || minute > 59) return std::nullopt;
+    return hour * 60 + minute;
+}
+
 int IsoWeek(int year, int month, int day) {
     const auto weeksIn = [](int y) {
         // 53 when the year starts on a Thursday, or a leap year on a Wednesday.
@@ -92,7 +114,7 @@ int IsoWeek(int year, int month, int day) {
         const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
         return first == 5 || (leap && first == 4) ? 53 : 52;
     };
-    const int weekday = (DayOfWeek(year, month, day) + 5) % 7 + 1;  // 1 Monday to 7 Sunday
+    const int weekday = WeekdayFromMonday(year, month, day) + 1;  // 1 Monday to 7 Sunday
     const int ordinal = int(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1)) + 1;
     const int week = (ordinal - weekday + 10) / 7;
     if (week < 1) return weeksIn(year - 1);

@@ -47,6 +47,11 @@ uint16_t DayOfWeek(int year, int month, int day);
 // 1 to 53; the last days of December may be in week 1 of the next year, the first of January in
 // the last week of the year before.
 int IsoWeek(int year, int month, int day);
+// 0 Monday to 6 Sunday, for a date of the Gregorian calendar: the order of the days' boxes.
+int WeekdayFromMonday(int year, int month, int day);
+// "HH:MM" (or "H:MM"), spaces around it ignored, as minutes after midnight; nullopt unless it is
+// a time of day.
+std::optional<int> ParseTimeOfDay(std::string_view text);
 // The days in `month` (1 to 12) of `year`.
 int DaysInMonth(int year, int month);
 

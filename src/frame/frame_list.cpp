@@ -341,10 +341,15 @@ void ListingSurface::FloodFill(Point seed, Colour border, Colour fill) {
 
 void ListingSurface::WriteText(Point origin, std::string_view text, const Font& font,
                                const Brush& background) {
-    // Its box as measured, with room for a slanted or smoothed letter's overhang to spare. The
-    // text was just measured to be placed, so the measure is the real surface's last, kept.
-    const Size extent = real_->TextExtent(text, font);
-    Begin(DrawCall::WriteText, Rect::At(origin, extent).Inflated(extent.height / 2 + 2));
+    // On the display, its box as measured, with room for a slanted or smoothed letter's overhang
+    // to spare: the text was just measured to be placed, so the measure is the real surface's
+    // last, kept. Elsewhere the area is no part of the display's, and nothing is measured for it.
+    Rect area = Rect::At({0, 0}, size_);
+    if (id_ == FrameSurface::Display) {
+        const Size extent = real_->TextExtent(text, font);
+        area = Rect::At(origin, extent).Inflated(extent.height / 2 + 2);
+    }
+    Begin(DrawCall::WriteText, area);
     list_.Put(origin);
     list_.PutText(text);
     list_.PutText(font.face);

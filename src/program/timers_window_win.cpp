@@ -460,9 +460,7 @@ bool TimersWindow::OnCommand(int id, int notification) {
         case kReset: timers_.StopwatchReset(); break;
         case kCopy: CopyLaps(); return true;
         case kWatchOnClock:
-            timers_.StopwatchOnClock(
-                SendMessageA(Control(kWatchOnClock), BM_GETCHECK, 0, 0) == BST_CHECKED,
-                clockNumber_());
+            timers_.StopwatchOnClock(Checked(kWatchOnClock), clockNumber_());
             return true;
         default: return false;
     }

@@ -38,8 +38,7 @@ std::optional<bool> WakeTimersAllowed() {
     return value == 1;
 }
 
-}  // namespace
-
+// The power capabilities and the "Allow wake timers" setting, as far as Windows tells them.
 void ReadPowerFacts(WakeFacts& facts) {
     using Capabilities = BOOLEAN(WINAPI*)(PSYSTEM_POWER_CAPABILITIES);
     using Information = LONG(WINAPI*)(POWER_INFORMATION_LEVEL, PVOID, ULONG, PVOID, ULONG);
@@ -58,6 +57,8 @@ void ReadPowerFacts(WakeFacts& facts) {
     }
     facts.wakeTimersAllowed = WakeTimersAllowed();
 }
+
+}  // namespace
 
 WakeTimer::WakeTimer() : timer_(CreateWaitableTimerA(nullptr, TRUE, nullptr)) {}
 

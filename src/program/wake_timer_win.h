@@ -29,7 +29,4 @@ private:
     std::optional<int64_t> setAt_;
 };
 
-// The power capabilities and the "Allow wake timers" setting, as far as Windows tells them.
-void ReadPowerFacts(WakeFacts& facts);
-
 }  // namespace marvix

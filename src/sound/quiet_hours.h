@@ -18,9 +18,6 @@ struct QuietHours {
     int days = 127;  // a bit a day, Monday (1) to Sunday (64): the day the quiet begins
 };
 
-// "HH:MM" (or "H:MM") as minutes after midnight; nullopt unless it is a time of day.
-std::optional<int> ParseTimeOfDay(std::string_view text);
-
 // The clock's quiet hours as its settings keep them ("22:00", "07:00", the days).
 QuietHours QuietHoursOf(const ClockSettings& settings);
 

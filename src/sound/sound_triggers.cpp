@@ -49,9 +49,7 @@ LocalTime AlarmMinuteOn(const ClockSettings& s, const AlarmFields& alarm, const 
 }
 
 bool RingsOnDayOf(const ClockSettings& s, const AlarmFields& alarm, const LocalTime& time) {
-    // 1 Sunday to 7 Saturday, as bits from Monday (bit 0) to Sunday (bit 6).
-    const int bit = (DayOfWeek(time.year, time.month, time.day) + 5) % 7;
-    return (s.*alarm.days >> bit) & 1;
+    return (s.*alarm.days >> WeekdayFromMonday(time.year, time.month, time.day)) & 1;
 }
 
 void SoundTheBell(AlarmBell::Sound sound, const ClockSettings& s, const AlarmBell& bell,

@@ -46,15 +46,10 @@ std::optional<int> TakeDigits(std::string_view& text, size_t count, char separat
 
 // "17:30" or "7:30", into `time`.
 bool TakeTimeOfDay(std::string_view text, LocalTime& time) {
-    if (text.size() == 4) {
-        std::string padded = "0" + std::string(text);
-        return TakeTimeOfDay(padded, time);
-    }
-    const std::optional<int> hour = TakeDigits(text, 2, ':');
-    const std::optional<int> minute = TakeDigits(text, 2);
-    if (!hour || !minute || !text.empty() || *hour > 23 || *minute > 59) return false;
-    time.hour = uint16_t(*hour);
-    time.minute = uint16_t(*minute);
+    const std::optional<int> minutes = ParseTimeOfDay(text);
+    if (!minutes) return false;
+    time.hour = uint16_t(*minutes / 60);
+    time.minute = uint16_t(*minutes % 60);
     time.second = time.millisecond = 0;
     return true;
 }
@@ -95,7 +90,7 @@ std::optional<LocalTime> ParseMoment(std::string_view text, const LocalTime& now
     if (text.find('-') == std::string_view::npos) {
         if (!TakeTimeOfDay(text, moment)) return std::nullopt;
         if (MillisecondsSince1970(moment) <= MillisecondsSince1970(now))
-            moment = AddMilliseconds(moment, 86'400'000);
+            moment = AddMilliseconds(moment, kMillisecondsPerDay);
         return moment;
     }
     const std::optional<int> year = TakeDigits(text, 4, '-');
@@ -109,8 +104,7 @@ std::optional<LocalTime> ParseMoment(std::string_view text, const LocalTime& now
               .month = uint16_t(*month),
               .day = uint16_t(*day),
               .dayOfWeek = DayOfWeek(*year, *month, *day)};
-    if (!TrimmedAscii(text).empty() && !TakeTimeOfDay(TrimmedAscii(text), moment))
-        return std::nullopt;
+    if (!TrimmedAscii(text).empty() && !TakeTimeOfDay(text, moment)) return std::nullopt;
     if (MillisecondsSince1970(moment) <= MillisecondsSince1970(now)) return std::nullopt;
     return moment;
 }
