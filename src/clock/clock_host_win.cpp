@@ -145,10 +145,12 @@ void ClockHost::ShowLiveValues() {
 void ClockHost::ShowAlarm(const AlarmNotice& notice, bool canSnooze) {
     if (!alarm_) alarm_ = std::make_unique<AlarmWindow>(*this);
     alarm_->Ring(notice, canSnooze);
+    program_.AlarmsChanged();  // the display kept on while it rings; a snooze's end wakes
 }
 
 void ClockHost::HideAlarm() {
     if (alarm_ && alarm_->Window()) alarm_->Hide();
+    program_.AlarmsChanged();
 }
 
 void ClockHost::ReadingChanged() {

@@ -79,6 +79,8 @@ public:
     std::vector<Rect> OpenSettingsFrames() const override;
     // Another clock's windows say whose they are; the first clock's keep their captions.
     std::string Whose() const override { return IsFirst() ? std::string() : Name(); }
+    void AlarmsChanged() override { program_.AlarmsChanged(); }
+    std::optional<std::string> CannotWake() const override { return program_.CannotWake(); }
 
     // ClockOwner
     void ShowTaskbarButton(bool show) override { program_.ShowTaskbarButton(show); }

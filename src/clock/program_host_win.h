@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -47,6 +48,10 @@ public:
     virtual void ShowProgramWindow(Window window, ClockHost& clock) = 0;
     // The program's one timer, which every clock's tick rides on.
     virtual Heartbeat& Beat() = 0;
+    // An alarm changed on some clock: the computer's wake is planned again.
+    virtual void AlarmsChanged() = 0;
+    // Why this computer cannot wake itself for alarms; nullopt when it can, or was never asked.
+    virtual std::optional<std::string> CannotWake() const = 0;
 
 protected:
     ~ProgramHost() = default;

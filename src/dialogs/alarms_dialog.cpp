@@ -10,6 +10,7 @@ namespace marvix {
 namespace {
 
 constexpr uint32_t kWhite = 0x00FFFFFF;
+constexpr uint32_t kYellow = 0x0000FFFF;
 constexpr char kWavFilter[] = "WAV files|*.wav|All Files|*.*";
 using T = ControlType;
 using C = AlarmsControl;
@@ -59,7 +60,23 @@ constexpr void AddFileRow(ControlRow* rows, size_t& n, ControlId file, C test, C
 constexpr std::string_view kDays[] = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
 constexpr std::string_view kDayNames[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                           "Friday", "Saturday", "Sunday"};
-constexpr size_t kRowCount = std::size(kSounds) * 4 + 1 + 11 + 2 + std::size(kDays) + 2;
+constexpr size_t kRowCount =
+    std::size(kSounds) * 4 + 1 + 11 + 2 + std::size(kDays) + 2 + 4 + 7 + std::size(kDays);
+
+// A day's box of a row of seven from `left`, bound to its bit of `days`.
+constexpr ControlRow DayBox(ControlId id, size_t day, int top, Setting days,
+                            std::string_view context) {
+    const int left = 54 + 54 * static_cast<int>(day);
+    return {.type = T::CheckBox,
+            .id = id,
+            .caption = kDays[day],
+            .place = {left, top, left + 52, top + 17},
+            .setting = days,
+            .colour = kWhite,
+            .context = context,
+            .spoken = kDayNames[day],
+            .bit = static_cast<int8_t>(day)};
+}
 
 // The sound rows, the hour chime's count, then the alarm editor, bound to alarm 1 and pointed at
 // the alarm "Alarm #" shows.
@@ -144,18 +161,56 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
                  .context = "Alarm",
                  .spoken = "label"};
     rows[n++] = {.caption = "Days", .place = {8, 290, 50, 304}, .colour = kWhite};
-    for (size_t day = 0; day < std::size(kDays); ++day) {
-        const int left = 54 + 54 * static_cast<int>(day);
-        rows[n++] = {.type = T::CheckBox,
-                     .id = IdOf(C::AlarmDay, day),
-                     .caption = kDays[day],
-                     .place = {left, 288, left + 52, 305},
-                     .setting = SettingOf(first.days),
-                     .colour = kWhite,
-                     .context = "Alarm on",
-                     .spoken = kDayNames[day],
-                     .bit = static_cast<int8_t>(day)};
-    }
+    for (size_t day = 0; day < std::size(kDays); ++day)
+        rows[n++] = DayBox(IdOf(C::AlarmDay, day), day, 288, SettingOf(first.days), "Alarm on");
+    // Waking the computer: the alarm's own choice, the clock's, and why it cannot, if it cannot.
+    rows[n++] = {.type = T::CheckBox,
+                 .id = IdOf(C::AlarmWake),
+                 .caption = "Wake the computer",
+                 .place = {8, 314, 150, 331},
+                 .colour = kWhite,
+                 .effect = Effect::WakeComputer,
+                 .context = "Alarm",
+                 .tip = "The computer wakes from sleep a minute before this alarm, where it can"};
+    rows[n++] = {.type = T::CheckBox,
+                 .id = IdOf(C::KeepAwake),
+                 .caption = "Keep the computer awake until the alarm",
+                 .place = {160, 314, 436, 331},
+                 .setting = Setting::KeepAwake,
+                 .colour = kWhite,
+                 .tip =
+                     "From the evening before an alarm that wakes the computer, the computer "
+                     "does not sleep (the display may); this costs battery"};
+    rows[n++] = {.caption = "(from the evening before; this costs battery)",
+                 .place = {176, 334, 436, 348},
+                 .colour = kWhite};
+    rows[n++] = {.id = IdOf(C::WakeSentence), .place = {8, 354, 436, 382}, .colour = kYellow};
+    // The quiet hours.
+    rows[n++] = {.type = T::Separator, .place = {0, 388, 444, 390}};
+    rows[n++] = {.caption = "Quiet from", .place = {8, 402, 70, 416}, .colour = kWhite};
+    rows[n++] = {.type = T::Edit,
+                 .id = IdOf(C::QuietFrom),
+                 .place = {74, 398, 122, 419},
+                 .setting = Setting::QuietFrom,
+                 .maximum = 5,
+                 .context = "Quiet",
+                 .spoken = "from",
+                 .tip = "No chime, tick or tock from this time (HH:MM, the clock's own time)"};
+    rows[n++] = {.caption = "to", .place = {128, 402, 142, 416}, .colour = kWhite};
+    rows[n++] = {.type = T::Edit,
+                 .id = IdOf(C::QuietTo),
+                 .place = {146, 398, 194, 419},
+                 .setting = Setting::QuietTo,
+                 .maximum = 5,
+                 .context = "Quiet",
+                 .spoken = "to",
+                 .tip = "Until this time (HH:MM); alarms and timers always ring"};
+    rows[n++] = {.caption = "no chime, tick or tock; alarms still ring",
+                 .place = {202, 402, 436, 416},
+                 .colour = kWhite};
+    rows[n++] = {.caption = "Days", .place = {8, 432, 50, 446}, .colour = kWhite};
+    for (size_t day = 0; day < std::size(kDays); ++day)
+        rows[n++] = DayBox(IdOf(C::QuietDay, day), day, 430, Setting::QuietDays, "Quiet on");
     return rows;
 }
 

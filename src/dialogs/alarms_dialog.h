@@ -1,8 +1,8 @@
 #pragma once
 
 // The alarms/sounds dialog AlarmsWindow, "Marvix Alarms/sounds", as data: six sound rows, the hour
-// chime's count, and one editor for the five alarms, bound to alarm 1 in the table and pointed at
-// the alarm "Alarm #" shows.
+// chime's count, one editor for the five alarms, bound to alarm 1 in the table and pointed at
+// the alarm "Alarm #" shows, whether the alarms wake the computer, and the quiet hours.
 
 #include <array>
 #include <optional>
@@ -31,6 +31,12 @@ enum class AlarmsControl : uint16_t {
     AlarmRing,  // "Ring until stopped"
     AlarmDay,   // by the day, 0 Monday to 6 Sunday
     AlarmLabel,
+    AlarmWake,     // "Wake the computer": the dialog shows and stores it (-1 follows ringing)
+    KeepAwake,     // the system kept awake from the evening before an alarm that wakes it
+    WakeSentence,  // why this computer cannot wake itself, when it cannot
+    QuietFrom,
+    QuietTo,
+    QuietDay,  // by the day, as AlarmDay
 };
 
 extern const std::span<const ControlRow> kAlarmsDialogRows;

@@ -1,6 +1,7 @@
 #include "dialogs/alarms_dialog_win.h"
 
 #include "dialogs/alarms_dialog.h"
+#include "sound/alarm_wake.h"
 #include "sound/sound_triggers.h"
 
 namespace marvix {
@@ -25,9 +26,42 @@ void AlarmsWindow::BeforeFill() {
     SetFieldValue(IdOf(AlarmsControl::AlarmNumber), alarm_);
 }
 
+void AlarmsWindow::AfterFill() {
+    ShowWake();
+    ShowWakeSentence();
+}
+
 void AlarmsWindow::Changed(const ControlRow& row) {
+    const auto role = static_cast<AlarmsControl>(row.id.role);
     if (row.effect == Effect::ChooseAlarm) ShowChosenAlarm();
     if (row.effect == Effect::AlarmHour) TakeHourOfTheDay();
+    if (row.effect == Effect::WakeComputer) StoreWake();
+    // A wake left at first follows "Ring until stopped".
+    if (role == AlarmsControl::AlarmRing) ShowWake();
+    if (AlarmSetting(role, alarm_) || row.effect == Effect::WakeComputer) {
+        host_.AlarmsChanged();
+        ShowWakeSentence();
+    }
+}
+
+void AlarmsWindow::ShowWake() {
+    SendMessageA(Control(IdOf(AlarmsControl::AlarmWake)), BM_SETCHECK,
+                 AlarmsThatWake(Settings())[size_t(alarm_ - 1)] ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void AlarmsWindow::StoreWake() {
+    const bool ticked =
+        SendMessageA(Control(IdOf(AlarmsControl::AlarmWake)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    ChangeSettings().*kAlarms[size_t(alarm_ - 1)].wake = ticked ? 1 : 0;
+}
+
+void AlarmsWindow::ShowWakeSentence() {
+    const ClockSettings& s = Settings();
+    const std::array<bool, 5> wakes = AlarmsThatWake(s);
+    bool waking = false;
+    for (size_t i = 0; i < kAlarms.size(); ++i) waking = waking || (wakes[i] && s.*kAlarms[i].on);
+    const std::optional<std::string> sentence = waking ? host_.CannotWake() : std::nullopt;
+    SetWindowTextA(Control(IdOf(AlarmsControl::WakeSentence)), sentence.value_or("").c_str());
 }
 
 // "19" is 7 with pm: the hour as "H" shows it, and "pm" ticked to go with it. The field shows
@@ -47,6 +81,7 @@ void AlarmsWindow::ShowChosenAlarm() {
     for (const ControlRow& row : Rows()) {
         if (AlarmSetting(static_cast<AlarmsControl>(row.id.role), alarm_)) ShowControl(row.id);
     }
+    ShowWake();
 }
 
 // "test": the row's file once, played to its end on a worker thread, whatever the sound is

@@ -84,9 +84,10 @@ enum class Effect {
     DisplayFont,  // the display drawn with the font chosen
     LetterCase,   // "L", "M", "U": the names' case
     // The alarms window.
-    ChooseAlarm,  // the editor shows the alarm of that number
-    AlarmHour,    // an hour of 0 shown as 12
-    PlaySound,    // "test": the field's sound played once
+    ChooseAlarm,   // the editor shows the alarm of that number
+    AlarmHour,     // an hour of 0 shown as 12
+    PlaySound,     // "test": the field's sound played once
+    WakeComputer,  // the alarm's wake, shown as it rings until stopped while left at first
 };
 
 // A control's role in its window, by the window's own enumeration of its controls (a snapshot

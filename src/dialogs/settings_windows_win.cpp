@@ -29,7 +29,7 @@ constexpr DialogLayout kLayouts[kDialogCount] = {
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivationUnlessIgnored, .createOnActivation = true},
     {.className = "TForm6", .caption = "Marvix Digital Displays", .client = {kDigitalClientWidth, 456}, .background = kWindowPurple, .position = {0, 0}, .centred = true,
      .fontKinds = kEightKinds, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
-    {.className = "TForm7", .caption = "Marvix Alarms/sounds", .client = {444, 314}, .background = kWindowPurple, .position = {80, 60}, .centred = false,
+    {.className = "TForm7", .caption = "Marvix Alarms/sounds", .client = {444, 456}, .background = kWindowPurple, .position = {80, 60}, .centred = false,
      .fontKinds = kButtons | kCheckBoxes | kEdits | kGroupBoxes | kLabels | kSpinEdits, .clamp = Clamp::OnCreateAndActivation, .createOnActivation = true},
     {},  // ConfigurationsWindow: configurations_dialog_win.cpp
     {.className = "TForm10", .caption = "Spelling", .client = {516, 317}, .background = kWindowPurple, .position = {0, 0}, .centred = true,

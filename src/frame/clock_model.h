@@ -63,6 +63,9 @@ public:
     // The clock shown again after a pause (hidden by a double-click): what fell due meanwhile is
     // not made up.
     void ResumeAfterPause() { sounds_.lastTick.reset(); }
+    // The computer goes to sleep, or woke: an alarm that falls due while it sleeps rings when it
+    // wakes, saying when it was due, however long it slept.
+    void Sleeping() { sounds_.sleeping = true; }
     // The frame at `now`, laid out and composed where it changed (see FrameCache); returns the
     // part of the display picture that may have changed.
     std::optional<ChangedArea> Compose(FrameSurfaces& surfaces, const ClockInstant& now);

@@ -74,6 +74,26 @@ LRESULT CALLBACK Application::OwnerProc(HWND hwnd, UINT message, WPARAM wParam, 
                           &Application::OwnerMessage);
 }
 
+// Not while the program ends: the clocks may go after the wake.
+void Application::AlarmsChanged() {
+    if (!stopping_ && !ending_) timers_.Wake().Plan();
+}
+
+// Going to sleep, every clock is told, so that an alarm falling due in the sleep rings when the
+// computer wakes, however long it slept (the wake may not come: this computer may be unable to
+// wake itself, or the wake timer was off). Woken, every clock and timer is served at once, an
+// alarm or a timer that fell due rings once saying when it was due, a chime that fell due stays
+// unplayed, and the spent wake timer is set again.
+void Application::PowerChanged(WPARAM event) {
+    const bool resumed = event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND;
+    if (event == PBT_APMSUSPEND || event == PBT_APMRESUMEAUTOMATIC) {
+        for (ClockHost* clock : clocks_.Live()) clock->Model().Sleeping();
+    }
+    if (!resumed || stopping_) return;
+    tick_.Wake();
+    timers_.Wake().AfterWake();
+}
+
 // Posted to the owner window: messages to show, and clocks to drop, once a handler is done.
 constexpr UINT kAfterHandlerMessage = WM_APP + 1;
 
@@ -91,6 +111,10 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
         StopProgram();
         return 0;
+    }
+    if (message == WM_POWERBROADCAST) {
+        PowerChanged(wParam);
+        return TRUE;
     }
     if (message == kAfterHandlerMessage) {
         if (!stopping_) {

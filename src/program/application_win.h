@@ -75,6 +75,8 @@ public:
     }
     void ShowProgramWindow(Window window, ClockHost& clock) override;
     ProgramTick& Beat() override { return tick_; }
+    void AlarmsChanged() override;
+    std::optional<std::string> CannotWake() const override { return timers_.Wake().CannotWake(); }
     // The clocks window, made when first wanted.
     ClocksWindow& ClocksList();
     TimersRoom& Timers() { return timers_; }
@@ -86,6 +88,8 @@ public:
 private:
     static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The computer goes to sleep or woke (WM_POWERBROADCAST).
+    void PowerChanged(WPARAM event);
     // The clock the clocks window was last opened from, or the first clock once that one is gone:
     // "Add…" copies it, and the program's windows come up beside it.
     ClockHost& OpenedFrom() {

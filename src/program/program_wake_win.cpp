@@ -13,6 +13,7 @@ ProgramWake::ProgramWake(Heartbeat& heartbeat, ClockBook& clocks, ProgramTimers&
 
 ProgramWake::~ProgramWake() {
     if (joined_) heartbeat_.Leave(*this);
+    if (kept_ != Kept{}) WakeTimer::KeepOn(false, false);
 }
 
 void ProgramWake::Start() {
@@ -44,13 +45,25 @@ void ProgramWake::Plan() {
     planned_ = Fingerprint();
     std::optional<int64_t> soonest;
     const auto consider = [&](int64_t at) { soonest = std::min(soonest.value_or(at), at); };
+    Kept keep;
     for (ClockHost* clock : clocks_.LiveClocks()) {
         const ClockSettings& settings = clock->Model().Settings();
+        const AlarmBell& bell = clock->Model().Sounds().bell;
         ClockTime& time = clock->Time();
-        const std::optional<int64_t> alarm = NextWakingAlarm(
-            settings, AlarmsThatWake(settings), clock->Model().Sounds().bell, time.Now(),
-            [&](const LocalTime& local) { return time.UniversalOf(local); });
+        const LocalTime now = time.Now();
+        const auto universalOf = [&](const LocalTime& local) { return time.UniversalOf(local); };
+        const std::array<bool, 5> wakes = AlarmsThatWake(settings);
+        const std::optional<int64_t> alarm =
+            NextWakingAlarm(settings, wakes, bell, now, universalOf);
         if (alarm) consider(*alarm);
+        if (alarm && settings.KeepAwake && *alarm - universalOf(now) <= kKeepAwakeMs)
+            keep.system = true;
+        if (bell.GetState() == AlarmBell::State::Ringing && wakes[bell.Alarm()])
+            keep.display = true;
+    }
+    if (keep != kept_) {
+        kept_ = keep;
+        timer_->KeepOn(keep.system, keep.display);
     }
     for (const Timer& timer : timers_.Book().All())
         if (timer.countdown.State() == TimerState::Running) consider(timer.countdown.Run().endsMs);
@@ -63,6 +76,11 @@ void ProgramWake::Plan() {
         return;
     }
     cannotWake_ = CannotWakeSentence(timer_->SetFor(*wake));
+}
+
+void ProgramWake::AfterWake() {
+    setFor_.reset();
+    Plan();
 }
 
 }  // namespace marvix

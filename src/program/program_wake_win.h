@@ -23,6 +23,7 @@ class WakeTimerApi {
 public:
     virtual WakeFacts SetFor(int64_t dueMs) = 0;
     virtual void Cancel() = 0;
+    virtual void KeepOn(bool system, bool display) = 0;
 
 protected:
     ~WakeTimerApi() = default;
@@ -32,6 +33,9 @@ class ProgramWake final : public TickClient {
 public:
     // A wake is set this long before what it wakes for.
     static constexpr int64_t kAheadMs = 60'000;
+    // "Keep the computer awake until the alarm" keeps it awake from this long before: the
+    // evening before a morning's alarm.
+    static constexpr int64_t kKeepAwakeMs = 12 * 3'600'000;
 
     ProgramWake(Heartbeat& heartbeat, ClockBook& clocks, ProgramTimers& timers);
     ~ProgramWake();
@@ -40,8 +44,11 @@ public:
 
     void Start();
     void UseTimer(WakeTimerApi& timer) { timer_ = &timer; }
-    // Finds the soonest wake and sets the timer again if it moved.
+    // Finds the soonest wake and sets the timer again if it moved; keeps the system awake before
+    // an alarm of a clock that asks it to, and the display on while an alarm that wakes rings.
     void Plan();
+    // The computer woke: the timer, spent, is set again.
+    void AfterWake();
     // The instant the timer is set for, while it is.
     std::optional<int64_t> SetFor() const { return setFor_; }
     // Why this computer cannot wake itself, as the last setting found; nullopt when it can.
@@ -57,6 +64,7 @@ private:
     public:
         WakeFacts SetFor(int64_t dueMs) override { return timer.SetFor(dueMs); }
         void Cancel() override { timer.Cancel(); }
+        void KeepOn(bool system, bool display) override { WakeTimer::KeepOn(system, display); }
         WakeTimer timer;
     };
 
@@ -70,6 +78,11 @@ private:
     WakeTimerApi* timer_ = &own_;
     std::optional<int64_t> setFor_;
     std::optional<std::string> cannotWake_;
+    struct Kept {
+        bool system = false;
+        bool display = false;
+        friend bool operator==(const Kept&, const Kept&) = default;
+    } kept_;
     int secondsToPlan_ = 0;
     uint64_t planned_ = 0;
     bool joined_ = false;

@@ -27,6 +27,7 @@ public:
     ProgramTimers& Timers() { return timers_; }
     TimerHotkeys& Hotkeys() { return hotkeys_; }
     ProgramWake& Wake() { return wake_; }
+    const ProgramWake& Wake() const { return wake_; }
     TimersWindow& Window() {
         if (!window_) {
             window_ = std::make_unique<TimersWindow>(windowsHost_, timers_, hotkeys_, openedFrom_);

@@ -84,4 +84,9 @@ void WakeTimer::Cancel() {
     setAt_.reset();
 }
 
+void WakeTimer::KeepOn(bool system, bool display) {
+    SetThreadExecutionState(ES_CONTINUOUS | (system ? ES_SYSTEM_REQUIRED : 0) |
+                            (display ? ES_DISPLAY_REQUIRED : 0));
+}
+
 }  // namespace marvix

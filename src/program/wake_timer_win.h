@@ -23,6 +23,9 @@ public:
     void Cancel();
     // The instant it is set for, while it is.
     std::optional<int64_t> SetAt() const { return setAt_; }
+    // What this thread asks Windows to keep on until asked again: the system (it does not sleep),
+    // the display, both or neither.
+    static void KeepOn(bool system, bool display);
 
 private:
     ScopedHandle timer_;

@@ -49,12 +49,12 @@ AlarmBell::Sound AlarmBell::Step(const ClockSettings& s, const LocalTime& now) {
 }
 
 std::optional<MissedAlarm> MissedAlarmBetween(const ClockSettings& s, const LocalTime& previous,
-                                              const LocalTime& now) {
+                                              const LocalTime& now, int64_t withinMs) {
     const int64_t nowMs = MillisecondsSince1970(now);
     if (nowMs - MillisecondsSince1970(previous) <= AlarmBell::kMissedMinuteMs) return std::nullopt;
     const int64_t to = MillisecondsSince1970(MinuteOf(now));  // now's own minute rings as ever
-    const int64_t from = std::max(MillisecondsSince1970(MinuteOf(previous)) + 60'000,
-                                  to - AlarmBell::kMissedWithinMs);
+    const int64_t from =
+        std::max(MillisecondsSince1970(MinuteOf(previous)) + 60'000, to - withinMs);
     std::optional<MissedAlarm> latest;
     int64_t latestMs = 0;
     for (size_t i = 0; i < kAlarms.size(); ++i) {

@@ -7,10 +7,11 @@
 namespace marvix {
 
 std::array<bool, 5> AlarmsThatWake(const ClockSettings& s) {
-    const int32_t marks[] = {s.Wake1, s.Wake2, s.Wake3, s.Wake4, s.Wake5};
     std::array<bool, 5> wakes{};
-    for (size_t i = 0; i < wakes.size(); ++i)
-        wakes[i] = marks[i] == 1 || (marks[i] == -1 && s.*kAlarms[i].ringUntilAnswered);
+    for (size_t i = 0; i < wakes.size(); ++i) {
+        const AlarmFields& alarm = kAlarms[i];
+        wakes[i] = s.*alarm.wake == 1 || (s.*alarm.wake == -1 && s.*alarm.ringUntilAnswered);
+    }
     return wakes;
 }
 

@@ -85,9 +85,14 @@ void RunSoundTriggers(const ClockSettings& s, SoundLatches& l, const LocalTime& 
                       SoundPlayer& player) {
     // An alarm that rings until answered whose minute the clock did not see (it slept, or was
     // set forward) rings now, once, and says it is late.
+    // After a sleep it rings however long the sleep was, within the day.
     if (l.lastTick) {
-        if (const std::optional<MissedAlarm> missed = MissedAlarmBetween(s, *l.lastTick, t))
+        const int64_t within = l.sleeping ? kMillisecondsPerDay : AlarmBell::kMissedWithinMs;
+        if (const std::optional<MissedAlarm> missed = MissedAlarmBetween(s, *l.lastTick, t, within))
             SoundTheBell(l.bell.Ring(missed->alarm, missed->due, t, true), s, l.bell, player);
+        if (MillisecondsSince1970(t) - MillisecondsSince1970(*l.lastTick) >
+            AlarmBell::kMissedMinuteMs)
+            l.sleeping = false;
     }
     l.lastTick = t;
 

@@ -45,14 +45,15 @@ struct AlarmFields {
     bool ClockSettings::*ringUntilAnswered;
     int32_t ClockSettings::*days;  // a bit a day, Monday (1) to Sunday (64)
     std::string ClockSettings::*label;
+    int32_t ClockSettings::*wake;  // 1 wakes the computer, 0 not, -1 as ringUntilAnswered says
 };
 // clang-format off
 inline constexpr std::array<AlarmFields, 5> kAlarms = {{
-    {.on = &ClockSettings::Alarm1, .hour = &ClockSettings::A1H, .minute = &ClockSettings::A1M, .afternoon = &ClockSettings::A1PM, .file = &ClockSettings::A1Str, .ringUntilAnswered = &ClockSettings::Alarm1Ring, .days = &ClockSettings::Alarm1Days, .label = &ClockSettings::Alarm1Label},
-    {.on = &ClockSettings::Alarm2, .hour = &ClockSettings::A2H, .minute = &ClockSettings::A2M, .afternoon = &ClockSettings::A2PM, .file = &ClockSettings::A2Str, .ringUntilAnswered = &ClockSettings::Alarm2Ring, .days = &ClockSettings::Alarm2Days, .label = &ClockSettings::Alarm2Label},
-    {.on = &ClockSettings::Alarm3, .hour = &ClockSettings::A3H, .minute = &ClockSettings::A3M, .afternoon = &ClockSettings::A3PM, .file = &ClockSettings::A3Str, .ringUntilAnswered = &ClockSettings::Alarm3Ring, .days = &ClockSettings::Alarm3Days, .label = &ClockSettings::Alarm3Label},
-    {.on = &ClockSettings::Alarm4, .hour = &ClockSettings::A4H, .minute = &ClockSettings::A4M, .afternoon = &ClockSettings::A4PM, .file = &ClockSettings::A4Str, .ringUntilAnswered = &ClockSettings::Alarm4Ring, .days = &ClockSettings::Alarm4Days, .label = &ClockSettings::Alarm4Label},
-    {.on = &ClockSettings::Alarm5, .hour = &ClockSettings::A5H, .minute = &ClockSettings::A5M, .afternoon = &ClockSettings::A5PM, .file = &ClockSettings::A5Str, .ringUntilAnswered = &ClockSettings::Alarm5Ring, .days = &ClockSettings::Alarm5Days, .label = &ClockSettings::Alarm5Label},
+    {.on = &ClockSettings::Alarm1, .hour = &ClockSettings::A1H, .minute = &ClockSettings::A1M, .afternoon = &ClockSettings::A1PM, .file = &ClockSettings::A1Str, .ringUntilAnswered = &ClockSettings::Alarm1Ring, .days = &ClockSettings::Alarm1Days, .label = &ClockSettings::Alarm1Label, .wake = &ClockSettings::Wake1},
+    {.on = &ClockSettings::Alarm2, .hour = &ClockSettings::A2H, .minute = &ClockSettings::A2M, .afternoon = &ClockSettings::A2PM, .file = &ClockSettings::A2Str, .ringUntilAnswered = &ClockSettings::Alarm2Ring, .days = &ClockSettings::Alarm2Days, .label = &ClockSettings::Alarm2Label, .wake = &ClockSettings::Wake2},
+    {.on = &ClockSettings::Alarm3, .hour = &ClockSettings::A3H, .minute = &ClockSettings::A3M, .afternoon = &ClockSettings::A3PM, .file = &ClockSettings::A3Str, .ringUntilAnswered = &ClockSettings::Alarm3Ring, .days = &ClockSettings::Alarm3Days, .label = &ClockSettings::Alarm3Label, .wake = &ClockSettings::Wake3},
+    {.on = &ClockSettings::Alarm4, .hour = &ClockSettings::A4H, .minute = &ClockSettings::A4M, .afternoon = &ClockSettings::A4PM, .file = &ClockSettings::A4Str, .ringUntilAnswered = &ClockSettings::Alarm4Ring, .days = &ClockSettings::Alarm4Days, .label = &ClockSettings::Alarm4Label, .wake = &ClockSettings::Wake4},
+    {.on = &ClockSettings::Alarm5, .hour = &ClockSettings::A5H, .minute = &ClockSettings::A5M, .afternoon = &ClockSettings::A5PM, .file = &ClockSettings::A5Str, .ringUntilAnswered = &ClockSettings::Alarm5Ring, .days = &ClockSettings::Alarm5Days, .label = &ClockSettings::Alarm5Label, .wake = &ClockSettings::Wake5},
 }};
 // clang-format on
 
@@ -90,6 +91,9 @@ struct SoundLatches {
     // double-click), whose alarms are not made up.
     AlarmBell bell;
     std::optional<LocalTime> lastTick;
+    // The computer is going to sleep or has woken: the next span the clock did not see is a sleep,
+    // and an alarm missed in it rings however long ago it fell due (within the day).
+    bool sleeping = false;
 };
 
 // The trigger pass of every tick, first thing after the clock is read: alarms 1 to 5, the hour,

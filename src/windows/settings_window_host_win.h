@@ -44,6 +44,11 @@ public:
     // Whose windows these are, added to every caption ("Marvix Face (Tokyo)"): empty for the
     // first clock and for the program's own windows, whose captions stay as they are.
     virtual std::string Whose() const { return {}; }
+    // An alarm changed: the computer's wake is planned again now rather than within the minute.
+    virtual void AlarmsChanged() {}
+    // Why this computer cannot wake itself for alarms, as Windows last answered; nullopt when it
+    // can, or while nothing has asked it to wake.
+    virtual std::optional<std::string> CannotWake() const { return std::nullopt; }
 
 protected:
     ~SettingsWindowHost() = default;

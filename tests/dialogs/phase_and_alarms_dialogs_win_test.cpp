@@ -12,6 +12,7 @@
 #include "../support/dialog_fixture_win.h"
 #include "../support/process_counters_win.h"
 #include "../support/recording_player.h"
+#include "../support/recording_wake_timer.h"
 #include "../support/screen_reader_win.h"
 #include "../support/test_bitmaps.h"
 #include "clock/alarm_window_win.h"
@@ -19,6 +20,7 @@
 #include "dialogs/alarms_dialog.h"
 #include "dialogs/alarms_dialog_win.h"
 #include "dialogs/phase_dialog.h"
+#include "sound/wake_support.h"
 #include "windows/choosers_win.h"
 
 namespace marvix {
@@ -309,6 +311,82 @@ TEST_F(AlarmsDialogTest, AnAlarmThatRingsUntilStoppedComesUpBesideTheClockUntilA
     EXPECT_EQ(program.ReadValue("Alarm2Ring").text, "true");
     for (const SettingDef& own : ProgramSettings())
         EXPECT_EQ(Stored(std::string(own.name).c_str()), "<missing>") << own.name;
+}
+
+// An alarm that rings until stopped wakes the computer at first: the window says why this one
+// cannot (Wine ignores the resume flag), the wake moves with the alarm at once, and goes with the
+// box unticked.
+TEST_F(AlarmsDialogTest, AnAlarmThatWakesTheComputerSaysWhyItCannot) {
+    Start();
+    RecordingWakeTimer timer;
+    app_->Timers().Wake().UseTimer(timer);
+    Open();
+    const auto ticked = [&](AlarmsControl box) {
+        return SendMessageA(Control(IdOf(box)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+    Type(IdOf(AlarmsControl::AlarmHour), "11");
+    Type(IdOf(AlarmsControl::AlarmMinute), "30");
+    Click(IdOf(AlarmsControl::AlarmOn));
+    EXPECT_FALSE(ticked(AlarmsControl::AlarmWake)) << "an alarm that sounds once wakes nobody";
+    EXPECT_TRUE(timer.set.empty());
+    Click(IdOf(AlarmsControl::AlarmRing));
+    EXPECT_TRUE(ticked(AlarmsControl::AlarmWake));
+    ASSERT_EQ(timer.set.size(), 1u);
+    EXPECT_EQ(timer.set[0], MillisecondsSince1970({2026, 12, 7, 1, 11, 29}));
+    const std::string sentence = Text(IdOf(AlarmsControl::WakeSentence));
+    EXPECT_EQ(sentence.rfind(std::string(kCannotWake) + ": Windows ignored", 0), 0u) << sentence;
+
+    Type(IdOf(AlarmsControl::AlarmMinute), "45");
+    ASSERT_EQ(timer.set.size(), 2u) << "set again as the alarm changed";
+    EXPECT_EQ(timer.set[1] - timer.set[0], 15 * 60'000);
+    Click(IdOf(AlarmsControl::AlarmWake));
+    EXPECT_EQ(Clock().Settings().Wake1, 0);
+    EXPECT_EQ(timer.cancelled, 1);
+    EXPECT_EQ(Text(IdOf(AlarmsControl::WakeSentence)), "");
+}
+
+// The quiet hours typed in the window keep the live clock's hour chime to itself; an alarm in
+// them still rings.
+TEST_F(AlarmsDialogTest, QuietHoursSilenceTheChimeButNotTheAlarm) {
+    Store("Chime1", "true");
+    Store("Alarm1", "true");
+    Store("A1H", "11");
+    Win32Registry(kProgramKeyPath).WriteValue("Alarm1Ring", "true");
+    Start();
+    RecordingPlayer player;
+    Clock().Bell().UsePlayer(player);
+    Open();
+    Type(IdOf(AlarmsControl::QuietFrom), "10:00");
+    Type(IdOf(AlarmsControl::QuietTo), "12:00");
+    time_.time.minute = 59, time_.time.second = 58;
+    Wait(600);
+    time_.time.hour = 11, time_.time.minute = 0, time_.time.second = 1;
+    EXPECT_TRUE(WaitFor([&] { return !player.rung.empty(); }, 2000)) << "the alarm rings";
+    EXPECT_TRUE(player.played.empty()) << "no chime of eleven";
+}
+
+// Asleep over its minute for hours, an alarm that rings until stopped rings once when the computer
+// wakes, saying when it was due; the chimes that fell due are not played late.
+TEST_F(AlarmsDialogTest, AnAlarmMissedInASleepRingsOnWakingSayingWhenItWasDue) {
+    Store("Chime1", "true");
+    Store("Alarm1", "true");
+    Store("A1H", "10");
+    Store("A1M", "20");
+    Win32Registry(kProgramKeyPath).WriteValue("Alarm1Ring", "true");
+    Start();
+    RecordingPlayer player;
+    Clock().Bell().UsePlayer(player);
+    Wait(300);
+    SendMessageA(app_->Owner(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    time_.time.hour = 13, time_.time.minute = 5;
+    SendMessageA(app_->Owner(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    ASSERT_TRUE(WaitFor([&] { return app_->FirstClock().Alarm(); }, 2000));
+    Wait(300);
+    char note[200] = {};
+    GetDlgItemTextA(app_->FirstClock().Alarm()->Window(), AlarmWindow::kNote, note, sizeof note);
+    EXPECT_EQ(std::string(note), "Due at 10:20 on Monday, while the clock could not ring.");
+    EXPECT_EQ(player.rung.size(), 1u);
+    EXPECT_TRUE(player.played.empty()) << "no chime of eleven, twelve or one";
 }
 
 }  // namespace
