@@ -1,5 +1,7 @@
 #include "base/local_time.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 #include "base/ascii.h"
@@ -15,6 +17,16 @@ bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+LocalTime AddMonths(const LocalTime& date, int months) {
+    const int index = date.year * 12 + (date.month - 1) + months;
+    LocalTime moved = date;
+    moved.year = uint16_t(index / 12);
+    moved.month = uint16_t(index % 12 + 1);
+    moved.day = uint16_t(std::min<int>(date.day, DaysInMonth(moved.year, moved.month)));
+    moved.dayOfWeek = DayOfWeek(moved.year, moved.month, moved.day);
+    return moved;
 }
 
 namespace {

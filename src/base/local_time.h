@@ -54,6 +54,9 @@ int WeekdayFromMonday(int year, int month, int day);
 std::optional<int> ParseTimeOfDay(std::string_view text);
 // The days in `month` (1 to 12) of `year`.
 int DaysInMonth(int year, int month);
+// The date `months` months on (or back), its day held to that month's last: 31 January and a
+// month is 28 or 29 February. The time of day stays; the day of the week is the new date's.
+LocalTime AddMonths(const LocalTime& date, int months);
 
 // "YYYY-MM-DDTHH:MM:SS" with an optional ".mmm"; nullopt unless it names a real instant.
 std::optional<LocalTime> ParseLocalTime(std::string_view text);

@@ -99,6 +99,10 @@ public:
     void ShowHelp() override;
     void ShowClocks() override { program_.ShowProgramWindow(ProgramHost::Window::Clocks, *this); }
     void ShowTimers() override { program_.ShowProgramWindow(ProgramHost::Window::Timers, *this); }
+    // ClockOwner and ProgramCommands
+    void ShowCalendar() override {
+        program_.ShowProgramWindow(ProgramHost::Window::Calendar, *this);
+    }
     // "STOP": the program ends from the first clock; another clock is removed, after asking.
     void Terminate() override;
 

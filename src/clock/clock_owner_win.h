@@ -18,6 +18,8 @@ public:
     virtual void ShowTaskbarButton(bool show) = 0;
     // The right button on the clock, or its keys.
     virtual void ShowMenuOrExitConfirmation() = 0;
+    // The key C on the clock: the calendar in its zone.
+    virtual void ShowCalendar() = 0;
     // The right button on the tray icon, which serves every clock: `icon` is its window.
     virtual void TrayMenuWanted(HWND icon) = 0;
     // After a configuration file is loaded: every open settings window shows the new values, and

@@ -115,6 +115,10 @@ void ClockWindow::Created() {
 }
 
 LRESULT ClockWindow::KeyDown(WPARAM key, UINT message, LPARAM lParam) {
+    if (key == 'C' && message == WM_KEYDOWN) {
+        app_.ShowCalendar();
+        return 0;
+    }
     if (!KeyOpensMenu(key)) return DefWindowProcA(hwnd_, message, key, lParam);
     app_.ShowMenuOrExitConfirmation();
     return 0;

@@ -17,7 +17,7 @@ namespace {
 
 // clang-format off
 constexpr DialogLayout kLayout{
-    .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 384}, .background = kWindowPurple,
+    .className = "TForm4", .caption = "Marvix V" MARVIX_VERSION_TEXT, .client = {138, 415}, .background = kWindowPurple,
     .position = {0, 0}, .centred = false, .fontKinds = kPanels | kRadioGroups,
     .clamp = Clamp::OnActivation, .createOnActivation = false, .besideClock = true,
 };
@@ -111,9 +111,17 @@ constexpr PanelLook kPanelLooks[] = {
      .text = kWhite,
      .bevel = 2,
      .bold = false},
+    {.id = ControlMenuWindow::kCalendar,
+     .caption = "Calendar",
+     .top = 287,
+     .height = 21,
+     .face = kBlue,
+     .text = kWhite,
+     .bevel = 2,
+     .bold = false},
     {.id = ControlMenuWindow::kHelp,
      .caption = "Help",
-     .top = 287,
+     .top = 318,
      .height = 21,
      .face = kBlue,
      .text = kYellow,
@@ -121,7 +129,7 @@ constexpr PanelLook kPanelLooks[] = {
      .bold = false},
     {.id = ControlMenuWindow::kSetTime,
      .caption = "Set Time",
-     .top = 318,
+     .top = 349,
      .height = 21,
      .face = kBlue,
      .text = kWhite,
@@ -129,7 +137,7 @@ constexpr PanelLook kPanelLooks[] = {
      .bold = false},
     {.id = ControlMenuWindow::kStop,
      .caption = "STOP",
-     .top = 346,
+     .top = 377,
      .height = 31,
      .face = kStop,
      .text = kWhite,
@@ -197,6 +205,7 @@ void ControlMenuWindow::Press(int panel) {
         case kSpelling: program_.ShowSettingsWindow(DialogId::Spelling); break;
         case kClocks: program_.ShowClocks(); break;
         case kTimers: program_.ShowTimers(); break;
+        case kCalendar: program_.ShowCalendar(); break;
         case kHelp: program_.ShowHelp(); break;
         case kSetTime: OpenDateAndTimeSettings(); break;
         case kStop: program_.Terminate(); break;

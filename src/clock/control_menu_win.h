@@ -1,7 +1,7 @@
 #pragma once
 
-// The control menu (window class "TForm4"): a column of twelve coloured panels that open the
-// settings windows, the clocks and timers windows, the help, the system's date and time settings,
+// The control menu (window class "TForm4"): a column of thirteen coloured panels that open the
+// settings windows, the clocks and timers windows, the calendar, the help, the system's date and time settings,
 // or stop the program.
 
 #include "clock/program_commands_win.h"
@@ -17,7 +17,7 @@ public:
     // clang-format off
     enum PanelId {
         kFace = 101, kHands, kDigital, kAlarms, kStop, kHelp, kConfigurations, kSetTime, kPhases,
-        kSpelling, kClocks, kTimers,
+        kSpelling, kClocks, kTimers, kCalendar,
     };
     // clang-format on
     // Runs a panel's click, as a click on it does.

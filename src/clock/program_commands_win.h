@@ -16,6 +16,8 @@ public:
     virtual void ShowClocks() = 0;
     // The window of the program's timers and stopwatch.
     virtual void ShowTimers() = 0;
+    // The calendar, in the clock's zone.
+    virtual void ShowCalendar() = 0;
     // Ends the program; the clock window's destruction saves the settings.
     virtual void Terminate() = 0;
 

@@ -43,8 +43,8 @@ public:
     // A message shown once the current handler is done (a tick must not wait on a message box).
     virtual void TellLater(std::string text) = 0;
     // One of the program's own windows, beside `clock`: the one that lists the clocks, or the
-    // timers (whose new timers show on `clock`).
-    enum class Window { Clocks, Timers };
+    // timers (whose new timers show on `clock`), or the calendar (in `clock`'s zone).
+    enum class Window { Clocks, Timers, Calendar };
     virtual void ShowProgramWindow(Window window, ClockHost& clock) = 0;
     // The program's one timer, which every clock's tick rides on.
     virtual Heartbeat& Beat() = 0;

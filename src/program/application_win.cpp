@@ -316,6 +316,8 @@ void Application::ChooseClockFromTray(HWND icon) {
     AppendMenuA(menu.Get(), MF_STRING, clocksWindow, "Clocks\x85");
     const UINT timersWindow = clocksWindow + 1;
     AppendMenuA(menu.Get(), MF_STRING, timersWindow, "Timers\x85");
+    const UINT calendar = timersWindow + 1;
+    AppendMenuA(menu.Get(), MF_STRING, calendar, "Calendar\x85");
     POINT at;
     GetCursorPos(&at);
     // A tray menu goes away when the user clicks elsewhere only if its window is in front, and
@@ -326,6 +328,7 @@ void Application::ChooseClockFromTray(HWND icon) {
     PostMessageA(icon, WM_NULL, 0, 0);
     if (chosen == clocksWindow) return ShowProgramWindow(Window::Clocks, FirstClock());
     if (chosen == timersWindow) return ShowProgramWindow(Window::Timers, FirstClock());
+    if (chosen == calendar) return ShowProgramWindow(Window::Calendar, FirstClock());
     // Its clocks may have gone while the menu was open.
     const std::vector<ClockHost*> now = LiveClocks();
     if (chosen == 0 || chosen > live.size() ||
@@ -365,7 +368,21 @@ void Application::ReadingsChanged() {
 void Application::ShowProgramWindow(Window window, ClockHost& clock) {
     openedFrom_ = &clock;
     if (window == Window::Clocks) return ClocksList().ShowFor(clock);
+    if (window == Window::Calendar) {
+        // Shown again for this clock: its zone's today, its alarms.
+        Calendar().Show();
+        return Calendar().ShowSettings();
+    }
     timers_.Window().Show();
+}
+
+CalendarWindow& Application::Calendar() {
+    if (!calendar_) {
+        calendar_ = std::make_unique<CalendarWindow>(
+            windowsHost_, timers_.Timers(), [this]() -> ClockHost& { return OpenedFrom(); });
+        if (!calendar_->Create()) ReportFailureOnce("Cannot create the calendar.");
+    }
+    return *calendar_;
 }
 
 ClocksWindow& Application::ClocksList() {

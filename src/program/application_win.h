@@ -13,6 +13,7 @@
 #include "base/scoped_handles_win.h"
 #include "clock/clock_host_win.h"
 #include "clock/program_host_win.h"
+#include "program/calendar_window_win.h"
 #include "program/clock_list_win.h"
 #include "program/clocks_window_win.h"
 #include "program/program_tick_win.h"
@@ -79,6 +80,8 @@ public:
     std::optional<std::string> CannotWake() const override { return timers_.Wake().CannotWake(); }
     // The clocks window, made when first wanted.
     ClocksWindow& ClocksList();
+    // The calendar, made when first wanted.
+    CalendarWindow& Calendar();
     TimersRoom& Timers() { return timers_; }
 
     // ClockBook
@@ -116,6 +119,7 @@ private:
     TimersRoom timers_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<ClocksWindow> clocksWindow_;
+    std::unique_ptr<CalendarWindow> calendar_;
     std::vector<std::string> toTell_;
     // The tray's tip: the clocks' lines, made when a reading changes, and the whole tip, the
     // timers' lines added every second while one runs (its room kept, so that takes no memory).

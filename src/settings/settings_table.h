@@ -42,7 +42,7 @@ struct SettingDef {
 
 // The clock's own settings, then the program's (program_settings.def), kept under a subkey.
 inline constexpr size_t kSettingCount = 322;
-inline constexpr size_t kProgramSettingCount = 42;
+inline constexpr size_t kProgramSettingCount = 43;
 inline constexpr size_t kAllSettingCount = kSettingCount + kProgramSettingCount;
 
 // Every setting by its name, in the table's order: what names a setting in code (a dialog's row, a

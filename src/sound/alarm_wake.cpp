@@ -41,4 +41,15 @@ std::optional<int64_t> NextWakingAlarm(const ClockSettings& s, const std::array<
     return soonest;
 }
 
+uint32_t AlarmDaysOfMonth(const ClockSettings& s, int year, int month) {
+    uint32_t days = 0;
+    for (int day = 1; day <= DaysInMonth(year, month); ++day) {
+        const LocalTime date{uint16_t(year), uint16_t(month), uint16_t(day),
+                             DayOfWeek(year, month, day)};
+        for (const AlarmFields& alarm : kAlarms)
+            if (s.*alarm.on && RingsOnDayOf(s, alarm, date)) days |= 1u << (day - 1);
+    }
+    return days;
+}
+
 }  // namespace marvix

@@ -29,4 +29,8 @@ std::optional<int64_t> NextWakingAlarm(const ClockSettings& settings,
                                        const std::array<bool, 5>& wakes, const AlarmBell& bell,
                                        const LocalTime& now, const UniversalOfLocal& universalOf);
 
+// The days of `month` (1 to 12) of `year` on which an alarm that is on rings, a bit each from the
+// 1st (bit 0): as a month calendar marks them in bold.
+uint32_t AlarmDaysOfMonth(const ClockSettings& settings, int year, int month);
+
 }  // namespace marvix

@@ -65,13 +65,14 @@ HWND ScaledControls::DefaultPushButton() const {
 
 void EnsureCommonControls() {
     static const bool initialised = [] {
-        // The up-down arrows, the tooltips and the key fields only: ICC_STANDARD_CLASSES belongs to common
+        // The up-down arrows, the tooltips, the key fields and the month calendar only:
+        // ICC_STANDARD_CLASSES belongs to common
         // controls 6, which this program does not ask for, and the version it gets would refuse
         // the whole call.
         const auto initialise =
             LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
-        INITCOMMONCONTROLSEX controls{sizeof controls,
-                                      ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES |
+                                                           ICC_HOTKEY_CLASS | ICC_DATE_CLASSES};
         return initialise && initialise(&controls) != FALSE;
     }();
     if (!initialised) ReportFailureOnce("Cannot load the common controls.");

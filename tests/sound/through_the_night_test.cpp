@@ -159,5 +159,21 @@ TEST(ThroughTheNight, WeeksAreNumberedByIsoAtTheYearsEdges) {
     EXPECT_EQ(IsoWeek(2026, 6, 15), 25);
 }
 
+// The calendar's moves by the month hold the day to the month's end; its bold days are those an
+// alarm that is on rings on.
+TEST(ThroughTheNight, TheCalendarMovesByTheMonthAndMarksTheAlarmsDays) {
+    const LocalTime january31{2027, 1, 31, 1};
+    EXPECT_EQ(AddMonths(january31, 1), (LocalTime{2027, 2, 28, 1}));
+    EXPECT_EQ(AddMonths(january31, -2), (LocalTime{2026, 11, 30, 2}));
+    EXPECT_EQ(AddMonths({2028, 3, 31, 6}, -1), (LocalTime{2028, 2, 29, 3})) << "a leap year";
+
+    ClockSettings s = DefaultSettings();
+    EXPECT_EQ(AlarmDaysOfMonth(s, 2027, 2), 0u) << "no alarm on";
+    s.Alarm2 = true, s.Alarm2Days = 1 | 64;  // Mondays and Sundays
+    s.Alarm4 = true, s.Alarm4Days = 4;       // Wednesdays
+    // February 2027 begins on a Monday.
+    EXPECT_EQ(AlarmDaysOfMonth(s, 2027, 2), 0b1000101'1000101'1000101'1000101u);
+}
+
 }  // namespace
 }  // namespace marvix

@@ -81,12 +81,14 @@ int main(int argc, char** argv) {
         dialog.Hide();
         Pump(app, 100);
     }
-    // The control menu, the exit confirmation, the clocks and the Timers windows, each in turn.
+    // The control menu, the exit confirmation, the clocks and Timers windows and the calendar, each
+    // in turn.
     for (SettingsDialog* window :
          {static_cast<SettingsDialog*>(&app.FirstClock().ControlMenu()),
           static_cast<SettingsDialog*>(&app.FirstClock().ExitConfirmation()),
           static_cast<SettingsDialog*>(&app.ClocksList()),
-          static_cast<SettingsDialog*>(&app.Timers().Window())}) {
+          static_cast<SettingsDialog*>(&app.Timers().Window()),
+          static_cast<SettingsDialog*>(&app.Calendar())}) {
         window->Show();
         Pump(app, 400);
         const std::string path = std::string(argv[1]) + "\\" + window->Layout().className + ".bmp";

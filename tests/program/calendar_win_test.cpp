@@ -1,0 +1,62 @@
+// The calendar as a user meets it: opened from the control menu and by a key on the clock, and
+// moved through by keys that Wine's month calendar lacks.
+#include "../support/clock_fixture_win.h"
+
+#include <commctrl.h>
+
+#include "clock/control_menu_win.h"
+#include "windows/dialog_layout_win.h"
+
+namespace marvix {
+namespace {
+
+class CalendarTest : public ClockFixture {};
+
+// The test's clock stands at Monday 7 December 2026: the calendar shows November to January with
+// week numbers, today chosen; the arrows, Page Down and Home move the chosen day, the line under
+// the months saying it with its ISO week; Escape closes it and C on the clock opens it again.
+TEST_F(CalendarTest, ItsPanelAndTheKeyCShowThreeMonthsAndTheKeysMoveTheDay) {
+    Start();
+    app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kCalendar);
+    CalendarWindow& calendar = app_->Calendar();
+    ASSERT_TRUE(calendar.IsVisible());
+    HWND months = GetDlgItem(calendar.Window(), CalendarWindow::kMonths);
+    EXPECT_TRUE(GetWindowLongA(months, GWL_STYLE) & MCS_WEEKNUMBERS);
+    SYSTEMTIME shown[2]{};
+    SendMessageA(months, MCM_GETMONTHRANGE, GMR_VISIBLE, LPARAM(shown));
+    const auto date = [](const SYSTEMTIME& st) {
+        return st.wYear * 10000 + st.wMonth * 100 + st.wDay;
+    };
+    EXPECT_EQ(date(shown[0]), 20261101);
+    EXPECT_EQ(date(shown[1]), 20270131);
+    const auto chosen = [&] {
+        const LocalTime at = calendar.Chosen();
+        return at.year * 10000 + at.month * 100 + at.day;
+    };
+    EXPECT_EQ(chosen(), 20261207);
+
+    SetFocus(months);
+    const struct {
+        WPARAM key;
+        int date;
+    } moves[] = {{VK_RIGHT, 20261208}, {VK_DOWN, 20261215}, {VK_NEXT, 20270115},
+                 {VK_LEFT, 20270114},  {VK_UP, 20270107},   {VK_PRIOR, 20261207}};
+    for (const auto& move : moves) {
+        PressKey(move.key);
+        EXPECT_EQ(chosen(), move.date) << move.key;
+    }
+    PressKey(VK_NEXT);
+    PressKey(VK_HOME);
+    EXPECT_EQ(chosen(), 20261207) << "Home: today";
+    const std::string line = WindowText(GetDlgItem(calendar.Window(), CalendarWindow::kChosen));
+    EXPECT_NE(line.find("2026, week 50"), std::string::npos) << line;
+
+    PressKey(VK_ESCAPE);
+    EXPECT_FALSE(calendar.IsVisible());
+    SetFocus(ClockHwnd());
+    PressKey('C');
+    EXPECT_TRUE(calendar.IsVisible()) << "C on the clock";
+}
+
+}  // namespace
+}  // namespace marvix
