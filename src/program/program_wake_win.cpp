@@ -27,7 +27,7 @@ void ProgramWake::Start() {
 uint64_t ProgramWake::Fingerprint() const {
     uint64_t print = 0;
     for (const Timer& timer : timers_.Book().All()) {
-        if (timer.countdown.State() == TimerState::Running)
+        if (timer.look.wake && timer.countdown.State() == TimerState::Running)
             print = print * 31 + uint64_t(timer.countdown.Run().endsMs);
     }
     return print;
@@ -66,7 +66,8 @@ void ProgramWake::Plan() {
         timer_->KeepOn(keep.system, keep.display);
     }
     for (const Timer& timer : timers_.Book().All())
-        if (timer.countdown.State() == TimerState::Running) consider(timer.countdown.Run().endsMs);
+        if (timer.look.wake && timer.countdown.State() == TimerState::Running)
+            consider(timer.countdown.Run().endsMs);
     const std::optional<int64_t> wake =
         soonest ? std::optional<int64_t>(*soonest - kAheadMs) : std::nullopt;
     if (wake == setFor_) return;

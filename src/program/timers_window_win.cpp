@@ -91,9 +91,13 @@ void TimersWindow::CreateControls() {
                     {.name = "Sound", .description = "Empty: the built-in alarm sound"});
     Controls().Add(kButtons, "BUTTON", "Browse...", kButton, Rect::At({236, 163}, {80, 23}),
                    kBrowse);
-    Controls().Add(kButtons, "BUTTON", "Show on t&he clock", kCheck, Rect::At({8, 192}, {200, 17}),
+    Controls().Add(kButtons, "BUTTON", "Show on t&he clock", kCheck, Rect::At({8, 192}, {140, 17}),
                    kOnClock);
     SendMessageA(Control(kOnClock), BM_SETCHECK, BST_CHECKED, 0);
+    // Its words hold no free access key.
+    Controls().Add(kButtons, "BUTTON", "Wake the computer", kCheck, Rect::At({156, 192}, {160, 17}),
+                   kWake);
+    SendMessageA(Control(kWake), BM_SETCHECK, BST_CHECKED, 0);
     // What a field takes, when it holds something else.
     Controls().Add(kLabels, "STATIC", "", SS_LEFT | SS_NOPREFIX, Rect::At({8, 212}, {308, 42}),
                    kProblem);
@@ -307,6 +311,7 @@ TimerLook TimersWindow::TypedLook() const {
             .opacity = std::clamp(opacity.value_or(TimerLook{}.opacity), 10, 100),
             .clock = clockNumber_(),
             .onClock = Checked(kOnClock),
+            .wake = Checked(kWake),
             .sound = WindowText(Control(kSound))};
 }
 

@@ -30,7 +30,7 @@ public:
         kLabel = 401, kLength, kRounds, kForever, kWarn, kStart, kProblem, kList, kPause, kRestart,
         kAddMinute, kRemove, kWatchTime, kWatchStart, kLap, kReset, kCopy, kLaps, kPomodoro,
         kKeyProblem, kWatchOnClock, kUntil, kWarnLength, kColour, kOpacity, kSound, kBrowse,
-        kOnClock, kPresets, kKeepPreset,
+        kOnClock, kPresets, kKeepPreset, kWake,
         kKey,  // the first of the keys' fields, one for each use (kHotkeyUses)
         kPreset = kKey + 3,  // the first of the presets' buttons, one for each of kPresetMinutes
     };

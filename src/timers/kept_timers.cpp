@@ -100,6 +100,8 @@ KeptTimer ReadTimer(RegistryValues& values) {
     look.clock = int(std::max<int64_t>(ReadNumber(values, "Clock", 0), 0));
     const StoredText onClock = values.ReadValue("OnClock");
     look.onClock = !onClock.text || ParseBoolean(*onClock.text);
+    const StoredText wake = values.ReadValue("Wake");
+    look.wake = !wake.text || ParseBoolean(*wake.text);
     look.sound = Read(values, "Sound");
     return timer;
 }
@@ -133,6 +135,7 @@ std::string WriteTimer(const KeptTimer& timer, RegistryValues& values) {
         .Number("Opacity", look.opacity)
         .Number("Clock", look.clock);
     write("OnClock", std::string(BooleanText(look.onClock)))("Sound", look.sound);
+    write("Wake", std::string(BooleanText(look.wake)));
     return write.Error();
 }
 

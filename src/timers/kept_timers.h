@@ -20,6 +20,7 @@ struct TimerLook {
     int opacity = 50;  // per cent, of the sector over the face
     int clock = 0;     // the clock it shows on: 0 the first, else that clock's number
     bool onClock = true;
+    bool wake = true;     // the computer woken from sleep for its end
     std::string sound{};  // a sound file; empty: the built-in alarm sound
     friend bool operator==(const TimerLook&, const TimerLook&) = default;
 };

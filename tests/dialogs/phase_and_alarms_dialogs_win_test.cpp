@@ -56,6 +56,17 @@ class AlarmsDialogTest : public DialogFixture {
 protected:
     AlarmsDialogTest() : DialogFixture(DialogId::Alarms) {}
     AlarmsWindow& Alarms() { return static_cast<AlarmsWindow&>(Dialog()); }
+    // The hour chime on, and alarm 1 at that time ringing until stopped, heard by `player`.
+    void StartWithHourChimeAndAlarm(const char* hour, const char* minute) {
+        Store("Chime1", "true");
+        Store("Alarm1", "true");
+        Store("A1H", hour);
+        Store("A1M", minute);
+        Win32Registry(kProgramKeyPath).WriteValue("Alarm1Ring", "true");
+        Start();
+        Clock().Bell().UsePlayer(player);
+    }
+    RecordingPlayer player;
 };
 
 TEST_F(PhaseDialogTest, PlacesAreHeldWithinTheFaceAndHalvingShowsAtOnce) {
@@ -348,13 +359,7 @@ TEST_F(AlarmsDialogTest, AnAlarmThatWakesTheComputerSaysWhyItCannot) {
 // The quiet hours typed in the window keep the live clock's hour chime to itself; an alarm in
 // them still rings.
 TEST_F(AlarmsDialogTest, QuietHoursSilenceTheChimeButNotTheAlarm) {
-    Store("Chime1", "true");
-    Store("Alarm1", "true");
-    Store("A1H", "11");
-    Win32Registry(kProgramKeyPath).WriteValue("Alarm1Ring", "true");
-    Start();
-    RecordingPlayer player;
-    Clock().Bell().UsePlayer(player);
+    StartWithHourChimeAndAlarm("11", "0");
     Open();
     Type(IdOf(AlarmsControl::QuietFrom), "10:00");
     Type(IdOf(AlarmsControl::QuietTo), "12:00");
@@ -368,14 +373,7 @@ TEST_F(AlarmsDialogTest, QuietHoursSilenceTheChimeButNotTheAlarm) {
 // Asleep over its minute for hours, an alarm that rings until stopped rings once when the computer
 // wakes, saying when it was due; the chimes that fell due are not played late.
 TEST_F(AlarmsDialogTest, AnAlarmMissedInASleepRingsOnWakingSayingWhenItWasDue) {
-    Store("Chime1", "true");
-    Store("Alarm1", "true");
-    Store("A1H", "10");
-    Store("A1M", "20");
-    Win32Registry(kProgramKeyPath).WriteValue("Alarm1Ring", "true");
-    Start();
-    RecordingPlayer player;
-    Clock().Bell().UsePlayer(player);
+    StartWithHourChimeAndAlarm("10", "20");
     Wait(300);
     SendMessageA(app_->Owner(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
     time_.time.hour = 13, time_.time.minute = 5;

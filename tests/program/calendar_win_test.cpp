@@ -24,14 +24,11 @@ TEST_F(CalendarTest, ItsPanelAndTheKeyCShowThreeMonthsAndTheKeysMoveTheDay) {
     EXPECT_TRUE(GetWindowLongA(months, GWL_STYLE) & MCS_WEEKNUMBERS);
     SYSTEMTIME shown[2]{};
     SendMessageA(months, MCM_GETMONTHRANGE, GMR_VISIBLE, LPARAM(shown));
-    const auto date = [](const SYSTEMTIME& st) {
-        return st.wYear * 10000 + st.wMonth * 100 + st.wDay;
-    };
-    EXPECT_EQ(date(shown[0]), 20261101);
-    EXPECT_EQ(date(shown[1]), 20270131);
+    const auto date = [](int year, int month, int day) { return year * 10000 + month * 100 + day; };
+    EXPECT_EQ(date(shown[0].wYear, shown[0].wMonth, shown[0].wDay), 20261101);
+    EXPECT_EQ(date(shown[1].wYear, shown[1].wMonth, shown[1].wDay), 20270131);
     const auto chosen = [&] {
-        const LocalTime at = calendar.Chosen();
-        return at.year * 10000 + at.month * 100 + at.day;
+        return date(calendar.Chosen().year, calendar.Chosen().month, calendar.Chosen().day);
     };
     EXPECT_EQ(chosen(), 20261207);
 

@@ -246,6 +246,10 @@ TEST_F(TimersTest, TheComputerIsWokenAMinuteBeforeTheSoonestAlarmOrTimer) {
     const int number = Timers().StartNew({.steps = {{"", 120}}}, {});
     EXPECT_TRUE(WaitFor([&] { return timer.set.size() == 2; }, 2000)) << "within a second";
     EXPECT_EQ(timer.set.back(), Timers().Book().All().back().countdown.Run().endsMs - 60'000);
+    const int sooner = Timers().StartNew({.steps = {{"", 60}}}, {.wake = false});
+    wake.Plan();
+    EXPECT_EQ(timer.set.size(), 2u) << "a timer that does not wake the computer";
+    Timers().Remove(sooner);
     Timers().Remove(number);
     app_->FirstClock().Model().Edit().Alarm1 = false;
     wake.Plan();

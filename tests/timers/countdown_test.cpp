@@ -135,6 +135,7 @@ TEST(CountdownTest, TheRegistryKeepsEveryTimerAndTheStopwatchAndForgivesBadValue
                             .opacity = 40,
                             .clock = 2,
                             .onClock = false,
+                            .wake = false,
                             .sound = "C:\\bell.wav"}};
     Countdown timer(kept.plan);
     timer.Start(kT0);
