@@ -63,7 +63,20 @@ constexpr std::string_view kDayNames[] = {"Monday", "Tuesday",  "Wednesday", "Th
 constexpr size_t kRowCount =
     std::size(kSounds) * 4 + 1 + 11 + 2 + std::size(kDays) + 2 + 4 + 7 + std::size(kDays);
 
-// A day's box of a row of seven from `left`, bound to its bit of `days`.
+// A quiet hours' time of day, "HH:MM", at `left` on the quiet hours' line.
+constexpr ControlRow QuietTime(C role, int left, Setting setting, std::string_view spoken,
+                               std::string_view tip) {
+    return {.type = T::Edit,
+            .id = IdOf(role),
+            .place = {left, 398, left + 48, 419},
+            .setting = setting,
+            .maximum = 5,
+            .context = "Quiet",
+            .spoken = spoken,
+            .tip = tip};
+}
+
+// A day's box in the row of seven at `top`, bound to its bit of `days`.
 constexpr ControlRow DayBox(ControlId id, size_t day, int top, Setting days,
                             std::string_view context) {
     const int left = 54 + 54 * static_cast<int>(day);
@@ -188,23 +201,11 @@ constexpr std::array<ControlRow, kRowCount> BuildRows() {
     // The quiet hours.
     rows[n++] = {.type = T::Separator, .place = {0, 388, 444, 390}};
     rows[n++] = {.caption = "Quiet from", .place = {8, 402, 70, 416}, .colour = kWhite};
-    rows[n++] = {.type = T::Edit,
-                 .id = IdOf(C::QuietFrom),
-                 .place = {74, 398, 122, 419},
-                 .setting = Setting::QuietFrom,
-                 .maximum = 5,
-                 .context = "Quiet",
-                 .spoken = "from",
-                 .tip = "No chime, tick or tock from this time (HH:MM, the clock's own time)"};
+    rows[n++] = QuietTime(C::QuietFrom, 74, Setting::QuietFrom, "from",
+                          "No chime, tick or tock from this time (HH:MM, the clock's own time)");
     rows[n++] = {.caption = "to", .place = {128, 402, 142, 416}, .colour = kWhite};
-    rows[n++] = {.type = T::Edit,
-                 .id = IdOf(C::QuietTo),
-                 .place = {146, 398, 194, 419},
-                 .setting = Setting::QuietTo,
-                 .maximum = 5,
-                 .context = "Quiet",
-                 .spoken = "to",
-                 .tip = "Until this time (HH:MM); alarms and timers always ring"};
+    rows[n++] = QuietTime(C::QuietTo, 146, Setting::QuietTo, "to",
+                          "Until this time (HH:MM); alarms and timers always ring");
     rows[n++] = {.caption = "no chime, tick or tock; alarms still ring",
                  .place = {202, 402, 436, 416},
                  .colour = kWhite};
