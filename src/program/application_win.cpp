@@ -96,6 +96,9 @@ void Application::PowerChanged(WPARAM event) {
 
 // Posted to the owner window: messages to show, and clocks to drop, once a handler is done.
 constexpr UINT kAfterHandlerMessage = WM_APP + 1;
+// Posted to the owner window when the computer's clock or zone changed: the wake is planned once
+// every clock has read the change.
+constexpr UINT kPlanWakeMessage = WM_APP + 2;
 
 LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The taskbar button activates this window; the user means the clock.
@@ -110,6 +113,14 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_CLOSE) {
         StopProgram();
+        return 0;
+    }
+    if (message == WM_TIMECHANGE) {
+        PostMessageA(owner_, kPlanWakeMessage, 0, 0);
+        return 0;
+    }
+    if (message == kPlanWakeMessage) {
+        AlarmsChanged();
         return 0;
     }
     if (message == WM_POWERBROADCAST) {
