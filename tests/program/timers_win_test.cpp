@@ -202,26 +202,6 @@ TEST_F(TimersTest, StepsAMomentAndTheUsersOwnPresetsStartTimers) {
     EXPECT_TRUE(NumberedSubkeys(kTimerPresetsKeyPath).empty());
 }
 
-// The computer's wake is asked for with the resume flag at an absolute universal time; Wine sets
-// the timer but ignores the flag, says so through the last error, and the sentence gives that
-// reason.
-TEST(WakeTimerTest, TheWakeIsAskedForAndWhyThisComputerCannotWakeIsSaid) {
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    const int64_t nowMs =
-        int64_t((ULARGE_INTEGER{{now.dwLowDateTime, now.dwHighDateTime}}.QuadPart -
-                 116'444'736'000'000'000ULL) /
-                10'000);
-    WakeTimer timer;
-    const WakeFacts facts = timer.SetFor(nowMs + 3'600'000);
-    EXPECT_EQ(timer.SetAt(), nowMs + 3'600'000);
-    EXPECT_EQ(facts.setTimerError, 722u) << "ERROR_TIMER_RESUME_IGNORED";
-    const std::string sentence = CannotWakeSentence(facts).value_or("");
-    EXPECT_EQ(sentence.rfind(std::string(kCannotWake) + ": Windows ignored", 0), 0u) << sentence;
-    timer.Cancel();
-    EXPECT_FALSE(timer.SetAt());
-}
-
 // The wake timer, through its seam: set a minute before a Tokyo clock's alarm (by Tokyo's rules,
 // whatever the computer's zone), before a sooner timer, and let go when nothing should wake the
 // computer; the system kept awake within the evening before the alarm only where the clock asks.
