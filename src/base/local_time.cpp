@@ -123,8 +123,7 @@ int IsoWeek(int year, int month, int day) {
     const auto weeksIn = [](int y) {
         // 53 when the year starts on a Thursday, or a leap year on a Wednesday.
         const int first = DayOfWeek(y, 1, 1);  // 1 Sunday
-        const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-        return first == 5 || (leap && first == 4) ? 53 : 52;
+        return first == 5 || (IsLeapYear(y) && first == 4) ? 53 : 52;
     };
     const int weekday = WeekdayFromMonday(year, month, day) + 1;  // 1 Monday to 7 Sunday
     const int ordinal = int(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1)) + 1;

@@ -74,9 +74,7 @@ void CalendarWindow::CreateControlsForShowing() {
     Controls().Add(kCheckBoxes, "BUTTON", "&ISO weeks", BS_AUTOCHECKBOX | WS_TABSTOP,
                    {450, 175, 552, 192}, kIsoWeeks);
     if (!months_) return;
-    SendMessageA(months_, WM_SETFONT, WPARAM(Font()), TRUE);
-    SendMessageA(GetDlgItem(Window(), kChosen), WM_SETFONT, WPARAM(Font()), TRUE);
-    SendMessageA(GetDlgItem(Window(), kIsoWeeks), WM_SETFONT, WPARAM(Font()), TRUE);
+    Controls().ApplyFont(kLayout.fontKinds, Font());
     // The arrows are the calendar's, not the dialog's way between controls.
     HookControl(months_, "calendar keys",
                 [this](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
@@ -96,7 +94,7 @@ void CalendarWindow::CreateControlsForShowing() {
 void CalendarWindow::FitThreeMonths() {
     RECT least{};
     SendMessageA(months_, MCM_GETMINREQRECT, 0, LPARAM(&least));
-    oneMonth_ = {least.right - least.left, least.bottom - least.top};
+    const SIZE oneMonth{least.right - least.left, least.bottom - least.top};
     const int dpi = Dpi();
     const int gap = Scaled(kMonthGap, dpi);
     // The calendar's border is outside the size it asks for; the line goes under it.
@@ -107,8 +105,8 @@ void CalendarWindow::FitThreeMonths() {
     MONITORINFO monitor{sizeof monitor, {}, {}, 0};
     GetMonitorInfoA(MonitorFromPoint({clock.left, clock.top}, MONITOR_DEFAULTTONEAREST), &monitor);
     const auto windowSize = [&](int across, int down) {
-        RECT client{0, 0, across * oneMonth_.cx + (across - 1) * gap + aroundX,
-                    down * oneMonth_.cy + (down - 1) * gap + aroundY};
+        RECT client{0, 0, across * oneMonth.cx + (across - 1) * gap + aroundX,
+                    down * oneMonth.cy + (down - 1) * gap + aroundY};
         AdjustWindowRectEx(&client, DWORD(GetWindowLongA(Window(), GWL_STYLE)), FALSE,
                            DWORD(GetWindowLongA(Window(), GWL_EXSTYLE)));
         return SIZE{client.right - client.left, client.bottom - client.top};
@@ -151,7 +149,6 @@ void CalendarWindow::ShowSettings() {
                  Settings().IsoWeeks ? BST_CHECKED : BST_UNCHECKED, 0);
     ShowWeeks();
     Choose({now.year, now.month, now.day, now.dayOfWeek});
-    MarkBoldDays();
 }
 
 LocalTime CalendarWindow::Chosen() const {

@@ -55,8 +55,7 @@ private:
     ProgramTimers& timers_;
     std::function<ClockHost&()> clock_;
     HWND months_ = nullptr;
-    SIZE oneMonth_{};                            // the calendar's least size for one month
-    SIZE least_{};                               // the window's, for three
+    SIZE least_{};                               // the window's least size, for three months
     std::array<MONTHDAYSTATE, 24> requested_{};  // the bold days the calendar asked for
 };
 

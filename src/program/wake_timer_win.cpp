@@ -69,11 +69,9 @@ WakeFacts WakeTimer::SetFor(int64_t dueMs) {
     SetLastError(0);
     if (!timer_ || !SetWaitableTimer(timer_.Get(), &due, 0, nullptr, nullptr, TRUE)) {
         facts.setTimerError = timer_ ? GetLastError() : ERROR_NOT_SUPPORTED;
-        setAt_.reset();
     } else {
         // Set, yet the resume flag may have been ignored: the last error says so.
         facts.setTimerError = GetLastError();
-        setAt_ = dueMs;
     }
     ReadPowerFacts(facts);
     return facts;
@@ -81,7 +79,6 @@ WakeFacts WakeTimer::SetFor(int64_t dueMs) {
 
 void WakeTimer::Cancel() {
     if (timer_) CancelWaitableTimer(timer_.Get());
-    setAt_.reset();
 }
 
 void WakeTimer::KeepOn(bool system, bool display) {

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <optional>
 
 #include "base/scoped_handles_win.h"
 #include "sound/wake_support.h"
@@ -21,15 +20,12 @@ public:
     // Set for `dueMs` (milliseconds since 1970, universal time); what it found of waking.
     WakeFacts SetFor(int64_t dueMs);
     void Cancel();
-    // The instant it is set for, while it is.
-    std::optional<int64_t> SetAt() const { return setAt_; }
     // What this thread asks Windows to keep on until asked again: the system (it does not sleep),
     // the display, both or neither.
     static void KeepOn(bool system, bool display);
 
 private:
     ScopedHandle timer_;
-    std::optional<int64_t> setAt_;
 };
 
 }  // namespace marvix

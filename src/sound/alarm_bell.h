@@ -59,8 +59,8 @@ private:
 
 // The alarm that rings until answered whose minute the clock missed between the tick at
 // `previous` and the one at `now`: after previous's minute, before now's, within the last hour
-// (or `withinMs`, at most a day), on a ticked day. The latest of them when there are several; none when the ticks are less than
-// a minute and a bit apart, or now is not after previous.
+// (or `withinMs`, at most a day), on a ticked day. The latest of them when there are several;
+// none when the ticks are less than a minute and a bit apart, or now is not after previous.
 struct MissedAlarm {
     size_t alarm;
     LocalTime due;

@@ -23,20 +23,12 @@ std::optional<int64_t> NextWakingAlarm(const ClockSettings& s, const std::array<
         const int64_t at = universalOf(local);
         soonest = std::min(soonest.value_or(at), at);
     };
-    const int64_t nowMs = MillisecondsSince1970(now);
     for (size_t i = 0; i < kAlarms.size(); ++i) {
         const AlarmFields& alarm = kAlarms[i];
         if (!wakes[i] || !(s.*alarm.on)) continue;
         if (bell.GetState() == AlarmBell::State::Snoozed && bell.Alarm() == i)
             consider(bell.SnoozedUntil());
-        // Today, or the first ticked day of the week to come.
-        for (int day = 0; day <= 7; ++day) {
-            const LocalTime date = AddMilliseconds(now, int64_t{day} * kMillisecondsPerDay);
-            const LocalTime minute = AlarmMinuteOn(s, alarm, date);
-            if (MillisecondsSince1970(minute) <= nowMs || !RingsOnDayOf(s, alarm, minute)) continue;
-            consider(minute);
-            break;
-        }
+        if (const std::optional<LocalTime> ring = NextRingOf(s, alarm, now)) consider(*ring);
     }
     return soonest;
 }

@@ -58,34 +58,36 @@ void SoundTheBell(AlarmBell::Sound sound, const ClockSettings& s, const AlarmBel
     if (sound == AlarmBell::Sound::Stop) player.Silence();
 }
 
+std::optional<LocalTime> NextRingOf(const ClockSettings& s, const AlarmFields& alarm,
+                                    const LocalTime& after) {
+    const int64_t afterMs = MillisecondsSince1970(after);
+    for (int day = 0; day <= 7; ++day) {
+        const LocalTime date = AddMilliseconds(after, int64_t{day} * kMillisecondsPerDay);
+        const LocalTime minute = AlarmMinuteOn(s, alarm, date);
+        if (MillisecondsSince1970(minute) > afterMs && RingsOnDayOf(s, alarm, minute))
+            return minute;
+    }
+    return std::nullopt;
+}
+
+// This minute's alarm has rung: it is next on its next day.
 std::optional<AlarmTime> NextAlarm(const ClockSettings& s, const LocalTime& t) {
-    const int64_t now = MillisecondsSince1970(MinuteOf(t));
-    std::optional<AlarmTime> next;
-    int64_t soonest = 0;
+    std::optional<LocalTime> next;
     for (const AlarmFields& alarm : kAlarms) {
         if (!(s.*alarm.on)) continue;
-        const LocalTime today = AlarmMinuteOn(s, alarm, t);
-        // The first of the next eight days on which it rings, after this minute (this minute's
-        // alarm has rung: next on its next day).
-        for (int day = 0; day <= 7; ++day) {
-            const LocalTime when = AddMilliseconds(today, day * kMillisecondsPerDay);
-            const int64_t ms = MillisecondsSince1970(when);
-            if (ms <= now || !RingsOnDayOf(s, alarm, when)) continue;
-            if (!next || ms < soonest) {
-                soonest = ms;
-                next = AlarmTime{today.hour, today.minute};
-            }
-            break;
-        }
+        const std::optional<LocalTime> ring = NextRingOf(s, alarm, MinuteOf(t));
+        if (ring && (!next || MillisecondsSince1970(*ring) < MillisecondsSince1970(*next)))
+            next = ring;
     }
-    return next;
+    if (!next) return std::nullopt;
+    return AlarmTime{next->hour, next->minute};
 }
 
 void RunSoundTriggers(const ClockSettings& s, SoundLatches& l, const LocalTime& t,
                       SoundPlayer& player) {
     // An alarm that rings until answered whose minute the clock did not see (it slept, or was
-    // set forward) rings now, once, and says it is late.
-    // After a sleep it rings however long the sleep was, within the day.
+    // set forward) rings now, once, and says it is late: within the hour, or after a sleep
+    // however long the sleep was, within the day.
     if (l.lastTick) {
         const int64_t within = l.sleeping ? kMillisecondsPerDay : AlarmBell::kMissedWithinMs;
         if (const std::optional<MissedAlarm> missed = MissedAlarmBetween(s, *l.lastTick, t, within))

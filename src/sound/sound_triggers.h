@@ -73,6 +73,10 @@ struct AlarmTime {
     friend bool operator==(const AlarmTime&, const AlarmTime&) = default;
 };
 std::optional<AlarmTime> NextAlarm(const ClockSettings& settings, const LocalTime& time);
+// The first minute after `after` at which the alarm rings: its minute on that date or one of the
+// seven after, on a ticked day; none while no day is ticked.
+std::optional<LocalTime> NextRingOf(const ClockSettings& settings, const AlarmFields& alarm,
+                                    const LocalTime& after);
 
 // What the sound rules keep from tick to tick: which triggers have sounded in their minute, the
 // tick/tock phase and the tick or tock the one-second step has made due. The clock's own state,

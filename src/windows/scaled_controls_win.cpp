@@ -66,9 +66,8 @@ HWND ScaledControls::DefaultPushButton() const {
 void EnsureCommonControls() {
     static const bool initialised = [] {
         // The up-down arrows, the tooltips, the key fields and the month calendar only:
-        // ICC_STANDARD_CLASSES belongs to common
-        // controls 6, which this program does not ask for, and the version it gets would refuse
-        // the whole call.
+        // ICC_STANDARD_CLASSES belongs to common controls 6, which this program does not ask
+        // for, and the version it gets would refuse the whole call.
         const auto initialise =
             LazyFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES |
