@@ -14,11 +14,9 @@
 #include "clock/resource.h"
 #include "clock/running_clock_win.h"
 #include "digital/clock_label.h"
-#include "program/help_window_win.h"
 #include "program/single_instance_win.h"
 #include "settings/encodings.h"
 #include "windows/dialog_font.h"
-#include "windows/screen_clamp_win.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {
@@ -51,16 +49,15 @@ Application::Application(HINSTANCE instance, TimeSource& clock,
       clocks_(*this, clock, settingsWindows),
 
       timers_(
-          tick_, clock, *this, windowsHost_, [this] { return OpenedFrom().Keys().number; },
+          tick_, clock, *this, windows_.Host(),
+          [this] { return windows_.OpenedFrom().Keys().number; },
           [this] {
               if (HasClock())
                   ShowTimersInTip(FirstClock().Clock(), timers_.Timers(), clocksTip_, tip_);
-          }),
-      help_(std::make_unique<HelpWindow>(windowsHost_)) {}
+          }) {}
 
 Application::~Application() {
-    help_.reset();
-    clocksWindow_.reset();
+    windows_.CloseAll();
     // Every clock's windows go before the classes they were made from; the clocks save as they
     // go, the first last.
     ending_ = stopping_ = true;
@@ -130,10 +127,8 @@ LRESULT Application::OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kAfterHandlerMessage) {
         if (!stopping_) {
             // The clocks window lists the live clocks before the others are let go.
-            if (clocksWindow_) clocksWindow_->ShowSettings();
-            clocks_.DropGone([&](ClockHost& gone) {
-                if (openedFrom_ == &gone) openedFrom_ = nullptr;
-            });
+            windows_.ClocksChanged();
+            clocks_.DropGone([&](ClockHost& gone) { windows_.Forget(gone); });
         }
         for (std::string text : std::exchange(toTell_, {})) ShowMessage(text);
         return 0;
@@ -239,7 +234,7 @@ int Application::Run() {
 void Application::Dispatch(MSG& message) {
     // F1 in a settings window: the help at that window's topic.
     if (message.message == WM_KEYDOWN && message.wParam == VK_F1 && activeDialog_) {
-        ShowHelpFor(activeDialog_);
+        windows_.ShowHelpFor(activeDialog_);
         return;
     }
     if (!activeDialog_ || !IsDialogMessageA(activeDialog_, &message)) {
@@ -270,19 +265,11 @@ HFONT Application::DialogFont(int dpi, bool bold) {
 void Application::ShowTaskbarButton(bool show) { ShowWindow(owner_, show ? SW_SHOW : SW_HIDE); }
 
 void Application::ShowHelp(const Rect& clock, std::span<const Rect> clearOf) {
-    help_->ShowTopic(HelpWindow::kContents, clock, clearOf);
+    windows_.ShowHelp(clock, clearOf);
 }
 
-// Beside the window F1 was pressed in, clear of the clock.
-void Application::ShowHelpFor(HWND window) {
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    ClockHost* owner = &FirstClock();
-    for (const auto& clock : clocks_.All())
-        if (clock->OwnsWindow(window) || clock->OwnsWindow(GetWindow(window, GW_OWNER)))
-            owner = clock.get();
-    const Rect clock = owner->Clock().Parts().place.Frame();
-    help_->ShowTopic(className, WindowFrame(window), {&clock, 1});
+void Application::ShowProgramWindow(Window window, ClockHost& clock) {
+    windows_.Show(window, clock);
 }
 
 void Application::StopProgram() {
@@ -376,40 +363,12 @@ void Application::ReadingsChanged() {
     ShowTimersInTip(FirstClock().Clock(), timers, clocksTip_, tip_);
 }
 
-void Application::ShowProgramWindow(Window window, ClockHost& clock) {
-    openedFrom_ = &clock;
-    if (window == Window::Clocks) return ClocksList().ShowFor(clock);
-    if (window == Window::Calendar) {
-        // Shown again for this clock: its zone's today, its alarms.
-        Calendar().Show();
-        return Calendar().ShowSettings();
-    }
-    timers_.Window().Show();
-}
-
-CalendarWindow& Application::Calendar() {
-    if (!calendar_) {
-        calendar_ = std::make_unique<CalendarWindow>(
-            windowsHost_, timers_.Timers(), [this]() -> ClockHost& { return OpenedFrom(); });
-        if (!calendar_->Create()) ReportFailureOnce("Cannot create the calendar.");
-    }
-    return *calendar_;
-}
-
-ClocksWindow& Application::ClocksList() {
-    if (!clocksWindow_) {
-        clocksWindow_ = std::make_unique<ClocksWindow>(windowsHost_, *this);
-        if (!clocksWindow_->Create()) ReportFailureOnce("Cannot create the clocks window.");
-    }
-    return *clocksWindow_;
-}
-
 bool Application::AddClockFor(const std::string& zone, const std::string& label) {
-    ClockHost& from = OpenedFrom();
+    ClockHost& from = windows_.OpenedFrom();
     // Clear of the windows it was asked from too, where there is room.
     std::vector<Rect> windows = from.OpenSettingsFrames();
-    if (clocksWindow_ && clocksWindow_->IsVisible())
-        windows.push_back(WindowFrame(clocksWindow_->Window()));
+    if (const std::optional<Rect> clocksWindow = windows_.ClocksWindowFrame())
+        windows.push_back(*clocksWindow);
     if (!clocks_.Add(from, zone, label, std::move(windows))) return false;
     ReadingsChanged();
     timers_.Timers().ShowOnClocks();

@@ -1,29 +1,25 @@
 #pragma once
 
 // The program: its owner window (which carries the taskbar button, so HideMe can take it away, and
-// the one timer every clock's tick rides on), its clocks, the help and clocks windows they share,
-// and the message loop.
+// the one timer every clock's tick rides on), its clocks, their timers, the windows they share
+// (help, the clocks window, the calendar) and the message loop.
 
 #include <windows.h>
 
 #include <memory>
 #include <vector>
 
-#include "base/local_time.h"
 #include "base/scoped_handles_win.h"
 #include "clock/clock_host_win.h"
 #include "clock/program_host_win.h"
-#include "program/calendar_window_win.h"
 #include "program/clock_list_win.h"
 #include "program/clocks_window_win.h"
 #include "program/program_tick_win.h"
-#include "program/program_windows_host_win.h"
+#include "program/program_windows_win.h"
 #include "program/timers_room_win.h"
 #include "timers/timer_command.h"
 
 namespace marvix {
-
-class HelpWindow;
 
 // What a start of the program was asked on its command line, or a later start handed over.
 void RunCommand(class Application& app, const TimerCommand& command);
@@ -60,8 +56,6 @@ public:
     HFONT DialogFont(int dpi, bool bold = false) override;
     void ShowTaskbarButton(bool show) override;
     void ShowHelp(const Rect& clock, std::span<const Rect> clearOf) override;
-    void ShowHelpFor(HWND window);
-    HelpWindow& Help() { return *help_; }
     // The active settings window, whose keys go through IsDialogMessage.
     void SetActiveDialog(HWND dialog) override { activeDialog_ = dialog; }
 
@@ -78,10 +72,8 @@ public:
     ProgramTick& Beat() override { return tick_; }
     void AlarmsChanged() override;
     std::optional<std::string> CannotWake() const override { return timers_.Wake().CannotWake(); }
-    // The clocks window, made when first wanted.
-    ClocksWindow& ClocksList();
-    // The calendar, made when first wanted.
-    CalendarWindow& Calendar();
+    // Help, the clocks window and the calendar.
+    ProgramWindows& Windows() { return windows_; }
     TimersRoom& Timers() { return timers_; }
 
     // ClockBook
@@ -93,11 +85,6 @@ private:
     LRESULT OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The computer goes to sleep or woke (WM_POWERBROADCAST).
     void PowerChanged(WPARAM event);
-    // The clock the clocks window was last opened from, or the first clock once that one is gone:
-    // "Add…" copies it, and the program's windows come up beside it.
-    ClockHost& OpenedFrom() {
-        return openedFrom_ && openedFrom_->IsLive() ? *openedFrom_ : FirstClock();
-    }
 
     HINSTANCE instance_;
     // The classes outlive their windows: the destructor destroys every window first.
@@ -113,13 +100,9 @@ private:
     // Before the clocks: each leaves it as its window goes.
     ProgramTick tick_;
     ClockList clocks_;
-    ClockHost* openedFrom_ = nullptr;  // see OpenedFrom
-    ProgramWindowsHost windowsHost_{*this, [this]() -> ClockHost& { return OpenedFrom(); }};
+    ProgramWindows windows_{*this, clocks_, *this, timers_};
     // After the clocks: a timer's alarm window goes before the clock it stands beside.
     TimersRoom timers_;
-    std::unique_ptr<HelpWindow> help_;
-    std::unique_ptr<ClocksWindow> clocksWindow_;
-    std::unique_ptr<CalendarWindow> calendar_;
     std::vector<std::string> toTell_;
     // The tray's tip: the clocks' lines, made when a reading changes, and the whole tip, the
     // timers' lines added every second while one runs (its room kept, so that takes no memory).

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "clock/clock_host_win.h"
 #include "base/time_zone_win.h"
 #include "base/zone_places.h"
+#include "clock/clock_host_win.h"
 #include "windows/settings_dialog_win.h"
 
 namespace marvix {

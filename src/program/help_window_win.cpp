@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "clock/resource.h"
 #include "base/geometry.h"
 #include "base/window_thunk_win.h"
+#include "clock/resource.h"
 #include "windows/screen_clamp_win.h"
 
 namespace marvix {

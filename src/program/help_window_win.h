@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "program/help_text.h"
 #include "base/geometry.h"
 #include "base/scoped_handles_win.h"
+#include "program/help_text.h"
 #include "windows/settings_window_host_win.h"
 
 namespace marvix {

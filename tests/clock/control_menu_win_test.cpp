@@ -91,9 +91,9 @@ TEST_F(ControlMenuTest, WindowsOpenedFromTheMenuOrWithF1ComeUpClearOfIt) {
     EXPECT_GE(shown.left, menu.right) << "on the right of the menu";
     EXPECT_EQ(shown.top, clock.top) << "level with the clock";
     SetWindowPos(face, nullptr, 0, 220, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    app_->ShowHelpFor(face);
+    app_->Windows().ShowHelpFor(face);
     Pump();
-    const RECT help = WindowRect(app_->Help().Window());
+    const RECT help = WindowRect(app_->Windows().Help().Window());
     shown = WindowRect(face);
     EXPECT_FALSE(IntersectRect(&overlap, &help, &shown)) << "beside the window it was asked from";
     EXPECT_FALSE(IntersectRect(&overlap, &help, &clock)) << "clear of the clock";
@@ -201,7 +201,7 @@ TEST_F(ControlMenuTest, ControlMenuPanelsOpenTheirWindows) {
     app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kHelp);
     HWND help = FindWindowA("MarvixHelp", "Marvix Help");
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(app_->Help().CurrentTopic(), "contents");
+    EXPECT_EQ(app_->Windows().Help().CurrentTopic(), "contents");
     char text[32] = {};
     GetWindowTextA(GetDlgItem(help, HelpWindow::kTopicText), text, sizeof text);
     EXPECT_EQ(std::string(text).substr(0, 25), "Marvix is a desktop clock")
@@ -285,7 +285,7 @@ TEST_F(ControlMenuTest, F1OpensTheHelpAtTheActiveWindowsTopic) {
     HWND help = FindWindowA("MarvixHelp", "Marvix Help");
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(IsWindowVisible(help));
-    EXPECT_EQ(app_->Help().CurrentTopic(), "TForm2");
+    EXPECT_EQ(app_->Windows().Help().CurrentTopic(), "TForm2");
     const LRESULT chosen = SendDlgItemMessageA(help, HelpWindow::kTopicList, LB_GETCURSEL, 0, 0);
     char title[64] = {};
     SendDlgItemMessageA(help, HelpWindow::kTopicList, LB_GETTEXT, WPARAM(chosen), LPARAM(title));
@@ -296,7 +296,7 @@ TEST_F(ControlMenuTest, F1OpensTheHelpAtTheActiveWindowsTopic) {
     Pump();
     EXPECT_FALSE(IsWindowVisible(help));
     app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kHelp);  // "Help"
-    EXPECT_EQ(app_->Help().CurrentTopic(), "contents");
+    EXPECT_EQ(app_->Windows().Help().CurrentTopic(), "contents");
 }
 
 }  // namespace

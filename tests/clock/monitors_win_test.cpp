@@ -232,7 +232,7 @@ TEST_F(MonitorsTest, EveryWindowTakesTheSuggestedPlaceAndAllButTheClockItsSize) 
     app_->FirstClock().ShowHelp();
     std::vector<HWND> windows{ClockHwnd(), app_->FirstClock().ControlMenu().Window(),
                               app_->FirstClock().ExitConfirmation().Window(),
-                              app_->Help().Window()};
+                              app_->Windows().Help().Window()};
     for (size_t id = 0; id < kDialogCount; ++id)
         windows.push_back(app_->FirstClock().Dialog(DialogId(id)).Window());
     for (HWND window : windows) {

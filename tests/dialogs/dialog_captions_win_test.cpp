@@ -155,7 +155,7 @@ TEST_F(DialogCaptions, FitTheirControlsAtThisResolution) {
     app_->FirstClock().ShowHelp();
     Pump();
     RECT help;
-    GetWindowRect(app_->Help().Window(), &help);
+    GetWindowRect(app_->Windows().Help().Window(), &help);
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int width = std::min<int>(AtDpi(720, dpi), work.right - work.left);

@@ -127,7 +127,7 @@ TEST_F(KeyboardAndNamesTest, TabVisitsEveryControlOnceInReadingOrderAndEachHasIt
     for (const ReadingBlocks& windowBlocks : kWindows) {
         SettingsDialog& dialog = windowBlocks.dialog
                                      ? app_->FirstClock().Dialog(*windowBlocks.dialog)
-                                     : app_->ClocksList();
+                                     : app_->Windows().ClocksList();
         dialog.Show();
         Pump();
         const HWND window = dialog.Window();

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "clock/control_menu_win.h"
+#include "program/calendar_window_win.h"
 #include "windows/dialog_layout_win.h"
 
 namespace marvix {
@@ -18,7 +19,7 @@ class CalendarTest : public ClockFixture {};
 TEST_F(CalendarTest, ItsPanelAndTheKeyCShowThreeMonthsAndTheKeysMoveTheDay) {
     Start();
     app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kCalendar);
-    CalendarWindow& calendar = app_->Calendar();
+    CalendarWindow& calendar = app_->Windows().Calendar();
     ASSERT_TRUE(calendar.IsVisible());
     HWND months = GetDlgItem(calendar.Window(), CalendarWindow::kMonths);
     EXPECT_TRUE(GetWindowLongA(months, GWL_STYLE) & MCS_WEEKNUMBERS);

@@ -25,7 +25,7 @@ protected:
     // The zone the words find, under `label`: typed in the find field, then Tab to the zones and
     // on to the label (its words selected as the focus comes), and Enter.
     void AddByKeys(const char* find, const char* label) {
-        SetFocus(GetDlgItem(app_->ClocksList().Window(), ClocksWindow::kFind));
+        SetFocus(GetDlgItem(app_->Windows().ClocksList().Window(), ClocksWindow::kFind));
         Type(find);
         PressKey(VK_TAB);
         PressKey(VK_TAB);
@@ -64,7 +64,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     look.HWT = 7;
     look.CHourStr = {"$000000FF", 0x0000FF};
     app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kClocks);
-    ASSERT_TRUE(app_->ClocksList().IsVisible());
+    ASSERT_TRUE(app_->Windows().ClocksList().IsVisible());
     AddByKeys("tokyo", "Tokyo");
     AddByKeys("eastern time (us", "New York");
     ASSERT_EQ(app_->Clocks().size(), 3u) << ::testing::PrintToString(messages_.Texts());
@@ -120,7 +120,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     tokyo.ControlMenu().Hide();
 
     // Its label, from the clocks window: renamed, placed, and taken off its face.
-    HWND window = app_->ClocksList().Window();
+    HWND window = app_->Windows().ClocksList().Window();
     SendMessageA(GetDlgItem(window, ClocksWindow::kClockList), LB_SETCURSEL, 1, 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ClocksWindow::kClockList, LBN_SELCHANGE), 0);
     SetWindowTextA(GetDlgItem(window, ClocksWindow::kClockLabel), "Tokyo City");
@@ -174,9 +174,9 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     const int newYorkNumber = app_->Clocks()[2]->Keys().number;
     ASSERT_TRUE(Stored(newYorkNumber));
     app_->FirstClock().ShowClocks();
-    HWND list = GetDlgItem(app_->ClocksList().Window(), ClocksWindow::kClockList);
+    HWND list = GetDlgItem(app_->Windows().ClocksList().Window(), ClocksWindow::kClockList);
     SendMessageA(list, LB_SETCURSEL, 2, 0);
-    SendMessageA(app_->ClocksList().Window(), WM_COMMAND,
+    SendMessageA(app_->Windows().ClocksList().Window(), WM_COMMAND,
                  MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED), 0);
     Pump();
     EXPECT_FALSE(Stored(newYorkNumber));
@@ -189,7 +189,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
     app_->Clocks()[1]->ControlMenu().Press(ControlMenuWindow::kStop);
     Pump();
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
-    SendMessageA(app_->ClocksList().Window(), WM_COMMAND,
+    SendMessageA(app_->Windows().ClocksList().Window(), WM_COMMAND,
                  MAKEWPARAM(ClocksWindow::kRemove, BN_CLICKED), 0);
     EXPECT_TRUE(app_->HasClock()) << "the first clock stays";
 }

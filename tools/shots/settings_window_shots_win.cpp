@@ -15,6 +15,7 @@
 #include "clock/exit_confirmation_win.h"
 #include "dialogs/settings_windows_win.h"
 #include "program/application_win.h"
+#include "program/calendar_window_win.h"
 #include "program/help_window_win.h"
 #include "settings/registry_store_win.h"
 #include "windows/settings_dialog_win.h"
@@ -86,9 +87,9 @@ int main(int argc, char** argv) {
     for (SettingsDialog* window :
          {static_cast<SettingsDialog*>(&app.FirstClock().ControlMenu()),
           static_cast<SettingsDialog*>(&app.FirstClock().ExitConfirmation()),
-          static_cast<SettingsDialog*>(&app.ClocksList()),
+          static_cast<SettingsDialog*>(&app.Windows().ClocksList()),
           static_cast<SettingsDialog*>(&app.Timers().Window()),
-          static_cast<SettingsDialog*>(&app.Calendar())}) {
+          static_cast<SettingsDialog*>(&app.Windows().Calendar())}) {
         window->Show();
         Pump(app, 400);
         const std::string path = std::string(argv[1]) + "\\" + window->Layout().className + ".bmp";
@@ -100,9 +101,9 @@ int main(int argc, char** argv) {
     app.FirstClock().ShowHelp();
     Pump(app, 400);
     const std::string help = std::string(argv[1]) + "\\MarvixHelp.bmp";
-    if (!Shoot(app.Help().Window(), help)) ++failures;
+    if (!Shoot(app.Windows().Help().Window(), help)) ++failures;
     std::printf("%s\n", help.c_str());
-    ShowWindow(app.Help().Window(), SW_HIDE);
+    ShowWindow(app.Windows().Help().Window(), SW_HIDE);
     // The alarm window, as an alarm with a label rings.
     app.FirstClock().ShowAlarm({.time = "7:30", .label = "Take the pills", .note = ""}, true);
     Pump(app, 400);
