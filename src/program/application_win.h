@@ -77,7 +77,7 @@ public:
     TimersRoom& Timers() { return timers_; }
 
     // ClockBook
-    std::vector<ClockHost*> LiveClocks() const override { return clocks_.Live(); }
+    void ListLiveClocks(std::vector<ClockHost*>& live) const override { clocks_.ListLive(live); }
     bool AddClockFor(const std::string& zone, const std::string& label) override;
 
 private:

@@ -38,11 +38,10 @@ bool ClockList::CreateStored() {
     return true;
 }
 
-std::vector<ClockHost*> ClockList::Live() const {
-    std::vector<ClockHost*> live;
+void ClockList::ListLive(std::vector<ClockHost*>& live) const {
+    live.clear();
     for (const auto& clock : clocks_)
         if (clock->IsLive()) live.push_back(clock.get());
-    return live;
 }
 
 std::vector<Rect> ClockList::FramesBeside(const ClockHost& clock) const {

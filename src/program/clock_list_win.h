@@ -25,7 +25,12 @@ public:
     const std::vector<std::unique_ptr<ClockHost>>& All() const { return clocks_; }
     // Whether the first clock's window is there still: once it is gone, the program is ending.
     bool FirstIsLive() const { return !clocks_.empty() && clocks_.front()->IsLive(); }
-    std::vector<ClockHost*> Live() const;
+    std::vector<ClockHost*> Live() const {
+        std::vector<ClockHost*> live;
+        ListLive(live);
+        return live;
+    }
+    void ListLive(std::vector<ClockHost*>& live) const;
     // Where the live clocks other than `clock` stand, of those that show.
     std::vector<Rect> FramesBeside(const ClockHost& clock) const;
 

@@ -18,8 +18,14 @@ namespace marvix {
 // What the clocks window asks of the program.
 class ClockBook {
 public:
-    // The clocks whose windows are there, the first first.
-    virtual std::vector<ClockHost*> LiveClocks() const = 0;
+    // The clocks whose windows are there, the first first, into `live` (emptied first; what it
+    // holds is kept, so that a chore listing them again takes nothing from the heap).
+    virtual void ListLiveClocks(std::vector<ClockHost*>& live) const = 0;
+    std::vector<ClockHost*> LiveClocks() const {
+        std::vector<ClockHost*> live;
+        ListLiveClocks(live);
+        return live;
+    }
     // A new clock for `zone`, copied from the clock the window was opened from; whether it was
     // made.
     virtual bool AddClockFor(const std::string& zone, const std::string& label) = 0;

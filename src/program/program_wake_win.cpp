@@ -23,7 +23,7 @@ void ProgramWake::Start() {
 }
 
 // What the wake depends on that a second may change: every running timer's end. (The clocks'
-// alarms are looked at once a minute: listing the clocks every second would take from the heap.)
+// alarms are looked at once a minute.)
 uint64_t ProgramWake::Fingerprint() const {
     uint64_t print = 0;
     for (const Timer& timer : timers_.Book().All()) {
@@ -46,7 +46,8 @@ void ProgramWake::Plan() {
     std::optional<int64_t> soonest;
     const auto consider = [&](int64_t at) { soonest = std::min(soonest.value_or(at), at); };
     Kept keep;
-    for (ClockHost* clock : clocks_.LiveClocks()) {
+    clocks_.ListLiveClocks(live_);
+    for (ClockHost* clock : live_) {
         const ClockSettings& settings = clock->Model().Settings();
         const AlarmBell& bell = clock->Model().Sounds().bell;
         ClockTime& time = clock->Time();

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "frame/tick_schedule.h"
 #include "program/wake_timer_win.h"
@@ -16,6 +17,7 @@
 namespace marvix {
 
 class ClockBook;
+class ClockHost;
 class ProgramTimers;
 
 // The wake timer as the planner sees it; tests put a recorder in its place.
@@ -83,6 +85,8 @@ private:
         bool display = false;
         friend bool operator==(const Kept&, const Kept&) = default;
     } kept_;
+    // The live clocks as last listed, kept so that listing them once a minute takes no memory.
+    std::vector<ClockHost*> live_;
     int secondsToPlan_ = 0;
     uint64_t planned_ = 0;
     bool joined_ = false;
