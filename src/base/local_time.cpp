@@ -1,7 +1,6 @@
 #include "base/local_time.h"
 
 #include <algorithm>
-
 #include <cstdio>
 
 #include "base/ascii.h"

@@ -7,6 +7,12 @@ LocalTime FromSystemTime(const SYSTEMTIME& t) {
                      t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
+SYSTEMTIME ToSystemTime(const LocalTime& t) {
+    return SYSTEMTIME{t.year,   t.month,      static_cast<WORD>(t.dayOfWeek - 1),
+                      t.day,    t.hour,       t.minute,
+                      t.second, t.millisecond};
+}
+
 // Universal time costs a read of memory the system keeps current; Wine's local time converts it
 // through the zone rules on every call. With the bias kept for a second, a tick's readings cost
 // next to nothing.

@@ -33,5 +33,6 @@ ClockInstant SampleInstant(TimeSource& clock);
 int32_t UtcBiasMinutes(DWORD zoneId, const TIME_ZONE_INFORMATION& zone);
 
 LocalTime FromSystemTime(const SYSTEMTIME& time);
+SYSTEMTIME ToSystemTime(const LocalTime& time);
 
 }  // namespace marvix

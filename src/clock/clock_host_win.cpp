@@ -171,6 +171,10 @@ void ClockHost::ShowHelp() {
                       menu ? std::span<const Rect>(&*menu, 1) : std::span<const Rect>());
 }
 
+void ClockHost::ShowProgramWindow(ProgramHost::Window window) {
+    program_.ShowProgramWindow(window, *this);
+}
+
 void ClockHost::Terminate() {
     if (IsFirst()) return program_.StopProgram();
     RemoveAfterAsking();

@@ -93,16 +93,12 @@ public:
     void ReadingChanged() override;
     void TrayIconPressed() override { program_.ShowClocksFromTray(); }
     void TrayMenuWanted(HWND icon) override { program_.ChooseClockFromTray(icon); }
+    void ShowCalendar() override { ShowProgramWindow(ProgramHost::Window::Calendar); }
 
     // ProgramCommands
     void ShowSettingsWindow(DialogId id) override;
     void ShowHelp() override;
-    void ShowClocks() override { program_.ShowProgramWindow(ProgramHost::Window::Clocks, *this); }
-    void ShowTimers() override { program_.ShowProgramWindow(ProgramHost::Window::Timers, *this); }
-    // ClockOwner and ProgramCommands
-    void ShowCalendar() override {
-        program_.ShowProgramWindow(ProgramHost::Window::Calendar, *this);
-    }
+    void ShowProgramWindow(ProgramHost::Window window) override;
     // "STOP": the program ends from the first clock; another clock is removed, after asking.
     void Terminate() override;
 

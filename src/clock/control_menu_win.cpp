@@ -203,9 +203,9 @@ void ControlMenuWindow::Press(int panel) {
         case kAlarms: program_.ShowSettingsWindow(DialogId::Alarms); break;
         case kConfigurations: program_.ShowSettingsWindow(DialogId::Configurations); break;
         case kSpelling: program_.ShowSettingsWindow(DialogId::Spelling); break;
-        case kClocks: program_.ShowClocks(); break;
-        case kTimers: program_.ShowTimers(); break;
-        case kCalendar: program_.ShowCalendar(); break;
+        case kClocks: program_.ShowProgramWindow(ProgramHost::Window::Clocks); break;
+        case kTimers: program_.ShowProgramWindow(ProgramHost::Window::Timers); break;
+        case kCalendar: program_.ShowProgramWindow(ProgramHost::Window::Calendar); break;
         case kHelp: program_.ShowHelp(); break;
         case kSetTime: OpenDateAndTimeSettings(); break;
         case kStop: program_.Terminate(); break;

@@ -1,8 +1,8 @@
 #pragma once
 
 // The control menu (window class "TForm4"): a column of thirteen coloured panels that open the
-// settings windows, the clocks and timers windows, the calendar, the help, the system's date and time settings,
-// or stop the program.
+// settings windows, the clocks and timers windows, the calendar, the help, the system's date and
+// time settings, or stop the program.
 
 #include "clock/program_commands_win.h"
 #include "windows/settings_dialog_win.h"

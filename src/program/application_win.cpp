@@ -49,8 +49,7 @@ Application::Application(HINSTANCE instance, TimeSource& clock,
       clocks_(*this, clock, settingsWindows),
 
       timers_(
-          tick_, clock, *this, windows_.Host(),
-          [this] { return windows_.OpenedFrom().Keys().number; },
+          tick_, clock, *this, windows_, [this] { return windows_.OpenedFrom().Keys().number; },
           [this] {
               if (HasClock())
                   ShowTimersInTip(FirstClock().Clock(), timers_.Timers(), clocksTip_, tip_);

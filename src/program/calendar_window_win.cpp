@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "base/system_time_win.h"
 #include "clock/clock_host_win.h"
 #include "program/program_timers_win.h"
 #include "sound/alarm_wake.h"
@@ -30,15 +31,7 @@ constexpr int kMonthsShown = 3;
 // The month calendar asks for no more than a month's width; months side by side need a gap.
 constexpr int kMonthGap = 12;
 
-SYSTEMTIME SystemTimeOf(const LocalTime& date) {
-    SYSTEMTIME st{};
-    st.wYear = date.year;
-    st.wMonth = date.month;
-    st.wDay = date.day;
-    st.wDayOfWeek = uint16_t(date.dayOfWeek - 1);
-    return st;
-}
-
+// The date the calendar gives, its day of the week worked out (the control may not have set it).
 LocalTime DateOf(const SYSTEMTIME& st) {
     return {st.wYear, st.wMonth, st.wDay, DayOfWeek(st.wYear, st.wMonth, st.wDay)};
 }
@@ -56,8 +49,6 @@ bool RegionNumbersWeeksByIso() {
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IFIRSTWEEKOFYEAR, text, sizeof text);
     return text[0] == '2';
 }
-
-int Scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }
 
 }  // namespace
 
@@ -96,11 +87,11 @@ void CalendarWindow::FitThreeMonths() {
     SendMessageA(months_, MCM_GETMINREQRECT, 0, LPARAM(&least));
     const SIZE oneMonth{least.right - least.left, least.bottom - least.top};
     const int dpi = Dpi();
-    const int gap = Scaled(kMonthGap, dpi);
+    const int gap = AtDpi(kMonthGap, dpi);
     // The calendar's border is outside the size it asks for; the line goes under it.
     const int border = 2 * GetSystemMetrics(SM_CXBORDER);
-    const int aroundX = border + 2 * Scaled(kMargin, dpi);
-    const int aroundY = border + Scaled(3 * kMargin + kLineHeight, dpi);
+    const int aroundX = border + 2 * AtDpi(kMargin, dpi);
+    const int aroundY = border + AtDpi(3 * kMargin + kLineHeight, dpi);
     const Rect clock = host_.Parts().place.Frame();
     MONITORINFO monitor{sizeof monitor, {}, {}, 0};
     GetMonitorInfoA(MonitorFromPoint({clock.left, clock.top}, MONITOR_DEFAULTTONEAREST), &monitor);
@@ -126,29 +117,34 @@ void CalendarWindow::LayOut() {
     RECT client;
     GetClientRect(Window(), &client);
     const int dpi = Dpi();
-    const int margin = Scaled(kMargin, dpi), line = Scaled(kLineHeight, dpi);
+    const int margin = AtDpi(kMargin, dpi), line = AtDpi(kLineHeight, dpi);
     const int lineTop = client.bottom - margin - line;
     MoveWindow(months_, margin, margin, client.right - 2 * margin, lineTop - 2 * margin, TRUE);
-    const int boxWidth = Scaled(100, dpi);
-    MoveWindow(GetDlgItem(Window(), kChosen), margin, lineTop + Scaled(3, dpi),
+    const int boxWidth = AtDpi(100, dpi);
+    MoveWindow(GetDlgItem(Window(), kChosen), margin, lineTop + AtDpi(3, dpi),
                client.right - 3 * margin - boxWidth, line, TRUE);
     MoveWindow(GetDlgItem(Window(), kIsoWeeks), client.right - margin - boxWidth, lineTop, boxWidth,
                line, TRUE);
     MarkBoldDays();
 }
 
+LocalTime CalendarWindow::Today() const {
+    const LocalTime now = clock_().Time().Now();
+    return {now.year, now.month, now.day, now.dayOfWeek};
+}
+
 void CalendarWindow::ShowSettings() {
     if (!months_) return;
-    const LocalTime now = clock_().Time().Now();
-    SYSTEMTIME today = SystemTimeOf(now);
-    SendMessageA(months_, MCM_SETTODAY, 0, LPARAM(&today));
+    const LocalTime today = Today();
+    SYSTEMTIME shownToday = ToSystemTime(today);
+    SendMessageA(months_, MCM_SETTODAY, 0, LPARAM(&shownToday));
     // The month before first: chosen, it is shown first; today is then within the months shown.
-    SYSTEMTIME before = SystemTimeOf(AddMonths({now.year, now.month, 1, 1}, -1));
+    SYSTEMTIME before = ToSystemTime(AddMonths({today.year, today.month, 1, 1}, -1));
     SendMessageA(months_, MCM_SETCURSEL, 0, LPARAM(&before));
     SendMessageA(GetDlgItem(Window(), kIsoWeeks), BM_SETCHECK,
                  Settings().IsoWeeks ? BST_CHECKED : BST_UNCHECKED, 0);
     ShowWeeks();
-    Choose({now.year, now.month, now.day, now.dayOfWeek});
+    Choose(today);
 }
 
 LocalTime CalendarWindow::Chosen() const {
@@ -158,7 +154,7 @@ LocalTime CalendarWindow::Chosen() const {
 }
 
 void CalendarWindow::Choose(const LocalTime& date) {
-    SYSTEMTIME st = SystemTimeOf(date);
+    SYSTEMTIME st = ToSystemTime(date);
     SendMessageA(months_, MCM_SETCURSEL, 0, LPARAM(&st));
     MarkBoldDays();  // a move to another month may have shown new months
     ShowChosen();
@@ -167,7 +163,7 @@ void CalendarWindow::Choose(const LocalTime& date) {
 // "Thursday, December 31, 2026, week 53", in the user's words for dates.
 void CalendarWindow::ShowChosen() {
     const LocalTime date = Chosen();
-    const SYSTEMTIME st = SystemTimeOf(date);
+    const SYSTEMTIME st = ToSystemTime(date);
     char words[128] = {};
     GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &st, nullptr, words, sizeof words);
     const std::string line =
@@ -189,11 +185,7 @@ bool CalendarWindow::KeyPressed(WPARAM key) {
         case VK_DOWN: Choose(days(7)); return true;
         case VK_PRIOR: Choose(AddMonths(chosen, -1)); return true;
         case VK_NEXT: Choose(AddMonths(chosen, 1)); return true;
-        case VK_HOME: {
-            const LocalTime now = clock_().Time().Now();
-            Choose({now.year, now.month, now.day, now.dayOfWeek});
-            return true;
-        }
+        case VK_HOME: Choose(Today()); return true;
         default: return false;
     }
 }
@@ -222,17 +214,24 @@ uint32_t CalendarWindow::BoldDays(int year, int month) {
     return days;
 }
 
+// Into `states`, the bold days of the months from `first`'s on, one a month.
+void CalendarWindow::FillBoldDays(const SYSTEMTIME& first, std::span<MONTHDAYSTATE> states) {
+    LocalTime month{first.wYear, first.wMonth, 1, 1};
+    for (MONTHDAYSTATE& days : states) {
+        days = BoldDays(month.year, month.month);
+        month = AddMonths(month, 1);
+    }
+}
+
 // Every month the calendar shows, the partly shown ones before and after included.
 void CalendarWindow::MarkBoldDays() {
     if (!months_) return;
     std::array<SYSTEMTIME, 2> range{};
     const int count =
         int(SendMessageA(months_, MCM_GETMONTHRANGE, GMR_DAYSTATE, LPARAM(range.data())));
-    if (count <= 0 || count > 24) return;
-    std::array<MONTHDAYSTATE, 24> states{};
-    LocalTime month{range[0].wYear, range[0].wMonth, 1, 1};
-    for (int i = 0; i < count; ++i, month = AddMonths(month, 1))
-        states[size_t(i)] = BoldDays(month.year, month.month);
+    if (count <= 0 || count > int(requested_.size())) return;
+    decltype(requested_) states{};
+    FillBoldDays(range[0], std::span(states).first(size_t(count)));
     SendMessageA(months_, MCM_SETDAYSTATE, WPARAM(count), LPARAM(states.data()));
 }
 
@@ -260,10 +259,8 @@ LRESULT CalendarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             if (header.code == MCN_GETDAYSTATE) {
                 // The states go in a buffer of ours, which the calendar reads at once.
                 auto& request = *reinterpret_cast<NMDAYSTATE*>(lParam);
-                LocalTime month = DateOf(request.stStart);
                 const int count = std::min(request.cDayState, int(requested_.size()));
-                for (int i = 0; i < count; ++i, month = AddMonths(month, 1))
-                    requested_[size_t(i)] = BoldDays(month.year, month.month);
+                FillBoldDays(request.stStart, std::span(requested_).first(size_t(count)));
                 request.cDayState = count;
                 request.prgDayState = requested_.data();
                 return 0;

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <span>
 
 #include "base/local_time.h"
 #include "windows/settings_dialog_win.h"
@@ -49,7 +50,9 @@ private:
     bool KeyPressed(WPARAM key);
     // Monday first and the line's week by ISO 8601, or the first day as the user's region has it.
     void ShowWeeks();
+    LocalTime Today() const;
     void MarkBoldDays();
+    void FillBoldDays(const SYSTEMTIME& first, std::span<MONTHDAYSTATE> states);
     uint32_t BoldDays(int year, int month);
 
     ProgramTimers& timers_;

@@ -8,6 +8,15 @@
 
 namespace marvix {
 
+namespace {
+
+// A running timer whose end should wake the computer.
+bool WakesTheComputer(const Timer& timer) {
+    return timer.look.wake && timer.countdown.State() == TimerState::Running;
+}
+
+}  // namespace
+
 ProgramWake::ProgramWake(Heartbeat& heartbeat, ClockBook& clocks, ProgramTimers& timers)
     : heartbeat_(heartbeat), clocks_(clocks), timers_(timers) {}
 
@@ -27,8 +36,7 @@ void ProgramWake::Start() {
 uint64_t ProgramWake::Fingerprint() const {
     uint64_t print = 0;
     for (const Timer& timer : timers_.Book().All()) {
-        if (timer.look.wake && timer.countdown.State() == TimerState::Running)
-            print = print * 31 + uint64_t(timer.countdown.Run().endsMs);
+        if (WakesTheComputer(timer)) print = print * 31 + uint64_t(timer.countdown.Run().endsMs);
     }
     return print;
 }
@@ -67,8 +75,7 @@ void ProgramWake::Plan() {
         timer_->KeepOn(keep.system, keep.display);
     }
     for (const Timer& timer : timers_.Book().All())
-        if (timer.look.wake && timer.countdown.State() == TimerState::Running)
-            consider(timer.countdown.Run().endsMs);
+        if (WakesTheComputer(timer)) consider(timer.countdown.Run().endsMs);
     const std::optional<int64_t> wake =
         soonest ? std::optional<int64_t>(*soonest - kAheadMs) : std::nullopt;
     if (wake == setFor_) return;

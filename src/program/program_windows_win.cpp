@@ -12,16 +12,24 @@ namespace marvix {
 
 ProgramWindows::ProgramWindows(ProgramHost& program, ClockList& clocks, ClockBook& book,
                                TimersRoom& timers)
-    : clocks_(clocks),
+    : program_(program),
+      clocks_(clocks),
       book_(book),
       timers_(timers),
-      host_(program, [this]() -> ClockHost& { return OpenedFrom(); }),
-      help_(std::make_unique<HelpWindow>(host_)) {}
+      help_(std::make_unique<HelpWindow>(*this)) {}
 
 ProgramWindows::~ProgramWindows() = default;
 
-ClockHost& ProgramWindows::OpenedFrom() {
+ClockHost& ProgramWindows::OpenedFrom() const {
     return openedFrom_ && openedFrom_->IsLive() ? *openedFrom_ : clocks_.First();
+}
+
+ClockParts& ProgramWindows::Parts() { return OpenedFrom().Parts(); }
+
+std::optional<Rect> ProgramWindows::MenuFrame() const { return OpenedFrom().MenuFrame(); }
+
+std::vector<Rect> ProgramWindows::OpenSettingsFrames() const {
+    return OpenedFrom().OpenSettingsFrames();
 }
 
 void ProgramWindows::Show(ProgramHost::Window window, ClockHost& clock) {
@@ -69,7 +77,7 @@ void ProgramWindows::CloseAll() {
 CalendarWindow& ProgramWindows::Calendar() {
     if (!calendar_) {
         calendar_ = std::make_unique<CalendarWindow>(
-            host_, timers_.Timers(), [this]() -> ClockHost& { return OpenedFrom(); });
+            *this, timers_.Timers(), [this]() -> ClockHost& { return OpenedFrom(); });
         if (!calendar_->Create()) ReportFailureOnce("Cannot create the calendar.");
     }
     return *calendar_;
@@ -77,7 +85,7 @@ CalendarWindow& ProgramWindows::Calendar() {
 
 ClocksWindow& ProgramWindows::ClocksList() {
     if (!clocksWindow_) {
-        clocksWindow_ = std::make_unique<ClocksWindow>(host_, book_);
+        clocksWindow_ = std::make_unique<ClocksWindow>(*this, book_);
         if (!clocksWindow_->Create()) ReportFailureOnce("Cannot create the clocks window.");
     }
     return *clocksWindow_;

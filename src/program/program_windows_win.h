@@ -2,7 +2,8 @@
 
 // The program's own windows, which every clock shares: the help, the clocks window and the
 // calendar, each made when first wanted, and the clock they were last opened from, beside which
-// they come up and for which the calendar shows its zone.
+// they come up (clear of its menu and its windows) and for which the calendar shows its zone. It
+// is their host too: the program's owner, fonts and keyboard routing.
 
 #include <windows.h>
 
@@ -12,7 +13,7 @@
 
 #include "base/geometry.h"
 #include "clock/program_host_win.h"
-#include "program/program_windows_host_win.h"
+#include "windows/settings_window_host_win.h"
 
 namespace marvix {
 
@@ -23,7 +24,7 @@ class ClocksWindow;
 class HelpWindow;
 class TimersRoom;
 
-class ProgramWindows {
+class ProgramWindows final : public SettingsWindowHost {
 public:
     // `timers` may still be being made: it is only reached when a window is shown.
     ProgramWindows(ProgramHost& program, ClockList& clocks, ClockBook& book, TimersRoom& timers);
@@ -31,11 +32,9 @@ public:
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
-    // What the windows (the Timers window's too) ask of the program.
-    SettingsWindowHost& Host() { return host_; }
     // The clock the windows were last opened from, or the first clock once that one is gone:
     // "Add…" copies it, and the windows come up beside it.
-    ClockHost& OpenedFrom();
+    ClockHost& OpenedFrom() const;
     void Show(ProgramHost::Window window, ClockHost& clock);
     // The help at its contents, beside `clock` and clear of `clearOf`.
     void ShowHelp(const Rect& clock, std::span<const Rect> clearOf);
@@ -56,12 +55,21 @@ public:
     ClocksWindow& ClocksList();
     CalendarWindow& Calendar();
 
+    // SettingsWindowHost, for these windows and the Timers window
+    HINSTANCE Instance() const override { return program_.Instance(); }
+    HWND Owner() const override { return program_.Owner(); }
+    HFONT DialogFont(int dpi, bool bold) override { return program_.DialogFont(dpi, bold); }
+    void SetActiveDialog(HWND dialog) override { program_.SetActiveDialog(dialog); }
+    ClockParts& Parts() override;
+    std::optional<Rect> MenuFrame() const override;
+    std::vector<Rect> OpenSettingsFrames() const override;
+
 private:
+    ProgramHost& program_;
     ClockList& clocks_;
     ClockBook& book_;
     TimersRoom& timers_;
     ClockHost* openedFrom_ = nullptr;
-    ProgramWindowsHost host_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<ClocksWindow> clocksWindow_;
     std::unique_ptr<CalendarWindow> calendar_;

@@ -48,6 +48,12 @@ TEST_F(CalendarTest, ItsPanelAndTheKeyCShowThreeMonthsAndTheKeysMoveTheDay) {
     EXPECT_EQ(chosen(), 20261207) << "Home: today";
     const std::string line = WindowText(GetDlgItem(calendar.Window(), CalendarWindow::kChosen));
     EXPECT_NE(line.find("2026, week 50"), std::string::npos) << line;
+    // ISO weeks start on Monday; Wine's en-US region numbers weeks otherwise, so its own numbers
+    // go rather than contradict the line's.
+    SendDlgItemMessageA(calendar.Window(), CalendarWindow::kIsoWeeks, BM_CLICK, 0, 0);
+    EXPECT_TRUE(app_->FirstClock().Model().Settings().IsoWeeks);
+    EXPECT_EQ(LOWORD(SendMessageA(months, MCM_GETFIRSTDAYOFWEEK, 0, 0)), 0) << "Monday";
+    EXPECT_FALSE(GetWindowLongA(months, GWL_STYLE) & MCS_WEEKNUMBERS);
 
     PressKey(VK_ESCAPE);
     EXPECT_FALSE(calendar.IsVisible());

@@ -231,6 +231,13 @@ TEST_F(TimersTest, TheComputerIsWokenAMinuteBeforeTheSoonestAlarmOrTimer) {
     EXPECT_EQ(timer.set.size(), 2u) << "a timer that does not wake the computer";
     Timers().Remove(sooner);
     Timers().Remove(number);
+    wake.Plan();
+    // An alarm moved where nothing plans the wake at once: a change of the computer's clock or
+    // zone plans it again.
+    s.A1M = 30;
+    SendMessageA(app_->Owner(), WM_TIMECHANGE, 0, 0);
+    Pump();
+    EXPECT_EQ(timer.set.back(), alarm + 30 * 60'000 - 60'000) << "after WM_TIMECHANGE";
     app_->FirstClock().Model().Edit().Alarm1 = false;
     wake.Plan();
     EXPECT_EQ(timer.cancelled, 1);

@@ -173,7 +173,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
 
     const int newYorkNumber = app_->Clocks()[2]->Keys().number;
     ASSERT_TRUE(Stored(newYorkNumber));
-    app_->FirstClock().ShowClocks();
+    app_->FirstClock().ShowProgramWindow(ProgramHost::Window::Clocks);
     HWND list = GetDlgItem(app_->Windows().ClocksList().Window(), ClocksWindow::kClockList);
     SendMessageA(list, LB_SETCURSEL, 2, 0);
     SendMessageA(app_->Windows().ClocksList().Window(), WM_COMMAND,
@@ -184,7 +184,7 @@ TEST_F(WorldClocksTest, ClocksForTokyoAndNewYorkKeepTheirZonesLooksAndPlaces) {
 
     // Opened from Tokyo's menu, the window chooses Tokyo; STOP on Tokyo while it shows leaves the
     // first clock alone in its list.
-    app_->Clocks()[1]->ShowClocks();
+    app_->Clocks()[1]->ShowProgramWindow(ProgramHost::Window::Clocks);
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
     app_->Clocks()[1]->ControlMenu().Press(ControlMenuWindow::kStop);
     Pump();
@@ -201,7 +201,7 @@ TEST_F(WorldClocksTest, PlacesFindTheirZonesAndFiveClocksShareTheTip) {
     Start();
     app_->FirstClock().Model().Edit().Alarm1 = true;
     app_->FirstClock().Model().Edit().LabelColour = {"clWhite", Colour::Rgb(255, 255, 255)};
-    app_->FirstClock().ShowClocks();
+    app_->FirstClock().ShowProgramWindow(ProgramHost::Window::Clocks);
     const struct {
         const char *typed, *label;
     } places[] = {{"india", "India"},
