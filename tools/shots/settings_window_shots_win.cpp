@@ -1,6 +1,8 @@
-// Pictures of the seven settings windows and the alarm window for the README: the program is started as at start (on a
-// registry key of its own defaults), each window is shown beside the clock in turn, and its frame
-// is copied from the screen into FOLDER\<class>.bmp. tools/make-screenshots runs it.
+// Pictures for the README of the seven settings windows, the control menu, the exit confirmation,
+// the clocks and Timers windows, the calendar, help and the alarm window: the program is started
+// as at start (on a registry key of its own defaults), each window is shown beside the clock in
+// turn, and its frame is copied from the screen into FOLDER\<class>.bmp. tools/make-screenshots
+// runs it.
 #include <windows.h>
 
 #include <cstdio>
