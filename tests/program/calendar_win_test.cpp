@@ -4,8 +4,10 @@
 
 #include <commctrl.h>
 
+#include "base/system_time_win.h"
 #include "clock/control_menu_win.h"
 #include "program/calendar_window_win.h"
+#include "program/program_timers_win.h"
 #include "windows/dialog_layout_win.h"
 
 namespace marvix {
@@ -15,7 +17,8 @@ class CalendarTest : public ClockFixture {};
 
 // The test's clock stands at Monday 7 December 2026: the calendar shows November to January with
 // week numbers, today chosen; the arrows, Page Down and Home move the chosen day, the line under
-// the months saying it with its ISO week; Escape closes it and C on the clock opens it again.
+// the months saying it with its ISO week; ISO weeks start on Monday; the alarms' days and a timer's
+// end are bold; Escape closes it and C on the clock opens it again.
 TEST_F(CalendarTest, ItsPanelAndTheKeyCShowThreeMonthsAndTheKeysMoveTheDay) {
     Start();
     app_->FirstClock().ControlMenu().Press(ControlMenuWindow::kCalendar);
@@ -54,6 +57,19 @@ TEST_F(CalendarTest, ItsPanelAndTheKeyCShowThreeMonthsAndTheKeysMoveTheDay) {
     EXPECT_TRUE(app_->FirstClock().Model().Settings().IsoWeeks);
     EXPECT_EQ(LOWORD(SendMessageA(months, MCM_GETFIRSTDAYOFWEEK, 0, 0)), 0) << "Monday";
     EXPECT_FALSE(GetWindowLongA(months, GWL_STYLE) & MCS_WEEKNUMBERS);
+
+    // In bold, as the calendar asks: the days alarm 1 rings on (Mondays) and the day a running
+    // timer of three days ends (Thursday the 10th).
+    ClockSettings& s = app_->FirstClock().Model().Edit();
+    s.Alarm1 = true, s.Alarm1Days = 1;
+    app_->Timers().Timers().StartNew({.steps = {{"", 3 * 86'400}}}, {});
+    NMDAYSTATE request{};
+    request.nmhdr = {months, UINT_PTR(CalendarWindow::kMonths), MCN_GETDAYSTATE};
+    request.stStart = ToSystemTime({2026, 12, 1, 3});
+    request.cDayState = 1;
+    SendMessageA(calendar.Window(), WM_NOTIFY, CalendarWindow::kMonths, LPARAM(&request));
+    ASSERT_EQ(request.cDayState, 1);
+    EXPECT_EQ(request.prgDayState[0], 1u << 6 | 1u << 9 | 1u << 13 | 1u << 20 | 1u << 27);
 
     PressKey(VK_ESCAPE);
     EXPECT_FALSE(calendar.IsVisible());
